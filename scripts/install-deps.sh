@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Installs the Debian packages Telmaris needs to build, run and test, only those missing.
+set -euo pipefail
+
+packages=(
+  cmake ninja-build g++ pkg-config
+  qt6-base-dev qt6-base-dev-tools libqt6printsupport6 libgl-dev qt6-qpa-plugins
+  libsqlcipher-dev sqlcipher
+  libxlsxwriter-dev libfreexl-dev libminizip-dev zlib1g-dev
+  libgtest-dev googletest
+  fonts-liberation fontconfig
+  poppler-utils xvfb xauth imagemagick
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+    missing+=("$p")
+  fi
+done
+
+if ((${#missing[@]})); then
+  echo "Installing: ${missing[*]}"
+  sudo_cmd=()
+  if [ "$(id -u)" -ne 0 ]; then sudo_cmd=(sudo); fi
+  export DEBIAN_FRONTEND=noninteractive
+  "${sudo_cmd[@]}" apt-get update -qq
+  "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi

@@ -1,0 +1,16 @@
+// Which text of the catalogue labels which control when the main window loads, in order.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+struct CaptionAssignment {
+  int text;             // text number in the catalogue
+  QStringList targets;  // object names of the controls; "Form2." names a control of Form2
+  QString suffix;       // appended to the text
+};
+
+// The caption assignments in the order the load applies them. The window title (text 65 with
+// the version) is applied in its place in this order under the target "HMeny".
+const std::vector<CaptionAssignment>& mainWindowCaptions();

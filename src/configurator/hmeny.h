@@ -1,0 +1,130 @@
+// The main window: the configurator's guided steps, the output buttons and the three menus.
+//
+// One window, several files: hmeny_layout.cpp builds the controls at their design places,
+// hmeny_load.cpp is the load handler with captions and pictures, hmeny_steps.cpp shows and hides
+// the steps, hmeny_menus.cpp holds the menu commands. Controls keep the program's own names and
+// are public, as every part of the window works on them.
+#pragma once
+
+#include <QMainWindow>
+#include <array>
+#include <memory>
+
+class QAction;
+class QButtonGroup;
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+class QRadioButton;
+class QWidget;
+class Form2;
+class Form3;
+class Services;
+struct ProgramState;
+
+class HMeny : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  HMeny(ProgramState& state, Services& services);
+  ~HMeny() override;
+
+  // The load handler: model list, default model, database, captions, window, pictures. Runs at
+  // start-up and again, whole, after a change of variant. False when the database could not be
+  // read: the user has been told and the program has been asked to end.
+  bool Form_Load();
+  // The part of the load that reads the database and puts the texts on the controls.
+  bool loadDatabaseAndCaptions();
+
+  void LaddaComboPXH();
+  void ResetFromStep(std::int16_t step);
+  void SetTabStops(bool on);
+  bool tabStopsOn() const { return tabStopsOn_; }
+
+  // Menu commands
+  // Puts the check mark on one item of the language menu and takes it from the others.
+  void checkLanguageMenu(int index);
+  void mnuSpråk_Click(int index);
+  void NewFile_Click();
+  void Exit_Click();
+  void About_Click();
+  // The window became the active one: the output windows step aside.
+  void Form_Activate();
+
+  // The control or menu item with the given program name, such as "Check3D1(5)" or "NewFile".
+  QObject* control(const QString& name) const;
+
+  Form2& form2() { return *form2_; }
+  Form3& form3() { return *form3_; }
+  ProgramState& state() { return state_; }
+
+  // ---- Controls
+  QWidget* client = nullptr;  // the window's client area, 12000 x 8200 twips less the menu bar
+
+  QMenu* File = nullptr;
+  QAction *NewFile = nullptr, *OpenFile = nullptr, *SaveFile = nullptr, *SaveFileAs = nullptr;
+  QAction *Utskrift = nullptr, *Exit = nullptr;
+  QMenu* OptionsM = nullptr;
+  std::array<QAction*, 8> mnuSpråk{};
+  QAction *Newprices = nullptr, *Newprices1 = nullptr, *Newprices2 = nullptr, *mnuPDF = nullptr;
+  QMenu* Help = nullptr;
+  QAction *UsingHelp = nullptr, *HowToUse = nullptr, *About = nullptr;
+
+  QLabel* Label_Ex = nullptr;
+  QPushButton* cmdLubeFree = nullptr;
+  QGroupBox* fraLubeFree = nullptr;
+  std::array<QRadioButton*, 2> optLubeFree{};
+  QCheckBox* chkLubeFree = nullptr;
+  QComboBox* ComboPXH = nullptr;
+  QGroupBox* fraStainlessSteelChain = nullptr;
+  QCheckBox* chkStainless = nullptr;
+  std::array<QLabel*, 16> Picture{};  // Picture[1] to Picture[15]; element 0 is not used
+  QLabel* ImageMan1 = nullptr;
+  std::array<QLabel*, 3> Label1{};
+  QLineEdit* LiftHeightB = nullptr;
+  QLineEdit* ControlLengthB = nullptr;
+  QGroupBox* fraChoose = nullptr;
+  std::array<QRadioButton*, 2> optChoose{};
+  QLabel* lblMeterLengthsOnly = nullptr;
+  QGroupBox* Frame3DTrolley = nullptr;
+  std::array<QRadioButton*, 5> Opt3DTrolley{};
+  std::array<QLabel*, 2> Label4{};
+  QGroupBox* Frame3DHoistControls = nullptr;
+  std::array<QRadioButton*, 5> Opt3DHoistControl{};
+  QLabel* LabelHookM = nullptr;
+  QGroupBox* Frame3DTrolleyControls = nullptr;
+  std::array<QRadioButton*, 2> Opt3DTrolleyControls{};
+  std::array<QCheckBox*, 6> Check3D1{};
+  QLabel* Label3 = nullptr;
+  QPushButton* Command1 = nullptr;
+  QLineEdit* RabattB = nullptr;
+  QPushButton* Cmd_Skärmutskrift = nullptr;
+  QPushButton* Printerutskrift = nullptr;
+  QGroupBox* fraTypeOfChain = nullptr;
+  std::array<QRadioButton*, 2> optTypeOfChain{};
+  QGroupBox* Frame3DSuspensionYoke = nullptr;
+  std::array<QRadioButton*, 2> Opt3DSuspensionYoke{};
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  void changeEvent(QEvent* event) override;
+
+ private:
+  void buildMenus();
+  void buildControls();
+  void applyCaptions();
+  void loadControlPictures();
+  void arrangeAuxiliaryWindows();
+
+  bool reportLoadFailure(const QString& message);
+
+  ProgramState& state_;
+  Services& services_;
+  std::unique_ptr<Form2> form2_;
+  std::unique_ptr<Form3> form3_;
+  bool tabStopsOn_ = true;
+};

@@ -1,0 +1,168 @@
+// The main window's construction and its load handler, which runs at start-up and after every
+// change of variant.
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDir>
+#include <QGroupBox>
+#include <QLabel>
+#include <QCheckBox>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QPixmap>
+#include <QRadioButton>
+#include <QScreen>
+
+#include "common/services.h"
+#include "common/twips.h"
+#include "configurator/captions.h"
+#include "configurator/hmeny.h"
+#include "configurator/model_catalogue.h"
+#include "data/database.h"
+#include "data/parts_loader.h"
+#include "output/form3.h"
+#include "output/picture_files.h"
+#include "prices/form2.h"
+#include "startup/program_state.h"
+#include "startup/variants.h"
+#include "startup/version.h"
+
+HMeny::HMeny(ProgramState& state, Services& services)
+    : QMainWindow(nullptr), state_(state), services_(services) {
+  setObjectName(QStringLiteral("HMeny"));
+  buildMenus();
+  buildControls();
+  form2_ = std::make_unique<Form2>();
+  form3_ = std::make_unique<Form3>();
+
+  connect(NewFile, &QAction::triggered, this, [this] { NewFile_Click(); });
+  connect(Exit, &QAction::triggered, this, [this] { Exit_Click(); });
+  connect(About, &QAction::triggered, this, [this] { About_Click(); });
+  for (int i = 0; i < 8; ++i)
+    connect(mnuSpråk[i], &QAction::triggered, this, [this, i] { mnuSpråk_Click(i); });
+}
+
+HMeny::~HMeny() = default;
+
+QObject* HMeny::control(const QString& name) const {
+  if (name.startsWith(QLatin1String("Form2."))) return form2_->control(name.mid(6));
+  if (name == objectName()) return const_cast<HMeny*>(this);
+  return findChild<QObject*>(name);
+}
+
+bool HMeny::reportLoadFailure(const QString& message) {
+  services_.message(nullptr, message, kDefaultMessageTitle, MsgIcon::Critical);
+  services_.endProgram(1);
+  return false;
+}
+
+bool HMeny::Form_Load() {
+  state_.ProgramDate = kProgramDate;
+  state_.DatabaseFile = QStringLiteral("Telmaris.mdb");
+
+  setWindowState(Qt::WindowNoState);
+  move(0, 0);
+
+  LaddaComboPXH();
+  if (!variantByKey(state_.LanguageKey)) return false;  // LaddaComboPXH has ended the program
+
+  const DefaultModel model = defaultModel(state_.LanguageKey);
+  state_.CurrentModel = model.name;
+  state_.ModelIndex = static_cast<std::int16_t>(model.modelIndex);
+
+  if (!loadDatabaseAndCaptions()) return false;
+  show();
+  if (ComboPXH->count() > 0) ComboPXH->setCurrentIndex(0);
+  ComboPXH->setEditText(ComboPXH->itemText(0));
+  resize(client->width(), client->height() + menuBar()->sizeHint().height());
+
+  // The "Air Prep. Accessories" button and the pictures are never reached with Tab.
+  Command1->setFocusPolicy(Qt::NoFocus);
+  for (int i = 1; i <= 15; ++i)
+    if (i != 13) Picture[i]->setFocusPolicy(Qt::NoFocus);
+  ImageMan1->setFocusPolicy(Qt::NoFocus);
+
+  ComboPXH->setFocus();
+  ComboPXH->showPopup();
+  arrangeAuxiliaryWindows();
+  optTypeOfChain[1]->setChecked(true);
+  QCoreApplication::processEvents();
+  loadControlPictures();
+  return true;
+}
+
+bool HMeny::loadDatabaseAndCaptions() {
+  try {
+    loadPartsDatabase(state_);
+  } catch (const DatabaseError& e) {
+    return reportLoadFailure(
+        QStringLiteral("The parts database cannot be read.\n\nFile: %1\nError: %2")
+            .arg(QDir::toNativeSeparators(e.file()), e.engineMessage()));
+  } catch (const RecordOutOfBounds& e) {
+    return reportLoadFailure(e.userMessage());
+  }
+  applyCaptions();
+  return true;
+}
+
+void HMeny::LaddaComboPXH() {
+  ComboPXH->clear();
+  const std::optional<QStringList> names =
+      modelListNames(state_.LanguageKey, chkLubeFree->isChecked());
+  if (!names) {
+    services_.message(this, contactAuthorMessage());
+    services_.endProgram(1);
+    return;
+  }
+  const QRect label = Label1[1]->geometry();
+  Label1[1]->move(label.left(), twipsToPixels(controlLengthLabelTop(state_.LanguageKey)));
+  ComboPXH->addItems(*names);
+}
+
+void HMeny::applyCaptions() {
+  for (const CaptionAssignment& a : mainWindowCaptions()) {
+    const QString text = state_.TextCatalogue[a.text] + a.suffix;
+    for (const QString& target : a.targets) {
+      QObject* c = control(target);
+      if (c == this) {
+        setWindowTitle(mainWindowTitle(text));
+      } else if (auto* menu = qobject_cast<QMenu*>(c)) {
+        menu->setTitle(text);
+      } else if (auto* action = qobject_cast<QAction*>(c)) {
+        action->setText(text);
+      } else if (auto* button = qobject_cast<QAbstractButton*>(c)) {
+        button->setText(text);
+      } else if (auto* box = qobject_cast<QGroupBox*>(c)) {
+        box->setTitle(text);
+      } else if (auto* label = qobject_cast<QLabel*>(c)) {
+        label->setText(text);
+      }
+    }
+  }
+}
+
+void HMeny::arrangeAuxiliaryWindows() {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  const QRect area = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+  form2_->setWindowState(Qt::WindowNoState);
+  const QSize f2 = form2_->frameSize();
+  const QSize f3 = form3_->frameSize();
+  form2_->move(area.right() + 1 - f2.width(), area.bottom() + 1 - f2.height());
+  const int top3 = area.bottom() + 1 - f2.height() - f3.height();
+  form3_->move(area.right() + 1 - f3.width(), std::max(area.top(), top3));
+}
+
+void HMeny::loadControlPictures() {
+  const bool us = isUsVariant(state_.LanguageKey);
+  const QString two = us ? QStringLiteral("2knapp-USA.bmp") : QStringLiteral("2knapp.bmp");
+  const QString four = us ? QStringLiteral("4knny-USA.bmp") : QStringLiteral("4knny.bmp");
+  auto show = [](QLabel* p, const QString& file) {
+    p->setPixmap(QPixmap::fromImage(loadPictureFile(file)));
+  };
+  show(Picture[6], two);
+  show(Picture[7], four);
+  show(Picture[15], two);
+}

@@ -1,0 +1,77 @@
+// The main window's menu commands that belong to the window itself (variant, New File, Exit,
+// About) and its window events.
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QKeyEvent>
+
+#include "common/services.h"
+#include "configurator/hmeny.h"
+#include "output/form3.h"
+#include "prices/form2.h"
+#include "startup/program_state.h"
+#include "startup/variants.h"
+#include "startup/version.h"
+
+void HMeny::checkLanguageMenu(int index) {
+  for (int i = 0; i < 8; ++i) mnuSpråk[i]->setChecked(i == index);
+}
+
+void HMeny::mnuSpråk_Click(int index) {
+  checkLanguageMenu(index);
+  const std::optional<Variant> variant = variantByIndex(index);
+  if (!variant) {
+    services_.message(this, contactAuthorMessage());
+    services_.endProgram(1);
+    return;
+  }
+  state_.LanguageKey = variant->languageKey;
+  ResetFromStep(0);
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  const bool loaded = Form_Load();
+  QApplication::restoreOverrideCursor();
+  if (!loaded) return;
+  form2_->hide();
+  form3_->hide();
+}
+
+void HMeny::NewFile_Click() {
+  ResetFromStep(0);
+  state_.ComboKeyDownFlag = 0;
+  // Alt+Down, as if typed: on the model list it drops the list down.
+  // The window's own focus widget: the application's may still be a list that just closed.
+  QWidget* target = focusWidget();
+  // The typing field of the model list passes its keys on to the list itself.
+  if (target && qobject_cast<QComboBox*>(target->parentWidget()))
+    target = target->parentWidget();
+  if (target)
+    QCoreApplication::postEvent(target,
+                                new QKeyEvent(QEvent::KeyPress, Qt::Key_Down, Qt::AltModifier));
+}
+
+void HMeny::Exit_Click() { services_.endProgram(0); }
+
+void HMeny::About_Click() {
+  services_.message(this, aboutText(state_.ProgramDate), kAboutTitle, MsgIcon::Information);
+}
+
+void HMeny::Form_Activate() {
+  form2_->hide();
+  form3_->hide();
+}
+
+void HMeny::closeEvent(QCloseEvent* event) {
+  Exit_Click();
+  event->accept();
+}
+
+void HMeny::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
+    Form_Activate();
+  } else if (event->type() == QEvent::WindowStateChange && (windowState() & Qt::WindowMinimized)) {
+    state_.MinimizedFlag = 1;
+    SetTabStops(true);
+  }
+  QMainWindow::changeEvent(event);
+}

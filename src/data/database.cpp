@@ -1,0 +1,259 @@
+// SQLCipher behind the program's database wrapper.
+#include "data/database.h"
+
+#include <sqlite3.h>
+
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <utility>
+
+namespace {
+
+QString engineMessage(sqlite3* db) {
+  return db ? QString::fromUtf8(sqlite3_errmsg(db)) : QStringLiteral("out of memory");
+}
+
+QString absolute(const QString& file) { return QFileInfo(file).absoluteFilePath(); }
+
+// LEN(text): the number of characters; null stays null.
+void sqlLen(sqlite3_context* ctx, int, sqlite3_value** argv) {
+  if (sqlite3_value_type(argv[0]) == SQLITE_NULL) {
+    sqlite3_result_null(ctx);
+    return;
+  }
+  const auto* text = reinterpret_cast<const char*>(sqlite3_value_text(argv[0]));
+  sqlite3_result_int64(ctx, QString::fromUtf8(text).size());
+}
+
+// LEFT(text, n): the first n characters; null stays null.
+void sqlLeft(sqlite3_context* ctx, int, sqlite3_value** argv) {
+  if (sqlite3_value_type(argv[0]) == SQLITE_NULL || sqlite3_value_type(argv[1]) == SQLITE_NULL) {
+    sqlite3_result_null(ctx);
+    return;
+  }
+  const auto* text = reinterpret_cast<const char*>(sqlite3_value_text(argv[0]));
+  const qint64 n = std::max<qint64>(0, sqlite3_value_int64(argv[1]));
+  const QByteArray left = QString::fromUtf8(text).left(n).toUtf8();
+  sqlite3_result_text(ctx, left.constData(), static_cast<int>(left.size()), SQLITE_TRANSIENT);
+}
+
+}  // namespace
+
+DatabaseError::DatabaseError(QString file, QString engineMessage)
+    : std::runtime_error((file + QStringLiteral(": ") + engineMessage).toStdString()),
+      file_(std::move(file)),
+      engineMessage_(std::move(engineMessage)) {}
+
+ConnectOptions parseConnectString(const QString& connect) {
+  ConnectOptions options;
+  for (const QString& part : connect.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
+    const qsizetype eq = part.indexOf(QLatin1Char('='));
+    if (eq < 0) continue;
+    if (part.left(eq).trimmed().compare(QLatin1String("pwd"), Qt::CaseInsensitive) == 0)
+      options.password = part.mid(eq + 1);
+  }
+  return options;
+}
+
+QString translateSql(const QString& sql) {
+  // Drop the keyword DISTINCTROW wherever it stands outside a quoted string.
+  static const QRegularExpression keyword(QStringLiteral("\\bDISTINCTROW\\s+"),
+                                          QRegularExpression::CaseInsensitiveOption);
+  // LEFT is a keyword of the engine (LEFT JOIN); as a function it goes by another name.
+  static const QRegularExpression leftCall(QStringLiteral("\\bLEFT\\s*\\("),
+                                           QRegularExpression::CaseInsensitiveOption);
+  QString out;
+  QChar quote;
+  qsizetype runStart = 0;
+  auto flushRun = [&](qsizetype end) {
+    out += sql.mid(runStart, end - runStart)
+               .replace(keyword, QString())
+               .replace(leftCall, QStringLiteral("TELMARIS_LEFT("));
+  };
+  for (qsizetype i = 0; i < sql.size(); ++i) {
+    const QChar c = sql[i];
+    if (quote.isNull()) {
+      if (c == QLatin1Char('\'') || c == QLatin1Char('"') || c == QLatin1Char('[')) {
+        flushRun(i);
+        runStart = i;
+        quote = c == QLatin1Char('[') ? QLatin1Char(']') : c;
+      }
+    } else if (c == quote) {
+      out += sql.mid(runStart, i + 1 - runStart);
+      runStart = i + 1;
+      quote = QChar();
+    }
+  }
+  if (quote.isNull())
+    flushRun(sql.size());
+  else
+    out += sql.mid(runStart);
+  return out;
+}
+
+// ---- Database
+
+Database Database::open(const QString& file, const QString& connect, Mode mode) {
+  sqlite3* db = nullptr;
+  int flags = SQLITE_OPEN_READWRITE;
+  if (mode == Mode::Create) flags |= SQLITE_OPEN_CREATE;
+  const QByteArray path = file.toUtf8();
+  if (sqlite3_open_v2(path.constData(), &db, flags, nullptr) != SQLITE_OK) {
+    const QString message = engineMessage(db);
+    sqlite3_close(db);
+    throw DatabaseError(absolute(file), message);
+  }
+  Database database(db, file);
+
+  const QByteArray key = parseConnectString(connect).password.toUtf8();
+  if (!key.isEmpty() && sqlite3_key(db, key.constData(), static_cast<int>(key.size())) != SQLITE_OK)
+    database.fail();
+  // Another program may hold the file for a moment; wait a little before calling it locked.
+  sqlite3_busy_timeout(db, 1500);
+
+  // The key is only tried on the first read: a wrong key or a file of another kind fails here.
+  if (sqlite3_exec(db, "SELECT count(*) FROM sqlite_master;", nullptr, nullptr, nullptr) !=
+      SQLITE_OK)
+    database.fail();
+
+  const int fnFlags = SQLITE_UTF8 | SQLITE_DETERMINISTIC;
+  sqlite3_create_function(db, "LEN", 1, fnFlags, nullptr, sqlLen, nullptr, nullptr);
+  sqlite3_create_function(db, "TELMARIS_LEFT", 2, fnFlags, nullptr, sqlLeft, nullptr, nullptr);
+  return database;
+}
+
+Database::Database(Database&& other) noexcept
+    : db_(std::exchange(other.db_, nullptr)), file_(std::move(other.file_)) {}
+
+Database& Database::operator=(Database&& other) noexcept {
+  if (this != &other) {
+    close();
+    db_ = std::exchange(other.db_, nullptr);
+    file_ = std::move(other.file_);
+  }
+  return *this;
+}
+
+Database::~Database() { close(); }
+
+void Database::close() {
+  if (db_) sqlite3_close_v2(db_);
+  db_ = nullptr;
+}
+
+void Database::fail() const { throw DatabaseError(absolute(file_), engineMessage(db_)); }
+
+Statement Database::prepare(const QString& sql) {
+  const QByteArray text = translateSql(sql).toUtf8();
+  sqlite3_stmt* stmt = nullptr;
+  if (sqlite3_prepare_v2(db_, text.constData(), static_cast<int>(text.size()), &stmt, nullptr) !=
+      SQLITE_OK)
+    fail();
+  return Statement(this, stmt);
+}
+
+void Database::execute(const QString& sql) {
+  const QByteArray text = translateSql(sql).toUtf8();
+  char* error = nullptr;
+  if (sqlite3_exec(db_, text.constData(), nullptr, nullptr, &error) != SQLITE_OK) {
+    const QString message = error ? QString::fromUtf8(error) : engineMessage(db_);
+    sqlite3_free(error);
+    throw DatabaseError(absolute(file_), message);
+  }
+}
+
+Transaction Database::transaction() {
+  execute(QStringLiteral("BEGIN IMMEDIATE;"));
+  return Transaction(this);
+}
+
+// ---- Statement
+
+Statement::Statement(Statement&& other) noexcept
+    : db_(other.db_), stmt_(std::exchange(other.stmt_, nullptr)) {}
+
+Statement::~Statement() {
+  if (stmt_) sqlite3_finalize(stmt_);
+}
+
+void Statement::fail() const { db_->fail(); }
+
+Statement& Statement::bindNull(int index) {
+  if (sqlite3_bind_null(stmt_, index) != SQLITE_OK) fail();
+  return *this;
+}
+
+Statement& Statement::bind(int index, qint64 value) {
+  if (sqlite3_bind_int64(stmt_, index, value) != SQLITE_OK) fail();
+  return *this;
+}
+
+Statement& Statement::bind(int index, double value) {
+  if (sqlite3_bind_double(stmt_, index, value) != SQLITE_OK) fail();
+  return *this;
+}
+
+Statement& Statement::bind(int index, const QString& value) {
+  const QByteArray text = value.toUtf8();
+  if (sqlite3_bind_text(stmt_, index, text.constData(), static_cast<int>(text.size()),
+                        SQLITE_TRANSIENT) != SQLITE_OK)
+    fail();
+  return *this;
+}
+
+bool Statement::next() {
+  const int rc = sqlite3_step(stmt_);
+  if (rc == SQLITE_ROW) return true;
+  if (rc == SQLITE_DONE) return false;
+  fail();
+}
+
+void Statement::run() {
+  while (next()) {
+  }
+}
+
+void Statement::reset() {
+  sqlite3_reset(stmt_);
+  sqlite3_clear_bindings(stmt_);
+}
+
+int Statement::columnCount() const { return sqlite3_column_count(stmt_); }
+
+bool Statement::isNull(int column) const {
+  return sqlite3_column_type(stmt_, column) == SQLITE_NULL;
+}
+
+std::optional<qint64> Statement::integer(int column) const {
+  if (isNull(column)) return std::nullopt;
+  return sqlite3_column_int64(stmt_, column);
+}
+
+std::optional<double> Statement::real(int column) const {
+  if (isNull(column)) return std::nullopt;
+  return sqlite3_column_double(stmt_, column);
+}
+
+std::optional<float> Statement::single(int column) const {
+  if (isNull(column)) return std::nullopt;
+  return static_cast<float>(sqlite3_column_double(stmt_, column));
+}
+
+std::optional<QString> Statement::text(int column) const {
+  if (isNull(column)) return std::nullopt;
+  const auto* bytes = reinterpret_cast<const char*>(sqlite3_column_text(stmt_, column));
+  return QString::fromUtf8(bytes, sqlite3_column_bytes(stmt_, column));
+}
+
+// ---- Transaction
+
+Transaction::Transaction(Transaction&& other) noexcept : db_(std::exchange(other.db_, nullptr)) {}
+
+Transaction::~Transaction() {
+  if (db_ && db_->handle()) sqlite3_exec(db_->handle(), "ROLLBACK;", nullptr, nullptr, nullptr);
+}
+
+void Transaction::commit() {
+  db_->execute(QStringLiteral("COMMIT;"));
+  db_ = nullptr;
+}

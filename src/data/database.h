@@ -1,0 +1,120 @@
+// The one wrapper over the encrypted database engine (SQLCipher's sqlite3 API) that every
+// database access of the program goes through.
+//
+// The program's SQL texts are written in the dialect of its original database: the wrapper reads
+// "SELECT DISTINCTROW" as "SELECT" and provides the functions LEN and LEFT. Rows of a query
+// without ORDER BY come back in insertion order.
+#pragma once
+
+#include <QString>
+#include <optional>
+#include <stdexcept>
+
+struct sqlite3;
+struct sqlite3_stmt;
+
+class DatabaseError : public std::runtime_error {
+ public:
+  DatabaseError(QString file, QString engineMessage);
+  const QString& file() const { return file_; }
+  const QString& engineMessage() const { return engineMessage_; }
+
+ private:
+  QString file_;
+  QString engineMessage_;
+};
+
+// The parts of a connect string such as ";pwd=QUINTARO" that the engine uses.
+struct ConnectOptions {
+  QString password;
+};
+ConnectOptions parseConnectString(const QString& connect);
+
+// The program's SQL text in the engine's dialect.
+QString translateSql(const QString& sql);
+
+class Statement;
+class Transaction;
+
+class Database {
+ public:
+  enum class Mode { OpenExisting, Create };
+
+  // Opens the file with the key of the connect string and checks that the key reads it.
+  // Throws DatabaseError naming the file and the engine's message when it cannot.
+  static Database open(const QString& file, const QString& connect,
+                       Mode mode = Mode::OpenExisting);
+
+  Database(Database&& other) noexcept;
+  Database& operator=(Database&& other) noexcept;
+  Database(const Database&) = delete;
+  Database& operator=(const Database&) = delete;
+  ~Database();
+
+  Statement prepare(const QString& sql);
+  // Runs one or more statements that return no rows.
+  void execute(const QString& sql);
+  // Starts a transaction that is rolled back unless committed.
+  Transaction transaction();
+
+  const QString& file() const { return file_; }
+  sqlite3* handle() const { return db_; }
+  void close();
+
+ private:
+  friend class Statement;
+  Database(sqlite3* db, QString file) : db_(db), file_(std::move(file)) {}
+  [[noreturn]] void fail() const;
+
+  sqlite3* db_ = nullptr;
+  QString file_;
+};
+
+class Statement {
+ public:
+  Statement(Statement&& other) noexcept;
+  Statement(const Statement&) = delete;
+  Statement& operator=(const Statement&) = delete;
+  ~Statement();
+
+  // Parameters are numbered from 1.
+  Statement& bindNull(int index);
+  Statement& bind(int index, qint64 value);
+  Statement& bind(int index, double value);
+  Statement& bind(int index, const QString& value);
+
+  // Moves to the next row; false when there is none. Throws DatabaseError on failure.
+  bool next();
+  // Runs a statement that returns no rows.
+  void run();
+  void reset();
+
+  int columnCount() const;
+  bool isNull(int column) const;
+  std::optional<qint64> integer(int column) const;
+  std::optional<double> real(int column) const;
+  std::optional<float> single(int column) const;
+  std::optional<QString> text(int column) const;
+
+ private:
+  friend class Database;
+  Statement(const Database* db, sqlite3_stmt* stmt) : db_(db), stmt_(stmt) {}
+  [[noreturn]] void fail() const;
+
+  const Database* db_;
+  sqlite3_stmt* stmt_;
+};
+
+class Transaction {
+ public:
+  Transaction(Transaction&& other) noexcept;
+  Transaction(const Transaction&) = delete;
+  Transaction& operator=(const Transaction&) = delete;
+  ~Transaction();
+  void commit();
+
+ private:
+  friend class Database;
+  explicit Transaction(Database* db) : db_(db) {}
+  Database* db_;
+};

@@ -1,0 +1,37 @@
+// Reads the part matrix, the text catalogue and the parts of the active variant from the parts
+// database into the program state.
+#pragma once
+
+#include <QString>
+#include <stdexcept>
+
+struct ProgramState;
+
+// The connect string of the parts database; its password is the file's key.
+inline const QString kConnectString = QStringLiteral(";pwd=QUINTARO");
+
+// A record whose number lies outside the program's arrays.
+class RecordOutOfBounds : public std::runtime_error {
+ public:
+  RecordOutOfBounds(QString table, QString record);
+  const QString& table() const { return table_; }
+  const QString& record() const { return record_; }
+  QString userMessage() const;
+
+ private:
+  QString table_;
+  QString record_;
+};
+
+// The queries of the load, as the program has always phrased them.
+QString partMatrixSql();
+QString textCatalogueSql(const QString& languageKey);  // empty for an unknown key
+QString partsSql(const QString& languageKey);          // empty for an unknown key
+
+// Opens DatabaseFile (relative to the current directory), reads the three tables into the state
+// and closes the file. Elements that no record writes keep their values, so that after a change
+// of variant a text or description missing in the new language stays as it was; a null text, a
+// null description and a null ordering number count as missing in the same way.
+// Throws DatabaseError when the file cannot be read and RecordOutOfBounds for a record number
+// outside the program's arrays; the state may then be partly written.
+void loadPartsDatabase(ProgramState& state);

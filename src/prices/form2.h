@@ -1,0 +1,26 @@
+// The price list window, which also shows the ordering list as text.
+#pragma once
+
+#include <QWidget>
+#include <array>
+
+class QGroupBox;
+class QPushButton;
+class QRadioButton;
+class QTableView;
+
+class Form2 : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit Form2(QWidget* parent = nullptr);
+
+  // The control with the given program name, such as "cmdExcelFile".
+  QObject* control(const QString& name) const;
+
+  QGroupBox* fraSortOrder = nullptr;
+  std::array<QRadioButton*, 2> optSortOrder{};
+  QPushButton* cmdExcelFile = nullptr;
+  QPushButton* cmdToMainMenu = nullptr;
+  QTableView* ssdbgridChangePrices = nullptr;
+};

@@ -1,0 +1,39 @@
+// The start-up window, in which the user picks one of the eight language and market variants.
+#pragma once
+
+#include <QWidget>
+#include <array>
+#include <memory>
+
+class HMeny;
+class QLabel;
+class QPushButton;
+class Services;
+struct ProgramState;
+
+class frmVinjett : public QWidget {
+  Q_OBJECT
+
+ public:
+  frmVinjett(ProgramState& state, Services& services);
+  ~frmVinjett() override;
+
+  // Centres the window, shows it with the focus on the first button and takes the program
+  // directory from the command line (the whole text of it) or the executable's place.
+  void Form_Load(const QString& commandLine, const QString& executableDir);
+
+  // A variant button: loads the main window in that variant and leaves the start-up window.
+  void Command1_Click(int index);
+
+  HMeny* mainWindow() const { return hmeny_.get(); }
+
+  QLabel* Picture1 = nullptr;
+  QLabel* Picture2 = nullptr;
+  QLabel* Label1 = nullptr;
+  std::array<QPushButton*, 8> Command1{};
+
+ private:
+  ProgramState& state_;
+  Services& services_;
+  std::unique_ptr<HMeny> hmeny_;
+};

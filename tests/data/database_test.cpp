@@ -1,0 +1,134 @@
+// The database wrapper: the program's SQL dialect, typed reads, transactions and the ways a file
+// can fail to open.
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "data/database.h"
+#include "data/parts_loader.h"
+
+namespace {
+
+Database scratch(const QTemporaryDir& dir) {
+  Database db = Database::open(dir.filePath("t.mdb"), kConnectString, Database::Mode::Create);
+  db.execute("CREATE TABLE t (n INTEGER, s TEXT, p REAL);"
+             "INSERT INTO t VALUES (1, 'Kettenzug', 12.5);"
+             "INSERT INTO t VALUES (2, NULL, NULL);"
+             "INSERT INTO t VALUES (3, 'Fran\u00e7ais \u00e5', 0.1);");
+  return db;
+}
+
+QString openError(const QString& file, const QString& connect) {
+  try {
+    Database::open(file, connect);
+  } catch (const DatabaseError& e) {
+    EXPECT_EQ(e.file(), QFileInfo(file).absoluteFilePath());
+    return e.engineMessage();
+  }
+  return {};
+}
+
+}  // namespace
+
+TEST(Database, ReadsTheProgramsDialect) {
+  EXPECT_EQ(parseConnectString(";pwd=QUINTARO").password, "QUINTARO");
+  EXPECT_EQ(parseConnectString("ODBC;PWD=abc;x=1").password, "abc");
+  EXPECT_EQ(parseConnectString("").password, "");
+  EXPECT_EQ(translateSql("SELECT DISTINCTROW a, 'DISTINCTROW b' FROM t; "),
+            "SELECT a, 'DISTINCTROW b' FROM t; ");
+  EXPECT_EQ(translateSql("select distinctrow [DISTINCTROW x] from t"),
+            "select [DISTINCTROW x] from t");
+  EXPECT_EQ(translateSql("SELECT a FROM t LEFT JOIN u ON 1"), "SELECT a FROM t LEFT JOIN u ON 1");
+
+  QTemporaryDir dir;
+  Database db = scratch(dir);
+  Statement s = db.prepare(
+      "SELECT DISTINCTROW LEN(s), LEFT(s, 5), LEFT(s, 99), LEN(NULL), LEFT(s, 0) FROM t "
+      "WHERE n <> 2 ORDER BY n; ");
+  ASSERT_TRUE(s.next());
+  EXPECT_EQ(s.integer(0), 9);
+  EXPECT_EQ(s.text(1), QString("Kette"));
+  EXPECT_EQ(s.text(2), QString("Kettenzug"));
+  EXPECT_FALSE(s.integer(3).has_value());
+  EXPECT_EQ(s.text(4), QString(""));
+  ASSERT_TRUE(s.next());
+  EXPECT_EQ(s.integer(0), 10);  // characters, not bytes
+  EXPECT_EQ(s.text(1), QString::fromUtf8("Fran\u00e7"));
+  EXPECT_FALSE(s.next());
+}
+
+TEST(Database, KeepsNullAsNullAndReadsInInsertionOrder) {
+  QTemporaryDir dir;
+  Database db = scratch(dir);
+  db.execute("INSERT INTO t VALUES (0, 'last', 7);");
+  Statement s = db.prepare("SELECT n, s, p FROM t");
+  std::vector<qint64> order;
+  while (s.next()) {
+    order.push_back(*s.integer(0));
+    if (*s.integer(0) == 2) {
+      EXPECT_TRUE(s.isNull(1));
+      EXPECT_FALSE(s.text(1).has_value());
+      EXPECT_FALSE(s.single(2).has_value());
+    }
+    if (*s.integer(0) == 3) {
+      EXPECT_EQ(s.single(2), 0.1f);
+    }
+  }
+  EXPECT_EQ(order, (std::vector<qint64>{1, 2, 3, 0}));
+
+  Statement bound = db.prepare("SELECT ? IS NULL, ?, ?, ?");
+  bound.bindNull(1).bind(2, qint64{5}).bind(3, 2.5).bind(4, QString("x"));
+  ASSERT_TRUE(bound.next());
+  EXPECT_EQ(bound.integer(0), 1);
+  EXPECT_EQ(bound.integer(1), 5);
+  EXPECT_EQ(bound.real(2), 2.5);
+  EXPECT_EQ(bound.text(3), QString("x"));
+}
+
+TEST(Database, TransactionsCommitOrRollBack) {
+  QTemporaryDir dir;
+  {
+    Database db = scratch(dir);
+    {
+      Transaction t = db.transaction();
+      db.execute("UPDATE t SET p = 99 WHERE n = 1;");
+    }  // not committed
+    Transaction t = db.transaction();
+    db.execute("UPDATE t SET p = 42 WHERE n = 3;");
+    t.commit();
+  }
+  Database again = Database::open(dir.filePath("t.mdb"), kConnectString);
+  Statement s = again.prepare("SELECT p FROM t ORDER BY n");
+  std::vector<double> prices;
+  while (s.next()) prices.push_back(s.real(0).value_or(-1));
+  EXPECT_EQ(prices, (std::vector<double>{12.5, -1, 42}));
+
+  EXPECT_THROW(again.execute("UPDATE nosuchtable SET x = 1"), DatabaseError);
+  EXPECT_THROW(again.prepare("SELECT nosuchcolumn FROM t"), DatabaseError);
+}
+
+TEST(Database, ReportsEveryFileThatCannotBeOpened) {
+  QTemporaryDir dir;
+  { scratch(dir); }
+  const QString good = dir.filePath("t.mdb");
+
+  EXPECT_NE(openError(dir.filePath("missing.mdb"), kConnectString), "");
+  EXPECT_FALSE(QFile::exists(dir.filePath("missing.mdb")));  // never created by an open
+
+  const QString wrongKey = openError(good, ";pwd=WRONG");
+  EXPECT_TRUE(wrongKey.contains("not a database")) << wrongKey.toStdString();
+  EXPECT_NE(openError(good, ""), "");  // without the key the file reads as no database
+
+  QFile text(dir.filePath("notes.mdb"));
+  ASSERT_TRUE(text.open(QIODevice::WriteOnly));
+  text.write(QByteArray(4096, 'x'));
+  text.close();
+  EXPECT_TRUE(openError(text.fileName(), kConnectString).contains("not a database"));
+
+  Database holder = Database::open(good, kConnectString);
+  holder.execute("BEGIN EXCLUSIVE; UPDATE t SET p = 1;");
+  EXPECT_TRUE(openError(good, kConnectString).contains("locked"));
+  holder.execute("ROLLBACK;");
+  EXPECT_NO_THROW(Database::open(good, kConnectString));
+}

@@ -1,0 +1,26 @@
+// Parts databases made for a test, and program directories that hold them.
+#pragma once
+
+#include <QString>
+#include <QTemporaryDir>
+
+// Makes an encrypted parts database at `path` with the program's tables and the given records.
+void makeDatabase(const QString& path, const QString& recordsSql);
+
+// Records that give every text number 1 to 150 in every column a text that names its column and
+// number, such as "Eng12" or "Fra12", and a small part matrix and parts list with the same kind
+// of descriptions ("Eng part 5").
+QString syntheticRecordsSql();
+
+// A temporary program directory that is the current directory while the object lives.
+class ProgramDirectory {
+ public:
+  explicit ProgramDirectory(const QString& recordsSql = syntheticRecordsSql());
+  ~ProgramDirectory();
+  QString path() const { return dir_.path(); }
+  QString database() const { return dir_.filePath(QStringLiteral("Telmaris.mdb")); }
+
+ private:
+  QTemporaryDir dir_;
+  QString previous_;
+};

@@ -68,6 +68,7 @@ int main(int argc, char** argv) {
   }
 
   ProgramState state;
+  state.DatabaseFile = QStringLiteral("Telmaris.mdb");
   SilentServices services;
   HMeny window(state, services);
   std::vector<double> load, bare;

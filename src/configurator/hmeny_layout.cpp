@@ -10,8 +10,10 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <type_traits>
 
 #include "common/twips.h"
+#include "common/wrapping_buttons.h"
 #include "configurator/hmeny.h"
 
 namespace {
@@ -23,6 +25,7 @@ W* make(QWidget* parent, const QString& name, int left, int top, int width, int 
   w->setObjectName(name);
   w->setGeometry(twipsRect(left, top, width, height));
   w->setVisible(visible);
+  if constexpr (std::is_same_v<W, QLabel>) w->setWordWrap(true);
   return w;
 }
 
@@ -40,6 +43,12 @@ QGroupBox* frame(QWidget* parent, const QString& name, const QString& title, int
                  int width, int height) {
   auto* f = make<QGroupBox>(parent, name, left, top, width, height, false);
   f->setTitle(title);
+  // The caption sits on the frame's top line, and the controls are placed from the frame's
+  // corner, not below the caption.
+  f->setStyleSheet(QStringLiteral(
+      "QGroupBox { border: 1px solid palette(mid); border-radius: 2px; margin-top: 6px; }"
+      "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left;"
+      " left: 6px; padding: 0 2px; }"));
   return f;
 }
 
@@ -104,21 +113,20 @@ void HMeny::buildControls() {
 
   // Model column
   Label_Ex = withText(make<QLabel>(w, "Label_Ex", 120, 90, 1275, 435), "Information about:");
-  Label_Ex->setWordWrap(true);
   cmdLubeFree = withText(make<QPushButton>(w, "cmdLubeFree", 660, 510, 1335, 585), "Lube free");
   fraLubeFree = frame(w, "fraLubeFree", "Lube free:", 2010, 0, 3225, 495);
-  optLubeFree[0] = withText(make<QRadioButton>(fraLubeFree, element("optLubeFree", 0), 1320, 180,
+  optLubeFree[0] = withText(make<WrapRadioButton>(fraLubeFree, element("optLubeFree", 0), 1320, 180,
                                                780, 285),
                             "No");
-  optLubeFree[1] = withText(make<QRadioButton>(fraLubeFree, element("optLubeFree", 1), 2250, 180,
+  optLubeFree[1] = withText(make<WrapRadioButton>(fraLubeFree, element("optLubeFree", 1), 2250, 180,
                                                930, 285),
                             "Yes");
-  chkLubeFree = withText(make<QCheckBox>(w, "chkLubeFree", 2010, 120, 3225, 285), "Check1");
+  chkLubeFree = withText(make<WrapCheckBox>(w, "chkLubeFree", 2010, 120, 3225, 285), "Check1");
   ComboPXH = make<QComboBox>(w, "ComboPXH", 2010, 510, 3195, 315);
   ComboPXH->setEditable(true);
   ComboPXH->setInsertPolicy(QComboBox::NoInsert);
   fraStainlessSteelChain = frame(w, "fraStainlessSteelChain", QString(), 2010, 840, 3195, 435);
-  chkStainless = withText(make<QCheckBox>(fraStainlessSteelChain, "chkStainless", 180, 150, 2565,
+  chkStainless = withText(make<WrapCheckBox>(fraStainlessSteelChain, "chkStainless", 180, 150, 2565,
                                           225),
                           "Stainless steel chain");
   Picture[1] = picture(w, 1, -30, 1320, 1935, 4245);
@@ -128,11 +136,10 @@ void HMeny::buildControls() {
   LiftHeightB = make<QLineEdit>(w, "LiftHeightB", 4650, 1350, 550, 285, false);
   Label1[1] = withText(make<QLabel>(w, element("Label1", 1), 2040, 1920, 2595, 405, false),
                        "Length of Control device [m]");
-  Label1[1]->setWordWrap(true);
   ControlLengthB = make<QLineEdit>(w, "ControlLengthB", 4650, 1890, 550, 285, false);
   fraChoose = frame(w, "fraChoose", "Choose:", 4410, 2190, 1275, 765);
   for (int i = 0; i < 2; ++i)
-    optChoose[i] = withText(make<QRadioButton>(fraChoose, element("optChoose", i), 180,
+    optChoose[i] = withText(make<WrapRadioButton>(fraChoose, element("optChoose", i), 180,
                                                240 + 240 * i, 1050, 195),
                             QStringLiteral("Option%1").arg(i + 1));
   Picture[3] = picture(w, 3, 2820, 2370, 1095, 825);
@@ -140,13 +147,13 @@ void HMeny::buildControls() {
                                               false),
                                  "Label2XXXXXXXXXXXXXXXXXXXXXXXXX");
   Frame3DTrolley = frame(w, "Frame3DTrolley", "Trolley:", 2010, 3150, 3360, 2115);
-  Opt3DTrolley[0] = withText(make<QRadioButton>(Frame3DTrolley, element("Opt3DTrolley", 0), 60,
+  Opt3DTrolley[0] = withText(make<WrapRadioButton>(Frame3DTrolley, element("Opt3DTrolley", 0), 60,
                                                 210, 1215, 225),
                              "None");
   const char* trolleys[] = {"Manual Narrow", "Manual Wide", "Motor driven Narrow",
                             "Motor driven Wide"};
   for (int i = 1; i <= 4; ++i)
-    Opt3DTrolley[i] = withText(make<QRadioButton>(Frame3DTrolley, element("Opt3DTrolley", i), 60,
+    Opt3DTrolley[i] = withText(make<WrapRadioButton>(Frame3DTrolley, element("Opt3DTrolley", i), 60,
                                                   480 + 390 * (i - 1), 3225, 400),
                                trolleys[i - 1]);
 
@@ -156,29 +163,28 @@ void HMeny::buildControls() {
   Frame3DHoistControls = frame(w, "Frame3DHoistControls", QString(), 5580, 840, 1485, 4065);
   QGroupBox* hc = Frame3DHoistControls;
   Opt3DHoistControl[0] = withText(
-      make<QRadioButton>(hc, element("Opt3DHoistControl", 0), 60, 240, 1200, 405), "Pull chain");
+      make<WrapRadioButton>(hc, element("Opt3DHoistControl", 0), 60, 240, 1200, 405), "Pull chain");
   Opt3DHoistControl[1] = withText(
-      make<QRadioButton>(hc, element("Opt3DHoistControl", 1), 60, 990, 1200, 255), "2-Button");
+      make<WrapRadioButton>(hc, element("Opt3DHoistControl", 1), 60, 990, 1200, 255), "2-Button");
   Opt3DHoistControl[3] = withText(
-      make<QRadioButton>(hc, element("Opt3DHoistControl", 3), 60, 1770, 1200, 255), "4-Button");
+      make<WrapRadioButton>(hc, element("Opt3DHoistControl", 3), 60, 1770, 1200, 255), "4-Button");
   Opt3DHoistControl[2] = withText(
-      make<QRadioButton>(hc, element("Opt3DHoistControl", 2), 60, 2520, 1380, 555), "Twist rod");
-  Check3D1[4] = withText(make<QCheckBox>(hc, element("Check3D1", 4), 60, 3000, 1365, 795, false),
+      make<WrapRadioButton>(hc, element("Opt3DHoistControl", 2), 60, 2520, 1380, 555), "Twist rod");
+  Check3D1[4] = withText(make<WrapCheckBox>(hc, element("Check3D1", 4), 60, 3000, 1365, 795, false),
                          "Articulation");
   LabelHookM = withText(make<QLabel>(hc, "LabelHookM", 360, 3540, 1065, 435), "Hook- mounted");
-  LabelHookM->setWordWrap(true);
   Opt3DHoistControl[4] = withText(
-      make<QRadioButton>(hc, element("Opt3DHoistControl", 4), 60, 3930, 1200, 255, false),
+      make<WrapRadioButton>(hc, element("Opt3DHoistControl", 4), 60, 3930, 1200, 255, false),
       "2-Button");
   Label4[1] = withText(make<QLabel>(w, element("Label4", 1), 5670, 5190, 1305, 405, false),
                        "Trolley controls:");
   Frame3DTrolleyControls = frame(w, "Frame3DTrolleyControls", QString(), 5580, 5580, 1485, 1335);
   Opt3DTrolleyControls[0] =
-      withText(make<QRadioButton>(Frame3DTrolleyControls, element("Opt3DTrolleyControls", 0), 30,
+      withText(make<WrapRadioButton>(Frame3DTrolleyControls, element("Opt3DTrolleyControls", 0), 30,
                                   300, 1230, 405),
                "Pull chain");
   Opt3DTrolleyControls[1] =
-      withText(make<QRadioButton>(Frame3DTrolleyControls, element("Opt3DTrolleyControls", 1), 30,
+      withText(make<WrapRadioButton>(Frame3DTrolleyControls, element("Opt3DTrolleyControls", 1), 30,
                                   990, 1230, 285),
                "2-Button");
 
@@ -192,23 +198,23 @@ void HMeny::buildControls() {
 
   // Accessories, discount and output buttons on the right
   Picture[12] = picture(w, 12, 8940, 0, 585, 1065);
-  Check3D1[0] = withText(make<QCheckBox>(w, element("Check3D1", 0), 9600, 210, 2235, 400, false),
+  Check3D1[0] = withText(make<WrapCheckBox>(w, element("Check3D1", 0), 9600, 210, 2235, 400, false),
                          "Overload protec. device");
   Label3 = withText(make<QLabel>(w, "Label3", 9915, 630, 2325, 195, false),
                     "Included as standard.");
   Picture[11] = picture(w, 11, 8820, 1080, 855, 1275);
-  Check3D1[1] = withText(make<QCheckBox>(w, element("Check3D1", 1), 9600, 1890, 1800, 405, false),
+  Check3D1[1] = withText(make<WrapCheckBox>(w, element("Check3D1", 1), 9600, 1890, 1800, 405, false),
                          "Chain collector");
   Picture[10] = picture(w, 10, 9060, 2400, 495, 765);
-  Check3D1[2] = withText(make<QCheckBox>(w, element("Check3D1", 2), 9600, 2610, 1800, 405, false),
+  Check3D1[2] = withText(make<WrapCheckBox>(w, element("Check3D1", 2), 9600, 2610, 1800, 405, false),
                          "Chain stop");
   Picture[9] = picture(w, 9, 9030, 3240, 525, 795);
-  Check3D1[3] = withText(make<QCheckBox>(w, element("Check3D1", 3), 9600, 3510, 1755, 400, false),
+  Check3D1[3] = withText(make<WrapCheckBox>(w, element("Check3D1", 3), 9600, 3510, 1755, 400, false),
                          "Safety hook");
   Command1 = withText(make<QPushButton>(w, "Command1", 9570, 3990, 1995, 345, false),
                       "Air Prep. Accessories");
   Command1->setEnabled(false);
-  Check3D1[5] = withText(make<QCheckBox>(w, element("Check3D1", 5), 9600, 4470, 1995, 645, false),
+  Check3D1[5] = withText(make<WrapCheckBox>(w, element("Check3D1", 5), 9600, 4470, 1995, 645, false),
                          "Accessories assem-");
   Label1[2] = withText(make<QLabel>(w, element("Label1", 2), 9660, 5250, 1245, 255, false),
                        "Discount [%]");
@@ -221,17 +227,17 @@ void HMeny::buildControls() {
   Picture[13] = picture(w, 13, 2580, 6600, 615, 405);
   ImageMan1 = make<QLabel>(w, "ImageMan1", 2700, 7050, 585, 435, false);
   fraTypeOfChain = frame(w, "fraTypeOfChain", "Type of chain:", 1800, 7410, 3195, 735);
-  optTypeOfChain[0] = withText(make<QRadioButton>(fraTypeOfChain, element("optTypeOfChain", 0), 90,
+  optTypeOfChain[0] = withText(make<WrapRadioButton>(fraTypeOfChain, element("optTypeOfChain", 0), 90,
                                                   240, 2895, 205),
                                "Standard (Oilpolished)");
-  optTypeOfChain[1] = withText(make<QRadioButton>(fraTypeOfChain, element("optTypeOfChain", 1), 90,
+  optTypeOfChain[1] = withText(make<WrapRadioButton>(fraTypeOfChain, element("optTypeOfChain", 1), 90,
                                                   460, 3075, 205),
                                "Zink plated (For corrosion prot.)");
   Frame3DSuspensionYoke =
       frame(w, "Frame3DSuspensionYoke", "Suspension Yoke:", 8280, 6750, 3255, 1065);
   for (int i = 0; i < 2; ++i)
     Opt3DSuspensionYoke[i] = withText(
-        make<QRadioButton>(Frame3DSuspensionYoke, element("Opt3DSuspensionYoke", i), 30,
+        make<WrapRadioButton>(Frame3DSuspensionYoke, element("Opt3DSuspensionYoke", i), 30,
                            210 + 420 * i, 3200, 400),
         "Standard for Beam width 133-332");
   Picture[2] = picture(w, 2, 8580, 7860, 1245, 435);

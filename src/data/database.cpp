@@ -94,6 +94,8 @@ QString translateSql(const QString& sql) {
 // ---- Database
 
 Database Database::open(const QString& file, const QString& connect, Mode mode) {
+  // An empty name would give a private temporary database instead of an error.
+  if (file.isEmpty()) throw DatabaseError(file, QStringLiteral("no database file named"));
   sqlite3* db = nullptr;
   int flags = SQLITE_OPEN_READWRITE;
   if (mode == Mode::Create) flags |= SQLITE_OPEN_CREATE;

@@ -1,5 +1,6 @@
 // Telmaris: the hoist configurator of Velmora's sales staff and dealers.
 #include <QApplication>
+#include <QFont>
 #include <QStringList>
 
 #include "common/services.h"
@@ -9,6 +10,8 @@
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Telmaris"));
+  // The windows are designed for 8-point Arial (Liberation Sans stands in for it).
+  QApplication::setFont(QFont(QStringLiteral("Arial"), 8));
 
   // The program directory is the whole command line when there is one.
   const QString commandLine = QApplication::arguments().mid(1).join(QLatin1Char(' '));

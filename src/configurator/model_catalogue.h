@@ -14,6 +14,20 @@ std::optional<QStringList> modelListNames(const QString& languageKey, bool lubeF
 // need the space of two lines.
 int controlLengthLabelTop(const QString& languageKey);
 
+// The part-matrix columns of a confirmed model: ModelIndex for every part row but the hoist,
+// HoistColumn for row 1, the hoist itself.
+struct ModelColumns {
+  int modelIndex;
+  int hoistColumn;
+};
+
+// The columns of a model name in the variant; none for a name the variant does not recognise.
+// Names the list never offers ("PXH 200 EX", the U models) are recognised all the same.
+std::optional<ModelColumns> modelColumns(const QString& name, const QString& languageKey);
+
+// Every model name the program recognises in the variant, offered in the list or not.
+QStringList recognisedModelNames(const QString& languageKey);
+
 struct DefaultModel {
   QString name;
   int modelIndex;

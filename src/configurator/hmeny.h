@@ -1,9 +1,15 @@
 // The main window: the configurator's guided steps, the output buttons and the three menus.
 //
 // One window, several files: hmeny_layout.cpp builds the controls at their design places,
-// hmeny_load.cpp is the load handler with captions and pictures, hmeny_steps.cpp shows and hides
-// the steps, hmeny_menus.cpp holds the menu commands. Controls keep the program's own names and
-// are public, as every part of the window works on them.
+// hmeny_load.cpp is the load handler with captions and pictures, hmeny_events.cpp turns Qt's
+// key and focus events into the handlers below, hmeny_model_list.cpp, hmeny_numeric.cpp,
+// hmeny_options.cpp and hmeny_accessories.cpp hold the handlers of each step, hmeny_steps.cpp
+// shows and hides the steps, hmeny_menus.cpp holds the menu commands. Controls keep the
+// program's own names and are public, as every part of the window works on them.
+//
+// Key handlers take the program's key numbers: key codes for KeyDown (68 the D key, 37 to 40
+// the cursor keys, 16 Shift) and character codes for KeyPress (13 Enter, 9 Tab, 8 Backspace).
+// A KeyPress handler sets the key to 0 to swallow it.
 #pragma once
 
 #include <QMainWindow>
@@ -15,6 +21,7 @@ class QButtonGroup;
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QMenu;
@@ -54,6 +61,69 @@ class HMeny : public QMainWindow {
   void About_Click();
   // The window became the active one: the output windows step aside.
   void Form_Activate();
+
+  // ---- Guided steps
+  void ShowHoistControlChoices();
+  void ShowAccessoryChoices();
+
+  // ---- Model list
+  void ComboPXH_Click();
+  void ComboPXH_DropDown();
+  void ComboPXH_GotFocus();
+  void ComboPXH_KeyDown(int keyCode);
+  void ComboPXH_KeyPress(int& key);
+  void ComboPXH_LostFocus();
+  void Command1_KeyPress(int& key);
+
+  // ---- Numeric inputs
+  void LiftHeightB_Change();
+  void LiftHeightB_GotFocus();
+  void LiftHeightB_KeyPress(int& key);
+  void LiftHeightB_LostFocus();
+  void ControlLengthB_Change();
+  void ControlLengthB_GotFocus();
+  void ControlLengthB_KeyPress(int& key);
+  void ControlLengthB_LostFocus();
+  void optChoose_Choose(int index);
+  void RabattB_Change();
+  void RabattB_GotFocus();
+  void RabattB_KeyPress(int& key);
+  // Reads a box as a number into a field and colours the box by the range; the value stored.
+  double CheckNumericField(QLineEdit* box, double& target, double replacement, double lower,
+                           double upper);
+  double CheckNumericField(QLineEdit* box, std::int16_t& target, double replacement,
+                           double lower, double upper);
+
+  // ---- Option groups
+  void Opt3DTrolley_GotFocus(int index);
+  void Opt3DTrolley_KeyPress(int index, int& key);
+  void Opt3DTrolley_LostFocus(int index);
+  void Opt3DHoistControl_GotFocus(int index);
+  void Opt3DHoistControl_Click(int index);
+  void Opt3DHoistControl_KeyPress(int index, int& key);
+  void Opt3DHoistControl_LostFocus(int index);
+  void Opt3DTrolleyControls_GotFocus(int index);
+  void Opt3DTrolleyControls_Click(int index);
+  void Opt3DTrolleyControls_KeyPress(int index, int& key);
+  void Opt3DSuspensionYoke_GotFocus(int index);
+  void Opt3DSuspensionYoke_KeyPress(int index, int& key);
+
+  // ---- Accessories, chain and lubrication
+  void Check3D1_KeyPress(int index, int& key);
+  void Check3D1_LostFocus(int index);
+  void chkStainless_Click();
+  void chkStainless_LostFocus();
+  void chkLubeFree_Click();
+  void optLubeFree_Click(int index);
+  void optTypeOfChain_GotFocus(int index);
+  void optTypeOfChain_KeyPress(int index, int& key);
+  void Picture_GotFocus(int number);
+
+  // ---- Output buttons
+  void Printerutskrift_GotFocus();
+  void Printerutskrift_LostFocus();
+  void Printerutskrift_KeyDown(int keyCode, int shift);
+  void Cmd_Skärmutskrift_GotFocus();
 
   // The control or menu item with the given program name, such as "Check3D1(5)" or "NewFile".
   QObject* control(const QString& name) const;
@@ -112,8 +182,20 @@ class HMeny : public QMainWindow {
  protected:
   void closeEvent(QCloseEvent* event) override;
   void changeEvent(QEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  void installHandlers();
+  bool keyEvent(QObject* watched, QKeyEvent* event);
+  void focusEvent(QObject* watched, bool gained);
+  // A plain message box with the program's default title.
+  void showMessage(const QString& text);
+  // The same with the tab stops switched on while the box is up, and off again after it.
+  void showMessageTabStops(const QString& text);
+  void lubeFreeChanged();
+  void clearOptions(QWidget* frame);
+  void pressTabLater(int element);
+
   void buildMenus();
   void buildControls();
   void applyCaptions();

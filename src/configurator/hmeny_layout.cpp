@@ -219,6 +219,9 @@ void HMeny::buildControls() {
   Label1[2] = withText(make<QLabel>(w, element("Label1", 2), 9660, 5250, 1245, 255, false),
                        "Discount [%]");
   RabattB = make<QLineEdit>(w, "RabattB", 10920, 5220, 345, 285, false);
+  QPalette yellow = RabattB->palette();
+  yellow.setColor(QPalette::Base, QColor(255, 255, 0));
+  RabattB->setPalette(yellow);
   Cmd_Skärmutskrift = make<QPushButton>(w, "Cmd_Sk\u00e4rmutskrift", 9600, 6090, 645, 660);
   Cmd_Skärmutskrift->setToolTip(QStringLiteral("Show the ordering list on the screen"));
   Printerutskrift = make<QPushButton>(w, "Printerutskrift", 10290, 6090, 645, 660);

@@ -43,6 +43,7 @@ HMeny::HMeny(ProgramState& state, Services& services)
   connect(About, &QAction::triggered, this, [this] { About_Click(); });
   for (int i = 0; i < 8; ++i)
     connect(mnuSpråk[i], &QAction::triggered, this, [this, i] { mnuSpråk_Click(i); });
+  installHandlers();
 }
 
 HMeny::~HMeny() = default;
@@ -79,10 +80,11 @@ bool HMeny::Form_Load() {
   ComboPXH->setEditText(ComboPXH->itemText(0));
   resize(client->width(), client->height() + menuBar()->sizeHint().height());
 
-  // The "Air Prep. Accessories" button and the pictures are never reached with Tab.
-  Command1->setFocusPolicy(Qt::NoFocus);
+  // The "Air Prep. Accessories" button and the pictures are never reached with Tab; a click on
+  // a picture gives it the focus only to hand it on.
+  Command1->setFocusPolicy(Qt::ClickFocus);
   for (int i = 1; i <= 15; ++i)
-    if (i != 13) Picture[i]->setFocusPolicy(Qt::NoFocus);
+    if (i != 13) Picture[i]->setFocusPolicy(Qt::ClickFocus);
   ImageMan1->setFocusPolicy(Qt::NoFocus);
 
   ComboPXH->setFocus();
@@ -106,20 +108,6 @@ bool HMeny::loadDatabaseAndCaptions() {
   }
   applyCaptions();
   return true;
-}
-
-void HMeny::LaddaComboPXH() {
-  ComboPXH->clear();
-  const std::optional<QStringList> names =
-      modelListNames(state_.LanguageKey, chkLubeFree->isChecked());
-  if (!names) {
-    services_.message(this, contactAuthorMessage());
-    services_.endProgram(1);
-    return;
-  }
-  const QRect label = Label1[1]->geometry();
-  Label1[1]->move(label.left(), twipsToPixels(controlLengthLabelTop(state_.LanguageKey)));
-  ComboPXH->addItems(*names);
 }
 
 void HMeny::applyCaptions() {

@@ -107,8 +107,8 @@ TEST(MainWindow, OpensWithOnlyTheModelStepAndTheOutputButtons) {
   EXPECT_FALSE(w.Opt3DHoistControl[4]->isVisibleTo(w.Frame3DHoistControls));
   EXPECT_TRUE(w.Opt3DHoistControl[3]->isVisibleTo(w.Frame3DHoistControls));
   EXPECT_FALSE(w.Command1->isEnabled());
-  EXPECT_EQ(w.Command1->focusPolicy(), Qt::NoFocus);
-  EXPECT_EQ(w.Picture[6]->focusPolicy(), Qt::NoFocus);
+  EXPECT_EQ(w.Command1->focusPolicy(), Qt::ClickFocus);
+  EXPECT_EQ(w.Picture[6]->focusPolicy(), Qt::ClickFocus);
   EXPECT_TRUE(w.optTypeOfChain[1]->isChecked());
   // No picture file in this directory: the pictures stay empty and the load goes on.
   EXPECT_TRUE(w.Picture[6]->pixmap().isNull());
@@ -235,7 +235,7 @@ TEST(MainWindow, SwitchesTabStopsAndKeepsTheAuxiliaryWindowsAside) {
     EXPECT_EQ(c->focusPolicy(), Qt::ClickFocus) << c->objectName().toStdString();
   w.SetTabStops(true);
   EXPECT_EQ(w.Opt3DTrolley[4]->focusPolicy(), Qt::StrongFocus);
-  EXPECT_EQ(w.Command1->focusPolicy(), Qt::NoFocus);  // never in the tab order
+  EXPECT_EQ(w.Command1->focusPolicy(), Qt::ClickFocus);  // never in the tab order
 
   const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
   Form2& f2 = w.form2();

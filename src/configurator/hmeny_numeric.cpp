@@ -2,6 +2,7 @@
 // checks on leaving a box, the feet prompt of US Imperial and the step to the trolley options.
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -11,6 +12,7 @@
 
 #include "common/services.h"
 #include "configurator/hmeny.h"
+#include "configurator/model_catalogue.h"
 #include "configurator/model_rules.h"
 #include "configurator/numeric_inputs.h"
 #include "startup/program_state.h"
@@ -154,8 +156,9 @@ void HMeny::ControlLengthB_KeyPress(int& key) {
   }
   const std::optional<BeamWidths> widths = beamWidths(state_.CurrentModel, imperial(state_));
   if (!widths) {
-    showMessageTabStops(contactAuthorMessage());
-    services_.endProgram(1);
+    // Only a name typed into the model list gets here; a typing error must not end the program.
+    showMessageTabStops(unknownModelMessage(state_.CurrentModel));
+    ComboPXH->setFocus();
     return;
   }
   Frame3DTrolley->show();

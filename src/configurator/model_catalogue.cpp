@@ -82,6 +82,12 @@ int controlLengthLabelTop(const QString& languageKey) {
   return isContinental(languageKey) ? 1740 : 1920;
 }
 
+QString unknownModelMessage(const QString& name) {
+  return QStringLiteral("The model \"%1\" is not in the program's range.\n"
+                        "Please choose a model from the list.")
+      .arg(name);
+}
+
 DefaultModel defaultModel(const QString& languageKey) {
   if (isUsKey(languageKey)) return {QStringLiteral("PXH 1000 U EX"), 13};
   return {QStringLiteral("PXH 200 EX"), 1};

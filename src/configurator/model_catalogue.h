@@ -28,6 +28,9 @@ std::optional<ModelColumns> modelColumns(const QString& name, const QString& lan
 // Every model name the program recognises in the variant, offered in the list or not.
 QStringList recognisedModelNames(const QString& languageKey);
 
+// The message for a model name typed into the list that the program has no data for.
+QString unknownModelMessage(const QString& name);
+
 struct DefaultModel {
   QString name;
   int modelIndex;

@@ -187,7 +187,9 @@ class HMeny : public QMainWindow {
  private:
   void installHandlers();
   bool keyEvent(QObject* watched, QKeyEvent* event);
-  void focusEvent(QObject* watched, bool gained);
+  void focusMoved(QWidget* now);
+  void controlGotFocus(QWidget* widget);
+  void controlLostFocus(QWidget* widget);
   // A plain message box with the program's default title.
   void showMessage(const QString& text);
   // The same with the tab stops switched on while the box is up, and off again after it.
@@ -209,4 +211,5 @@ class HMeny : public QMainWindow {
   std::unique_ptr<Form2> form2_;
   std::unique_ptr<Form3> form3_;
   bool tabStopsOn_ = true;
+  QWidget* focusedControl_ = nullptr;  // the control that holds the focus in this window
 };

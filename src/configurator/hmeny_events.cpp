@@ -1,13 +1,14 @@
 // Turns Qt's key, mouse and focus events of the main window's controls into the window's
 // handlers, in the program's own key numbers.
 //
-// Focus handlers run after the event that moved the focus has been dealt with, the way the
-// window's handlers expect it: a handler that moves the focus finishes before the control that
-// lost it reacts, and a message box never opens in the middle of a focus change.
+// Focus handlers run, in the order the focus moved, after the event that moved it has been dealt
+// with: a handler that moves the focus finishes before the control that lost it reacts, and a
+// message box never opens in the middle of a focus change.
 #include <QAbstractItemView>
+#include <QApplication>
+#include <QPointer>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFocusEvent>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -100,6 +101,8 @@ void HMeny::installHandlers() {
     connect(optLubeFree[i], &QRadioButton::clicked, this, [this, i] { optLubeFree_Click(i); });
   }
   connect(chkStainless, &QCheckBox::clicked, this, [this] { chkStainless_Click(); });
+  connect(qApp, &QApplication::focusChanged, this,
+          [this](QWidget*, QWidget* now) { focusMoved(now); });
   connect(chkLubeFree, &QCheckBox::clicked, this, [this] { chkLubeFree_Click(); });
 }
 
@@ -107,15 +110,6 @@ bool HMeny::eventFilter(QObject* watched, QEvent* event) {
   switch (event->type()) {
     case QEvent::KeyPress:
       return keyEvent(watched, static_cast<QKeyEvent*>(event));
-    case QEvent::FocusIn:
-    case QEvent::FocusOut: {
-      const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-      // A message box or the model list's drop-down taking the focus for a moment is no change
-      // of control.
-      if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
-        focusEvent(watched, event->type() == QEvent::FocusIn);
-      return false;
-    }
     case QEvent::MouseButtonPress: {
       const int choose = indexIn(optChoose, watched);
       if (choose >= 0) optChoose_Choose(choose);
@@ -136,6 +130,8 @@ bool HMeny::keyEvent(QObject* watched, QKeyEvent* e) {
     if (code == 13 || code == 9) {
       ComboPXH->setCurrentIndex(ComboPXH->view()->currentIndex().row());
       ComboPXH->hidePopup();
+      activateWindow();  // the drop-down held the activation; take it back before moving on
+      ComboPXH->setFocus();
       int pressed = code;
       ComboPXH_KeyPress(pressed);
       return true;
@@ -200,47 +196,55 @@ bool HMeny::keyEvent(QObject* watched, QKeyEvent* e) {
   return false;
 }
 
-void HMeny::focusEvent(QObject* watched, bool gained) {
-  auto* widget = qobject_cast<QWidget*>(watched);
-  if (!widget) return;
-  if (widget == ComboPXH->lineEdit()) widget = ComboPXH;
-  if (widget == ComboPXH->view()) return;
-
+void HMeny::focusMoved(QWidget* now) {
+  // The control that has the focus in this window. A message box, another window or the model
+  // list's drop-down taking the focus for a while is no change of control: when the focus comes
+  // back to the same control, nothing happened.
+  if (now && (now == ComboPXH->lineEdit() || now->window() == ComboPXH->view()->window()))
+    now = ComboPXH;  // the model list's typing field and its drop-down are the list
+  if (!now || now->window() != this) return;
+  QWidget* control = now;
+  if (control == focusedControl_) return;
+  QPointer<QWidget> lost = focusedControl_;
+  focusedControl_ = control;
   QMetaObject::invokeMethod(
       this,
-      [this, widget, gained] {
-        if (gained) {
-          // The focus may have moved on meanwhile; only the control that holds it reacts.
-          QWidget* now = focusWidget();
-          if (now == ComboPXH->lineEdit()) now = ComboPXH;
-          if (now != widget) return;
-          // An option button that gets the focus is selected.
-          if (auto* option = qobject_cast<QRadioButton*>(widget);
-              option && option != optChoose[0] && option != optChoose[1])
-            option->setChecked(true);
-        }
-        if (widget == ComboPXH) return gained ? ComboPXH_GotFocus() : ComboPXH_LostFocus();
-        if (widget == LiftHeightB) return gained ? LiftHeightB_GotFocus() : LiftHeightB_LostFocus();
-        if (widget == ControlLengthB)
-          return gained ? ControlLengthB_GotFocus() : ControlLengthB_LostFocus();
-        if (widget == RabattB) return gained ? RabattB_GotFocus() : void();
-        if (widget == Printerutskrift)
-          return gained ? Printerutskrift_GotFocus() : Printerutskrift_LostFocus();
-        if (widget == Cmd_Skärmutskrift) return gained ? Cmd_Skärmutskrift_GotFocus() : void();
-        if (widget == chkStainless) return gained ? void() : chkStainless_LostFocus();
-        if (int i = indexIn(Opt3DTrolley, widget); i >= 0)
-          return gained ? Opt3DTrolley_GotFocus(i) : Opt3DTrolley_LostFocus(i);
-        if (int i = indexIn(Opt3DHoistControl, widget); i >= 0)
-          return gained ? Opt3DHoistControl_GotFocus(i) : Opt3DHoistControl_LostFocus(i);
-        if (int i = indexIn(Opt3DTrolleyControls, widget); i >= 0)
-          return gained ? Opt3DTrolleyControls_GotFocus(i) : void();
-        if (int i = indexIn(Opt3DSuspensionYoke, widget); i >= 0)
-          return gained ? Opt3DSuspensionYoke_GotFocus(i) : void();
-        if (int i = indexIn(Check3D1, widget); i >= 0)
-          return gained ? void() : Check3D1_LostFocus(i);
-        if (int i = indexIn(optTypeOfChain, widget); i >= 0)
-          return gained ? optTypeOfChain_GotFocus(i) : void();
-        if (int i = indexIn(Picture, widget); i >= 1 && gained) return Picture_GotFocus(i);
+      [this, lost, gained = QPointer<QWidget>(control)] {
+        if (lost) controlLostFocus(lost);
+        if (gained) controlGotFocus(gained);
       },
       Qt::QueuedConnection);
+}
+
+void HMeny::controlGotFocus(QWidget* widget) {
+  // An option button that gets the focus is selected (the feet choice only by a key or a click
+  // of its own).
+  if (auto* option = qobject_cast<QRadioButton*>(widget);
+      option && option != optChoose[0] && option != optChoose[1])
+    option->setChecked(true);
+  if (widget == ComboPXH) return ComboPXH_GotFocus();
+  if (widget == LiftHeightB) return LiftHeightB_GotFocus();
+  if (widget == ControlLengthB) return ControlLengthB_GotFocus();
+  if (widget == RabattB) return RabattB_GotFocus();
+  if (widget == Printerutskrift) return Printerutskrift_GotFocus();
+  if (widget == Cmd_Skärmutskrift) return Cmd_Skärmutskrift_GotFocus();
+  if (int i = indexIn(Opt3DTrolley, widget); i >= 0) return Opt3DTrolley_GotFocus(i);
+  if (int i = indexIn(Opt3DHoistControl, widget); i >= 0) return Opt3DHoistControl_GotFocus(i);
+  if (int i = indexIn(Opt3DTrolleyControls, widget); i >= 0)
+    return Opt3DTrolleyControls_GotFocus(i);
+  if (int i = indexIn(Opt3DSuspensionYoke, widget); i >= 0)
+    return Opt3DSuspensionYoke_GotFocus(i);
+  if (int i = indexIn(optTypeOfChain, widget); i >= 0) return optTypeOfChain_GotFocus(i);
+  if (int i = indexIn(Picture, widget); i >= 1) return Picture_GotFocus(i);
+}
+
+void HMeny::controlLostFocus(QWidget* widget) {
+  if (widget == ComboPXH) return ComboPXH_LostFocus();
+  if (widget == LiftHeightB) return LiftHeightB_LostFocus();
+  if (widget == ControlLengthB) return ControlLengthB_LostFocus();
+  if (widget == Printerutskrift) return Printerutskrift_LostFocus();
+  if (widget == chkStainless) return chkStainless_LostFocus();
+  if (int i = indexIn(Opt3DTrolley, widget); i >= 0) return Opt3DTrolley_LostFocus(i);
+  if (int i = indexIn(Opt3DHoistControl, widget); i >= 0) return Opt3DHoistControl_LostFocus(i);
+  if (int i = indexIn(Check3D1, widget); i >= 0) return Check3D1_LostFocus(i);
 }

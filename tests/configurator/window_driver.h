@@ -78,8 +78,8 @@ struct WindowDriver {
     enter();
   }
 
-  void chooseHoistControl(int element) {
-    w.Opt3DHoistControl[element]->setFocus();
+  void click(QWidget* control) {
+    QTest::mouseClick(control, Qt::LeftButton, Qt::NoModifier, QPoint(6, control->height() / 2));
     settle();
   }
 

@@ -91,7 +91,9 @@ std::vector<Token> parse(const QString& pattern) {
   return tokens;
 }
 
-bool isDigit(const Token& t) { return t.kind == Token::Hash || t.kind == Token::Zero; }
+bool isDigit(const Token& t) {
+  return t.kind == Token::Hash || t.kind == Token::Zero;
+}
 
 QString format(double value, int significantDigits, const QString& pattern,
                const QString& separator) {
@@ -168,7 +170,9 @@ QString format(double value, int significantDigits, const QString& pattern,
 
 }  // namespace
 
-QString systemDecimalSeparator() { return QLocale::system().decimalPoint(); }
+QString systemDecimalSeparator() {
+  return QLocale::system().decimalPoint();
+}
 
 QString FormatNumber(double value, const QString& pattern, const QString& decimalSeparator) {
   return format(value, 15, pattern, decimalSeparator);

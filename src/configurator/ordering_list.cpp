@@ -2,6 +2,7 @@
 #include "configurator/ordering_list.h"
 
 #include <algorithm>
+#include <initializer_list>
 
 #include "common/number_format.h"
 #include "startup/program_state.h"
@@ -16,11 +17,17 @@ constexpr int kStainlessChainPart = 126;
 constexpr int kTextHeading = 61, kTextTotal = 62, kTextDiscount = 63, kTextNet = 64;
 constexpr int kTextMarking = 120, kTextPhasedOut = 129;
 
-bool isUsImperial(const ProgramState& s) { return s.LanguageKey == QLatin1String("US Imperial"); }
+bool isUsImperial(const ProgramState& s) {
+  return s.LanguageKey == QLatin1String("US Imperial");
+}
 
-QString blanks(int n) { return QString(std::max(n, 0), u' '); }
+QString blanks(int n) {
+  return QString(std::max(n, 0), u' ');
+}
 
-QString indent(const ProgramState& s) { return blanks(s.OutputIndent); }
+QString indent(const ProgramState& s) {
+  return blanks(s.OutputIndent);
+}
 
 // The line number of the appended line, 0 when the list is full.
 int appendLine(ProgramState& s, const QString& line) {
@@ -30,7 +37,9 @@ int appendLine(ProgramState& s, const QString& line) {
   return r;
 }
 
-bool isPartIndex(long long part) { return decltype(ProgramState::PartPrice)::inBounds(part); }
+bool isPartIndex(long long part) {
+  return decltype(ProgramState::PartPrice)::inBounds(part);
+}
 
 // The part a matrix cell names; none for an empty cell or one outside the matrix.
 std::optional<int> matrixPart(const ProgramState& s, int row, int column) {
@@ -56,23 +65,16 @@ void addRowIfPart(ProgramState& s, int row) {
   if (part && *part > 0) addPart(s, part, 1, false);
 }
 
+bool oneOf(int value, std::initializer_list<int> set) {
+  return std::find(set.begin(), set.end(), value) != set.end();
+}
+
 bool isLightGroup(int m) {
-  switch (m) {
-    case 1: case 2: case 3: case 4: case 7: case 8: case 10: case 11: case 12: case 13: case 16:
-    case 17:
-      return true;
-    default:
-      return false;
-  }
+  return oneOf(m, {1, 2, 3, 4, 7, 8, 10, 11, 12, 13, 16, 17});
 }
 
 bool isHeavyGroup(int m) {
-  switch (m) {
-    case 5: case 6: case 9: case 14: case 15: case 18:
-      return true;
-    default:
-      return false;
-  }
+  return oneOf(m, {5, 6, 9, 14, 15, 18});
 }
 
 // The chain-collector row for the chain length; none where the collector cannot take the chain.
@@ -93,13 +95,9 @@ std::optional<int> chainCollectorRow(int modelIndex, int chainLength) {
 }
 
 bool takesOverloadDevice(const ProgramState& s) {
-  switch (s.ModelIndex) {
-    case 1: case 2: case 3: case 4: case 7: case 8: case 11: case 12: case 16: case 17:
-      return true;
-    default:
-      return s.CurrentModel == QLatin1String("PXH 3000 EX") ||
-             s.CurrentModel == QLatin1String("PXH 3000L EX");
-  }
+  return oneOf(s.ModelIndex, {1, 2, 3, 4, 7, 8, 11, 12, 16, 17}) ||
+         s.CurrentModel == QLatin1String("PXH 3000 EX") ||
+         s.CurrentModel == QLatin1String("PXH 3000L EX");
 }
 
 // A total line: the label, then the figure under the amounts of the part lines.

@@ -29,7 +29,7 @@ void SetOutputFormats(ProgramState& state);
 // books the amount. A null price counts as 0. A part index outside the parts table adds
 // nothing, and neither does a full list (200 lines). Returns the new line's number, 0 for none.
 int AddPartLine(ProgramState& state, int partIndex, int quantity, std::optional<float> price,
-                 bool isLength);
+                bool isLength);
 
 // Empties and rebuilds OutputLines 1..OutputLineCount, TotalPrice and the export elements of the
 // part lines from the choices and the loaded parts.

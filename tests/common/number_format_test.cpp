@@ -1,10 +1,12 @@
 // The program's number patterns: placeholders, rounding, separators and right alignment.
-#include <gtest/gtest.h>
-
 #include "common/number_format.h"
 
+#include <gtest/gtest.h>
+
 namespace {
-QString fmt(double v, const char* pattern) { return FormatNumber(v, pattern, "."); }
+QString fmt(double v, const char* pattern) {
+  return FormatNumber(v, pattern, ".");
+}
 }  // namespace
 
 TEST(NumberFormat, EveryPatternOfTheProgram) {

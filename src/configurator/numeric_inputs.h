@@ -9,7 +9,7 @@
 #include <cstdint>
 #include <optional>
 
-inline constexpr double kMetresPerFoot = 0.3048;
+#include "common/units.h"
 
 // The longest leading part of the text that reads as a decimal number with a period, after
 // leading blanks; 0 when there is none ("1.2.3" gives 1.2).

@@ -5,6 +5,8 @@
 #include <initializer_list>
 
 #include "common/number_format.h"
+#include "common/units.h"
+#include "configurator/model_rules.h"
 #include "startup/program_state.h"
 
 namespace {
@@ -65,18 +67,6 @@ void addRowIfPart(ProgramState& s, int row) {
   if (part && *part > 0) addPart(s, part, 1, false);
 }
 
-bool oneOf(int value, std::initializer_list<int> set) {
-  return std::find(set.begin(), set.end(), value) != set.end();
-}
-
-bool isLightGroup(int m) {
-  return oneOf(m, {1, 2, 3, 4, 7, 8, 10, 11, 12, 13, 16, 17});
-}
-
-bool isHeavyGroup(int m) {
-  return oneOf(m, {5, 6, 9, 14, 15, 18});
-}
-
 // The chain-collector row for the chain length; none where the collector cannot take the chain.
 std::optional<int> chainCollectorRow(int modelIndex, int chainLength) {
   const int L = chainLength;
@@ -95,9 +85,7 @@ std::optional<int> chainCollectorRow(int modelIndex, int chainLength) {
 }
 
 bool takesOverloadDevice(const ProgramState& s) {
-  return oneOf(s.ModelIndex, {1, 2, 3, 4, 7, 8, 11, 12, 16, 17}) ||
-         s.CurrentModel == QLatin1String("PXH 3000 EX") ||
-         s.CurrentModel == QLatin1String("PXH 3000L EX");
+  return overloadIsOrderedSeparately(s.ModelIndex, s.CurrentModel);
 }
 
 // A total line: the label, then the figure under the amounts of the part lines.
@@ -134,7 +122,7 @@ int AddPartLine(ProgramState& state, int partIndex, int quantity, std::optional<
   int gap;
   if (isLength) {
     quantityField = FormatRight(quantity, state.FmtMetres, 5);
-    if (us) quantityField += " (" + FormatRight(quantity / 0.3048, "### ft", 6) + ")";
+    if (us) quantityField += " (" + FormatRight(quantity / kMetresPerFoot, "### ft", 6) + ")";
     gap = us ? 1 : 4;
   } else {
     quantityField = FormatRight(quantity, state.FmtQty, 3);

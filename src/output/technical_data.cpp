@@ -5,13 +5,13 @@
 #include <optional>
 
 #include "common/number_format.h"
+#include "common/units.h"
 #include "output/print_text.h"
 #include "startup/program_state.h"
 
 namespace {
 
 constexpr double kKilogramsPerPound = 0.4536;
-constexpr double kMetresPerFoot = 0.3048;
 constexpr double kLitresPerCubicFoot = 28.3168;
 constexpr double kLabelX = 100;
 constexpr double kUsValueX = 174;

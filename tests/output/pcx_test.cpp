@@ -1,0 +1,262 @@
+// The PCX reader and writer: both depths survive a round trip, the run-length coding follows
+// the format to the byte, and damaged or hostile files give a null picture.
+#include "output/pcx.h"
+
+#include <gtest/gtest.h>
+
+#include <QBuffer>
+#include <QPainter>
+#include <QRandomGenerator>
+
+namespace {
+
+QByteArray header(int bitsPerPixel, int planes, int width, int height, int bytesPerLine) {
+  QByteArray h(128, '\0');
+  h[0] = 0x0A;
+  h[1] = 5;
+  h[2] = 1;
+  h[3] = static_cast<char>(bitsPerPixel);
+  h[8] = static_cast<char>((width - 1) & 0xFF);
+  h[9] = static_cast<char>((width - 1) >> 8);
+  h[10] = static_cast<char>((height - 1) & 0xFF);
+  h[11] = static_cast<char>((height - 1) >> 8);
+  h[65] = static_cast<char>(planes);
+  h[66] = static_cast<char>(bytesPerLine & 0xFF);
+  h[67] = static_cast<char>(bytesPerLine >> 8);
+  return h;
+}
+
+QByteArray bytes(std::initializer_list<int> values) {
+  QByteArray b;
+  for (int v : values) b.append(static_cast<char>(v));
+  return b;
+}
+
+QList<QRgb> greyTable() {
+  QList<QRgb> table;
+  for (int i = 0; i < 256; ++i) table.append(qRgb(i, i, i));
+  return table;
+}
+
+QByteArray greyPalette() {
+  QByteArray p(1, 0x0C);
+  for (int i = 0; i < 256; ++i) p.append(QByteArray(3, static_cast<char>(i)));
+  return p;
+}
+
+// The coded picture data of a file the writer made: what lies between header and palette.
+QByteArray codedData(const QByteArray& file, bool palette) {
+  return file.mid(128, file.size() - 128 - (palette ? 769 : 0));
+}
+
+QImage paletteImage(int width, int height) {
+  QImage image(width, height, QImage::Format_Indexed8);
+  QList<QRgb> table;
+  for (int i = 0; i < 256; ++i) table.append(qRgb(i, 255 - i, (i * 7) & 0xFF));
+  image.setColorTable(table);
+  QRandomGenerator random(7);
+  for (int y = 0; y < height; ++y) {
+    uchar* line = image.scanLine(y);
+    for (int x = 0; x < width; ++x) {
+      switch (y % 4) {
+        case 0:
+          line[x] = 0xC7;
+          break;  // one long run of a count-like byte
+        case 1:
+          line[x] = static_cast<uchar>(0xBE + x % 5);
+          break;  // literals on both sides of 0xC0
+        case 2:
+          line[x] = static_cast<uchar>(random.bounded(256));
+          break;
+        default:
+          line[x] = static_cast<uchar>(x < 70 ? 3 : x);
+          break;
+      }
+    }
+  }
+  return image;
+}
+
+void expectSamePixels(const QImage& a, const QImage& b) {
+  ASSERT_EQ(a.size(), b.size());
+  for (int y = 0; y < a.height(); ++y) {
+    for (int x = 0; x < a.width(); ++x) {
+      ASSERT_EQ(a.pixel(x, y), b.pixel(x, y)) << "at " << x << "," << y;
+    }
+  }
+}
+
+}  // namespace
+
+TEST(Pcx, PaletteRoundTripKeepsIndexesAndColours) {
+  for (int width : {131, 130, 1, 64}) {
+    const QImage image = paletteImage(width, 8);
+    const QByteArray file = encodePcx(image, PcxDepth::Palette8);
+    ASSERT_TRUE(isPcxData(file));
+    const QImage back = decodePcx(file);
+    ASSERT_EQ(back.format(), QImage::Format_Indexed8) << width;
+    EXPECT_EQ(back.colorTable(), image.colorTable());
+    for (int y = 0; y < image.height(); ++y) {
+      ASSERT_EQ(QByteArray(reinterpret_cast<const char*>(back.constScanLine(y)), width),
+                QByteArray(reinterpret_cast<const char*>(image.constScanLine(y)), width))
+          << "width " << width << " line " << y;
+    }
+  }
+
+  // Grey line art keeps its grey levels; a picture of a few colours keeps them exactly.
+  QImage grey(9, 3, QImage::Format_Grayscale8);
+  for (int y = 0; y < 3; ++y) {
+    for (int x = 0; x < 9; ++x) grey.scanLine(y)[x] = static_cast<uchar>(x * 31 + y);
+  }
+  expectSamePixels(decodePcx(encodePcx(grey, PcxDepth::Palette8)), grey);
+  QImage few(5, 5, QImage::Format_RGB32);
+  few.fill(Qt::white);
+  few.setPixel(2, 2, qRgb(10, 20, 200));
+  few.setPixel(4, 0, qRgb(250, 0, 0));
+  expectSamePixels(decodePcx(encodePcx(few, PcxDepth::Palette8)), few);
+}
+
+TEST(Pcx, RgbRoundTripKeepsEveryColour) {
+  QRandomGenerator random(11);
+  for (int width : {67, 2, 1}) {
+    QImage image(width, 9, QImage::Format_RGB32);
+    for (int y = 0; y < image.height(); ++y) {
+      for (int x = 0; x < width; ++x) {
+        image.setPixel(x, y, y < 3 ? qRgb(0xC3, 0xFF, 0x00) : random.generate() | 0xFF000000);
+      }
+    }
+    const QImage back = decodePcx(encodePcx(image, PcxDepth::Rgb24));
+    EXPECT_FALSE(back.hasAlphaChannel());
+    expectSamePixels(back, image);
+  }
+
+  // Translucent parts are laid on white, as on paper.
+  QImage clear(4, 1, QImage::Format_ARGB32);
+  clear.fill(Qt::transparent);
+  clear.setPixel(1, 0, qRgba(0, 0, 0, 255));
+  const QImage back = decodePcx(encodePcx(clear, PcxDepth::Rgb24));
+  EXPECT_EQ(back.pixel(0, 0), qRgb(255, 255, 255));
+  EXPECT_EQ(back.pixel(1, 0), qRgb(0, 0, 0));
+}
+
+TEST(Pcx, WritesTheRunLengthCodingToTheByte) {
+  QImage image(2, 1, QImage::Format_Indexed8);
+  image.setColorTable(greyTable());
+  image.scanLine(0)[0] = 0xC5;
+  image.scanLine(0)[1] = 0x01;
+  // A single byte of 0xC0 and above would read as a run count: it is written as a run of one.
+  EXPECT_EQ(codedData(encodePcx(image, PcxDepth::Palette8), true), bytes({0xC1, 0xC5, 0x01}));
+
+  QImage odd(3, 1, QImage::Format_Indexed8);
+  odd.setColorTable(greyTable());
+  odd.fill(7);
+  // An odd line is padded to an even number of bytes.
+  EXPECT_EQ(codedData(encodePcx(odd, PcxDepth::Palette8), true), bytes({0xC3, 7, 0}));
+
+  QImage wide(100, 1, QImage::Format_Indexed8);
+  wide.setColorTable(greyTable());
+  wide.fill(9);
+  // A run holds at most 63 bytes.
+  EXPECT_EQ(codedData(encodePcx(wide, PcxDepth::Palette8), true), bytes({0xFF, 9, 0xE5, 9}));
+
+  const QByteArray file = encodePcx(odd, PcxDepth::Rgb24, 150);
+  EXPECT_EQ(file[1], 5);
+  EXPECT_EQ(file[65], 3);
+  EXPECT_EQ(file[66], 4);  // bytes per plane line
+  EXPECT_EQ(static_cast<uchar>(file[12]), 150);
+  EXPECT_EQ(file.size(), 128 + 3 * 3);
+}
+
+TEST(Pcx, ReadsFilesOfOtherWriters) {
+  // 3 x 2 grey, lines padded to 4 bytes, and a run that goes on into the next line.
+  QByteArray grey = header(8, 1, 3, 2, 4);
+  grey += bytes({10, 0xC2, 0xD0, 0xC2, 0, 40, 50, 0}) + greyPalette();
+  QImage image = decodePcx(grey);
+  ASSERT_EQ(image.size(), QSize(3, 2));
+  EXPECT_EQ(image.pixel(0, 0), qRgb(10, 10, 10));
+  EXPECT_EQ(image.pixel(2, 0), qRgb(0xD0, 0xD0, 0xD0));
+  EXPECT_EQ(image.pixel(0, 1), qRgb(0, 0, 0));
+  EXPECT_EQ(image.pixel(1, 1), qRgb(40, 40, 40));
+  EXPECT_EQ(image.pixel(2, 1), qRgb(50, 50, 50));
+
+  // 24-bit: the red, green and blue lines of each scan line follow one another.
+  QByteArray rgb = header(8, 3, 2, 1, 2);
+  rgb += bytes({0xC1, 255, 0, 0xC2, 128, 7, 0xC1, 0xC9});
+  image = decodePcx(rgb);
+  ASSERT_FALSE(image.isNull());
+  EXPECT_EQ(image.pixel(0, 0), qRgb(255, 128, 7));
+  EXPECT_EQ(image.pixel(1, 0), qRgb(0, 128, 0xC9));
+
+  // Monochrome: a set bit is white unless the header names other colours.
+  QByteArray mono = header(1, 1, 10, 1, 2);
+  mono += bytes({0xA0, 0xC1, 0xC0});
+  image = decodePcx(mono);
+  ASSERT_FALSE(image.isNull());
+  EXPECT_EQ(image.pixel(0, 0), qRgb(255, 255, 255));
+  EXPECT_EQ(image.pixel(1, 0), qRgb(0, 0, 0));
+  EXPECT_EQ(image.pixel(2, 0), qRgb(255, 255, 255));
+  EXPECT_EQ(image.pixel(8, 0), qRgb(255, 255, 255));
+  EXPECT_EQ(image.pixel(9, 0), qRgb(255, 255, 255));
+  mono[16 + 3] = static_cast<char>(200);  // colour 1 red
+  EXPECT_EQ(decodePcx(mono).pixel(0, 0), qRgb(200, 0, 0));
+
+  // 16 colours in four bit planes.
+  QByteArray ega = header(1, 4, 2, 1, 2);
+  ega += bytes({0x80, 0, 0x40, 0, 0xC1, 0xC0, 0, 0x40, 0});
+  image = decodePcx(ega);
+  ASSERT_FALSE(image.isNull());
+  EXPECT_EQ(image.pixelIndex(0, 0), 5);
+  EXPECT_EQ(image.pixelIndex(1, 0), 14);
+}
+
+TEST(Pcx, DamagedOrHostileFilesGiveNoPicture) {
+  const QByteArray palette = encodePcx(paletteImage(21, 6), PcxDepth::Palette8);
+  const QByteArray rgb = encodePcx(paletteImage(21, 6), PcxDepth::Rgb24);
+  for (const QByteArray& file : {palette, rgb}) {
+    ASSERT_FALSE(decodePcx(file).isNull());
+    for (int length = 0; length < file.size(); ++length) {
+      ASSERT_TRUE(decodePcx(file.left(length)).isNull()) << "cut at " << length;
+    }
+  }
+
+  auto withHeaderWord = [](QByteArray file, int offset, int value) {
+    file[offset] = static_cast<char>(value & 0xFF);
+    file[offset + 1] = static_cast<char>(value >> 8);
+    return file;
+  };
+  // Sizes beyond reason, a window turned inside out, lines shorter than the picture.
+  EXPECT_TRUE(decodePcx(withHeaderWord(withHeaderWord(rgb, 8, 65535), 10, 65535)).isNull());
+  EXPECT_TRUE(decodePcx(withHeaderWord(withHeaderWord(rgb, 8, 19999), 10, 9999)).isNull());
+  EXPECT_TRUE(decodePcx(withHeaderWord(rgb, 66, 65535)).isNull());
+  EXPECT_TRUE(decodePcx(withHeaderWord(rgb, 4, 30)).isNull());
+  EXPECT_TRUE(decodePcx(withHeaderWord(rgb, 66, 10)).isNull());
+  // A header that claims a big picture over a few bytes of data.
+  EXPECT_TRUE(decodePcx(header(8, 3, 8000, 8000, 8000) + bytes({0xFF, 0})).isNull());
+
+  QByteArray layout = rgb;
+  layout[3] = 2;
+  EXPECT_TRUE(decodePcx(layout).isNull());
+  layout = rgb;
+  layout[0] = 0x0B;
+  EXPECT_FALSE(isPcxData(layout));
+
+  QByteArray png;
+  QBuffer buffer(&png);
+  buffer.open(QIODevice::WriteOnly);
+  paletteImage(4, 4).save(&buffer, "PNG");
+  EXPECT_FALSE(isPcxData(png));
+  EXPECT_TRUE(decodePcx(png).isNull());
+
+  // Random damage anywhere must never read outside the data.
+  QRandomGenerator random(3);
+  for (int round = 0; round < 2000; ++round) {
+    QByteArray file = round % 2 ? palette : rgb;
+    for (int i = 0; i < 4; ++i) {
+      file[random.bounded(static_cast<int>(file.size()))] = static_cast<char>(random.bounded(256));
+    }
+    const QImage image = decodePcx(file);
+    if (!image.isNull()) {
+      EXPECT_LE(image.width() * image.height(), 64 * 1024 * 1024);
+    }
+  }
+}

@@ -52,6 +52,11 @@ class SilentServices : public Services {
     std::fprintf(stderr, "%s\n", qPrintable(text));
     return MsgAnswer::Ok;
   }
+  QString askOpenFileName(QWidget*, const QString&, const QStringList&, const QString&) override {
+    return {};
+  }
+  bool openWithDesktop(const QUrl&) override { return false; }
+  std::optional<PrintRequest> askPrint(QWidget*) override { return std::nullopt; }
   void endProgram(int status) override { std::exit(status); }
 };
 

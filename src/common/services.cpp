@@ -2,7 +2,12 @@
 #include "common/services.h"
 
 #include <QApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <cstdio>
 #include <cstdlib>
 
@@ -36,6 +41,31 @@ MsgAnswer DesktopServices::message(QWidget* parent, const QString& text, const Q
   const int answer = box.exec();
   if (busy) QApplication::restoreOverrideCursor();
   return answer == QMessageBox::Ok ? MsgAnswer::Ok : MsgAnswer::Cancel;
+}
+
+QString DesktopServices::askOpenFileName(QWidget* parent, const QString& title,
+                                         const QStringList& filters, const QString& startFolder) {
+  QFileDialog dialog(parent, title, startFolder);
+  dialog.setFileMode(QFileDialog::ExistingFile);
+  dialog.setNameFilters(filters);
+  // Price files come from many systems: *.DAT must find prices.dat as well, which only the
+  // dialog of Qt's own promises.
+  dialog.setOption(QFileDialog::DontUseNativeDialog, true);
+  dialog.setFilter(dialog.filter() & ~QDir::CaseSensitive);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+  return dialog.selectedFiles().first();
+}
+
+bool DesktopServices::openWithDesktop(const QUrl& url) { return QDesktopServices::openUrl(url); }
+
+std::optional<PrintRequest> DesktopServices::askPrint(QWidget* parent) {
+  auto printer = std::make_shared<QPrinter>(QPrinter::HighResolution);
+  QPrintDialog dialog(printer.get(), parent);
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  // The copies are printed one document each, so the printer itself makes one of each.
+  const int copies = printer->copyCount();
+  printer->setCopyCount(1);
+  return PrintRequest{printer, copies, {}};
 }
 
 void DesktopServices::endProgram(int status) {

@@ -2,13 +2,28 @@
 // these instead of Qt directly, so that tests can answer them without modal dialogs.
 #pragma once
 
+#include <QDate>
 #include <QString>
+#include <QStringList>
+#include <QUrl>
+#include <functional>
+#include <memory>
+#include <optional>
 
+class QPrinter;
 class QWidget;
 
 enum class MsgIcon { None, Information, Warning, Critical, Question };
 enum class MsgButtons { Ok, OkCancel };
 enum class MsgAnswer { Ok, Cancel };
+
+// What the print dialog answered: the printer set up by the user and the number of copies.
+struct PrintRequest {
+  std::shared_ptr<QPrinter> printer;
+  int copies = 1;
+  // Runs before each copy is printed; each copy is a document of its own.
+  std::function<void(QPrinter&, int copy)> beforeCopy;
+};
 
 // The title a message box carries when the caller gives none.
 inline const QString kDefaultMessageTitle = QStringLiteral("Telmaris");
@@ -20,6 +35,20 @@ class Services {
   virtual MsgAnswer message(QWidget* parent, const QString& text,
                             const QString& title = kDefaultMessageTitle,
                             MsgIcon icon = MsgIcon::None, MsgButtons buttons = MsgButtons::Ok) = 0;
+
+  // The open-file dialog with its title, filters ("Price files (*.DAT *.TXT)") and start folder;
+  // empty when the user cancels it. Filters match names in any case.
+  virtual QString askOpenFileName(QWidget* parent, const QString& title, const QStringList& filters,
+                                  const QString& startFolder) = 0;
+
+  // Opens a file or an address with the desktop's program for it; false when none could.
+  virtual bool openWithDesktop(const QUrl& url) = 0;
+
+  // The system print dialog; none when the user cancels it.
+  virtual std::optional<PrintRequest> askPrint(QWidget* parent) = 0;
+
+  // Today, as printed on the ordering document.
+  virtual QDate today() { return QDate::currentDate(); }
 
   // Ends the process with the given status. Callers return right after it, so that a replacement
   // that only records the request leaves the program in a sane state.
@@ -34,5 +63,9 @@ class DesktopServices : public Services {
  public:
   MsgAnswer message(QWidget* parent, const QString& text, const QString& title, MsgIcon icon,
                     MsgButtons buttons) override;
+  QString askOpenFileName(QWidget* parent, const QString& title, const QStringList& filters,
+                          const QString& startFolder) override;
+  bool openWithDesktop(const QUrl& url) override;
+  std::optional<PrintRequest> askPrint(QWidget* parent) override;
   void endProgram(int status) override;
 };

@@ -16,6 +16,9 @@
 #include <array>
 #include <memory>
 
+#include "configurator/ordering_list.h"
+#include "output/technical_data.h"
+
 class QAction;
 class QButtonGroup;
 class QCheckBox;
@@ -119,11 +122,29 @@ class HMeny : public QMainWindow {
   void optTypeOfChain_KeyPress(int index, int& key);
   void Picture_GotFocus(int number);
 
-  // ---- Output buttons
+  // ---- Output buttons (hmeny_output.cpp)
+  void Printerutskrift_Click();
+  void Cmd_Skärmutskrift_Click();
+  // What the controls say, for the ordering list.
+  OrderingChoices orderingChoices() const;
+  SheetValues& sheetValues() { return sheetValues_; }
   void Printerutskrift_GotFocus();
   void Printerutskrift_LostFocus();
   void Printerutskrift_KeyDown(int keyCode, int shift);
   void Cmd_Skärmutskrift_GotFocus();
+
+  // ---- Price maintenance (hmeny_prices.cpp)
+  void Newprices_Click();   // new prices from a price file
+  void Newprices1_Click();  // new prices from a workbook
+  void Newprices2_Click();  // the price list window
+
+  // ---- Help and reference documents (hmeny_help.cpp)
+  void HowToUse_Click();
+  void UsingHelp_Click();
+  void mnuPDF_Click();
+  void cmdLubeFree_Click();
+  // Closes the help window if the program opened one.
+  void closeHelp();
 
   // The control or menu item with the given program name, such as "Check3D1(5)" or "NewFile".
   QObject* control(const QString& name) const;
@@ -210,6 +231,7 @@ class HMeny : public QMainWindow {
   Services& services_;
   std::unique_ptr<Form2> form2_;
   std::unique_ptr<Form3> form3_;
+  SheetValues sheetValues_;  // the sheets' values kept by the window between outputs
   bool tabStopsOn_ = true;
   QWidget* focusedControl_ = nullptr;  // the control that holds the focus in this window
 };

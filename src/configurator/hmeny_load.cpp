@@ -41,6 +41,16 @@ HMeny::HMeny(ProgramState& state, Services& services)
   connect(NewFile, &QAction::triggered, this, [this] { NewFile_Click(); });
   connect(Exit, &QAction::triggered, this, [this] { Exit_Click(); });
   connect(About, &QAction::triggered, this, [this] { About_Click(); });
+  connect(Utskrift, &QAction::triggered, this, [this] { Printerutskrift_Click(); });
+  connect(Printerutskrift, &QPushButton::clicked, this, [this] { Printerutskrift_Click(); });
+  connect(Cmd_Skärmutskrift, &QPushButton::clicked, this, [this] { Cmd_Skärmutskrift_Click(); });
+  connect(Newprices, &QAction::triggered, this, [this] { Newprices_Click(); });
+  connect(Newprices1, &QAction::triggered, this, [this] { Newprices1_Click(); });
+  connect(Newprices2, &QAction::triggered, this, [this] { Newprices2_Click(); });
+  connect(HowToUse, &QAction::triggered, this, [this] { HowToUse_Click(); });
+  connect(UsingHelp, &QAction::triggered, this, [this] { UsingHelp_Click(); });
+  connect(mnuPDF, &QAction::triggered, this, [this] { mnuPDF_Click(); });
+  connect(cmdLubeFree, &QPushButton::clicked, this, [this] { cmdLubeFree_Click(); });
   for (int i = 0; i < 8; ++i)
     connect(mnuSpråk[i], &QAction::triggered, this, [this, i] { mnuSpråk_Click(i); });
   installHandlers();
@@ -144,6 +154,9 @@ void HMeny::arrangeAuxiliaryWindows() {
 }
 
 void HMeny::loadControlPictures() {
+  for (int i : {1, 2, 3, 4, 5, 8, 9, 10, 11, 12, 14})
+    Picture[i]->setPixmap(
+        QPixmap::fromImage(loadPictureFile(QStringLiteral("Picture%1.png").arg(i))));
   const bool us = isUsVariant(state_.LanguageKey);
   const QString two = us ? QStringLiteral("2knapp-USA.bmp") : QStringLiteral("2knapp.bmp");
   const QString four = us ? QStringLiteral("4knny-USA.bmp") : QStringLiteral("4knny.bmp");

@@ -50,7 +50,10 @@ void HMeny::NewFile_Click() {
                                 new QKeyEvent(QEvent::KeyPress, Qt::Key_Down, Qt::AltModifier));
 }
 
-void HMeny::Exit_Click() { services_.endProgram(0); }
+void HMeny::Exit_Click() {
+  closeHelp();
+  services_.endProgram(0);
+}
 
 void HMeny::About_Click() {
   services_.message(this, aboutText(state_.ProgramDate), kAboutTitle, MsgIcon::Information);

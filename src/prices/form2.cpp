@@ -7,6 +7,7 @@
 #include <QTableView>
 
 #include "common/twips.h"
+#include "output/ordering_list_view.h"
 
 Form2::Form2(QWidget* parent) : QWidget(parent, Qt::Window) {
   setObjectName(QStringLiteral("Form2"));
@@ -37,6 +38,21 @@ Form2::Form2(QWidget* parent) : QWidget(parent, Qt::Window) {
   ssdbgridChangePrices = new QTableView(this);
   ssdbgridChangePrices->setObjectName(QStringLiteral("ssdbgridChangePrices"));
   ssdbgridChangePrices->setGeometry(twipsRect(300, 780, 9135, 6135));
+
+  orderingList = new OrderingListView(this);
+  orderingList->setGeometry(0, twipsToPixels(600), width(), height() - twipsToPixels(600));
+  orderingList->hide();
+}
+
+void Form2::showOrderingList(const QString& title, std::vector<ScreenLine> lines) {
+  setWindowState(Qt::WindowNoState);
+  show();
+  setWindowTitle(title);
+  ssdbgridChangePrices->hide();
+  fraSortOrder->hide();
+  orderingList->setLines(std::move(lines));
+  orderingList->show();
+  raise();
 }
 
 QObject* Form2::control(const QString& name) const { return findChild<QObject*>(name); }

@@ -25,7 +25,34 @@ class RecordingServices : public Services {
     answers.pop_front();
     return a;
   }
+  QString askOpenFileName(QWidget*, const QString& title, const QStringList& filters,
+                          const QString& startFolder) override {
+    fileDialogs.push_back({title, filters, startFolder});
+    return fileAnswer;
+  }
+  bool openWithDesktop(const QUrl& url) override {
+    opened.push_back(url);
+    return openAnswer;
+  }
+  std::optional<PrintRequest> askPrint(QWidget*) override {
+    ++printDialogs;
+    return printAnswer;
+  }
+  QDate today() override { return fixedDate; }
   void endProgram(int status) override { endStatus = status; }
+
+  struct FileDialog {
+    QString title;
+    QStringList filters;
+    QString startFolder;
+  };
+  std::vector<FileDialog> fileDialogs;
+  QString fileAnswer;  // empty: the dialog is cancelled
+  std::vector<QUrl> opened;
+  bool openAnswer = true;
+  std::optional<PrintRequest> printAnswer;  // none: the dialog is cancelled
+  int printDialogs = 0;
+  QDate fixedDate{2017, 10, 17};
 
   std::vector<RecordedMessage> messages;
   std::deque<MsgAnswer> answers;  // given in order; Ok once they run out

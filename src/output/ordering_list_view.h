@@ -1,0 +1,22 @@
+// The ordering list as text in a window, in a typewriter face so that its columns stand.
+#pragma once
+
+#include <QWidget>
+#include <vector>
+
+#include "output/screen_list.h"
+
+class OrderingListView : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit OrderingListView(QWidget* parent = nullptr);
+  void setLines(std::vector<ScreenLine> lines);
+  const std::vector<ScreenLine>& lines() const { return lines_; }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  std::vector<ScreenLine> lines_;
+};

@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QGroupBox>
+#include <QIcon>
 #include <QLabel>
 #include <QCheckBox>
 #include <QMenu>
@@ -154,6 +155,12 @@ void HMeny::arrangeAuxiliaryWindows() {
 }
 
 void HMeny::loadControlPictures() {
+  auto icon = [](QPushButton* button, const QString& file) {
+    button->setIcon(QIcon(QPixmap::fromImage(loadPictureFile(file))));
+    button->setIconSize(button->size() - QSize(8, 8));
+  };
+  icon(Cmd_Skärmutskrift, QStringLiteral("screen-output.png"));
+  icon(Printerutskrift, QStringLiteral("printer-output.png"));
   for (int i : {1, 2, 3, 4, 5, 8, 9, 10, 11, 12, 14})
     Picture[i]->setPixmap(
         QPixmap::fromImage(loadPictureFile(QStringLiteral("Picture%1.png").arg(i))));

@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <memory>
 
 #include "configurator/hmeny.h"
 #include "configurator/numeric_inputs.h"
@@ -19,7 +20,11 @@
 #include "support/test_database.h"
 
 struct WindowDriver {
-  explicit WindowDriver(const QString& key = "") : w(state, services) {
+  // On a database of test texts ("Eng12"), or on a copy of the shipped program directory.
+  explicit WindowDriver(const QString& key = "", bool shipped = false)
+      : dir(shipped ? std::make_unique<ProgramDirectory>(ProgramDirectory::Built{})
+                    : std::make_unique<ProgramDirectory>()),
+        w(state, services) {
     state.LanguageKey = key;
     loaded = w.Form_Load();
     w.ComboPXH->hidePopup();
@@ -95,7 +100,7 @@ struct WindowDriver {
     return colourFrom(box->palette().color(QPalette::Base));
   }
 
-  ProgramDirectory dir;
+  std::unique_ptr<ProgramDirectory> dir;
   ProgramState state;
   RecordingServices services;
   HMeny w;

@@ -48,4 +48,12 @@ ProgramDirectory::ProgramDirectory(const QString& recordsSql) : previous_(QDir::
   QDir::setCurrent(dir_.path());
 }
 
+ProgramDirectory::ProgramDirectory(Built) : previous_(QDir::currentPath()) {
+  const QDir built(QStringLiteral(TELMARIS_PROGRAM_DIR));
+  for (const QFileInfo& file : built.entryInfoList(QDir::Files))
+    if (file.fileName() != QLatin1String("telmaris"))
+      QFile::copy(file.filePath(), dir_.filePath(file.fileName()));
+  QDir::setCurrent(dir_.path());
+}
+
 ProgramDirectory::~ProgramDirectory() { QDir::setCurrent(previous_); }

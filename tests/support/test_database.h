@@ -15,6 +15,9 @@ QString syntheticRecordsSql();
 // A temporary program directory that is the current directory while the object lives.
 class ProgramDirectory {
  public:
+  struct Built {};
+  // A copy of the build's program directory: the shipped database, pictures and documents.
+  explicit ProgramDirectory(Built);
   explicit ProgramDirectory(const QString& recordsSql = syntheticRecordsSql());
   ~ProgramDirectory();
   QString path() const { return dir_.path(); }

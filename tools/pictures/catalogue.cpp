@@ -26,6 +26,9 @@ std::vector<PictureFile> programPictures() {
       {QStringLiteral("Picture11.png"), F::Png, drawChainCollector},
       {QStringLiteral("Picture12.png"), F::Png, drawOverloadDevice},
       {QStringLiteral("Picture14.png"), F::Png, drawTrolleyPullChain},
+      // The two output buttons: the list on the screen, the list on paper.
+      {QStringLiteral("screen-output.png"), F::Png, drawScreenButton},
+      {QStringLiteral("printer-output.png"), F::Png, drawPrinterButton},
       // The start-up window.
       {QStringLiteral("vinjett-logo.png"), F::Png, drawStartLogo},
       {QStringLiteral("vinjett-hoist.png"), F::Png, drawStartHoist},

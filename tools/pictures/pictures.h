@@ -40,3 +40,5 @@ QImage drawChainStop();
 QImage drawChainCollector();
 QImage drawOverloadDevice();
 QImage drawTrolleyPullChain();
+QImage drawScreenButton();
+QImage drawPrinterButton();

@@ -409,3 +409,44 @@ QImage drawOverloadDevice() {
   p.drawLine(QPointF(cx + w * 0.16, h * 0.92), QPointF(cx + w * 0.16, h - 2));
   return pic.finish();
 }
+
+QImage drawScreenButton() {
+  WindowPicture pic(645, 660);
+  QPainter& p = pic.painter();
+  const double w = pic.width();
+  const double h = pic.height();
+  // A monitor with a few lines of a list on it.
+  useOutline(p, kWindowStyle, QColor(235, 242, 250));
+  const QRectF screen(w * 0.12, h * 0.14, w * 0.76, h * 0.52);
+  p.drawRoundedRect(screen, 2, 2);
+  useThin(p, kWindowStyle);
+  for (int i = 0; i < 4; ++i) {
+    const double y = screen.top() + screen.height() * (0.22 + 0.18 * i);
+    p.drawLine(QPointF(screen.left() + 5, y), QPointF(screen.right() - (i % 2 ? 12 : 5), y));
+  }
+  useOutline(p, kWindowStyle);
+  p.drawLine(QPointF(w * 0.5, screen.bottom()), QPointF(w * 0.5, h * 0.78));
+  p.drawLine(QPointF(w * 0.3, h * 0.8), QPointF(w * 0.7, h * 0.8));
+  return pic.finish();
+}
+
+QImage drawPrinterButton() {
+  WindowPicture pic(645, 660);
+  QPainter& p = pic.painter();
+  const double w = pic.width();
+  const double h = pic.height();
+  // A printer with a sheet coming out of it.
+  useOutline(p, kWindowStyle);
+  p.drawRect(QRectF(w * 0.28, h * 0.12, w * 0.44, h * 0.22));
+  useOutline(p, kWindowStyle, QColor(225, 225, 225));
+  p.drawRoundedRect(QRectF(w * 0.12, h * 0.32, w * 0.76, h * 0.3), 2, 2);
+  useOutline(p, kWindowStyle);
+  const QRectF sheet(w * 0.28, h * 0.52, w * 0.44, h * 0.34);
+  p.drawRect(sheet);
+  useThin(p, kWindowStyle);
+  for (int i = 0; i < 3; ++i) {
+    const double y = sheet.top() + sheet.height() * (0.35 + 0.22 * i);
+    p.drawLine(QPointF(sheet.left() + 3, y), QPointF(sheet.right() - 3, y));
+  }
+  return pic.finish();
+}

@@ -1,0 +1,122 @@
+// Times the ordering list of a full configuration and the printed page written to PDF, and
+// prints both medians; with --page FILE it also leaves one page in FILE.
+//   telmaris_bench_output [--page FILE] [repetitions]
+#include <QApplication>
+#include <QDir>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <vector>
+
+#include "common/services.h"
+#include "configurator/hmeny.h"
+#include "configurator/ordering_list.h"
+#include "data/parts_loader.h"
+#include "output/ordering_page.h"
+#include "output/technical_data.h"
+#include "output/window_capture.h"
+#include "startup/program_state.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+double median(std::vector<double> v) {
+  std::sort(v.begin(), v.end());
+  return v[v.size() / 2];
+}
+
+// A hoist with everything on it: motor trolley, 2-button controls, every accessory, discount.
+void configure(ProgramState& state, OrderingChoices& choices) {
+  state.CurrentModel = QStringLiteral("PXH 250 EX");
+  state.ModelIndex = 2;
+  state.HoistColumn = 2;
+  state.ChainLength = 5;
+  state.ControlLength = 3;
+  state.Discount = 10;
+  state.CurrentTrolley = QStringLiteral("PXK 1000M");
+  choices.hoistControl = 1;
+  choices.trolley = 3;
+  choices.trolleyControl = 1;
+  choices.accessories = {true, true, true, true, false, true};
+}
+
+void writePage(const QString& file, ProgramState& state, SheetValues& sheet,
+               const PagePictures& pictures) {
+  QPdfWriter pdf(file);
+  pdf.setPageSize(QPageSize(QPageSize::A4));
+  pdf.setResolution(600);
+  QPainter painter(&pdf);
+  painter.scale(pdf.resolution() / 25.4, pdf.resolution() / 25.4);
+  const QSizeF printable = pdf.pageLayout().paintRect(QPageLayout::Millimeter).size();
+  paintOrderingPage(painter, printable, state, sheet, pictures, QDate(2017, 10, 17));
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  QString pageFile;
+  int repetitions = 25;
+  for (int i = 1; i < argc; ++i) {
+    const QString arg = QString::fromLocal8Bit(argv[i]);
+    if (arg == QLatin1String("--page") && i + 1 < argc)
+      pageFile = QDir::current().absoluteFilePath(QString::fromLocal8Bit(argv[++i]));
+    else
+      repetitions = std::max(1, arg.toInt());
+  }
+  QDir::setCurrent(QStringLiteral(TELMARIS_PROGRAM_DIR));
+
+  ProgramState state;
+  state.DatabaseFile = QStringLiteral("Telmaris.mdb");
+  loadPartsDatabase(state);
+  OrderingChoices choices;
+  configure(state, choices);
+  state.OutputIndent = 8;
+
+  std::vector<double> list;
+  for (int i = 0; i < 1000; ++i) {
+    const auto start = Clock::now();
+    BuildOrderingList(state, choices);
+    list.push_back(std::chrono::duration<double, std::micro>(Clock::now() - start).count());
+  }
+
+  // The page carries an image of the main window, as a print does.
+  class Quiet : public Services {
+   public:
+    MsgAnswer message(QWidget*, const QString&, const QString&, MsgIcon, MsgButtons) override {
+      return MsgAnswer::Ok;
+    }
+    QString askOpenFileName(QWidget*, const QString&, const QStringList&, const QString&) override {
+      return {};
+    }
+    bool openWithDesktop(const QUrl&) override { return false; }
+    std::optional<PrintRequest> askPrint(QWidget*) override { return std::nullopt; }
+    void endProgram(int) override {}
+  } quiet;
+  ProgramState windowState;
+  windowState.LanguageKey = state.LanguageKey;
+  HMeny window(windowState, quiet);
+  window.Form_Load();
+  PagePictures pictures = readPagePictures();
+  pictures.window = CaptureForm(window);
+  SheetValues sheet;
+  sheet.trolley = choices.trolley;
+
+  QTemporaryDir dir;
+  std::vector<double> page;
+  for (int i = 0; i < repetitions; ++i) {
+    const auto start = Clock::now();
+    writePage(dir.filePath(QStringLiteral("page.pdf")), state, sheet, pictures);
+    page.push_back(std::chrono::duration<double, std::milli>(Clock::now() - start).count());
+  }
+  if (!pageFile.isEmpty()) writePage(pageFile, state, sheet, pictures);
+
+  std::printf("ordering list of a full configuration: median %.1f us\n", median(list));
+  std::printf("one printed page composed and written to PDF: median %.1f ms\n", median(page));
+  return 0;
+}

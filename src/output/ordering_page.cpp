@@ -1,0 +1,124 @@
+// Composition of the printed page.
+#include "output/ordering_page.h"
+
+#include <QPainter>
+
+#include "common/number_format.h"
+#include "output/dimension_sheets.h"
+#include "output/picture_files.h"
+#include "output/print_text.h"
+#include "output/technical_data.h"
+#include "output/window_capture.h"
+#include "startup/program_state.h"
+
+namespace {
+
+constexpr double kRowPitch = 3.5;   // mm between two rows of the list
+constexpr double kRuleWidth = 0.3;  // mm
+
+// A picture rectangle on the 300-dpi design grid, in millimetres.
+QRectF gridRect(double left, double top, double right, double bottom) {
+  constexpr double mm = 25.4 / 300;
+  return QRectF(QPointF(left * mm, top * mm), QPointF(right * mm, bottom * mm));
+}
+
+void drawPicture(QPainter& painter, const QImage& picture, const QRectF& target) {
+  if (!picture.isNull()) painter.drawImage(target, picture);
+}
+
+void print(TextDevice& device, QString text, double x, double y, double size, bool bold,
+           int anchor) {
+  PrintTextAt(device, text, x, y, size, bold, anchor);
+}
+
+// Characters of a list line by position, counted from 1 as the list's layout is described.
+QString field(const QString& line, int from, int count = -1) { return line.mid(from - 1, count); }
+
+}  // namespace
+
+PagePictures readPagePictures() {
+  PagePictures p;
+  p.logo = loadPictureFile(QStringLiteral("KRNLOGO.PCX"));
+  p.hoistSketch = loadPictureFile(QStringLiteral("SKISSPXH.PCX"));
+  p.trolleySketch = loadPictureFile(QStringLiteral("SKISSPXK.PCX"));
+  return p;
+}
+
+void paintOrderingPage(QPainter& painter, QSizeF printableMm, ProgramState& state,
+                       SheetValues& sheet, const PagePictures& pictures, const QDate& date) {
+  painter.save();
+  painter.setRenderHint(QPainter::SmoothPixmapTransform);
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.setPen(Qt::black);
+
+  drawPicture(painter, pictures.logo, gridRect(80, 0, 1104, 729));
+  drawPicture(painter, pictures.hoistSketch, gridRect(200, 1163, 1000, 1892));
+  if (!state.CurrentTrolley.isEmpty())
+    drawPicture(painter, pictures.trolleySketch, gridRect(1150, 1411, 2150, 1866));
+
+  painter.setFont(QFont(QStringLiteral("Arial")));
+  PainterTextDevice page(painter);
+  const int s = state.LanguageKey == QLatin1String("US Imperial") ? 6 : 0;
+  const int i = state.OutputIndent;
+
+  print(page, state.TextCatalogue[65], 100, 0, 16, true, 6);
+  print(page, date.toString(QStringLiteral("yyyy-MM-dd")), 193, 0, 10, false, 9);
+
+  print(page, state.TextCatalogue[66], 20, 10, 10, true, 1);
+  print(page, state.TextCatalogue[67], 38 + s, 10, 10, true, 1);
+  print(page, state.TextCatalogue[62], 81 + s, 10, 10, true, 7);
+  print(page, state.TextCatalogue[68], 86 + s, 10, 10, true, 1);
+
+  double y = 12;
+  for (int n = 2; n <= state.OutputLineCount && n < 200; ++n) {
+    const QString& line = state.OutputLines[n];
+    const QString& next = state.OutputLines[n + 1];
+    if (line.contains(QLatin1String("_____"))) break;
+    if (line.isEmpty() && next.isEmpty()) continue;
+    if (line.isEmpty() && next.contains(QLatin1String("_____"))) break;
+    print(page, field(line, i + 1, 3), 25, y, 10, false, 7);
+    print(page, field(line, i + 4, 6 + s), 26.5, y, 10, false, 1);
+    print(page, field(line, i + 10 + s, 12), 38 + s, y, 10, false, 1);
+    print(page, field(line, i + 23 + s, 8), 81 + s, y, 10, false, 7);
+    print(page, field(line, i + 33 + s), 86 + s, y, 10, false, 1);
+    y += kRowPitch;
+  }
+
+  painter.save();
+  painter.setPen(QPen(Qt::black, kRuleWidth));
+  painter.drawLine(QPointF(19, y + 6), QPointF(174 + s, y + 6));
+  painter.restore();
+  y += 2.5;
+
+  auto total = [&](int text, double amount, bool bold) {
+    print(page, state.TextCatalogue[text], 20, y, 10, bold, 1);
+    print(page, FormatRight(amount, state.FmtPrice, 8), 81 + s, y, 10, bold, 7);
+  };
+  if (state.Discount <= 0) {
+    total(62, state.TotalPrice, true);
+  } else {
+    const double total62 = state.TotalPrice;
+    total(62, total62, false);
+    y += kRowPitch;
+    total(63, state.Discount * total62 / 100, false);
+    y += kRowPitch;
+    total(64, total62 * (1 - state.Discount / 100.0), true);
+  }
+
+  painter.setFont(QFont(QStringLiteral("Arial")));
+  state.SheetTop = 98;
+  state.SheetLeft = 23;
+  state.SheetLeft2 = 115;
+  MeasuringHoist(state, page);
+  state.SheetTop = 110;
+  MeasuringTrolley(state, sheet, page);
+  sheet.TechDataTop = 80;
+  TechnicalData(state, sheet, page);
+
+  if (!pictures.window.isNull()) {
+    const QRectF target =
+        PrintPictureToFitPage(pictures.window.size(), printableMm, 8, 57, 83);
+    painter.drawImage(target, pictures.window);
+  }
+  painter.restore();
+}

@@ -1,0 +1,153 @@
+// The printed ordering document, printed to PDF through the real print command and read back.
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QPrinter>
+#include <QTemporaryDir>
+
+#include "configurator/window_driver.h"
+#include "output/window_capture.h"
+#include "support/pdf_words.h"
+
+namespace {
+
+// A print dialog that answers with a PDF printer writing copy n to page-n.pdf.
+PrintRequest pdfRequest(const QTemporaryDir& dir, int copies = 1) {
+  auto printer = std::make_shared<QPrinter>(QPrinter::HighResolution);
+  printer->setOutputFormat(QPrinter::PdfFormat);
+  printer->setPageSize(QPageSize(QPageSize::A4));
+  printer->setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
+  const QString folder = dir.path();
+  return PrintRequest{printer, copies, [folder](QPrinter& p, int copy) {
+                        p.setOutputFileName(QStringLiteral("%1/page-%2.pdf").arg(folder).arg(copy));
+                      }};
+}
+
+// Walks to the output buttons with no trolley or the given one, pull chain, no accessories.
+void walk(WindowDriver& d, const QString& model, const QString& lift, int trolley = 0) {
+  d.walkToTrolley(model, lift, "3");
+  d.chooseTrolley(trolley);
+  d.enter();  // pull chain
+  for (int i = 0; i < 6 && !d.w.Printerutskrift->isVisible(); ++i) d.enter();
+}
+
+const PdfWord* find(const std::vector<PdfWord>& words, const QString& text, double minTop = 0) {
+  for (const PdfWord& w : words)
+    if (w.text == text && w.top >= minTop) return &w;
+  return nullptr;
+}
+
+}  // namespace
+
+TEST(PrintedPage, PlacesTitleDateListAndSheets) {
+  QTemporaryDir out;
+  WindowDriver d("", true);
+  walk(d, "PXH 250 EX", "4");  // a chain of 5 m
+  ASSERT_TRUE(d.w.Printerutskrift->isVisible());
+  d.services.printAnswer = pdfRequest(out);
+  d.w.Printerutskrift_Click();
+  const QString pdf = out.filePath("page-1.pdf");
+  ASSERT_TRUE(QFile::exists(pdf));
+  EXPECT_EQ(pdfPageCount(pdf), 1);
+  EXPECT_TRUE(d.services.messages.empty());
+  const std::vector<PdfWord> words = pdfWords(pdf);
+
+  const PdfWord* velmora = find(words, "VELMORA");
+  const PdfWord* telmaris = find(words, "TELMARIS");
+  ASSERT_TRUE(velmora && telmaris);
+  EXPECT_NEAR((velmora->left + telmaris->right) / 2, 100, 0.5);
+  EXPECT_LT(velmora->top, 8);
+  const PdfWord* date = find(words, "2017-10-17");
+  ASSERT_TRUE(date);
+  EXPECT_NEAR(date->right, 193, 0.5);
+
+  // The chain line: 5 m, the unit, the ordering number of the chain.
+  const QString chainNumber = d.state.PartNumber[*d.state.PartMatrix(40, 2)];
+  const PdfWord* number = find(words, chainNumber.section(' ', 0, 0), 12);
+  ASSERT_TRUE(number) << chainNumber;
+  EXPECT_NEAR(number->left, 38, 0.5);
+  const PdfWord* five = nullptr;
+  const PdfWord* unit = nullptr;
+  for (const PdfWord& w : words) {
+    if (std::abs(w.top - number->top) > 0.5) continue;
+    if (w.text == "5" && !five) five = &w;
+    if (w.text == "m" && !unit) unit = &w;  // the first "m": the description may end in one
+  }
+  ASSERT_TRUE(five && unit);
+  EXPECT_NEAR(five->right, 25, 0.5);
+  EXPECT_NEAR(unit->left, 26.5, 0.5);
+
+  // Technical data from 80 mm, the hoist's figures on its sketch, no trolley sketch.
+  const PdfWord* heading = find(words, d.state.TextCatalogue[69].section(' ', 0, 0), 79);
+  ASSERT_TRUE(heading);
+  EXPECT_NEAR(heading->left, 100, 0.5);
+  EXPECT_GE(heading->top, 80);
+  EXPECT_TRUE(find(words, "377", 98));
+  EXPECT_EQ(pdfImageCount(pdf), 3);  // logo, hoist sketch, window
+  EXPECT_FALSE(d.w.Picture[13]->pixmap().isNull());
+}
+
+TEST(PrintedPage, ShiftsTheColumnsInUsImperialAndPrintsTheTrolley) {
+  QTemporaryDir out;
+  WindowDriver d("US Imperial", true);
+  walk(d, "PXH 250 EX", "13", 1);
+  ASSERT_TRUE(d.w.Printerutskrift->isVisible());
+  d.services.printAnswer = pdfRequest(out);
+  d.w.Printerutskrift_Click();
+  const QString pdf = out.filePath("page-1.pdf");
+  const std::vector<PdfWord> words = pdfWords(pdf);
+  const QString hoistNumber = d.state.PartNumber[*d.state.PartMatrix(1, d.state.HoistColumn)];
+  const PdfWord* number = find(words, hoistNumber.section(' ', 0, 0), 12);
+  ASSERT_TRUE(number) << hoistNumber;
+  EXPECT_NEAR(number->left, 44, 0.5);
+  EXPECT_TRUE(find(words, "(", 12) || find(words, "ft)", 12));  // the chain in feet as well
+  EXPECT_EQ(pdfImageCount(pdf), 4);  // the trolley sketch as well
+}
+
+TEST(PrintedPage, TotalsCopiesAndCancel) {
+  QTemporaryDir out;
+  WindowDriver d("", true);
+  walk(d, "PXH 250 EX", "4");
+  // Prices that make a total of 1000.0.
+  for (int k = 0; k <= 130; ++k) d.state.PartPrice[k] = 0.0f;
+  d.state.PartPrice[*d.state.PartMatrix(1, d.state.HoistColumn)] = 1000.0f;
+  d.state.Discount = 10;
+  d.services.printAnswer = pdfRequest(out, 3);
+  d.w.Printerutskrift_Click();
+  for (int copy = 1; copy <= 3; ++copy) {
+    const QString pdf = out.filePath(QStringLiteral("page-%1.pdf").arg(copy));
+    ASSERT_TRUE(QFile::exists(pdf)) << copy;
+    EXPECT_EQ(pdfPageCount(pdf), 1);
+  }
+  const std::vector<PdfWord> words = pdfWords(out.filePath("page-1.pdf"));
+  for (const char* figure : {"1000.0", "100.0", "900.0"}) {
+    const PdfWord* w = nullptr;
+    for (const PdfWord& word : words)
+      if (word.text == figure && std::abs(word.right - 81) < 0.5) w = &word;
+    EXPECT_TRUE(w) << figure;
+  }
+
+  QTemporaryDir none;
+  d.services.printAnswer.reset();  // the dialog is cancelled
+  d.w.Printerutskrift_Click();
+  EXPECT_TRUE(QDir(none.path()).isEmpty());
+  EXPECT_TRUE(d.services.messages.empty());
+  EXPECT_EQ(d.services.printDialogs, 2);
+}
+
+TEST(WindowCapture, FitsAPictureToThePage) {
+  // A window wider than tall on a portrait page: fitted to the width.
+  const QRectF wide = PrintPictureToFitPage({800, 570}, {200, 287}, 8, 57, 83);
+  EXPECT_NEAR(wide.left(), 16, 1e-9);
+  EXPECT_NEAR(wide.top(), 287 * 0.57, 1e-9);
+  EXPECT_NEAR(wide.width(), 166, 1e-9);
+  EXPECT_NEAR(wide.height(), 166 * 570.0 / 800, 1e-9);
+  // A taller picture is fitted to the height.
+  const QRectF tall = PrintPictureToFitPage({100, 400}, {200, 287}, 0, 0, 100);
+  EXPECT_NEAR(tall.height(), 287, 1e-9);
+  EXPECT_NEAR(tall.width(), 287 / 4.0, 1e-9);
+  // Equal ratios take the width.
+  const QRectF same = PrintPictureToFitPage({400, 574}, {200, 287}, 0, 0, 100);
+  EXPECT_NEAR(same.width(), 200, 1e-9);
+  EXPECT_TRUE(PrintPictureToFitPage({0, 0}, {200, 287}, 8, 57, 83).isNull());
+}

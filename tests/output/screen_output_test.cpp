@@ -1,0 +1,62 @@
+// The ordering list and the sheets on the screen.
+#include <gtest/gtest.h>
+
+#include <QTableView>
+
+#include "configurator/window_driver.h"
+#include "output/form3.h"
+#include "output/ordering_list_view.h"
+#include "output/screen_list.h"
+#include "prices/form2.h"
+
+TEST(ScreenList, ShrinksEmptyRunsAndKeepsTheEndsBold) {
+  ProgramState s;
+  const QStringList lines{"Heading", "", "hoist", "marking", "", "", "_____", "Total"};
+  for (int i = 0; i < lines.size(); ++i) s.OutputLines[i + 1] = lines[i];
+  s.OutputLineCount = static_cast<std::int16_t>(lines.size());
+  const std::vector<ScreenLine> shown = screenListLines(s);
+  QStringList texts;
+  for (const ScreenLine& l : shown) texts << l.text;
+  EXPECT_EQ(texts.join('|'), "Heading||hoist|marking|_____|Total");
+  EXPECT_TRUE(shown.front().bold);
+  EXPECT_TRUE(shown.back().bold);
+  EXPECT_FALSE(shown[2].bold);
+  s.OutputLineCount = 0;
+  EXPECT_TRUE(screenListLines(s).empty());
+}
+
+TEST(ScreenOutput, ShowsTheListAndTheSheetsOnce) {
+  WindowDriver d("", true);
+  d.walkToTrolley("PXH 250 EX", "4", "3");
+  d.chooseTrolley(3);
+  d.enter();
+  for (int i = 0; i < 6 && !d.w.Printerutskrift->isVisible(); ++i) d.enter();
+  ASSERT_TRUE(d.w.Cmd_Skärmutskrift->isVisible());
+
+  d.w.Cmd_Skärmutskrift_Click();
+  Form2& f2 = d.w.form2();
+  Form3& f3 = d.w.form3();
+  EXPECT_TRUE(f2.isVisible());
+  EXPECT_EQ(f2.windowTitle(), d.state.TextCatalogue[111]);
+  EXPECT_FALSE(f2.ssdbgridChangePrices->isVisible());
+  EXPECT_FALSE(f2.fraSortOrder->isVisible());
+  const std::vector<ScreenLine> first = f2.orderingList->lines();
+  ASSERT_GE(first.size(), 8u);
+  EXPECT_EQ(first.front().text, " " + d.state.TextCatalogue[61]);  // one blank of indent
+  EXPECT_TRUE(first.back().text.contains(d.state.TextCatalogue[62]));
+  EXPECT_EQ(d.state.OutputTarget, "F2");
+  EXPECT_EQ(d.state.OutputIndent, 1);
+  EXPECT_FALSE(d.state.ExportPartNumbers[3].isEmpty());  // the hoist line is exported
+
+  EXPECT_TRUE(f3.isVisible());
+  EXPECT_FALSE(f3.sketch().isNull());
+  const QImage once = f3.writing();
+  d.w.Cmd_Skärmutskrift_Click();  // a second click shows the same content once
+  EXPECT_EQ(f2.orderingList->lines().size(), first.size());
+  EXPECT_EQ(f3.writing(), once);
+  EXPECT_NE(once, QImage(once.size(), once.format()));  // something was written
+
+  d.w.Form_Activate();
+  EXPECT_FALSE(f2.isVisible());
+  EXPECT_FALSE(f3.isVisible());
+}

@@ -226,6 +226,9 @@ void HMeny::buildControls() {
   Cmd_Skärmutskrift->setToolTip(QStringLiteral("Show the ordering list on the screen"));
   Printerutskrift = make<QPushButton>(w, "Printerutskrift", 10290, 6090, 645, 660);
   Printerutskrift->setToolTip(QStringLiteral("Print the ordering list"));
+  // Enter on a focused output button presses it.
+  Cmd_Skärmutskrift->setAutoDefault(true);
+  Printerutskrift->setAutoDefault(true);
 
   Picture[13] = picture(w, 13, 2580, 6600, 615, 405);
   ImageMan1 = make<QLabel>(w, "ImageMan1", 2700, 7050, 585, 435, false);

@@ -46,20 +46,6 @@ bool bareRead() {
   return cells > 0;
 }
 
-class SilentServices : public Services {
- public:
-  MsgAnswer message(QWidget*, const QString& text, const QString&, MsgIcon, MsgButtons) override {
-    std::fprintf(stderr, "%s\n", qPrintable(text));
-    return MsgAnswer::Ok;
-  }
-  QString askOpenFileName(QWidget*, const QString&, const QStringList&, const QString&) override {
-    return {};
-  }
-  bool openWithDesktop(const QUrl&) override { return false; }
-  std::optional<PrintRequest> askPrint(QWidget*) override { return std::nullopt; }
-  void endProgram(int status) override { std::exit(status); }
-};
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -74,7 +60,7 @@ int main(int argc, char** argv) {
 
   ProgramState state;
   state.DatabaseFile = QStringLiteral("Telmaris.mdb");
-  SilentServices services;
+  HeadlessServices services;
   HMeny window(state, services);
   std::vector<double> load, bare;
   for (int i = 0; i < repetitions; ++i) {
@@ -86,7 +72,10 @@ int main(int argc, char** argv) {
     bare.push_back(millisecondsSince(start));
 
     start = Clock::now();
-    window.loadDatabaseAndCaptions();
+    if (!window.loadDatabaseAndCaptions()) {
+      std::fprintf(stderr, "%s\n", qPrintable(services.messages.join('\n')));
+      return 1;
+    }
     load.push_back(millisecondsSince(start));
   }
   const double l = median(load), b = median(bare);

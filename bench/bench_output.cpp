@@ -86,18 +86,7 @@ int main(int argc, char** argv) {
   }
 
   // The page carries an image of the main window, as a print does.
-  class Quiet : public Services {
-   public:
-    MsgAnswer message(QWidget*, const QString&, const QString&, MsgIcon, MsgButtons) override {
-      return MsgAnswer::Ok;
-    }
-    QString askOpenFileName(QWidget*, const QString&, const QStringList&, const QString&) override {
-      return {};
-    }
-    bool openWithDesktop(const QUrl&) override { return false; }
-    std::optional<PrintRequest> askPrint(QWidget*) override { return std::nullopt; }
-    void endProgram(int) override {}
-  } quiet;
+  HeadlessServices quiet;
   ProgramState windowState;
   windowState.LanguageKey = state.LanguageKey;
   HMeny window(windowState, quiet);

@@ -56,6 +56,17 @@ QString DesktopServices::askOpenFileName(QWidget* parent, const QString& title,
   return dialog.selectedFiles().first();
 }
 
+QString DesktopServices::askSaveFileName(QWidget* parent, const QString& title,
+                                         const QStringList& filters, const QString& suggested) {
+  QFileDialog dialog(parent, title);
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setNameFilters(filters);
+  dialog.selectFile(suggested);
+  dialog.setDefaultSuffix(QStringLiteral("telmaris"));
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+  return dialog.selectedFiles().first();
+}
+
 bool DesktopServices::openWithDesktop(const QUrl& url) { return QDesktopServices::openUrl(url); }
 
 std::optional<PrintRequest> DesktopServices::askPrint(QWidget* parent) {
@@ -72,4 +83,10 @@ void DesktopServices::endProgram(int status) {
   std::fflush(stdout);
   std::fflush(stderr);
   std::exit(status);
+}
+
+MsgAnswer HeadlessServices::message(QWidget*, const QString& text, const QString&, MsgIcon,
+                                    MsgButtons) {
+  messages << text;
+  return MsgAnswer::Ok;
 }

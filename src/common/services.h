@@ -41,6 +41,10 @@ class Services {
   virtual QString askOpenFileName(QWidget* parent, const QString& title, const QStringList& filters,
                                   const QString& startFolder) = 0;
 
+  // The save-file dialog, suggesting a name; empty when the user cancels it.
+  virtual QString askSaveFileName(QWidget* parent, const QString& title, const QStringList& filters,
+                                  const QString& suggested) = 0;
+
   // Opens a file or an address with the desktop's program for it; false when none could.
   virtual bool openWithDesktop(const QUrl& url) = 0;
 
@@ -65,7 +69,32 @@ class DesktopServices : public Services {
                     MsgButtons buttons) override;
   QString askOpenFileName(QWidget* parent, const QString& title, const QStringList& filters,
                           const QString& startFolder) override;
+  QString askSaveFileName(QWidget* parent, const QString& title, const QStringList& filters,
+                          const QString& suggested) override;
   bool openWithDesktop(const QUrl& url) override;
   std::optional<PrintRequest> askPrint(QWidget* parent) override;
   void endProgram(int status) override;
+};
+
+// Services for work without a window: messages are kept for the caller to report, dialogs are
+// answered as set up beforehand, and the end of the program is only noted.
+class HeadlessServices : public Services {
+ public:
+  MsgAnswer message(QWidget* parent, const QString& text, const QString& title, MsgIcon icon,
+                    MsgButtons buttons) override;
+  QString askOpenFileName(QWidget*, const QString&, const QStringList&, const QString&) override {
+    return {};
+  }
+  QString askSaveFileName(QWidget*, const QString&, const QStringList&, const QString&) override {
+    return {};
+  }
+  bool openWithDesktop(const QUrl&) override { return false; }
+  std::optional<PrintRequest> askPrint(QWidget*) override { return printAnswer; }
+  QDate today() override { return date.isValid() ? date : Services::today(); }
+  void endProgram(int status) override { endStatus = status; }
+
+  QStringList messages;
+  std::optional<PrintRequest> printAnswer;
+  QDate date;
+  std::optional<int> endStatus;
 };

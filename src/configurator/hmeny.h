@@ -18,6 +18,7 @@
 
 #include "configurator/ordering_list.h"
 #include "output/technical_data.h"
+#include "startup/configuration_file.h"
 
 class QAction;
 class QButtonGroup;
@@ -133,6 +134,18 @@ class HMeny : public QMainWindow {
   void Printerutskrift_KeyDown(int keyCode, int shift);
   void Cmd_Skärmutskrift_GotFocus();
 
+  // ---- Saved configurations (hmeny_files.cpp)
+  void OpenFile_Click();
+  void SaveFile_Click();
+  void SaveFileAs_Click();
+  // Walks the steps with the saved answers as a user would, through the same handlers and rules.
+  // Returns the message that refused an answer, empty when every answer was taken.
+  QString openConfiguration(const SavedConfiguration& configuration);
+  // The answers of the steps reached so far.
+  SavedConfiguration currentConfiguration() const;
+  // Builds the ordering list as the screen output shows it (indent 1, clean export).
+  void composeScreenList();
+
   // ---- Price maintenance (hmeny_prices.cpp)
   void Newprices_Click();   // new prices from a price file
   void Newprices1_Click();  // new prices from a workbook
@@ -211,8 +224,9 @@ class HMeny : public QMainWindow {
   void focusMoved(QWidget* now);
   void controlGotFocus(QWidget* widget);
   void controlLostFocus(QWidget* widget);
-  // A plain message box with the program's default title.
-  void showMessage(const QString& text);
+  // A plain message box with the program's default title. A refusal is a message that turns
+  // an answer down; opening a saved configuration stops at it.
+  void showMessage(const QString& text, bool refusal = true);
   // The same with the tab stops switched on while the box is up, and off again after it.
   void showMessageTabStops(const QString& text);
   void lubeFreeChanged();
@@ -232,6 +246,8 @@ class HMeny : public QMainWindow {
   std::unique_ptr<Form2> form2_;
   std::unique_ptr<Form3> form3_;
   SheetValues sheetValues_;  // the sheets' values kept by the window between outputs
+  QString lastRefusal_;      // the last message that turned an answer down
+  QString configurationFile_;  // where Save writes
   bool tabStopsOn_ = true;
   QWidget* focusedControl_ = nullptr;  // the control that holds the focus in this window
 };

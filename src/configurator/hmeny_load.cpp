@@ -37,11 +37,15 @@ HMeny::HMeny(ProgramState& state, Services& services)
   buildMenus();
   buildControls();
   form2_ = std::make_unique<Form2>();
+  form2_->attach(state_, services_, this);
   form3_ = std::make_unique<Form3>();
 
   connect(NewFile, &QAction::triggered, this, [this] { NewFile_Click(); });
   connect(Exit, &QAction::triggered, this, [this] { Exit_Click(); });
   connect(About, &QAction::triggered, this, [this] { About_Click(); });
+  connect(OpenFile, &QAction::triggered, this, [this] { OpenFile_Click(); });
+  connect(SaveFile, &QAction::triggered, this, [this] { SaveFile_Click(); });
+  connect(SaveFileAs, &QAction::triggered, this, [this] { SaveFileAs_Click(); });
   connect(Utskrift, &QAction::triggered, this, [this] { Printerutskrift_Click(); });
   connect(Printerutskrift, &QPushButton::clicked, this, [this] { Printerutskrift_Click(); });
   connect(Cmd_Skärmutskrift, &QPushButton::clicked, this, [this] { Cmd_Skärmutskrift_Click(); });
@@ -122,6 +126,7 @@ bool HMeny::loadDatabaseAndCaptions() {
 }
 
 void HMeny::applyCaptions() {
+  form2_->Form_Load();
   for (const CaptionAssignment& a : mainWindowCaptions()) {
     const QString text = state_.TextCatalogue[a.text] + a.suffix;
     for (const QString& target : a.targets) {

@@ -79,7 +79,7 @@ void HMeny::ComboPXH_LostFocus() {
   }
   state_.CurrentModel = text;
   if (text == QLatin1String("PXH 1000 U EX") || text == QLatin1String("PXH 1000L U EX"))
-    showMessage(text + QStringLiteral(": ") + state_.TextCatalogue[129]);
+    showMessage(text + QStringLiteral(": ") + state_.TextCatalogue[129], false);
   if (const std::optional<ModelColumns> columns = modelColumns(text, state_.LanguageKey)) {
     state_.ModelIndex = static_cast<std::int16_t>(columns->modelIndex);
     state_.HoistColumn = static_cast<std::int16_t>(columns->hoistColumn);

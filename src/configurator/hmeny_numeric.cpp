@@ -41,7 +41,10 @@ void filtered(int& key, int (*filter)(int)) {
 
 }  // namespace
 
-void HMeny::showMessage(const QString& text) { services_.message(this, text); }
+void HMeny::showMessage(const QString& text, bool refusal) {
+  if (refusal) lastRefusal_ = text;
+  services_.message(this, text);
+}
 
 void HMeny::showMessageTabStops(const QString& text) {
   SetTabStops(true);

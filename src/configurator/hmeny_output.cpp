@@ -43,7 +43,7 @@ OrderingChoices HMeny::orderingChoices() const {
   return c;
 }
 
-void HMeny::Cmd_Skärmutskrift_Click() {
+void HMeny::composeScreenList() {
   state_.OutputIndent = 1;
   for (int r = 1; r <= 30; ++r) {
     state_.ExportQuantities[r].clear();
@@ -52,6 +52,10 @@ void HMeny::Cmd_Skärmutskrift_Click() {
     state_.ExportPrices[r] = 0;
   }
   BuildOrderingList(state_, orderingChoices());
+}
+
+void HMeny::Cmd_Skärmutskrift_Click() {
+  composeScreenList();
   form2_->showOrderingList(state_.TextCatalogue[111], screenListLines(state_));
 
   form3_->show();

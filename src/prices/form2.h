@@ -12,12 +12,21 @@ class QPushButton;
 class QRadioButton;
 class QTableView;
 class OrderingListView;
+class PriceGridModel;
+class Services;
+struct ProgramState;
 
 class Form2 : public QWidget {
   Q_OBJECT
 
  public:
   explicit Form2(QWidget* parent = nullptr);
+
+  // Gives the window the program state, the desktop and the main window it returns to, and
+  // runs its load handler (captions 109, 111 and 119). Until then the grid and the export do
+  // nothing, and the way back only hides this window.
+  void attach(ProgramState& state, Services& services, QWidget* mainWindow);
+  void Form_Load();
 
   // The control with the given program name, such as "cmdExcelFile".
   QObject* control(const QString& name) const;
@@ -26,10 +35,33 @@ class Form2 : public QWidget {
   // step aside.
   void showOrderingList(const QString& title, std::vector<ScreenLine> lines);
 
+  // Shows the window with the price list of the active variant in the chosen order. A database
+  // that cannot be read is reported and leaves the window as it was.
+  void LoadPriceGrid();
+  // Back to the main window, whose activation hides this one.
+  void cmdToMainMenu_Click();
+  // The ordering list last shown into a new workbook, opened with the desktop's spreadsheet
+  // program.
+  void cmdExcelFile_Click();
+
+  // The rows shown by the grid; none before the first LoadPriceGrid.
+  PriceGridModel* priceGrid() const { return grid_; }
+
   QGroupBox* fraSortOrder = nullptr;
   std::array<QRadioButton*, 2> optSortOrder{};
   QPushButton* cmdExcelFile = nullptr;
   QPushButton* cmdToMainMenu = nullptr;
   QTableView* ssdbgridChangePrices = nullptr;
   OrderingListView* orderingList = nullptr;
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  void showMessage(const QString& text);
+
+  ProgramState* state_ = nullptr;
+  Services* services_ = nullptr;
+  QWidget* mainWindow_ = nullptr;
+  PriceGridModel* grid_ = nullptr;
 };

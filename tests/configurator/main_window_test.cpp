@@ -73,7 +73,7 @@ TEST(MainWindow, PutsTheCatalogueTextsOnItsControls) {
   EXPECT_EQ(m.captionOf("Help"), "&?");
   EXPECT_EQ(m.captionOf("mnuSpr\u00e5k(4)"), "E&spa\u00f1ol");
   EXPECT_EQ(m.captionOf("Form2.fraSortOrder"), "Order by:");
-  EXPECT_EQ(m.window.form2().windowTitle(), "Ordering List");
+  EXPECT_EQ(m.window.form2().windowTitle(), "Eng111");
 
   // The menus in their order.
   const QList<QAction*> file = m.window.File->actions();

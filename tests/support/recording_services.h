@@ -30,6 +30,11 @@ class RecordingServices : public Services {
     fileDialogs.push_back({title, filters, startFolder});
     return fileAnswer;
   }
+  QString askSaveFileName(QWidget*, const QString& title, const QStringList& filters,
+                          const QString& suggested) override {
+    fileDialogs.push_back({title, filters, suggested});
+    return saveAnswer;
+  }
   bool openWithDesktop(const QUrl& url) override {
     opened.push_back(url);
     return openAnswer;
@@ -48,6 +53,7 @@ class RecordingServices : public Services {
   };
   std::vector<FileDialog> fileDialogs;
   QString fileAnswer;  // empty: the dialog is cancelled
+  QString saveAnswer;  // empty: the dialog is cancelled
   std::vector<QUrl> opened;
   bool openAnswer = true;
   std::optional<PrintRequest> printAnswer;  // none: the dialog is cancelled

@@ -13,8 +13,10 @@ void makeDatabase(const QString& path, const QString& recordsSql) {
   if (!schema.open(QIODevice::ReadOnly)) throw std::runtime_error("schema.sql not found");
   QFile::remove(path);
   Database db = Database::open(path, kConnectString, Database::Mode::Create);
+  Transaction t = db.transaction();
   db.execute(QString::fromUtf8(schema.readAll()));
   db.execute(recordsSql);
+  t.commit();
 }
 
 QString syntheticRecordsSql() {

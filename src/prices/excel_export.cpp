@@ -1,0 +1,161 @@
+// The ordering list's cells and the .xlsx workbook written from them with libxlsxwriter.
+#include "prices/excel_export.h"
+
+#include <xlsxwriter.h>
+
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <charconv>
+
+#include "prices/window_title.h"
+#include "startup/program_state.h"
+
+namespace {
+
+constexpr int kTextTotal = 62;
+constexpr int kTextDiscount = 63;
+constexpr int kTextNet = 64;
+constexpr int kTextOrderingList = 111;
+
+// Amounts are singles; handed over as their decimal figure, 45.35 reaches the sheet as 45.35
+// and not as the 45.3499984741211 that its binary value stands for.
+double decimalValue(float value) {
+  char buffer[32];
+  const auto written = std::to_chars(buffer, buffer + sizeof buffer, value);
+  double result = 0;
+  std::from_chars(buffer, written.ptr, result);
+  return result;
+}
+
+// A quantity field such as "  1" is a number to the spreadsheet; "5 m" stays text.
+ExportValue quantityValue(const QString& field) {
+  static const QRegularExpression number(QStringLiteral("^[+-]?\\d+(\\.\\d+)?$"));
+  const QString trimmed = field.trimmed();
+  if (number.match(trimmed).hasMatch()) return trimmed.toDouble();
+  return trimmed;
+}
+
+QString fileNameFrom(const QString& title) {
+  static const QRegularExpression unsafe(QStringLiteral("[/\\\\:*?\"<>|\\x00-\\x1f]"));
+  QString name = withoutAccessKeys(title);
+  name.remove(unsafe);
+  name = name.trimmed();
+  return name.isEmpty() ? QStringLiteral("Ordering list") : name;
+}
+
+}  // namespace
+
+void ExportSheet::set(int row, int column, const ExportValue& value) {
+  if (const QString* text = std::get_if<QString>(&value); text && text->isEmpty())
+    cells.erase({row, column});
+  else
+    cells[{row, column}] = value;
+}
+
+ExportSheet orderingListSheet(const ProgramState& state) {
+  ExportSheet sheet;
+  sheet.set(1, 1, QStringLiteral("Quantity"));
+  sheet.set(1, 2, QStringLiteral("Ordering No."));
+  sheet.set(1, 3, QStringLiteral("Price"));
+  sheet.set(1, 4, QStringLiteral("Description"));
+
+  // The export arrays end at line 30; the lines after it have no export entries.
+  const int last = std::min<int>(state.OutputLineCount - 1, decltype(state.ExportPrices)::upper);
+  int row = 2;
+  for (int n = 2; n <= last; ++n) {
+    const QString& line = state.OutputLines[n];
+    const QString& next = state.OutputLines[n + 1];
+    if (line.isEmpty() && (next.isEmpty() || next.contains(QLatin1String("_____")))) continue;
+    const bool part = !state.ExportDescriptions[n].isEmpty();
+    sheet.set(row, 1, quantityValue(state.ExportQuantities[n]));
+    sheet.set(row, 2, state.ExportPartNumbers[n]);
+    if (part) sheet.set(row, 3, decimalValue(state.ExportPrices[n]));
+    sheet.set(row, 4, state.ExportDescriptions[n]);
+    if (part) ++row;
+  }
+
+  ++row;
+  sheet.set(row, 1, state.TextCatalogue[kTextTotal]);
+  sheet.set(row, 3, decimalValue(state.TotalPrice));
+  ++row;
+  if (state.Discount > 0) {
+    const float discount = static_cast<float>(state.Discount) * state.TotalPrice / 100.0f;
+    const float net = state.TotalPrice * (1.0f - static_cast<float>(state.Discount) / 100.0f);
+    sheet.set(row, 1, state.TextCatalogue[kTextDiscount]);
+    sheet.set(row, 3, decimalValue(discount));
+    ++row;
+    sheet.set(row, 1, state.TextCatalogue[kTextNet]);
+    sheet.set(row, 3, decimalValue(net));
+  }
+  return sheet;
+}
+
+void writeExportWorkbook(const QString& path, const ExportSheet& sheet) {
+  const QByteArray name = QFile::encodeName(path);
+  lxw_workbook* book = workbook_new(name.constData());
+  if (!book) throw ExportError(QStringLiteral("The workbook %1 cannot be created.").arg(path));
+  lxw_worksheet* ws = workbook_add_worksheet(book, nullptr);
+  lxw_format* bold = workbook_add_format(book);
+  format_set_bold(bold);
+  lxw_format* centred = workbook_add_format(book);
+  format_set_align(centred, LXW_ALIGN_CENTER);
+  lxw_format* boldCentred = workbook_add_format(book);
+  format_set_bold(boldCentred);
+  format_set_align(boldCentred, LXW_ALIGN_CENTER);
+
+  auto formatOf = [&](int row, int column) -> lxw_format* {
+    const bool isBold = row == 1 && column <= kExportBoldLastColumn;
+    const bool isCentred = row <= kExportCentredLastRow && column <= kExportCentredLastColumn;
+    if (isBold && isCentred) return boldCentred;
+    if (isBold) return bold;
+    if (isCentred) return centred;
+    return nullptr;
+  };
+
+  // The first failure is kept; the workbook is closed in any case, which frees it.
+  lxw_error error = LXW_NO_ERROR;
+  auto check = [&](lxw_error e) {
+    if (error == LXW_NO_ERROR) error = e;
+  };
+  for (int c = 0; c < 4; ++c)
+    check(worksheet_set_column(ws, static_cast<lxw_col_t>(c), static_cast<lxw_col_t>(c),
+                               kExportColumnWidths[c], nullptr));
+  // The formats belong to the ranges, so the empty cells of the ranges carry them too.
+  for (int r = 1; r <= kExportCentredLastRow; ++r)
+    for (int c = 1; c <= std::max(kExportCentredLastColumn, r == 1 ? kExportBoldLastColumn : 0);
+         ++c)
+      if (!sheet.cells.contains({r, c}))
+        check(worksheet_write_blank(ws, static_cast<lxw_row_t>(r - 1),
+                                    static_cast<lxw_col_t>(c - 1), formatOf(r, c)));
+  for (const auto& [position, value] : sheet.cells) {
+    const auto [r, c] = position;
+    const auto row = static_cast<lxw_row_t>(r - 1);
+    const auto col = static_cast<lxw_col_t>(c - 1);
+    if (const QString* text = std::get_if<QString>(&value))
+      check(worksheet_write_string(ws, row, col, text->toUtf8().constData(), formatOf(r, c)));
+    else
+      check(worksheet_write_number(ws, row, col, std::get<double>(value), formatOf(r, c)));
+  }
+  const lxw_error closed = workbook_close(book);
+  if (error == LXW_NO_ERROR) error = closed;
+  if (error != LXW_NO_ERROR)
+    throw ExportError(QStringLiteral("The workbook %1 cannot be written: %2")
+                          .arg(path, QString::fromUtf8(lxw_strerror(error))));
+}
+
+QString exportOrderingList(const ProgramState& state, const QString& folder) {
+  // A folder of its own for each export: the name stays readable, and a workbook still open in
+  // the spreadsheet program is never overwritten by the next export.
+  QTemporaryDir dir(QDir(folder).filePath(QStringLiteral("telmaris-export-XXXXXX")));
+  if (!dir.isValid())
+    throw ExportError(QStringLiteral("No folder for the workbook can be made in %1: %2")
+                          .arg(folder, dir.errorString()));
+  dir.setAutoRemove(false);
+  const QString path =
+      dir.filePath(fileNameFrom(state.TextCatalogue[kTextOrderingList]) + QStringLiteral(".xlsx"));
+  writeExportWorkbook(path, orderingListSheet(state));
+  return path;
+}

@@ -1,0 +1,51 @@
+// The ordering list as a new spreadsheet workbook: a heading row, one row per part line, the
+// total and, with a discount, the discount and the net amount.
+#pragma once
+
+#include <QString>
+#include <map>
+#include <stdexcept>
+#include <utility>
+#include <variant>
+
+struct ProgramState;
+
+// A cell's value: text or a number. Writing empty text empties the cell, as in a spreadsheet.
+using ExportValue = std::variant<QString, double>;
+
+// The cells of the exported sheet by row and column, both counted from 1.
+struct ExportSheet {
+  std::map<std::pair<int, int>, ExportValue> cells;
+  void set(int row, int column, const ExportValue& value);
+};
+
+// Column widths in the spreadsheet's character units, columns A to D.
+inline constexpr double kExportColumnWidths[4] = {13, 13.7, 8.4, 41};
+// The heading row is bold over A1:D1; A1:C30 is centred.
+inline constexpr int kExportBoldLastColumn = 4;
+inline constexpr int kExportCentredLastColumn = 3;
+inline constexpr int kExportCentredLastRow = 30;
+
+// The cells from the ordering list last built for the screen (the export arrays, OutputLines,
+// TotalPrice, Discount and the texts 62 to 64). Lines that are not part lines and the empty
+// lines the screen leaves out give no rows.
+ExportSheet orderingListSheet(const ProgramState& state);
+
+class ExportError : public std::runtime_error {
+ public:
+  explicit ExportError(const QString& message)
+      : std::runtime_error(message.toStdString()), message_(message) {}
+  const QString& message() const { return message_; }
+
+ private:
+  QString message_;
+};
+
+// Writes the sheet as an .xlsx workbook with the widths, the bold heading and the centring.
+// Throws ExportError.
+void writeExportWorkbook(const QString& path, const ExportSheet& sheet);
+
+// Writes the ordering list into a new workbook in a new folder under `folder` and returns the
+// workbook's path. The file is named after the ordering list's title in the active language.
+// Throws ExportError.
+QString exportOrderingList(const ProgramState& state, const QString& folder);

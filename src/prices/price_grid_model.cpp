@@ -1,0 +1,150 @@
+// The price list query and its table model over the parts database.
+#include "prices/price_grid_model.h"
+
+#include <QColor>
+
+#include "common/number_format.h"
+#include "data/database.h"
+#include "data/parts_loader.h"
+#include "prices/price_file.h"
+#include "startup/program_state.h"
+#include "startup/variants.h"
+
+namespace {
+
+constexpr int kTextOrderingNumber = 67;
+constexpr int kTextPrice = 62;
+constexpr int kTextDescription = 68;
+
+// The query with or without the record number in front, which the grid needs to find a row's
+// record again but does not show.
+QString gridQuery(const QString& languageKey, PriceOrder order, bool withRecord) {
+  const std::optional<Variant> variant = variantByKey(languageKey);
+  if (!variant) return {};
+  const QString column = QStringLiteral("tblDetaljPr.") + variant->descriptionColumn;
+  const QString orderBy = order == PriceOrder::ByOrderingNumber
+                              ? QStringLiteral("ORDER BY tblDetaljPr.strDetaljnummer; ")
+                              : QStringLiteral("ORDER BY %1; ").arg(column);
+  return QStringLiteral("SELECT DISTINCTROW ") +
+         (withRecord ? QStringLiteral("tblDetaljPr.lngNr, ") : QString()) +
+         QStringLiteral("tblDetaljPr.strDetaljnummer, tblDetaljPr.sngPris, ") + column +
+         QStringLiteral(" FROM tblDetaljPr ") +
+         QStringLiteral("WHERE LEN(%1)>0 AND LEFT(%1,1)<>'?' ").arg(column) + orderBy;
+}
+
+}  // namespace
+
+QString priceGridSql(const QString& languageKey, PriceOrder order) {
+  return gridQuery(languageKey, order, false);
+}
+
+std::optional<float> parseTypedPrice(const QString& text) {
+  QString typed = text.trimmed();
+  const QString separator = systemDecimalSeparator();
+  if (separator != QStringLiteral(".")) typed.replace(separator, QStringLiteral("."));
+  return parsePrice(typed);
+}
+
+PriceGridModel::PriceGridModel(ProgramState& state, PriceOrder order, QObject* parent)
+    : QAbstractTableModel(parent), state_(state) {
+  db_ = std::make_unique<Database>(Database::open(state.DatabaseFile, kConnectString));
+  const QString sql = gridQuery(state.LanguageKey, order, true);
+  if (sql.isEmpty()) return;
+  Statement query = db_->prepare(sql);
+  while (query.next())
+    rows_.push_back({query.integer(0).value_or(-1), query.text(1).value_or(QString()),
+                     query.single(2), query.text(3).value_or(QString())});
+}
+
+PriceGridModel::~PriceGridModel() = default;
+
+int PriceGridModel::rowCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : static_cast<int>(rows_.size());
+}
+
+int PriceGridModel::columnCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : 3;
+}
+
+QVariant PriceGridModel::data(const QModelIndex& index, int role) const {
+  if (!index.isValid() || index.row() >= rowCount()) return {};
+  const Row& row = rows_[static_cast<std::size_t>(index.row())];
+  switch (role) {
+    case Qt::DisplayRole:
+    case Qt::EditRole:
+      switch (index.column()) {
+        case kNumberColumn:
+          return row.number;
+        case kPriceColumn:
+          return row.price ? FormatNumber(*row.price, "###0.00") : QString();
+        case kDescriptionColumn:
+          return row.description;
+      }
+      break;
+    case Qt::BackgroundRole:
+      if (index.column() == kPriceColumn) return QColor(255, 255, 0);
+      break;
+    case Qt::TextAlignmentRole:
+      if (index.column() == kPriceColumn)
+        return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
+      break;
+  }
+  return {};
+}
+
+QVariant PriceGridModel::headerData(int section, Qt::Orientation orientation, int role) const {
+  if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
+  switch (section) {
+    case kNumberColumn:
+      return state_.TextCatalogue[kTextOrderingNumber];
+    case kPriceColumn:
+      return state_.TextCatalogue[kTextPrice];
+    case kDescriptionColumn:
+      return state_.TextCatalogue[kTextDescription];
+  }
+  return {};
+}
+
+Qt::ItemFlags PriceGridModel::flags(const QModelIndex& index) const {
+  Qt::ItemFlags f = QAbstractTableModel::flags(index);
+  if (index.isValid() && index.column() == kPriceColumn) f |= Qt::ItemIsEditable;
+  return f;
+}
+
+bool PriceGridModel::setData(const QModelIndex& index, const QVariant& value, int role) {
+  if (role != Qt::EditRole || !index.isValid() || index.column() != kPriceColumn ||
+      index.row() >= rowCount())
+    return false;
+  Row& row = rows_[static_cast<std::size_t>(index.row())];
+  const std::optional<float> price = parseTypedPrice(value.toString());
+  if (!price) {
+    emit editRefused(QStringLiteral("\"%1\" is not a price; the price of %2 stays as it was.")
+                         .arg(value.toString(), row.number));
+    return false;
+  }
+  try {
+    Statement write = db_->prepare(
+        QStringLiteral("UPDATE tblDetaljPr SET sngPris = ?1 WHERE tblDetaljPr.lngNr = ?2;"));
+    write.bind(1, static_cast<double>(*price)).bind(2, row.record).run();
+  } catch (const DatabaseError& e) {
+    emit editRefused(QStringLiteral("The price of %1 could not be stored.\n\nError: %2")
+                         .arg(row.number, e.engineMessage()));
+    return false;
+  }
+  row.price = price;
+  if (decltype(state_.PartPrice)::inBounds(row.record)) state_.PartPrice[row.record] = price;
+  emit dataChanged(index, index, {Qt::DisplayRole, Qt::EditRole});
+  return true;
+}
+
+int PriceGridModel::columnWidthTwips(int column) {
+  switch (column) {
+    case kNumberColumn:
+      return 1400;
+    case kPriceColumn:
+      return 1000;
+    case kDescriptionColumn:
+      return 6200;
+  }
+  return 0;
+}

@@ -1,0 +1,64 @@
+// The rows of the price list window: ordering number, price and description of every part that
+// has a description in the active variant, with the price as the one column the user may edit.
+#pragma once
+
+#include <QAbstractTableModel>
+#include <QString>
+#include <memory>
+#include <optional>
+#include <vector>
+
+class Database;
+struct ProgramState;
+
+enum class PriceOrder { ByOrderingNumber, ByDescription };
+
+// The query of the price list as the program phrases it, from the fragments of the variant:
+// parts whose description is empty or starts with "?" are left out. Empty for a variant key
+// that the program does not know.
+QString priceGridSql(const QString& languageKey, PriceOrder order);
+
+// A price as the user types it into the grid: with the system's decimal separator or a period.
+std::optional<float> parseTypedPrice(const QString& text);
+
+class PriceGridModel : public QAbstractTableModel {
+  Q_OBJECT
+
+ public:
+  enum Column { kNumberColumn = 0, kPriceColumn = 1, kDescriptionColumn = 2 };
+
+  // Opens DatabaseFile and reads the rows of the active variant in the given order. The file
+  // stays open while the model lives, for the edits. Throws DatabaseError.
+  PriceGridModel(ProgramState& state, PriceOrder order, QObject* parent = nullptr);
+  ~PriceGridModel() override;
+
+  int rowCount(const QModelIndex& parent = {}) const override;
+  int columnCount(const QModelIndex& parent = {}) const override;
+  QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+  QVariant headerData(int section, Qt::Orientation orientation,
+                      int role = Qt::DisplayRole) const override;
+  Qt::ItemFlags flags(const QModelIndex& index) const override;
+  // A committed price edit: written to the part's record in the database and to the price the
+  // main window holds, so that the next ordering list quotes it.
+  bool setData(const QModelIndex& index, const QVariant& value, int role = Qt::EditRole) override;
+
+  static int columnWidthTwips(int column);
+  // The part record number (lngNr) shown in a row.
+  qint64 recordAt(int row) const { return rows_.at(static_cast<std::size_t>(row)).record; }
+
+ signals:
+  // An edit that was not stored: text that is no price, or a database that refused it.
+  void editRefused(const QString& message);
+
+ private:
+  struct Row {
+    qint64 record = 0;
+    QString number;
+    std::optional<float> price;
+    QString description;
+  };
+
+  ProgramState& state_;
+  std::unique_ptr<Database> db_;
+  std::vector<Row> rows_;
+};

@@ -1,0 +1,431 @@
+// The first worksheet of .xls workbooks through FreeXL and of .xlsx workbooks through minizip and
+// QXmlStreamReader, and the price list read from it.
+#include "prices/workbook_reader.h"
+
+#include <freexl.h>
+#include <unzip.h>
+
+#include <QFile>
+#include <QXmlStreamReader>
+#include <cfloat>
+#include <charconv>
+#include <cmath>
+
+namespace {
+
+// The largest sheet a spreadsheet program makes.
+constexpr int kMaxRows = 1048576;
+constexpr int kMaxColumns = 16384;
+// No price list comes near this; a zip entry that unpacks to more is not a price workbook.
+constexpr quint64 kMaxEntryBytes = 256ull * 1024 * 1024;
+
+[[noreturn]] void fail(const QString& path, const QString& why) {
+  throw PriceReadError(QStringLiteral("The workbook %1 cannot be read: %2").arg(path, why));
+}
+
+// ---- The binary form
+
+class FreeXlBook {
+ public:
+  ~FreeXlBook() {
+    if (handle) freexl_close(handle);
+  }
+  const void* handle = nullptr;
+};
+
+Worksheet readXls(const QString& path, int lastColumn) {
+  const QByteArray name = QFile::encodeName(path);
+  FreeXlBook book;
+  int rc = freexl_open(name.constData(), &book.handle);
+  if (rc != FREEXL_OK) fail(path, QStringLiteral("it is damaged or not a workbook (%1).").arg(rc));
+
+  unsigned int info = 0;
+  if (freexl_get_info(book.handle, FREEXL_BIFF_PASSWORD, &info) == FREEXL_OK &&
+      info == FREEXL_BIFF_OBFUSCATED)
+    fail(path, QStringLiteral("it is protected by a password."));
+  if (freexl_get_info(book.handle, FREEXL_BIFF_SHEET_COUNT, &info) != FREEXL_OK || info == 0)
+    fail(path, QStringLiteral("it holds no worksheet."));
+  if (freexl_select_active_worksheet(book.handle, 0) != FREEXL_OK)
+    fail(path, QStringLiteral("its first worksheet cannot be opened."));
+  unsigned int rows = 0;
+  unsigned short columns = 0;
+  if (freexl_worksheet_dimensions(book.handle, &rows, &columns) != FREEXL_OK)
+    fail(path, QStringLiteral("the size of its first worksheet cannot be read."));
+
+  Worksheet sheet;
+  const unsigned int lastRow = std::min<unsigned int>(rows, kMaxRows);
+  const unsigned short lastCol = static_cast<unsigned short>(std::min<int>(columns, lastColumn));
+  for (unsigned int r = 0; r < lastRow; ++r) {
+    for (unsigned short c = 0; c < lastCol; ++c) {
+      FreeXL_CellValue value;
+      rc = freexl_get_cell_value(book.handle, r, c, &value);
+      if (rc != FREEXL_OK) fail(path, QStringLiteral("a cell cannot be read (%1).").arg(rc));
+      SheetCell cell;
+      switch (value.type) {
+        case FREEXL_CELL_INT:
+          cell.kind = SheetCell::Kind::Number;
+          cell.number = value.value.int_value;
+          break;
+        case FREEXL_CELL_DOUBLE:
+          cell.kind = SheetCell::Kind::Number;
+          cell.number = value.value.double_value;
+          break;
+        case FREEXL_CELL_TEXT:
+        case FREEXL_CELL_SST_TEXT:
+        case FREEXL_CELL_DATE:
+        case FREEXL_CELL_DATETIME:
+        case FREEXL_CELL_TIME:
+          cell.kind = SheetCell::Kind::Text;
+          cell.text = QString::fromUtf8(value.value.text_value);
+          break;
+        default:
+          continue;
+      }
+      sheet.set(static_cast<int>(r) + 1, c + 1, std::move(cell));
+    }
+  }
+  return sheet;
+}
+
+// ---- The zipped form
+
+class ZipFile {
+ public:
+  explicit ZipFile(const QString& path) : path_(path) {
+    const QByteArray name = QFile::encodeName(path);
+    zip_ = unzOpen64(name.constData());
+    if (!zip_) fail(path, QStringLiteral("it is damaged or not a workbook."));
+  }
+  ~ZipFile() { unzClose(zip_); }
+  ZipFile(const ZipFile&) = delete;
+  ZipFile& operator=(const ZipFile&) = delete;
+
+  bool has(const QString& entry) {
+    return unzLocateFile(zip_, entry.toUtf8().constData(), 2) == UNZ_OK;
+  }
+
+  QByteArray read(const QString& entry) {
+    if (!has(entry)) fail(path_, QStringLiteral("its part %1 is missing.").arg(entry));
+    unz_file_info64 info{};
+    if (unzGetCurrentFileInfo64(zip_, &info, nullptr, 0, nullptr, 0, nullptr, 0) != UNZ_OK)
+      fail(path_, QStringLiteral("its part %1 is damaged.").arg(entry));
+    if (info.uncompressed_size > kMaxEntryBytes)
+      fail(path_, QStringLiteral("its part %1 is too large.").arg(entry));
+    if (unzOpenCurrentFile(zip_) != UNZ_OK)
+      fail(path_, QStringLiteral("its part %1 cannot be unpacked.").arg(entry));
+    QByteArray data;
+    char buffer[65536];
+    int got = 0;
+    // The size in the directory may lie; the limit holds for what is actually unpacked.
+    while ((got = unzReadCurrentFile(zip_, buffer, sizeof buffer)) > 0) {
+      data.append(buffer, got);
+      if (static_cast<quint64>(data.size()) > kMaxEntryBytes) break;
+    }
+    const int closed = unzCloseCurrentFile(zip_);
+    if (got < 0 || closed != UNZ_OK || static_cast<quint64>(data.size()) > kMaxEntryBytes)
+      fail(path_, QStringLiteral("its part %1 is damaged.").arg(entry));
+    return data;
+  }
+
+ private:
+  QString path_;
+  unzFile zip_ = nullptr;
+};
+
+struct Relationship {
+  QString id;
+  QString type;
+  QString target;
+};
+
+void checkXml(const QXmlStreamReader& xml, const QString& path, const QString& part) {
+  if (xml.hasError())
+    fail(path, QStringLiteral("its part %1 is damaged (%2).").arg(part, xml.errorString()));
+}
+
+std::vector<Relationship> parseRelationships(const QByteArray& data, const QString& path,
+                                             const QString& part) {
+  std::vector<Relationship> relationships;
+  QXmlStreamReader xml(data);
+  while (!xml.atEnd()) {
+    xml.readNext();
+    if (xml.isStartElement() && xml.name() == u"Relationship") {
+      const QXmlStreamAttributes a = xml.attributes();
+      relationships.push_back({a.value(QLatin1String("Id")).toString(),
+                               a.value(QLatin1String("Type")).toString(),
+                               a.value(QLatin1String("Target")).toString()});
+    }
+  }
+  checkXml(xml, path, part);
+  return relationships;
+}
+
+QString folderOf(const QString& part) {
+  const qsizetype slash = part.lastIndexOf(u'/');
+  return slash < 0 ? QString() : part.left(slash + 1);
+}
+
+// A relationship's target as a part name: relative to the folder of the part that names it,
+// or from the root of the package when it starts with a slash.
+QString resolve(const QString& folder, const QString& target) {
+  QStringList parts;
+  const QString joined = target.startsWith(u'/') ? target.mid(1) : folder + target;
+  for (const QString& piece : joined.split(u'/', Qt::SkipEmptyParts)) {
+    if (piece == u"..") {
+      if (!parts.isEmpty()) parts.removeLast();
+    } else if (piece != u".") {
+      parts.append(piece);
+    }
+  }
+  return parts.join(u'/');
+}
+
+const Relationship* findByType(const std::vector<Relationship>& rels, QStringView typeEnd) {
+  for (const Relationship& r : rels)
+    if (r.type.endsWith(typeEnd)) return &r;
+  return nullptr;
+}
+
+// The text of a string item or inline string: its runs, without the phonetic guide.
+QString readRichText(QXmlStreamReader& xml, QStringView element) {
+  QString text;
+  int phonetic = 0;
+  while (!xml.atEnd()) {
+    xml.readNext();
+    if (xml.isStartElement()) {
+      if (xml.name() == u"rPh")
+        ++phonetic;
+      else if (xml.name() == u"t" && phonetic == 0)
+        text += xml.readElementText();
+    } else if (xml.isEndElement()) {
+      if (xml.name() == u"rPh")
+        --phonetic;
+      else if (xml.name() == element)
+        break;
+    }
+  }
+  return text;
+}
+
+std::vector<QString> parseSharedStrings(const QByteArray& data, const QString& path,
+                                        const QString& part) {
+  std::vector<QString> strings;
+  QXmlStreamReader xml(data);
+  while (!xml.atEnd()) {
+    xml.readNext();
+    if (xml.isStartElement() && xml.name() == u"si") strings.push_back(readRichText(xml, u"si"));
+  }
+  checkXml(xml, path, part);
+  return strings;
+}
+
+// "B12" as row 12, column 2; false for anything else.
+bool parseReference(QStringView ref, int& row, int& column) {
+  qsizetype i = 0;
+  long long c = 0, r = 0;
+  while (i < ref.size() && ref[i].isLetter() && ref[i].unicode() < 128) {
+    c = c * 26 + (ref[i].toUpper().unicode() - u'A' + 1);
+    if (c > kMaxColumns) return false;
+    ++i;
+  }
+  const qsizetype digitsStart = i;
+  while (i < ref.size() && ref[i] >= u'0' && ref[i] <= u'9') {
+    r = r * 10 + (ref[i].unicode() - u'0');
+    if (r > kMaxRows) return false;
+    ++i;
+  }
+  if (c == 0 || i == digitsStart || i != ref.size() || r == 0) return false;
+  row = static_cast<int>(r);
+  column = static_cast<int>(c);
+  return true;
+}
+
+bool parseNumber(const QString& text, double& value) {
+  const QByteArray digits = text.trimmed().toLatin1();
+  const auto [end, error] =
+      std::from_chars(digits.constData(), digits.constData() + digits.size(), value);
+  return error == std::errc() && end == digits.constData() + digits.size() && !digits.isEmpty();
+}
+
+void parseSheet(const QByteArray& data, const std::vector<QString>& strings, int lastColumn,
+                const QString& path, const QString& part, Worksheet& sheet) {
+  QXmlStreamReader xml(data);
+  int row = 0;
+  int column = 0;
+  auto damaged = [&](const QString& why) {
+    fail(path, QStringLiteral("its part %1 is damaged (%2).").arg(part, why));
+  };
+  while (!xml.atEnd()) {
+    xml.readNext();
+    if (!xml.isStartElement()) continue;
+    if (xml.name() == u"row") {
+      // Rows and cells may leave out their position; they then follow the one before.
+      const QStringView r = xml.attributes().value(QLatin1String("r"));
+      bool ok = true;
+      row = r.isEmpty() ? row + 1 : r.toInt(&ok);
+      if (!ok || row < 1 || row > kMaxRows) damaged(QStringLiteral("row number"));
+      column = 0;
+    } else if (xml.name() == u"c") {
+      const QXmlStreamAttributes a = xml.attributes();
+      const QStringView ref = a.value(QLatin1String("r"));
+      int cellRow = row;
+      if (ref.isEmpty()) {
+        column += 1;
+      } else if (!parseReference(ref, cellRow, column)) {
+        damaged(QStringLiteral("cell reference ") + ref.toString());
+      }
+      if (cellRow < 1 || column > kMaxColumns) damaged(QStringLiteral("cell position"));
+      const QString type = a.value(QLatin1String("t")).toString();
+      QString value;
+      bool hasValue = false;
+      while (!xml.atEnd()) {
+        xml.readNext();
+        if (xml.isEndElement() && xml.name() == u"c") break;
+        if (!xml.isStartElement()) continue;
+        if (xml.name() == u"v") {
+          value = xml.readElementText();
+          hasValue = true;
+        } else if (xml.name() == u"is") {
+          value = readRichText(xml, u"is");
+          hasValue = true;
+        }
+      }
+      if (!hasValue || column > lastColumn) continue;
+      SheetCell cell;
+      cell.kind = SheetCell::Kind::Text;
+      if (type == u"s") {
+        bool ok = false;
+        const qulonglong index = value.trimmed().toULongLong(&ok);
+        if (!ok || index >= strings.size()) damaged(QStringLiteral("shared string ") + value);
+        cell.text = strings[index];
+      } else if (type == u"b") {
+        cell.text = value.trimmed() == u"1" ? QStringLiteral("TRUE") : QStringLiteral("FALSE");
+      } else if (type == u"str" || type == u"inlineStr" || type == u"e" || type == u"d") {
+        cell.text = value;
+      } else {
+        cell.kind = SheetCell::Kind::Number;
+        if (!parseNumber(value, cell.number)) damaged(QStringLiteral("number ") + value);
+      }
+      sheet.set(cellRow, column, std::move(cell));
+    }
+  }
+  checkXml(xml, path, part);
+}
+
+Worksheet readXlsx(const QString& path, int lastColumn) {
+  ZipFile zip(path);
+  QString workbookPart = QStringLiteral("xl/workbook.xml");
+  if (zip.has(QStringLiteral("_rels/.rels"))) {
+    const auto rels = parseRelationships(zip.read(QStringLiteral("_rels/.rels")), path,
+                                         QStringLiteral("_rels/.rels"));
+    if (const Relationship* office = findByType(rels, u"/officeDocument"))
+      workbookPart = resolve(QString(), office->target);
+  }
+  const QString folder = folderOf(workbookPart);
+  const QString relsPart =
+      folder + QStringLiteral("_rels/") + workbookPart.mid(folder.size()) + QStringLiteral(".rels");
+  const auto rels = parseRelationships(zip.read(relsPart), path, relsPart);
+
+  // The first sheet element names the first worksheet in the order of the tabs.
+  QString sheetId;
+  {
+    QXmlStreamReader xml(zip.read(workbookPart));
+    while (sheetId.isEmpty() && !xml.atEnd()) {
+      xml.readNext();
+      if (!xml.isStartElement() || xml.name() != u"sheet") continue;
+      for (const QXmlStreamAttribute& a : xml.attributes())
+        if (a.name() == u"id" && !a.namespaceUri().isEmpty()) sheetId = a.value().toString();
+    }
+    checkXml(xml, path, workbookPart);
+  }
+  QString sheetPart;
+  for (const Relationship& r : rels)
+    if (r.id == sheetId && !sheetId.isEmpty()) sheetPart = resolve(folder, r.target);
+  if (sheetPart.isEmpty()) fail(path, QStringLiteral("it holds no worksheet."));
+
+  std::vector<QString> strings;
+  if (const Relationship* shared = findByType(rels, u"/sharedStrings")) {
+    const QString part = resolve(folder, shared->target);
+    strings = parseSharedStrings(zip.read(part), path, part);
+  }
+  Worksheet sheet;
+  parseSheet(zip.read(sheetPart), strings, lastColumn, path, sheetPart, sheet);
+  return sheet;
+}
+
+std::optional<float> priceOf(const SheetCell& cell) {
+  switch (cell.kind) {
+    case SheetCell::Kind::Number:
+      if (!std::isfinite(cell.number) || std::fabs(cell.number) > FLT_MAX) return std::nullopt;
+      return static_cast<float>(cell.number);
+    case SheetCell::Kind::Text:
+      return parsePrice(cell.text);
+    case SheetCell::Kind::Empty:
+      break;
+  }
+  return std::nullopt;
+}
+
+}  // namespace
+
+SheetCell Worksheet::cell(int row, int column) const {
+  const auto found = cells_.find({row, column});
+  return found == cells_.end() ? SheetCell{} : found->second;
+}
+
+void Worksheet::set(int row, int column, SheetCell cell) {
+  if (cell.kind == SheetCell::Kind::Empty)
+    cells_.erase({row, column});
+  else
+    cells_[{row, column}] = std::move(cell);
+}
+
+QString cellText(const SheetCell& cell) {
+  switch (cell.kind) {
+    case SheetCell::Kind::Text:
+      return cell.text;
+    case SheetCell::Kind::Number:
+      // Whole numbers without a point or an exponent, as a spreadsheet shows them.
+      if (std::fabs(cell.number) < 1e15 && cell.number == std::trunc(cell.number))
+        return QString::number(static_cast<qint64>(cell.number));
+      return QString::number(cell.number, 'g', 15);
+    case SheetCell::Kind::Empty:
+      break;
+  }
+  return {};
+}
+
+Worksheet readFirstWorksheet(const QString& path, int lastColumn) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly))
+    throw PriceReadError(
+        QStringLiteral("The workbook %1 cannot be opened: %2").arg(path, file.errorString()));
+  const QByteArray head = file.read(8);
+  file.close();
+  if (head.startsWith(QByteArrayLiteral("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1")))
+    return readXls(path, lastColumn);
+  if (head.startsWith(QByteArrayLiteral("PK\x03\x04"))) return readXlsx(path, lastColumn);
+  fail(path, QStringLiteral("it is not an Excel workbook."));
+}
+
+QByteArray readZipEntry(const QString& zipPath, const QString& entryName) {
+  ZipFile zip(zipPath);
+  return zip.read(entryName);
+}
+
+std::vector<PriceEntry> priceEntriesFromWorksheet(const Worksheet& sheet) {
+  constexpr int kNumberColumn = 2, kPriceColumn = 3;
+  std::vector<PriceEntry> entries;
+  QString number;
+  for (int row = 1;; ++row) {
+    if (row > 2 && number.size() < 10) break;
+    number = regroupOrderingNumber(cellText(sheet.cell(row, kNumberColumn)));
+    entries.push_back(
+        {number, priceOf(sheet.cell(row, kPriceColumn)), QStringLiteral("Row %1").arg(row)});
+  }
+  return entries;
+}
+
+std::vector<PriceEntry> readPriceWorkbook(const QString& path) {
+  return priceEntriesFromWorksheet(readFirstWorksheet(path, 3));
+}

@@ -1,0 +1,55 @@
+// Reading the first worksheet of a workbook, in the old binary form (.xls, through FreeXL) or
+// the current zipped XML form (.xlsx, through minizip), and the price list it holds.
+//
+// The form is told by the file's first bytes, not by its name, so "PRICES.XLS" that is really
+// a zipped workbook is read all the same.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <map>
+#include <utility>
+#include <vector>
+
+#include "prices/price_file.h"
+
+struct SheetCell {
+  enum class Kind { Empty, Number, Text };
+  Kind kind = Kind::Empty;
+  double number = 0;
+  QString text;
+};
+
+// The cells of one worksheet by row and column, both counted from 1 (A1 is row 1, column 1).
+class Worksheet {
+ public:
+  // An empty cell for any position the sheet holds nothing at.
+  SheetCell cell(int row, int column) const;
+  void set(int row, int column, SheetCell cell);
+  int lastRow() const { return cells_.empty() ? 0 : cells_.rbegin()->first.first; }
+  std::size_t size() const { return cells_.size(); }
+
+ private:
+  std::map<std::pair<int, int>, SheetCell> cells_;
+};
+
+// The cell's value as text, the way a spreadsheet turns it into a string: 7302441001 gives
+// "7302441001", 45.5 gives "45.5", an empty cell "".
+QString cellText(const SheetCell& cell);
+
+// The columns 1 to lastColumn of the workbook's first worksheet. Throws PriceReadError when the
+// file cannot be opened or is no workbook of either form.
+Worksheet readFirstWorksheet(const QString& path, int lastColumn);
+
+// One entry of a zip file, such as "xl/styles.xml"; the name is matched in any case. Throws
+// PriceReadError when the file or the entry cannot be read.
+QByteArray readZipEntry(const QString& zipPath, const QString& entryName);
+
+// The price list of a price workbook: ordering numbers in column B, prices in column C, from
+// row 1 down. After a row from row 2 on whose regrouped ordering number has fewer than 10
+// characters (an empty cell ends the list), no further row is read; that row itself is part of
+// the list. A price cell that holds no number gives an entry without a price.
+std::vector<PriceEntry> priceEntriesFromWorksheet(const Worksheet& sheet);
+
+// readFirstWorksheet and priceEntriesFromWorksheet together.
+std::vector<PriceEntry> readPriceWorkbook(const QString& path);

@@ -1,0 +1,174 @@
+// The ordering list exported to a workbook: its rows, totals, widths, bold heading and centring,
+// read back from the written .xlsx, and the button that hands it to the desktop.
+#include "prices/excel_export.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFileInfo>
+#include <QMainWindow>
+#include <QTemporaryDir>
+#include <QXmlStreamReader>
+
+#include "configurator/ordering_list.h"
+#include "data/parts_loader.h"
+#include "prices/form2.h"
+#include "prices/price_fixtures.h"
+#include "prices/workbook_reader.h"
+#include "startup/program_state.h"
+#include "support/recording_services.h"
+
+namespace {
+
+// The list of a synthetic hoist with a pull-chain control: heading, hoist, marking, load chain,
+// pull chain, two empty lines, the rule and the totals.
+struct OrderingList {
+  explicit OrderingList(std::int16_t discount) {
+    state.DatabaseFile = QStringLiteral("Telmaris.mdb");
+    loadPartsDatabase(state);
+    state.HoistColumn = state.ModelIndex = 1;
+    state.ChainLength = 5;
+    state.ControlLength = 3;
+    state.OutputIndent = 1;
+    state.Discount = discount;
+    OrderingChoices choices;
+    choices.hoistControl = 0;
+    BuildOrderingList(state, choices);
+  }
+  float price(int partRow, int quantity) const {
+    return syntheticPrice(*state.PartMatrix(partRow, 1)) * static_cast<float>(quantity);
+  }
+  PriceProgramDirectory dir;
+  ProgramState state;
+};
+
+QString text(const Worksheet& sheet, int row, int column) {
+  return cellText(sheet.cell(row, column));
+}
+
+// The formats of a written sheet: column widths, and per cell whether it is bold and centred.
+struct Formats {
+  explicit Formats(const QString& path) {
+    std::vector<bool> boldFonts;
+    std::vector<std::pair<int, bool>> xfs;  // font, centred
+    QXmlStreamReader styles(readZipEntry(path, "xl/styles.xml"));
+    bool inXfs = false;
+    while (!styles.atEnd()) {
+      styles.readNext();
+      if (styles.isStartElement() && styles.name() == u"font") boldFonts.push_back(false);
+      if (styles.isStartElement() && styles.name() == u"b") boldFonts.back() = true;
+      if (styles.name() == u"cellXfs") inXfs = styles.isStartElement();
+      if (inXfs && styles.isStartElement() && styles.name() == u"xf")
+        xfs.push_back({styles.attributes().value("fontId").toInt(), false});
+      if (inXfs && styles.isStartElement() && styles.name() == u"alignment")
+        xfs.back().second = styles.attributes().value("horizontal") == u"center";
+    }
+    QXmlStreamReader sheet(readZipEntry(path, "xl/worksheets/sheet1.xml"));
+    while (!sheet.atEnd()) {
+      sheet.readNext();
+      if (!sheet.isStartElement()) continue;
+      const QXmlStreamAttributes a = sheet.attributes();
+      if (sheet.name() == u"col") widths[a.value("min").toInt()] = a.value("width").toDouble();
+      if (sheet.name() == u"c") {
+        const auto& [font, centred] = xfs.at(a.value("s").toInt());
+        cells[a.value("r").toString()] = {boldFonts.at(font), centred};
+      }
+    }
+  }
+  std::map<int, double> widths;
+  std::map<QString, std::pair<bool, bool>> cells;  // bold, centred
+};
+
+}  // namespace
+
+TEST(ExcelExport, WritesOneRowPerPartLineAndTheTotal) {
+  OrderingList list(0);
+  ASSERT_EQ(list.state.OutputLineCount, 10);
+  QTemporaryDir dir;
+  const QString path = dir.filePath("list.xlsx");
+  writeExportWorkbook(path, orderingListSheet(list.state));
+  const Worksheet sheet = readFirstWorksheet(path, 8);
+
+  EXPECT_EQ(text(sheet, 1, 1), "Quantity");
+  EXPECT_EQ(text(sheet, 1, 2), "Ordering No.");
+  EXPECT_EQ(text(sheet, 1, 3), "Price");
+  EXPECT_EQ(text(sheet, 1, 4), "Description");
+  const struct {
+    int partRow, quantity;
+    QString quantityText;
+  } parts[] = {{1, 1, "1"}, {40, 5, "5 m"}, {7, 6, "6 m"}};
+  int row = 2;
+  for (const auto& p : parts) {
+    const int part = *list.state.PartMatrix(p.partRow, 1);
+    EXPECT_EQ(text(sheet, row, 1), p.quantityText);
+    EXPECT_EQ(text(sheet, row, 2), list.state.PartNumber[part]);
+    EXPECT_EQ(sheet.cell(row, 3).number, static_cast<double>(list.price(p.partRow, p.quantity)));
+    EXPECT_EQ(text(sheet, row, 4), list.state.PartDescription[part]);
+    ++row;
+  }
+  // The heading, the marking, the empty lines and the rule gave no rows; one empty row, then
+  // the total and nothing after it.
+  for (int c = 1; c <= 8; ++c) EXPECT_EQ(sheet.cell(5, c).kind, SheetCell::Kind::Empty);
+  EXPECT_EQ(text(sheet, 6, 1), "Eng62");
+  EXPECT_NEAR(sheet.cell(6, 3).number, list.state.TotalPrice, 0.01);
+  EXPECT_EQ(sheet.lastRow(), 6);
+  EXPECT_EQ(sheet.size(), 4u * 4 + 2);
+}
+
+TEST(ExcelExport, ADiscountAddsTheDiscountAndTheNetRows) {
+  OrderingList list(10);
+  const ExportSheet sheet = orderingListSheet(list.state);
+  const double total = std::get<double>(sheet.cells.at({6, 3}));
+  EXPECT_EQ(sheet.cells.at({6, 1}), ExportValue(QString("Eng62")));
+  EXPECT_EQ(sheet.cells.at({7, 1}), ExportValue(QString("Eng63")));
+  EXPECT_EQ(sheet.cells.at({8, 1}), ExportValue(QString("Eng64")));
+  EXPECT_NEAR(std::get<double>(sheet.cells.at({7, 3})), total * 0.1, 0.005);
+  EXPECT_NEAR(std::get<double>(sheet.cells.at({8, 3})), total * 0.9, 0.005);
+  EXPECT_EQ(sheet.cells.rbegin()->first, std::make_pair(8, 3));
+  // Amounts reach the sheet as the figures the list shows, not as their binary neighbours.
+  list.state.TotalPrice = 45.35f;
+  EXPECT_EQ(std::get<double>(orderingListSheet(list.state).cells.at({6, 3})), 45.35);
+}
+
+TEST(ExcelExport, SetsTheWidthsTheBoldHeadingAndTheCentring) {
+  OrderingList list(0);
+  QTemporaryDir dir;
+  const QString path = dir.filePath("list.xlsx");
+  writeExportWorkbook(path, orderingListSheet(list.state));
+  const Formats f(path);
+  // A width is stored in whole pixels of 7 to a digit, with 5 pixels of cell padding added.
+  const double widths[] = {13, 13.7, 8.4, 41};
+  for (int c = 1; c <= 4; ++c)
+    EXPECT_EQ(std::lround(f.widths.at(c) * 7) - 5, std::lround(widths[c - 1] * 7)) << c;
+  const std::pair<bool, bool> boldCentred{true, true}, bold{true, false}, centred{false, true};
+  EXPECT_EQ(f.cells.at("A1"), boldCentred);
+  EXPECT_EQ(f.cells.at("C1"), boldCentred);
+  EXPECT_EQ(f.cells.at("D1"), bold);
+  EXPECT_EQ(f.cells.at("A2"), centred);
+  EXPECT_EQ(f.cells.at("C30"), centred);  // empty, but inside the centred range
+  EXPECT_EQ(f.cells.at("D2"), std::make_pair(false, false));
+  EXPECT_FALSE(f.cells.contains("A31"));
+}
+
+TEST(ExcelExport, TheButtonHandsANewWorkbookToTheDesktop) {
+  OrderingList list(0);
+  RecordingServices services;
+  QMainWindow main;
+  Form2 form;
+  form.attach(list.state, services, &main);
+  form.cmdExcelFile_Click();
+  form.cmdExcelFile_Click();
+  ASSERT_EQ(services.opened.size(), 2u);
+  const QFileInfo first(services.opened[0].toLocalFile()), second(services.opened[1].toLocalFile());
+  EXPECT_EQ(first.fileName(), "Eng111.xlsx");
+  EXPECT_NE(first.absolutePath(), second.absolutePath());
+  EXPECT_EQ(text(readFirstWorksheet(first.filePath(), 4), 6, 1), "Eng62");
+  EXPECT_TRUE(services.messages.empty());
+
+  services.openAnswer = false;
+  form.cmdExcelFile_Click();
+  ASSERT_EQ(services.messages.size(), 1u);
+  EXPECT_TRUE(services.messages[0].text.contains(services.opened[2].toLocalFile()));
+  for (const QUrl& url : services.opened)
+    QDir(QFileInfo(url.toLocalFile()).absolutePath()).removeRecursively();
+}

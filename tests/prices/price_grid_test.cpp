@@ -1,0 +1,179 @@
+// The price list window: the query per variant, the rows and their order, the price column, and
+// price edits that reach the database and the next ordering list.
+#include <gtest/gtest.h>
+
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QMainWindow>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QTableView>
+#include <QTest>
+
+#include "common/services.h"
+#include "configurator/ordering_list.h"
+#include "data/database.h"
+#include "data/parts_loader.h"
+#include "output/ordering_list_view.h"
+#include "prices/form2.h"
+#include "prices/price_fixtures.h"
+#include "prices/price_grid_model.h"
+#include "startup/program_state.h"
+#include "support/recording_services.h"
+
+namespace {
+
+// Part 5 has no English description, part 6 "?", part 7 one starting with "?", part 8 none at
+// all; part 9 comes first in the alphabet.
+struct Grid {
+  explicit Grid(const QString& key = "") {
+    Database::open(dir.database(), kConnectString)
+        .execute(QStringLiteral(
+            "UPDATE tblDetaljPr SET strEngelska = '' WHERE lngNr = 5;"
+            "UPDATE tblDetaljPr SET strEngelska = '?' WHERE lngNr = 6;"
+            "UPDATE tblDetaljPr SET strEngelska = '?Old hook' WHERE lngNr = 7;"
+            "UPDATE tblDetaljPr SET strEngelska = NULL WHERE lngNr = 8;"
+            "UPDATE tblDetaljPr SET strEngelska = 'Aardvark hook' WHERE lngNr = 9;"));
+    state.LanguageKey = key;
+    state.DatabaseFile = QStringLiteral("Telmaris.mdb");
+    loadPartsDatabase(state);
+  }
+  std::vector<qint64> records(const PriceGridModel& m) const {
+    std::vector<qint64> out;
+    for (int r = 0; r < m.rowCount(); ++r) out.push_back(m.recordAt(r));
+    return out;
+  }
+  int rowOf(const PriceGridModel& m, qint64 record) const {
+    for (int r = 0; r < m.rowCount(); ++r)
+      if (m.recordAt(r) == record) return r;
+    return -1;
+  }
+
+  PriceProgramDirectory dir;
+  ProgramState state;
+};
+
+}  // namespace
+
+TEST(PriceGrid, QueriesTheVariantsDescriptionColumn) {
+  EXPECT_EQ(priceGridSql("", PriceOrder::ByOrderingNumber),
+            "SELECT DISTINCTROW tblDetaljPr.strDetaljnummer, tblDetaljPr.sngPris, "
+            "tblDetaljPr.strEngelska FROM tblDetaljPr WHERE LEN(tblDetaljPr.strEngelska)>0 AND "
+            "LEFT(tblDetaljPr.strEngelska,1)<>'?' ORDER BY tblDetaljPr.strDetaljnummer; ");
+  EXPECT_EQ(priceGridSql("US Metric", PriceOrder::ByDescription),
+            "SELECT DISTINCTROW tblDetaljPr.strDetaljnummer, tblDetaljPr.sngPris, "
+            "tblDetaljPr.strUSAMetric FROM tblDetaljPr WHERE LEN(tblDetaljPr.strUSAMetric)>0 AND "
+            "LEFT(tblDetaljPr.strUSAMetric,1)<>'?' ORDER BY tblDetaljPr.strUSAMetric; ");
+  EXPECT_TRUE(priceGridSql("Svensk", PriceOrder::ByDescription).isEmpty());
+}
+
+TEST(PriceGrid, ListsThePartsWithADescriptionInEitherOrder) {
+  Grid g;
+  PriceGridModel byNumber(g.state, PriceOrder::ByOrderingNumber);
+  const std::vector<qint64> numbered = g.records(byNumber);
+  ASSERT_EQ(numbered.size(), 127u);
+  for (qint64 hidden : {5, 6, 7, 8})
+    EXPECT_EQ(std::count(numbered.begin(), numbered.end(), hidden), 0) << hidden;
+  for (int r = 1; r < byNumber.rowCount(); ++r)
+    EXPECT_LE(byNumber.index(r - 1, 0).data().toString(), byNumber.index(r, 0).data().toString());
+  EXPECT_EQ(byNumber.index(byNumber.rowCount() - 1, 0).data(), "8420 0250 00");
+
+  PriceGridModel byDescription(g.state, PriceOrder::ByDescription);
+  EXPECT_EQ(byDescription.index(0, 2).data(), "Aardvark hook");
+  for (int r = 1; r < byDescription.rowCount(); ++r)
+    EXPECT_LE(byDescription.index(r - 1, 2).data().toString(),
+              byDescription.index(r, 2).data().toString());
+
+  // The German descriptions of the same parts are filled, so all parts are listed.
+  Grid german("Tysk");
+  EXPECT_EQ(PriceGridModel(german.state, PriceOrder::ByOrderingNumber).rowCount(), 131);
+}
+
+TEST(PriceGrid, ShowsThePriceColumnAsTheOneEditableYellowColumn) {
+  Grid g;
+  PriceGridModel m(g.state, PriceOrder::ByOrderingNumber);
+  const int row = g.rowOf(m, 30);
+  EXPECT_EQ(m.index(row, 0).data(), "7302 0030 01");
+  EXPECT_EQ(m.index(row, 1).data(), "300.50");
+  EXPECT_EQ(m.index(row, 2).data(), "Eng part 30");
+  EXPECT_EQ(m.headerData(0, Qt::Horizontal), "Eng67");
+  EXPECT_EQ(m.headerData(1, Qt::Horizontal), "Eng62");
+  EXPECT_EQ(m.headerData(2, Qt::Horizontal), "Eng68");
+  EXPECT_EQ(m.index(row, 1).data(Qt::BackgroundRole).value<QColor>(), QColor(255, 255, 0));
+  EXPECT_FALSE(m.index(row, 0).data(Qt::BackgroundRole).isValid());
+  EXPECT_TRUE(m.flags(m.index(row, 1)) & Qt::ItemIsEditable);
+  EXPECT_FALSE(m.flags(m.index(row, 0)) & Qt::ItemIsEditable);
+  EXPECT_FALSE(m.flags(m.index(row, 2)) & Qt::ItemIsEditable);
+  EXPECT_FALSE(m.setData(m.index(row, 2), "Renamed"));
+}
+
+TEST(PriceGrid, AStoredEditReachesTheDatabaseAndTheNextOrderingList) {
+  Grid g;
+  g.state.HoistColumn = 1;
+  g.state.ModelIndex = 1;
+  g.state.OutputIndent = 1;
+  const int hoist = *g.state.PartMatrix(1, 1);
+  PriceGridModel m(g.state, PriceOrder::ByDescription);
+  QSignalSpy refused(&m, &PriceGridModel::editRefused);
+  const QModelIndex price = m.index(g.rowOf(m, hoist), 1);
+
+  BuildOrderingList(g.state, OrderingChoices{});
+  EXPECT_EQ(g.state.ExportPrices[3], syntheticPrice(hoist));
+
+  ASSERT_TRUE(m.setData(price, " 1234.5 "));
+  EXPECT_EQ(price.data(), "1234.50");
+  EXPECT_EQ(storedPrices(g.dir.database())[hoist], 1234.5f);
+  BuildOrderingList(g.state, OrderingChoices{});
+  EXPECT_EQ(g.state.ExportPrices[3], 1234.5f);
+  EXPECT_EQ(g.state.TotalPrice, 1234.5f);
+
+  // Text that is no price is refused and said so; nothing changes.
+  for (const char* typed : {"abc", "", "12,5", "1e40"}) EXPECT_FALSE(m.setData(price, typed));
+  EXPECT_EQ(refused.count(), 4);
+  EXPECT_EQ(price.data(), "1234.50");
+  EXPECT_EQ(*g.state.PartPrice[hoist], 1234.5f);
+  EXPECT_EQ(storedPrices(g.dir.database())[hoist], 1234.5f);
+}
+
+TEST(PriceGrid, TheWindowShowsTheGridAndLeadsBackToTheMainWindow) {
+  Grid g;
+  g.state.TextCatalogue[10] = QStringLiteral("&Change prices && more");
+  RecordingServices services;
+  QMainWindow main;
+  Form2 form;
+  form.attach(g.state, services, &main);
+  EXPECT_EQ(form.windowTitle(), "Eng111");
+  EXPECT_EQ(form.cmdToMainMenu->text(), "Eng109");
+  EXPECT_EQ(form.cmdExcelFile->text(), "Eng119");
+
+  form.LoadPriceGrid();
+  EXPECT_TRUE(form.isVisible());
+  EXPECT_EQ(form.windowTitle(), "Change prices & more");
+  EXPECT_TRUE(form.fraSortOrder->isVisible());
+  EXPECT_TRUE(form.ssdbgridChangePrices->isVisible());
+  EXPECT_FALSE(form.orderingList->isVisible());
+  EXPECT_EQ(form.fraSortOrder->title(), "Eng81");
+  EXPECT_EQ(form.optSortOrder[0]->text(), "Eng67");
+  EXPECT_EQ(form.optSortOrder[1]->text(), "Eng68");
+  const QHeaderView* header = form.ssdbgridChangePrices->horizontalHeader();
+  EXPECT_EQ(header->sectionSize(0), 93);
+  EXPECT_EQ(header->sectionSize(1), 67);
+  EXPECT_EQ(header->sectionSize(2), 413);
+  EXPECT_EQ(form.priceGrid()->index(0, 2).data(), "Eng part 0");
+
+  QTest::mouseClick(form.optSortOrder[1], Qt::LeftButton);
+  EXPECT_EQ(form.ssdbgridChangePrices->model()->index(0, 2).data(), "Aardvark hook");
+
+  QTest::keyClick(&form, Qt::Key_Return);
+  EXPECT_FALSE(form.isVisible());
+  EXPECT_TRUE(main.isVisible());
+
+  // A database that cannot be read is reported; the grid stays as it was.
+  g.state.DatabaseFile = QStringLiteral("missing.mdb");
+  form.LoadPriceGrid();
+  ASSERT_EQ(services.messages.size(), 1u);
+  EXPECT_TRUE(services.messages[0].text.contains("missing.mdb"));
+  EXPECT_EQ(form.ssdbgridChangePrices->model()->index(0, 2).data(), "Aardvark hook");
+  EXPECT_FALSE(form.isVisible());
+}

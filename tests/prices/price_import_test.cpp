@@ -1,0 +1,90 @@
+// Putting a price list into the parts database: the reset to 0, exact matching, the placeholder
+// part, and the single transaction that leaves everything as it was when a list fails.
+#include "prices/price_import.h"
+
+#include <gtest/gtest.h>
+
+#include "data/database.h"
+#include "data/parts_loader.h"
+#include "prices/price_fixtures.h"
+
+namespace {
+
+std::vector<PriceEntry> entries(const QByteArray& priceFile) {
+  return parsePriceFile(priceFile);
+}
+
+}  // namespace
+
+TEST(PriceImport, PricesTheNamedPartsAndResetsTheOthersButThePlaceholder) {
+  PriceProgramDirectory dir;
+  const PriceImportResult result =
+      importPrices(dir.database(), entries("\"7302 4410 01\",3500\n\"7302 4410 19\",45.5\n"));
+  const auto prices = storedPrices(dir.database());
+  ASSERT_EQ(prices.size(), 131u);
+  EXPECT_EQ(result.partsWritten, 130);
+  EXPECT_EQ(result.partsPriced, 2);
+  for (const auto& [part, price] : prices) {
+    if (part == kExamplePart1)
+      EXPECT_EQ(price, 3500.0f);
+    else if (part == kExamplePart2)
+      EXPECT_EQ(price, 45.5f);
+    else if (part == kPlaceholderPart)
+      EXPECT_EQ(price, syntheticPrice(0)) << "the placeholder keeps its price";
+    else
+      EXPECT_EQ(price, 0.0f) << "part " << part;
+  }
+}
+
+TEST(PriceImport, MatchesExactlyAndLetsTheLastRecordOfANumberWin) {
+  PriceProgramDirectory dir;
+  importPrices(dir.database(), entries("7302441001,1\n"         // ten digits, regrouped
+                                       "\"7302 4410 19 \",2\n"  // a blank too many
+                                       "\"9999 9999 99\",3\n"   // no such part
+                                       "\"8420 0250 00\",4\n"   // two parts share it
+                                       "\"7302 0030 01\",5\n"
+                                       "\"7302 0030 01\",6\n"
+                                       "\"0000 0000 00\",7\n"));  // never the placeholder
+  auto prices = storedPrices(dir.database());
+  EXPECT_EQ(prices[kExamplePart1], 1.0f);
+  EXPECT_EQ(prices[kExamplePart2], 0.0f);
+  EXPECT_EQ(prices[kSharedPartA], 4.0f);
+  EXPECT_EQ(prices[kSharedPartB], 4.0f);
+  EXPECT_EQ(prices[30], 6.0f);
+  EXPECT_EQ(prices[kPlaceholderPart], syntheticPrice(0));
+
+  // An empty list is a list in which every part costs 0.
+  importPrices(dir.database(), {});
+  prices = storedPrices(dir.database());
+  for (const auto& [part, price] : prices)
+    if (part != kPlaceholderPart) {
+      EXPECT_EQ(price, 0.0f);
+    }
+}
+
+TEST(PriceImport, AFailingListChangesNothing) {
+  PriceProgramDirectory dir;
+  const auto before = storedPrices(dir.database());
+
+  // A part named without a readable price, after others were matched.
+  std::vector<PriceEntry> list = entries("\"7302 4410 01\",3500\n");
+  list.push_back({QStringLiteral("7302 4410 19"), std::nullopt, QStringLiteral("Row 9")});
+  try {
+    importPrices(dir.database(), list);
+    ADD_FAILURE() << "imported";
+  } catch (const PriceReadError& e) {
+    EXPECT_EQ(e.detail(), "Row 9: the price of 7302 4410 19 is missing or not a number.");
+  }
+  EXPECT_EQ(storedPrices(dir.database()), before);
+  // An unreadable price on a number no part has does no harm.
+  list.back().orderingNumber = QStringLiteral("Price");
+  EXPECT_NO_THROW(importPrices(dir.database(), list));
+
+  // The database refuses the record of part 60 halfway through the write-back.
+  PriceProgramDirectory other;
+  Database::open(other.database(), kConnectString)
+      .execute(QStringLiteral("CREATE TRIGGER refuse BEFORE UPDATE ON tblDetaljPr "
+                              "WHEN NEW.lngNr = 60 BEGIN SELECT RAISE(ABORT, 'refused'); END;"));
+  EXPECT_THROW(importPrices(other.database(), entries("\"7302 4410 01\",3500\n")), DatabaseError);
+  EXPECT_EQ(storedPrices(other.database()), before);
+}

@@ -1,0 +1,160 @@
+// The three price commands of the main window's Options menu: their messages and dialogs, Cancel,
+// a list that goes in, one that fails, and the price list window.
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QTableView>
+#include <QTemporaryDir>
+
+#include "configurator/hmeny.h"
+#include "output/form3.h"
+#include "prices/form2.h"
+#include "prices/price_fixtures.h"
+#include "prices/price_grid_model.h"
+#include "startup/program_state.h"
+#include "support/recording_services.h"
+
+namespace {
+
+struct MainWindow {
+  MainWindow() : window(state, services) {
+    state.AppPath = dir.path();
+    loaded = window.Form_Load();
+  }
+  ~MainWindow() { window.ComboPXH->hidePopup(); }
+
+  std::map<qint64, std::optional<float>> memoryPrices() const {
+    std::map<qint64, std::optional<float>> prices;
+    for (int k = 0; k <= 130; ++k) prices[k] = state.PartPrice[k];
+    return prices;
+  }
+  QString file(const char* name, const QByteArray& contents) {
+    writeFile(files.filePath(name), contents);
+    return files.filePath(name);
+  }
+
+  PriceProgramDirectory dir;
+  QTemporaryDir files;
+  ProgramState state;
+  RecordingServices services;
+  HMeny window;
+  bool loaded = false;
+};
+
+}  // namespace
+
+TEST(PriceMenu, CancelInTheMessageOrTheDialogChangesNothing) {
+  MainWindow m;
+  ASSERT_TRUE(m.loaded);
+  const auto stored = storedPrices(m.dir.database());
+  const auto memory = m.memoryPrices();
+
+  m.services.answers = {MsgAnswer::Cancel, MsgAnswer::Cancel};
+  m.window.Newprices_Click();
+  m.window.Newprices1_Click();
+  ASSERT_EQ(m.services.messages.size(), 2u);
+  EXPECT_EQ(m.services.messages[0].text,
+            "Eng44  Eng45\nEng46\n  Eng47\n       \"7302 4410 01\",3500\n"
+            "       \"7302 4410 19\",45.5\n\n");
+  EXPECT_EQ(m.services.messages[1].text, "Eng115  Eng45\nEng116");
+  for (const RecordedMessage& message : m.services.messages) {
+    EXPECT_EQ(message.title, "Eng49");
+    EXPECT_EQ(message.buttons, MsgButtons::OkCancel);
+  }
+  EXPECT_TRUE(m.services.fileDialogs.empty());
+
+  m.window.Newprices_Click();
+  m.window.Newprices1_Click();
+  ASSERT_EQ(m.services.fileDialogs.size(), 2u);
+  EXPECT_EQ(m.services.fileDialogs[0].title, "Eng117");
+  EXPECT_EQ(m.services.fileDialogs[0].filters,
+            QStringList({"Price file (*.DAT)", "Price file (*.TXT)"}));
+  EXPECT_EQ(m.services.fileDialogs[1].title, "Eng118");
+  EXPECT_EQ(m.services.fileDialogs[1].filters, QStringList({"Price file (*.XLS *.XLSX)"}));
+  for (const auto& dialog : m.services.fileDialogs) EXPECT_EQ(dialog.startFolder, m.dir.path());
+
+  EXPECT_EQ(m.services.messages.size(), 4u);
+  EXPECT_EQ(storedPrices(m.dir.database()), stored);
+  EXPECT_EQ(m.memoryPrices(), memory);
+}
+
+TEST(PriceMenu, ANewPriceListIsWrittenAndLoaded) {
+  MainWindow m;
+  m.services.fileAnswer =
+      m.file("prices.dat", "\"7302 4410 01\",3500\r\n\"7302 4410 19\",45.5\r\n");
+  m.window.form2().show();
+  m.window.Newprices_Click();
+  EXPECT_EQ(m.state.PartPrice[kExamplePart1], 3500.0f);
+  EXPECT_EQ(m.state.PartPrice[kExamplePart2], 45.5f);
+  EXPECT_EQ(m.state.PartPrice[30], 0.0f);
+  EXPECT_EQ(m.state.PartPrice[0], syntheticPrice(0));
+  EXPECT_EQ(storedPrices(m.dir.database())[kExamplePart1], 3500.0f);
+  EXPECT_FALSE(m.window.form2().isVisible());
+  EXPECT_EQ(m.services.messages.size(), 1u);
+
+  // The same from both forms of workbook, whatever the case of the name.
+  const FixtureSheet sheet = priceSheet({{7302441001.0, 12}, {QStringLiteral("7302 4410 19"), 13}});
+  writeXls(m.files.filePath("PRICES.XLS"), sheet);
+  writeXlsx(m.files.filePath("prices.Xlsx"), sheet);
+  for (const char* name : {"PRICES.XLS", "prices.Xlsx"}) {
+    m.state.PartPrice[kExamplePart1] = 0.0f;
+    m.services.fileAnswer = m.files.filePath(name);
+    m.window.Newprices1_Click();
+    EXPECT_EQ(m.state.PartPrice[kExamplePart1], 12.0f) << name;
+    EXPECT_EQ(m.state.PartPrice[kExamplePart2], 13.0f) << name;
+    EXPECT_EQ(storedPrices(m.dir.database())[kExamplePart2], 13.0f) << name;
+  }
+  EXPECT_EQ(m.services.messages.size(), 3u);
+}
+
+TEST(PriceMenu, AListThatFailsIsReportedAndChangesNothing) {
+  MainWindow m;
+  const auto stored = storedPrices(m.dir.database());
+  const auto memory = m.memoryPrices();
+
+  m.services.fileAnswer = m.file("short.dat", "\"7302 4410 01\",3500\n\"7302 4410 19\"\n");
+  m.window.Newprices_Click();
+  ASSERT_EQ(m.services.messages.size(), 2u);
+  const RecordedMessage& failure = m.services.messages[1];
+  EXPECT_EQ(failure.text,
+            "Eng50\n\nRecord 2 (line 2): the ordering number \"7302 4410 19\" has no price.");
+  EXPECT_EQ(failure.title, "Eng49");
+  EXPECT_EQ(failure.icon, MsgIcon::Warning);
+
+  // A workbook row that names a part with a price that is no number.
+  writeXlsx(m.files.filePath("bad.xlsx"),
+            {{2, 2, QStringLiteral("7302 4410 19")}, {2, 3, QStringLiteral("n/a")}});
+  m.services.fileAnswer = m.files.filePath("bad.xlsx");
+  m.window.Newprices1_Click();
+  ASSERT_EQ(m.services.messages.size(), 4u);
+  EXPECT_EQ(m.services.messages[3].text,
+            "Eng50\n\nRow 2: the price of 7302 4410 19 is missing or not a number.");
+
+  // A file that is no workbook.
+  m.services.fileAnswer = m.file("text.xls", "\"7302 4410 01\",3500\n");
+  m.window.Newprices1_Click();
+  ASSERT_EQ(m.services.messages.size(), 6u);
+  EXPECT_TRUE(m.services.messages[5].text.startsWith("Eng50\n\nThe workbook "));
+
+  EXPECT_EQ(storedPrices(m.dir.database()), stored);
+  EXPECT_EQ(m.memoryPrices(), memory);
+}
+
+TEST(PriceMenu, ThePriceListWindowEditsTheLoadedPrices) {
+  MainWindow m;
+  m.window.Newprices2_Click();
+  Form2& form = m.window.form2();
+  EXPECT_TRUE(form.isVisible());
+  EXPECT_EQ(form.windowTitle(), "Eng10");
+  PriceGridModel* grid = form.priceGrid();
+  ASSERT_NE(grid, nullptr);
+  EXPECT_EQ(form.ssdbgridChangePrices->model(), grid);
+  const qint64 part = grid->recordAt(3);
+  ASSERT_TRUE(grid->setData(grid->index(3, 1), "99.5"));
+  EXPECT_EQ(m.state.PartPrice[part], 99.5f);
+  EXPECT_EQ(storedPrices(m.dir.database())[part], 99.5f);
+
+  form.cmdToMainMenu_Click();
+  EXPECT_FALSE(form.isVisible());
+  EXPECT_TRUE(m.window.isVisible());
+}

@@ -1,0 +1,105 @@
+// Price workbooks: the first sheet of both forms, the rows that are read, and the stop rule.
+#include "prices/workbook_reader.h"
+
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+
+#include "prices/price_fixtures.h"
+#include "prices/price_import.h"
+
+namespace {
+
+using Writer = void (*)(const QString&, const FixtureSheet&);
+
+// The sheet written by each writer, read back as a price list.
+std::vector<std::vector<PriceEntry>> readAllForms(const FixtureSheet& sheet) {
+  QTemporaryDir dir;
+  const std::pair<Writer, const char*> forms[] = {
+      {writeXls, "a.xls"}, {writeXlsx, "b.xlsx"}, {writeXlsxByHand, "C.XLSX"}};
+  std::vector<std::vector<PriceEntry>> lists;
+  for (const auto& [write, name] : forms) {
+    write(dir.filePath(name), sheet);
+    lists.push_back(readPriceWorkbook(dir.filePath(name)));
+  }
+  return lists;
+}
+
+std::vector<std::pair<QString, std::optional<float>>> numbersAndPrices(
+    const std::vector<PriceEntry>& list) {
+  std::vector<std::pair<QString, std::optional<float>>> out;
+  for (const PriceEntry& e : list) out.emplace_back(e.orderingNumber, e.price);
+  return out;
+}
+
+}  // namespace
+
+TEST(PriceWorkbook, EveryFormOfTheSameSheetGivesTheSameList) {
+  const FixtureSheet sheet = priceSheet({{QStringLiteral("7302 4410 01"), 3500},
+                                         {7302441019.0, 45.5},
+                                         {QStringLiteral("Préis & <Co>"), 1.25},
+                                         {QStringLiteral("ab"), 2}});
+  const auto lists = readAllForms(sheet);
+  const std::vector<std::pair<QString, std::optional<float>>> expected{
+      {"Ordering No.", std::nullopt},  // the heading's price is text: no price
+      {"7302 4410 01", 3500.0f},
+      {"7302 4410 19", 45.5f},  // ten digits typed as a number
+      {"Préis & <Co>", 1.25f},
+      {"ab  ", 2.0f}};  // shorter than 10 once regrouped: the last row read
+  for (const auto& list : lists) {
+    EXPECT_EQ(numbersAndPrices(list), expected);
+    EXPECT_EQ(list.back().source, "Row 5");
+  }
+}
+
+TEST(PriceWorkbook, ReadsDownToTheFirstShortNumberFromRowTwoOn) {
+  // A heading, parts in rows 2 to 40, an empty row 41 and a part below it.
+  std::vector<std::pair<std::variant<QString, double>, double>> rows;
+  for (int r = 2; r <= 40; ++r)
+    rows.push_back({QStringLiteral("7302 %1 01").arg(r, 4, 10, QLatin1Char('0')), r});
+  FixtureSheet sheet = priceSheet(rows);
+  sheet.push_back({42, 2, QStringLiteral("7302 4410 01")});
+  sheet.push_back({42, 3, 99.0});
+  for (const auto& list : readAllForms(sheet)) {
+    ASSERT_EQ(list.size(), 41u);
+    EXPECT_EQ(list[39].orderingNumber, "7302 0040 01");
+    EXPECT_EQ(list[40].orderingNumber, "  ");
+  }
+
+  // An empty B2 ends the list after row 2, even when rows follow.
+  const FixtureSheet emptyB2{
+      {1, 2, QStringLiteral("Ordering No.")}, {3, 2, QStringLiteral("7302 4410 01")}, {3, 3, 1.0}};
+  for (const auto& list : readAllForms(emptyB2)) EXPECT_EQ(list.size(), 2u);
+  // An empty row 1 does not end it.
+  const FixtureSheet emptyRow1{{2, 2, QStringLiteral("7302 4410 01")}, {2, 3, 7.0}};
+  for (const auto& list : readAllForms(emptyRow1)) {
+    ASSERT_EQ(list.size(), 3u);
+    EXPECT_EQ(list[1].price, 7.0f);
+  }
+}
+
+TEST(PriceWorkbook, AWorkbookImportPricesAsTheFileImportDoes) {
+  PriceProgramDirectory db;
+  QTemporaryDir dir;
+  const QString path = dir.filePath("PRICES.XLS");
+  // The part in row 4 lies below the first empty row.
+  writeXls(path, {{1, 2, QStringLiteral("Ordering No.")},
+                  {2, 2, 7302441001.0},
+                  {2, 3, 3500.0},
+                  {4, 2, QStringLiteral("7302 4410 19")},
+                  {4, 3, 45.5}});
+  importPrices(db.database(), readPriceWorkbook(path));
+  auto prices = storedPrices(db.database());
+  EXPECT_EQ(prices[kExamplePart1], 3500.0f);
+  EXPECT_EQ(prices[kExamplePart2], 0.0f);
+  EXPECT_EQ(prices[30], 0.0f);
+}
+
+TEST(PriceWorkbook, RefusesFilesThatAreNoWorkbook) {
+  QTemporaryDir dir;
+  writeFile(dir.filePath("prices.xls"), "\"7302 4410 01\",3500\n");
+  writeFile(dir.filePath("empty.xlsx"), "");
+  writeFile(dir.filePath("zip.xlsx"), QByteArray("PK\x03\x04", 4) + QByteArray(100, 'x'));
+  for (const char* name : {"prices.xls", "empty.xlsx", "zip.xlsx", "missing.xls"})
+    EXPECT_THROW(readPriceWorkbook(dir.filePath(name)), PriceReadError) << name;
+}

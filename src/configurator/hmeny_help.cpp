@@ -1,12 +1,55 @@
 // The help commands, the lube-free reference document and the PDF hint.
+#include <QCoreApplication>
+
+#include "common/services.h"
 #include "configurator/hmeny.h"
+#include "help/help_files.h"
+#include "help/help_window.h"
 
-void HMeny::HowToUse_Click() {}
+namespace {
 
-void HMeny::UsingHelp_Click() {}
+// The help window belongs to the main window, like a help viewer opened for it: it is made on
+// first use, kept (with its history) when the reader closes it, and ended by Exit.
+HelpWindow* helpWindowOf(HMeny* owner) {
+  return owner->findChild<HelpWindow*>(QString(), Qt::FindDirectChildrenOnly);
+}
 
-void HMeny::mnuPDF_Click() {}
+void bringUp(HelpWindow* help) {
+  help->showNormal();
+  help->raise();
+  help->activateWindow();
+}
 
-void HMeny::cmdLubeFree_Click() {}
+}  // namespace
 
-void HMeny::closeHelp() {}
+void HMeny::HowToUse_Click() {
+  HelpWindow* help = helpWindowOf(this);
+  if (!help) help = new HelpWindow(helpFolderPath(), services_, this);
+  help->showContents();
+  bringUp(help);
+}
+
+void HMeny::UsingHelp_Click() {
+  HelpWindow* help = helpWindowOf(this);
+  if (!help) help = new HelpWindow(helpFolderPath(), services_, this);
+  help->showUsingHelp();
+  bringUp(help);
+}
+
+void HMeny::mnuPDF_Click() {
+  if (services_.message(this, pdfHintText(), kPdfHintTitle, MsgIcon::None, MsgButtons::OkCancel) !=
+      MsgAnswer::Ok)
+    return;
+  services_.openWithDesktop(pdfDownloadAddress());
+  QCoreApplication::processEvents();
+}
+
+void HMeny::cmdLubeFree_Click() {
+  // A missing document or a desktop without a word processor is the desktop's to report; the
+  // program itself says nothing, so the answer is not looked at.
+  services_.openWithDesktop(lubeFreeDocumentUrl());
+}
+
+void HMeny::closeHelp() {
+  delete helpWindowOf(this);
+}

@@ -228,7 +228,7 @@ class HMeny : public QMainWindow {
   // an answer down; opening a saved configuration stops at it.
   void showMessage(const QString& text, bool refusal = true);
   // The same with the tab stops switched on while the box is up, and off again after it.
-  void showMessageTabStops(const QString& text);
+  void showMessageTabStops(const QString& text, bool refusal = true);
   void lubeFreeChanged();
   void clearOptions(QWidget* frame);
   void pressTabLater(int element);

@@ -46,7 +46,13 @@ QString HMeny::openConfiguration(const SavedConfiguration& c) {
     return !refused();
   };
 
-  mnuSpråk_Click(c.variant);
+  // Another variant means a full reload; in the same one a fresh start is enough.
+  if (variantByIndex(c.variant)->languageKey != state_.LanguageKey) {
+    mnuSpråk_Click(c.variant);
+  } else {
+    ResetFromStep(0);
+    state_.ComboKeyDownFlag = 0;
+  }
   ComboPXH->hidePopup();
   if (chkLubeFree->isChecked() != c.lubeFree) {
     chkLubeFree->setChecked(c.lubeFree);

@@ -46,9 +46,9 @@ void HMeny::showMessage(const QString& text, bool refusal) {
   services_.message(this, text);
 }
 
-void HMeny::showMessageTabStops(const QString& text) {
+void HMeny::showMessageTabStops(const QString& text, bool refusal) {
   SetTabStops(true);
-  showMessage(text);
+  showMessage(text, refusal);
   SetTabStops(false);
 }
 
@@ -122,7 +122,8 @@ void HMeny::LiftHeightB_LostFocus() {
   state_.ChainCollectorFlag = 0;
   if (chainCollectorBlocked(state_.ModelIndex, state_.ChainLength)) {
     state_.ChainCollectorFlag = 1;
-    showMessageTabStops(state_.TextCatalogue[chainRule(state_.ModelIndex)->message]);
+    // Only the chain collector is ruled out; the lift height stands.
+    showMessageTabStops(state_.TextCatalogue[chainRule(state_.ModelIndex)->message], false);
   }
   if (state_.ChainCollectorFlag == 1) {
     Check3D1[1]->setChecked(false);

@@ -1,0 +1,162 @@
+// The program's work from the command line, run as a process of its own.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include "configurator/window_driver.h"
+#include "data/parts_loader.h"
+#include "startup/command_line.h"
+#include "startup/configuration_file.h"
+#include "startup/variants.h"
+#include "support/pdf_words.h"
+
+namespace {
+
+struct Ran {
+  int status;
+  QString out;
+  QString err;
+};
+
+Ran telmaris(const QStringList& arguments) {
+  QProcess process;
+  process.start(QStringLiteral(TELMARIS_EXECUTABLE), arguments);
+  process.waitForFinished(60000);
+  return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
+          QString::fromUtf8(process.readAllStandardError())};
+}
+
+QStringList examples() {
+  const QDir dir(QStringLiteral(TELMARIS_SOURCE_DIR "/examples"));
+  QStringList files;
+  for (const QString& name : dir.entryList({"*.telmaris"}, QDir::Files))
+    files << dir.filePath(name);
+  return files;
+}
+
+// The list the window's screen output composes for a saved configuration.
+QStringList listInTheWindow(const QString& file) {
+  QFile in(file);
+  in.open(QIODevice::ReadOnly);
+  const SavedConfiguration c = std::get<SavedConfiguration>(parseConfiguration(in.readAll()));
+  WindowDriver d(variantByIndex(c.variant)->languageKey, true);
+  EXPECT_EQ(d.w.openConfiguration(c), "") << file;
+  d.w.composeScreenList();
+  QStringList lines;
+  for (int r = 1; r <= d.state.OutputLineCount; ++r) lines << d.state.OutputLines[r];
+  return lines;
+}
+
+QString writeConfigurationFile(const QTemporaryDir& dir, const QString& name,
+                               const QByteArray& json) {
+  QFile f(dir.filePath(name));
+  f.open(QIODevice::WriteOnly);
+  f.write(json);
+  return f.fileName();
+}
+
+}  // namespace
+
+TEST(CommandLine, ReadsItsOptions) {
+  EXPECT_EQ(parseCommandLine({}).kind, CommandLine::Kind::Window);
+  const CommandLine old = parseCommandLine({"/opt/my", "prices"});
+  EXPECT_EQ(old.kind, CommandLine::Kind::Window);
+  EXPECT_EQ(old.directory, "/opt/my prices");  // the whole text is the program directory
+  const CommandLine pdf = parseCommandLine({"--dir", "D", "--date", "2020-01-02", "--pdf", "O", "F"});
+  EXPECT_EQ(pdf.kind, CommandLine::Kind::Pdf);
+  EXPECT_EQ(pdf.directory, "D");
+  EXPECT_EQ(pdf.output, "O");
+  EXPECT_EQ(pdf.file, "F");
+  EXPECT_EQ(parseCommandLine({"--list"}).kind, CommandLine::Kind::Usage);
+  EXPECT_EQ(parseCommandLine({"--date", "yesterday", "--list", "F"}).kind,
+            CommandLine::Kind::Usage);
+  EXPECT_EQ(parseCommandLine({"--list", "A", "--json", "B"}).kind, CommandLine::Kind::Usage);
+  EXPECT_EQ(parseCommandLine({"--frobnicate"}).kind, CommandLine::Kind::Usage);
+  EXPECT_EQ(parseCommandLine({"--dir", "D"}).kind, CommandLine::Kind::Usage);
+
+  EXPECT_EQ(telmaris({"--help"}).status, 0);
+  const Ran bad = telmaris({"--list"});
+  EXPECT_EQ(bad.status, 2);
+  EXPECT_TRUE(bad.err.contains("Usage:"));
+}
+
+TEST(CommandLine, EveryExampleListsAsTheWindowComposesIt) {
+  const QStringList files = examples();
+  ASSERT_GE(files.size(), 8);
+  for (const QString& file : files) {
+    const Ran run = telmaris({"--dir", TELMARIS_PROGRAM_DIR, "--list", file});
+    EXPECT_EQ(run.status, 0) << file << run.err;
+    QStringList lines = run.out.split('\n');
+    lines.removeLast();  // after the last line break
+    EXPECT_EQ(lines, listInTheWindow(file)) << file;
+  }
+}
+
+TEST(CommandLine, RefusalsFilesAndOutputs) {
+  QTemporaryDir dir;
+  const QString twistRod = writeConfigurationFile(
+      dir, "twist.telmaris",
+      R"({"model": "PXH 250 EX", "liftHeight": "4", "controlLength": "5",
+          "trolley": "none", "hoistControl": "twist-rod"})");
+  const Ran refused = telmaris({"--dir", TELMARIS_PROGRAM_DIR, "--list", twistRod});
+  EXPECT_EQ(refused.status, 1);
+  ProgramState state;
+  state.DatabaseFile = QStringLiteral(TELMARIS_PROGRAM_DIR "/Telmaris.mdb");
+  loadPartsDatabase(state);
+  EXPECT_EQ(refused.err.trimmed(), state.TextCatalogue[54]);
+
+  const Ran missing = telmaris({"--dir", TELMARIS_PROGRAM_DIR, "--list", dir.filePath("none")});
+  EXPECT_EQ(missing.status, 3);
+  EXPECT_EQ(telmaris({"--dir", dir.filePath("nowhere"), "--list", twistRod}).status, 3);
+
+  const QString english = QStringLiteral(TELMARIS_SOURCE_DIR "/examples/english-european.telmaris");
+  const Ran json = telmaris({"--dir", TELMARIS_PROGRAM_DIR, "--json", english});
+  EXPECT_EQ(json.status, 0);
+  EXPECT_TRUE(json.out.contains("\"orderingNumber\": \"8420 0250 00\"")) << json.out;
+  EXPECT_TRUE(json.out.contains("\"total\": 3151.4")) << json.out;
+
+  const QString pdf = dir.filePath("page.pdf");
+  const Ran printed =
+      telmaris({"--dir", TELMARIS_PROGRAM_DIR, "--date", "2021-03-04", "--pdf", pdf, english});
+  EXPECT_EQ(printed.status, 0) << printed.err;
+  EXPECT_EQ(pdfPageCount(pdf), 1);
+  const std::vector<PdfWord> words = pdfWords(pdf);
+  const auto date = std::find_if(words.begin(), words.end(),
+                                 [](const PdfWord& w) { return w.text == "2021-03-04"; });
+  ASSERT_NE(date, words.end());
+  EXPECT_NEAR(date->right, kCommandPdfMargin + 193, 0.5);
+
+  const QString xlsx = dir.filePath("list.xlsx");
+  EXPECT_EQ(telmaris({"--dir", TELMARIS_PROGRAM_DIR, "--xlsx", xlsx, english}).status, 0);
+  EXPECT_GT(QFile(xlsx).size(), 1000);
+}
+
+TEST(CommandLine, ImportsPricesOrChangesNothing) {
+  ProgramDirectory dir(ProgramDirectory::Built{});
+  QTemporaryDir files;
+  const QString list = files.filePath("prices.dat");
+  QFile f(list);
+  f.open(QIODevice::WriteOnly);
+  f.write("\"8420 0250 00\",3500.00\n\"7302 4410 02\",45.50\n\"7302 4430 05\"\n");
+  f.close();
+  auto price = [&](int part) {
+    ProgramState s;
+    s.DatabaseFile = dir.database();
+    loadPartsDatabase(s);
+    return s.PartPrice[part];
+  };
+  const auto before = price(2);
+  const Ran failed = telmaris({"--dir", dir.path(), "--import-prices", list});
+  EXPECT_EQ(failed.status, 3);
+  EXPECT_FALSE(failed.err.isEmpty());
+  EXPECT_EQ(price(2), before);
+
+  f.open(QIODevice::WriteOnly);
+  f.write("\"8420 0250 00\",3500.00\n\"7302 4410 02\",45.50\n");
+  f.close();
+  EXPECT_EQ(telmaris({"--dir", dir.path(), "--import-prices", list}).status, 0);
+  EXPECT_EQ(price(2), 3500.0f);
+}

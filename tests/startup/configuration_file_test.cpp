@@ -1,0 +1,122 @@
+// Saved configurations: the file format, and saving from the window and opening again.
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "configurator/window_driver.h"
+#include "startup/configuration_file.h"
+
+namespace {
+
+SavedConfiguration parsed(const QByteArray& json) {
+  const auto result = parseConfiguration(json);
+  EXPECT_TRUE(std::holds_alternative<SavedConfiguration>(result))
+      << std::get<QString>(result).toStdString();
+  return std::holds_alternative<SavedConfiguration>(result) ? std::get<SavedConfiguration>(result)
+                                                            : SavedConfiguration{};
+}
+
+QString error(const QByteArray& json) {
+  const auto result = parseConfiguration(json);
+  return std::holds_alternative<QString>(result) ? std::get<QString>(result) : QString();
+}
+
+}  // namespace
+
+TEST(ConfigurationFile, ReadsWritesAndNamesTheWrongKey) {
+  SavedConfiguration c;
+  c.variant = 3;
+  c.lubeFree = true;
+  c.model = "PXH 1000L EX";
+  c.liftHeight = "13.1";
+  c.controlLength = "9.8";
+  c.trolley = 4;
+  c.hoistControl = 3;
+  c.trolleyControl = -1;
+  c.accessories = {true, false, true, false, true};
+  c.discount = 7;
+  const SavedConfiguration back = parsed(writeConfiguration(c));
+  EXPECT_EQ(back.variant, 3);
+  EXPECT_TRUE(back.lubeFree);
+  EXPECT_EQ(back.model, "PXH 1000L EX");
+  EXPECT_EQ(back.liftHeight, "13.1");
+  EXPECT_EQ(back.controlLength, "9.8");
+  EXPECT_EQ(back.trolley, 4);
+  EXPECT_EQ(back.hoistControl, 3);
+  EXPECT_EQ(back.trolleyControl, -1);
+  EXPECT_EQ(back.accessories, c.accessories);
+  EXPECT_EQ(back.discount, 7);
+  EXPECT_TRUE(writeConfiguration(c).contains("\"US Version Imperial\""));
+
+  // Missing keys keep their defaults, unknown keys are ignored, numbers read as typed text.
+  const SavedConfiguration small =
+      parsed(R"({"model": "PXH 500 EX", "liftHeight": 4, "colour": "red"})");
+  EXPECT_EQ(small.variant, 0);
+  EXPECT_EQ(small.liftHeight, "4");
+  EXPECT_EQ(small.trolley, 0);
+  EXPECT_EQ(small.hoistControl, 0);
+
+  EXPECT_TRUE(error(R"({"variant": "Klingon"})").contains("\"variant\""));
+  EXPECT_TRUE(error(R"({"trolley": "sideways"})").contains("\"trolley\""));
+  EXPECT_TRUE(error(R"({"accessories": {"chainStop": "yes"}})").contains("accessories.chainStop"));
+  EXPECT_TRUE(error(R"({"discount": 150})").contains("\"discount\""));
+  EXPECT_TRUE(error(R"({"discount": 2.5})").contains("\"discount\""));
+  EXPECT_TRUE(error(R"({"telmaris": 2})").contains("\"telmaris\""));
+  EXPECT_FALSE(error("[1, 2]").isEmpty());
+  EXPECT_FALSE(error("{\"model\": ").isEmpty());
+}
+
+TEST(ConfigurationFile, SavedFromTheWindowOpensToTheSameList) {
+  QTemporaryDir out;
+  WindowDriver d("", true);
+  d.w.ComboPXH->setFocus();
+  d.settle();
+  d.press(d.w.ComboPXH, Qt::Key_D);  // the discount step
+  d.walkToTrolley("PXH 500 EX", "6", "4");
+  d.chooseTrolley(3);
+  d.enter();                                      // pull chain
+  d.click(d.w.Opt3DTrolleyControls[1]);           // light models take only the 2-button
+  for (int i = 0; i < 6 && !d.w.RabattB->isVisible(); ++i) {
+    if (d.focused() == d.w.Check3D1[2]) d.w.Check3D1[2]->setChecked(true);
+    d.enter();
+  }
+  ASSERT_TRUE(d.w.RabattB->isVisible());
+  d.type("15");
+  d.enter();
+  ASSERT_TRUE(d.w.Printerutskrift->isVisible());
+  d.w.composeScreenList();
+  QStringList lines;
+  for (int r = 1; r <= d.state.OutputLineCount; ++r) lines << d.state.OutputLines[r];
+
+  const QString file = out.filePath("quote.telmaris");
+  d.services.saveAnswer = file;
+  d.w.SaveFile->trigger();  // the first save asks for the name
+  ASSERT_TRUE(QFile::exists(file));
+  EXPECT_EQ(d.services.fileDialogs.size(), 1u);
+  d.w.SaveFile->trigger();  // then it keeps it
+  EXPECT_EQ(d.services.fileDialogs.size(), 1u);
+
+  d.w.NewFile->trigger();
+  d.settle();
+  d.w.ComboPXH->hidePopup();
+  d.services.fileAnswer = file;
+  d.w.OpenFile->trigger();
+  d.settle();
+  EXPECT_TRUE(d.w.Printerutskrift->isVisible());
+  d.w.composeScreenList();
+  QStringList again;
+  for (int r = 1; r <= d.state.OutputLineCount; ++r) again << d.state.OutputLines[r];
+  EXPECT_EQ(again, lines);
+  EXPECT_EQ(d.state.Discount, 15);
+
+  // A file that is no configuration is reported and changes nothing.
+  QFile bad(out.filePath("bad.telmaris"));
+  ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
+  bad.write("{\"trolley\": 7}");
+  bad.close();
+  d.services.fileAnswer = bad.fileName();
+  d.w.OpenFile->trigger();
+  EXPECT_TRUE(d.lastMessage().contains("\"trolley\""));
+  EXPECT_TRUE(d.w.Printerutskrift->isVisible());
+}

@@ -127,12 +127,24 @@ TEST(PrintedPage, TotalsCopiesAndCancel) {
     EXPECT_TRUE(w) << figure;
   }
 
+  // A printer that cannot take the job: texts 56, 57 and 58, and the pointer is back.
+  PrintRequest broken = pdfRequest(out);
+  broken.beforeCopy = [](QPrinter& p, int) { p.setOutputFileName("/nonexistent/folder/x.pdf"); };
+  d.services.printAnswer = broken;
+  d.w.Printerutskrift_Click();
+  ASSERT_EQ(d.services.messages.size(), 1u);
+  EXPECT_EQ(d.services.messages[0].text, d.state.TextCatalogue[56] + "\n\n" +
+                                             d.state.TextCatalogue[57] + "\n" +
+                                             d.state.TextCatalogue[58]);
+  EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+  d.services.messages.clear();
+
   QTemporaryDir none;
   d.services.printAnswer.reset();  // the dialog is cancelled
   d.w.Printerutskrift_Click();
   EXPECT_TRUE(QDir(none.path()).isEmpty());
   EXPECT_TRUE(d.services.messages.empty());
-  EXPECT_EQ(d.services.printDialogs, 2);
+  EXPECT_EQ(d.services.printDialogs, 3);
 }
 
 TEST(WindowCapture, FitsAPictureToThePage) {

@@ -10,22 +10,12 @@
 #include <cstdio>
 #include <vector>
 
+#include "bench_timing.h"
 #include "common/services.h"
 #include "configurator/hmeny.h"
 #include "startup/program_state.h"
 
 namespace {
-
-using Clock = std::chrono::steady_clock;
-
-double millisecondsSince(Clock::time_point start) {
-  return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-}
-
-double median(std::vector<double> v) {
-  std::sort(v.begin(), v.end());
-  return v[v.size() / 2];
-}
 
 // Opens the file, reads every field of the three tables and closes it again.
 bool bareRead() {
@@ -64,14 +54,14 @@ int main(int argc, char** argv) {
   HMeny window(state, services);
   std::vector<double> load, bare;
   for (int i = 0; i < repetitions; ++i) {
-    auto start = Clock::now();
+    auto start = BenchClock::now();
     if (!bareRead()) {
       std::fprintf(stderr, "bare read failed\n");
       return 1;
     }
     bare.push_back(millisecondsSince(start));
 
-    start = Clock::now();
+    start = BenchClock::now();
     if (!window.loadDatabaseAndCaptions()) {
       std::fprintf(stderr, "%s\n", qPrintable(services.messages.join('\n')));
       return 1;

@@ -11,23 +11,13 @@
 #include <cstdlib>
 #include <vector>
 
+#include "bench_timing.h"
 #include "data/database.h"
 #include "data/parts_loader.h"
 #include "prices/price_file.h"
 #include "prices/price_import.h"
 
 namespace {
-
-using Clock = std::chrono::steady_clock;
-
-double millisecondsSince(Clock::time_point start) {
-  return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-}
-
-double median(std::vector<double> v) {
-  std::sort(v.begin(), v.end());
-  return v[v.size() / 2];
-}
 
 // Known ordering numbers, some written without blanks, and numbers no part has, so that the
 // match meets every case the real lists hold.
@@ -79,11 +69,11 @@ int main(int argc, char** argv) {
   std::vector<double> whole, reading;
   PriceImportResult result;
   for (int i = 0; i < repetitions; ++i) {
-    auto start = Clock::now();
+    auto start = BenchClock::now();
     const std::vector<PriceEntry> entries = readPriceFile(path);
     reading.push_back(millisecondsSince(start));
 
-    start = Clock::now();
+    start = BenchClock::now();
     try {
       result = importPrices(database, readPriceFile(path));
     } catch (const std::exception& e) {

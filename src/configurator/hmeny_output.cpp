@@ -63,14 +63,7 @@ void HMeny::Cmd_Skärmutskrift_Click() {
   state_.OutputTarget = QStringLiteral("F2");
   sheetValues_.trolley = selected(Opt3DTrolley);
   form3_->draw([this](TextDevice& sheet) {
-    state_.SheetTop = 20;
-    state_.SheetLeft = 10;
-    state_.SheetLeft2 = 102;
-    MeasuringHoist(state_, sheet);
-    state_.SheetTop = 32;
-    MeasuringTrolley(state_, sheetValues_, sheet);
-    sheetValues_.TechDataTop = -3;
-    TechnicalData(state_, sheetValues_, sheet);
+    writeSheets(state_, sheetValues_, sheet, kScreenSheetOrigins);
   });
   // The list comes up in front, in its normal state, with the sheet beside it.
   form2_->setWindowState(Qt::WindowNoState);

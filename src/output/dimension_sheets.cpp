@@ -118,3 +118,15 @@ void MeasuringTrolley(const ProgramState& state, const SheetValues& sheet, TextD
     writeAll(t, places, 6);
   }
 }
+
+void writeSheets(ProgramState& state, SheetValues& sheet, TextDevice& device,
+                 const SheetOrigins& origins) {
+  state.SheetTop = origins.top;
+  state.SheetLeft = origins.left;
+  state.SheetLeft2 = origins.left2;
+  MeasuringHoist(state, device);
+  state.SheetTop = origins.trolleyTop;
+  MeasuringTrolley(state, sheet, device);
+  sheet.TechDataTop = origins.techDataTop;
+  TechnicalData(state, sheet, device);
+}

@@ -106,14 +106,7 @@ void paintOrderingPage(QPainter& painter, QSizeF printableMm, ProgramState& stat
   }
 
   painter.setFont(QFont(QStringLiteral("Arial")));
-  state.SheetTop = 98;
-  state.SheetLeft = 23;
-  state.SheetLeft2 = 115;
-  MeasuringHoist(state, page);
-  state.SheetTop = 110;
-  MeasuringTrolley(state, sheet, page);
-  sheet.TechDataTop = 80;
-  TechnicalData(state, sheet, page);
+  writeSheets(state, sheet, page, kPageSheetOrigins);
 
   if (!pictures.window.isNull()) {
     const QRectF target =

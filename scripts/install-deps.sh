@@ -10,6 +10,7 @@ packages=(
   libgtest-dev googletest
   fonts-liberation fontconfig
   poppler-utils xvfb xauth imagemagick xdotool
+  desktop-file-utils dpkg-dev file
 )
 
 missing=()

@@ -43,7 +43,9 @@ TEST(OptionGroups, HoistControlLimits) {
     EXPECT_EQ(d.w.Check3D1[4]->isVisible(), c.articulation) << c.length;
     EXPECT_EQ(d.w.Opt3DHoistControl[0]->isChecked(), c.refused) << c.length;
     EXPECT_EQ(d.lastMessage(), c.refused ? "Eng54" : "") << c.length;
-    if (c.articulation) EXPECT_EQ(d.focused(), d.w.Check3D1[4]);
+    if (c.articulation) {
+      EXPECT_EQ(d.focused(), d.w.Check3D1[4]);
+    }
   }
 
   // Button controls up to 10 m.

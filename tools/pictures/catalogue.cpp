@@ -32,5 +32,7 @@ std::vector<PictureFile> programPictures() {
       // The start-up window.
       {QStringLiteral("vinjett-logo.png"), F::Png, drawStartLogo},
       {QStringLiteral("vinjett-hoist.png"), F::Png, drawStartHoist},
+      // The icon the desktop's menu shows for the program.
+      {QStringLiteral("telmaris-icon.png"), F::Png, drawProgramIcon},
   };
 }

@@ -42,3 +42,6 @@ QImage drawOverloadDevice();
 QImage drawTrolleyPullChain();
 QImage drawScreenButton();
 QImage drawPrinterButton();
+
+// The program's icon for the desktop's menu (icon.cpp).
+QImage drawProgramIcon();

@@ -1,0 +1,217 @@
+// The installed program: `cmake --install` into a temporary prefix, then the installed launcher
+// run with a temporary home, as a user would start it for the first time and again later.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+namespace {
+
+const QString kBuildDir = QStringLiteral(TELMARIS_BUILD_DIR);
+const QString kExample = QStringLiteral(TELMARIS_SOURCE_DIR "/examples/english-european.telmaris");
+
+struct Ran {
+  int status = -1;
+  QString out;
+  QString err;
+};
+
+Ran run(const QString& program, const QStringList& arguments,
+        const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment()) {
+  QProcess process;
+  process.setProcessEnvironment(environment);
+  process.start(program, arguments);
+  Ran ran;
+  if (!process.waitForFinished(60000)) {
+    process.kill();
+    process.waitForFinished();
+    ran.err = program + QStringLiteral(" did not finish: ") + process.errorString();
+    return ran;
+  }
+  ran.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+  ran.out = QString::fromUtf8(process.readAllStandardOutput());
+  ran.err = QString::fromUtf8(process.readAllStandardError());
+  return ran;
+}
+
+QString readAll(const QString& path) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) return {};
+  return QString::fromUtf8(file.readAll());
+}
+
+// Sets the price of one part in an encrypted database through the sqlcipher shell.
+void setPrice(const QString& database, int part, double price) {
+  const QString shell = QStandardPaths::findExecutable(QStringLiteral("sqlcipher"));
+  ASSERT_FALSE(shell.isEmpty()) << "the sqlcipher shell is missing";
+  const Ran ran =
+      run(shell, {database, QStringLiteral("PRAGMA key='QUINTARO'; UPDATE tblDetaljPr SET "
+                                           "sngPris=%1 WHERE lngNr=%2;")
+                                .arg(price)
+                                .arg(part)});
+  ASSERT_EQ(ran.status, 0) << ran.err.toStdString();
+}
+
+// A fresh installation in a temporary prefix and a user with an empty home of their own.
+class Installed : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(prefix_.isValid() && home_.isValid());
+    const Ran install = run(QStringLiteral(TELMARIS_CMAKE_COMMAND),
+                            {QStringLiteral("--install"), kBuildDir, QStringLiteral("--prefix"),
+                             prefix_.path()});
+    ASSERT_EQ(install.status, 0) << install.out.toStdString() << install.err.toStdString();
+    // No display, no data folder of the session: the launcher's own defaults.
+    environment_ = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"XDG_DATA_HOME", "DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+      environment_.remove(QString::fromLatin1(name));
+    }
+    environment_.insert(QStringLiteral("HOME"), home_.path());
+  }
+
+  QString installed(const QString& name) const { return prefix_.filePath(name); }
+  QString userDir() const { return home_.filePath(QStringLiteral(".local/share/telmaris")); }
+  QString userFile(const QString& name) const { return QDir(userDir()).filePath(name); }
+
+  Ran launch(const QStringList& arguments) const {
+    return run(installed(QStringLiteral("bin/telmaris")), arguments, environment_);
+  }
+
+  // The ordering list of the example as the program in the build tree gives it.
+  static QString buildTreeList() {
+    const Ran ran = run(kBuildDir + QStringLiteral("/telmaris/telmaris"),
+                        {QStringLiteral("--dir"), kBuildDir + QStringLiteral("/telmaris"),
+                         QStringLiteral("--list"), kExample});
+    EXPECT_EQ(ran.status, 0) << ran.err.toStdString();
+    return ran.out;
+  }
+
+  QTemporaryDir prefix_;
+  QTemporaryDir home_;
+  QProcessEnvironment environment_;
+};
+
+}  // namespace
+
+TEST_F(Installed, HoldsTheProgramTheLauncherTheDesktopEntryAndTheIcon) {
+  const QFileInfo executable(installed(QStringLiteral("lib/telmaris/telmaris")));
+  EXPECT_TRUE(executable.isFile() && executable.isExecutable());
+  for (const char* name :
+       {"Telmaris.mdb", "KRNLOGO.PCX", "2knapp.bmp", "vinjett-logo.png", "help/index.html",
+        "help/help.css", "Lube free hoists.doc"}) {
+    EXPECT_TRUE(QFileInfo(installed(QStringLiteral("lib/telmaris/") + QLatin1String(name))).isFile())
+        << name;
+  }
+  EXPECT_TRUE(QFileInfo(installed(QStringLiteral("bin/telmaris"))).isExecutable());
+  EXPECT_TRUE(QFileInfo(installed(QStringLiteral("share/icons/hicolor/256x256/apps/telmaris.png")))
+                  .isFile());
+
+  const QString entry = installed(QStringLiteral("share/applications/telmaris.desktop"));
+  const QString text = readAll(entry);
+  EXPECT_TRUE(text.contains(QStringLiteral("\nName=Telmaris\n")));
+  EXPECT_TRUE(text.contains(QStringLiteral("\nIcon=telmaris\n")));
+  EXPECT_TRUE(text.contains(QStringLiteral("\nExec=") + installed(QStringLiteral("bin/telmaris")) +
+                            QLatin1Char('\n')))
+      << text.toStdString();
+  const QString validator = QStandardPaths::findExecutable(QStringLiteral("desktop-file-validate"));
+  ASSERT_FALSE(validator.isEmpty()) << "desktop-file-validate (desktop-file-utils) is missing";
+  const Ran validated = run(validator, {entry});
+  EXPECT_EQ(validated.status, 0) << validated.out.toStdString() << validated.err.toStdString();
+  EXPECT_TRUE(validated.out.isEmpty() && validated.err.isEmpty())
+      << validated.out.toStdString() << validated.err.toStdString();
+}
+
+TEST_F(Installed, FirstStartCopiesTheDataAndListsAsTheBuildTree) {
+  ASSERT_FALSE(QFileInfo::exists(userDir()));
+  const Ran first = launch({QStringLiteral("--list"), kExample});
+  ASSERT_EQ(first.status, 0) << first.err.toStdString();
+  EXPECT_EQ(first.out, buildTreeList());
+  EXPECT_TRUE(first.err.isEmpty()) << first.err.toStdString();
+
+  for (const char* name : {"Telmaris.mdb", "KRNLOGO.PCX", "SKISSPXH.PCX", "4knny-USA.bmp",
+                           "Picture1.png", "help/index.html", "help/images", "Lube free hoists.doc"}) {
+    EXPECT_TRUE(QFileInfo::exists(userFile(QLatin1String(name)))) << name;
+  }
+  EXPECT_FALSE(QFileInfo::exists(userFile(QStringLiteral("telmaris"))))
+      << "the executable stays installed";
+  EXPECT_TRUE(QFileInfo(userFile(QStringLiteral("Telmaris.mdb"))).isWritable());
+
+  // --help needs no program directory and makes none.
+  QDir(userDir()).removeRecursively();
+  const Ran help = launch({QStringLiteral("--help")});
+  EXPECT_EQ(help.status, 0);
+  EXPECT_TRUE(help.out.contains(QStringLiteral("Usage:")));
+  EXPECT_FALSE(QFileInfo::exists(userDir()));
+}
+
+TEST_F(Installed, TheUsersPricesAreKeptAndTheirOwnDirectoryWins) {
+  ASSERT_EQ(launch({QStringLiteral("--list"), kExample}).status, 0);
+  setPrice(userFile(QStringLiteral("Telmaris.mdb")), 2, 1234.5);
+
+  const Ran second = launch({QStringLiteral("--list"), kExample});
+  ASSERT_EQ(second.status, 0) << second.err.toStdString();
+  EXPECT_TRUE(second.out.contains(QStringLiteral("8420 0250 00   1234.5"))) << second.out.toStdString();
+  EXPECT_TRUE(second.err.isEmpty()) << second.err.toStdString();
+
+  // A --dir of the user's own is passed on: the installed directory has the shipped price.
+  const Ran own = launch({QStringLiteral("--dir"), installed(QStringLiteral("lib/telmaris")),
+                          QStringLiteral("--list"), kExample});
+  ASSERT_EQ(own.status, 0) << own.err.toStdString();
+  EXPECT_EQ(own.out, buildTreeList());
+}
+
+TEST_F(Installed, ANewerInstalledPriceListIsNotedButNeverTakenSilently) {
+  ASSERT_EQ(launch({QStringLiteral("--list"), kExample}).status, 0);
+  // A later installation comes with other prices and with a changed help page.
+  setPrice(installed(QStringLiteral("lib/telmaris/Telmaris.mdb")), 2, 999);
+  {
+    QFile page(installed(QStringLiteral("lib/telmaris/help/index.html")));
+    ASSERT_TRUE(page.open(QIODevice::Append));
+    page.write("<!-- a later edition -->\n");
+  }
+
+  const Ran kept = launch({QStringLiteral("--list"), kExample});
+  ASSERT_EQ(kept.status, 0) << kept.err.toStdString();
+  EXPECT_EQ(kept.out, buildTreeList());
+  EXPECT_TRUE(kept.err.contains(QStringLiteral("~/.local/share/telmaris/Telmaris.mdb")))
+      << kept.err.toStdString();
+  EXPECT_TRUE(kept.err.contains(QStringLiteral("--import-prices"))) << kept.err.toStdString();
+  EXPECT_EQ(readAll(userFile(QStringLiteral("help/index.html"))),
+            readAll(installed(QStringLiteral("lib/telmaris/help/index.html"))))
+      << "help pages are refreshed from the installation";
+
+  // An imported price file is the user's own choice and ends the note.
+  QTemporaryDir lists;
+  const QString list = lists.filePath(QStringLiteral("PRICES.DAT"));
+  {
+    QFile file(list);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("\"8420 0250 00\",3500.00\n");
+  }
+  const Ran imported = launch({QStringLiteral("--import-prices"), list});
+  ASSERT_EQ(imported.status, 0) << imported.err.toStdString();
+  const Ran afterImport = launch({QStringLiteral("--list"), kExample});
+  EXPECT_TRUE(afterImport.out.contains(QStringLiteral("8420 0250 00   3500.0")))
+      << afterImport.out.toStdString();
+  EXPECT_TRUE(afterImport.err.isEmpty()) << afterImport.err.toStdString();
+
+  // Removing the user's database takes the installed one at the next start.
+  ASSERT_TRUE(QFile::remove(userFile(QStringLiteral("Telmaris.mdb"))));
+  const Ran taken = launch({QStringLiteral("--list"), kExample});
+  ASSERT_EQ(taken.status, 0) << taken.err.toStdString();
+  EXPECT_TRUE(taken.out.contains(QStringLiteral("8420 0250 00    999.0"))) << taken.out.toStdString();
+  EXPECT_TRUE(taken.err.isEmpty()) << taken.err.toStdString();
+}
+
+TEST_F(Installed, TheUsersDataFolderFollowsXdgDataHome) {
+  QTemporaryDir data;
+  environment_.insert(QStringLiteral("XDG_DATA_HOME"), data.path());
+  const Ran ran = launch({QStringLiteral("--list"), kExample});
+  ASSERT_EQ(ran.status, 0) << ran.err.toStdString();
+  EXPECT_TRUE(QFileInfo::exists(data.filePath(QStringLiteral("telmaris/Telmaris.mdb"))));
+  EXPECT_FALSE(QFileInfo::exists(userDir()));
+}

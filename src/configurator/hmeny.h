@@ -13,6 +13,8 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
+#include <QWindow>
 #include <array>
 #include <memory>
 
@@ -222,6 +224,7 @@ class HMeny : public QMainWindow {
   void installHandlers();
   bool keyEvent(QObject* watched, QKeyEvent* event);
   void focusMoved(QWidget* now);
+  void focusWindowChanged(QWindow* now);
   void controlGotFocus(QWidget* widget);
   void controlLostFocus(QWidget* widget);
   // A plain message box with the program's default title. A refusal is a message that turns
@@ -250,4 +253,5 @@ class HMeny : public QMainWindow {
   QString configurationFile_;  // where Save writes
   bool tabStopsOn_ = true;
   QWidget* focusedControl_ = nullptr;  // the control that holds the focus in this window
+  QPointer<QWindow> lastFocusWindow_;  // the program's window that had the focus last
 };

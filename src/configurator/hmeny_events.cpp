@@ -103,6 +103,8 @@ void HMeny::installHandlers() {
   connect(chkStainless, &QCheckBox::clicked, this, [this] { chkStainless_Click(); });
   connect(qApp, &QApplication::focusChanged, this,
           [this](QWidget*, QWidget* now) { focusMoved(now); });
+  connect(qApp, &QGuiApplication::focusWindowChanged, this,
+          [this](QWindow* now) { focusWindowChanged(now); });
   connect(chkLubeFree, &QCheckBox::clicked, this, [this] { chkLubeFree_Click(); });
 }
 

@@ -5,6 +5,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QKeyEvent>
+#include <QWindow>
 
 #include "common/services.h"
 #include "configurator/hmeny.h"
@@ -69,10 +70,20 @@ void HMeny::closeEvent(QCloseEvent* event) {
   event->accept();
 }
 
-void HMeny::changeEvent(QEvent* event) {
-  if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
+void HMeny::focusWindowChanged(QWindow* now) {
+  // The user comes back to the main window from one of the output windows: they step aside.
+  // A menu, a drop-down list or a message box closing over the main window is no such return,
+  // or a window opened from the menu would vanish as the menu closes.
+  if (!now) return;
+  const QWindow* before = lastFocusWindow_;
+  lastFocusWindow_ = now;
+  if (now == windowHandle() && before &&
+      (before == form2_->windowHandle() || before == form3_->windowHandle()))
     Form_Activate();
-  } else if (event->type() == QEvent::WindowStateChange && (windowState() & Qt::WindowMinimized)) {
+}
+
+void HMeny::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::WindowStateChange && (windowState() & Qt::WindowMinimized)) {
     state_.MinimizedFlag = 1;
     SetTabStops(true);
   }

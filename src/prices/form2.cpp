@@ -200,3 +200,9 @@ void Form2::showMessage(const QString& text) {
 QObject* Form2::control(const QString& name) const {
   return findChild<QObject*>(name);
 }
+
+void Form2::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  raise();
+  activateWindow();
+}

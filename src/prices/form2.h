@@ -56,6 +56,8 @@ class Form2 : public QWidget {
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
+  // A window that is shown becomes the active one, as a window just opened is expected to.
+  void showEvent(QShowEvent* event) override;
 
  private:
   void showMessage(const QString& text);

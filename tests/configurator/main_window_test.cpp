@@ -244,9 +244,13 @@ TEST(MainWindow, SwitchesTabStopsAndKeepsTheAuxiliaryWindowsAside) {
   EXPECT_EQ(f3.frameGeometry().right(), screen.right());
   EXPECT_EQ(f3.frameGeometry().bottom() + 1, std::max(screen.top() + f3.frameGeometry().height(),
                                                       f2.frameGeometry().top()));
-  f2.show();
+  // Coming back from an output window hides both; a window opened from the main window stays.
   f3.show();
-  w.Form_Activate();
+  f2.show();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&f2));
+  EXPECT_TRUE(f3.isVisible());
+  w.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
   EXPECT_FALSE(f2.isVisible());
   EXPECT_FALSE(f3.isVisible());
 

@@ -21,8 +21,22 @@
 
 namespace {
 
+// The keys that are control characters as well: Enter 13, Tab 9, Backspace 8, Escape 27; 0 for
+// every other key.
+int controlCharacterOf(int key) {
+  switch (key) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter: return 13;
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab: return 9;
+    case Qt::Key_Backspace: return 8;
+    case Qt::Key_Escape: return 27;
+    default: return 0;
+  }
+}
+
 // The key code of a key going down: letters and digits as their capitals and digits, the keypad
-// digits 96 to 105, the cursor keys 37 to 40, Shift 16.
+// digits 96 to 105, the cursor keys 37 to 40, Shift 16, and the control characters.
 int keyCodeOf(const QKeyEvent* e) {
   const int k = e->key();
   if ((e->modifiers() & Qt::KeypadModifier) && k >= Qt::Key_0 && k <= Qt::Key_9)
@@ -34,28 +48,14 @@ int keyCodeOf(const QKeyEvent* e) {
     case Qt::Key_Right: return 39;
     case Qt::Key_Down: return 40;
     case Qt::Key_Shift: return 16;
-    case Qt::Key_Return:
-    case Qt::Key_Enter: return 13;
-    case Qt::Key_Tab:
-    case Qt::Key_Backtab: return 9;
-    case Qt::Key_Backspace: return 8;
-    case Qt::Key_Escape: return 27;
     case Qt::Key_Space: return 32;
-    default: return 0;
+    default: return controlCharacterOf(k);
   }
 }
 
 // The character code of a key press; 0 for keys that type no character.
 int charCodeOf(const QKeyEvent* e) {
-  switch (e->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter: return 13;
-    case Qt::Key_Tab:
-    case Qt::Key_Backtab: return 9;
-    case Qt::Key_Backspace: return 8;
-    case Qt::Key_Escape: return 27;
-    default: break;
-  }
+  if (const int control = controlCharacterOf(e->key())) return control;
   if (e->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) return 0;
   const QString text = e->text();
   if (text.isEmpty() || !text[0].isPrint()) return 0;

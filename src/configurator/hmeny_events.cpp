@@ -76,7 +76,7 @@ void HMeny::installHandlers() {
                           LiftHeightB,      ControlLengthB,       RabattB,
                           Printerutskrift,  Cmd_Skärmutskrift,    Command1,
                           chkStainless,     chkLubeFree};
-  for (auto* group : {&Opt3DTrolley}) for (QRadioButton* o : *group) watched << o;
+  for (QRadioButton* o : Opt3DTrolley) watched << o;
   for (QRadioButton* o : Opt3DHoistControl) watched << o;
   for (QRadioButton* o : Opt3DTrolleyControls) watched << o;
   for (QCheckBox* c : Check3D1) watched << c;

@@ -86,28 +86,6 @@ TEST(Database, KeepsNullAsNullAndReadsInInsertionOrder) {
   EXPECT_EQ(bound.text(3), QString("x"));
 }
 
-TEST(Database, TransactionsCommitOrRollBack) {
-  QTemporaryDir dir;
-  {
-    Database db = scratch(dir);
-    {
-      Transaction t = db.transaction();
-      db.execute("UPDATE t SET p = 99 WHERE n = 1;");
-    }  // not committed
-    Transaction t = db.transaction();
-    db.execute("UPDATE t SET p = 42 WHERE n = 3;");
-    t.commit();
-  }
-  Database again = Database::open(dir.filePath("t.mdb"), kConnectString);
-  Statement s = again.prepare("SELECT p FROM t ORDER BY n");
-  std::vector<double> prices;
-  while (s.next()) prices.push_back(s.real(0).value_or(-1));
-  EXPECT_EQ(prices, (std::vector<double>{12.5, -1, 42}));
-
-  EXPECT_THROW(again.execute("UPDATE nosuchtable SET x = 1"), DatabaseError);
-  EXPECT_THROW(again.prepare("SELECT nosuchcolumn FROM t"), DatabaseError);
-}
-
 TEST(Database, ReportsEveryFileThatCannotBeOpened) {
   QTemporaryDir dir;
   { scratch(dir); }

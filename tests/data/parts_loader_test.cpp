@@ -124,15 +124,3 @@ TEST(PartsLoader, StopsAtARecordOutsideTheProgramsArrays) {
   load(state, "Tysk");
   EXPECT_EQ(state.PartMatrix(50, 1), 50);
 }
-
-TEST(PartsLoader, LoadsTheShippedDatabaseInEveryVariant) {
-  QDir::setCurrent(QStringLiteral(TELMARIS_PROGRAM_DIR));
-  for (const char* key :
-       {"", "Fransk", "US Metric", "US Imperial", "Spansk", "Portugisisk", "Italiensk", "Tysk"}) {
-    ProgramState state;
-    load(state, key);
-    EXPECT_GT(state.PartCount, 0) << key;
-    EXPECT_EQ(state.TextCatalogue[65], "VELMORA TELMARIS") << key;
-    EXPECT_EQ(state.PartDescription[0], "-") << key;
-  }
-}

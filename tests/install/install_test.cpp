@@ -100,12 +100,6 @@ class Installed : public ::testing::Test {
 TEST_F(Installed, HoldsTheProgramTheLauncherTheDesktopEntryAndTheIcon) {
   const QFileInfo executable(installed(QStringLiteral("lib/telmaris/telmaris")));
   EXPECT_TRUE(executable.isFile() && executable.isExecutable());
-  for (const char* name :
-       {"Telmaris.mdb", "KRNLOGO.PCX", "2knapp.bmp", "vinjett-logo.png", "help/index.html",
-        "help/help.css", "Lube free hoists.doc"}) {
-    EXPECT_TRUE(QFileInfo(installed(QStringLiteral("lib/telmaris/") + QLatin1String(name))).isFile())
-        << name;
-  }
   EXPECT_TRUE(QFileInfo(installed(QStringLiteral("bin/telmaris"))).isExecutable());
   EXPECT_TRUE(QFileInfo(installed(QStringLiteral("share/icons/hicolor/256x256/apps/telmaris.png")))
                   .isFile());
@@ -132,20 +126,10 @@ TEST_F(Installed, FirstStartCopiesTheDataAndListsAsTheBuildTree) {
   EXPECT_EQ(first.out, buildTreeList());
   EXPECT_TRUE(first.err.isEmpty()) << first.err.toStdString();
 
-  for (const char* name : {"Telmaris.mdb", "KRNLOGO.PCX", "SKISSPXH.PCX", "4knny-USA.bmp",
-                           "Picture1.png", "help/index.html", "help/images", "Lube free hoists.doc"}) {
-    EXPECT_TRUE(QFileInfo::exists(userFile(QLatin1String(name)))) << name;
-  }
   EXPECT_FALSE(QFileInfo::exists(userFile(QStringLiteral("telmaris"))))
       << "the executable stays installed";
   EXPECT_TRUE(QFileInfo(userFile(QStringLiteral("Telmaris.mdb"))).isWritable());
 
-  // --help needs no program directory and makes none.
-  QDir(userDir()).removeRecursively();
-  const Ran help = launch({QStringLiteral("--help")});
-  EXPECT_EQ(help.status, 0);
-  EXPECT_TRUE(help.out.contains(QStringLiteral("Usage:")));
-  EXPECT_FALSE(QFileInfo::exists(userDir()));
 }
 
 TEST_F(Installed, TheUsersPricesAreKeptAndTheirOwnDirectoryWins) {
@@ -205,13 +189,4 @@ TEST_F(Installed, ANewerInstalledPriceListIsNotedButNeverTakenSilently) {
   ASSERT_EQ(taken.status, 0) << taken.err.toStdString();
   EXPECT_TRUE(taken.out.contains(QStringLiteral("8420 0250 00    999.0"))) << taken.out.toStdString();
   EXPECT_TRUE(taken.err.isEmpty()) << taken.err.toStdString();
-}
-
-TEST_F(Installed, TheUsersDataFolderFollowsXdgDataHome) {
-  QTemporaryDir data;
-  environment_.insert(QStringLiteral("XDG_DATA_HOME"), data.path());
-  const Ran ran = launch({QStringLiteral("--list"), kExample});
-  ASSERT_EQ(ran.status, 0) << ran.err.toStdString();
-  EXPECT_TRUE(QFileInfo::exists(data.filePath(QStringLiteral("telmaris/Telmaris.mdb"))));
-  EXPECT_FALSE(QFileInfo::exists(userDir()));
 }

@@ -102,18 +102,6 @@ TEST(Pcx, PaletteRoundTripKeepsIndexesAndColours) {
           << "width " << width << " line " << y;
     }
   }
-
-  // Grey line art keeps its grey levels; a picture of a few colours keeps them exactly.
-  QImage grey(9, 3, QImage::Format_Grayscale8);
-  for (int y = 0; y < 3; ++y) {
-    for (int x = 0; x < 9; ++x) grey.scanLine(y)[x] = static_cast<uchar>(x * 31 + y);
-  }
-  expectSamePixels(decodePcx(encodePcx(grey, PcxDepth::Palette8)), grey);
-  QImage few(5, 5, QImage::Format_RGB32);
-  few.fill(Qt::white);
-  few.setPixel(2, 2, qRgb(10, 20, 200));
-  few.setPixel(4, 0, qRgb(250, 0, 0));
-  expectSamePixels(decodePcx(encodePcx(few, PcxDepth::Palette8)), few);
 }
 
 TEST(Pcx, RgbRoundTripKeepsEveryColour) {
@@ -130,13 +118,6 @@ TEST(Pcx, RgbRoundTripKeepsEveryColour) {
     expectSamePixels(back, image);
   }
 
-  // Translucent parts are laid on white, as on paper.
-  QImage clear(4, 1, QImage::Format_ARGB32);
-  clear.fill(Qt::transparent);
-  clear.setPixel(1, 0, qRgba(0, 0, 0, 255));
-  const QImage back = decodePcx(encodePcx(clear, PcxDepth::Rgb24));
-  EXPECT_EQ(back.pixel(0, 0), qRgb(255, 255, 255));
-  EXPECT_EQ(back.pixel(1, 0), qRgb(0, 0, 0));
 }
 
 TEST(Pcx, WritesTheRunLengthCodingToTheByte) {
@@ -158,13 +139,6 @@ TEST(Pcx, WritesTheRunLengthCodingToTheByte) {
   wide.fill(9);
   // A run holds at most 63 bytes.
   EXPECT_EQ(codedData(encodePcx(wide, PcxDepth::Palette8), true), bytes({0xFF, 9, 0xE5, 9}));
-
-  const QByteArray file = encodePcx(odd, PcxDepth::Rgb24, 150);
-  EXPECT_EQ(file[1], 5);
-  EXPECT_EQ(file[65], 3);
-  EXPECT_EQ(file[66], 4);  // bytes per plane line
-  EXPECT_EQ(static_cast<uchar>(file[12]), 150);
-  EXPECT_EQ(file.size(), 128 + 3 * 3);
 }
 
 TEST(Pcx, ReadsFilesOfOtherWriters) {
@@ -186,27 +160,6 @@ TEST(Pcx, ReadsFilesOfOtherWriters) {
   ASSERT_FALSE(image.isNull());
   EXPECT_EQ(image.pixel(0, 0), qRgb(255, 128, 7));
   EXPECT_EQ(image.pixel(1, 0), qRgb(0, 128, 0xC9));
-
-  // Monochrome: a set bit is white unless the header names other colours.
-  QByteArray mono = header(1, 1, 10, 1, 2);
-  mono += bytes({0xA0, 0xC1, 0xC0});
-  image = decodePcx(mono);
-  ASSERT_FALSE(image.isNull());
-  EXPECT_EQ(image.pixel(0, 0), qRgb(255, 255, 255));
-  EXPECT_EQ(image.pixel(1, 0), qRgb(0, 0, 0));
-  EXPECT_EQ(image.pixel(2, 0), qRgb(255, 255, 255));
-  EXPECT_EQ(image.pixel(8, 0), qRgb(255, 255, 255));
-  EXPECT_EQ(image.pixel(9, 0), qRgb(255, 255, 255));
-  mono[16 + 3] = static_cast<char>(200);  // colour 1 red
-  EXPECT_EQ(decodePcx(mono).pixel(0, 0), qRgb(200, 0, 0));
-
-  // 16 colours in four bit planes.
-  QByteArray ega = header(1, 4, 2, 1, 2);
-  ega += bytes({0x80, 0, 0x40, 0, 0xC1, 0xC0, 0, 0x40, 0});
-  image = decodePcx(ega);
-  ASSERT_FALSE(image.isNull());
-  EXPECT_EQ(image.pixelIndex(0, 0), 5);
-  EXPECT_EQ(image.pixelIndex(1, 0), 14);
 }
 
 TEST(Pcx, DamagedOrHostileFilesGiveNoPicture) {
@@ -246,17 +199,4 @@ TEST(Pcx, DamagedOrHostileFilesGiveNoPicture) {
   paletteImage(4, 4).save(&buffer, "PNG");
   EXPECT_FALSE(isPcxData(png));
   EXPECT_TRUE(decodePcx(png).isNull());
-
-  // Random damage anywhere must never read outside the data.
-  QRandomGenerator random(3);
-  for (int round = 0; round < 2000; ++round) {
-    QByteArray file = round % 2 ? palette : rgb;
-    for (int i = 0; i < 4; ++i) {
-      file[random.bounded(static_cast<int>(file.size()))] = static_cast<char>(random.bounded(256));
-    }
-    const QImage image = decodePcx(file);
-    if (!image.isNull()) {
-      EXPECT_LE(image.width() * image.height(), 64 * 1024 * 1024);
-    }
-  }
 }

@@ -74,43 +74,6 @@ TEST(PrintTextAt, AnchorsTrimmingAndTheSheetWindowSizes) {
   EXPECT_EQ(rec.items.back().size, SheetWindowTextDevice::kSmallestSize);
 }
 
-TEST(PrintTextAt, PainterDeviceDrawsWhereItMeasuresInMillimetres) {
-  QImage image(400, 200, QImage::Format_ARGB32);
-  image.fill(Qt::white);
-  QPainter painter(&image);
-  painter.scale(4, 4);  // 4 pixels per millimetre
-  painter.setFont(QFont("Liberation Sans"));
-  PainterTextDevice device(painter);
-
-  device.setFont(10, false);
-  const QSizeF small = device.measure("HHHH");
-  device.setFont(20, false);
-  const QSizeF big = device.measure("HHHH");
-  EXPECT_NEAR(big.width(), 2 * small.width(), 1e-6);  // sizes scale without hinting
-  EXPECT_GT(big.height(), 20 * 25.4 / 72);            // a line is higher than the em
-  EXPECT_LT(big.height(), 1.5 * 20 * 25.4 / 72);
-
-  QString text = "HHHH";
-  PrintTextAt(device, text, 10, 10, 20, false, 3);  // top left at (10, 10) mm
-  painter.end();
-  int left = image.width(), right = -1, top = image.height(), bottom = -1;
-  for (int py = 0; py < image.height(); ++py)
-    for (int px = 0; px < image.width(); ++px)
-      if (qGray(image.pixel(px, py)) < 128) {
-        left = std::min(left, px);
-        right = std::max(right, px);
-        top = std::min(top, py);
-        bottom = std::max(bottom, py);
-      }
-  ASSERT_GE(right, 0) << "nothing drawn";
-  EXPECT_GE(left, 40);
-  EXPECT_LE(right, 40 + big.width() * 4 + 1);
-  EXPECT_GT(right - left, big.width() * 4 * 0.8);
-  EXPECT_GE(top, 40);
-  EXPECT_LE(bottom, 40 + big.height() * 4 + 1);
-  EXPECT_GT(bottom - top, 20 * 25.4 / 72 * 4 * 0.6);  // capital height of the 20-point type
-}
-
 TEST(TechnicalData, EnglishTableWithUsColumn) {
   ProgramState s = sheetState("PXH 250 EX", 2);
   SheetValues sheet;
@@ -203,19 +166,6 @@ TEST(DimensionSheets, HoistFigures) {
   MeasuringHoist(s, rec);
   EXPECT_EQ(rec.items[0].text, "14.8");
   EXPECT_EQ(rec.items[3].text, "1.1");
-
-  const std::pair<int, const char*> d1[] = {{13, "17.5"}, {10, "19.4"}, {18, "22.6"}, {15, "30.9"}};
-  for (auto [modelIndex, text] : d1) {
-    s.ModelIndex = modelIndex;
-    rec.items.clear();
-    MeasuringHoist(s, rec);
-    EXPECT_EQ(rec.items[0].text, text) << modelIndex;
-  }
-  s.ModelIndex = 0;  // no figures, but the four places are still written
-  rec.items.clear();
-  MeasuringHoist(s, rec);
-  ASSERT_EQ(rec.items.size(), 4u);
-  for (const Item& item : rec.items) EXPECT_EQ(item.text, "");
 }
 
 TEST(DimensionSheets, TrolleyFigures) {

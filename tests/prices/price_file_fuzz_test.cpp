@@ -2,7 +2,6 @@
 // either reads or refuses with PriceReadError, never crashes, hangs or throws anything else.
 #include <gtest/gtest.h>
 
-#include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 #include <random>
@@ -16,83 +15,47 @@ namespace {
 // Parses and reports whether the input was read; any other exception fails the test.
 bool reads(const QByteArray& input) {
   try {
-    const std::vector<PriceEntry> entries = parsePriceFile(input);
-    for (const PriceEntry& e : entries) EXPECT_TRUE(e.price.has_value());
+    for (const PriceEntry& e : parsePriceFile(input)) EXPECT_TRUE(e.price.has_value());
     return true;
   } catch (const PriceReadError&) {
     return false;
   }
 }
 
-QByteArray validFile() {
-  QByteArray text("\xEF\xBB\xBF");
-  for (int i = 0; i < 200; ++i)
-    text += "\"7302 " + QByteArray::number(4400 + i) + " 01\"," + QByteArray::number(i * 1.25) +
-            (i % 3 ? "\r\n" : "\n\n");
-  return text;
-}
-
 }  // namespace
 
-TEST(PriceFileFuzz, RandomBytesAndRandomTokensNeverCrashOrHang) {
+TEST(PriceFileFuzz, RandomTokensTruncationsAndChangesNeverCrash) {
   std::mt19937 random(20240611);
-  const char* tokens[] = {"\"",
-                          ",",
-                          "\n",
-                          "\r",
-                          "\r\n",
-                          " ",
-                          "\t",
-                          "7302",
-                          "4410 01",
-                          ".",
-                          "e",
-                          "-",
-                          "+",
-                          "3500",
-                          "\x1A",
-                          "\xEF\xBB\xBF",
-                          "\xFF\xFE",
-                          "\xC3",
-                          "\0",
-                          "1e308",
+  const char* tokens[] = {"\"",   ",",    "\n",  "\r\n", " ",    "7302", "4410 01", ".",
+                          "-",    "3500", "\x1A", "\xEF\xBB\xBF", "\xFF\xFE", "\xC3", "1e308",
                           "9999999999999999999999999999999999999999"};
-  QElapsedTimer timer;
-  timer.start();
   int readCount = 0;
   for (int round = 0; round < 3000; ++round) {
     QByteArray input;
     const int length = static_cast<int>(random() % 300);
-    if (round % 2 == 0) {
-      for (int i = 0; i < length; ++i) input.append(static_cast<char>(random() & 0xFF));
-    } else {
-      for (int i = 0; i < length / 4; ++i) {
-        const char* t = tokens[random() % std::size(tokens)];
-        input.append(t, t[0] ? static_cast<qsizetype>(strlen(t)) : 1);
+    for (int i = 0; i < length; ++i) {
+      if (round % 2 == 0) {
+        input.append(static_cast<char>(random() & 0xFF));
+      } else {
+        input.append(tokens[random() % std::size(tokens)]);
       }
     }
     readCount += reads(input);
   }
   EXPECT_GT(readCount, 0);  // the token soup does form valid lists now and then
-  EXPECT_LT(timer.elapsed(), 20000);
-}
 
-TEST(PriceFileFuzz, EveryTruncationAndSingleByteChangeOfAValidFile) {
-  const QByteArray file = validFile();
+  QByteArray file("\xEF\xBB\xBF");
+  for (int i = 0; i < 200; ++i)
+    file += "\"7302 " + QByteArray::number(4400 + i) + " 01\"," + QByteArray::number(i * 1.25) +
+            (i % 3 ? "\r\n" : "\n\n");
   ASSERT_TRUE(reads(file));
   for (qsizetype n = 0; n <= file.size(); ++n) reads(file.left(n));
-  std::mt19937 random(7);
   for (int round = 0; round < 2000; ++round) {
     QByteArray changed = file;
     changed[random() % changed.size()] = static_cast<char>(random() & 0xFF);
     reads(changed);
   }
-  // A huge single line is linear work.
-  QElapsedTimer timer;
-  timer.start();
   EXPECT_FALSE(reads(QByteArray(4 * 1024 * 1024, '"')));
-  EXPECT_TRUE(reads(QByteArray(2 * 1024 * 1024, '\n')));
-  EXPECT_LT(timer.elapsed(), 10000);
 }
 
 TEST(PriceFileFuzz, CutShortAndDamagedWorkbooksAreRefusedCleanly) {

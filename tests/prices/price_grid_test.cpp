@@ -56,18 +56,6 @@ struct Grid {
 
 }  // namespace
 
-TEST(PriceGrid, QueriesTheVariantsDescriptionColumn) {
-  EXPECT_EQ(priceGridSql("", PriceOrder::ByOrderingNumber),
-            "SELECT DISTINCTROW tblDetaljPr.strDetaljnummer, tblDetaljPr.sngPris, "
-            "tblDetaljPr.strEngelska FROM tblDetaljPr WHERE LEN(tblDetaljPr.strEngelska)>0 AND "
-            "LEFT(tblDetaljPr.strEngelska,1)<>'?' ORDER BY tblDetaljPr.strDetaljnummer; ");
-  EXPECT_EQ(priceGridSql("US Metric", PriceOrder::ByDescription),
-            "SELECT DISTINCTROW tblDetaljPr.strDetaljnummer, tblDetaljPr.sngPris, "
-            "tblDetaljPr.strUSAMetric FROM tblDetaljPr WHERE LEN(tblDetaljPr.strUSAMetric)>0 AND "
-            "LEFT(tblDetaljPr.strUSAMetric,1)<>'?' ORDER BY tblDetaljPr.strUSAMetric; ");
-  EXPECT_TRUE(priceGridSql("Svensk", PriceOrder::ByDescription).isEmpty());
-}
-
 TEST(PriceGrid, ListsThePartsWithADescriptionInEitherOrder) {
   Grid g;
   PriceGridModel byNumber(g.state, PriceOrder::ByOrderingNumber);

@@ -94,12 +94,3 @@ TEST(PriceWorkbook, AWorkbookImportPricesAsTheFileImportDoes) {
   EXPECT_EQ(prices[kExamplePart2], 0.0f);
   EXPECT_EQ(prices[30], 0.0f);
 }
-
-TEST(PriceWorkbook, RefusesFilesThatAreNoWorkbook) {
-  QTemporaryDir dir;
-  writeFile(dir.filePath("prices.xls"), "\"7302 4410 01\",3500\n");
-  writeFile(dir.filePath("empty.xlsx"), "");
-  writeFile(dir.filePath("zip.xlsx"), QByteArray("PK\x03\x04", 4) + QByteArray(100, 'x'));
-  for (const char* name : {"prices.xls", "empty.xlsx", "zip.xlsx", "missing.xls"})
-    EXPECT_THROW(readPriceWorkbook(dir.filePath(name)), PriceReadError) << name;
-}

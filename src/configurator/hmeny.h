@@ -130,7 +130,6 @@ class HMeny : public QMainWindow {
   void Cmd_Skärmutskrift_Click();
   // What the controls say, for the ordering list.
   OrderingChoices orderingChoices() const;
-  SheetValues& sheetValues() { return sheetValues_; }
   void Printerutskrift_GotFocus();
   void Printerutskrift_LostFocus();
   void Printerutskrift_KeyDown(int keyCode, int shift);
@@ -166,7 +165,6 @@ class HMeny : public QMainWindow {
 
   Form2& form2() { return *form2_; }
   Form3& form3() { return *form3_; }
-  ProgramState& state() { return state_; }
 
   // ---- Controls
   QWidget* client = nullptr;  // the window's client area, 12000 x 8200 twips less the menu bar

@@ -149,8 +149,6 @@ SavedConfiguration HMeny::currentConfiguration() const {
   for (std::size_t i = 0; i < kAccessoryElements.size(); ++i)
     c.accessories[i] = choices.accessories[kAccessoryElements[i]];
   c.discount = RabattB->isVisibleTo(client) ? state_.Discount : 0;
-  if (c.discount == 0 && state_.ComboKeyDownFlag != 0 && RabattB->isVisibleTo(client))
-    c.discount = 0;
   return c;
 }
 

@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QWindow>
 
+#include "common/busy_cursor.h"
 #include "common/services.h"
 #include "configurator/hmeny.h"
 #include "output/form3.h"
@@ -29,10 +30,10 @@ void HMeny::mnuSpråk_Click(int index) {
   }
   state_.LanguageKey = variant->languageKey;
   ResetFromStep(0);
-  QApplication::setOverrideCursor(Qt::WaitCursor);
-  const bool loaded = Form_Load();
-  QApplication::restoreOverrideCursor();
-  if (!loaded) return;
+  {
+    BusyCursor busy;
+    if (!Form_Load()) return;
+  }
   form2_->hide();
   form3_->hide();
 }

@@ -10,6 +10,7 @@
 #include <QRadioButton>
 #include <cmath>
 
+#include "common/number_format.h"
 #include "common/services.h"
 #include "configurator/hmeny.h"
 #include "configurator/model_catalogue.h"
@@ -103,10 +104,9 @@ void HMeny::LiftHeightB_KeyPress(int& key) {
 
 void HMeny::LiftHeightB_LostFocus() {
   if (colourOfBox(LiftHeightB) == FieldColour::Red) {
-    const int shown = imperial(state_)
-                          ? static_cast<int>(std::round(state_.LiftHeightLimit / kMetresPerFoot))
-                          : state_.LiftHeightLimit;
-    showMessageTabStops(state_.TextCatalogue[28] + QStringLiteral(": ") + QString::number(shown));
+    const double limit = liftHeightUpperBound(state_.LiftHeightLimit, imperial(state_));
+    showMessageTabStops(state_.TextCatalogue[28] + QStringLiteral(": ") +
+                        FormatNumber(limit, QStringLiteral("###")));
     LiftHeightB->clear();
     setColour(LiftHeightB, FieldColour::White);
     LiftHeightB->setFocus();

@@ -5,6 +5,8 @@
 #include <cmath>
 #include <limits>
 
+#include "common/number_format.h"
+
 double parseLeadingNumber(const QString& text) {
   qsizetype i = 0;
   while (i < text.size() && (text[i] == QLatin1Char(' ') || text[i] == QLatin1Char('\t'))) ++i;
@@ -118,9 +120,9 @@ std::int16_t feetToWholeMetres(std::int16_t feet) { return toInt16(feet * kMetre
 
 std::array<QString, 2> chooseCaptions(double feet) {
   const double m = std::trunc(feet * kMetresPerFoot);
+  // A period whatever the system's decimal separator: the choice is compared with typed text.
   auto feetText = [](double metres) {
-    const double f = std::round(metres / kMetresPerFoot * 10) / 10;
-    return QString::number(f, 'f', 1);
+    return KommaTillPunkt(FormatNumber(metres / kMetresPerFoot, QStringLiteral("##0.0")));
   };
   return {feetText(m), feetText(m + 1)};
 }

@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QScreen>
 
+#include "common/busy_cursor.h"
 #include "common/services.h"
 #include "common/twips.h"
 #include "configurator/hmeny.h"
@@ -80,11 +81,11 @@ void frmVinjett::Command1_Click(int index) {
     return;
   }
   state_.LanguageKey = variant->languageKey;
-  QApplication::setOverrideCursor(Qt::WaitCursor);
-  hmeny_ = std::make_unique<HMeny>(state_, services_);
-  const bool loaded = hmeny_->Form_Load();
-  QApplication::restoreOverrideCursor();
-  if (!loaded) return;
+  {
+    BusyCursor busy;
+    hmeny_ = std::make_unique<HMeny>(state_, services_);
+    if (!hmeny_->Form_Load()) return;
+  }
   hide();
   hmeny_->checkLanguageMenu(index);
 }

@@ -22,75 +22,62 @@
 #include "prices/form2.h"
 #include "startup/program_state.h"
 #include "support/recording_services.h"
+#include "configurator/window_driver.h"
 #include "support/test_database.h"
 
 namespace {
 
-struct MainWindow {
-  explicit MainWindow(const QString& key = "") : window(state, services) {
-    state.LanguageKey = key;
-    loaded = window.Form_Load();
-  }
-  ~MainWindow() { window.ComboPXH->hidePopup(); }
-
-  QString captionOf(const QString& name) const {
-    QObject* c = window.control(name);
-    if (auto* m = qobject_cast<QMenu*>(c)) return m->title();
-    if (auto* a = qobject_cast<QAction*>(c)) return a->text();
-    if (auto* b = qobject_cast<QAbstractButton*>(c)) return b->text();
-    if (auto* g = qobject_cast<QGroupBox*>(c)) return g->title();
-    if (auto* l = qobject_cast<QLabel*>(c)) return l->text();
-    if (auto* w = qobject_cast<QWidget*>(c)) return w->windowTitle();
-    return "<no control " + name + ">";
-  }
-
-  ProgramDirectory dir;
-  ProgramState state;
-  RecordingServices services;
-  HMeny window;
-  bool loaded = false;
-};
+QString captionOf(const HMeny& window, const QString& name) {
+  QObject* c = window.control(name);
+  if (auto* m = qobject_cast<QMenu*>(c)) return m->title();
+  if (auto* a = qobject_cast<QAction*>(c)) return a->text();
+  if (auto* b = qobject_cast<QAbstractButton*>(c)) return b->text();
+  if (auto* g = qobject_cast<QGroupBox*>(c)) return g->title();
+  if (auto* l = qobject_cast<QLabel*>(c)) return l->text();
+  if (auto* w = qobject_cast<QWidget*>(c)) return w->windowTitle();
+  return "<no control " + name + ">";
+}
 
 }  // namespace
 
 TEST(MainWindow, PutsTheCatalogueTextsOnItsControls) {
-  MainWindow m;
+  WindowDriver m;
   ASSERT_TRUE(m.loaded);
   for (const CaptionAssignment& a : mainWindowCaptions()) {
     for (const QString& target : a.targets) {
       const QString expected = a.text == 65 ? QString("Eng65   (2.13.2)")
                                             : QStringLiteral("Eng%1").arg(a.text) + a.suffix;
-      EXPECT_EQ(m.captionOf(target), expected) << target.toStdString();
+      EXPECT_EQ(captionOf(m.w, target), expected) << target.toStdString();
     }
   }
-  EXPECT_EQ(m.captionOf("fraLubeFree"), "Eng126:");
-  EXPECT_EQ(m.captionOf("Opt3DHoistControl(4)"), "Eng22");
+  EXPECT_EQ(captionOf(m.w, "fraLubeFree"), "Eng126:");
+  EXPECT_EQ(captionOf(m.w, "Opt3DHoistControl(4)"), "Eng22");
   // Controls that never take a catalogue text keep their design captions.
-  EXPECT_EQ(m.captionOf("Command1"), "Air Prep. Accessories");
-  EXPECT_EQ(m.captionOf("chkStainless"), "Stainless steel chain");
-  EXPECT_EQ(m.captionOf("Opt3DSuspensionYoke(1)"), "Standard for Beam width 133-332");
-  EXPECT_EQ(m.captionOf("mnuPDF"), "&PDF file");
-  EXPECT_EQ(m.captionOf("Help"), "&?");
-  EXPECT_EQ(m.captionOf("mnuSpr\u00e5k(4)"), "E&spa\u00f1ol");
-  EXPECT_EQ(m.captionOf("Form2.fraSortOrder"), "Order by:");
-  EXPECT_EQ(m.window.form2().windowTitle(), "Eng111");
+  EXPECT_EQ(captionOf(m.w, "Command1"), "Air Prep. Accessories");
+  EXPECT_EQ(captionOf(m.w, "chkStainless"), "Stainless steel chain");
+  EXPECT_EQ(captionOf(m.w, "Opt3DSuspensionYoke(1)"), "Standard for Beam width 133-332");
+  EXPECT_EQ(captionOf(m.w, "mnuPDF"), "&PDF file");
+  EXPECT_EQ(captionOf(m.w, "Help"), "&?");
+  EXPECT_EQ(captionOf(m.w, "mnuSpr\u00e5k(4)"), "E&spa\u00f1ol");
+  EXPECT_EQ(captionOf(m.w, "Form2.fraSortOrder"), "Order by:");
+  EXPECT_EQ(m.w.form2().windowTitle(), "Eng111");
 
   // The menus in their order.
-  const QList<QAction*> file = m.window.File->actions();
+  const QList<QAction*> file = m.w.File->actions();
   QStringList names;
   for (QAction* a : file) names << a->objectName();
   EXPECT_EQ(names.join(","), "NewFile,OpenFile,SaveFile,SaveFileAs,Linje,Utskrift,Linje2,Exit");
   names.clear();
-  for (QAction* a : m.window.OptionsM->actions()) names << a->objectName();
+  for (QAction* a : m.w.OptionsM->actions()) names << a->objectName();
   EXPECT_EQ(names.mid(8).join(","), "Linje3,Newprices,Newprices1,Newprices2,mnuPDF");
   names.clear();
-  for (QAction* a : m.window.Help->actions()) names << a->objectName();
+  for (QAction* a : m.w.Help->actions()) names << a->objectName();
   EXPECT_EQ(names.join(","), "UsingHelp,HowToUse,mnuSeparator1,About");
 }
 
 TEST(MainWindow, OpensWithOnlyTheModelStepAndTheOutputButtons) {
-  MainWindow m;
-  HMeny& w = m.window;
+  WindowDriver m;
+  HMeny& w = m.w;
   EXPECT_EQ(w.client->size(), QSize(800, 547));
   EXPECT_EQ(w.pos(), QPoint(0, 0));
   EXPECT_EQ(w.ComboPXH->geometry(), QRect(134, 34, 213, 21));
@@ -116,11 +103,11 @@ TEST(MainWindow, OpensWithOnlyTheModelStepAndTheOutputButtons) {
 }
 
 TEST(MainWindow, ChangesVariantWithAFullReload) {
-  MainWindow m;
-  HMeny& w = m.window;
+  WindowDriver m;
+  HMeny& w = m.w;
   QImage usa(10, 20, QImage::Format_RGB32);
   usa.fill(Qt::red);
-  ASSERT_TRUE(usa.save(m.dir.path() + "/2knapp-USA.bmp"));
+  ASSERT_TRUE(usa.save(m.dir->path() + "/2knapp-USA.bmp"));
   w.checkLanguageMenu(0);
   w.LiftHeightB->setText("4");
   w.LiftHeightB->show();
@@ -128,7 +115,7 @@ TEST(MainWindow, ChangesVariantWithAFullReload) {
   w.mnuSpråk_Click(2);  // US Metric
   EXPECT_EQ(m.state.LanguageKey, "US Metric");
   for (int i = 0; i < 8; ++i) EXPECT_EQ(w.mnuSpråk[i]->isChecked(), i == 2) << i;
-  EXPECT_EQ(m.captionOf("File"), "Eng1");                 // English texts
+  EXPECT_EQ(captionOf(m.w, "File"), "Eng1");                 // English texts
   EXPECT_EQ(m.state.PartDescription[7], "USM part 7");  // US descriptions
   EXPECT_EQ(m.state.CurrentModel, "PXH 1000 U EX");
   EXPECT_EQ(m.state.ModelIndex, 13);
@@ -142,8 +129,8 @@ TEST(MainWindow, ChangesVariantWithAFullReload) {
   EXPECT_FALSE(w.form2().isVisible());
 
   w.mnuSpråk_Click(1);  // French: texts and descriptions switch, the label moves up
-  EXPECT_EQ(m.captionOf("File"), "Fra1");
-  EXPECT_EQ(m.captionOf("HMeny"), "Fra65   (2.13.2)");
+  EXPECT_EQ(captionOf(m.w, "File"), "Fra1");
+  EXPECT_EQ(captionOf(m.w, "HMeny"), "Fra65   (2.13.2)");
   EXPECT_EQ(m.state.PartDescription[7], "Fra part 7");
   EXPECT_EQ(m.state.CurrentModel, "PXH 200 EX");
   EXPECT_EQ(w.ComboPXH->count(), 6);
@@ -153,7 +140,7 @@ TEST(MainWindow, ChangesVariantWithAFullReload) {
   w.chkLubeFree->setChecked(true);
   w.mnuSpråk_Click(3);  // the list follows the lube-free box
   EXPECT_EQ(w.ComboPXH->itemText(5), "PXH 3000L EX");
-  EXPECT_EQ(m.captionOf("File"), "Imp1");
+  EXPECT_EQ(captionOf(m.w, "File"), "Imp1");
 
   w.mnuSpråk_Click(9);
   ASSERT_FALSE(m.services.messages.empty());
@@ -162,8 +149,8 @@ TEST(MainWindow, ChangesVariantWithAFullReload) {
 }
 
 TEST(MainWindow, ResetsTheStepsAfterTheOneGiven) {
-  MainWindow m;
-  HMeny& w = m.window;
+  WindowDriver m;
+  HMeny& w = m.w;
   auto walkToTheEnd = [&] {
     w.LiftHeightB->setText("4");
     w.ControlLengthB->setText("3");
@@ -225,8 +212,8 @@ TEST(MainWindow, ResetsTheStepsAfterTheOneGiven) {
 }
 
 TEST(MainWindow, SwitchesTabStopsAndKeepsTheAuxiliaryWindowsAside) {
-  MainWindow m;
-  HMeny& w = m.window;
+  WindowDriver m;
+  HMeny& w = m.w;
   w.SetTabStops(false);
   for (QWidget* c : std::initializer_list<QWidget*>{w.ComboPXH, w.LiftHeightB, w.RabattB,
                                                     w.Check3D1[5], w.Opt3DTrolley[4],
@@ -263,8 +250,8 @@ TEST(MainWindow, SwitchesTabStopsAndKeepsTheAuxiliaryWindowsAside) {
 }
 
 TEST(MainWindow, NewFileAndExit) {
-  MainWindow m;
-  HMeny& w = m.window;
+  WindowDriver m;
+  HMeny& w = m.w;
   w.ComboPXH->hidePopup();
   w.activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(&w));

@@ -22,9 +22,15 @@
 struct WindowDriver {
   // On a database of test texts ("Eng12"), or on a copy of the shipped program directory.
   explicit WindowDriver(const QString& key = "", bool shipped = false)
-      : dir(shipped ? std::make_unique<ProgramDirectory>(ProgramDirectory::Built{})
-                    : std::make_unique<ProgramDirectory>()),
-        w(state, services) {
+      : WindowDriver(key, shipped ? std::make_unique<ProgramDirectory>(ProgramDirectory::Built{})
+                                  : std::make_unique<ProgramDirectory>()) {}
+  // On a database of the given records.
+  WindowDriver(const QString& key, const QString& recordsSql)
+      : WindowDriver(key, std::make_unique<ProgramDirectory>(recordsSql)) {}
+
+  WindowDriver(const QString& key, std::unique_ptr<ProgramDirectory> directory)
+      : dir(std::move(directory)), w(state, services) {
+    state.AppPath = dir->path();
     state.LanguageKey = key;
     loaded = w.Form_Load();
     w.ComboPXH->hidePopup();

@@ -12,16 +12,13 @@
 #include "prices/price_fixtures.h"
 #include "prices/price_grid_model.h"
 #include "startup/program_state.h"
+#include "configurator/window_driver.h"
 #include "support/recording_services.h"
 
 namespace {
 
-struct MainWindow {
-  MainWindow() : window(state, services) {
-    state.AppPath = dir.path();
-    loaded = window.Form_Load();
-  }
-  ~MainWindow() { window.ComboPXH->hidePopup(); }
+struct MainWindow : WindowDriver {
+  MainWindow() : WindowDriver("", pricesRecordsSql()) {}
 
   std::map<qint64, std::optional<float>> memoryPrices() const {
     std::map<qint64, std::optional<float>> prices;
@@ -33,12 +30,7 @@ struct MainWindow {
     return files.filePath(name);
   }
 
-  PriceProgramDirectory dir;
   QTemporaryDir files;
-  ProgramState state;
-  RecordingServices services;
-  HMeny window;
-  bool loaded = false;
 };
 
 }  // namespace
@@ -46,12 +38,12 @@ struct MainWindow {
 TEST(PriceMenu, CancelInTheMessageOrTheDialogChangesNothing) {
   MainWindow m;
   ASSERT_TRUE(m.loaded);
-  const auto stored = storedPrices(m.dir.database());
+  const auto stored = storedPrices(m.dir->database());
   const auto memory = m.memoryPrices();
 
   m.services.answers = {MsgAnswer::Cancel, MsgAnswer::Cancel};
-  m.window.Newprices_Click();
-  m.window.Newprices1_Click();
+  m.w.Newprices_Click();
+  m.w.Newprices1_Click();
   ASSERT_EQ(m.services.messages.size(), 2u);
   EXPECT_EQ(m.services.messages[0].text,
             "Eng44  Eng45\nEng46\n  Eng47\n       \"7302 4410 01\",3500\n"
@@ -63,18 +55,18 @@ TEST(PriceMenu, CancelInTheMessageOrTheDialogChangesNothing) {
   }
   EXPECT_TRUE(m.services.fileDialogs.empty());
 
-  m.window.Newprices_Click();
-  m.window.Newprices1_Click();
+  m.w.Newprices_Click();
+  m.w.Newprices1_Click();
   ASSERT_EQ(m.services.fileDialogs.size(), 2u);
   EXPECT_EQ(m.services.fileDialogs[0].title, "Eng117");
   EXPECT_EQ(m.services.fileDialogs[0].filters,
             QStringList({"Price file (*.DAT)", "Price file (*.TXT)"}));
   EXPECT_EQ(m.services.fileDialogs[1].title, "Eng118");
   EXPECT_EQ(m.services.fileDialogs[1].filters, QStringList({"Price file (*.XLS *.XLSX)"}));
-  for (const auto& dialog : m.services.fileDialogs) EXPECT_EQ(dialog.startFolder, m.dir.path());
+  for (const auto& dialog : m.services.fileDialogs) EXPECT_EQ(dialog.startFolder, m.dir->path());
 
   EXPECT_EQ(m.services.messages.size(), 4u);
-  EXPECT_EQ(storedPrices(m.dir.database()), stored);
+  EXPECT_EQ(storedPrices(m.dir->database()), stored);
   EXPECT_EQ(m.memoryPrices(), memory);
 }
 
@@ -82,33 +74,33 @@ TEST(PriceMenu, ANewPriceListIsWrittenAndLoaded) {
   MainWindow m;
   m.services.fileAnswer =
       m.file("prices.dat", "\"7302 4410 01\",3500\r\n\"7302 4410 19\",45.5\r\n");
-  m.window.form2().show();
-  m.window.Newprices_Click();
+  m.w.form2().show();
+  m.w.Newprices_Click();
   EXPECT_EQ(m.state.PartPrice[kExamplePart1], 3500.0f);
   EXPECT_EQ(m.state.PartPrice[kExamplePart2], 45.5f);
   EXPECT_EQ(m.state.PartPrice[30], 0.0f);
   EXPECT_EQ(m.state.PartPrice[0], syntheticPrice(0));
-  EXPECT_EQ(storedPrices(m.dir.database())[kExamplePart1], 3500.0f);
-  EXPECT_FALSE(m.window.form2().isVisible());
+  EXPECT_EQ(storedPrices(m.dir->database())[kExamplePart1], 3500.0f);
+  EXPECT_FALSE(m.w.form2().isVisible());
   EXPECT_EQ(m.services.messages.size(), 1u);
 
   // A workbook goes the same way.
   const FixtureSheet sheet = priceSheet({{7302441001.0, 12}, {QStringLiteral("7302 4410 19"), 13}});
   writeXlsx(m.files.filePath("prices.Xlsx"), sheet);
   m.services.fileAnswer = m.files.filePath("prices.Xlsx");
-  m.window.Newprices1_Click();
+  m.w.Newprices1_Click();
   EXPECT_EQ(m.state.PartPrice[kExamplePart2], 13.0f);
-  EXPECT_EQ(storedPrices(m.dir.database())[kExamplePart2], 13.0f);
+  EXPECT_EQ(storedPrices(m.dir->database())[kExamplePart2], 13.0f);
   EXPECT_EQ(m.services.messages.size(), 2u);
 }
 
 TEST(PriceMenu, AListThatFailsIsReportedAndChangesNothing) {
   MainWindow m;
-  const auto stored = storedPrices(m.dir.database());
+  const auto stored = storedPrices(m.dir->database());
   const auto memory = m.memoryPrices();
 
   m.services.fileAnswer = m.file("short.dat", "\"7302 4410 01\",3500\n\"7302 4410 19\"\n");
-  m.window.Newprices_Click();
+  m.w.Newprices_Click();
   ASSERT_EQ(m.services.messages.size(), 2u);
   const RecordedMessage& failure = m.services.messages[1];
   EXPECT_EQ(failure.text,
@@ -118,18 +110,18 @@ TEST(PriceMenu, AListThatFailsIsReportedAndChangesNothing) {
 
   // A file that is no workbook.
   m.services.fileAnswer = m.file("text.xls", "\"7302 4410 01\",3500\n");
-  m.window.Newprices1_Click();
+  m.w.Newprices1_Click();
   ASSERT_EQ(m.services.messages.size(), 4u);
   EXPECT_TRUE(m.services.messages[3].text.startsWith("Eng50\n\nThe workbook "));
 
-  EXPECT_EQ(storedPrices(m.dir.database()), stored);
+  EXPECT_EQ(storedPrices(m.dir->database()), stored);
   EXPECT_EQ(m.memoryPrices(), memory);
 }
 
 TEST(PriceMenu, ThePriceListWindowEditsTheLoadedPrices) {
   MainWindow m;
-  m.window.Newprices2_Click();
-  Form2& form = m.window.form2();
+  m.w.Newprices2_Click();
+  Form2& form = m.w.form2();
   EXPECT_TRUE(form.isVisible());
   EXPECT_EQ(form.windowTitle(), "Eng10");
   PriceGridModel* grid = form.priceGrid();
@@ -138,9 +130,9 @@ TEST(PriceMenu, ThePriceListWindowEditsTheLoadedPrices) {
   const qint64 part = grid->recordAt(3);
   ASSERT_TRUE(grid->setData(grid->index(3, 1), "99.5"));
   EXPECT_EQ(m.state.PartPrice[part], 99.5f);
-  EXPECT_EQ(storedPrices(m.dir.database())[part], 99.5f);
+  EXPECT_EQ(storedPrices(m.dir->database())[part], 99.5f);
 
   form.cmdToMainMenu_Click();
   EXPECT_FALSE(form.isVisible());
-  EXPECT_TRUE(m.window.isVisible());
+  EXPECT_TRUE(m.w.isVisible());
 }

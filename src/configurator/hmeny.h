@@ -1,29 +1,26 @@
 // The main window: the configurator's guided steps, the output buttons and the three menus.
 //
-// One window, several files: hmeny_layout.cpp builds the controls at their design places,
-// hmeny_load.cpp is the load handler with captions and pictures, hmeny_events.cpp turns Qt's
-// key and focus events into the handlers below, hmeny_model_list.cpp, hmeny_numeric.cpp,
-// hmeny_options.cpp and hmeny_accessories.cpp hold the handlers of each step, hmeny_steps.cpp
-// shows and hides the steps, hmeny_menus.cpp holds the menu commands. Controls keep the
-// program's own names and are public, as every part of the window works on them.
-//
-// Key handlers take the program's key numbers: key codes for KeyDown (68 the D key, 37 to 40
-// the cursor keys, 16 Shift) and character codes for KeyPress (13 Enter, 9 Tab, 8 Backspace).
-// A KeyPress handler sets the key to 0 to swallow it.
+// The window decides nothing about a configuration: each event of the user becomes one call of
+// the configurator (configurator.h), and render() then shows what the configurator says. One
+// window, several files: hmeny_layout.cpp builds the controls at their design places,
+// hmeny_load.cpp is the load handler with captions and pictures, hmeny_render.cpp shows the
+// configurator's answer, hmeny_events.cpp turns Qt's key, mouse and focus events into its calls,
+// hmeny_output.cpp, hmeny_files.cpp, hmeny_menus.cpp, hmeny_prices.cpp and hmeny_help.cpp hold
+// the commands. Controls keep the program's own names and are public, as tests look at them.
 #pragma once
 
+#include <QImage>
 #include <QMainWindow>
 #include <QPointer>
 #include <QWindow>
 #include <array>
 #include <memory>
 
-#include "configurator/ordering_list.h"
+#include "configurator/configuration.h"
+#include "configurator/configurator.h"
 #include "output/technical_data.h"
-#include "startup/configuration_file.h"
 
 class QAction;
-class QButtonGroup;
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
@@ -53,10 +50,10 @@ class HMeny : public QMainWindow {
   // The part of the load that reads the database and puts the texts on the controls.
   bool loadDatabaseAndCaptions();
 
-  void LaddaComboPXH();
-  void ResetFromStep(std::int16_t step);
-  void SetTabStops(bool on);
-  bool tabStopsOn() const { return tabStopsOn_; }
+  // The configurator the window shows.
+  const Configurator& configurator() const { return engine_; }
+  // Shows what the configurator says: controls, texts, colours, focus, then its messages.
+  void render();
 
   // Menu commands
   // Puts the check mark on one item of the language menu and takes it from the others.
@@ -68,84 +65,21 @@ class HMeny : public QMainWindow {
   // The window became the active one: the output windows step aside.
   void Form_Activate();
 
-  // ---- Guided steps
-  void ShowHoistControlChoices();
-  void ShowAccessoryChoices();
-
-  // ---- Model list
-  void ComboPXH_Click();
-  void ComboPXH_DropDown();
-  void ComboPXH_GotFocus();
-  void ComboPXH_KeyDown(int keyCode);
-  void ComboPXH_KeyPress(int& key);
-  void ComboPXH_LostFocus();
-  void Command1_KeyPress(int& key);
-
-  // ---- Numeric inputs
-  void LiftHeightB_Change();
-  void LiftHeightB_GotFocus();
-  void LiftHeightB_KeyPress(int& key);
-  void LiftHeightB_LostFocus();
-  void ControlLengthB_Change();
-  void ControlLengthB_GotFocus();
-  void ControlLengthB_KeyPress(int& key);
-  void ControlLengthB_LostFocus();
-  void optChoose_Choose(int index);
-  void RabattB_Change();
-  void RabattB_GotFocus();
-  void RabattB_KeyPress(int& key);
-  // Reads a box as a number into a field and colours the box by the range; the value stored.
-  double CheckNumericField(QLineEdit* box, double& target, double replacement, double lower,
-                           double upper);
-  double CheckNumericField(QLineEdit* box, std::int16_t& target, double replacement,
-                           double lower, double upper);
-
-  // ---- Option groups
-  void Opt3DTrolley_GotFocus(int index);
-  void Opt3DTrolley_KeyPress(int index, int& key);
-  void Opt3DTrolley_LostFocus(int index);
-  void Opt3DHoistControl_GotFocus(int index);
-  void Opt3DHoistControl_Click(int index);
-  void Opt3DHoistControl_KeyPress(int index, int& key);
-  void Opt3DHoistControl_LostFocus(int index);
-  void Opt3DTrolleyControls_GotFocus(int index);
-  void Opt3DTrolleyControls_Click(int index);
-  void Opt3DTrolleyControls_KeyPress(int index, int& key);
-  void Opt3DSuspensionYoke_GotFocus(int index);
-  void Opt3DSuspensionYoke_KeyPress(int index, int& key);
-
-  // ---- Accessories, chain and lubrication
-  void Check3D1_KeyPress(int index, int& key);
-  void Check3D1_LostFocus(int index);
-  void chkStainless_Click();
-  void chkStainless_LostFocus();
-  void chkLubeFree_Click();
-  void optLubeFree_Click(int index);
-  void optTypeOfChain_GotFocus(int index);
-  void optTypeOfChain_KeyPress(int index, int& key);
-  void Picture_GotFocus(int number);
-
   // ---- Output buttons (hmeny_output.cpp)
   void Printerutskrift_Click();
   void Cmd_Skärmutskrift_Click();
-  // What the controls say, for the ordering list.
-  OrderingChoices orderingChoices() const;
-  void Printerutskrift_GotFocus();
-  void Printerutskrift_LostFocus();
-  void Printerutskrift_KeyDown(int keyCode, int shift);
-  void Cmd_Skärmutskrift_GotFocus();
+  // The main window as the printed page shows it.
+  QImage windowImage();
 
   // ---- Saved configurations (hmeny_files.cpp)
   void OpenFile_Click();
   void SaveFile_Click();
   void SaveFileAs_Click();
-  // Walks the steps with the saved answers as a user would, through the same handlers and rules.
-  // Returns the message that refused an answer, empty when every answer was taken.
-  QString openConfiguration(const SavedConfiguration& configuration);
+  // Gives the saved answers to the configurator and shows the result once. Returns the message
+  // that refused an answer, empty when every answer was taken.
+  QString openConfiguration(const Configuration& configuration);
   // The answers of the steps reached so far.
-  SavedConfiguration currentConfiguration() const;
-  // Builds the ordering list as the screen output shows it (indent 1, clean export).
-  void composeScreenList();
+  Configuration currentConfiguration() const;
 
   // ---- Price maintenance (hmeny_prices.cpp)
   void Newprices_Click();   // new prices from a price file
@@ -162,6 +96,8 @@ class HMeny : public QMainWindow {
 
   // The control or menu item with the given program name, such as "Check3D1(5)" or "NewFile".
   QObject* control(const QString& name) const;
+  // The widget of a configurator control.
+  QWidget* widgetOf(Ctl c) const { return widgets_[static_cast<int>(c)]; }
 
   Form2& form2() { return *form2_; }
   Form3& form3() { return *form3_; }
@@ -220,19 +156,20 @@ class HMeny : public QMainWindow {
 
  private:
   void installHandlers();
-  bool keyEvent(QObject* watched, QKeyEvent* event);
+  void mapControls();
+  // The configurator control of a widget (the model list's typing field and drop-down count
+  // as the list); Ctl::None for the widgets it does not govern.
+  Ctl controlOf(const QObject* widget) const;
+  bool keyEvent(Ctl control, QObject* watched, QKeyEvent* event);
   void focusMoved(QWidget* now);
   void focusWindowChanged(QWindow* now);
-  void controlGotFocus(QWidget* widget);
-  void controlLostFocus(QWidget* widget);
-  // A plain message box with the program's default title. A refusal is a message that turns
-  // an answer down; opening a saved configuration stops at it.
-  void showMessage(const QString& text, bool refusal = true);
-  // The same with the tab stops switched on while the box is up, and off again after it.
-  void showMessageTabStops(const QString& text, bool refusal = true);
-  void lubeFreeChanged();
-  void clearOptions(QWidget* frame);
-  void pressTabLater(int element);
+  // An output command is about to act: the focused box's leave rule runs first, so the output
+  // matches what the boxes show.
+  // False when a leave rule turned the edit down.
+  bool commitPendingEdit(Ctl outputButton);
+  void showMessage(const QString& text);
+  void showStepMessages();
+  QString messageText(const StepMessage& message) const;
 
   void buildMenus();
   void buildControls();
@@ -244,12 +181,13 @@ class HMeny : public QMainWindow {
 
   ProgramState& state_;
   Services& services_;
+  Configurator engine_;
+  std::array<QWidget*, kControlCount> widgets_{};
   std::unique_ptr<Form2> form2_;
   std::unique_ptr<Form3> form3_;
-  SheetValues sheetValues_;  // the sheets' values kept by the window between outputs
-  QString lastRefusal_;      // the last message that turned an answer down
+  SheetValues sheetValues_;    // the sheets' values kept by the window between outputs
   QString configurationFile_;  // where Save writes
-  bool tabStopsOn_ = true;
-  QWidget* focusedControl_ = nullptr;  // the control that holds the focus in this window
+  bool rendering_ = false;     // the window sets its controls: their signals are no user's
+  Ctl renderedFocus_ = Ctl::None;
   QPointer<QWindow> lastFocusWindow_;  // the program's window that had the focus last
 };

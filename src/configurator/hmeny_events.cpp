@@ -1,12 +1,12 @@
-// Turns Qt's key, mouse and focus events of the main window's controls into the window's
-// handlers, in the program's own key numbers.
+// Turns Qt's key, mouse and focus events of the main window's controls into calls of the
+// configurator, in the program's own key numbers, and renders its answer.
 //
-// Focus handlers run, in the order the focus moved, after the event that moved it has been dealt
-// with: a handler that moves the focus finishes before the control that lost it reacts, and a
-// message box never opens in the middle of a focus change.
+// A pick in the model list, a typed text, a tick and a key are handed over at once, whatever the
+// focus is doing. Focus changes the user makes (a click, Tab while the tab stops are on) are
+// handed over once the event that moved the focus is done, so that a message box never opens in
+// the middle of a focus change; the focus changes the window makes itself are no news.
 #include <QAbstractItemView>
 #include <QApplication>
-#include <QPointer>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -15,8 +15,10 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <algorithm>
 
 #include "configurator/hmeny.h"
+#include "configurator/numeric_inputs.h"
 #include "startup/program_state.h"
 
 namespace {
@@ -62,191 +64,190 @@ int charCodeOf(const QKeyEvent* e) {
   return text[0].unicode();
 }
 
-template <std::size_t N, typename T>
-int indexIn(const std::array<T*, N>& controls, const QObject* watched) {
-  for (std::size_t i = 0; i < N; ++i)
-    if (controls[i] == watched) return static_cast<int>(i);
-  return -1;
-}
+bool isCursorKey(int code) { return code >= 37 && code <= 40; }
 
 }  // namespace
 
 void HMeny::installHandlers() {
-  QList<QWidget*> watched{ComboPXH,         ComboPXH->lineEdit(), ComboPXH->view(),
-                          LiftHeightB,      ControlLengthB,       RabattB,
-                          Printerutskrift,  Cmd_Skärmutskrift,    Command1,
-                          chkStainless,     chkLubeFree};
-  for (QRadioButton* o : Opt3DTrolley) watched << o;
-  for (QRadioButton* o : Opt3DHoistControl) watched << o;
-  for (QRadioButton* o : Opt3DTrolleyControls) watched << o;
-  for (QCheckBox* c : Check3D1) watched << c;
-  for (int i = 0; i < 2; ++i)
-    watched << Opt3DSuspensionYoke[i] << optChoose[i] << optTypeOfChain[i] << optLubeFree[i];
-  for (int i = 1; i <= 15; ++i) watched << Picture[i];
-  for (QWidget* w : watched) w->installEventFilter(this);
+  mapControls();
+  for (QWidget* w : widgets_)
+    if (w) w->installEventFilter(this);
+  ComboPXH->lineEdit()->installEventFilter(this);
+  ComboPXH->view()->installEventFilter(this);
 
-  // A pick by the mouse, or a step through the list with the cursor keys, is a click.
-  connect(ComboPXH, &QComboBox::activated, this, [this] { ComboPXH_Click(); });
-  connect(LiftHeightB, &QLineEdit::textChanged, this, [this] { LiftHeightB_Change(); });
-  connect(ControlLengthB, &QLineEdit::textChanged, this, [this] { ControlLengthB_Change(); });
-  connect(RabattB, &QLineEdit::textChanged, this, [this] { RabattB_Change(); });
-  for (int i = 0; i < 5; ++i)
-    connect(Opt3DHoistControl[i], &QRadioButton::toggled, this, [this, i](bool on) {
-      if (on) Opt3DHoistControl_Click(i);
-    });
-  for (int i = 0; i < 2; ++i) {
-    connect(Opt3DTrolleyControls[i], &QRadioButton::toggled, this, [this, i](bool on) {
-      if (on) Opt3DTrolleyControls_Click(i);
-    });
-    connect(optLubeFree[i], &QRadioButton::clicked, this, [this, i] { optLubeFree_Click(i); });
+  // A pick by the mouse in the dropped-down list.
+  connect(ComboPXH, &QComboBox::activated, this, [this](int index) {
+    if (rendering_) return;
+    engine_.modelPicked(ComboPXH->itemText(index));
+    render();
+  });
+  connect(ComboPXH->lineEdit(), &QLineEdit::textEdited, this,
+          [this](const QString& text) { engine_.modelTyped(text); });
+  connect(LiftHeightB, &QLineEdit::textEdited, this, [this](const QString& text) {
+    engine_.liftHeightTyped(text);
+    render();
+  });
+  connect(ControlLengthB, &QLineEdit::textEdited, this, [this](const QString& text) {
+    engine_.controlLengthTyped(text);
+    render();
+  });
+  connect(RabattB, &QLineEdit::textEdited, this, [this](const QString& text) {
+    engine_.discountTyped(text);
+    render();
+  });
+  for (int i = 0; i < kControlCount; ++i) {
+    const Ctl c = static_cast<Ctl>(i);
+    if (auto* box = qobject_cast<QCheckBox*>(widgets_[i])) {
+      connect(box, &QCheckBox::clicked, this, [this, c](bool on) {
+        if (rendering_) return;
+        engine_.ticked(c, on);
+        render();
+      });
+    } else if (auto* option = qobject_cast<QRadioButton*>(widgets_[i]);
+               option && c != Ctl::optChoose0 && c != Ctl::optChoose1 &&
+               c != Ctl::optLubeFree0 && c != Ctl::optLubeFree1) {
+      connect(option, &QRadioButton::clicked, this, [this, c] {
+        if (rendering_) return;
+        engine_.optionClicked(c);
+        render();
+      });
+    }
   }
-  connect(chkStainless, &QCheckBox::clicked, this, [this] { chkStainless_Click(); });
   connect(qApp, &QApplication::focusChanged, this,
           [this](QWidget*, QWidget* now) { focusMoved(now); });
   connect(qApp, &QGuiApplication::focusWindowChanged, this,
           [this](QWindow* now) { focusWindowChanged(now); });
-  connect(chkLubeFree, &QCheckBox::clicked, this, [this] { chkLubeFree_Click(); });
 }
 
 bool HMeny::eventFilter(QObject* watched, QEvent* event) {
+  const Ctl c = controlOf(watched);
+  if (c == Ctl::None) return QMainWindow::eventFilter(watched, event);
   switch (event->type()) {
     case QEvent::KeyPress:
-      return keyEvent(watched, static_cast<QKeyEvent*>(event));
-    case QEvent::MouseButtonPress: {
-      const int choose = indexIn(optChoose, watched);
-      if (choose >= 0) optChoose_Choose(choose);
+      return keyEvent(c, watched, static_cast<QKeyEvent*>(event));
+    case QEvent::MouseButtonPress:
+      if (c == Ctl::optChoose0 || c == Ctl::optChoose1) {
+        engine_.feetChosen(elementOf(c));
+        render();
+        return true;
+      }
       return false;
-    }
     default:
       return QMainWindow::eventFilter(watched, event);
   }
 }
 
-bool HMeny::keyEvent(QObject* watched, QKeyEvent* e) {
+bool HMeny::keyEvent(Ctl c, QObject* watched, QKeyEvent* e) {
   const int code = keyCodeOf(e);
-  int key = charCodeOf(e);
+  const int key = charCodeOf(e);
 
   if (watched == ComboPXH->view()) {
-    // The drop-down list is open: cursor keys and the D key count as keys of the model list,
-    // Enter and Tab pick the highlighted model and are then handled as keys of the list.
+    // The drop-down list is open: Enter and Tab pick the highlighted model; the cursor keys
+    // step through the list, and every key counts as a key of the model list.
     if (code == 13 || code == 9) {
-      ComboPXH->setCurrentIndex(ComboPXH->view()->currentIndex().row());
+      const QString text = ComboPXH->view()->currentIndex().data().toString();
       ComboPXH->hidePopup();
       activateWindow();  // the drop-down held the activation; take it back before moving on
-      ComboPXH->setFocus();
-      int pressed = code;
-      ComboPXH_KeyPress(pressed);
+      engine_.modelPicked(text.isEmpty() ? ComboPXH->currentText() : text);
+      render();
       return true;
     }
-    ComboPXH_KeyDown(code);
+    if (isCursorKey(code))
+      engine_.modelCursorKey(code, QString());
+    else
+      engine_.modelKeyDown(code);
     return false;
+  }
+
+  // A key reaches the control the user sees focused; the configurator follows that focus first.
+  if (c != engine_.focus() && !rendering_) {
+    engine_.focusControl(c);
+    render();
+    if (engine_.focus() != c) return true;  // the control's rules sent the focus elsewhere
   }
 
   // With the tab stops on, Tab moves the focus as usual and is no key of the control.
-  if (key == 9 && tabStopsOn_) return false;
+  if (key == 9 && engine_.tabStopsOn()) return false;
 
-  if (watched == ComboPXH || watched == ComboPXH->lineEdit()) {
-    ComboPXH_KeyDown(code);
-    if (!key) return false;
-    const bool step = key == 13 || key == 9;
-    ComboPXH_KeyPress(key);
-    return step || key == 0;
-  }
-
-  auto textBox = [&](QLineEdit* box, auto handler) {
-    if (!key) return false;
-    const int typed = key;
-    (this->*handler)(key);
-    if (key == typed) return false;
-    if (key != 0) box->insert(QString(QChar(key)));
-    return true;
-  };
-  if (watched == LiftHeightB) return textBox(LiftHeightB, &HMeny::LiftHeightB_KeyPress);
-  if (watched == ControlLengthB) return textBox(ControlLengthB, &HMeny::ControlLengthB_KeyPress);
-  if (watched == RabattB) return textBox(RabattB, &HMeny::RabattB_KeyPress);
-
-  if (watched == Printerutskrift) {
-    const int shift = e->modifiers() == Qt::ShiftModifier ? 1 : 0;
-    Printerutskrift_KeyDown(code, shift);
+  if (c == Ctl::ComboPXH) {
+    if ((code == 38 || code == 40) && !(e->modifiers() & Qt::AltModifier)) {
+      // A step through the closed list: the next name, as a click that resets nothing.
+      int index = ComboPXH->findText(ComboPXH->currentText());
+      index = std::clamp(index + (code == 40 ? 1 : -1), 0, int(ComboPXH->count()) - 1);
+      engine_.modelCursorKey(code, ComboPXH->itemText(index));
+      render();
+      return true;
+    }
+    if (!(e->modifiers() & Qt::AltModifier)) engine_.modelKeyDown(code);
+    if (key == 13 || key == 9) {
+      engine_.stepKey(c, key);
+      render();
+      return true;
+    }
     return false;
   }
-  if (watched == Command1) {
-    if (key) Command1_KeyPress(key);
-    return key == 0;
+
+  if (c == Ctl::LiftHeightB || c == Ctl::ControlLengthB || c == Ctl::RabattB) {
+    if (key == 13 || key == 9) {
+      engine_.stepKey(c, key);
+      render();
+      return true;
+    }
+    if (!key) return false;
+    const int passed = c == Ctl::RabattB ? FilterDigitKey(key) : FilterDecimalKey(key);
+    if (passed == 0) {
+      QApplication::beep();
+      return true;
+    }
+    if (passed == key) return false;
+    static_cast<QLineEdit*>(widgetOf(c))->insert(QString(QChar(passed)));
+    return true;
   }
 
-  auto optionKey = [&](auto handler, int index) {
-    if (!key) return false;
-    (this->*handler)(index, key);
-    return key == 0;
-  };
-  if (int i = indexIn(Opt3DTrolley, watched); i >= 0)
-    return optionKey(&HMeny::Opt3DTrolley_KeyPress, i);
-  if (int i = indexIn(Opt3DHoistControl, watched); i >= 0)
-    return optionKey(&HMeny::Opt3DHoistControl_KeyPress, i);
-  if (int i = indexIn(Opt3DTrolleyControls, watched); i >= 0)
-    return optionKey(&HMeny::Opt3DTrolleyControls_KeyPress, i);
-  if (int i = indexIn(Opt3DSuspensionYoke, watched); i >= 0)
-    return optionKey(&HMeny::Opt3DSuspensionYoke_KeyPress, i);
-  if (int i = indexIn(Check3D1, watched); i >= 0) return optionKey(&HMeny::Check3D1_KeyPress, i);
-  if (int i = indexIn(optTypeOfChain, watched); i >= 0)
-    return optionKey(&HMeny::optTypeOfChain_KeyPress, i);
-  if (int i = indexIn(optChoose, watched); i >= 0) {
-    optChoose_Choose(i);
+  if (c == Ctl::optChoose0 || c == Ctl::optChoose1) {
+    if (!key) return false;  // the cursor keys move between the two values
+    engine_.feetChosen(elementOf(c));
+    render();
+    return true;
+  }
+
+  if (c == Ctl::Printerutskrift) {
+    if (code == 16 && e->modifiers() == Qt::ShiftModifier) {
+      engine_.focusControl(Ctl::Cmd_Skärmutskrift);
+      render();
+    }
+    return false;
+  }
+  if (c == Ctl::Cmd_Skärmutskrift) return false;  // Enter presses the button
+
+  if (key == 13 || key == 9) {
+    engine_.stepKey(c, key);
+    render();
     return true;
   }
   return false;
 }
 
 void HMeny::focusMoved(QWidget* now) {
-  // The control that has the focus in this window. A message box, another window or the model
-  // list's drop-down taking the focus for a while is no change of control: when the focus comes
-  // back to the same control, nothing happened.
-  if (now && (now == ComboPXH->lineEdit() || now->window() == ComboPXH->view()->window()))
-    now = ComboPXH;  // the model list's typing field and its drop-down are the list
-  if (!now || now->window() != this) return;
-  QWidget* control = now;
-  if (control == focusedControl_) return;
-  QPointer<QWidget> lost = focusedControl_;
-  focusedControl_ = control;
+  if (rendering_ || !now || now->window() != this) return;
+  const Ctl c = controlOf(now);
+  if (c == Ctl::None || c == engine_.focus()) return;
   QMetaObject::invokeMethod(
       this,
-      [this, lost, gained = QPointer<QWidget>(control)] {
-        if (lost) controlLostFocus(lost);
-        if (gained) controlGotFocus(gained);
+      [this, c] {
+        if (c == engine_.focus()) return;
+        if (c >= Ctl::Picture1 && c <= Ctl::Picture15)
+          engine_.pictureFocused(elementOf(c));
+        else
+          engine_.focusControl(c);
+        render();
       },
       Qt::QueuedConnection);
 }
 
-void HMeny::controlGotFocus(QWidget* widget) {
-  // An option button that gets the focus is selected (the feet choice only by a key or a click
-  // of its own).
-  if (auto* option = qobject_cast<QRadioButton*>(widget);
-      option && option != optChoose[0] && option != optChoose[1])
-    option->setChecked(true);
-  if (widget == ComboPXH) return ComboPXH_GotFocus();
-  if (widget == LiftHeightB) return LiftHeightB_GotFocus();
-  if (widget == ControlLengthB) return ControlLengthB_GotFocus();
-  if (widget == RabattB) return RabattB_GotFocus();
-  if (widget == Printerutskrift) return Printerutskrift_GotFocus();
-  if (widget == Cmd_Skärmutskrift) return Cmd_Skärmutskrift_GotFocus();
-  if (int i = indexIn(Opt3DTrolley, widget); i >= 0) return Opt3DTrolley_GotFocus(i);
-  if (int i = indexIn(Opt3DHoistControl, widget); i >= 0) return Opt3DHoistControl_GotFocus(i);
-  if (int i = indexIn(Opt3DTrolleyControls, widget); i >= 0)
-    return Opt3DTrolleyControls_GotFocus(i);
-  if (int i = indexIn(Opt3DSuspensionYoke, widget); i >= 0)
-    return Opt3DSuspensionYoke_GotFocus(i);
-  if (int i = indexIn(optTypeOfChain, widget); i >= 0) return optTypeOfChain_GotFocus(i);
-  if (int i = indexIn(Picture, widget); i >= 1) return Picture_GotFocus(i);
-}
-
-void HMeny::controlLostFocus(QWidget* widget) {
-  if (widget == ComboPXH) return ComboPXH_LostFocus();
-  if (widget == LiftHeightB) return LiftHeightB_LostFocus();
-  if (widget == ControlLengthB) return ControlLengthB_LostFocus();
-  if (widget == Printerutskrift) return Printerutskrift_LostFocus();
-  if (widget == chkStainless) return chkStainless_LostFocus();
-  if (int i = indexIn(Opt3DTrolley, widget); i >= 0) return Opt3DTrolley_LostFocus(i);
-  if (int i = indexIn(Opt3DHoistControl, widget); i >= 0) return Opt3DHoistControl_LostFocus(i);
-  if (int i = indexIn(Check3D1, widget); i >= 0) return Check3D1_LostFocus(i);
+bool HMeny::commitPendingEdit(Ctl outputButton) {
+  engine_.clearRefusal();
+  engine_.focusControl(outputButton);
+  render();
+  return !engine_.refusal();
 }

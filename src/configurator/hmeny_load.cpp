@@ -21,7 +21,6 @@
 #include "common/twips.h"
 #include "configurator/captions.h"
 #include "configurator/hmeny.h"
-#include "configurator/model_catalogue.h"
 #include "data/database.h"
 #include "data/parts_loader.h"
 #include "output/form3.h"
@@ -82,17 +81,13 @@ bool HMeny::Form_Load() {
   setWindowState(Qt::WindowNoState);
   move(0, 0);
 
-  LaddaComboPXH();
-  if (!variantByKey(state_.LanguageKey)) return false;  // LaddaComboPXH has ended the program
-
-  const DefaultModel model = defaultModel(state_.LanguageKey);
-  state_.CurrentModel = model.name;
-  state_.ModelIndex = static_cast<std::int16_t>(model.modelIndex);
-
+  engine_.load(state_.LanguageKey);
+  if (!variantByKey(state_.LanguageKey)) {
+    showStepMessages();  // the contact message, and the end of the program
+    return false;
+  }
   if (!loadDatabaseAndCaptions()) return false;
   show();
-  if (ComboPXH->count() > 0) ComboPXH->setCurrentIndex(0);
-  ComboPXH->setEditText(ComboPXH->itemText(0));
   resize(client->width(), client->height() + menuBar()->sizeHint().height());
 
   // The "Air Prep. Accessories" button and the pictures are never reached with Tab; a click on
@@ -102,18 +97,15 @@ bool HMeny::Form_Load() {
     if (i != 13) Picture[i]->setFocusPolicy(Qt::ClickFocus);
   ImageMan1->setFocusPolicy(Qt::NoFocus);
 
-  ComboPXH->setFocus();
-  ComboPXH->showPopup();
   arrangeAuxiliaryWindows();
-  optTypeOfChain[1]->setChecked(true);
-  QCoreApplication::processEvents();
   loadControlPictures();
+  render();  // the model list has the focus and drops down
   return true;
 }
 
 bool HMeny::loadDatabaseAndCaptions() {
   try {
-    loadPartsDatabase(state_);
+    loadPartsDatabase(state_.DatabaseFile, state_.LanguageKey, state_);
   } catch (const DatabaseError& e) {
     return reportLoadFailure(
         QStringLiteral("The parts database cannot be read.\n\nFile: %1\nError: %2")

@@ -29,7 +29,7 @@ void HMeny::mnuSpråk_Click(int index) {
     return;
   }
   state_.LanguageKey = variant->languageKey;
-  ResetFromStep(0);
+  engine_.resetConfiguration();
   {
     BusyCursor busy;
     if (!Form_Load()) return;
@@ -39,17 +39,8 @@ void HMeny::mnuSpråk_Click(int index) {
 }
 
 void HMeny::NewFile_Click() {
-  ResetFromStep(0);
-  state_.ComboKeyDownFlag = 0;
-  // Alt+Down, as if typed: on the model list it drops the list down.
-  // The window's own focus widget: the application's may still be a list that just closed.
-  QWidget* target = focusWidget();
-  // The typing field of the model list passes its keys on to the list itself.
-  if (target && qobject_cast<QComboBox*>(target->parentWidget()))
-    target = target->parentWidget();
-  if (target)
-    QCoreApplication::postEvent(target,
-                                new QKeyEvent(QEvent::KeyPress, Qt::Key_Down, Qt::AltModifier));
+  engine_.newFile();
+  render();  // the model list has the focus and drops down
 }
 
 void HMeny::Exit_Click() {
@@ -85,8 +76,8 @@ void HMeny::focusWindowChanged(QWindow* now) {
 
 void HMeny::changeEvent(QEvent* event) {
   if (event->type() == QEvent::WindowStateChange && (windowState() & Qt::WindowMinimized)) {
-    state_.MinimizedFlag = 1;
-    SetTabStops(true);
+    engine_.minimised();
+    render();
   }
   QMainWindow::changeEvent(event);
 }

@@ -74,7 +74,7 @@ void HMeny::Newprices_Click() {
   form2_->hide();
   form3_->hide();
   // The reload chooses the first model again, so the steps of the old one must go.
-  ResetFromStep(0);
+  engine_.resetConfiguration();
   BusyCursor busy(Qt::WaitCursor);
   Form_Load();
 }
@@ -94,7 +94,7 @@ void HMeny::Newprices1_Click() {
 
   form2_->hide();
   form3_->hide();
-  ResetFromStep(0);
+  engine_.resetConfiguration();
   BusyCursor busy(Qt::WaitCursor);
   Form_Load();
 }

@@ -45,21 +45,6 @@ FieldColour fieldColour(double value, double lower, double upper) {
   return FieldColour::Yellow;
 }
 
-QColor colourOf(FieldColour colour) {
-  switch (colour) {
-    case FieldColour::White: return QColor(255, 255, 255);
-    case FieldColour::Yellow: return QColor(255, 255, 0);
-    case FieldColour::Red: return QColor(255, 0, 0);
-  }
-  return QColor(255, 255, 255);
-}
-
-FieldColour colourFrom(const QColor& background) {
-  if (background == colourOf(FieldColour::Red)) return FieldColour::Red;
-  if (background == colourOf(FieldColour::Yellow)) return FieldColour::Yellow;
-  return FieldColour::White;
-}
-
 int FilterDecimalKey(int key) {
   if (key == 44) return 46;
   if (key == 46) return key;

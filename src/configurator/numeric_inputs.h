@@ -3,7 +3,6 @@
 // widths the trolley options offer.
 #pragma once
 
-#include <QColor>
 #include <QString>
 #include <array>
 #include <cstdint>
@@ -22,8 +21,6 @@ std::int16_t toInt16(double value);
 // Background of a numeric box: white below the range, light yellow inside, light red above.
 enum class FieldColour { White, Yellow, Red };
 FieldColour fieldColour(double value, double lower, double upper);
-QColor colourOf(FieldColour colour);
-FieldColour colourFrom(const QColor& background);
 
 // A key typed into a length box (lengths) or the discount box (digits only): the key that goes
 // on to the box, or 0 when it is swallowed (the caller beeps). A comma becomes a period.

@@ -1,13 +1,13 @@
-// Composition of the ordering list from the window's choices and the loaded parts.
+// Composition of the ordering list from the configured hoist and the loaded parts, and its
+// fixed-width text lines.
 #include "configurator/ordering_list.h"
 
 #include <algorithm>
-#include <initializer_list>
+#include <optional>
 
 #include "common/number_format.h"
 #include "common/units.h"
 #include "configurator/model_rules.h"
-#include "startup/program_state.h"
 
 namespace {
 
@@ -19,53 +19,64 @@ constexpr int kStainlessChainPart = 126;
 constexpr int kTextHeading = 61, kTextTotal = 62, kTextDiscount = 63, kTextNet = 64;
 constexpr int kTextMarking = 120, kTextPhasedOut = 129;
 
-bool isUsImperial(const ProgramState& s) {
-  return s.LanguageKey == QLatin1String("US Imperial");
-}
+QString blanks(int n) { return QString(std::max(n, 0), u' '); }
 
-QString blanks(int n) {
-  return QString(std::max(n, 0), u' ');
-}
+class ListBuilder {
+ public:
+  ListBuilder(const PartsData& data, const ConfiguredHoist& hoist) : data_(data), hoist_(hoist) {
+    list_.imperial = hoist.imperial();
+    list_.discount = hoist.discount;
+    list_.phasedOutNote = data.TextCatalogue[kTextPhasedOut];
+  }
 
-QString indent(const ProgramState& s) {
-  return blanks(s.OutputIndent);
-}
+  OrderingList take() { return std::move(list_); }
 
-// The line number of the appended line, 0 when the list is full.
-int appendLine(ProgramState& s, const QString& line) {
-  if (s.OutputLineCount >= decltype(s.OutputLines)::upper) return 0;
-  const int r = ++s.OutputLineCount;
-  s.OutputLines[r] = line;
-  return r;
-}
+  void line(OrderingLine::Kind kind, const QString& text = {}) {
+    OrderingLine l;
+    l.kind = kind;
+    l.text = text;
+    list_.lines.push_back(l);
+  }
 
-bool isPartIndex(long long part) {
-  return decltype(ProgramState::PartPrice)::inBounds(part);
-}
+  // The part a matrix cell names; none for an empty cell or one outside the matrix.
+  std::optional<int> matrixPart(int row, int column) const {
+    if (!decltype(data_.PartMatrix)::inBounds(row, column)) return std::nullopt;
+    const auto& cell = data_.PartMatrix(row, column);
+    if (!cell) return std::nullopt;
+    return static_cast<int>(*cell);
+  }
 
-// The part a matrix cell names; none for an empty cell or one outside the matrix.
-std::optional<int> matrixPart(const ProgramState& s, int row, int column) {
-  if (!decltype(s.PartMatrix)::inBounds(row, column)) return std::nullopt;
-  const auto& cell = s.PartMatrix(row, column);
-  if (!cell) return std::nullopt;
-  return static_cast<int>(*cell);
-}
+  bool addPart(std::optional<int> part, int quantity = 1, bool isLength = false) {
+    if (!part || !decltype(data_.PartPrice)::inBounds(*part)) return false;
+    OrderingLine l;
+    l.kind = OrderingLine::Kind::Part;
+    l.part = *part;
+    l.quantity = quantity;
+    l.isLength = isLength;
+    l.orderingNumber = data_.PartNumber[*part];
+    l.description = data_.PartDescription[*part];
+    l.amount = data_.PartPrice[*part].value_or(0.0f) * static_cast<float>(quantity);
+    list_.total += l.amount;
+    list_.lines.push_back(l);
+    return true;
+  }
 
-int addPart(ProgramState& s, std::optional<int> part, int quantity, bool isLength) {
-  if (!part || !isPartIndex(*part)) return 0;
-  return AddPartLine(s, *part, quantity, s.PartPrice[*part], isLength);
-}
+  // "Add row k": the part of the model's column in that row.
+  void addRow(int row, int quantity = 1, bool isLength = false) {
+    addPart(matrixPart(row, hoist_.modelIndex), quantity, isLength);
+  }
 
-// "Add row k": the part of the model's column in that row.
-int addRow(ProgramState& s, int row, int quantity = 1, bool isLength = false) {
-  return addPart(s, matrixPart(s, row, s.ModelIndex), quantity, isLength);
-}
+  // Rows whose cell may hold part 0, the empty position, are only added for a real part.
+  void addRowIfPart(int row) {
+    const std::optional<int> part = matrixPart(row, hoist_.modelIndex);
+    if (part && *part > 0) addPart(part);
+  }
 
-// Rows whose cell may hold part 0, the empty position, are only added for a real part.
-void addRowIfPart(ProgramState& s, int row) {
-  const std::optional<int> part = matrixPart(s, row, s.ModelIndex);
-  if (part && *part > 0) addPart(s, part, 1, false);
-}
+ private:
+  const PartsData& data_;
+  const ConfiguredHoist& hoist_;
+  OrderingList list_;
+};
 
 // The chain-collector row for the chain length; none where the collector cannot take the chain.
 std::optional<int> chainCollectorRow(int modelIndex, int chainLength) {
@@ -84,165 +95,150 @@ std::optional<int> chainCollectorRow(int modelIndex, int chainLength) {
   return std::nullopt;
 }
 
-bool takesOverloadDevice(const ProgramState& s) {
-  return overloadIsOrderedSeparately(s.ModelIndex, s.CurrentModel);
-}
-
-// A total line: the label, then the figure under the amounts of the part lines.
-template <typename Amount>
-void appendTotalLine(ProgramState& s, int text, Amount amount) {
-  const QString label = s.TextCatalogue[text];
-  // A label longer than its field keeps one blank, so that it never runs into the figure.
-  const int gap = label.size() <= kTotalLabelWidth ? kTotalLabelWidth - label.size() : 1;
-  appendLine(s, indent(s) + label + blanks(gap) + blanks(isUsImperial(s) ? 6 : 0) +
-                    FormatRight(amount, s.FmtPrice, 8));
-}
-
 }  // namespace
 
-void SetOutputFormats(ProgramState& state) {
-  state.FmtQty = QStringLiteral("###");
-  state.FmtDescr = u'\\' + blanks(kDescriptionWidth - 2) + u'\\';
-  state.FmtPrice = QStringLiteral("#####0.0");
-  state.FmtMetres = QStringLiteral("### m");
+std::vector<const OrderingLine*> OrderingList::parts() const {
+  std::vector<const OrderingLine*> result;
+  for (const OrderingLine& l : lines)
+    if (l.kind == OrderingLine::Kind::Part) result.push_back(&l);
+  return result;
 }
 
-int AddPartLine(ProgramState& state, int partIndex, int quantity, std::optional<float> price,
-                bool isLength) {
-  if (!isPartIndex(partIndex)) return 0;
-  const int r = appendLine(state, QString());
-  if (r == 0) return 0;
-
-  const bool us = isUsImperial(state);
-  const float amount = price.value_or(0.0f) * static_cast<float>(quantity);
-  const QString& description = state.PartDescription[partIndex];
-  const QString& number = state.PartNumber[partIndex];
-
-  QString quantityField;
-  int gap;
-  if (isLength) {
-    quantityField = FormatRight(quantity, state.FmtMetres, 5);
-    if (us) quantityField += " (" + FormatRight(quantity / kMetresPerFoot, "### ft", 6) + ")";
-    gap = us ? 1 : 4;
-  } else {
-    quantityField = FormatRight(quantity, state.FmtQty, 3);
-    gap = us ? 12 : 6;
-  }
-  // Ordering numbers are 12 characters; a shorter one is padded so that the amount and the
-  // description stay in their columns, which the printed page cuts by position.
-  QString line = indent(state) + quantityField + blanks(gap) +
-                 number.leftJustified(kPartNumberWidth) + u' ' +
-                 FormatRight(amount, state.FmtPrice, 8) + blanks(2) +
-                 description.leftJustified(kDescriptionWidth);
-  if (line.contains(QLatin1String("PXH 1000L U EX")) ||
-      line.contains(QLatin1String("PXH 1000 U EX")))
-    line += " (" + state.TextCatalogue[kTextPhasedOut] + ")";
-  state.OutputLines[r] = line;
-
-  if (decltype(state.ExportPrices)::inBounds(r)) {
-    state.ExportQuantities[r] = quantityField;
-    state.ExportPartNumbers[r] = number;
-    state.ExportPrices[r] = amount;
-    state.ExportDescriptions[r] = description;
-  }
-  state.TotalPrice += amount;
-  return r;
-}
-
-void BuildOrderingList(ProgramState& state, const OrderingChoices& choices) {
-  ProgramState& s = state;
-  SetOutputFormats(s);
-  for (int r = 1; r <= decltype(s.OutputLines)::upper; ++r) s.OutputLines[r].clear();
-  s.OutputLineCount = 0;
-
-  appendLine(s, indent(s) + s.TextCatalogue[kTextHeading]);
-  appendLine(s, QString());
-  s.TotalPrice = 0;
+OrderingList BuildOrderingList(const PartsData& data, const ConfiguredHoist& h) {
+  ListBuilder b(data, h);
+  using Kind = OrderingLine::Kind;
+  b.line(Kind::Heading, data.TextCatalogue[kTextHeading]);
+  b.line(Kind::Blank);
 
   // The hoist and its explosion-protection marking, which depends on the hoist's description.
-  const std::optional<int> hoist = matrixPart(s, 1, s.HoistColumn);
-  const bool hoistAdded = addPart(s, hoist, 1, false) > 0;
-  const bool sr = hoistAdded && s.PartDescription[*hoist].contains(QLatin1String("SR"));
-  const QString marking = sr ? QStringLiteral(" Ex II 2G T5 II C D100\u00B0C")
-                             : QStringLiteral(" Ex II 2G T5 II B D100\u00B0C");
-  appendLine(s, blanks(s.OutputIndent + (isUsImperial(s) ? 38 : 32)) +
-                    s.TextCatalogue[kTextMarking] + marking);
+  const std::optional<int> hoist = b.matrixPart(1, h.hoistColumn);
+  const bool hoistAdded = b.addPart(hoist);
+  const bool sr = hoistAdded && data.PartDescription[*hoist].contains(QLatin1String("SR"));
+  b.line(Kind::Marking, data.TextCatalogue[kTextMarking] +
+                            (sr ? QStringLiteral(" Ex II 2G T5 II C D100\u00B0C")
+                                : QStringLiteral(" Ex II 2G T5 II B D100\u00B0C")));
 
   // Load chain.
-  if (choices.chainTypeVisible && choices.chainType == 0)
-    addRow(s, 11, s.ChainLength, true);
-  else if (choices.stainless)
-    addPart(s, kStainlessChainPart, s.ChainLength, true);
+  if (h.chainTypeVisible && h.chainType == 0)
+    b.addRow(11, h.chainLength, true);
+  else if (h.stainless)
+    b.addPart(kStainlessChainPart, h.chainLength, true);
   else
-    addRow(s, 40, s.ChainLength, true);
+    b.addRow(40, h.chainLength, true);
 
   // Hoist control.
-  const int control = s.ControlLength;
-  switch (choices.hoistControl) {
-    case 0:
-      addRow(s, 7, 2 * control, true);
-      break;
+  const int control = h.controlLength;
+  switch (h.hoistControl) {
+    case 0: b.addRow(7, 2 * control, true); break;
     case 1:
-      if (!s.CurrentModel.endsWith(QLatin1String("P2"))) addRow(s, 13);
-      addRow(s, 14, control, true);
+      if (!isP2Model(h.model)) b.addRow(13);
+      b.addRow(14, control, true);
       break;
     case 2:
-      addRow(s, 18);
+      b.addRow(18);
       if (control >= 3) {
-        addRow(s, 19);
-        if (choices.articulation) addRow(s, 20);
+        b.addRow(19);
+        if (h.articulation) b.addRow(20);
       }
       break;
     case 3:
-      if (!s.CurrentModel.endsWith(QLatin1String("P4"))) addRow(s, 16);
-      addRow(s, 17, control, true);
+      if (!isP4Model(h.model)) b.addRow(16);
+      b.addRow(17, control, true);
       break;
-    case 4:
-      addRow(s, 21);
-      break;
-    default:
-      break;
+    case 4: b.addRow(21); break;
+    default: break;
   }
-  appendLine(s, QString());
+  b.line(Kind::Blank);
 
   // Trolley and, for a motor-driven one, its control.
-  switch (choices.trolley) {
-    case 1:
-      addRow(s, 41);
-      break;
-    case 2:
-      addRow(s, 42);
-      break;
+  switch (h.trolley) {
+    case 1: b.addRow(41); break;
+    case 2: b.addRow(42); break;
     case 3:
     case 4:
-      addRow(s, choices.trolley == 3 ? 43 : 44);
-      if (choices.trolleyControl == 0 && choices.hoistControl != 3)
-        addRow(s, 7, 2 * control + 1, true);
-      if (choices.trolleyControl == 1) {
-        addRow(s, 9);
-        addRow(s, 10, control, true);
+      b.addRow(h.trolley == 3 ? 43 : 44);
+      if (h.trolleyControl == 0 && h.hoistControl != 3) b.addRow(7, 2 * control + 1, true);
+      if (h.trolleyControl == 1) {
+        b.addRow(9);
+        b.addRow(10, control, true);
       }
       break;
-    default:
-      break;
+    default: break;
   }
-  appendLine(s, QString());
+  b.line(Kind::Blank);
 
   // Accessories in the order of their check boxes.
-  const auto& ticked = choices.accessories;
-  if (ticked[0] && takesOverloadDevice(s)) addRow(s, 28);
-  if (ticked[1] && s.ChainCollectorFlag == 0) {
-    if (const auto row = chainCollectorRow(s.ModelIndex, s.ChainLength)) addRowIfPart(s, *row);
+  const auto& ticked = h.accessories;
+  if (ticked[0] && overloadIsOrderedSeparately(h.modelIndex, h.model)) b.addRow(28);
+  if (ticked[1] && h.chainCollectorFlag == 0) {
+    if (const auto row = chainCollectorRow(h.modelIndex, h.chainLength)) b.addRowIfPart(*row);
   }
-  if (ticked[2]) addRow(s, 30);
-  if (ticked[3]) addRowIfPart(s, 29);
-  if (ticked[5]) addRow(s, 39);
+  if (ticked[2]) b.addRow(30);
+  if (ticked[3]) b.addRowIfPart(29);
+  if (ticked[5]) b.addRow(39);
 
-  appendLine(s, indent(s) + QString(82, u'_'));
-  appendTotalLine(s, kTextTotal, s.TotalPrice);
-  if (s.Discount > 0) {
-    const double total = s.TotalPrice;
-    appendTotalLine(s, kTextDiscount, total * s.Discount / 100.0);
-    appendTotalLine(s, kTextNet, total * (1.0 - s.Discount / 100.0));
+  b.line(Kind::Rule);
+  OrderingList list = b.take();
+  const auto totalLine = [&](int label, double figure) {
+    OrderingLine l;
+    l.kind = Kind::Total;
+    l.text = data.TextCatalogue[label];
+    l.label = label;
+    l.figure = figure;
+    list.lines.push_back(l);
+  };
+  totalLine(kTextTotal, list.total);
+  if (list.discount > 0) {
+    totalLine(kTextDiscount, list.discountAmount());
+    totalLine(kTextNet, list.net());
   }
+  return list;
+}
+
+QString quantityField(const OrderingLine& line, bool imperial) {
+  if (!line.isLength) return FormatRight(line.quantity, QStringLiteral("###"), 3);
+  QString field = FormatRight(line.quantity, QStringLiteral("### m"), 5);
+  if (imperial)
+    field += QStringLiteral(" (") +
+             FormatRight(line.quantity / kMetresPerFoot, QStringLiteral("### ft"), 6) +
+             QStringLiteral(")");
+  return field;
+}
+
+QStringList orderingListLines(const OrderingList& list, int indent) {
+  using Kind = OrderingLine::Kind;
+  const bool us = list.imperial;
+  const QString lead = blanks(indent);
+  QStringList out;
+  for (const OrderingLine& l : list.lines) {
+    switch (l.kind) {
+      case Kind::Heading: out << lead + l.text; break;
+      case Kind::Blank: out << QString(); break;
+      case Kind::Marking: out << blanks(indent + (us ? 38 : 32)) + l.text; break;
+      case Kind::Rule: out << lead + QString(82, u'_'); break;
+      case Kind::Total: {
+        // A label longer than its field keeps one blank, so that it never runs into the figure.
+        const int gap =
+            l.text.size() <= kTotalLabelWidth ? kTotalLabelWidth - int(l.text.size()) : 1;
+        out << lead + l.text + blanks(gap) + blanks(us ? 6 : 0) +
+                   FormatRight(l.figure, kPricePattern, 8);
+        break;
+      }
+      case Kind::Part: {
+        const int gap = l.isLength ? (us ? 1 : 4) : (us ? 12 : 6);
+        // Ordering numbers are 12 characters; a shorter one is padded so that the amount and
+        // the description stay in their columns, which the printed page cuts by position.
+        QString text = lead + quantityField(l, us) + blanks(gap) +
+                       l.orderingNumber.leftJustified(kPartNumberWidth) + u' ' +
+                       FormatRight(l.amount, kPricePattern, 8) + blanks(2) +
+                       l.description.leftJustified(kDescriptionWidth);
+        if (text.contains(QLatin1String("PXH 1000L U EX")) ||
+            text.contains(QLatin1String("PXH 1000 U EX")))
+          text += QStringLiteral(" (") + list.phasedOutNote + QStringLiteral(")");
+        out << text;
+        break;
+      }
+    }
+  }
+  return out;
 }

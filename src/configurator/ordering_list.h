@@ -1,36 +1,60 @@
-// The ordering list: the parts of the configured hoist as fixed-width text lines with the total,
-// the discount and the net amount, composed into the program state without touching any device.
+// The ordering list: the parts of the configured hoist with quantity, ordering number, amount and
+// description, the total, the discount and the net amount. Built as a value from the parts data
+// and the configured hoist; the screen, the page, the spreadsheet and the command line each
+// format that one value.
 #pragma once
 
 #include <QString>
-#include <array>
-#include <optional>
+#include <QStringList>
+#include <vector>
 
-struct ProgramState;
+#include "configurator/configured_hoist.h"
+#include "data/parts_data.h"
 
-// What the main window's controls say when the list is built.
-struct OrderingChoices {
-  int hoistControl = -1;              // selected Opt3DHoistControl element 0..4, -1 none
-  int trolley = -1;                   // Opt3DTrolley 0..4, -1 none
-  int trolleyControl = -1;            // Opt3DTrolleyControls 0..1, -1 none
-  bool articulation = false;          // Check3D1(4)
-  std::array<bool, 6> accessories{};  // Check3D1(0..5); element 4 is read from articulation
-  bool chainTypeVisible = false;      // fraTypeOfChain visible
-  int chainType = 1;                  // optTypeOfChain 0 or 1
-  bool stainless = false;             // chkStainless
+struct OrderingLine {
+  enum class Kind { Heading, Blank, Part, Marking, Rule, Total };
+  Kind kind = Kind::Blank;
+  QString text;  // the heading, the marking, or a total line's label
+
+  // Part lines
+  int part = -1;
+  int quantity = 0;  // pieces, or whole metres
+  bool isLength = false;
+  QString orderingNumber;
+  QString description;
+  float amount = 0;  // price × quantity in single precision, as priced
+
+  // Total lines: the figure, and the text number of the label (62 total, 63 discount, 64 net)
+  double figure = 0;
+  int label = 0;
+};
+
+struct OrderingList {
+  std::vector<OrderingLine> lines;
+  float total = 0;  // the sum of the amounts
+  int discount = 0;  // percent
+  bool imperial = false;
+  QString phasedOutNote;  // text 129, added to the lines of the U models
+
+  double discountAmount() const { return total * discount / 100.0; }
+  double net() const { return total * (1.0 - discount / 100.0); }
+  // The part lines only, in order.
+  std::vector<const OrderingLine*> parts() const;
 };
 
 // The width of the description field of a list line.
 inline constexpr int kDescriptionWidth = 40;
+// The pattern of every amount of the list.
+inline const QString kPricePattern = QStringLiteral("#####0.0");
 
-void SetOutputFormats(ProgramState& state);
+// The parts of the hoist in list order. A null price counts as 0; an empty matrix cell, or one
+// that names a part outside the parts table, adds nothing.
+OrderingList BuildOrderingList(const PartsData& data, const ConfiguredHoist& hoist);
 
-// Appends one part line, fills its export element when the line number has one (1..30), and
-// books the amount. A null price counts as 0. A part index outside the parts table adds
-// nothing, and neither does a full list (200 lines). Returns the new line's number, 0 for none.
-int AddPartLine(ProgramState& state, int partIndex, int quantity, std::optional<float> price,
-                bool isLength);
+// The quantity field of a part line: "  5 m", in US Imperial with the feet "  5 m (    16 ft)",
+// or the count right-aligned in three characters.
+QString quantityField(const OrderingLine& line, bool imperial);
 
-// Empties and rebuilds OutputLines 1..OutputLineCount, TotalPrice and the export elements of the
-// part lines from the choices and the loaded parts.
-void BuildOrderingList(ProgramState& state, const OrderingChoices& choices);
+// The list as fixed-width text lines, each starting with `indent` blanks: the ordering number
+// 9 characters after the indent (15 in US Imperial), the amount 22 (28), the description 32 (38).
+QStringList orderingListLines(const OrderingList& list, int indent);

@@ -4,7 +4,7 @@
 #include <array>
 
 #include "data/database.h"
-#include "startup/program_state.h"
+#include "data/parts_data.h"
 #include "startup/variants.h"
 
 namespace {
@@ -16,7 +16,7 @@ constexpr std::array<std::int32_t, 28> kFixedHoistParts{77, 78, 79, 80, 81, 82, 
 constexpr int kFirstFixedColumn = 11;
 constexpr int kDatabaseModelColumns = 18;
 
-void loadPartMatrix(Database& db, ProgramState& state) {
+void loadPartMatrix(Database& db, PartsData& state) {
   Statement rows = db.prepare(partMatrixSql());
   int r = 0;
   while (rows.next()) {
@@ -36,8 +36,8 @@ QString recordName(const std::optional<qint64>& number) {
   return number ? QString::number(*number) : QStringLiteral("(no number)");
 }
 
-void loadTexts(Database& db, ProgramState& state) {
-  Statement rows = db.prepare(textCatalogueSql(state.LanguageKey));
+void loadTexts(Database& db, const QString& languageKey, PartsData& state) {
+  Statement rows = db.prepare(textCatalogueSql(languageKey));
   while (rows.next()) {
     const std::optional<qint64> n = rows.integer(0);
     if (!n || !decltype(state.TextCatalogue)::inBounds(*n))
@@ -46,8 +46,8 @@ void loadTexts(Database& db, ProgramState& state) {
   }
 }
 
-void loadParts(Database& db, ProgramState& state) {
-  Statement rows = db.prepare(partsSql(state.LanguageKey));
+void loadParts(Database& db, const QString& languageKey, PartsData& state) {
+  Statement rows = db.prepare(partsSql(languageKey));
   int count = 0;
   while (rows.next()) {
     const std::optional<qint64> k = rows.integer(0);
@@ -106,9 +106,9 @@ QString partsSql(const QString& languageKey) {
          QStringLiteral(" FROM tblDetaljPr; ");
 }
 
-void loadPartsDatabase(ProgramState& state) {
-  Database db = Database::open(state.DatabaseFile, kConnectString);
-  loadPartMatrix(db, state);
-  loadTexts(db, state);
-  loadParts(db, state);
+void loadPartsDatabase(const QString& databaseFile, const QString& languageKey, PartsData& data) {
+  Database db = Database::open(databaseFile, kConnectString);
+  loadPartMatrix(db, data);
+  loadTexts(db, languageKey, data);
+  loadParts(db, languageKey, data);
 }

@@ -5,7 +5,7 @@
 #include <QString>
 #include <stdexcept>
 
-struct ProgramState;
+struct PartsData;
 
 // The connect string of the parts database; its password is the file's key.
 inline const QString kConnectString = QStringLiteral(";pwd=QUINTARO");
@@ -28,10 +28,10 @@ QString partMatrixSql();
 QString textCatalogueSql(const QString& languageKey);  // empty for an unknown key
 QString partsSql(const QString& languageKey);          // empty for an unknown key
 
-// Opens DatabaseFile (relative to the current directory), reads the three tables into the state
-// and closes the file. Elements that no record writes keep their values, so that after a change
+// Opens the database file (relative to the current directory), reads the three tables of the
+// variant into the data and closes the file. Elements that no record writes keep their values, so that after a change
 // of variant a text or description missing in the new language stays as it was; a null text, a
 // null description and a null ordering number count as missing in the same way.
 // Throws DatabaseError when the file cannot be read and RecordOutOfBounds for a record number
-// outside the program's arrays; the state may then be partly written.
-void loadPartsDatabase(ProgramState& state);
+// outside the program's arrays; the data may then be partly written.
+void loadPartsDatabase(const QString& databaseFile, const QString& languageKey, PartsData& data);

@@ -6,7 +6,6 @@
 
 #include "output/print_text.h"
 #include "output/technical_data.h"
-#include "startup/program_state.h"
 
 namespace {
 
@@ -35,8 +34,8 @@ void writeFigure(TextDevice& device, const Figure& f, bool inches, double x, dou
 
 }  // namespace
 
-void MeasuringHoist(const ProgramState& state, TextDevice& device) {
-  const int m = state.ModelIndex;
+void MeasuringHoist(const ConfiguredHoist& hoist, const SheetPlace& place, TextDevice& device) {
+  const int m = hoist.modelIndex;
   Figure d[4];
   if (oneOf(m, {1, 2, 3, 7, 11, 12, 16, 4, 8, 13, 17, 10})) {
     d[0] = oneOf(m, {4, 8, 13, 17}) ? Figure{"445", "17.5"}
@@ -57,20 +56,20 @@ void MeasuringHoist(const ProgramState& state, TextDevice& device) {
     d[3] = {"60", "2.4"};
   }
   const Place places[4] = {{-7, 27, 5}, {11.5, -0.5, 5}, {44, -0.5, 5}, {33.5, 36, 5}};
-  const bool inches = state.LanguageKey == QLatin1String("US Imperial");
+  const bool inches = hoist.imperial();
   for (int i = 0; i < 4; ++i)
-    writeFigure(device, d[i], inches, state.SheetLeft + places[i].dx, state.SheetTop + places[i].dy,
+    writeFigure(device, d[i], inches, place.left + places[i].dx, place.top + places[i].dy,
                 places[i].anchor);
 }
 
-void MeasuringTrolley(const ProgramState& state, const SheetValues& sheet, TextDevice& device) {
-  const int m = state.ModelIndex;
-  const int trolley = sheet.trolley;
-  const bool inches = state.LanguageKey == QLatin1String("US Imperial");
+void MeasuringTrolley(const ConfiguredHoist& hoist, const SheetPlace& place, TextDevice& device) {
+  const int m = hoist.modelIndex;
+  const int trolley = hoist.trolley;
+  const bool inches = hoist.imperial();
   auto writeAll = [&](const Figure* figures, const Place* places, int count) {
     for (int i = 0; i < count; ++i)
-      writeFigure(device, figures[i], inches, state.SheetLeft2 + places[i].dx,
-                  state.SheetTop + places[i].dy, places[i].anchor);
+      writeFigure(device, figures[i], inches, place.left2 + places[i].dx,
+                  place.top + places[i].dy, places[i].anchor);
   };
 
   if (trolley == 1 || trolley == 2) {
@@ -119,14 +118,10 @@ void MeasuringTrolley(const ProgramState& state, const SheetValues& sheet, TextD
   }
 }
 
-void writeSheets(ProgramState& state, SheetValues& sheet, TextDevice& device,
-                 const SheetOrigins& origins) {
-  state.SheetTop = origins.top;
-  state.SheetLeft = origins.left;
-  state.SheetLeft2 = origins.left2;
-  MeasuringHoist(state, device);
-  state.SheetTop = origins.trolleyTop;
-  MeasuringTrolley(state, sheet, device);
+void writeSheets(const TextCatalogueArray& texts, const ConfiguredHoist& hoist,
+                 SheetValues& sheet, TextDevice& device, const SheetOrigins& origins) {
+  MeasuringHoist(hoist, {origins.top, origins.left, origins.left2}, device);
+  MeasuringTrolley(hoist, {origins.trolleyTop, origins.left, origins.left2}, device);
   sheet.TechDataTop = origins.techDataTop;
-  TechnicalData(state, sheet, device);
+  TechnicalData(texts, hoist, sheet, device);
 }

@@ -2,15 +2,24 @@
 #pragma once
 
 class TextDevice;
-struct ProgramState;
 struct SheetValues;
 
-// D1 to D4 of the hoist around (SheetLeft, SheetTop), by ModelIndex; inches in US Imperial.
-void MeasuringHoist(const ProgramState& state, TextDevice& device);
+#include "configurator/configured_hoist.h"
+#include "data/parts_data.h"
 
-// The trolley's figures around (SheetLeft2, SheetTop) for the selected trolley; nothing when
-// none is chosen.
-void MeasuringTrolley(const ProgramState& state, const SheetValues& sheet, TextDevice& device);
+// Where a drawing's figures are placed from, in millimetres.
+struct SheetPlace {
+  float top;
+  float left;
+  float left2;
+};
+
+// D1 to D4 of the hoist around (left, top), by ModelIndex; inches in US Imperial.
+void MeasuringHoist(const ConfiguredHoist& hoist, const SheetPlace& place, TextDevice& device);
+
+// The trolley's figures around (left2, top) for the selected trolley; nothing when none is
+// chosen.
+void MeasuringTrolley(const ConfiguredHoist& hoist, const SheetPlace& place, TextDevice& device);
 
 // Where the drawings and the technical data stand on a surface, in millimetres.
 struct SheetOrigins {
@@ -24,6 +33,6 @@ inline constexpr SheetOrigins kPageSheetOrigins{98, 23, 115, 110, 80};
 inline constexpr SheetOrigins kScreenSheetOrigins{20, 10, 102, 32, -3};
 
 // The hoist's and the trolley's figures and the technical data at the given origins, leaving
-// the origins in the state and the sheet values as the surface used them.
-void writeSheets(ProgramState& state, SheetValues& sheet, TextDevice& device,
-                 const SheetOrigins& origins);
+// the sheet values as the surface used them.
+void writeSheets(const TextCatalogueArray& texts, const ConfiguredHoist& hoist,
+                 SheetValues& sheet, TextDevice& device, const SheetOrigins& origins);

@@ -9,7 +9,6 @@
 #include "output/print_text.h"
 #include "output/technical_data.h"
 #include "output/window_capture.h"
-#include "startup/program_state.h"
 
 namespace {
 
@@ -44,8 +43,12 @@ PagePictures readPagePictures() {
   return p;
 }
 
-void paintOrderingPage(QPainter& painter, QSizeF printableMm, ProgramState& state,
-                       SheetValues& sheet, const PagePictures& pictures, const QDate& date) {
+void paintOrderingPage(QPainter& painter, QSizeF printableMm, const PartsData& data,
+                       const ConfiguredHoist& hoist, const OrderingList& list, SheetValues& sheet,
+                       const PagePictures& pictures, const QDate& date) {
+  const TextCatalogueArray& texts = data.TextCatalogue;
+  QStringList lines = orderingListLines(list, kPageListIndent);
+  lines.prepend(QString());  // numbered from 1, as the page counts them
   painter.save();
   painter.setRenderHint(QPainter::SmoothPixmapTransform);
   painter.setRenderHint(QPainter::Antialiasing);
@@ -53,26 +56,26 @@ void paintOrderingPage(QPainter& painter, QSizeF printableMm, ProgramState& stat
 
   drawPicture(painter, pictures.logo, gridRect(80, 0, 1104, 729));
   drawPicture(painter, pictures.hoistSketch, gridRect(200, 1163, 1000, 1892));
-  if (!state.CurrentTrolley.isEmpty())
+  if (!hoist.trolleyDesignation.isEmpty())
     drawPicture(painter, pictures.trolleySketch, gridRect(1150, 1411, 2150, 1866));
 
   painter.setFont(QFont(QStringLiteral("Arial")));
   PainterTextDevice page(painter);
-  const int s = state.LanguageKey == QLatin1String("US Imperial") ? 6 : 0;
-  const int i = state.OutputIndent;
+  const int s = list.imperial ? 6 : 0;
+  const int i = kPageListIndent;
 
-  print(page, state.TextCatalogue[65], 100, 0, 16, true, 6);
+  print(page, texts[65], 100, 0, 16, true, 6);
   print(page, date.toString(QStringLiteral("yyyy-MM-dd")), 193, 0, 10, false, 9);
 
-  print(page, state.TextCatalogue[66], 20, 10, 10, true, 1);
-  print(page, state.TextCatalogue[67], 38 + s, 10, 10, true, 1);
-  print(page, state.TextCatalogue[62], 81 + s, 10, 10, true, 7);
-  print(page, state.TextCatalogue[68], 86 + s, 10, 10, true, 1);
+  print(page, texts[66], 20, 10, 10, true, 1);
+  print(page, texts[67], 38 + s, 10, 10, true, 1);
+  print(page, texts[62], 81 + s, 10, 10, true, 7);
+  print(page, texts[68], 86 + s, 10, 10, true, 1);
 
   double y = 12;
-  for (int n = 2; n <= state.OutputLineCount && n < 200; ++n) {
-    const QString& line = state.OutputLines[n];
-    const QString& next = state.OutputLines[n + 1];
+  for (qsizetype n = 2; n < lines.size(); ++n) {
+    const QString& line = lines[n];
+    const QString next = lines.value(n + 1);
     if (line.contains(QLatin1String("_____"))) break;
     if (line.isEmpty() && next.isEmpty()) continue;
     if (line.isEmpty() && next.contains(QLatin1String("_____"))) break;
@@ -91,22 +94,21 @@ void paintOrderingPage(QPainter& painter, QSizeF printableMm, ProgramState& stat
   y += 2.5;
 
   auto total = [&](int text, double amount, bool bold) {
-    print(page, state.TextCatalogue[text], 20, y, 10, bold, 1);
-    print(page, FormatRight(amount, state.FmtPrice, 8), 81 + s, y, 10, bold, 7);
+    print(page, texts[text], 20, y, 10, bold, 1);
+    print(page, FormatRight(amount, kPricePattern, 8), 81 + s, y, 10, bold, 7);
   };
-  if (state.Discount <= 0) {
-    total(62, state.TotalPrice, true);
+  if (list.discount <= 0) {
+    total(62, list.total, true);
   } else {
-    const double total62 = state.TotalPrice;
-    total(62, total62, false);
+    total(62, list.total, false);
     y += kRowPitch;
-    total(63, state.Discount * total62 / 100, false);
+    total(63, list.discountAmount(), false);
     y += kRowPitch;
-    total(64, total62 * (1 - state.Discount / 100.0), true);
+    total(64, list.net(), true);
   }
 
   painter.setFont(QFont(QStringLiteral("Arial")));
-  writeSheets(state, sheet, page, kPageSheetOrigins);
+  writeSheets(texts, hoist, sheet, page, kPageSheetOrigins);
 
   if (!pictures.window.isNull()) {
     const QRectF target =

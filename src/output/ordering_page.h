@@ -8,8 +8,9 @@
 #include <QSizeF>
 
 class QPainter;
-struct ProgramState;
 struct SheetValues;
+
+#include "configurator/ordering_list.h"
 
 struct PagePictures {
   QImage logo;           // "KRNLOGO.PCX"
@@ -22,8 +23,11 @@ struct PagePictures {
 // empty, and nothing is printed in its place.
 PagePictures readPagePictures();
 
+// The indent of the list's lines on the page.
+inline constexpr int kPageListIndent = 8;
+
 // Paints the page. The painter's coordinates are millimetres from the top left corner of the
-// printable area, whose size is given; the ordering list must have been built with an indent of
-// 8. Sets the sheet origins and the technical data's top as the page places them.
-void paintOrderingPage(QPainter& painter, QSizeF printableMm, ProgramState& state,
-                       SheetValues& sheet, const PagePictures& pictures, const QDate& date);
+// printable area, whose size is given. Sets the technical data's top as the page places it.
+void paintOrderingPage(QPainter& painter, QSizeF printableMm, const PartsData& data,
+                       const ConfiguredHoist& hoist, const OrderingList& list, SheetValues& sheet,
+                       const PagePictures& pictures, const QDate& date);

@@ -1,19 +1,17 @@
 // Lines of the ordering list on the screen.
 #include "output/screen_list.h"
 
-#include "startup/program_state.h"
-
-std::vector<ScreenLine> screenListLines(const ProgramState& state) {
+std::vector<ScreenLine> screenListLines(const QStringList& all) {
   std::vector<ScreenLine> lines;
-  const int count = state.OutputLineCount;
+  const qsizetype count = all.size();
   if (count < 1) return lines;
-  lines.push_back({state.OutputLines[1], true});
-  for (int i = 2; i <= count - 1; ++i) {
-    const QString& line = state.OutputLines[i];
-    const QString& next = state.OutputLines[i + 1];
+  lines.push_back({all[0], true});
+  for (qsizetype i = 1; i < count - 1; ++i) {
+    const QString& line = all[i];
+    const QString& next = all[i + 1];
     if (line.isEmpty() && (next.isEmpty() || next.contains(QLatin1String("_____")))) continue;
     lines.push_back({line, false});
   }
-  if (count > 1) lines.push_back({state.OutputLines[count], true});
+  if (count > 1) lines.push_back({all[count - 1], true});
   return lines;
 }

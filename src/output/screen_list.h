@@ -2,9 +2,11 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <vector>
 
-struct ProgramState;
+// The indent of the list's lines on the screen.
+inline constexpr int kScreenListIndent = 1;
 
 struct ScreenLine {
   QString text;
@@ -13,4 +15,4 @@ struct ScreenLine {
 
 // The first and last lines in bold; in between, an empty line is left out when the next line is
 // empty too or is the rule line, so runs of empty lines shrink to one.
-std::vector<ScreenLine> screenListLines(const ProgramState& state);
+std::vector<ScreenLine> screenListLines(const QStringList& lines);

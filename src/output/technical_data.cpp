@@ -7,7 +7,6 @@
 #include "common/number_format.h"
 #include "common/units.h"
 #include "output/print_text.h"
-#include "startup/program_state.h"
 
 namespace {
 
@@ -68,18 +67,19 @@ void write(TextDevice& device, QString text, double x, double y, double size, bo
 
 }  // namespace
 
-void TechnicalData(const ProgramState& state, SheetValues& sheet, TextDevice& device) {
-  const std::optional<ModelFigures> m = figuresOf(state.CurrentModel);
+void TechnicalData(const TextCatalogueArray& texts, const ConfiguredHoist& hoist,
+                   SheetValues& sheet, TextDevice& device) {
+  const std::optional<ModelFigures> m = figuresOf(hoist.model);
   if (m) {
     const bool large = m->sizes == Sizes::Large ||
-                       (m->sizes == Sizes::ByTrolley && (sheet.trolley == 3 || sheet.trolley == 4));
+                       (m->sizes == Sizes::ByTrolley && (hoist.trolley == 3 || hoist.trolley == 4));
     sheet.TechSizeMetric = large ? QStringLiteral("20 mm") : QStringLiteral("12.5 mm");
     sheet.TechSizeInch = large ? QStringLiteral("3/4 in") : QStringLiteral("1/2 in");
   }
 
   // A model outside the table leaves every number empty, in both columns.
   const ModelFigures f = m.value_or(ModelFigures{});
-  const double chainWeight = state.ChainLength * f.chainPerMetre;
+  const double chainWeight = hoist.chainLength * f.chainPerMetre;
   auto text = [known = m.has_value()](double v, const char* pattern, const char* unit) {
     return (known ? FormatNumber(v, pattern) : QString()) + unit;
   };
@@ -101,18 +101,18 @@ void TechnicalData(const ProgramState& state, SheetValues& sheet, TextDevice& de
                                      sheet.TechSizeInch,
                                      QStringLiteral("1/2 in")};
 
-  const bool withUs = printsUsColumn(state.LanguageKey);
+  const bool withUs = printsUsColumn(hoist.languageKey);
   const double valueX = withUs ? 155 : 165;
   const double top = sheet.TechDataTop;
   auto rowY = [&](int i) { return top + kFirstRowOffset + kRowPitch * i; };
 
   if (withUs)
     for (int i = 0; i < 8; ++i) write(device, us[i], kUsValueX, rowY(i), 8, false, 7);
-  write(device, state.TextCatalogue[69], kLabelX, top, 10, true, 1);
+  write(device, texts[69], kLabelX, top, 10, true, 1);
   // Row 0 is labelled with the catalogue's capacity text, 70; text 5 is a menu caption.
   const int labels[8] = {70, 71, 72, 73, 74, 75, 76, 77};
   for (int i = 0; i < 8; ++i) {
-    write(device, state.TextCatalogue[labels[i]], kLabelX, rowY(i), 8, false, 1);
+    write(device, texts[labels[i]], kLabelX, rowY(i), 8, false, 1);
     write(device, metric[i], valueX, rowY(i), 8, false, 7);
   }
 }

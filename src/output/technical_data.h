@@ -5,16 +5,16 @@
 #include <QString>
 
 class TextDevice;
-struct ProgramState;
+#include "configurator/configured_hoist.h"
+#include "data/parts_data.h"
 
-// Values the sheets take from the main window rather than from the program state.
+// Values the sheets keep between outputs.
 struct SheetValues {
-  int trolley = -1;        // selected Opt3DTrolley element 0..4, -1 none
   float TechDataTop = 0;   // y of the technical data heading, mm
   QString TechSizeMetric;  // the model's size texts; kept when the model is not in the table
   QString TechSizeInch;
 };
 
 // Writes the heading, the eight rows and, for the English-language variants, the US column.
-// Reads CurrentModel, ChainLength, LanguageKey and the texts from the state.
-void TechnicalData(const ProgramState& state, SheetValues& sheet, TextDevice& device);
+void TechnicalData(const TextCatalogueArray& texts, const ConfiguredHoist& hoist,
+                   SheetValues& sheet, TextDevice& device);

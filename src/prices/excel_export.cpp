@@ -11,7 +11,7 @@
 #include <charconv>
 
 #include "prices/window_title.h"
-#include "startup/program_state.h"
+#include "configurator/ordering_list.h"
 
 namespace {
 
@@ -55,39 +55,33 @@ void ExportSheet::set(int row, int column, const ExportValue& value) {
     cells[{row, column}] = value;
 }
 
-ExportSheet orderingListSheet(const ProgramState& state) {
+ExportSheet orderingListSheet(const TextCatalogueArray& texts, const OrderingList& list) {
   ExportSheet sheet;
   sheet.set(1, 1, QStringLiteral("Quantity"));
   sheet.set(1, 2, QStringLiteral("Ordering No."));
   sheet.set(1, 3, QStringLiteral("Price"));
   sheet.set(1, 4, QStringLiteral("Description"));
 
-  // The export arrays end at line 30; the lines after it have no export entries.
-  const int last = std::min<int>(state.OutputLineCount - 1, decltype(state.ExportPrices)::upper);
   int row = 2;
-  for (int n = 2; n <= last; ++n) {
-    const QString& line = state.OutputLines[n];
-    const QString& next = state.OutputLines[n + 1];
-    if (line.isEmpty() && (next.isEmpty() || next.contains(QLatin1String("_____")))) continue;
-    const bool part = !state.ExportDescriptions[n].isEmpty();
-    sheet.set(row, 1, quantityValue(state.ExportQuantities[n]));
-    sheet.set(row, 2, state.ExportPartNumbers[n]);
-    if (part) sheet.set(row, 3, decimalValue(state.ExportPrices[n]));
-    sheet.set(row, 4, state.ExportDescriptions[n]);
-    if (part) ++row;
+  for (const OrderingLine* line : list.parts()) {
+    sheet.set(row, 1, quantityValue(quantityField(*line, list.imperial)));
+    sheet.set(row, 2, line->orderingNumber);
+    sheet.set(row, 3, decimalValue(line->amount));
+    sheet.set(row, 4, line->description);
+    ++row;
   }
 
   ++row;
-  sheet.set(row, 1, state.TextCatalogue[kTextTotal]);
-  sheet.set(row, 3, decimalValue(state.TotalPrice));
+  sheet.set(row, 1, texts[kTextTotal]);
+  sheet.set(row, 3, decimalValue(list.total));
   ++row;
-  if (state.Discount > 0) {
-    const float discount = static_cast<float>(state.Discount) * state.TotalPrice / 100.0f;
-    const float net = state.TotalPrice * (1.0f - static_cast<float>(state.Discount) / 100.0f);
-    sheet.set(row, 1, state.TextCatalogue[kTextDiscount]);
+  if (list.discount > 0) {
+    const float discount = static_cast<float>(list.discount) * list.total / 100.0f;
+    const float net = list.total * (1.0f - static_cast<float>(list.discount) / 100.0f);
+    sheet.set(row, 1, texts[kTextDiscount]);
     sheet.set(row, 3, decimalValue(discount));
     ++row;
-    sheet.set(row, 1, state.TextCatalogue[kTextNet]);
+    sheet.set(row, 1, texts[kTextNet]);
     sheet.set(row, 3, decimalValue(net));
   }
   return sheet;
@@ -146,7 +140,8 @@ void writeExportWorkbook(const QString& path, const ExportSheet& sheet) {
                           .arg(path, QString::fromUtf8(lxw_strerror(error))));
 }
 
-QString exportOrderingList(const ProgramState& state, const QString& folder) {
+QString exportOrderingList(const TextCatalogueArray& texts, const OrderingList& list,
+                           const QString& folder) {
   // A folder of its own for each export: the name stays readable, and a workbook still open in
   // the spreadsheet program is never overwritten by the next export.
   QTemporaryDir dir(QDir(folder).filePath(QStringLiteral("telmaris-export-XXXXXX")));
@@ -155,7 +150,7 @@ QString exportOrderingList(const ProgramState& state, const QString& folder) {
                           .arg(folder, dir.errorString()));
   dir.setAutoRemove(false);
   const QString path =
-      dir.filePath(fileNameFrom(state.TextCatalogue[kTextOrderingList]) + QStringLiteral(".xlsx"));
-  writeExportWorkbook(path, orderingListSheet(state));
+      dir.filePath(fileNameFrom(texts[kTextOrderingList]) + QStringLiteral(".xlsx"));
+  writeExportWorkbook(path, orderingListSheet(texts, list));
   return path;
 }

@@ -8,7 +8,8 @@
 #include <utility>
 #include <variant>
 
-struct ProgramState;
+struct OrderingList;
+#include "data/parts_data.h"
 
 // A cell's value: text or a number. Writing empty text empties the cell, as in a spreadsheet.
 using ExportValue = std::variant<QString, double>;
@@ -26,10 +27,9 @@ inline constexpr int kExportBoldLastColumn = 4;
 inline constexpr int kExportCentredLastColumn = 3;
 inline constexpr int kExportCentredLastRow = 30;
 
-// The cells from the ordering list last built for the screen (the export arrays, OutputLines,
-// TotalPrice, Discount and the texts 62 to 64). Lines that are not part lines and the empty
-// lines the screen leaves out give no rows.
-ExportSheet orderingListSheet(const ProgramState& state);
+// The cells of the ordering list: one row per part line, then the total and, with a discount,
+// the discount and the net amount labelled with the texts 62 to 64.
+ExportSheet orderingListSheet(const TextCatalogueArray& texts, const OrderingList& list);
 
 class ExportError : public std::runtime_error {
  public:
@@ -48,4 +48,5 @@ void writeExportWorkbook(const QString& path, const ExportSheet& sheet);
 // Writes the ordering list into a new workbook in a new folder under `folder` and returns the
 // workbook's path. The file is named after the ordering list's title in the active language.
 // Throws ExportError.
-QString exportOrderingList(const ProgramState& state, const QString& folder);
+QString exportOrderingList(const TextCatalogueArray& texts, const OrderingList& list,
+                           const QString& folder);

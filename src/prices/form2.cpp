@@ -16,6 +16,7 @@
 #include "common/twips.h"
 #include "data/database.h"
 #include "output/ordering_list_view.h"
+#include "output/screen_list_log.h"
 #include "common/busy_cursor.h"
 #include "prices/excel_export.h"
 #include "prices/price_grid_model.h"
@@ -92,14 +93,20 @@ void Form2::Form_Load() {
   cmdExcelFile->setText(state_->TextCatalogue[kTextExcelFile]);
 }
 
-void Form2::showOrderingList(const QString& title, std::vector<ScreenLine> lines) {
+void Form2::showOrderingList(const QString& title, const OrderingList& list) {
+  list_ = list;
+  std::vector<ScreenLine> lines = screenListLines(orderingListLines(list, kScreenListIndent));
   setWindowState(Qt::WindowNoState);
   show();
   setWindowTitle(title);
   ssdbgridChangePrices->hide();
   fraSortOrder->hide();
+  QStringList shown;
+  shown.reserve(static_cast<qsizetype>(lines.size()));
+  for (const ScreenLine& line : lines) shown << line.text;
   orderingList->setLines(std::move(lines));
   orderingList->show();
+  logScreenList(shown);
   raise();
 }
 
@@ -162,13 +169,13 @@ void Form2::cmdToMainMenu_Click() {
 }
 
 void Form2::cmdExcelFile_Click() {
-  if (!state_) return;
+  if (!state_ || !list_) return;
   QString path;
   QString failure;
   {
     BusyCursor busy(Qt::BusyCursor);
     try {
-      path = exportOrderingList(*state_, QDir::tempPath());
+      path = exportOrderingList(state_->TextCatalogue, *list_, QDir::tempPath());
     } catch (const ExportError& e) {
       failure = e.message();
     }

@@ -1,6 +1,10 @@
 // The price list window, which also shows the ordering list as text.
 #pragma once
 
+#include <optional>
+
+#include "configurator/ordering_list.h"
+
 #include <QWidget>
 #include <array>
 #include <vector>
@@ -31,9 +35,9 @@ class Form2 : public QWidget {
   // The control with the given program name, such as "cmdExcelFile".
   QObject* control(const QString& name) const;
 
-  // Shows the ordering list as text under the given title; the price grid and its sort frame
-  // step aside.
-  void showOrderingList(const QString& title, std::vector<ScreenLine> lines);
+  // Shows the ordering list as text under the given title, as the screen lays it out; the price
+  // grid and its sort frame step aside. The list is kept for the spreadsheet export.
+  void showOrderingList(const QString& title, const OrderingList& list);
 
   // Shows the window with the price list of the active variant in the chosen order. A database
   // that cannot be read is reported and leaves the window as it was.
@@ -66,4 +70,5 @@ class Form2 : public QWidget {
   Services* services_ = nullptr;
   QWidget* mainWindow_ = nullptr;
   PriceGridModel* grid_ = nullptr;
+  std::optional<OrderingList> list_;  // the ordering list last shown
 };

@@ -1,26 +1,31 @@
 // Commands without a window.
 #include "startup/command_line.h"
 
-#include <QApplication>
+#include <QDate>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QPainter>
 #include <QPrinter>
 #include <QTextStream>
 #include <cmath>
 
-#include "common/services.h"
-#include "configurator/hmeny.h"
+#include "common/units.h"
+#include "configurator/configuration_file.h"
+#include "configurator/configurator.h"
+#include "configurator/ordering_list.h"
 #include "data/database.h"
+#include "data/parts_loader.h"
+#include "output/ordering_page.h"
+#include "output/screen_list.h"
+#include "output/technical_data.h"
 #include "prices/excel_export.h"
 #include "prices/price_file.h"
 #include "prices/price_import.h"
 #include "prices/workbook_reader.h"
-#include "startup/configuration_file.h"
-#include "startup/program_state.h"
 #include "startup/variants.h"
 
 namespace {
@@ -32,13 +37,15 @@ CommandLine usage(const QString& error) {
   return c;
 }
 
-// The main window with a saved configuration walked through, ready for output.
-class OpenedConfiguration {
- public:
-  OpenedConfiguration() : window_(state_, services_) {}
+// A saved configuration walked through the configurator, on the parts data of its variant.
+struct OpenedConfiguration {
+  Configuration configuration;
+  QString languageKey;
+  PartsData data;
+  Configurator engine;
 
-  // The message that stopped the walk, or why the configuration could not be read; the status
-  // says which.
+  // The status says what went wrong: a file or database error, or a refused answer; the
+  // problem says it in words.
   int open(const QString& file, QString& problem) {
     QFile in(file);
     if (!in.open(QIODevice::ReadOnly)) {
@@ -50,49 +57,78 @@ class OpenedConfiguration {
       problem = QStringLiteral("%1: %2").arg(file, *error);
       return kFileError;
     }
-    const SavedConfiguration& c = std::get<SavedConfiguration>(parsed);
-    state_.LanguageKey = variantByIndex(c.variant)->languageKey;
-    if (!window_.Form_Load()) {
-      problem = services_.messages.join(QLatin1Char('\n'));
+    configuration = std::get<Configuration>(parsed);
+    languageKey = variantByIndex(configuration.variant)->languageKey;
+    try {
+      loadPartsDatabase(QStringLiteral("Telmaris.mdb"), languageKey, data);
+    } catch (const DatabaseError& e) {
+      problem = QStringLiteral("%1: %2").arg(e.file(), e.engineMessage());
+      return kFileError;
+    } catch (const RecordOutOfBounds& e) {
+      problem = e.userMessage();
       return kFileError;
     }
-    QApplication::setActiveWindow(&window_);
-    problem = window_.openConfiguration(c);
-    return problem.isEmpty() ? kDone : kRefused;
+    if (const std::optional<StepMessage> refusal = engine.apply(configuration, languageKey)) {
+      problem = refusal->prefix + (refusal->text ? data.TextCatalogue[refusal->text] : QString()) +
+                refusal->suffix;
+      return kRefused;
+    }
+    return kDone;
   }
-
-  HMeny& window() { return window_; }
-  ProgramState& state() { return state_; }
-  HeadlessServices& services() { return services_; }
-
- private:
-  ProgramState state_;
-  HeadlessServices services_;
-  HMeny window_;
 };
 
 // An amount as the list shows it, without the noise of single precision.
 double amount(double value) { return std::round(value * 100) / 100; }
 
-QJsonObject listAsJson(const ProgramState& s) {
+QJsonObject listAsJson(const OrderingList& list) {
   QJsonArray lines;
-  for (int r = 1; r <= std::min<int>(s.OutputLineCount, 30); ++r) {
-    if (s.ExportPartNumbers[r].isEmpty()) continue;
-    const QString quantity = s.ExportQuantities[r].trimmed();
+  for (const OrderingLine* part : list.parts()) {
     QJsonObject line;
-    line["quantity"] = quantity.section(QLatin1Char(' '), 0, 0).toInt();
-    line["unit"] = quantity.section(QLatin1Char(' '), 1).trimmed();
-    line["orderingNumber"] = s.ExportPartNumbers[r];
-    line["amount"] = amount(s.ExportPrices[r]);
-    line["description"] = s.ExportDescriptions[r];
+    line["quantity"] = part->quantity;
+    line["unit"] = part->isLength ? QStringLiteral("m") : QString();
+    if (part->isLength && list.imperial)
+      line["feet"] = std::round(part->quantity / kMetresPerFoot);
+    line["orderingNumber"] = part->orderingNumber;
+    line["amount"] = amount(part->amount);
+    line["description"] = part->description;
     lines.append(line);
   }
-  QJsonObject list;
-  list["lines"] = lines;
-  list["total"] = amount(s.TotalPrice);
-  list["discount"] = amount(s.Discount * static_cast<double>(s.TotalPrice) / 100);
-  list["net"] = amount(s.TotalPrice * (1 - s.Discount / 100.0));
-  return list;
+  QJsonObject object;
+  object["lines"] = lines;
+  object["total"] = amount(list.total);
+  object["discount"] = amount(list.discountAmount());
+  object["net"] = amount(list.net());
+  return object;
+}
+
+int writePdf(const OpenedConfiguration& opened, const OrderingList& list, const QString& output,
+             const QString& date, const WindowImage& windowImage, QTextStream& err) {
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setOutputFileName(output);
+  printer.setPageSize(QPageSize(QPageSize::A4));
+  printer.setPageMargins(
+      QMarginsF(kCommandPdfMargin, kCommandPdfMargin, kCommandPdfMargin, kCommandPdfMargin),
+      QPageLayout::Millimeter);
+  PagePictures pictures = readPagePictures();
+  if (windowImage) pictures.window = windowImage(opened.configuration);
+  QPainter painter;
+  if (!painter.begin(&printer)) {
+    err << output << ": the file cannot be written\n";
+    return kFileError;
+  }
+  const double dotsPerMm = printer.resolution() / 25.4;
+  painter.scale(dotsPerMm, dotsPerMm);
+  const QSizeF printable = printer.pageLayout().paintRect(QPageLayout::Millimeter).size();
+  SheetValues sheet;
+  const QDate day = date.isEmpty() ? QDate::currentDate() : QDate::fromString(date, Qt::ISODate);
+  paintOrderingPage(painter, printable, opened.data, opened.engine.hoist(), list, sheet, pictures,
+                    day);
+  if (!painter.end() || !QFileInfo::exists(output)) {
+    err << output << ": the file cannot be written\n";
+    return kFileError;
+  }
+  return kDone;
 }
 
 int importPriceList(const QString& file, QTextStream& err) {
@@ -181,7 +217,7 @@ QString commandLineHelp() {
 }
 
 int runCommand(const CommandLine& command, const QString& executableDirectory, QTextStream& out,
-               QTextStream& err) {
+               QTextStream& err, const WindowImage& windowImage) {
   if (command.kind == CommandLine::Kind::Help) {
     out << commandLineHelp();
     return kDone;
@@ -208,45 +244,24 @@ int runCommand(const CommandLine& command, const QString& executableDirectory, Q
     err << problem << '\n';
     return status;
   }
-  HMeny& window = opened.window();
-  ProgramState& state = opened.state();
+  const OrderingList list = BuildOrderingList(opened.data, opened.engine.hoist());
   switch (command.kind) {
     case CommandLine::Kind::List:
-      window.composeScreenList();
-      for (int r = 1; r <= state.OutputLineCount; ++r) out << state.OutputLines[r] << '\n';
+      for (const QString& line : orderingListLines(list, kScreenListIndent)) out << line << '\n';
       return kDone;
     case CommandLine::Kind::Json:
-      window.composeScreenList();
-      out << QJsonDocument(listAsJson(state)).toJson(QJsonDocument::Indented);
+      out << QJsonDocument(listAsJson(list)).toJson(QJsonDocument::Indented);
       return kDone;
     case CommandLine::Kind::Xlsx:
-      window.composeScreenList();
       try {
-        writeExportWorkbook(output, orderingListSheet(state));
+        writeExportWorkbook(output, orderingListSheet(opened.data.TextCatalogue, list));
       } catch (const ExportError& e) {
         err << output << ": " << e.message() << '\n';
         return kFileError;
       }
       return kDone;
-    case CommandLine::Kind::Pdf: {
-      auto printer = std::make_shared<QPrinter>(QPrinter::HighResolution);
-      printer->setOutputFormat(QPrinter::PdfFormat);
-      printer->setOutputFileName(output);
-      printer->setPageSize(QPageSize(QPageSize::A4));
-      printer->setPageMargins(QMarginsF(kCommandPdfMargin, kCommandPdfMargin, kCommandPdfMargin,
-                                        kCommandPdfMargin),
-                              QPageLayout::Millimeter);
-      HeadlessServices& services = opened.services();
-      services.printAnswer = PrintRequest{printer, 1, {}};
-      services.date = QDate::fromString(command.date, Qt::ISODate);
-      const qsizetype before = services.messages.size();
-      window.Printerutskrift_Click();
-      if (services.messages.size() > before || !QFileInfo::exists(output)) {
-        err << output << ": " << services.messages.mid(before).join(QLatin1Char(' ')) << '\n';
-        return kFileError;
-      }
-      return kDone;
-    }
+    case CommandLine::Kind::Pdf:
+      return writePdf(opened, list, output, command.date, windowImage, err);
     default:
       return kUsageError;
   }

@@ -2,10 +2,17 @@
 // imports without a window.
 #pragma once
 
+#include <QImage>
 #include <QString>
 #include <QStringList>
+#include <functional>
+
+#include "configurator/configuration.h"
 
 class QTextStream;
+
+// The main window as it shows a configuration, for the image on the printed page.
+using WindowImage = std::function<QImage(const Configuration&)>;
 
 struct CommandLine {
   enum class Kind { Window, List, Json, Pdf, Xlsx, ImportPrices, Help, Usage };
@@ -30,6 +37,7 @@ CommandLine parseCommandLine(const QStringList& arguments);
 
 QString commandLineHelp();
 
-// Runs a command of a kind other than Window; needs a QApplication, on any platform plugin.
+// Runs a command of a kind other than Window. --pdf needs a QGuiApplication and draws the
+// window image it is given; the other commands need no more than a QCoreApplication.
 int runCommand(const CommandLine& command, const QString& executableDirectory, QTextStream& out,
-               QTextStream& err);
+               QTextStream& err, const WindowImage& windowImage = {});

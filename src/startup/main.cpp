@@ -6,33 +6,56 @@
 #include <cstdio>
 
 #include "common/services.h"
+#include "configurator/hmeny.h"
 #include "startup/command_line.h"
 #include "startup/frm_vinjett.h"
 #include "startup/program_state.h"
+#include "startup/variants.h"
+
+namespace {
+
+// The main window with the configuration opened, as the printed page shows it.
+QImage windowImageOf(const Configuration& configuration) {
+  ProgramState state;
+  HeadlessServices services;
+  state.LanguageKey = variantByIndex(configuration.variant)->languageKey;
+  HMeny window(state, services);
+  if (!window.Form_Load()) return {};
+  window.openConfiguration(configuration);
+  return window.windowImage();
+}
+
+int runWithoutWindow(int argc, char** argv, const CommandLine& command) {
+  // Standard error carries only what the command has to say.
+  qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
+    if (type == QtFatalMsg) std::fprintf(stderr, "%s\n", qPrintable(text));
+  });
+  QTextStream out(stdout);
+  QTextStream err(stderr);
+  if (command.kind != CommandLine::Kind::Pdf) {
+    QCoreApplication app(argc, argv);
+    return runCommand(command, QCoreApplication::applicationDirPath(), out, err);
+  }
+  // The page is drawn with the program's fonts, and shows an image of the window: no display
+  // is needed for either.
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  QApplication::setFont(QFont(QStringLiteral("Arial"), 8));
+  return runCommand(command, QApplication::applicationDirPath(), out, err, windowImageOf);
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
   QStringList arguments;
   for (int i = 1; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
   const CommandLine command = parseCommandLine(arguments);
+  if (command.kind != CommandLine::Kind::Window) return runWithoutWindow(argc, argv, command);
 
-  // Commands run without a window and without a display, and standard error carries only what
-  // the command has to say.
-  if (command.kind != CommandLine::Kind::Window) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
-      if (type == QtFatalMsg) std::fprintf(stderr, "%s\n", qPrintable(text));
-    });
-  }
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Telmaris"));
   // The windows are designed for 8-point Arial (Liberation Sans stands in for it).
   QApplication::setFont(QFont(QStringLiteral("Arial"), 8));
-
-  if (command.kind != CommandLine::Kind::Window) {
-    QTextStream out(stdout);
-    QTextStream err(stderr);
-    return runCommand(command, QApplication::applicationDirPath(), out, err);
-  }
 
   // The program directory is the whole command line when there is one.
   ProgramState state;

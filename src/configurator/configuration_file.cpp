@@ -1,9 +1,10 @@
 // Reading and writing saved configurations.
-#include "startup/configuration_file.h"
+#include "configurator/configuration_file.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QRegularExpression>
 #include <QStringList>
 
 #include "startup/variants.h"
@@ -36,13 +37,21 @@ struct Reader {
   void text(const QString& key, QString& target) {
     if (!object.contains(key)) return;
     const QJsonValue v = object.value(key);
-    if (v.isString()) {
+    if (v.isString())
       target = v.toString();
-    } else if (v.isDouble()) {
-      target = QString::number(v.toDouble());
-    } else {
+    else
       wrong(key, QStringLiteral("a text"));
-    }
+  }
+
+  // A length as the user types it: digits with at most one decimal point or comma. A number
+  // of JSON is refused, as its digits are not those the user typed.
+  void length(const QString& key, QString& target) {
+    if (!object.contains(key)) return;
+    static const QRegularExpression typed(QStringLiteral("^[0-9]*([.,][0-9]*)?$"));
+    const QJsonValue v = object.value(key);
+    if (!v.isString() || !typed.match(v.toString()).hasMatch())
+      return void(wrong(key, QStringLiteral("a text of digits with at most one \".\" or \",\"")));
+    target = v.toString();
   }
 
   // One of the names, or null where null is allowed (-1).
@@ -64,7 +73,7 @@ struct Reader {
 
 }  // namespace
 
-std::variant<SavedConfiguration, QString> parseConfiguration(const QByteArray& json) {
+std::variant<Configuration, QString> parseConfiguration(const QByteArray& json) {
   QJsonParseError parseError;
   const QJsonDocument document = QJsonDocument::fromJson(json, &parseError);
   if (parseError.error != QJsonParseError::NoError)
@@ -73,7 +82,7 @@ std::variant<SavedConfiguration, QString> parseConfiguration(const QByteArray& j
         .arg(parseError.offset);
   if (!document.isObject()) return QStringLiteral("The file is no configuration.");
   const QJsonObject object = document.object();
-  SavedConfiguration c;
+  Configuration c;
   Reader r{object, {}};
 
   if (object.contains("telmaris") && object.value("telmaris").toInt(-1) != 1)
@@ -91,8 +100,8 @@ std::variant<SavedConfiguration, QString> parseConfiguration(const QByteArray& j
   r.boolean(object, "lubeFree", c.lubeFree, "lubeFree");
   r.text("model", c.model);
   r.boolean(object, "stainlessChain", c.stainlessChain, "stainlessChain");
-  r.text("liftHeight", c.liftHeight);
-  r.text("controlLength", c.controlLength);
+  r.length("liftHeight", c.liftHeight);
+  r.length("controlLength", c.controlLength);
   r.choice("trolley", kTrolleys, c.trolley, true);
   r.choice("hoistControl", kHoistControls, c.hoistControl, true);
   r.boolean(object, "articulation", c.articulation, "articulation");
@@ -120,7 +129,7 @@ std::variant<SavedConfiguration, QString> parseConfiguration(const QByteArray& j
   return c;
 }
 
-QByteArray writeConfiguration(const SavedConfiguration& c) {
+QByteArray writeConfiguration(const Configuration& c) {
   QJsonObject accessories;
   for (int i = 0; i < kAccessories.size(); ++i) accessories[kAccessories[i]] = c.accessories[i];
   QJsonObject o;

@@ -1,0 +1,16 @@
+// Saved configurations: the user's answers kept as a small JSON document with the extension
+// .telmaris.
+#pragma once
+
+#include <QByteArray>
+
+#include "configurator/configuration.h"
+#include <QString>
+#include <variant>
+
+// Reads a configuration; unknown keys are ignored and a missing key keeps its default. The
+// error names the key whose type or value is wrong. A length is a text of digits with at most
+// one "." or ",", as it could be typed into its box.
+std::variant<Configuration, QString> parseConfiguration(const QByteArray& json);
+
+QByteArray writeConfiguration(const Configuration& configuration);

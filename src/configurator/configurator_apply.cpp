@@ -1,0 +1,119 @@
+// A saved configuration walked through the steps: each answer is given as the user would give
+// it, through the same rules, and the walk stops at the first answer the rules turn down.
+#include "configurator/configurator.h"
+#include "configurator/model_catalogue.h"
+#include "configurator/numeric_inputs.h"
+
+namespace {
+
+// Lengths are typed into the boxes through the key filter, which makes a comma a period.
+QString asTyped(const QString& length) {
+  QString text = length;
+  text.replace(QLatin1Char(','), QLatin1Char('.'));
+  return text;
+}
+
+}  // namespace
+
+std::optional<StepMessage> Configurator::apply(const Configuration& c,
+                                               const QString& languageKey) {
+  clearRefusal();
+  auto refused = [this] { return refusal_.has_value(); };
+
+  // Another variant means a full reload; in the same one a fresh start is enough.
+  if (languageKey != languageKey_ || modelList_.isEmpty()) {
+    changeVariant(languageKey);
+  } else {
+    ResetFromStep(0);
+    comboKeyDownFlag_ = 0;
+    settle();
+  }
+  if (refused()) return refusal_;
+  if (checked(Ctl::chkLubeFree) != c.lubeFree) lubeFreeChanged(c.lubeFree);
+  takeDropDownRequest();
+  // A discount was asked for with the D key in the model list.
+  if (c.discountAsked || c.discount > 0) comboKeyDownFlag_ = -1;
+
+  if (!modelColumns(c.model, languageKey_)) {
+    say(StepMessage{unknownModelMessage(c.model), 0, {}, true, false});
+    return refusal_;
+  }
+  focusControl(Ctl::ComboPXH);
+  modelTyped(c.model);
+  stepKey(Ctl::ComboPXH, 13);
+  if (refused()) return refusal_;
+  if (shown(Ctl::chkStainless)) stainlessClicked(c.stainlessChain);
+
+  if (c.liftHeight.isEmpty()) return refusal_;
+  focusControl(Ctl::LiftHeightB);
+  liftHeightTyped(asTyped(c.liftHeight));
+  stepKey(Ctl::LiftHeightB, 13);
+  if (refused()) return refusal_;
+
+  if (c.controlLength.isEmpty() || !shown(Ctl::ControlLengthB)) return refusal_;
+  controlLengthTyped(asTyped(c.controlLength));
+  stepKey(Ctl::ControlLengthB, 13);
+  if (refused()) return refusal_;
+  if (shown(Ctl::optChoose0)) {
+    // The feet prompt waits for one of its two values.
+    say(StepMessage{{},
+                    55,
+                    QStringLiteral(" (%1 ft, %2 ft)").arg(feetChoices_[0], feetChoices_[1]),
+                    true,
+                    false});
+    return refusal_;
+  }
+
+  if (c.trolley < 0 || !shown(Ctl::Frame3DTrolley)) return refusal_;
+  const Ctl trolley = opt3DTrolley(c.trolley);
+  if (!control(trolley).enabled) {
+    // Not offered for this model.
+    say(StepMessage{{}, trolleyCaptions_[c.trolley].text, trolleyCaptions_[c.trolley].suffix,
+                    true, false});
+    return refusal_;
+  }
+  optionClicked(trolley);
+  stepKey(trolley, 13);
+  if (refused()) return refusal_;
+
+  // Models ordered without their control device complete the hoist controls by themselves.
+  if (c.hoistControl >= 0 && shown(Ctl::Frame3DHoistControls) && !visible(Ctl::Check3D1_0)) {
+    const Ctl option = opt3DHoistControl(c.hoistControl);
+    if (!shown(option)) {
+      static constexpr int kCaptions[] = {21, 22, 29, 32, 22};
+      say(StepMessage{{}, kCaptions[c.hoistControl], {}, true, false});
+      return refusal_;
+    }
+    optionClicked(option);
+    if (refused()) return refusal_;
+    if (shown(Ctl::Check3D1_4)) ticked(Ctl::Check3D1_4, c.articulation);
+    stepKey(focused_, 13);
+    if (refused()) return refusal_;
+  }
+
+  if (shown(Ctl::Frame3DTrolleyControls) && control(Ctl::Frame3DTrolleyControls).enabled &&
+      c.trolleyControl >= 0) {
+    const Ctl option = opt3DTrolleyControls(c.trolleyControl);
+    if (shown(option)) optionClicked(option);
+    if (refused()) return refusal_;
+    stepKey(focused_, 13);
+    if (refused()) return refusal_;
+  }
+
+  // The accessories one box at a time, each ticked as saved and confirmed with Enter.
+  for (int step = 0; step < 6; ++step) {
+    const int element = elementOf(focused_);
+    if (focused_ < Ctl::Check3D1_0 || focused_ > Ctl::Check3D1_5 || element == 4) break;
+    for (std::size_t i = 0; i < kAccessoryElements.size(); ++i)
+      if (kAccessoryElements[i] == element && control(focused_).enabled)
+        ticked(focused_, c.accessories[i]);
+    stepKey(focused_, 13);
+    if (refused()) return refusal_;
+  }
+
+  if (shown(Ctl::RabattB)) {
+    discountTyped(QString::number(c.discount));
+    stepKey(Ctl::RabattB, 13);
+  }
+  return refusal_;
+}

@@ -1,0 +1,30 @@
+// A configured hoist as the outputs read it: the model data and the values and choices the
+// steps ended with. The ordering list, the sheets and the printed page take nothing else from
+// the configurator.
+#pragma once
+
+#include <QString>
+#include <array>
+
+struct ConfiguredHoist {
+  QString languageKey;  // the variant; "US Imperial" lists and measures in feet and inches
+  QString model;        // CurrentModel
+  int modelIndex = 0;   // part-matrix column of every row but the hoist
+  int hoistColumn = 0;  // part-matrix column whose row 1 is the hoist
+  QString trolleyDesignation;  // CurrentTrolley, empty for none
+  int chainLength = 0;         // whole metres
+  int chainCollectorFlag = 0;  // 1 when the chain is too long for the collector
+  int controlLength = 0;       // whole metres
+  int discount = 0;            // percent
+
+  int hoistControl = -1;    // selected Opt3DHoistControl element, -1 none
+  int trolley = -1;         // selected Opt3DTrolley element, -1 none
+  int trolleyControl = -1;  // selected Opt3DTrolleyControls element, -1 none
+  bool articulation = false;
+  std::array<bool, 6> accessories{};  // the ticks of Check3D1(0) to (5)
+  bool chainTypeVisible = false;      // fraTypeOfChain is shown
+  int chainType = 1;                  // optTypeOfChain element
+  bool stainless = false;
+
+  bool imperial() const { return languageKey == QLatin1String("US Imperial"); }
+};

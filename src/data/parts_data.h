@@ -1,0 +1,20 @@
+// The parts data of the active variant as the load reads them from the parts database: the text
+// catalogue, the part matrix and the parts. Read-only for everything but the load.
+#pragma once
+
+#include <QString>
+#include <cstdint>
+#include <optional>
+
+#include "common/fixed_array.h"
+
+using TextCatalogueArray = FixedArray<QString, 1, 150>;
+
+struct PartsData {
+  TextCatalogueArray TextCatalogue;
+  FixedMatrix<std::optional<std::int32_t>, 0, 50, 0, 38> PartMatrix;  // part record numbers
+  FixedArray<QString, 0, 130> PartDescription;
+  FixedArray<QString, 0, 130> PartNumber;
+  FixedArray<std::optional<float>, 0, 130> PartPrice;  // null stays null
+  std::int16_t PartCount = 0;
+};

@@ -18,35 +18,37 @@
 #include "data/parts_loader.h"
 #include "output/ordering_page.h"
 #include "output/technical_data.h"
-#include "output/window_capture.h"
 #include "startup/program_state.h"
 
 namespace {
 
 // A hoist with everything on it: motor trolley, 2-button controls, every accessory, discount.
-void configure(ProgramState& state, OrderingChoices& choices) {
-  state.CurrentModel = QStringLiteral("PXH 250 EX");
-  state.ModelIndex = 2;
-  state.HoistColumn = 2;
-  state.ChainLength = 5;
-  state.ControlLength = 3;
-  state.Discount = 10;
-  state.CurrentTrolley = QStringLiteral("PXK 1000M");
-  choices.hoistControl = 1;
-  choices.trolley = 3;
-  choices.trolleyControl = 1;
-  choices.accessories = {true, true, true, true, false, true};
+ConfiguredHoist fullConfiguration() {
+  ConfiguredHoist h;
+  h.model = QStringLiteral("PXH 250 EX");
+  h.modelIndex = 2;
+  h.hoistColumn = 2;
+  h.chainLength = 5;
+  h.controlLength = 3;
+  h.discount = 10;
+  h.trolleyDesignation = QStringLiteral("PXK 1000M");
+  h.hoistControl = 1;
+  h.trolley = 3;
+  h.trolleyControl = 1;
+  h.accessories = {true, true, true, true, false, true};
+  return h;
 }
 
-void writePage(const QString& file, ProgramState& state, SheetValues& sheet,
-               const PagePictures& pictures) {
+void writePage(const QString& file, const PartsData& data, const ConfiguredHoist& hoist,
+               SheetValues& sheet, const PagePictures& pictures) {
   QPdfWriter pdf(file);
   pdf.setPageSize(QPageSize(QPageSize::A4));
   pdf.setResolution(600);
   QPainter painter(&pdf);
   painter.scale(pdf.resolution() / 25.4, pdf.resolution() / 25.4);
   const QSizeF printable = pdf.pageLayout().paintRect(QPageLayout::Millimeter).size();
-  paintOrderingPage(painter, printable, state, sheet, pictures, QDate(2017, 10, 17));
+  paintOrderingPage(painter, printable, data, hoist, BuildOrderingList(data, hoist), sheet,
+                    pictures, QDate(2017, 10, 17));
 }
 
 }  // namespace
@@ -65,39 +67,35 @@ int main(int argc, char** argv) {
   }
   QDir::setCurrent(QStringLiteral(TELMARIS_PROGRAM_DIR));
 
-  ProgramState state;
-  state.DatabaseFile = QStringLiteral("Telmaris.mdb");
-  loadPartsDatabase(state);
-  OrderingChoices choices;
-  configure(state, choices);
-  state.OutputIndent = 8;
+  PartsData data;
+  loadPartsDatabase(QStringLiteral("Telmaris.mdb"), QString(), data);
+  const ConfiguredHoist hoist = fullConfiguration();
 
   std::vector<double> list;
   for (int i = 0; i < 1000; ++i) {
     const auto start = BenchClock::now();
-    BuildOrderingList(state, choices);
+    const OrderingList built = BuildOrderingList(data, hoist);
+    if (built.lines.empty()) return 1;
     list.push_back(std::chrono::duration<double, std::micro>(BenchClock::now() - start).count());
   }
 
   // The page carries an image of the main window, as a print does.
   HeadlessServices quiet;
   ProgramState windowState;
-  windowState.LanguageKey = state.LanguageKey;
   HMeny window(windowState, quiet);
   window.Form_Load();
   PagePictures pictures = readPagePictures();
-  pictures.window = CaptureForm(window);
+  pictures.window = window.windowImage();
   SheetValues sheet;
-  sheet.trolley = choices.trolley;
 
   QTemporaryDir dir;
   std::vector<double> page;
   for (int i = 0; i < repetitions; ++i) {
     const auto start = BenchClock::now();
-    writePage(dir.filePath(QStringLiteral("page.pdf")), state, sheet, pictures);
+    writePage(dir.filePath(QStringLiteral("page.pdf")), data, hoist, sheet, pictures);
     page.push_back(std::chrono::duration<double, std::milli>(BenchClock::now() - start).count());
   }
-  if (!pageFile.isEmpty()) writePage(pageFile, state, sheet, pictures);
+  if (!pageFile.isEmpty()) writePage(pageFile, data, hoist, sheet, pictures);
 
   std::printf("ordering list of a full configuration: median %.1f us\n", median(list));
   std::printf("one printed page composed and written to PDF: median %.1f ms\n", median(page));

@@ -161,7 +161,9 @@ class HMeny : public QMainWindow {
   // as the list); Ctl::None for the widgets it does not govern.
   Ctl controlOf(const QObject* widget) const;
   bool keyEvent(Ctl control, QObject* watched, QKeyEvent* event);
-  void focusMoved(QWidget* now);
+  // The focus came to a control, for the given reason.
+  void focusArrived(Ctl control, Qt::FocusReason reason);
+  void moveWithinGroup(Ctl option, int step);
   void focusWindowChanged(QWindow* now);
   // An output command is about to act: the focused box's leave rule runs first, so the output
   // matches what the boxes show.
@@ -189,5 +191,6 @@ class HMeny : public QMainWindow {
   QString configurationFile_;  // where Save writes
   bool rendering_ = false;     // the window sets its controls: their signals are no user's
   Ctl renderedFocus_ = Ctl::None;
+  bool swallowPickKey_ = false;  // the Enter that picked in the open list is still on its way
   QPointer<QWindow> lastFocusWindow_;  // the program's window that had the focus last
 };

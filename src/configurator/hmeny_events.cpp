@@ -113,8 +113,6 @@ void HMeny::installHandlers() {
       });
     }
   }
-  connect(qApp, &QApplication::focusChanged, this,
-          [this](QWidget*, QWidget* now) { focusMoved(now); });
   connect(qApp, &QGuiApplication::focusWindowChanged, this,
           [this](QWindow* now) { focusWindowChanged(now); });
 }
@@ -125,6 +123,24 @@ bool HMeny::eventFilter(QObject* watched, QEvent* event) {
   switch (event->type()) {
     case QEvent::KeyPress:
       return keyEvent(c, watched, static_cast<QKeyEvent*>(event));
+    case QEvent::ShortcutOverride:
+      // The open list takes Enter before any key press is sent: the pick happens here, and the
+      // key press that follows, which reaches the control the pick gave the focus, is its own.
+      if (watched == ComboPXH->view() && controlCharacterOf(static_cast<QKeyEvent*>(event)->key()) == 13) {
+        const QString text = ComboPXH->view()->currentIndex().data().toString();
+        ComboPXH->hidePopup();
+        swallowPickKey_ = true;
+        QMetaObject::invokeMethod(this, [this] { swallowPickKey_ = false; }, Qt::QueuedConnection);
+        activateWindow();  // the drop-down held the activation; take it back before moving on
+        engine_.modelPicked(text.isEmpty() ? ComboPXH->currentText() : text);
+        render();
+        event->accept();
+        return true;
+      }
+      return false;
+    case QEvent::FocusIn:
+      focusArrived(c, static_cast<QFocusEvent*>(event)->reason());
+      return false;
     case QEvent::MouseButtonPress:
       if (c == Ctl::optChoose0 || c == Ctl::optChoose1) {
         engine_.feetChosen(elementOf(c));
@@ -141,17 +157,13 @@ bool HMeny::keyEvent(Ctl c, QObject* watched, QKeyEvent* e) {
   const int code = keyCodeOf(e);
   const int key = charCodeOf(e);
 
+  if (swallowPickKey_ && key == 13) {
+    swallowPickKey_ = false;
+    return true;
+  }
   if (watched == ComboPXH->view()) {
-    // The drop-down list is open: Enter and Tab pick the highlighted model; the cursor keys
-    // step through the list, and every key counts as a key of the model list.
-    if (code == 13 || code == 9) {
-      const QString text = ComboPXH->view()->currentIndex().data().toString();
-      ComboPXH->hidePopup();
-      activateWindow();  // the drop-down held the activation; take it back before moving on
-      engine_.modelPicked(text.isEmpty() ? ComboPXH->currentText() : text);
-      render();
-      return true;
-    }
+    // The drop-down list is open: the cursor keys step through the list, and every key counts
+    // as a key of the model list.
     if (isCursorKey(code))
       engine_.modelCursorKey(code, QString());
     else
@@ -159,11 +171,21 @@ bool HMeny::keyEvent(Ctl c, QObject* watched, QKeyEvent* e) {
     return false;
   }
 
-  // A key reaches the control the user sees focused; the configurator follows that focus first.
-  if (c != engine_.focus() && !rendering_) {
-    engine_.focusControl(c);
-    render();
-    if (engine_.focus() != c) return true;  // the control's rules sent the focus elsewhere
+  // A key that the focused control left alone travels on to the controls around it: no key of
+  // theirs.
+  if (watched != focusWidget()) return false;
+
+  // A key belongs to the control the configurator has focused, wherever the window system
+  // happens to have put the focus meanwhile.
+  if (c != engine_.focus()) {
+    QWidget* target = widgetOf(engine_.focus());
+    if (!target || !target->isVisible() || !target->isEnabled()) return true;
+    if (target == ComboPXH) target = ComboPXH->lineEdit();
+    target->setFocus();
+    QKeyEvent copy(e->type(), e->key(), e->modifiers(), e->text(), e->isAutoRepeat(),
+                   static_cast<ushort>(e->count()));
+    QCoreApplication::sendEvent(target, &copy);
+    return true;
   }
 
   // With the tab stops on, Tab moves the focus as usual and is no key of the control.
@@ -225,21 +247,50 @@ bool HMeny::keyEvent(Ctl c, QObject* watched, QKeyEvent* e) {
     render();
     return true;
   }
+  if (code >= 37 && code <= 40 && qobject_cast<QRadioButton*>(widgetOf(c))) {
+    moveWithinGroup(c, code == 37 || code == 38 ? -1 : 1);
+    return true;
+  }
   return false;
 }
 
-void HMeny::focusMoved(QWidget* now) {
-  if (rendering_ || !now || now->window() != this) return;
-  const Ctl c = controlOf(now);
-  if (c == Ctl::None || c == engine_.focus()) return;
+void HMeny::moveWithinGroup(Ctl c, int step) {
+  // The cursor keys go to the next option of the group that is offered, top to bottom as the
+  // user sees them, and select it.
+  std::vector<Ctl> group;
+  for (int i = 0; i < kControlCount; ++i) {
+    const Ctl other = static_cast<Ctl>(i);
+    if (frameOf(other) == frameOf(c) && qobject_cast<QRadioButton*>(widgets_[i]) &&
+        engine_.shown(other) && engine_.control(other).enabled)
+      group.push_back(other);
+  }
+  std::sort(group.begin(), group.end(),
+            [this](Ctl a, Ctl b) { return widgetOf(a)->y() < widgetOf(b)->y(); });
+  const auto at = std::find(group.begin(), group.end(), c);
+  if (at == group.end()) return;
+  const auto index = (at - group.begin() + step + static_cast<long>(group.size())) %
+                     static_cast<long>(group.size());
+  engine_.focusControl(group[static_cast<std::size_t>(index)]);
+  render();
+}
+
+void HMeny::focusArrived(Ctl c, Qt::FocusReason reason) {
+  // The user moved the focus with the mouse or with Tab: the configurator follows once the
+  // event is done. Any other change of focus (a window activated by the window manager, a
+  // drop-down list closing, a window of the program's own) is no step of the user's, and the
+  // focus goes back where the configurator has it.
+  if (rendering_) return;
+  const bool byUser = reason == Qt::MouseFocusReason || reason == Qt::TabFocusReason ||
+                      reason == Qt::BacktabFocusReason || reason == Qt::ShortcutFocusReason;
   QMetaObject::invokeMethod(
       this,
-      [this, c] {
-        if (c == engine_.focus()) return;
-        if (c >= Ctl::Picture1 && c <= Ctl::Picture15)
-          engine_.pictureFocused(elementOf(c));
-        else
-          engine_.focusControl(c);
+      [this, c, byUser] {
+        if (byUser && c != engine_.focus()) {
+          if (c >= Ctl::Picture1 && c <= Ctl::Picture15)
+            engine_.pictureFocused(elementOf(c));
+          else
+            engine_.focusControl(c);
+        }
         render();
       },
       Qt::QueuedConnection);

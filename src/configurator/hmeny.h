@@ -163,6 +163,8 @@ class HMeny : public QMainWindow {
   bool keyEvent(Ctl control, QObject* watched, QKeyEvent* event);
   // The focus came to a control, for the given reason.
   void focusArrived(Ctl control, Qt::FocusReason reason);
+  // Hands a focus change of the user's to the configurator, once.
+  void takeUserFocus(Ctl control);
   void moveWithinGroup(Ctl option, int step);
   void focusWindowChanged(QWindow* now);
   // An output command is about to act: the focused box's leave rule runs first, so the output
@@ -191,6 +193,7 @@ class HMeny : public QMainWindow {
   QString configurationFile_;  // where Save writes
   bool rendering_ = false;     // the window sets its controls: their signals are no user's
   Ctl renderedFocus_ = Ctl::None;
+  Ctl userFocus_ = Ctl::None;    // the focus the user moved, not yet handed over
   bool swallowPickKey_ = false;  // the Enter that picked in the open list is still on its way
   QPointer<QWindow> lastFocusWindow_;  // the program's window that had the focus last
 };

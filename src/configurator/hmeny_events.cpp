@@ -175,6 +175,8 @@ bool HMeny::keyEvent(Ctl c, QObject* watched, QKeyEvent* e) {
   // theirs.
   if (watched != focusWidget()) return false;
 
+  // A key that follows a click faster than the click's focus was handed over: hand it now.
+  if (c == userFocus_ && c != engine_.focus()) takeUserFocus(c);
   // A key belongs to the control the configurator has focused, wherever the window system
   // happens to have put the focus meanwhile.
   if (c != engine_.focus()) {
@@ -282,21 +284,28 @@ void HMeny::focusArrived(Ctl c, Qt::FocusReason reason) {
   if (rendering_) return;
   const bool byUser = reason == Qt::MouseFocusReason || reason == Qt::TabFocusReason ||
                       reason == Qt::BacktabFocusReason || reason == Qt::ShortcutFocusReason;
+  userFocus_ = byUser ? c : Ctl::None;
   QMetaObject::invokeMethod(
       this,
-      [this, c, byUser] {
-        if (byUser && c != engine_.focus()) {
-          if (c >= Ctl::Picture1 && c <= Ctl::Picture15)
-            engine_.pictureFocused(elementOf(c));
-          else
-            engine_.focusControl(c);
-        }
+      [this, c] {
+        if (c == userFocus_) takeUserFocus(c);
         render();
       },
       Qt::QueuedConnection);
 }
 
+void HMeny::takeUserFocus(Ctl c) {
+  userFocus_ = Ctl::None;
+  if (c == engine_.focus()) return;
+  if (c >= Ctl::Picture1 && c <= Ctl::Picture15)
+    engine_.pictureFocused(elementOf(c));
+  else
+    engine_.focusControl(c);
+  render();
+}
+
 bool HMeny::commitPendingEdit(Ctl outputButton) {
+  userFocus_ = Ctl::None;
   engine_.clearRefusal();
   engine_.focusControl(outputButton);
   render();

@@ -8,8 +8,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QPainter>
-#include <QPrinter>
 #include <QTextStream>
 #include <cmath>
 
@@ -19,9 +17,6 @@
 #include "configurator/ordering_list.h"
 #include "data/database.h"
 #include "data/parts_loader.h"
-#include "output/ordering_page.h"
-#include "output/screen_list.h"
-#include "output/technical_data.h"
 #include "prices/excel_export.h"
 #include "prices/price_file.h"
 #include "prices/price_import.h"
@@ -77,6 +72,9 @@ struct OpenedConfiguration {
   }
 };
 
+// The list's lines start with one blank, as on the screen.
+constexpr int kListIndent = 1;
+
 // An amount as the list shows it, without the noise of single precision.
 double amount(double value) { return std::round(value * 100) / 100; }
 
@@ -99,36 +97,6 @@ QJsonObject listAsJson(const OrderingList& list) {
   object["discount"] = amount(list.discountAmount());
   object["net"] = amount(list.net());
   return object;
-}
-
-int writePdf(const OpenedConfiguration& opened, const OrderingList& list, const QString& output,
-             const QString& date, const WindowImage& windowImage, QTextStream& err) {
-  QPrinter printer(QPrinter::HighResolution);
-  printer.setOutputFormat(QPrinter::PdfFormat);
-  printer.setOutputFileName(output);
-  printer.setPageSize(QPageSize(QPageSize::A4));
-  printer.setPageMargins(
-      QMarginsF(kCommandPdfMargin, kCommandPdfMargin, kCommandPdfMargin, kCommandPdfMargin),
-      QPageLayout::Millimeter);
-  PagePictures pictures = readPagePictures();
-  if (windowImage) pictures.window = windowImage(opened.configuration);
-  QPainter painter;
-  if (!painter.begin(&printer)) {
-    err << output << ": the file cannot be written\n";
-    return kFileError;
-  }
-  const double dotsPerMm = printer.resolution() / 25.4;
-  painter.scale(dotsPerMm, dotsPerMm);
-  const QSizeF printable = printer.pageLayout().paintRect(QPageLayout::Millimeter).size();
-  SheetValues sheet;
-  const QDate day = date.isEmpty() ? QDate::currentDate() : QDate::fromString(date, Qt::ISODate);
-  paintOrderingPage(painter, printable, opened.data, opened.engine.hoist(), list, sheet, pictures,
-                    day);
-  if (!painter.end() || !QFileInfo::exists(output)) {
-    err << output << ": the file cannot be written\n";
-    return kFileError;
-  }
-  return kDone;
 }
 
 int importPriceList(const QString& file, QTextStream& err) {
@@ -217,7 +185,7 @@ QString commandLineHelp() {
 }
 
 int runCommand(const CommandLine& command, const QString& executableDirectory, QTextStream& out,
-               QTextStream& err, const WindowImage& windowImage) {
+               QTextStream& err, const PageWriter& writePage) {
   if (command.kind == CommandLine::Kind::Help) {
     out << commandLineHelp();
     return kDone;
@@ -247,7 +215,7 @@ int runCommand(const CommandLine& command, const QString& executableDirectory, Q
   const OrderingList list = BuildOrderingList(opened.data, opened.engine.hoist());
   switch (command.kind) {
     case CommandLine::Kind::List:
-      for (const QString& line : orderingListLines(list, kScreenListIndent)) out << line << '\n';
+      for (const QString& line : orderingListLines(list, kListIndent)) out << line << '\n';
       return kDone;
     case CommandLine::Kind::Json:
       out << QJsonDocument(listAsJson(list)).toJson(QJsonDocument::Indented);
@@ -260,8 +228,17 @@ int runCommand(const CommandLine& command, const QString& executableDirectory, Q
         return kFileError;
       }
       return kDone;
-    case CommandLine::Kind::Pdf:
-      return writePdf(opened, list, output, command.date, windowImage, err);
+    case CommandLine::Kind::Pdf: {
+      if (!writePage) {
+        err << "telmaris: this program writes no pages\n";
+        return kUsageError;
+      }
+      const QDate date = command.date.isEmpty() ? QDate::currentDate()
+                                                : QDate::fromString(command.date, Qt::ISODate);
+      return writePage(PageRequest{opened.data, opened.configuration, opened.engine.hoist(), list,
+                                   output, date},
+                       err);
+    }
     default:
       return kUsageError;
   }

@@ -2,17 +2,27 @@
 // imports without a window.
 #pragma once
 
-#include <QImage>
+#include <QDate>
 #include <QString>
 #include <QStringList>
 #include <functional>
 
 #include "configurator/configuration.h"
+#include "configurator/ordering_list.h"
 
 class QTextStream;
 
-// The main window as it shows a configuration, for the image on the printed page.
-using WindowImage = std::function<QImage(const Configuration&)>;
+// What --pdf writes: the printed page of a configuration.
+struct PageRequest {
+  const PartsData& data;
+  const Configuration& configuration;
+  ConfiguredHoist hoist;
+  const OrderingList& list;
+  QString output;  // the PDF file
+  QDate date;      // printed on the page
+};
+// Writes the page; the exit status of the command.
+using PageWriter = std::function<int(const PageRequest& request, QTextStream& err)>;
 
 struct CommandLine {
   enum class Kind { Window, List, Json, Pdf, Xlsx, ImportPrices, Help, Usage };
@@ -24,10 +34,6 @@ struct CommandLine {
   QString error;      // what is wrong with a command line of kind Usage
 };
 
-// The border, in millimetres, that a page written by --pdf keeps around the printed page, as a
-// printer keeps one it cannot print on.
-inline constexpr double kCommandPdfMargin = 5;
-
 // Exit statuses of a command.
 enum CommandStatus { kDone = 0, kRefused = 1, kUsageError = 2, kFileError = 3 };
 
@@ -37,7 +43,7 @@ CommandLine parseCommandLine(const QStringList& arguments);
 
 QString commandLineHelp();
 
-// Runs a command of a kind other than Window. --pdf needs a QGuiApplication and draws the
-// window image it is given; the other commands need no more than a QCoreApplication.
+// Runs a command of a kind other than Window on a QCoreApplication; --pdf hands the page to
+// the writer, which the desktop program gives.
 int runCommand(const CommandLine& command, const QString& executableDirectory, QTextStream& out,
-               QTextStream& err, const WindowImage& windowImage = {});
+               QTextStream& err, const PageWriter& writePage = {});

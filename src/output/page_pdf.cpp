@@ -1,0 +1,31 @@
+// The printed page into a PDF file.
+#include "output/page_pdf.h"
+
+#include <QFileInfo>
+#include <QPainter>
+#include <QPrinter>
+
+#include "output/ordering_page.h"
+#include "output/technical_data.h"
+
+QString writePagePdf(const QString& output, const PartsData& data, const ConfiguredHoist& hoist,
+                     const OrderingList& list, const QImage& window, const QDate& date) {
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setOutputFileName(output);
+  printer.setPageSize(QPageSize(QPageSize::A4));
+  printer.setPageMargins(
+      QMarginsF(kCommandPdfMargin, kCommandPdfMargin, kCommandPdfMargin, kCommandPdfMargin),
+      QPageLayout::Millimeter);
+  PagePictures pictures = readPagePictures();
+  pictures.window = window;
+  QPainter painter;
+  if (!painter.begin(&printer)) return QStringLiteral("the file cannot be written");
+  const double dotsPerMm = printer.resolution() / 25.4;
+  painter.scale(dotsPerMm, dotsPerMm);
+  const QSizeF printable = printer.pageLayout().paintRect(QPageLayout::Millimeter).size();
+  SheetValues sheet;
+  paintOrderingPage(painter, printable, data, hoist, list, sheet, pictures, date);
+  if (!painter.end() || !QFileInfo::exists(output)) return QStringLiteral("the file cannot be written");
+  return {};
+}

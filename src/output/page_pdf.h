@@ -1,0 +1,17 @@
+// The printed page written into a PDF file, as the command line's --pdf writes it.
+#pragma once
+
+#include <QDate>
+#include <QImage>
+#include <QString>
+
+#include "configurator/ordering_list.h"
+
+// The border, in millimetres, that the page keeps around the printed area, as a printer keeps
+// one it cannot print on.
+inline constexpr double kCommandPdfMargin = 5;
+
+// Writes the A4 page with the window image given; the problem in words when it fails, else an
+// empty text.
+QString writePagePdf(const QString& output, const PartsData& data, const ConfiguredHoist& hoist,
+                     const OrderingList& list, const QImage& window, const QDate& date);

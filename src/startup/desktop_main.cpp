@@ -1,0 +1,70 @@
+// Telmaris on the desktop: the windows, and the printed page of --pdf with its image of the
+// main window. The program telmaris hands these over to this one.
+#include <QApplication>
+#include <QFont>
+#include <QStringList>
+#include <QTextStream>
+#include <cstdio>
+
+#include "common/services.h"
+#include "configurator/hmeny.h"
+#include "output/page_pdf.h"
+#include "startup/command_line.h"
+#include "startup/frm_vinjett.h"
+#include "startup/program_state.h"
+#include "startup/variants.h"
+
+namespace {
+
+// The main window with the configuration opened, as the printed page shows it.
+QImage windowImageOf(const Configuration& configuration) {
+  ProgramState state;
+  HeadlessServices services;
+  state.LanguageKey = variantByIndex(configuration.variant)->languageKey;
+  HMeny window(state, services);
+  if (!window.Form_Load()) return {};
+  window.openConfiguration(configuration);
+  return window.windowImage();
+}
+
+int writePage(const PageRequest& r, QTextStream& err) {
+  const QString problem = writePagePdf(r.output, r.data, r.hoist, r.list,
+                                       windowImageOf(r.configuration), r.date);
+  if (problem.isEmpty()) return kDone;
+  err << r.output << ": " << problem << '\n';
+  return kFileError;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QStringList arguments;
+  for (int i = 1; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+  const CommandLine command = parseCommandLine(arguments);
+
+  if (command.kind != CommandLine::Kind::Window) {
+    // The page is drawn with the program's fonts and shows an image of the window: no display
+    // is needed for either, and standard error carries only what the command has to say.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
+      if (type == QtFatalMsg) std::fprintf(stderr, "%s\n", qPrintable(text));
+    });
+  }
+  QApplication app(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("Telmaris"));
+  // The windows are designed for 8-point Arial (Liberation Sans stands in for it).
+  QApplication::setFont(QFont(QStringLiteral("Arial"), 8));
+
+  if (command.kind != CommandLine::Kind::Window) {
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    return runCommand(command, QApplication::applicationDirPath(), out, err, writePage);
+  }
+
+  // The program directory is the whole command line when there is one.
+  ProgramState state;
+  DesktopServices services;
+  frmVinjett start(state, services);
+  start.Form_Load(command.directory, QApplication::applicationDirPath());
+  return QApplication::exec();
+}

@@ -219,7 +219,12 @@ void Configurator::settle() {
     focused_ = target;
     // A control the steps have hidden meanwhile has no leave rule to keep.
     if (old != Ctl::None && shown(old)) lostFocus(old);
-    if (focused_ == target) gotFocus(target);
+    if (focused_ == target) {
+      if (shown(target))
+        gotFocus(target);
+      else if (target == Ctl::chkStainless)
+        chkStainless_Click();  // the new model takes no stainless chain: on to the lift height
+    }
   }
   settling_ = false;
 }

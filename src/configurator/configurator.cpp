@@ -279,11 +279,18 @@ void Configurator::lostFocus(Ctl c) {
 }
 
 void Configurator::pictureFocused(int number) {
-  if (number == 12) {
-    setFocus(lastCheckIndex_ >= 0 && lastCheckIndex_ <= 5 ? check3D1(lastCheckIndex_)
-                                                          : Ctl::Printerutskrift);
-  } else if (number <= 11 || number == 13) {
-    setFocus(Ctl::ComboPXH);
+  if (number != 12 && number > 11 && number != 13) return;  // these pictures keep the focus
+  // The control that had the focus loses it to the picture before the picture hands it on:
+  // leaving an accessory box is what names the box to go back to.
+  const Ctl old = focused_;
+  focused_ = pending_ = picture(number);
+  if (old != Ctl::None && shown(old)) lostFocus(old);
+  if (pending_ == picture(number)) {
+    if (number == 12)
+      setFocus(lastCheckIndex_ >= 0 && lastCheckIndex_ <= 5 ? check3D1(lastCheckIndex_)
+                                                            : Ctl::Printerutskrift);
+    else
+      setFocus(Ctl::ComboPXH);
   }
   settle();
 }

@@ -296,7 +296,9 @@ void HMeny::focusArrived(Ctl c, Qt::FocusReason reason) {
 
 void HMeny::takeUserFocus(Ctl c) {
   userFocus_ = Ctl::None;
-  if (c == engine_.focus()) return;
+  // A handler of the same click may have moved the focus on already (an option whose rule
+  // gives the next control the focus): the focus change is then out of date.
+  if (c == engine_.focus() || controlOf(focusWidget()) != c) return;
   if (c >= Ctl::Picture1 && c <= Ctl::Picture15)
     engine_.pictureFocused(elementOf(c));
   else

@@ -1,5 +1,5 @@
-// The main window: captions from the catalogue, the layout at start, the change of variant,
-// the resets of the guided steps, the tab stops and the auxiliary windows.
+// The main window: captions from the catalogue, the layout at start, the change of variant, the
+// controls shown as the configurator has them, the tab stops and the auxiliary windows.
 #include <gtest/gtest.h>
 
 #include <QAbstractItemView>
@@ -15,14 +15,14 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QTest>
+#include <cmath>
 
-#include "configurator/captions.h"
 #include "configurator/hmeny.h"
+#include "configurator/window_driver.h"
 #include "output/form3.h"
 #include "prices/form2.h"
 #include "startup/program_state.h"
 #include "support/recording_services.h"
-#include "configurator/window_driver.h"
 #include "support/test_database.h"
 
 namespace {
@@ -38,34 +38,70 @@ QString captionOf(const HMeny& window, const QString& name) {
   return "<no control " + name + ">";
 }
 
+// A design place in twips as the window shows it, at 15 twips per pixel.
+QRect designPlace(int left, int top, int width, int height) {
+  auto px = [](int twips) { return static_cast<int>(std::lround(twips / 15.0)); };
+  return QRect(px(left), px(top), px(width), px(height));
+}
+
+// Every control of the configurator looks on the window as the configurator has it.
+void expectWindowShowsTheConfigurator(WindowDriver& d, const char* where) {
+  const Configurator& e = d.engine();
+  for (int i = 1; i < kControlCount; ++i) {
+    const Ctl c = static_cast<Ctl>(i);
+    QWidget* widget = d.w.widgetOf(c);
+    if (!widget) continue;
+    const std::string name = controlName(c).toStdString() + " " + where;
+    EXPECT_EQ(widget->isVisible(), e.shown(c)) << name;
+    if (!e.shown(c)) continue;
+    if (c != Ctl::Command1)
+      EXPECT_EQ(widget->isEnabledTo(widget->parentWidget()), e.control(c).enabled) << name;
+    if (auto* button = qobject_cast<QAbstractButton*>(widget); button && button->isCheckable())
+      EXPECT_EQ(button->isChecked(), e.checked(c)) << name;
+  }
+  EXPECT_EQ(d.focused(), d.w.widgetOf(e.focus())) << where;
+  EXPECT_EQ(d.w.LiftHeightB->text(), e.liftHeightText()) << where;
+  EXPECT_EQ(d.w.ControlLengthB->text(), e.controlLengthText()) << where;
+}
+
 }  // namespace
 
 TEST(MainWindow, PutsTheCatalogueTextsOnItsControls) {
   WindowDriver m;
   ASSERT_TRUE(m.loaded);
-  for (const CaptionAssignment& a : mainWindowCaptions()) {
-    for (const QString& target : a.targets) {
-      const QString expected = a.text == 65 ? QString("Eng65   (2.13.2)")
-                                            : QStringLiteral("Eng%1").arg(a.text) + a.suffix;
-      EXPECT_EQ(captionOf(m.w, target), expected) << target.toStdString();
-    }
-  }
-  EXPECT_EQ(captionOf(m.w, "fraLubeFree"), "Eng126:");
-  EXPECT_EQ(captionOf(m.w, "Opt3DHoistControl(4)"), "Eng22");
-  // Controls that never take a catalogue text keep their design captions.
-  EXPECT_EQ(captionOf(m.w, "Command1"), "Air Prep. Accessories");
-  EXPECT_EQ(captionOf(m.w, "chkStainless"), "Stainless steel chain");
-  EXPECT_EQ(captionOf(m.w, "Opt3DSuspensionYoke(1)"), "Standard for Beam width 133-332");
-  EXPECT_EQ(captionOf(m.w, "mnuPDF"), "&PDF file");
-  EXPECT_EQ(captionOf(m.w, "Help"), "&?");
-  EXPECT_EQ(captionOf(m.w, "mnuSpr\u00e5k(4)"), "E&spa\u00f1ol");
-  EXPECT_EQ(captionOf(m.w, "Form2.fraSortOrder"), "Order by:");
+  const struct {
+    const char* control;
+    const char* caption;
+  } expected[] = {
+      {"File", "Eng1"},
+      {"Newprices1", "Eng114"},
+      {"Label1(0)", "Eng12"},
+      {"Opt3DTrolleyControls(0)", "Eng21"},
+      {"Opt3DHoistControl(0)", "Eng21"},
+      {"Opt3DHoistControl(1)", "Eng22"},
+      {"Opt3DHoistControl(4)", "Eng22"},
+      {"Check3D1(5)", "Eng38"},
+      {"fraLubeFree", "Eng126:"},
+      {"chkLubeFree", "Eng126"},
+      {"optLubeFree(1)", "Eng127"},
+      {"HMeny", "Eng65   (2.13.2)"},
+      {"Form2.cmdExcelFile", "Eng119"},
+      // Controls that never take a catalogue text keep their design captions.
+      {"Command1", "Air Prep. Accessories"},
+      {"chkStainless", "Stainless steel chain"},
+      {"Opt3DSuspensionYoke(1)", "Standard for Beam width 133-332"},
+      {"mnuPDF", "&PDF file"},
+      {"Help", "&?"},
+      {"mnuSpr\u00e5k(4)", "E&spa\u00f1ol"},
+      {"Form2.fraSortOrder", "Order by:"},
+  };
+  for (const auto& e : expected)
+    EXPECT_EQ(captionOf(m.w, e.control), QString::fromUtf8(e.caption)) << e.control;
   EXPECT_EQ(m.w.form2().windowTitle(), "Eng111");
 
   // The menus in their order.
-  const QList<QAction*> file = m.w.File->actions();
   QStringList names;
-  for (QAction* a : file) names << a->objectName();
+  for (QAction* a : m.w.File->actions()) names << a->objectName();
   EXPECT_EQ(names.join(","), "NewFile,OpenFile,SaveFile,SaveFileAs,Linje,Utskrift,Linje2,Exit");
   names.clear();
   for (QAction* a : m.w.OptionsM->actions()) names << a->objectName();
@@ -78,12 +114,14 @@ TEST(MainWindow, PutsTheCatalogueTextsOnItsControls) {
 TEST(MainWindow, OpensWithOnlyTheModelStepAndTheOutputButtons) {
   WindowDriver m;
   HMeny& w = m.w;
-  EXPECT_EQ(w.client->size(), QSize(800, 547));
+  EXPECT_EQ(w.client->size(), QSize(800, 547));  // 12000 x 8200 twips
   EXPECT_EQ(w.pos(), QPoint(0, 0));
-  EXPECT_EQ(w.ComboPXH->geometry(), QRect(134, 34, 213, 21));
+  EXPECT_EQ(w.ComboPXH->geometry(), designPlace(2010, 510, 3195, 315));
+  EXPECT_EQ(w.RabattB->geometry(), designPlace(10920, 5220, 345, 285));
+  EXPECT_EQ(w.Printerutskrift->geometry(), designPlace(10290, 6090, 645, 660));
   EXPECT_EQ(w.Check3D1[4]->parentWidget(), w.Frame3DHoistControls);
-  EXPECT_EQ(w.Check3D1[4]->geometry(), QRect(4, 200, 91, 53));
-  EXPECT_EQ(w.Opt3DTrolley[4]->geometry(), QRect(4, 110, 215, 27));
+  EXPECT_EQ(w.Check3D1[4]->geometry(), designPlace(60, 3000, 1365, 795));
+  EXPECT_EQ(w.Opt3DTrolley[4]->geometry(), designPlace(60, 1650, 3225, 400));
 
   const QStringList visible{"Label_Ex", "cmdLubeFree", "chkLubeFree", "ComboPXH", "Picture1",
                             "Cmd_Sk\u00e4rmutskrift", "Printerutskrift"};
@@ -92,11 +130,16 @@ TEST(MainWindow, OpensWithOnlyTheModelStepAndTheOutputButtons) {
     EXPECT_EQ(c->isVisible(), visible.contains(c->objectName())) << c->objectName().toStdString();
   }
   EXPECT_FALSE(w.Opt3DHoistControl[4]->isVisibleTo(w.Frame3DHoistControls));
+  EXPECT_FALSE(w.Check3D1[4]->isVisibleTo(w.Frame3DHoistControls));
   EXPECT_TRUE(w.Opt3DHoistControl[3]->isVisibleTo(w.Frame3DHoistControls));
   EXPECT_FALSE(w.Command1->isEnabled());
   EXPECT_EQ(w.Command1->focusPolicy(), Qt::ClickFocus);
   EXPECT_EQ(w.Picture[6]->focusPolicy(), Qt::ClickFocus);
   EXPECT_TRUE(w.optTypeOfChain[1]->isChecked());
+  EXPECT_EQ(m.focused(), w.ComboPXH);
+  EXPECT_EQ(m.colour(w.LiftHeightB), kWhiteBox);
+  EXPECT_EQ(m.colour(w.ControlLengthB), kWhiteBox);
+  EXPECT_EQ(m.colour(w.RabattB), kYellowBox);
   // No picture file in this directory: the pictures stay empty and the load goes on.
   EXPECT_TRUE(w.Picture[6]->pixmap().isNull());
   EXPECT_TRUE(m.services.messages.empty());
@@ -109,38 +152,44 @@ TEST(MainWindow, ChangesVariantWithAFullReload) {
   usa.fill(Qt::red);
   ASSERT_TRUE(usa.save(m.dir->path() + "/2knapp-USA.bmp"));
   w.checkLanguageMenu(0);
-  w.LiftHeightB->setText("4");
-  w.LiftHeightB->show();
+  m.chooseModel("PXH 500 EX");
+  m.type("4");
+  ASSERT_TRUE(w.LiftHeightB->isVisible());
+  ASSERT_EQ(w.LiftHeightB->text(), "4");
 
   w.mnuSpråk_Click(2);  // US Metric
   EXPECT_EQ(m.state.LanguageKey, "US Metric");
   for (int i = 0; i < 8; ++i) EXPECT_EQ(w.mnuSpråk[i]->isChecked(), i == 2) << i;
-  EXPECT_EQ(captionOf(m.w, "File"), "Eng1");                 // English texts
+  EXPECT_EQ(captionOf(m.w, "File"), "Eng1");            // English texts
   EXPECT_EQ(m.state.PartDescription[7], "USM part 7");  // US descriptions
-  EXPECT_EQ(m.state.CurrentModel, "PXH 1000 U EX");
-  EXPECT_EQ(m.state.ModelIndex, 13);
+  EXPECT_EQ(m.engine().currentModel(), "PXH 1000 U EX");
+  EXPECT_EQ(m.engine().modelIndex(), 13);
   EXPECT_EQ(w.ComboPXH->count(), 7);
   EXPECT_EQ(w.ComboPXH->itemText(5), "PXH 3000 EX");
   EXPECT_EQ(w.ComboPXH->currentText(), "PXH 250 EX");
-  EXPECT_EQ(w.Label1[1]->y(), 128);
+  EXPECT_EQ(w.Label1[1]->y(), 128);  // 1920 twips
   EXPECT_EQ(w.Picture[6]->pixmap().size(), QSize(10, 20));
   EXPECT_TRUE(w.LiftHeightB->text().isEmpty());  // the configuration starts anew
   EXPECT_FALSE(w.LiftHeightB->isVisible());
   EXPECT_FALSE(w.form2().isVisible());
+  w.ComboPXH->hidePopup();
 
   w.mnuSpråk_Click(1);  // French: texts and descriptions switch, the label moves up
   EXPECT_EQ(captionOf(m.w, "File"), "Fra1");
   EXPECT_EQ(captionOf(m.w, "HMeny"), "Fra65   (2.13.2)");
   EXPECT_EQ(m.state.PartDescription[7], "Fra part 7");
-  EXPECT_EQ(m.state.CurrentModel, "PXH 200 EX");
+  EXPECT_EQ(m.engine().currentModel(), "PXH 200 EX");
   EXPECT_EQ(w.ComboPXH->count(), 6);
-  EXPECT_EQ(w.Label1[1]->y(), 116);
+  EXPECT_EQ(w.Label1[1]->y(), 116);  // 1740 twips
   EXPECT_TRUE(w.Picture[6]->pixmap().isNull());  // no "2knapp.bmp" here
+  w.ComboPXH->hidePopup();
 
-  w.chkLubeFree->setChecked(true);
+  m.click(w.chkLubeFree);
+  w.ComboPXH->hidePopup();
   w.mnuSpråk_Click(3);  // the list follows the lube-free box
   EXPECT_EQ(w.ComboPXH->itemText(5), "PXH 3000L EX");
   EXPECT_EQ(captionOf(m.w, "File"), "Imp1");
+  w.ComboPXH->hidePopup();
 
   w.mnuSpråk_Click(9);
   ASSERT_FALSE(m.services.messages.empty());
@@ -148,80 +197,79 @@ TEST(MainWindow, ChangesVariantWithAFullReload) {
   EXPECT_EQ(m.services.endStatus, 1);
 }
 
-TEST(MainWindow, ResetsTheStepsAfterTheOneGiven) {
-  WindowDriver m;
-  HMeny& w = m.w;
-  auto walkToTheEnd = [&] {
-    w.LiftHeightB->setText("4");
-    w.ControlLengthB->setText("3");
-    m.state.LiftHeight = 4;
-    m.state.ControlLength = 3;
-    m.state.Discount = 10;
-    w.RabattB->setText("10");
-    for (QWidget* c : std::initializer_list<QWidget*>{
-             w.Label1[0], w.LiftHeightB, w.Label1[1], w.ControlLengthB, w.Frame3DTrolley,
-             w.Picture[3], w.Label4[0], w.Frame3DHoistControls, w.Frame3DTrolleyControls,
-             w.Check3D1[0], w.Check3D1[1], w.Check3D1[4], w.RabattB, w.Printerutskrift,
-             w.fraTypeOfChain, w.Frame3DSuspensionYoke})
-      c->show();
-    for (QCheckBox* c : w.Check3D1) c->setChecked(true);
-  };
+TEST(MainWindow, ShowsTheStepsAsTheConfiguratorOpensAndClosesThem) {
+  WindowDriver d;
+  expectWindowShowsTheConfigurator(d, "at start");
+  d.chooseModel("PXH 250 EX");
+  expectWindowShowsTheConfigurator(d, "after the model");
+  d.type("4");
+  d.enter();
+  d.type("3");
+  d.enter();
+  ASSERT_TRUE(d.w.Frame3DTrolley->isVisible());
+  EXPECT_TRUE(d.w.Picture[3]->isVisible());
+  EXPECT_TRUE(d.w.Opt3DTrolley[0]->isChecked());
+  EXPECT_FALSE(d.w.Frame3DHoistControls->isVisible());
+  expectWindowShowsTheConfigurator(d, "in the trolley step");
+  d.chooseTrolley(4);  // motor wide: the 4-button control and its picture are offered
+  ASSERT_TRUE(d.w.Frame3DHoistControls->isVisible());
+  EXPECT_TRUE(d.w.Opt3DHoistControl[3]->isVisible());
+  EXPECT_TRUE(d.w.Picture[7]->isVisible());
+  EXPECT_FALSE(d.w.Opt3DHoistControl[4]->isVisible());
+  EXPECT_TRUE(d.w.Opt3DHoistControl[0]->isChecked());
+  EXPECT_EQ(d.focused(), d.w.Opt3DHoistControl[0]);
+  expectWindowShowsTheConfigurator(d, "in the hoist controls");
+  // The 2-button picture stands beside the 4-button one: the frame's right edge less 15 twips,
+  // and 700 twips more.
+  EXPECT_EQ(d.w.Picture[6]->x(), designPlace(5580 + 1485 - 15 + 700, 0, 0, 0).x());
+  d.enter();  // pull chain: the trolley controls, 2-button only for the light models
+  ASSERT_TRUE(d.w.Frame3DTrolleyControls->isVisible());
+  EXPECT_FALSE(d.w.Frame3DTrolleyControls->isEnabled());
+  EXPECT_FALSE(d.w.Opt3DTrolleyControls[0]->isVisible());
+  EXPECT_TRUE(d.w.Opt3DTrolleyControls[1]->isChecked());
+  EXPECT_TRUE(d.w.Check3D1[0]->isVisible());  // 3 m: the accessories open at once
+  EXPECT_EQ(d.focused(), d.w.Check3D1[0]);
+  expectWindowShowsTheConfigurator(d, "in the trolley controls");
+  for (int i = 0; i < 6 && !d.w.Printerutskrift->isVisible(); ++i) {
+    if (d.focused() == d.w.Check3D1[2]) d.press(Qt::Key_Space);  // the chain stop, ticked
+    d.enter();
+  }
+  ASSERT_TRUE(d.w.Printerutskrift->isVisible());
+  EXPECT_TRUE(d.w.Check3D1[2]->isChecked());
+  expectWindowShowsTheConfigurator(d, "at the output buttons");
 
-  walkToTheEnd();
-  w.ResetFromStep(2);
-  EXPECT_EQ(w.LiftHeightB->text(), "4");
-  EXPECT_EQ(w.ControlLengthB->text(), "3");
-  EXPECT_TRUE(w.Frame3DTrolley->isVisible());
-  EXPECT_TRUE(w.Frame3DHoistControls->isVisible());
-  EXPECT_TRUE(w.Check3D1[4]->isVisible());  // "Articulation" stays with its step
-  EXPECT_FALSE(w.Check3D1[4]->isChecked());
-  EXPECT_FALSE(w.Check3D1[0]->isVisible());
-  EXPECT_FALSE(w.Frame3DTrolleyControls->isVisible());
-  EXPECT_FALSE(w.Printerutskrift->isVisible());
-  EXPECT_FALSE(w.RabattB->isVisible());
-  EXPECT_TRUE(w.RabattB->text().isEmpty());
-  EXPECT_EQ(m.state.Discount, 0);
-  EXPECT_EQ(m.state.ControlLength, 3);
-
-  walkToTheEnd();
-  w.ResetFromStep(1);
-  EXPECT_TRUE(w.Frame3DTrolley->isVisible());
-  EXPECT_FALSE(w.Frame3DHoistControls->isVisible());
-  EXPECT_FALSE(w.Frame3DSuspensionYoke->isVisible());
-
-  walkToTheEnd();
-  w.ResetFromStep(3);
-  EXPECT_EQ(w.LiftHeightB->text(), "4");
-  EXPECT_TRUE(w.ControlLengthB->text().isEmpty());
-  EXPECT_FALSE(w.ControlLengthB->isVisible());
-  EXPECT_FALSE(w.Frame3DTrolley->isVisible());
-  EXPECT_FALSE(w.Frame3DHoistControls->isVisible());
-  EXPECT_TRUE(w.fraTypeOfChain->isVisible());
-
-  walkToTheEnd();
-  w.SetTabStops(false);
-  w.ResetFromStep(0);
-  EXPECT_TRUE(w.LiftHeightB->text().isEmpty());
-  EXPECT_TRUE(w.ControlLengthB->text().isEmpty());
-  EXPECT_EQ(m.state.LiftHeight, 0);
-  EXPECT_EQ(m.state.ControlLength, 0);
-  EXPECT_FALSE(w.LiftHeightB->isVisible());
-  EXPECT_FALSE(w.fraTypeOfChain->isVisible());
-  EXPECT_TRUE(w.tabStopsOn());
-  for (QCheckBox* c : w.Check3D1) EXPECT_FALSE(c->isChecked());
+  // Typing into the lift height again closes every later step on the window.
+  d.click(d.w.LiftHeightB);
+  d.press(Qt::Key_End);
+  d.type("5");
+  EXPECT_EQ(d.w.LiftHeightB->text(), "45");
+  EXPECT_FALSE(d.w.ControlLengthB->isVisible());
+  EXPECT_TRUE(d.w.ControlLengthB->text().isEmpty());
+  EXPECT_FALSE(d.w.Frame3DTrolley->isVisible());
+  EXPECT_FALSE(d.w.Frame3DHoistControls->isVisible());
+  EXPECT_FALSE(d.w.Check3D1[2]->isVisible());
+  EXPECT_FALSE(d.w.Check3D1[2]->isChecked());
+  EXPECT_FALSE(d.w.Printerutskrift->isVisible());
+  expectWindowShowsTheConfigurator(d, "after the lift height changed");
 }
 
 TEST(MainWindow, SwitchesTabStopsAndKeepsTheAuxiliaryWindowsAside) {
   WindowDriver m;
   HMeny& w = m.w;
-  w.SetTabStops(false);
+  // In the model list the tab stops are on; in the lift height box they are off, so that Tab
+  // reaches the box as a step key.
+  ASSERT_TRUE(m.engine().tabStopsOn());
+  EXPECT_EQ(w.Opt3DTrolley[4]->focusPolicy(), Qt::StrongFocus);
+  m.chooseModel("PXH 250 EX");
+  ASSERT_FALSE(m.engine().tabStopsOn());
   for (QWidget* c : std::initializer_list<QWidget*>{w.ComboPXH, w.LiftHeightB, w.RabattB,
                                                     w.Check3D1[5], w.Opt3DTrolley[4],
                                                     w.optChoose[1], w.chkStainless,
                                                     w.Printerutskrift})
     EXPECT_EQ(c->focusPolicy(), Qt::ClickFocus) << c->objectName().toStdString();
-  w.SetTabStops(true);
-  EXPECT_EQ(w.Opt3DTrolley[4]->focusPolicy(), Qt::StrongFocus);
+  m.type("4");
+  m.tab();
+  EXPECT_EQ(m.focused(), w.ControlLengthB);
   EXPECT_EQ(w.Command1->focusPolicy(), Qt::ClickFocus);  // never in the tab order
 
   const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
@@ -241,28 +289,31 @@ TEST(MainWindow, SwitchesTabStopsAndKeepsTheAuxiliaryWindowsAside) {
   EXPECT_FALSE(f2.isVisible());
   EXPECT_FALSE(f3.isVisible());
 
-  m.state.MinimizedFlag = 0;
-  w.SetTabStops(false);
+  // Minimised, the window turns the tab stops on again.
   w.showMinimized();
   QCoreApplication::processEvents();
-  EXPECT_EQ(m.state.MinimizedFlag, 1);
-  EXPECT_TRUE(w.tabStopsOn());
+  EXPECT_TRUE(m.engine().tabStopsOn());
+  EXPECT_EQ(w.LiftHeightB->focusPolicy(), Qt::StrongFocus);
+  w.showNormal();
 }
 
 TEST(MainWindow, NewFileAndExit) {
   WindowDriver m;
   HMeny& w = m.w;
-  w.ComboPXH->hidePopup();
-  w.activateWindow();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
-  w.LiftHeightB->setText("5");
-  m.state.ComboKeyDownFlag = -1;
+  m.click(w.ComboPXH->lineEdit());
+  m.press(Qt::Key_D);  // the discount step is asked for
+  ASSERT_TRUE(m.engine().discountAsked());
+  m.chooseModel("PXH 250 EX");
+  m.type("5");
+  ASSERT_EQ(w.LiftHeightB->text(), "5");
   w.NewFile->trigger();
-  EXPECT_EQ(w.focusWidget(), w.ComboPXH);
-  QCoreApplication::processEvents();
+  m.settle();
+  EXPECT_EQ(m.focused(), w.ComboPXH);
   EXPECT_TRUE(w.LiftHeightB->text().isEmpty());
-  EXPECT_EQ(m.state.ComboKeyDownFlag, 0);
-  EXPECT_TRUE(w.ComboPXH->view()->isVisible());  // Alt+Down dropped the list down
+  EXPECT_FALSE(w.LiftHeightB->isVisible());
+  EXPECT_FALSE(m.engine().discountAsked());
+  EXPECT_TRUE(w.ComboPXH->view()->isVisible());  // the list drops down
+  w.ComboPXH->hidePopup();
 
   w.Exit->trigger();
   EXPECT_EQ(m.services.endStatus, 0);

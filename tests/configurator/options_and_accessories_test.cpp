@@ -1,183 +1,89 @@
-// Trolley, hoist controls, trolley controls, accessories and lube-free on the real main window,
-// and whole walks from the start-up window to the output buttons by keyboard only.
+// Option buttons, check boxes, pictures and the lube-free box on the real main window, clicked
+// and keyed, and whole walks from the start-up window to the output buttons by keyboard only.
 #include <gtest/gtest.h>
 
 #include <QAction>
 
 #include "configurator/window_driver.h"
-#include "configurator/model_rules.h"
 #include "startup/frm_vinjett.h"
 
-TEST(OptionGroups, HoistControlLimits) {
+TEST(OptionGroups, AClickOnAnOptionReachesTheConfigurator) {
   WindowDriver d;
   d.walkToTrolley("PXH 250 EX", "3", "3");
   d.enter();  // no trolley: the hoist controls open on "Pull chain"
   ASSERT_TRUE(d.w.Frame3DHoistControls->isVisible());
+  EXPECT_EQ(d.focused(), d.w.Opt3DHoistControl[0]);
   EXPECT_TRUE(d.w.Opt3DHoistControl[0]->isChecked());
-  EXPECT_FALSE(d.w.Opt3DHoistControl[3]->isVisible());  // the 4-button needs a motor trolley
-  EXPECT_FALSE(d.w.Picture[7]->isVisible());
+  EXPECT_FALSE(d.w.Check3D1[4]->isVisible());
 
-  // The hook-mounted 2-button control up to 3 m of lift.
-  d.w.Opt3DHoistControl[4]->setChecked(true);
-  d.settle();
-  EXPECT_TRUE(d.services.messages.empty());
-  d.state.LiftHeight = 3.5;
-  d.w.Opt3DHoistControl[0]->setChecked(true);
-  d.w.Opt3DHoistControl[4]->setChecked(true);
-  d.settle();
-  EXPECT_EQ(d.lastMessage(), "Eng53");
+  // The twist rod at 3 m of control length: the articulation box appears and takes the focus.
+  d.click(d.w.Opt3DHoistControl[2]);
+  EXPECT_TRUE(d.w.Opt3DHoistControl[2]->isChecked());
+  EXPECT_FALSE(d.w.Opt3DHoistControl[0]->isChecked());
+  EXPECT_EQ(d.engine().hoist().hoistControl, 2);
+  EXPECT_TRUE(d.w.Check3D1[4]->isVisible());
+  EXPECT_EQ(d.focused(), d.w.Check3D1[4]) << d.focused()->objectName().toStdString();
+  d.press(Qt::Key_Space);
+  EXPECT_TRUE(d.w.Check3D1[4]->isChecked());
+  EXPECT_TRUE(d.engine().hoist().articulation);
+
+  // The twist rod is refused from 5 m of control length: the message once, and the selection
+  // and the focus fall back to "Pull chain" on the window.
+  d.walkToTrolley("PXH 250 EX", "4", "5");
+  d.enter();
+  ASSERT_TRUE(d.services.messages.empty());
+  d.click(d.w.Opt3DHoistControl[2]);
+  EXPECT_EQ(d.messages(), QStringList{"Eng54"});
   EXPECT_TRUE(d.w.Opt3DHoistControl[0]->isChecked());
-
-  // The twist rod by control length: articulation at 3 and 4 m, refused from 5 m.
-  struct Case {
-    int length;
-    bool articulation;
-    bool refused;
-  };
-  for (const Case c : {Case{2, false, false}, Case{3, true, false}, Case{4, true, false},
-                       Case{5, false, true}}) {
-    d.services.messages.clear();
-    d.state.ControlLength = static_cast<std::int16_t>(c.length);
-    d.w.Opt3DHoistControl[0]->setChecked(true);
-    d.click(d.w.Opt3DHoistControl[2]);
-    EXPECT_EQ(d.w.Check3D1[4]->isVisible(), c.articulation) << c.length;
-    EXPECT_EQ(d.w.Opt3DHoistControl[0]->isChecked(), c.refused) << c.length;
-    EXPECT_EQ(d.lastMessage(), c.refused ? "Eng54" : "") << c.length;
-    if (c.articulation) {
-      EXPECT_EQ(d.focused(), d.w.Check3D1[4]);
-    }
-  }
-
-  // Button controls up to 10 m.
-  for (int length : {10, 11}) {
-    d.services.messages.clear();
-    d.state.ControlLength = static_cast<std::int16_t>(length);
-    d.w.Opt3DHoistControl[0]->setChecked(true);
-    d.click(d.w.Opt3DHoistControl[1]);
-    EXPECT_EQ(d.w.Opt3DHoistControl[1]->isChecked(), length == 10);
-    EXPECT_EQ(d.lastMessage(), length == 10 ? "" : "Eng27");
-  }
+  EXPECT_FALSE(d.w.Opt3DHoistControl[2]->isChecked());
+  EXPECT_FALSE(d.w.Check3D1[4]->isVisible());
+  EXPECT_EQ(d.focused(), d.w.Opt3DHoistControl[0]);
 }
 
-TEST(OptionGroups, TrolleyControlsByModelGroup) {
-  // Light group, motor trolley, 11 m: only the 2-button trolley control, then text 27 and back
-  // to the control length.
+TEST(Accessories, SpaceTicksAndAClickOnTheOverloadPictureGoesBackToTheBoxLeftLast) {
   WindowDriver d;
-  d.walkToTrolley("PXH 250 EX", "4", "11");
-  d.chooseTrolley(3);
-  EXPECT_EQ(d.state.CurrentTrolley, "PXK 1000M");
-  EXPECT_TRUE(d.w.Opt3DHoistControl[3]->isVisible());
-  EXPECT_TRUE(d.w.Picture[7]->isVisible());
-  EXPECT_EQ(d.w.Picture[6]->x(), d.w.Frame3DHoistControls->geometry().right() + 1 - 1 + 47);
-  d.enter();  // pull chain
-  EXPECT_TRUE(d.w.Frame3DTrolleyControls->isVisible());
-  EXPECT_FALSE(d.w.Opt3DTrolleyControls[0]->isVisible());
-  EXPECT_TRUE(d.w.Opt3DTrolleyControls[1]->isChecked());
-  EXPECT_FALSE(d.w.Frame3DTrolleyControls->isEnabled());
-  EXPECT_EQ(d.lastMessage(), "Eng27");
-  EXPECT_EQ(d.focused(), d.w.ControlLengthB);
-
-  // With the 4-button control no trolley control is asked for.
   d.walkToTrolley("PXH 250 EX", "4", "3");
-  d.chooseTrolley(4);
-  d.click(d.w.Opt3DHoistControl[3]);
-  d.enter();
-  EXPECT_FALSE(d.w.Frame3DTrolleyControls->isVisible());
-  EXPECT_TRUE(d.w.Check3D1[0]->isVisible());
-
-  // Heavy group, motor trolley, 11 m: the trolley controls open on "Pull chain"; the 2-button
-  // is refused.
-  d.walkToTrolley("PXH 2500 EX", "4", "11");
-  d.chooseTrolley(4);
-  d.enter();
-  ASSERT_TRUE(d.w.Frame3DTrolleyControls->isVisible());
-  EXPECT_EQ(d.focused(), d.w.Opt3DTrolleyControls[0]);
-  EXPECT_TRUE(d.w.Opt3DTrolleyControls[0]->isChecked());
-  d.w.Opt3DTrolleyControls[1]->setChecked(true);
-  d.settle();
-  EXPECT_EQ(d.lastMessage(), "Eng27");
-  EXPECT_TRUE(d.w.Opt3DTrolleyControls[0]->isChecked());
-  d.enter();
-  EXPECT_TRUE(d.w.Check3D1[0]->isVisible());
-  EXPECT_TRUE(d.w.Check3D1[0]->isChecked());  // included as standard with the 2500
-  EXPECT_FALSE(d.w.Check3D1[0]->isEnabled());
-  EXPECT_TRUE(d.w.Label3->isVisible());
-}
-
-TEST(OptionGroups, TrolleyDesignations) {
-  WindowDriver d("US Metric");
-  d.walkToTrolley("PXH 3000 EX", "4", "3");
-  d.chooseTrolley(1);
-  EXPECT_EQ(d.state.CurrentTrolley, "WXK 3000");
-  d.walkToTrolley("PXH 3000 EX", "4", "3");
-  d.chooseTrolley(3);
-  EXPECT_EQ(d.state.CurrentTrolley, "PXK 3000M");
-  d.walkToTrolley("PXH 3000 EX", "4", "3");
-  d.enter();
-  EXPECT_EQ(d.state.CurrentTrolley, "");
-  EXPECT_EQ(trolleyDesignation("PXH 5000 EX", false), std::nullopt);
-  EXPECT_EQ(trolleyDesignation("PXH 1250-SR", true), "PXK 2500M-SR");
-}
-
-TEST(Accessories, OneBoxAtATime) {
-  WindowDriver d;
-  d.walkToTrolley("PXH 250 EX", "25", "3");  // a 26 m chain
   d.enter();
   d.enter();
   ASSERT_EQ(d.focused(), d.w.Check3D1[0]);
-  d.enter();  // the chain collector is skipped
-  EXPECT_EQ(d.focused(), d.w.Check3D1[2]);
-  EXPECT_FALSE(d.w.Check3D1[1]->isVisible());
-  d.enter();
-  EXPECT_EQ(d.focused(), d.w.Check3D1[3]);  // safety hook for the small models
-  d.enter();
-  EXPECT_EQ(d.focused(), d.w.Check3D1[5]);
-  d.enter();  // no D key in the list: straight to the output
-  EXPECT_TRUE(d.w.Printerutskrift->isVisible());
-  EXPECT_FALSE(d.w.RabattB->isVisible());
-  EXPECT_EQ(d.focused(), d.w.Cmd_Skärmutskrift);
-  EXPECT_EQ(d.state.LastCheckIndex, 5);
-
-  d.walkToTrolley("PXH 250 EX", "24", "3");  // a 25 m chain fits the collector
-  d.enter();
-  d.enter();
-  d.enter();
-  EXPECT_EQ(d.focused(), d.w.Check3D1[1]);
-
-  d.walkToTrolley("PXH 2500 EX", "4", "3");  // the 2500 takes no safety hook
-  d.enter();
+  d.press(Qt::Key_Space);
+  EXPECT_TRUE(d.w.Check3D1[0]->isChecked());
+  EXPECT_TRUE(d.engine().hoist().accessories[0]);
   d.enter();
   ASSERT_EQ(d.focused(), d.w.Check3D1[1]);
+  d.click(d.w.Check3D1[1]);  // a click ticks as well
+  EXPECT_TRUE(d.engine().hoist().accessories[1]);
   d.enter();
-  d.enter();
-  EXPECT_EQ(d.focused(), d.w.Check3D1[5]);
-  EXPECT_FALSE(d.w.Check3D1[3]->isVisible());
+  ASSERT_EQ(d.focused(), d.w.Check3D1[2]);
+  d.click(d.w.Check3D1[0]);  // a click on an earlier box clears it
+  EXPECT_FALSE(d.w.Check3D1[0]->isChecked());
+  EXPECT_FALSE(d.engine().hoist().accessories[0]);
+  EXPECT_EQ(d.focused(), d.w.Check3D1[0]);
 
-  // A click on the overload picture hands the focus back to the box left last.
-  d.w.Picture[12]->setFocus();
-  d.settle();
-  EXPECT_EQ(d.focused(), d.w.Check3D1[5]);
+  d.click(d.w.Picture[12]);
+  EXPECT_EQ(d.focused(), d.w.Check3D1[0]);
+  d.click(d.w.Check3D1[2]);
+  d.click(d.w.Picture[12]);
+  EXPECT_EQ(d.focused(), d.w.Check3D1[2]);
 }
 
-TEST(Accessories, LubeFreeReloadsTheModelList) {
+TEST(Accessories, TheLubeFreeBoxReloadsTheModelList) {
   WindowDriver d;
   d.walkToTrolley("PXH 250 EX", "4", "3");
-  QTest::mouseClick(d.w.chkLubeFree, Qt::LeftButton);
-  d.settle();
-  EXPECT_EQ(d.w.ComboPXH->itemText(0), "PXH 250L EX");
+  d.click(d.w.chkLubeFree);
+  EXPECT_TRUE(d.w.chkLubeFree->isChecked());
   EXPECT_EQ(d.w.ComboPXH->count(), 6);
+  EXPECT_EQ(d.w.ComboPXH->itemText(0), "PXH 250L EX");
+  EXPECT_EQ(d.w.ComboPXH->currentText(), "PXH 250L EX");
   EXPECT_TRUE(d.w.ComboPXH->view()->isVisible());
   EXPECT_FALSE(d.w.LiftHeightB->isVisible());  // the configuration starts anew
+  EXPECT_FALSE(d.w.Frame3DTrolley->isVisible());
   d.w.ComboPXH->hidePopup();
-
-  // Right after a restore from minimised the configuration is kept.
-  d.walkToTrolley("PXH 500L EX", "4", "3");
-  d.state.MinimizedFlag = 1;
-  QTest::mouseClick(d.w.chkLubeFree, Qt::LeftButton);
   d.settle();
+
+  d.click(d.w.chkLubeFree);
+  EXPECT_FALSE(d.w.chkLubeFree->isChecked());
   EXPECT_EQ(d.w.ComboPXH->itemText(0), "PXH 250 EX");
-  EXPECT_TRUE(d.w.LiftHeightB->isVisible());
-  EXPECT_EQ(d.state.MinimizedFlag, 0);
   d.w.ComboPXH->hidePopup();
 }
 
@@ -209,19 +115,26 @@ void walkByKeyboard(int variant, const QString& lift, const QString& control,
     }
   };
   auto key = [&](Qt::Key k) {
-    QWidget* f = w->focusWidget();
+    QWidget* f = QApplication::focusWidget();
     if (w->ComboPXH->view()->isVisible()) f = w->ComboPXH->view();
     QTest::keyClick(f, k);
     settle();
   };
+  auto type = [&](const QString& text) {
+    QTest::keyClicks(QApplication::focusWidget(), text);
+    settle();
+  };
   settle();
-  key(Qt::Key_Down);  // the dropped-down list: second model
+  ASSERT_TRUE(w->ComboPXH->view()->isVisible());  // the list opens dropped down
+  key(Qt::Key_Down);  // the third model
   key(Qt::Key_Down);
   key(Qt::Key_Return);
-  EXPECT_EQ(state.CurrentModel, expectedModel);
-  QTest::keyClicks(w->focusWidget(), lift);
+  EXPECT_EQ(w->configurator().currentModel(), expectedModel);
+  EXPECT_EQ(QApplication::focusWidget(), w->LiftHeightB);
+  type(lift);
   key(Qt::Key_Tab);
-  QTest::keyClicks(w->focusWidget(), control);
+  EXPECT_EQ(QApplication::focusWidget(), w->ControlLengthB);
+  type(control);
   key(Qt::Key_Tab);
   ASSERT_TRUE(w->Frame3DTrolley->isVisible());
   key(Qt::Key_Down);  // manual narrow
@@ -232,7 +145,10 @@ void walkByKeyboard(int variant, const QString& lift, const QString& control,
   EXPECT_TRUE(w->Printerutskrift->isVisible());
   EXPECT_TRUE(w->Opt3DHoistControl[1]->isChecked());
   EXPECT_TRUE(w->Opt3DTrolley[1]->isChecked());
-  EXPECT_FALSE(state.CurrentTrolley.isEmpty());
+  EXPECT_EQ(w->configurator().hoist().trolley, 1);
+  EXPECT_EQ(w->configurator().hoist().hoistControl, 1);
+  EXPECT_FALSE(w->configurator().currentTrolley().isEmpty());
+  EXPECT_EQ(w->ControlLengthB->text(), control);
   EXPECT_TRUE(services.messages.empty()) << services.messages[0].text.toStdString();
 }
 

@@ -1,9 +1,10 @@
-// Drives the real main window with keys, the way a user walks through a configuration.
+// Drives the real main window with keys and clicks, the way a user walks through a configuration.
 #pragma once
 
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
+#include <QColor>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -14,10 +15,14 @@
 #include <memory>
 
 #include "configurator/hmeny.h"
-#include "configurator/numeric_inputs.h"
 #include "startup/program_state.h"
 #include "support/recording_services.h"
 #include "support/test_database.h"
+
+// The background colours of the numeric boxes, as red, green and blue.
+inline const QColor kWhiteBox(255, 255, 255);
+inline const QColor kYellowBox(255, 255, 0);
+inline const QColor kRedBox(255, 0, 0);
 
 struct WindowDriver {
   // On a database of test texts ("Eng12"), or on a copy of the shipped program directory.
@@ -40,38 +45,52 @@ struct WindowDriver {
   }
   ~WindowDriver() { w.ComboPXH->hidePopup(); }
 
+  const Configurator& engine() const { return w.configurator(); }
+
   // Lets the focus handlers and everything they post run.
   void settle() {
     for (int i = 0; i < 10; ++i) QCoreApplication::processEvents();
   }
 
+  // The focused control; the model list's typing field counts as the list.
   QWidget* focused() {
     QWidget* f = w.focusWidget();
     return f == w.ComboPXH->lineEdit() ? w.ComboPXH : f;
   }
 
-  void press(QWidget* target, Qt::Key key, Qt::KeyboardModifiers mods = Qt::NoModifier) {
-    QTest::keyClick(target == w.ComboPXH ? w.ComboPXH->lineEdit() : target, key, mods);
+  // A key as the keyboard sends it: to the focused widget, which is the dropped-down list while
+  // it is open.
+  void press(Qt::Key key, Qt::KeyboardModifiers mods = Qt::NoModifier) {
+    QWidget* target = w.ComboPXH->view()->isVisible() ? w.ComboPXH->view()
+                                                       : QApplication::focusWidget();
+    if (!target) target = w.focusWidget();
+    QTest::keyClick(target, key, mods);
     settle();
   }
-  void enter() { press(focused(), Qt::Key_Return); }
-  void tab() { press(focused(), Qt::Key_Tab); }
+  void enter() { press(Qt::Key_Return); }
+  void tab() { press(Qt::Key_Tab); }
 
   void type(const QString& text) {
-    QTest::keyClicks(focused(), text);
+    for (const QChar ch : text) {
+      QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : w.focusWidget();
+      QTest::keyClick(target, ch.toLatin1());
+    }
     settle();
   }
 
-  // Picks a model in the list and confirms it with Enter.
-  void chooseModel(const QString& name) {
-    w.ComboPXH->setFocus();
+  // A click into a control, as the user puts the focus there.
+  void click(QWidget* control) {
+    QTest::mouseClick(control, Qt::LeftButton, Qt::NoModifier, QPoint(6, control->height() / 2));
     settle();
-    const int i = w.ComboPXH->findText(name);
-    if (i >= 0)
-      w.ComboPXH->setCurrentIndex(i);
-    else
-      w.ComboPXH->setEditText(name);
-    press(w.ComboPXH, Qt::Key_Return);
+  }
+
+  // Clicks into the model list's typing field, types the name over its text and confirms it
+  // with Enter.
+  void chooseModel(const QString& name) {
+    click(w.ComboPXH->lineEdit());
+    w.ComboPXH->lineEdit()->selectAll();
+    type(name);
+    press(Qt::Key_Return);
   }
 
   // Model, lift height and control length, each confirmed with Enter; ends in the trolley step.
@@ -85,13 +104,16 @@ struct WindowDriver {
 
   // A trolley option chosen with the cursor keys from "None", then Enter.
   void chooseTrolley(int element) {
-    for (int i = 0; i < element; ++i) press(focused(), Qt::Key_Down);
+    for (int i = 0; i < element; ++i) press(Qt::Key_Down);
     enter();
   }
 
-  void click(QWidget* control) {
-    QTest::mouseClick(control, Qt::LeftButton, Qt::NoModifier, QPoint(6, control->height() / 2));
-    settle();
+  // From the trolley step: the option chosen, pull chain, and Enter on every accessory until the
+  // output buttons show.
+  void walkToOutput(int trolley = 0) {
+    chooseTrolley(trolley);
+    enter();  // pull chain
+    for (int i = 0; i < 6 && !w.Printerutskrift->isVisible(); ++i) enter();
   }
 
   QStringList messages() const {
@@ -102,9 +124,7 @@ struct WindowDriver {
   QString lastMessage() const {
     return services.messages.empty() ? QString() : services.messages.back().text;
   }
-  FieldColour colour(QLineEdit* box) const {
-    return colourFrom(box->palette().color(QPalette::Base));
-  }
+  static QColor colour(const QLineEdit* box) { return box->palette().color(QPalette::Base); }
 
   std::unique_ptr<ProgramDirectory> dir;
   ProgramState state;

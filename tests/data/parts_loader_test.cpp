@@ -1,9 +1,9 @@
-// The load of part matrix, texts and parts into the program state.
+// The load of part matrix, texts and parts into the parts data.
 #include <gtest/gtest.h>
 
 #include "data/database.h"
 #include "data/parts_loader.h"
-#include "startup/program_state.h"
+#include "data/parts_data.h"
 #include "support/test_database.h"
 
 namespace {
@@ -28,17 +28,15 @@ QString smallRecords() {
       "INSERT INTO tblDetaljer (intIndex, PXH200, PXH250) VALUES (2, 301, NULL);");
 }
 
-void load(ProgramState& state, const QString& key) {
-  state.LanguageKey = key;
-  state.DatabaseFile = QStringLiteral("Telmaris.mdb");
-  loadPartsDatabase(state);
+void load(PartsData& data, const QString& key) {
+  loadPartsDatabase(QStringLiteral("Telmaris.mdb"), key, data);
 }
 
 }  // namespace
 
 TEST(PartsLoader, FillsThePartMatrixInRecordOrderWithTheFixedHoists) {
   ProgramDirectory dir(smallRecords());
-  ProgramState state;
+  PartsData state;
   load(state, "");
 
   EXPECT_EQ(state.PartMatrix(1, 1), 101);
@@ -59,7 +57,7 @@ TEST(PartsLoader, FillsThePartMatrixInRecordOrderWithTheFixedHoists) {
 
 TEST(PartsLoader, KeepsWhatANullLeavesOutAcrossVariants) {
   ProgramDirectory dir(smallRecords());
-  ProgramState state;
+  PartsData state;
 
   load(state, "Fransk");
   EXPECT_EQ(state.TextCatalogue[1], "Fichier");
@@ -105,7 +103,7 @@ TEST(PartsLoader, StopsAtARecordOutsideTheProgramsArrays) {
   };
   for (const Case& c : cases) {
     ProgramDirectory dir(QString::fromUtf8(c.sql));
-    ProgramState state;
+    PartsData state;
     try {
       load(state, "");
       ADD_FAILURE() << c.sql;
@@ -120,7 +118,7 @@ TEST(PartsLoader, StopsAtARecordOutsideTheProgramsArrays) {
   for (int r = 1; r <= 50; ++r)
     fifty += QStringLiteral("INSERT INTO tblDetaljer (intIndex, PXH200) VALUES (%1, %1);").arg(r);
   ProgramDirectory dir(fifty);
-  ProgramState state;
+  PartsData state;
   load(state, "Tysk");
   EXPECT_EQ(state.PartMatrix(50, 1), 50);
 }

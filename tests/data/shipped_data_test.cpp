@@ -13,7 +13,7 @@
 #include "configurator/model_rules.h"
 #include "data/database.h"
 #include "data/parts_loader.h"
-#include "startup/program_state.h"
+#include "data/parts_data.h"
 #include "startup/variants.h"
 
 namespace {
@@ -31,13 +31,11 @@ Database openShipped() {
   return Database::open(QStringLiteral("Telmaris.mdb"), kConnectString);
 }
 
-ProgramState loadShipped(const QString& languageKey) {
+PartsData loadShipped(const QString& languageKey) {
   QDir::setCurrent(QStringLiteral(TELMARIS_PROGRAM_DIR));
-  ProgramState state;
-  state.LanguageKey = languageKey;
-  state.DatabaseFile = QStringLiteral("Telmaris.mdb");
-  loadPartsDatabase(state);
-  return state;
+  PartsData data;
+  loadPartsDatabase(QStringLiteral("Telmaris.mdb"), languageKey, data);
+  return data;
 }
 
 std::vector<Variant> allVariants() {
@@ -158,7 +156,7 @@ QStringList modelsOf(const QString& key) {
 
 TEST(ShippedData, TextsTheProgramReadsArePresentInEveryLanguage) {
   for (const Variant& v : allVariants()) {
-    const ProgramState state = loadShipped(v.languageKey);
+    const PartsData state = loadShipped(v.languageKey);
     for (int n : kTextsRead)
       EXPECT_FALSE(state.TextCatalogue[n].trimmed().isEmpty())
           << "text " << n << " is missing in " << v.textColumn.toStdString() << " (variant '"
@@ -232,7 +230,7 @@ TEST(ShippedData, PartsHaveUniqueWellFormedNumbersPricesAndDescriptions) {
 TEST(ShippedData, EveryReachableCellNamesAPartTheVariantSells) {
   for (const Variant& v : allVariants()) {
     const QString key = v.languageKey;
-    const ProgramState state = loadShipped(key);
+    const PartsData state = loadShipped(key);
     const std::string where =
         "variant '" + key.toStdString() + "' (" + v.descriptionColumn.toStdString() + ")";
     // A cell must name a part that this variant's price list shows.
@@ -290,7 +288,7 @@ TEST(ShippedData, HoistDescriptionsNameTheirModelAndTriggerOnlyTheirOwnMarkings)
     }
   ASSERT_EQ(hoistModel.size(), 38u);
 
-  const ProgramState state = loadShipped(QString());  // row 1 is the same in every variant
+  const PartsData state = loadShipped(QString());  // row 1 is the same in every variant
   Database db = openShipped();
   const std::map<int, PartRecord> parts = readParts(db);
 

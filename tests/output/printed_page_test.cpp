@@ -26,9 +26,7 @@ PrintRequest pdfRequest(const QTemporaryDir& dir, int copies = 1) {
 // Walks to the output buttons with no trolley or the given one, pull chain, no accessories.
 void walk(WindowDriver& d, const QString& model, const QString& lift, int trolley = 0) {
   d.walkToTrolley(model, lift, "3");
-  d.chooseTrolley(trolley);
-  d.enter();  // pull chain
-  for (int i = 0; i < 6 && !d.w.Printerutskrift->isVisible(); ++i) d.enter();
+  d.walkToOutput(trolley);
 }
 
 const PdfWord* find(const std::vector<PdfWord>& words, const QString& text, double minTop = 0) {
@@ -96,7 +94,7 @@ TEST(PrintedPage, ShiftsTheColumnsInUsImperialAndPrintsTheTrolley) {
   d.w.Printerutskrift_Click();
   const QString pdf = out.filePath("page-1.pdf");
   const std::vector<PdfWord> words = pdfWords(pdf);
-  const QString hoistNumber = d.state.PartNumber[*d.state.PartMatrix(1, d.state.HoistColumn)];
+  const QString hoistNumber = d.state.PartNumber[*d.state.PartMatrix(1, d.engine().hoistColumn())];
   const PdfWord* number = find(words, hoistNumber.section(' ', 0, 0), 12);
   ASSERT_TRUE(number) << hoistNumber;
   EXPECT_NEAR(number->left, 44, 0.5);
@@ -107,11 +105,20 @@ TEST(PrintedPage, ShiftsTheColumnsInUsImperialAndPrintsTheTrolley) {
 TEST(PrintedPage, TotalsCopiesAndCancel) {
   QTemporaryDir out;
   WindowDriver d("", true);
-  walk(d, "PXH 250 EX", "4");
+  // The D key in the model list asks for the discount after the accessories.
+  d.click(d.w.ComboPXH->lineEdit());
+  d.press(Qt::Key_D);
+  d.walkToTrolley("PXH 250 EX", "4", "3");
+  d.enter();  // no trolley
+  d.enter();  // pull chain
+  for (int i = 0; i < 6 && !d.w.RabattB->isVisible(); ++i) d.enter();
+  ASSERT_TRUE(d.w.RabattB->isVisible());
+  d.type("10");
+  d.enter();
+  ASSERT_TRUE(d.w.Printerutskrift->isVisible());
   // Prices that make a total of 1000.0.
   for (int k = 0; k <= 130; ++k) d.state.PartPrice[k] = 0.0f;
-  d.state.PartPrice[*d.state.PartMatrix(1, d.state.HoistColumn)] = 1000.0f;
-  d.state.Discount = 10;
+  d.state.PartPrice[*d.state.PartMatrix(1, d.engine().hoistColumn())] = 1000.0f;
   d.services.printAnswer = pdfRequest(out, 3);
   d.w.Printerutskrift_Click();
   for (int copy = 1; copy <= 3; ++copy) {

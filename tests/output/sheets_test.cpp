@@ -7,7 +7,6 @@
 #include "output/dimension_sheets.h"
 #include "output/print_text.h"
 #include "output/technical_data.h"
-#include "startup/program_state.h"
 
 namespace {
 
@@ -29,16 +28,23 @@ void expectAt(const Item& item, const QString& text, double x, double y, int anc
   EXPECT_FALSE(item.bold);
 }
 
-ProgramState sheetState(const QString& model, int modelIndex, const QString& key = "") {
-  ProgramState s;
-  s.CurrentModel = model;
-  s.ModelIndex = modelIndex;
-  s.LanguageKey = key;
-  s.ChainLength = 26;
-  s.TextCatalogue[69] = "Technical data";
-  for (int n = 70; n <= 77; ++n) s.TextCatalogue[n] = QString("Label %1").arg(n);
-  s.TextCatalogue[5] = "Sa&ve File As...";
-  return s;
+ConfiguredHoist sheetHoist(const QString& model, int modelIndex, const QString& key = "",
+                           int trolley = -1) {
+  ConfiguredHoist h;
+  h.model = model;
+  h.modelIndex = modelIndex;
+  h.languageKey = key;
+  h.chainLength = 26;
+  h.trolley = trolley;
+  return h;
+}
+
+TextCatalogueArray sheetTexts() {
+  TextCatalogueArray texts;
+  texts[69] = "Technical data";
+  for (int n = 70; n <= 77; ++n) texts[n] = QString("Label %1").arg(n);
+  texts[5] = "Sa&ve File As...";
+  return texts;
 }
 
 }  // namespace
@@ -75,11 +81,11 @@ TEST(PrintTextAt, AnchorsTrimmingAndTheSheetWindowSizes) {
 }
 
 TEST(TechnicalData, EnglishTableWithUsColumn) {
-  ProgramState s = sheetState("PXH 250 EX", 2);
+  const TextCatalogueArray texts = sheetTexts();
   SheetValues sheet;
   sheet.TechDataTop = 80;
   RecordingTextDevice rec;
-  TechnicalData(s, sheet, rec);
+  TechnicalData(texts, sheetHoist("PXH 250 EX", 2), sheet, rec);
   ASSERT_EQ(rec.items.size(), 25u);
 
   const char* us[8] = {"551 lb",   "61. ft/min", "28.0 lb", "51.6 lb",
@@ -101,16 +107,16 @@ TEST(TechnicalData, EnglishTableWithUsColumn) {
 
   // The US variants print the US column too.
   rec.items.clear();
-  TechnicalData(sheetState("PXH 250 EX", 2, "US Imperial"), sheet, rec);
+  TechnicalData(texts, sheetHoist("PXH 250 EX", 2, "US Imperial"), sheet, rec);
   EXPECT_EQ(rec.items.size(), 25u);
 }
 
 TEST(TechnicalData, HeavyModelsLanguagesAndUnknownModels) {
+  const TextCatalogueArray texts = sheetTexts();
   SheetValues sheet;
   sheet.TechDataTop = -3;
-  sheet.trolley = 4;
   RecordingTextDevice rec;
-  TechnicalData(sheetState("PXH 3000 EX", 14), sheet, rec);
+  TechnicalData(texts, sheetHoist("PXH 3000 EX", 14, "", 4), sheet, rec);
   EXPECT_EQ(rec.items[0].text, "6000 lb");
   EXPECT_EQ(rec.items[10].text, "2722 kg");
   EXPECT_EQ(rec.items[6].text, "3/4 in");
@@ -119,27 +125,25 @@ TEST(TechnicalData, HeavyModelsLanguagesAndUnknownModels) {
 
   // Sizes by trolley: a manual trolley or none gives the small hose.
   for (int trolley : {-1, 0, 1, 2}) {
-    sheet.trolley = trolley;
     rec.items.clear();
-    TechnicalData(sheetState("PXH 2500 EX", 5), sheet, rec);
+    TechnicalData(texts, sheetHoist("PXH 2500 EX", 5, "", trolley), sheet, rec);
     EXPECT_EQ(rec.items[22].text, "12.5 mm") << trolley;
     EXPECT_EQ(rec.items[6].text, "1/2 in") << trolley;
   }
-  sheet.trolley = 3;
   rec.items.clear();
-  TechnicalData(sheetState("PXH 1250-SR", 9), sheet, rec);
+  TechnicalData(texts, sheetHoist("PXH 1250-SR", 9, "", 3), sheet, rec);
   EXPECT_EQ(sheet.TechSizeMetric, "20 mm");
 
   // German: no US column, the values at 165.
   rec.items.clear();
-  TechnicalData(sheetState("PXH 250 EX", 2, "Tysk"), sheet, rec);
+  TechnicalData(texts, sheetHoist("PXH 250 EX", 2, "Tysk", 3), sheet, rec);
   ASSERT_EQ(rec.items.size(), 17u);
   EXPECT_EQ(rec.items[0].text, "Technical data");
   expectAt(rec.items[2], "250 kg", 165, 3, 7);
 
   // An unknown model: labels and units with empty numbers; the size texts of the last call.
   rec.items.clear();
-  TechnicalData(sheetState("PXH 9999 EX", 0), sheet, rec);
+  TechnicalData(texts, sheetHoist("PXH 9999 EX", 0, "", 3), sheet, rec);
   ASSERT_EQ(rec.items.size(), 25u);
   const char* us[8] = {"lb", "ft/min", "lb", "lb", "dB(A)", "cfm", "1/2 in", "1/2 in"};
   const char* metric[8] = {"kg", "m/min", "kg", "kg", "dB(A)", "l/s", "12.5 mm", "1/2 in"};
@@ -150,32 +154,28 @@ TEST(TechnicalData, HeavyModelsLanguagesAndUnknownModels) {
 }
 
 TEST(DimensionSheets, HoistFigures) {
-  ProgramState s = sheetState("PXH 250 EX", 2);
-  s.SheetTop = 98;
-  s.SheetLeft = 23;
+  ConfiguredHoist h = sheetHoist("PXH 250 EX", 2);
+  const SheetPlace place{98, 23, 0};
   RecordingTextDevice rec;
-  MeasuringHoist(s, rec);
+  MeasuringHoist(h, place, rec);
   ASSERT_EQ(rec.items.size(), 4u);
   expectAt(rec.items[0], "377", 16, 125, 5);
   expectAt(rec.items[1], "122", 34.5, 97.5, 5);
   expectAt(rec.items[2], "390", 67, 97.5, 5);
   expectAt(rec.items[3], "29", 56.5, 134, 5);
 
-  s.LanguageKey = "US Imperial";
+  h.languageKey = "US Imperial";
   rec.items.clear();
-  MeasuringHoist(s, rec);
+  MeasuringHoist(h, place, rec);
   EXPECT_EQ(rec.items[0].text, "14.8");
   EXPECT_EQ(rec.items[3].text, "1.1");
 }
 
 TEST(DimensionSheets, TrolleyFigures) {
-  ProgramState s = sheetState("PXH 5000 EX", 6);
-  s.SheetTop = 110;
-  s.SheetLeft2 = 115;
-  SheetValues sheet;
-  sheet.trolley = 4;
+  ConfiguredHoist h = sheetHoist("PXH 5000 EX", 6, "", 4);
+  const SheetPlace place{110, 0, 115};
   RecordingTextDevice rec;
-  MeasuringTrolley(s, sheet, rec);
+  MeasuringTrolley(h, place, rec);
   ASSERT_EQ(rec.items.size(), 6u);
   expectAt(rec.items[0], "41", 105.9, 117, 5);
   expectAt(rec.items[1], "93", 100, 139.5, 8);
@@ -184,40 +184,40 @@ TEST(DimensionSheets, TrolleyFigures) {
   expectAt(rec.items[4], "437", 168, 124, 5);
   expectAt(rec.items[5], "59", 152.5, 124, 5);
 
-  s.ModelIndex = 5;
-  sheet.trolley = 1;
+  h.modelIndex = 5;
+  h.trolley = 1;
   rec.items.clear();
-  MeasuringTrolley(s, sheet, rec);
+  MeasuringTrolley(h, place, rec);
   ASSERT_EQ(rec.items.size(), 4u);
   expectAt(rec.items[0], "35", 105.5, 117, 5);
   expectAt(rec.items[2], "262", 116, 150, 5);
   expectAt(rec.items[3], "384", 168, 124, 5);
-  sheet.trolley = 2;
+  h.trolley = 2;
   rec.items.clear();
-  MeasuringTrolley(s, sheet, rec);
+  MeasuringTrolley(h, place, rec);
   EXPECT_EQ(rec.items[2].text, "Beam width +89");
 
-  s.ModelIndex = 2;
-  s.LanguageKey = "US Imperial";
+  h.modelIndex = 2;
+  h.languageKey = "US Imperial";
   rec.items.clear();
-  MeasuringTrolley(s, sheet, rec);
+  MeasuringTrolley(h, place, rec);
   EXPECT_EQ(rec.items[2].text, "Beam width +2.3");
-  sheet.trolley = 3;
+  h.trolley = 3;
   rec.items.clear();
-  MeasuringTrolley(s, sheet, rec);
+  MeasuringTrolley(h, place, rec);
   EXPECT_EQ(rec.items[0].text, "1.0");
   EXPECT_EQ(rec.items[5].text, "");  // the light motor trolley has no T6
 
   // The SR models have no motor-trolley figures; no trolley writes nothing at all.
-  s.ModelIndex = 7;
+  h.modelIndex = 7;
   rec.items.clear();
-  MeasuringTrolley(s, sheet, rec);
+  MeasuringTrolley(h, place, rec);
   ASSERT_EQ(rec.items.size(), 6u);
   for (const Item& item : rec.items) EXPECT_EQ(item.text, "");
   for (int none : {0, -1}) {
-    sheet.trolley = none;
+    h.trolley = none;
     rec.items.clear();
-    MeasuringTrolley(s, sheet, rec);
+    MeasuringTrolley(h, place, rec);
     EXPECT_TRUE(rec.items.empty());
   }
 }

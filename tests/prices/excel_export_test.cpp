@@ -22,24 +22,23 @@ namespace {
 
 // The list of a synthetic hoist with a pull-chain control: heading, hoist, marking, load chain,
 // pull chain, two empty lines, the rule and the totals.
-struct OrderingList {
-  explicit OrderingList(std::int16_t discount) {
-    state.DatabaseFile = QStringLiteral("Telmaris.mdb");
-    loadPartsDatabase(state);
-    state.HoistColumn = state.ModelIndex = 1;
-    state.ChainLength = 5;
-    state.ControlLength = 3;
-    state.OutputIndent = 1;
-    state.Discount = discount;
-    OrderingChoices choices;
-    choices.hoistControl = 0;
-    BuildOrderingList(state, choices);
+struct ExportedList {
+  explicit ExportedList(int discount) {
+    loadPartsDatabase(QStringLiteral("Telmaris.mdb"), QString(), data);
+    ConfiguredHoist hoist;
+    hoist.hoistColumn = hoist.modelIndex = 1;
+    hoist.chainLength = 5;
+    hoist.controlLength = 3;
+    hoist.discount = discount;
+    hoist.hoistControl = 0;
+    list = BuildOrderingList(data, hoist);
   }
   float price(int partRow, int quantity) const {
-    return syntheticPrice(*state.PartMatrix(partRow, 1)) * static_cast<float>(quantity);
+    return syntheticPrice(*data.PartMatrix(partRow, 1)) * static_cast<float>(quantity);
   }
   PriceProgramDirectory dir;
-  ProgramState state;
+  ProgramState data;
+  OrderingList list;
 };
 
 QString text(const Worksheet& sheet, int row, int column) {
@@ -82,11 +81,11 @@ struct Formats {
 }  // namespace
 
 TEST(ExcelExport, WritesOneRowPerPartLineAndTheTotal) {
-  OrderingList list(0);
-  ASSERT_EQ(list.state.OutputLineCount, 10);
+  ExportedList list(0);
+  ASSERT_EQ(orderingListLines(list.list, 1).size(), 10);
   QTemporaryDir dir;
   const QString path = dir.filePath("list.xlsx");
-  writeExportWorkbook(path, orderingListSheet(list.state));
+  writeExportWorkbook(path, orderingListSheet(list.data.TextCatalogue, list.list));
   const Worksheet sheet = readFirstWorksheet(path, 8);
 
   EXPECT_EQ(text(sheet, 1, 1), "Quantity");
@@ -99,25 +98,25 @@ TEST(ExcelExport, WritesOneRowPerPartLineAndTheTotal) {
   } parts[] = {{1, 1, "1"}, {40, 5, "5 m"}, {7, 6, "6 m"}};
   int row = 2;
   for (const auto& p : parts) {
-    const int part = *list.state.PartMatrix(p.partRow, 1);
+    const int part = *list.data.PartMatrix(p.partRow, 1);
     EXPECT_EQ(text(sheet, row, 1), p.quantityText);
-    EXPECT_EQ(text(sheet, row, 2), list.state.PartNumber[part]);
+    EXPECT_EQ(text(sheet, row, 2), list.data.PartNumber[part]);
     EXPECT_EQ(sheet.cell(row, 3).number, static_cast<double>(list.price(p.partRow, p.quantity)));
-    EXPECT_EQ(text(sheet, row, 4), list.state.PartDescription[part]);
+    EXPECT_EQ(text(sheet, row, 4), list.data.PartDescription[part]);
     ++row;
   }
   // The heading, the marking, the empty lines and the rule gave no rows; one empty row, then
   // the total and nothing after it.
   for (int c = 1; c <= 8; ++c) EXPECT_EQ(sheet.cell(5, c).kind, SheetCell::Kind::Empty);
   EXPECT_EQ(text(sheet, 6, 1), "Eng62");
-  EXPECT_NEAR(sheet.cell(6, 3).number, list.state.TotalPrice, 0.01);
+  EXPECT_NEAR(sheet.cell(6, 3).number, list.list.total, 0.01);
   EXPECT_EQ(sheet.lastRow(), 6);
   EXPECT_EQ(sheet.size(), 4u * 4 + 2);
 }
 
 TEST(ExcelExport, ADiscountAddsTheDiscountAndTheNetRows) {
-  OrderingList list(10);
-  const ExportSheet sheet = orderingListSheet(list.state);
+  ExportedList list(10);
+  const ExportSheet sheet = orderingListSheet(list.data.TextCatalogue, list.list);
   const double total = std::get<double>(sheet.cells.at({6, 3}));
   EXPECT_EQ(sheet.cells.at({6, 1}), ExportValue(QString("Eng62")));
   EXPECT_EQ(sheet.cells.at({7, 1}), ExportValue(QString("Eng63")));
@@ -126,15 +125,16 @@ TEST(ExcelExport, ADiscountAddsTheDiscountAndTheNetRows) {
   EXPECT_NEAR(std::get<double>(sheet.cells.at({8, 3})), total * 0.9, 0.005);
   EXPECT_EQ(sheet.cells.rbegin()->first, std::make_pair(8, 3));
   // Amounts reach the sheet as the figures the list shows, not as their binary neighbours.
-  list.state.TotalPrice = 45.35f;
-  EXPECT_EQ(std::get<double>(orderingListSheet(list.state).cells.at({6, 3})), 45.35);
+  list.list.total = 45.35f;
+  const ExportSheet rounded = orderingListSheet(list.data.TextCatalogue, list.list);
+  EXPECT_EQ(std::get<double>(rounded.cells.at({6, 3})), 45.35);
 }
 
 TEST(ExcelExport, SetsTheWidthsTheBoldHeadingAndTheCentring) {
-  OrderingList list(0);
+  ExportedList list(0);
   QTemporaryDir dir;
   const QString path = dir.filePath("list.xlsx");
-  writeExportWorkbook(path, orderingListSheet(list.state));
+  writeExportWorkbook(path, orderingListSheet(list.data.TextCatalogue, list.list));
   const Formats f(path);
   // A width is stored in whole pixels of 7 to a digit, with 5 pixels of cell padding added.
   const double widths[] = {13, 13.7, 8.4, 41};
@@ -151,11 +151,12 @@ TEST(ExcelExport, SetsTheWidthsTheBoldHeadingAndTheCentring) {
 }
 
 TEST(ExcelExport, TheButtonHandsANewWorkbookToTheDesktop) {
-  OrderingList list(0);
+  ExportedList list(0);
   RecordingServices services;
   QMainWindow main;
   Form2 form;
-  form.attach(list.state, services, &main);
+  form.attach(list.data, services, &main);
+  form.showOrderingList(QStringLiteral("Eng111"), list.list);
   form.cmdExcelFile_Click();
   form.cmdExcelFile_Click();
   ASSERT_EQ(services.opened.size(), 2u);

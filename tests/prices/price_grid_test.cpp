@@ -37,7 +37,7 @@ struct Grid {
             "UPDATE tblDetaljPr SET strEngelska = 'Aardvark hook' WHERE lngNr = 9;"));
     state.LanguageKey = key;
     state.DatabaseFile = QStringLiteral("Telmaris.mdb");
-    loadPartsDatabase(state);
+    loadPartsDatabase(state.DatabaseFile, key, state);
   }
   std::vector<qint64> records(const PriceGridModel& m) const {
     std::vector<qint64> out;
@@ -98,23 +98,23 @@ TEST(PriceGrid, ShowsThePriceColumnAsTheOneEditableYellowColumn) {
 
 TEST(PriceGrid, AStoredEditReachesTheDatabaseAndTheNextOrderingList) {
   Grid g;
-  g.state.HoistColumn = 1;
-  g.state.ModelIndex = 1;
-  g.state.OutputIndent = 1;
+  ConfiguredHoist hoistOnly;
+  hoistOnly.hoistColumn = hoistOnly.modelIndex = 1;
   const int hoist = *g.state.PartMatrix(1, 1);
   PriceGridModel m(g.state, PriceOrder::ByDescription);
   QSignalSpy refused(&m, &PriceGridModel::editRefused);
   const QModelIndex price = m.index(g.rowOf(m, hoist), 1);
 
-  BuildOrderingList(g.state, OrderingChoices{});
-  EXPECT_EQ(g.state.ExportPrices[3], syntheticPrice(hoist));
+  const OrderingList before = BuildOrderingList(g.state, hoistOnly);
+  ASSERT_FALSE(before.parts().empty());
+  EXPECT_EQ(before.parts()[0]->amount, syntheticPrice(hoist));
 
   ASSERT_TRUE(m.setData(price, " 1234.5 "));
   EXPECT_EQ(price.data(), "1234.50");
   EXPECT_EQ(storedPrices(g.dir.database())[hoist], 1234.5f);
-  BuildOrderingList(g.state, OrderingChoices{});
-  EXPECT_EQ(g.state.ExportPrices[3], 1234.5f);
-  EXPECT_EQ(g.state.TotalPrice, 1234.5f);
+  const OrderingList after = BuildOrderingList(g.state, hoistOnly);
+  EXPECT_EQ(after.parts()[0]->amount, 1234.5f);
+  EXPECT_EQ(after.total, 1234.5f);
 
   // Text that is no price is refused and said so; nothing changes.
   for (const char* typed : {"abc", "", "12,5", "1e40"}) EXPECT_FALSE(m.setData(price, typed));

@@ -6,12 +6,12 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
-#include "configurator/window_driver.h"
+#include "data/parts_data.h"
 #include "data/parts_loader.h"
+#include "output/page_pdf.h"
 #include "startup/command_line.h"
-#include "startup/configuration_file.h"
-#include "startup/variants.h"
 #include "support/pdf_words.h"
+#include "support/test_database.h"
 
 namespace {
 
@@ -27,27 +27,6 @@ Ran telmaris(const QStringList& arguments) {
   process.waitForFinished(60000);
   return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
           QString::fromUtf8(process.readAllStandardError())};
-}
-
-QStringList examples() {
-  const QDir dir(QStringLiteral(TELMARIS_SOURCE_DIR "/examples"));
-  QStringList files;
-  for (const QString& name : dir.entryList({"*.telmaris"}, QDir::Files))
-    files << dir.filePath(name);
-  return files;
-}
-
-// The list the window's screen output composes for a saved configuration.
-QStringList listInTheWindow(const QString& file) {
-  QFile in(file);
-  in.open(QIODevice::ReadOnly);
-  const SavedConfiguration c = std::get<SavedConfiguration>(parseConfiguration(in.readAll()));
-  WindowDriver d(variantByIndex(c.variant)->languageKey, true);
-  EXPECT_EQ(d.w.openConfiguration(c), "") << file;
-  d.w.composeScreenList();
-  QStringList lines;
-  for (int r = 1; r <= d.state.OutputLineCount; ++r) lines << d.state.OutputLines[r];
-  return lines;
 }
 
 QString writeConfigurationFile(const QTemporaryDir& dir, const QString& name,
@@ -79,18 +58,6 @@ TEST(CommandLine, ReadsItsOptions) {
   EXPECT_TRUE(bad.err.contains("Usage:"));
 }
 
-TEST(CommandLine, EveryExampleListsAsTheWindowComposesIt) {
-  const QStringList files = examples();
-  ASSERT_GE(files.size(), 8);
-  for (const QString& file : files) {
-    const Ran run = telmaris({"--dir", TELMARIS_PROGRAM_DIR, "--list", file});
-    EXPECT_EQ(run.status, 0) << file << run.err;
-    QStringList lines = run.out.split('\n');
-    lines.removeLast();  // after the last line break
-    EXPECT_EQ(lines, listInTheWindow(file)) << file;
-  }
-}
-
 TEST(CommandLine, RefusalsFilesAndOutputs) {
   QTemporaryDir dir;
   const QString twistRod = writeConfigurationFile(
@@ -99,10 +66,25 @@ TEST(CommandLine, RefusalsFilesAndOutputs) {
           "trolley": "none", "hoistControl": "twist-rod"})");
   const Ran refused = telmaris({"--dir", TELMARIS_PROGRAM_DIR, "--list", twistRod});
   EXPECT_EQ(refused.status, 1);
-  ProgramState state;
-  state.DatabaseFile = QStringLiteral(TELMARIS_PROGRAM_DIR "/Telmaris.mdb");
-  loadPartsDatabase(state);
-  EXPECT_EQ(refused.err.trimmed(), state.TextCatalogue[54]);
+  EXPECT_EQ(refused.err.trimmed(),
+            "The twist rod is only available for control lengths up to 4 m.");
+  EXPECT_TRUE(refused.out.isEmpty());
+
+  // A model the program has no data for is refused with its name.
+  const QString unknown = writeConfigurationFile(
+      dir, "unknown.telmaris", R"({"model": "PXH 750 EX", "liftHeight": "4"})");
+  const Ran unknownModel = telmaris({"--dir", TELMARIS_PROGRAM_DIR, "--list", unknown});
+  EXPECT_EQ(unknownModel.status, 1);
+  EXPECT_EQ(unknownModel.err.trimmed(),
+            "The model \"PXH 750 EX\" is not in the program's range.\n"
+            "Please choose a model from the list.");
+
+  // A key with a wrong value is a file error that names the key.
+  const QString wrongKey =
+      writeConfigurationFile(dir, "wrong.telmaris", R"({"trolley": "sideways"})");
+  const Ran wrong = telmaris({"--dir", TELMARIS_PROGRAM_DIR, "--list", wrongKey});
+  EXPECT_EQ(wrong.status, 3);
+  EXPECT_TRUE(wrong.err.contains("\"trolley\"")) << wrong.err;
 
   const Ran missing = telmaris({"--dir", TELMARIS_PROGRAM_DIR, "--list", dir.filePath("none")});
   EXPECT_EQ(missing.status, 3);
@@ -139,10 +121,9 @@ TEST(CommandLine, ImportsPricesOrChangesNothing) {
   f.write("\"8420 0250 00\",3500.00\n\"7302 4410 02\",45.50\n\"7302 4430 05\"\n");
   f.close();
   auto price = [&](int part) {
-    ProgramState s;
-    s.DatabaseFile = dir.database();
-    loadPartsDatabase(s);
-    return s.PartPrice[part];
+    PartsData data;
+    loadPartsDatabase(dir.database(), QString(), data);
+    return data.PartPrice[part];
   };
   const auto before = price(2);
   const Ran failed = telmaris({"--dir", dir.path(), "--import-prices", list});

@@ -4,17 +4,18 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "configurator/configuration_file.h"
+#include "configurator/ordering_list.h"
 #include "configurator/window_driver.h"
-#include "startup/configuration_file.h"
 
 namespace {
 
-SavedConfiguration parsed(const QByteArray& json) {
+Configuration parsed(const QByteArray& json) {
   const auto result = parseConfiguration(json);
-  EXPECT_TRUE(std::holds_alternative<SavedConfiguration>(result))
+  EXPECT_TRUE(std::holds_alternative<Configuration>(result))
       << std::get<QString>(result).toStdString();
-  return std::holds_alternative<SavedConfiguration>(result) ? std::get<SavedConfiguration>(result)
-                                                            : SavedConfiguration{};
+  return std::holds_alternative<Configuration>(result) ? std::get<Configuration>(result)
+                                                            : Configuration{};
 }
 
 QString error(const QByteArray& json) {
@@ -25,7 +26,7 @@ QString error(const QByteArray& json) {
 }  // namespace
 
 TEST(ConfigurationFile, ReadsWritesAndNamesTheWrongKey) {
-  SavedConfiguration c;
+  Configuration c;
   c.variant = 3;
   c.lubeFree = true;
   c.model = "PXH 1000L EX";
@@ -36,7 +37,7 @@ TEST(ConfigurationFile, ReadsWritesAndNamesTheWrongKey) {
   c.trolleyControl = -1;
   c.accessories = {true, false, true, false, true};
   c.discount = 7;
-  const SavedConfiguration back = parsed(writeConfiguration(c));
+  const Configuration back = parsed(writeConfiguration(c));
   EXPECT_EQ(back.variant, 3);
   EXPECT_TRUE(back.lubeFree);
   EXPECT_EQ(back.model, "PXH 1000L EX");
@@ -49,13 +50,24 @@ TEST(ConfigurationFile, ReadsWritesAndNamesTheWrongKey) {
   EXPECT_EQ(back.discount, 7);
   EXPECT_TRUE(writeConfiguration(c).contains("\"US Version Imperial\""));
 
-  // Missing keys keep their defaults, unknown keys are ignored, numbers read as typed text.
-  const SavedConfiguration small =
-      parsed(R"({"model": "PXH 500 EX", "liftHeight": 4, "colour": "red"})");
+  // Missing keys keep their defaults, unknown keys are ignored.
+  const Configuration small =
+      parsed(R"({"model": "PXH 500 EX", "liftHeight": "4", "colour": "red"})");
   EXPECT_EQ(small.variant, 0);
   EXPECT_EQ(small.liftHeight, "4");
   EXPECT_EQ(small.trolley, 0);
   EXPECT_EQ(small.hoistControl, 0);
+
+  // Lengths stand as typed, a decimal comma included; anything else is refused by its key.
+  EXPECT_EQ(parsed(R"({"liftHeight": "24,6"})").liftHeight, "24,6");
+  EXPECT_EQ(parsed(R"({"controlLength": "9.8"})").controlLength, "9.8");
+  for (const QString key : {"liftHeight", "controlLength"}) {
+    for (const QString value : {"1000000", "\"1e3\"", "\"-3\"", "\"4a\""}) {
+      const QString json = QStringLiteral("{\"%1\": %2}").arg(key, value);
+      EXPECT_TRUE(error(json.toUtf8()).contains("\"" + key + "\""))
+          << json.toStdString() << ": " << error(json.toUtf8()).toStdString();
+    }
+  }
 
   EXPECT_TRUE(error(R"({"variant": "Klingon"})").contains("\"variant\""));
   EXPECT_TRUE(error(R"({"trolley": "sideways"})").contains("\"trolley\""));
@@ -70,24 +82,20 @@ TEST(ConfigurationFile, ReadsWritesAndNamesTheWrongKey) {
 TEST(ConfigurationFile, SavedFromTheWindowOpensToTheSameList) {
   QTemporaryDir out;
   WindowDriver d("", true);
-  d.w.ComboPXH->setFocus();
-  d.settle();
-  d.press(d.w.ComboPXH, Qt::Key_D);  // the discount step
+  d.click(d.w.ComboPXH->lineEdit());
+  d.press(Qt::Key_D);  // the discount step
   d.walkToTrolley("PXH 500 EX", "6", "4");
   d.chooseTrolley(3);
-  d.enter();                                      // pull chain
-  d.click(d.w.Opt3DTrolleyControls[1]);           // light models take only the 2-button
+  d.enter();  // pull chain; the light models take the 2-button trolley control by themselves
   for (int i = 0; i < 6 && !d.w.RabattB->isVisible(); ++i) {
-    if (d.focused() == d.w.Check3D1[2]) d.w.Check3D1[2]->setChecked(true);
+    if (d.focused() == d.w.Check3D1[2]) d.press(Qt::Key_Space);  // the chain stop, ticked
     d.enter();
   }
   ASSERT_TRUE(d.w.RabattB->isVisible());
   d.type("15");
   d.enter();
   ASSERT_TRUE(d.w.Printerutskrift->isVisible());
-  d.w.composeScreenList();
-  QStringList lines;
-  for (int r = 1; r <= d.state.OutputLineCount; ++r) lines << d.state.OutputLines[r];
+  const QStringList lines = orderingListLines(BuildOrderingList(d.state, d.engine().hoist()), 1);
 
   const QString file = out.filePath("quote.telmaris");
   d.services.saveAnswer = file;
@@ -97,18 +105,28 @@ TEST(ConfigurationFile, SavedFromTheWindowOpensToTheSameList) {
   d.w.SaveFile->trigger();  // then it keeps it
   EXPECT_EQ(d.services.fileDialogs.size(), 1u);
 
+  QFile saved(file);
+  ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+  const Configuration c = parsed(saved.readAll());
+  EXPECT_EQ(c.model, "PXH 500 EX");
+  EXPECT_EQ(c.liftHeight, "6");
+  EXPECT_EQ(c.controlLength, "4");
+  EXPECT_EQ(c.trolley, TrolleyKind::MotorNarrow);
+  EXPECT_EQ(c.hoistControl, HoistControlKind::PullChain);
+  EXPECT_EQ(c.trolleyControl, TrolleyControlKind::TwoButton);
+  EXPECT_EQ(c.accessories, (std::array<bool, 5>{false, false, true, false, false}));
+  EXPECT_EQ(c.discount, 15);
+
   d.w.NewFile->trigger();
   d.settle();
   d.w.ComboPXH->hidePopup();
+  EXPECT_FALSE(d.w.Printerutskrift->isVisible());
   d.services.fileAnswer = file;
   d.w.OpenFile->trigger();
   d.settle();
   EXPECT_TRUE(d.w.Printerutskrift->isVisible());
-  d.w.composeScreenList();
-  QStringList again;
-  for (int r = 1; r <= d.state.OutputLineCount; ++r) again << d.state.OutputLines[r];
-  EXPECT_EQ(again, lines);
-  EXPECT_EQ(d.state.Discount, 15);
+  EXPECT_EQ(d.w.RabattB->text(), "15");
+  EXPECT_EQ(orderingListLines(BuildOrderingList(d.state, d.engine().hoist()), 1), lines);
 
   // A file that is no configuration is reported and changes nothing.
   QFile bad(out.filePath("bad.telmaris"));
@@ -117,6 +135,6 @@ TEST(ConfigurationFile, SavedFromTheWindowOpensToTheSameList) {
   bad.close();
   d.services.fileAnswer = bad.fileName();
   d.w.OpenFile->trigger();
-  EXPECT_TRUE(d.lastMessage().contains("\"trolley\""));
+  EXPECT_TRUE(d.lastMessage().contains("\"trolley\"")) << d.lastMessage().toStdString();
   EXPECT_TRUE(d.w.Printerutskrift->isVisible());
 }

@@ -52,9 +52,9 @@ TEST(StartupWindow, OffersTheEightVariantsAndStartsEnglishOnEnter) {
   EXPECT_EQ(main->windowTitle(), "Eng65   (2.13.2)");
   EXPECT_TRUE(main->ComboPXH->view()->isVisible());  // the model list is dropped down
   EXPECT_EQ(main->ComboPXH->currentText(), "PXH 250 EX");
-  EXPECT_EQ(state.CurrentModel, "PXH 200 EX");
-  EXPECT_EQ(state.ModelIndex, 1);
-  EXPECT_EQ(state.HoistColumn, 0);
+  EXPECT_EQ(main->configurator().currentModel(), "PXH 200 EX");
+  EXPECT_EQ(main->configurator().modelIndex(), 1);
+  EXPECT_EQ(main->configurator().hoistColumn(), 0);
   EXPECT_EQ(state.ProgramDate, "2017-10-17");
   for (int i = 0; i < 8; ++i) EXPECT_EQ(main->mnuSpråk[i]->isChecked(), i == 0) << i;
   main->ComboPXH->hidePopup();

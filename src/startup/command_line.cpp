@@ -10,6 +10,7 @@
 #include <QJsonObject>
 #include <QTextStream>
 #include <cmath>
+#include <cstdio>
 
 #include "common/units.h"
 #include "configurator/configuration_file.h"
@@ -163,6 +164,18 @@ CommandLine parseCommandLine(const QStringList& arguments) {
   }
   if (c.kind == CommandLine::Kind::Window) return usage(QStringLiteral("no command given"));
   return c;
+}
+
+CommandLine parseCommandLine(int argc, char** argv) {
+  QStringList arguments;
+  for (int i = 1; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+  return parseCommandLine(arguments);
+}
+
+void quietQtMessages() {
+  qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
+    if (type == QtFatalMsg) std::fprintf(stderr, "%s\n", qPrintable(text));
+  });
 }
 
 QString commandLineHelp() {

@@ -40,6 +40,11 @@ enum CommandStatus { kDone = 0, kRefused = 1, kUsageError = 2, kFileError = 3 };
 // The arguments after the program's name. A command line that does not start with "--" keeps
 // its old meaning: the whole text is the program directory, and the window opens.
 CommandLine parseCommandLine(const QStringList& arguments);
+// The same for the arguments of main().
+CommandLine parseCommandLine(int argc, char** argv);
+
+// Keeps Qt's own notes off standard error, which carries only what a command has to say.
+void quietQtMessages();
 
 QString commandLineHelp();
 

@@ -38,17 +38,12 @@ int writePage(const PageRequest& r, QTextStream& err) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  QStringList arguments;
-  for (int i = 1; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
-  const CommandLine command = parseCommandLine(arguments);
-
+  const CommandLine command = parseCommandLine(argc, argv);
   if (command.kind != CommandLine::Kind::Window) {
     // The page is drawn with the program's fonts and shows an image of the window: no display
-    // is needed for either, and standard error carries only what the command has to say.
+    // is needed for either.
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
-      if (type == QtFatalMsg) std::fprintf(stderr, "%s\n", qPrintable(text));
-    });
+    quietQtMessages();
   }
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Telmaris"));

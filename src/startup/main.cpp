@@ -33,16 +33,11 @@ int runDesktop(char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  QStringList arguments;
-  for (int i = 1; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
-  const CommandLine command = parseCommandLine(arguments);
+  const CommandLine command = parseCommandLine(argc, argv);
   if (command.kind == CommandLine::Kind::Window || command.kind == CommandLine::Kind::Pdf)
     return runDesktop(argv);
 
-  // Standard error carries only what the command has to say.
-  qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
-    if (type == QtFatalMsg) std::fprintf(stderr, "%s\n", qPrintable(text));
-  });
+  quietQtMessages();
   QCoreApplication app(argc, argv);
   QTextStream out(stdout);
   QTextStream err(stderr);

@@ -9,7 +9,7 @@ packages=(
   libxlsxwriter-dev libfreexl-dev libminizip-dev zlib1g-dev
   libgtest-dev googletest
   fonts-liberation fontconfig
-  poppler-utils xvfb xauth imagemagick xdotool
+  poppler-utils xvfb xauth imagemagick xdotool openbox x11-utils
   desktop-file-utils dpkg-dev file
 )
 

@@ -167,6 +167,8 @@ class HMeny : public QMainWindow {
   void takeUserFocus(Ctl control);
   void moveWithinGroup(Ctl option, int step);
   void focusWindowChanged(QWindow* now);
+  // Drops the model list down, once the window is the active one.
+  void dropDownModelList();
   // An output command is about to act: the focused box's leave rule runs first, so the output
   // matches what the boxes show.
   // False when a leave rule turned the edit down.
@@ -195,5 +197,6 @@ class HMeny : public QMainWindow {
   Ctl renderedFocus_ = Ctl::None;
   Ctl userFocus_ = Ctl::None;    // the focus the user moved, not yet handed over
   bool swallowPickKey_ = false;  // the Enter that picked in the open list is still on its way
+  bool dropDownPending_ = false; // the model list drops down when the window becomes active
   QPointer<QWindow> lastFocusWindow_;  // the program's window that had the focus last
 };

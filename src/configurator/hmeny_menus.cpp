@@ -75,6 +75,7 @@ void HMeny::focusWindowChanged(QWindow* now) {
 }
 
 void HMeny::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::ActivationChange && isActiveWindow()) dropDownModelList();
   if (event->type() == QEvent::WindowStateChange && (windowState() & Qt::WindowMinimized)) {
     engine_.minimised();
     render();

@@ -9,6 +9,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTimer>
+#include <utility>
 
 #include "common/services.h"
 #include "common/twips.h"
@@ -168,7 +170,21 @@ void HMeny::render() {
   rendering_ = false;
 
   showStepMessages();
-  if (engine_.takeDropDownRequest() && isVisible()) ComboPXH->showPopup();
+  if (engine_.takeDropDownRequest() && isVisible()) {
+    dropDownPending_ = true;
+    if (isActiveWindow())
+      dropDownModelList();
+    else  // should the window manager never activate the window, the list drops down anyway
+      QTimer::singleShot(1000, this, [this] { dropDownModelList(); });
+  }
+}
+
+void HMeny::dropDownModelList() {
+  // An open drop-down list holds the program's activation: a window the window manager
+  // activates while the list is open stays inactive for Qt after it closes, and its controls
+  // would never hear of the focus again. So the list waits for the window to be active.
+  if (!std::exchange(dropDownPending_, false)) return;
+  if (isVisible() && engine_.focus() == Ctl::ComboPXH) ComboPXH->showPopup();
 }
 
 void HMeny::showStepMessages() {

@@ -50,7 +50,9 @@ TEST(StartupWindow, OffersTheEightVariantsAndStartsEnglishOnEnter) {
   EXPECT_TRUE(main->isVisible());
   EXPECT_EQ(state.LanguageKey, "");
   EXPECT_EQ(main->windowTitle(), "Eng65   (2.13.2)");
-  EXPECT_TRUE(main->ComboPXH->view()->isVisible());  // the model list is dropped down
+  EXPECT_TRUE(QTest::qWaitForWindowActive(main));
+  EXPECT_TRUE(QTest::qWaitFor([main] { return main->ComboPXH->view()->isVisible(); }))
+      << "the model list drops down";
   EXPECT_EQ(main->ComboPXH->currentText(), "PXH 250 EX");
   EXPECT_EQ(main->configurator().currentModel(), "PXH 200 EX");
   EXPECT_EQ(main->configurator().modelIndex(), 1);

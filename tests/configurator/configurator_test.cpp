@@ -9,12 +9,10 @@
 #include <algorithm>
 #include <functional>
 #include <ostream>
+#include <tuple>
 #include <vector>
 
 #include "configurator/configuration.h"
-#include "configurator/ordering_list.h"
-#include "data/parts_data.h"
-#include "data/parts_loader.h"
 
 // Readable names in failure messages.
 static void PrintTo(Ctl c, std::ostream* out) {
@@ -26,8 +24,9 @@ static void PrintTo(FieldColour c, std::ostream* out) {
 
 namespace {
 
-const QStringList kAllKeys{"",       "Fransk",      "US Metric", "US Imperial",
-                           "Spansk", "Portugisisk", "Italiensk", "Tysk"};
+using C = Ctl;
+constexpr FieldColour White = FieldColour::White, Yellow = FieldColour::Yellow,
+                      Red = FieldColour::Red;
 
 bool isUs(const QString& key) {
   return key.startsWith(QLatin1String("US"));
@@ -40,30 +39,35 @@ std::vector<int> texts(Configurator& e) {
   return numbers;
 }
 
-// The model confirmed with Enter in the dropped-down list, then the lift height and the control
-// length typed and confirmed with Enter; the walk stops early where a step does not open.
-void walkToTrolley(Configurator& e, const QString& key, const QString& model, const QString& lift,
-                   const QString& control) {
-  e.load(key);
+// From the model step on as the user walks it with Enter: the model picked (without a
+// stainless-steel chain), the lift height and the control length typed, then the trolley and the
+// hoist control clicked. The walk ends before the first answer not given (nullptr, -1) and where
+// a step does not open.
+void walkOn(Configurator& e, const QString& model, const char* lift = nullptr,
+            const char* control = nullptr, int trolley = -1, int hoistControl = -1) {
   e.modelPicked(model);
   if (e.focus() == Ctl::chkStainless) e.stainlessClicked(false);
+  if (!lift) return;
   e.focusControl(Ctl::LiftHeightB);
   e.liftHeightTyped(lift);
   e.stepKey(Ctl::LiftHeightB, 13);
-  if (e.focus() != Ctl::ControlLengthB) return;
+  if (!control || e.focus() != Ctl::ControlLengthB) return;
   e.controlLengthTyped(control);
   e.stepKey(Ctl::ControlLengthB, 13);
-}
-
-// Then the trolley and the hoist control chosen and confirmed with Enter.
-void walkToAccessories(Configurator& e, const QString& key, const QString& model,
-                       const QString& lift, const QString& control, int trolley = 0,
-                       int hoistControl = 0) {
-  walkToTrolley(e, key, model, lift, control);
+  if (trolley < 0) return;
   e.optionClicked(opt3DTrolley(trolley));
   e.stepKey(opt3DTrolley(trolley), 13);
+  if (hoistControl < 0) return;
   e.optionClicked(opt3DHoistControl(hoistControl));
   e.stepKey(e.focus(), 13);
+}
+
+Configurator walk(const QString& key, const QString& model, const char* lift = nullptr,
+                  const char* control = nullptr, int trolley = -1, int hoistControl = -1) {
+  Configurator e;
+  e.load(key);
+  walkOn(e, model, lift, control, trolley, hoistControl);
+  return e;
 }
 
 int selected(const Configurator& e, Ctl first, int count) {
@@ -74,21 +78,33 @@ int selected(const Configurator& e, Ctl first, int count) {
 
 QStringList names(const QStringList& classes, bool lubeFree) {
   QStringList list;
-  for (const QString& c : classes)
-    list << QStringLiteral("PXH ") + c + (lubeFree ? "L" : "") + QStringLiteral(" EX");
+  for (const QString& c : classes) list << "PXH " + c + (lubeFree ? "L" : "") + " EX";
   return list;
+}
+
+Configuration answers(const QString& model, const QString& lift, const QString& control,
+                      int trolley = TrolleyKind::None,
+                      int hoistControl = HoistControlKind::PullChain) {
+  Configuration c;
+  c.model = model;
+  c.liftHeight = lift;
+  c.controlLength = control;
+  c.trolley = trolley;
+  c.hoistControl = hoistControl;
+  return c;
 }
 
 }  // namespace
 
 TEST(Configurator, ModelListAndColumnsByVariant) {
-  const QStringList six{"250", "500", "980", "1000", "2500", "5000"};
-  const QStringList seven{"250", "500", "980", "1000", "2500", "3000", "5000"};
-  for (const QString& key : kAllKeys) {
+  for (const QString key : {"", "Fransk", "US Metric", "US Imperial", "Spansk", "Portugisisk",
+                             "Italiensk", "Tysk"}) {
     SCOPED_TRACE(key.toStdString());
+    const QStringList classes = isUs(key)
+                                    ? QStringList{"250", "500", "980", "1000", "2500", "3000", "5000"}
+                                    : QStringList{"250", "500", "980", "1000", "2500", "5000"};
     Configurator e;
     e.load(key);
-    const QStringList& classes = isUs(key) ? seven : six;
     EXPECT_EQ(e.modelList(), names(classes, false));
     EXPECT_EQ(e.modelText(), "PXH 250 EX");
     EXPECT_TRUE(e.takeDropDownRequest());
@@ -100,8 +116,6 @@ TEST(Configurator, ModelListAndColumnsByVariant) {
     e.lubeFreeChanged(true);
     EXPECT_EQ(e.modelList(), names(classes, true));
     EXPECT_TRUE(e.takeDropDownRequest());
-    e.lubeFreeChanged(false);
-    EXPECT_EQ(e.modelList(), names(classes, false));
   }
 
   // The columns of a confirmed model; {0, 0} where the variant does not know the name, which
@@ -124,13 +138,10 @@ TEST(Configurator, ModelListAndColumnsByVariant) {
       {"PXH 2500L EX", {5, 33}, {14, 33}},  {"PXH 3000L EX", {0, 0}, {14, 35}},
       {"PXH 5000L EX", {6, 34}, {15, 34}},  {"PXH 6000 EX", {0, 0}, {0, 0}},
   };
-  for (const QString& key : {QString(), QStringLiteral("Tysk"), QStringLiteral("US Metric"),
-                             QStringLiteral("US Imperial")}) {
+  for (const QString key : {"", "Tysk", "US Metric", "US Imperial"}) {
     for (const Case& c : cases) {
       SCOPED_TRACE((key + " / " + c.name).toStdString());
-      Configurator e;
-      e.load(key);
-      e.modelPicked("PXH 500 EX");
+      Configurator e = walk(key, "PXH 500 EX");
       e.takeMessages();
       e.modelPicked(c.name);
       Columns want = isUs(key) ? c.us : c.other;
@@ -138,32 +149,22 @@ TEST(Configurator, ModelListAndColumnsByVariant) {
       EXPECT_EQ(e.currentModel(), c.name);
       EXPECT_EQ(e.modelIndex(), want.modelIndex);
       EXPECT_EQ(e.hoistColumn(), want.hoistColumn);
-
+      // The U models are taken with a note.
       const std::vector<StepMessage> messages = e.takeMessages();
       const QString name = QLatin1String(c.name);
-      if (name == "PXH 1000 U EX" || name == "PXH 1000L U EX") {
-        ASSERT_EQ(messages.size(), 1u);
+      ASSERT_EQ(messages.size(), name.contains(" U ") ? 1u : 0u);
+      if (!messages.empty()) {
         EXPECT_EQ(messages[0].prefix, name + ": ");
         EXPECT_EQ(messages[0].text, 129);
-        EXPECT_FALSE(messages[0].refusal);  // a note: the model is taken
-      } else {
-        EXPECT_TRUE(messages.empty());
+        EXPECT_FALSE(messages[0].refusal);
       }
-      // Only the 250 and 500 classes offer a stainless-steel chain.
+      // Only the 250 and 500 classes offer a stainless-steel chain; else the walk goes on to the
+      // lift height.
       const bool stainless = want.modelIndex == 2 || want.modelIndex == 3 ||
                              want.modelIndex == 11 || want.modelIndex == 12;
       EXPECT_EQ(e.shown(Ctl::chkStainless), stainless);
-      if (!stainless) {
-        EXPECT_FALSE(e.checked(Ctl::chkStainless));
-      }
-      // The walk goes on from a control the user can see: the stainless-steel box or the lift
-      // height.
-      EXPECT_TRUE(e.shown(e.focus())) << controlName(e.focus());
-      EXPECT_TRUE(e.focus() == Ctl::chkStainless || e.focus() == Ctl::LiftHeightB)
-          << controlName(e.focus());
-      if (!stainless) {
-        EXPECT_TRUE(e.shown(Ctl::LiftHeightB));
-      }
+      EXPECT_EQ(e.focus(), stainless ? Ctl::chkStainless : Ctl::LiftHeightB);
+      EXPECT_TRUE(e.shown(e.focus()));
     }
   }
 
@@ -181,97 +182,66 @@ TEST(Configurator, ModelListAndColumnsByVariant) {
 }
 
 TEST(Configurator, LiftHeightLimitsColoursAndChainLength) {
-  // Colour of the box by value: white below 1, yellow up to the model's limit, red above.
-  struct Colour {
+  // The box by value: white below 1, yellow up to the model's limit, red above. Enter then goes
+  // on to the control length; without a lift height it says text 13; above the limit, leaving
+  // the box says text 28 with the limit (whole feet in US Imperial) and empties it.
+  struct Case {
     const char* key;
     const char* model;
     const char* text;
     FieldColour colour;
-    int limit;      // metres
-    double metres;  // the lift height the program holds
+    int limit;            // metres
+    double metres;        // the lift height the program holds
+    const char* suffix;   // of text 28, for the red ones
   };
-  const Colour colours[] = {
-      {"", "PXH 250 EX", "", FieldColour::White, 100, 0},
-      {"", "PXH 250 EX", "0.5", FieldColour::White, 100, 0.5},
-      {"", "PXH 250 EX", "1", FieldColour::Yellow, 100, 1},
-      {"", "PXH 250 EX", "100", FieldColour::Yellow, 100, 100},
-      {"", "PXH 250 EX", "100.1", FieldColour::Red, 100, 100.1},
-      {"", "PXH 500 EX", "100", FieldColour::Yellow, 100, 100},
-      {"", "PXH 980 EX", "100", FieldColour::Yellow, 100, 100},
-      {"", "PXH 980L EX", "101", FieldColour::Red, 100, 101},
-      {"", "PXH 1000 EX", "50", FieldColour::Yellow, 50, 50},
-      {"", "PXH 1000 EX", "51", FieldColour::Red, 50, 51},
-      {"Tysk", "PXH 1000L EX", "51", FieldColour::Red, 50, 51},
-      {"", "PXH 2500 EX", "50", FieldColour::Yellow, 50, 50},
-      {"Fransk", "PXH 2500L EX", "50.5", FieldColour::Red, 50, 50.5},
-      {"US Metric", "PXH 3000 EX", "50", FieldColour::Yellow, 50, 50},
-      {"US Metric", "PXH 3000 EX", "51", FieldColour::Red, 50, 51},
-      {"", "PXH 5000 EX", "25", FieldColour::Yellow, 25, 25},
-      {"", "PXH 5000 EX", "26", FieldColour::Red, 25, 26},
-      {"Italiensk", "PXH 5000L EX", "26", FieldColour::Red, 25, 26},
-      // US Imperial types feet: 25 m are 82.02 ft, 100 m 328.08 ft.
-      {"US Imperial", "PXH 5000 EX", "82", FieldColour::Yellow, 25, 82 * 0.3048},
-      {"US Imperial", "PXH 5000 EX", "82.1", FieldColour::Red, 25, 82.1 * 0.3048},
-      {"US Imperial", "PXH 250 EX", "328", FieldColour::Yellow, 100, 328 * 0.3048},
-      {"US Imperial", "PXH 250 EX", "329", FieldColour::Red, 100, 329 * 0.3048},
-      {"US Imperial", "PXH 1000 EX", "3", FieldColour::Yellow, 50, 3 * 0.3048},
+  const Case cases[] = {
+      {"", "PXH 250 EX", "", White, 100, 0, ""},
+      {"", "PXH 1000 EX", "0", White, 50, 0, ""},
+      {"", "PXH 250 EX", "0.5", White, 100, 0.5, ""},
+      {"", "PXH 250 EX", "1", Yellow, 100, 1, ""},
+      {"", "PXH 250 EX", "100", Yellow, 100, 100, ""},
+      {"", "PXH 250 EX", "100.1", Red, 100, 100.1, ": 100"},
+      {"", "PXH 500 EX", "100", Yellow, 100, 100, ""},
+      {"Spansk", "PXH 980L EX", "101", Red, 100, 101, ": 100"},
+      {"", "PXH 1000 EX", "50", Yellow, 50, 50, ""},
+      {"", "PXH 1000 EX", "51", Red, 50, 51, ": 50"},
+      {"Tysk", "PXH 1000L EX", "51", Red, 50, 51, ": 50"},
+      {"Fransk", "PXH 2500L EX", "50.5", Red, 50, 50.5, ": 50"},
+      {"US Metric", "PXH 3000 EX", "50", Yellow, 50, 50, ""},
+      {"US Metric", "PXH 3000 EX", "51", Red, 50, 51, ": 50"},
+      {"", "PXH 5000 EX", "25", Yellow, 25, 25, ""},
+      {"Italiensk", "PXH 5000L EX", "26", Red, 25, 26, ": 25"},
+      // US Imperial types feet: 25 m are 82.02 ft, 50 m 164.04 ft, 100 m 328.08 ft.
+      {"US Imperial", "PXH 5000 EX", "82", Yellow, 25, 82 * 0.3048, ""},
+      {"US Imperial", "PXH 5000 EX", "82.1", Red, 25, 82.1 * 0.3048, ": 82"},
+      {"US Imperial", "PXH 1000 EX", "3", Yellow, 50, 3 * 0.3048, ""},
+      {"US Imperial", "PXH 1000 EX", "165", Red, 50, 165 * 0.3048, ": 164"},
+      {"US Imperial", "PXH 250 EX", "329", Red, 100, 329 * 0.3048, ": 328"},
   };
-  for (const Colour& c : colours) {
+  for (const Case& c : cases) {
     SCOPED_TRACE(std::string(c.key) + " / " + c.model + " / " + c.text);
-    Configurator e;
-    e.load(c.key);
-    e.modelPicked(c.model);
+    Configurator e = walk(c.key, c.model);
     e.focusControl(Ctl::LiftHeightB);
     e.liftHeightTyped("7");  // so that every text of the table is a change
     e.liftHeightTyped(c.text);
     EXPECT_EQ(e.liftHeightColour(), c.colour);
     EXPECT_EQ(e.liftHeightLimit(), c.limit);
     EXPECT_NEAR(e.liftHeight(), c.metres, 1e-9);
-  }
-
-  // Above the limit, leaving the box says so with the limit (whole feet in US Imperial) and
-  // empties it; the control length does not open.
-  struct TooHigh {
-    const char* key;
-    const char* model;
-    const char* text;
-    const char* suffix;
-  };
-  const TooHigh tooHigh[] = {
-      {"", "PXH 5000 EX", "26", ": 25"},        {"US Imperial", "PXH 5000 EX", "83", ": 82"},
-      {"", "PXH 1000 EX", "50.5", ": 50"},      {"US Imperial", "PXH 1000 EX", "165", ": 164"},
-      {"Spansk", "PXH 250 EX", "101", ": 100"}, {"US Imperial", "PXH 250 EX", "329", ": 328"},
-  };
-  for (const TooHigh& c : tooHigh) {
-    SCOPED_TRACE(std::string(c.key) + " / " + c.model + " / " + c.text);
-    Configurator e;
-    e.load(c.key);
-    e.modelPicked(c.model);
-    e.focusControl(Ctl::LiftHeightB);
-    e.liftHeightTyped(c.text);
     e.takeMessages();
     e.stepKey(Ctl::LiftHeightB, 13);
-    const std::vector<StepMessage> messages = e.takeMessages();
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0].text, 28);
-    EXPECT_EQ(messages[0].suffix, c.suffix);
-    EXPECT_EQ(e.liftHeightText(), "");
-    EXPECT_EQ(e.liftHeightColour(), FieldColour::White);
-    EXPECT_EQ(e.focus(), Ctl::LiftHeightB);
-    EXPECT_FALSE(e.shown(Ctl::ControlLengthB));
-    EXPECT_FALSE(e.shown(Ctl::Label1_1));
-  }
-
-  // No lift height: text 13 and the focus stays.
-  for (const char* text : {"", "0"}) {
-    Configurator e;
-    e.load("");
-    e.modelPicked("PXH 1000 EX");
-    e.liftHeightTyped(text);
-    e.stepKey(Ctl::LiftHeightB, 13);
-    EXPECT_EQ(texts(e), std::vector<int>{13}) << text;
-    EXPECT_EQ(e.focus(), Ctl::LiftHeightB);
-    EXPECT_FALSE(e.shown(Ctl::ControlLengthB));
+    if (c.colour == Red) {
+      const std::vector<StepMessage> messages = e.takeMessages();
+      ASSERT_EQ(messages.size(), 1u);
+      EXPECT_EQ(messages[0].text, 28);
+      EXPECT_EQ(messages[0].suffix, c.suffix);
+      EXPECT_EQ(e.liftHeightText(), "");
+      EXPECT_EQ(e.liftHeightColour(), White);
+      EXPECT_FALSE(e.shown(Ctl::Label1_1));
+    } else if (c.metres == 0) {
+      EXPECT_EQ(texts(e), std::vector<int>{13});
+    }
+    EXPECT_EQ(e.focus(), c.colour == Red || c.metres == 0 ? Ctl::LiftHeightB : Ctl::ControlLengthB);
+    EXPECT_EQ(e.shown(Ctl::ControlLengthB), e.focus() == Ctl::ControlLengthB);
   }
 
   // Chain length: integer part of (falls x lift height + allowance - 0.01), plus 1. Chains of
@@ -282,55 +252,32 @@ TEST(Configurator, LiftHeightLimitsColoursAndChainLength) {
     const char* model;
     const char* lift;
     int chain;
-    int flag;
     int note;  // text number, 0 for none
   };
   const Chain chains[] = {
-      {"", "PXH 250 EX", "4", 5, 0, 0},
-      {"", "PXH 250 EX", "4.5", 5, 0, 0},    // 4.99
-      {"", "PXH 250 EX", "4.505", 5, 0, 0},  // 5.005: within a centimetre of 5 m
-      {"", "PXH 250 EX", "4.52", 6, 0, 0},   // 5.01
-      {"", "PXH 250 EX", "24.5", 25, 0, 0},
-      {"", "PXH 250 EX", "25", 26, 1, 112},
-      {"", "PXH 200 EX", "25", 26, 1, 112},
-      {"", "PXH 500L EX", "24.5", 25, 0, 0},
-      {"", "PXH 980 EX", "5", 11, 0, 0},
-      {"", "PXH 1000 EX", "12.25", 25, 0, 0},
-      {"", "PXH 1000 EX", "12.3", 26, 1, 112},
-      {"", "PXH 1000 U EX", "12.3", 26, 1, 112},
-      {"", "PXH 2500 EX", "17.4", 18, 0, 0},
-      {"", "PXH 2500 EX", "18", 19, 1, 113},
-      {"", "PXH 5000 EX", "8", 17, 0, 0},  // 2 x 8 + 0.9
-      {"", "PXH 5000 EX", "12", 25, 1, 113},
-      {"US Metric", "PXH 250 EX", "25", 26, 1, 112},
-      {"US Metric", "PXH 3000 EX", "8", 9, 0, 0},
-      {"US Metric", "PXH 3000 EX", "18", 19, 1, 113},
-      {"US Metric", "PXH 5000 EX", "8", 17, 0, 0},
-      {"US Imperial", "PXH 1000 EX", "20", 13, 0, 0},   // 6.096 m, 2 falls
-      {"US Imperial", "PXH 250 EX", "80", 25, 0, 0},    // 24.384 m
-      {"US Imperial", "PXH 250 EX", "81", 26, 1, 112},  // 24.689 m
+      {"", "PXH 250 EX", "4", 5, 0},
+      {"", "PXH 250 EX", "4.5", 5, 0},    // 4.99
+      {"", "PXH 250 EX", "4.505", 5, 0},  // 5.005: within a centimetre of 5 m
+      {"", "PXH 250 EX", "4.52", 6, 0},   // 5.01
+      {"", "PXH 250 EX", "24.5", 25, 0},         {"", "PXH 250 EX", "25", 26, 112},
+      {"", "PXH 200 EX", "25", 26, 112},         {"", "PXH 980 EX", "5", 11, 0},
+      {"", "PXH 1000 EX", "12.25", 25, 0},       {"", "PXH 1000 EX", "12.3", 26, 112},
+      {"", "PXH 2500 EX", "17.4", 18, 0},        {"", "PXH 2500 EX", "18", 19, 113},
+      {"", "PXH 5000 EX", "8", 17, 0},           {"", "PXH 5000 EX", "12", 25, 113},
+      {"US Metric", "PXH 3000 EX", "8", 9, 0},   {"US Metric", "PXH 3000 EX", "18", 19, 113},
+      {"US Metric", "PXH 5000 EX", "8", 17, 0},
+      {"US Imperial", "PXH 1000 EX", "20", 13, 0},   // 6.096 m, 2 falls
+      {"US Imperial", "PXH 250 EX", "80", 25, 0},    // 24.384 m
+      {"US Imperial", "PXH 250 EX", "81", 26, 112},  // 24.689 m
   };
   for (const Chain& c : chains) {
     SCOPED_TRACE(std::string(c.key) + " / " + c.model + " / " + c.lift);
-    Configurator e;
-    e.load(c.key);
-    e.modelPicked(c.model);
-    e.focusControl(Ctl::LiftHeightB);
-    e.liftHeightTyped(c.lift);
-    e.takeMessages();
-    e.stepKey(Ctl::LiftHeightB, 13);
+    Configurator e = walk(c.key, c.model, c.lift);
     EXPECT_EQ(e.chainLength(), c.chain);
-    EXPECT_EQ(e.chainCollectorFlag(), c.flag);
-    const std::vector<StepMessage> messages = e.takeMessages();
-    if (c.note == 0) {
-      EXPECT_TRUE(messages.empty());
-    } else {
-      ASSERT_EQ(messages.size(), 1u);
-      EXPECT_EQ(messages[0].text, c.note);
-      EXPECT_FALSE(messages[0].refusal);
-    }
+    EXPECT_EQ(e.chainCollectorFlag(), c.note ? 1 : 0);
+    EXPECT_EQ(texts(e), c.note ? std::vector<int>{c.note} : std::vector<int>{});
     EXPECT_EQ(e.focus(), Ctl::ControlLengthB);
-    EXPECT_FALSE(e.refusal().has_value());
+    EXPECT_FALSE(e.refusal().has_value());  // a note, not a refusal
   }
 }
 
@@ -342,27 +289,15 @@ TEST(Configurator, ControlLengthInWholeMetresAndTrolleyCaptions) {
     FieldColour colour;
   };
   const Colour colours[] = {
-      {"", "", FieldColour::White},
-      {"", "0", FieldColour::White},
-      {"", "1", FieldColour::Yellow},
-      {"", "99", FieldColour::Yellow},
-      {"", "100", FieldColour::Red},
-      {"", "2.5", FieldColour::Red},
-      {"", "3.", FieldColour::Red},
-      {"Tysk", "3.0", FieldColour::Red},
-      {"US Imperial", "3", FieldColour::White},
-      {"US Imperial", "4", FieldColour::Yellow},
-      {"US Imperial", "9.8", FieldColour::Red},
+      {"", "", White},          {"", "0", White},       {"", "1", Yellow},
+      {"", "99", Yellow},       {"", "100", Red},       {"", "2.5", Red},
+      {"Tysk", "3.", Red},      {"US Imperial", "3", White},
+      {"US Imperial", "4", Yellow},                     {"US Imperial", "9.8", Red},
   };
   for (const Colour& c : colours) {
-    SCOPED_TRACE(std::string(c.key) + " / " + c.text);
-    Configurator e;
-    e.load(c.key);
-    e.modelPicked("PXH 1000 EX");
-    e.liftHeightTyped("4");
-    e.stepKey(Ctl::LiftHeightB, 13);
+    Configurator e = walk(c.key, "PXH 1000 EX", "4");
     e.controlLengthTyped(c.text);
-    EXPECT_EQ(e.controlLengthColour(), c.colour);
+    EXPECT_EQ(e.controlLengthColour(), c.colour) << c.key << " / " << c.text;
   }
 
   // Leaving the box (metric): nothing or 0 becomes 1, a decimal is rounded half to even.
@@ -371,33 +306,19 @@ TEST(Configurator, ControlLengthInWholeMetresAndTrolleyCaptions) {
     const char* after;
     int metres;
   };
-  const Leave leaves[] = {
-      {"0", "1", 1}, {"", "1", 1}, {"2.5", "2", 2}, {"3.5", "4", 4}, {"3", "3", 3}, {"4.4", "4", 4},
-  };
-  for (const Leave& c : leaves) {
-    SCOPED_TRACE(c.text);
-    Configurator e;
-    e.load("");
-    e.modelPicked("PXH 1000 EX");
-    e.liftHeightTyped("4");
-    e.stepKey(Ctl::LiftHeightB, 13);
+  for (const Leave& c : {Leave{"0", "1", 1}, Leave{"", "1", 1}, Leave{"2.5", "2", 2},
+                         Leave{"3.5", "4", 4}, Leave{"3", "3", 3}, Leave{"4.4", "4", 4}}) {
+    Configurator e = walk("", "PXH 1000 EX", "4");
     e.controlLengthTyped(c.text);
     e.focusControl(Ctl::LiftHeightB);
-    EXPECT_EQ(e.controlLengthText(), c.after);
-    EXPECT_EQ(e.controlLength(), c.metres);
-    EXPECT_EQ(e.controlLengthColour(), FieldColour::Yellow);
+    EXPECT_EQ(e.controlLengthText(), c.after) << c.text;
+    EXPECT_EQ(e.controlLength(), c.metres) << c.text;
+    EXPECT_EQ(e.controlLengthColour(), Yellow) << c.text;
   }
 
   // Enter with no length: text 15, the trolley does not open.
   for (const char* text : {"", "0"}) {
-    Configurator e;
-    e.load("Fransk");
-    e.modelPicked("PXH 500 EX");
-    e.liftHeightTyped("4");
-    e.stepKey(Ctl::LiftHeightB, 13);
-    e.controlLengthTyped(text);
-    e.takeMessages();
-    e.stepKey(Ctl::ControlLengthB, 13);
+    Configurator e = walk("Fransk", "PXH 500 EX", "4", text);
     EXPECT_EQ(texts(e), std::vector<int>{15}) << text;
     EXPECT_EQ(e.focus(), Ctl::ControlLengthB);
     EXPECT_FALSE(e.shown(Ctl::Frame3DTrolley));
@@ -407,36 +328,25 @@ TEST(Configurator, ControlLengthInWholeMetresAndTrolleyCaptions) {
   // feet values around it; the choice takes the value and opens the trolley.
   struct Feet {
     const char* typed;
-    bool prompt;
-    const char* lower;
+    const char* lower;  // nullptr: no prompt
     const char* upper;
-    int choice;  // element of the prompt taken, -1 without a prompt
+    int choice;  // element of the prompt taken
     const char* text;
     int metres;
   };
   const Feet feet[] = {
-      {"10", true, "9.8", "13.1", 1, "13.1", 4},
-      {"10", true, "9.8", "13.1", 0, "9.8", 3},
-      {"20", true, "19.7", "23.0", 0, "19.7", 6},
-      {"20", true, "19.7", "23.0", 1, "23.0", 7},
-      {"9.8", false, "", "", -1, "9.8", 3},
-      {"13.1", false, "", "", -1, "13.1", 4},
-      {"3.3", false, "", "", -1, "3.3", 1},
-      {"3", false, "", "", -1, "3.3", 1},  // below 1 m: the shortest length
+      {"10", "9.8", "13.1", 1, "13.1", 4},   {"20", "19.7", "23.0", 0, "19.7", 6},
+      {"9.8", nullptr, "", -1, "9.8", 3},    {"3.3", nullptr, "", -1, "3.3", 1},
+      {"3", nullptr, "", -1, "3.3", 1},  // below 1 m: the shortest length
   };
   for (const Feet& c : feet) {
-    SCOPED_TRACE(std::string(c.typed) + " / " + std::to_string(c.choice));
-    Configurator e;
-    e.load("US Imperial");
-    e.modelPicked("PXH 1000 EX");
-    e.liftHeightTyped("20");
-    e.stepKey(Ctl::LiftHeightB, 13);
-    e.controlLengthTyped(c.typed);
-    e.stepKey(Ctl::ControlLengthB, 13);
-    EXPECT_EQ(e.shown(Ctl::optChoose0), c.prompt);
-    EXPECT_EQ(e.shown(Ctl::lblMeterLengthsOnly), c.prompt);
-    EXPECT_EQ(e.shown(Ctl::Frame3DTrolley), !c.prompt);
-    if (c.prompt) {
+    SCOPED_TRACE(c.typed);
+    Configurator e = walk("US Imperial", "PXH 1000 EX", "20", c.typed);
+    const bool prompt = c.lower != nullptr;
+    EXPECT_EQ(e.shown(Ctl::optChoose0), prompt);
+    EXPECT_EQ(e.shown(Ctl::lblMeterLengthsOnly), prompt);
+    EXPECT_EQ(e.shown(Ctl::Frame3DTrolley), !prompt);
+    if (prompt) {
       EXPECT_EQ(e.feetChoices()[0], c.lower);
       EXPECT_EQ(e.feetChoices()[1], c.upper);
       EXPECT_EQ(e.focus(), Ctl::optChoose0);
@@ -448,7 +358,7 @@ TEST(Configurator, ControlLengthInWholeMetresAndTrolleyCaptions) {
     }
     EXPECT_EQ(e.controlLengthText(), c.text);
     EXPECT_EQ(e.controlLength(), c.metres);
-    EXPECT_EQ(e.controlLengthColour(), FieldColour::Yellow);
+    EXPECT_EQ(e.controlLengthColour(), Yellow);
     EXPECT_EQ(e.focus(), Ctl::Opt3DTrolley0);
   }
 
@@ -459,45 +369,40 @@ TEST(Configurator, ControlLengthInWholeMetresAndTrolleyCaptions) {
     const char* model;
     const char* narrow;
     const char* wide;
-    bool manual;  // options 1 to 3 enabled
   };
   const Beam beams[] = {
-      {"", "PXH 250 EX", "50-160 mm", "161-280 mm", true},
-      {"Tysk", "PXH 500L EX", "50-160 mm", "161-280 mm", true},
-      {"", "PXH 980 EX", "50-160 mm", "161-280 mm", true},
-      {"", "PXH 1000 EX", "50-160 mm", "161-280 mm", true},
-      {"", "PXH 1000 U EX", "50-160 mm", "161-280 mm", true},
-      {"Fransk", "PXH 1000L EX", "50-160 mm", "161-280 mm", true},
-      {"", "PXH 2500 EX", "74-180 mm", "181-300 mm", true},
-      {"Italiensk", "PXH 2500L EX", "74-180 mm", "181-300 mm", true},
-      {"US Metric", "PXH 3000 EX", "74-180 mm", "181-300 mm", true},
-      {"US Metric", "PXH 3000L EX", "74-180 mm", "181-300 mm", true},
-      {"", "PXH 5000 EX", "", "181-300 mm", false},
-      {"Spansk", "PXH 5000L EX", "", "181-300 mm", false},
-      {"US Imperial", "PXH 500 EX", "2-6.3 in", "6.3-11 in", true},
-      {"US Imperial", "PXH 980L EX", "2-6.3 in", "6.3-11 in", true},
-      {"US Imperial", "PXH 2500 EX", "2.9-7.1 in", "7.1-11.8 in", true},
-      {"US Imperial", "PXH 3000 EX", "2.9-7.1 in", "7.1-11.8 in", true},
-      {"US Imperial", "PXH 5000 EX", "", "7.1-11.8 in", false},
+      {"", "PXH 250 EX", "50-160 mm", "161-280 mm"},
+      {"Tysk", "PXH 500L EX", "50-160 mm", "161-280 mm"},
+      {"", "PXH 980 EX", "50-160 mm", "161-280 mm"},
+      {"", "PXH 1000 EX", "50-160 mm", "161-280 mm"},
+      {"", "PXH 1000 U EX", "50-160 mm", "161-280 mm"},
+      {"Fransk", "PXH 1000L EX", "50-160 mm", "161-280 mm"},
+      {"", "PXH 2500 EX", "74-180 mm", "181-300 mm"},
+      {"Italiensk", "PXH 2500L EX", "74-180 mm", "181-300 mm"},
+      {"US Metric", "PXH 3000 EX", "74-180 mm", "181-300 mm"},
+      {"US Metric", "PXH 3000L EX", "74-180 mm", "181-300 mm"},
+      {"", "PXH 5000 EX", "", "181-300 mm"},
+      {"Spansk", "PXH 5000L EX", "", "181-300 mm"},
+      {"US Imperial", "PXH 500 EX", "2-6.3 in", "6.3-11 in"},
+      {"US Imperial", "PXH 980L EX", "2-6.3 in", "6.3-11 in"},
+      {"US Imperial", "PXH 2500 EX", "2.9-7.1 in", "7.1-11.8 in"},
+      {"US Imperial", "PXH 3000 EX", "2.9-7.1 in", "7.1-11.8 in"},
+      {"US Imperial", "PXH 5000 EX", "", "7.1-11.8 in"},
   };
   for (const Beam& c : beams) {
     SCOPED_TRACE(std::string(c.key) + " / " + c.model);
-    Configurator e;
     const bool imperial = QLatin1String(c.key) == QLatin1String("US Imperial");
-    walkToTrolley(e, c.key, c.model, "4", imperial ? "3.3" : "3");
+    const Configurator e = walk(c.key, c.model, "4", imperial ? "3.3" : "3");
     ASSERT_TRUE(e.shown(Ctl::Frame3DTrolley));
     EXPECT_EQ(e.focus(), Ctl::Opt3DTrolley0);
     EXPECT_TRUE(e.checked(Ctl::Opt3DTrolley0));
-    const QString narrow = QStringLiteral(" ") + c.narrow;
-    const QString wide = QStringLiteral(" ") + c.wide;
-    const int captionTexts[] = {0, 122, 123, 124, 125};
-    const QString ranges[] = {{}, narrow, wide, narrow, wide};
+    const QString ranges[] = {{}, c.narrow, c.wide, c.narrow, c.wide};
     for (int i = 1; i <= 4; ++i) {
-      EXPECT_EQ(e.trolleyCaptions()[i].text, captionTexts[i]) << i;
-      EXPECT_EQ(e.trolleyCaptions()[i].suffix, ranges[i]) << i;
+      EXPECT_EQ(e.trolleyCaptions()[i].text, 121 + i) << i;
+      EXPECT_EQ(e.trolleyCaptions()[i].suffix, " " + ranges[i]) << i;
+      // No narrow range: only the wide motor trolley.
+      EXPECT_EQ(e.control(opt3DTrolley(i)).enabled, i == 4 || *c.narrow) << i;
     }
-    for (int i = 1; i <= 3; ++i) EXPECT_EQ(e.control(opt3DTrolley(i)).enabled, c.manual) << i;
-    EXPECT_TRUE(e.control(opt3DTrolley(4)).enabled);
   }
 }
 
@@ -514,25 +419,17 @@ TEST(Configurator, OptionGroupRules) {
     Ctl focus;
   };
   const Hoist hoists[] = {
-      {2, 0, 2, 0, 2, false, Ctl::Opt3DHoistControl2},
-      {3, 0, 2, 0, 2, true, Ctl::Check3D1_4},
-      {4, 0, 2, 0, 2, true, Ctl::Check3D1_4},
-      {5, 0, 2, 54, 0, false, Ctl::Opt3DHoistControl0},
-      {11, 0, 2, 54, 0, false, Ctl::Opt3DHoistControl0},
-      {10, 0, 1, 0, 1, false, Ctl::Opt3DHoistControl1},
-      {11, 0, 1, 27, 0, false, Ctl::Opt3DHoistControl0},
-      {11, 1, 1, 27, 0, false, Ctl::Opt3DHoistControl0},
-      {10, 3, 3, 0, 3, false, Ctl::Opt3DHoistControl3},
-      {11, 4, 3, 27, 0, false, Ctl::Opt3DHoistControl0},
-      {11, 3, 0, 0, 0, false, Ctl::Opt3DHoistControl0},
+      {2, 0, 2, 0, 2, false, C::Opt3DHoistControl2}, {3, 0, 2, 0, 2, true, C::Check3D1_4},
+      {4, 0, 2, 0, 2, true, C::Check3D1_4},          {5, 0, 2, 54, 0, false, C::Opt3DHoistControl0},
+      {10, 0, 1, 0, 1, false, C::Opt3DHoistControl1}, {11, 0, 1, 27, 0, false, C::Opt3DHoistControl0},
+      {10, 3, 3, 0, 3, false, C::Opt3DHoistControl3}, {11, 4, 3, 27, 0, false, C::Opt3DHoistControl0},
+      {11, 3, 0, 0, 0, false, C::Opt3DHoistControl0},
   };
   for (const Hoist& c : hoists) {
     SCOPED_TRACE("control " + std::to_string(c.control) + ", trolley " + std::to_string(c.trolley) +
                  ", option " + std::to_string(c.option));
-    Configurator e;
-    walkToTrolley(e, "", "PXH 250 EX", "4", QString::number(c.control));
-    e.optionClicked(opt3DTrolley(c.trolley));
-    e.stepKey(opt3DTrolley(c.trolley), 13);
+    const std::string control = std::to_string(c.control);
+    Configurator e = walk("", "PXH 250 EX", "4", control.c_str(), c.trolley);
     ASSERT_EQ(e.focus(), Ctl::Opt3DHoistControl0);
     e.takeMessages();
     e.optionClicked(opt3DHoistControl(c.option));
@@ -545,25 +442,22 @@ TEST(Configurator, OptionGroupRules) {
   // What the hoist-control step offers: the 4-button control only with a motor trolley, the
   // hook-mounted 2-button control never at this step.
   for (int trolley = 0; trolley <= 4; ++trolley) {
-    SCOPED_TRACE("trolley " + std::to_string(trolley));
-    Configurator e;
-    walkToTrolley(e, "", "PXH 500 EX", "4", "3");
-    e.optionClicked(opt3DTrolley(trolley));
-    e.stepKey(opt3DTrolley(trolley), 13);
+    const Configurator e = walk("", "PXH 500 EX", "4", "3", trolley);
     const bool motor = trolley >= 3;
     for (int option = 0; option <= 2; ++option) EXPECT_TRUE(e.shown(opt3DHoistControl(option)));
-    EXPECT_EQ(e.shown(Ctl::Opt3DHoistControl3), motor);
-    EXPECT_EQ(e.visible(Ctl::Picture7), motor);
-    EXPECT_FALSE(e.shown(Ctl::Opt3DHoistControl4));
-    EXPECT_EQ(e.picture6Left(), 5580 + 1485 - 15 + (motor ? 700 : 0));
+    EXPECT_EQ(e.shown(Ctl::Opt3DHoistControl3), motor) << trolley;
+    EXPECT_EQ(e.visible(Ctl::Picture7), motor) << trolley;
+    EXPECT_FALSE(e.shown(Ctl::Opt3DHoistControl4)) << trolley;
+    EXPECT_EQ(e.picture6Left(), 5580 + 1485 - 15 + (motor ? 700 : 0)) << trolley;
   }
 
   // Enter on the hoist controls with a motor trolley: the trolley controls. The light models
   // take the 2-button trolley control only; over 10 m that is refused and the control length
-  // must be shortened. The heavy models offer both, the pull chain first over 10 m.
+  // must be shortened. The heavy models offer both, the pull chain first over 10 m. With the
+  // 4-button control there is no trolley control.
   struct TrolleyControl {
     const char* model;
-    int control;
+    const char* control;
     int hoistControl;
     bool frame;      // trolley controls shown
     bool pullChain;  // its pull-chain option shown
@@ -573,27 +467,19 @@ TEST(Configurator, OptionGroupRules) {
     Ctl focus;
   };
   const TrolleyControl trolleyControls[] = {
-      {"PXH 250 EX", 3, 0, true, false, false, 1, {}, Ctl::Check3D1_0},
-      {"PXH 250 EX", 11, 0, true, false, false, 1, {27}, Ctl::ControlLengthB},
-      {"PXH 980 EX", 11, 0, true, false, false, 1, {27}, Ctl::ControlLengthB},
-      {"PXH 2500 EX", 10, 0, true, true, true, 1, {}, Ctl::Opt3DTrolleyControls1},
-      {"PXH 2500 EX", 11, 0, true, true, true, 0, {}, Ctl::Opt3DTrolleyControls0},
-      {"PXH 5000 EX", 11, 0, true, true, true, 0, {}, Ctl::Opt3DTrolleyControls0},
-      {"PXH 250 EX", 6, 3, false, false, true, -1, {}, Ctl::Check3D1_0},
-      {"PXH 2500 EX", 6, 3, false, false, true, -1, {}, Ctl::Check3D1_1},
+      {"PXH 250 EX", "3", 0, true, false, false, 1, {}, C::Check3D1_0},
+      {"PXH 250 EX", "11", 0, true, false, false, 1, {27}, C::ControlLengthB},
+      {"PXH 2500 EX", "10", 0, true, true, true, 1, {}, C::Opt3DTrolleyControls1},
+      {"PXH 2500 EX", "11", 0, true, true, true, 0, {}, C::Opt3DTrolleyControls0},
+      {"PXH 5000 EX", "11", 0, true, true, true, 0, {}, C::Opt3DTrolleyControls0},
+      {"PXH 250 EX", "6", 3, false, false, true, -1, {}, C::Check3D1_0},
   };
   for (const TrolleyControl& c : trolleyControls) {
-    SCOPED_TRACE(std::string(c.model) + ", control " + std::to_string(c.control) +
-                 ", hoist control " + std::to_string(c.hoistControl));
-    Configurator e;
+    SCOPED_TRACE(std::string(c.model) + ", control " + c.control + ", hoist control " +
+                 std::to_string(c.hoistControl));
     // The 5000 takes only the wide motor trolley.
-    walkToTrolley(e, "", c.model, "4", QString::number(c.control));
-    e.takeMessages();
     const int motor = QLatin1String(c.model) == QLatin1String("PXH 5000 EX") ? 4 : 3;
-    e.optionClicked(opt3DTrolley(motor));
-    e.stepKey(opt3DTrolley(motor), 13);
-    e.optionClicked(opt3DHoistControl(c.hoistControl));
-    e.stepKey(e.focus(), 13);
+    Configurator e = walk("", c.model, "4", c.control, motor, c.hoistControl);
     EXPECT_EQ(texts(e), c.messages);
     EXPECT_EQ(e.shown(Ctl::Frame3DTrolleyControls), c.frame);
     if (c.frame) {
@@ -608,11 +494,7 @@ TEST(Configurator, OptionGroupRules) {
 
   // A heavy model over 10 m: the 2-button trolley control is refused and the pull chain taken.
   {
-    Configurator e;
-    walkToTrolley(e, "", "PXH 2500 EX", "4", "11");
-    e.optionClicked(Ctl::Opt3DTrolley4);
-    e.stepKey(Ctl::Opt3DTrolley4, 13);
-    e.stepKey(Ctl::Opt3DHoistControl0, 13);
+    Configurator e = walk("", "PXH 2500 EX", "4", "11", 4, 0);
     e.takeMessages();
     e.optionClicked(Ctl::Opt3DTrolleyControls1);
     EXPECT_EQ(texts(e), std::vector<int>{27});
@@ -632,37 +514,21 @@ TEST(Configurator, OptionGroupRules) {
     const char* designation;
   };
   const Designation designations[] = {
-      {"", "PXH 250 EX", 1, "PXK 1000"},
-      {"", "PXH 250 EX", 3, "PXK 1000M"},
-      {"", "PXH 980 EX", 2, "PXK 1000"},
-      {"", "PXH 1000 EX", 4, "PXK 1000M"},
-      {"Tysk", "PXH 250L EX", 1, "PXK 1000"},
-      {"", "PXH 2500 EX", 1, "PXK 2500"},
-      {"", "PXH 2500 EX", 4, "PXK 2500M"},
-      {"Fransk", "PXH 2500L EX", 3, "PXK 2500M"},
-      {"US Metric", "PXH 3000 EX", 1, "WXK 3000"},
-      {"US Metric", "PXH 3000 EX", 2, "WXK 3000"},
-      {"US Metric", "PXH 3000 EX", 3, "PXK 3000M"},
-      {"US Metric", "PXH 3000L EX", 4, "PXK 3000M"},
-      {"", "PXH 5000 EX", 4, "PXK 5000M"},
-      {"", "PXH 250 EX", 0, ""},
-      {"US Metric", "PXH 3000 EX", 0, ""},
+      {"", "PXH 250 EX", 1, "PXK 1000"},          {"", "PXH 250 EX", 3, "PXK 1000M"},
+      {"Tysk", "PXH 250L EX", 1, "PXK 1000"},     {"", "PXH 2500 EX", 1, "PXK 2500"},
+      {"", "PXH 2500 EX", 4, "PXK 2500M"},        {"US Metric", "PXH 3000 EX", 2, "WXK 3000"},
+      {"US Metric", "PXH 3000 EX", 3, "PXK 3000M"}, {"US Metric", "PXH 3000L EX", 4, "PXK 3000M"},
+      {"", "PXH 5000 EX", 4, "PXK 5000M"},        {"", "PXH 250 EX", 0, ""},
   };
   for (const Designation& c : designations) {
     SCOPED_TRACE(std::string(c.key) + " / " + c.model + " / " + std::to_string(c.trolley));
-    Configurator e;
-    walkToTrolley(e, c.key, c.model, "4", "3");
-    e.optionClicked(opt3DTrolley(c.trolley));
-    e.stepKey(opt3DTrolley(c.trolley), 13);
+    const Configurator e = walk(c.key, c.model, "4", "3", c.trolley);
     EXPECT_EQ(e.focus(), Ctl::Opt3DHoistControl0);
     EXPECT_EQ(e.hoist().trolleyDesignation, c.designation);
     EXPECT_EQ(e.hoist().trolley, c.trolley);
   }
   // A motor trolley, then back to none: the designation goes.
-  Configurator e;
-  walkToTrolley(e, "", "PXH 1000 EX", "4", "3");
-  e.optionClicked(Ctl::Opt3DTrolley3);
-  e.stepKey(Ctl::Opt3DTrolley3, 13);
+  Configurator e = walk("", "PXH 1000 EX", "4", "3", 3);
   EXPECT_EQ(e.hoist().trolleyDesignation, "PXK 1000M");
   e.optionClicked(Ctl::Opt3DTrolley0);
   e.stepKey(Ctl::Opt3DTrolley0, 13);
@@ -679,127 +545,68 @@ TEST(Configurator, AccessoriesOneAtATime) {
     const char* model;
     const char* lift;
     Overload overload;
-    std::vector<Ctl> order;
+    const char* order;  // the Check3D1 elements offered one after the other
   };
-  using C = Ctl;
   const Walk walks[] = {
-      {"",
-       "PXH 250 EX",
-       "4",
-       Optional,
-       {C::Check3D1_0, C::Check3D1_1, C::Check3D1_2, C::Check3D1_3, C::Check3D1_5}},
-      {"",
-       "PXH 250 EX",
-       "25",
-       Optional,
-       {C::Check3D1_0, C::Check3D1_2, C::Check3D1_3, C::Check3D1_5}},
-      {"Tysk",
-       "PXH 500L EX",
-       "4",
-       Optional,
-       {C::Check3D1_0, C::Check3D1_1, C::Check3D1_2, C::Check3D1_3, C::Check3D1_5}},
-      {"",
-       "PXH 980 EX",
-       "5",
-       NotAvailable,
-       {C::Check3D1_1, C::Check3D1_2, C::Check3D1_3, C::Check3D1_5}},
-      {"",
-       "PXH 1000 U EX",
-       "5",
-       Optional,
-       {C::Check3D1_0, C::Check3D1_1, C::Check3D1_2, C::Check3D1_3, C::Check3D1_5}},
-      {"",
-       "PXH 1000 EX",
-       "5",
-       Standard,
-       {C::Check3D1_1, C::Check3D1_2, C::Check3D1_3, C::Check3D1_5}},
-      {"", "PXH 1000 EX", "13", Standard, {C::Check3D1_2, C::Check3D1_3, C::Check3D1_5}},
-      {"", "PXH 2500 EX", "4", Standard, {C::Check3D1_1, C::Check3D1_2, C::Check3D1_5}},
-      {"", "PXH 2500 EX", "18", Standard, {C::Check3D1_2, C::Check3D1_5}},
-      {"", "PXH 5000 EX", "8", Standard, {C::Check3D1_1, C::Check3D1_2, C::Check3D1_5}},
-      {"US Metric",
-       "PXH 250 EX",
-       "4",
-       Optional,
-       {C::Check3D1_0, C::Check3D1_1, C::Check3D1_2, C::Check3D1_3, C::Check3D1_5}},
-      {"US Metric",
-       "PXH 980 EX",
-       "4",
-       NotAvailable,
-       {C::Check3D1_1, C::Check3D1_2, C::Check3D1_3, C::Check3D1_5}},
-      {"US Metric",
-       "PXH 1000 EX",
-       "4",
-       Standard,
-       {C::Check3D1_1, C::Check3D1_2, C::Check3D1_3, C::Check3D1_5}},
-      {"US Metric",
-       "PXH 3000 EX",
-       "4",
-       Optional,
-       {C::Check3D1_0, C::Check3D1_1, C::Check3D1_2, C::Check3D1_5}},
-      {"US Metric", "PXH 3000 EX", "18", Optional, {C::Check3D1_0, C::Check3D1_2, C::Check3D1_5}},
-      {"US Metric", "PXH 5000 EX", "4", Standard, {C::Check3D1_1, C::Check3D1_2, C::Check3D1_5}},
+      {"", "PXH 250 EX", "4", Optional, "01235"},
+      {"", "PXH 250 EX", "25", Optional, "0235"},
+      {"", "PXH 980 EX", "5", NotAvailable, "1235"},
+      {"", "PXH 1000 U EX", "5", Optional, "01235"},
+      {"", "PXH 1000 EX", "5", Standard, "1235"},
+      {"", "PXH 1000 EX", "13", Standard, "235"},
+      {"", "PXH 2500 EX", "4", Standard, "125"},
+      {"", "PXH 2500 EX", "18", Standard, "25"},
+      {"", "PXH 5000 EX", "8", Standard, "125"},
+      {"US Metric", "PXH 250 EX", "4", Optional, "01235"},
+      {"US Metric", "PXH 980 EX", "4", NotAvailable, "1235"},
+      {"US Metric", "PXH 1000 EX", "4", Standard, "1235"},
+      {"US Metric", "PXH 3000 EX", "4", Optional, "0125"},
+      {"US Metric", "PXH 3000 EX", "18", Optional, "025"},
+      {"US Metric", "PXH 5000 EX", "4", Standard, "125"},
   };
   for (const Walk& c : walks) {
     SCOPED_TRACE(std::string(c.key) + " / " + c.model + " / " + c.lift);
-    Configurator e;
-    walkToAccessories(e, c.key, c.model, c.lift, "3");
+    Configurator e = walk(c.key, c.model, c.lift, "3", 0, 0);
     EXPECT_TRUE(e.shown(Ctl::Check3D1_0));
     EXPECT_EQ(e.checked(Ctl::Check3D1_0), c.overload == Standard);
     EXPECT_EQ(e.control(Ctl::Check3D1_0).enabled, c.overload == Optional);
     EXPECT_EQ(e.shown(Ctl::Label3), c.overload == Standard);
-    for (const Ctl box : c.order) {
+    const QString order = QLatin1String(c.order);
+    for (const QChar element : order) {
+      const Ctl box = check3D1(element.digitValue());
       ASSERT_EQ(e.focus(), box);
-      EXPECT_TRUE(e.shown(box));
       e.stepKey(box, 13);
     }
     EXPECT_EQ(e.focus(), Ctl::Cmd_Skärmutskrift);
-    EXPECT_TRUE(e.shown(Ctl::Cmd_Skärmutskrift));
-    EXPECT_TRUE(e.shown(Ctl::Printerutskrift));
+    EXPECT_TRUE(e.shown(Ctl::Cmd_Skärmutskrift) && e.shown(Ctl::Printerutskrift));
     EXPECT_FALSE(e.shown(Ctl::RabattB));
-    // The boxes the walk did not offer stay hidden.
-    for (const Ctl box : {C::Check3D1_1, C::Check3D1_2, C::Check3D1_3, C::Check3D1_5}) {
-      const bool offered = std::find(c.order.begin(), c.order.end(), box) != c.order.end();
-      EXPECT_EQ(e.shown(box), offered) << controlName(box);
-    }
+    // The boxes the walk offered stay shown, the others hidden.
+    for (int box : {1, 2, 3, 5})
+      EXPECT_EQ(e.shown(check3D1(box)), order.contains(QString::number(box))) << box;
   }
 
   // The discount is asked for only after the D key went down in the model list.
-  struct Discount {
-    int keyCode;  // 0: none
-    bool asked;
-  };
-  for (const Discount& c :
-       {Discount{0, false}, Discount{68, true}, Discount{100, true}, Discount{69, false}}) {
-    SCOPED_TRACE(c.keyCode);
+  for (const auto& [keyCode, asked] :
+       std::initializer_list<std::pair<int, bool>>{{0, false}, {68, true}, {100, true}, {69, false}}) {
+    SCOPED_TRACE(keyCode);
     Configurator e;
     e.load("");
-    if (c.keyCode) e.modelKeyDown(c.keyCode);
-    e.modelPicked("PXH 250 EX");
-    e.liftHeightTyped("4");
-    e.stepKey(Ctl::LiftHeightB, 13);
-    e.controlLengthTyped("3");
-    e.stepKey(Ctl::ControlLengthB, 13);
-    e.stepKey(Ctl::Opt3DTrolley0, 13);
-    e.stepKey(Ctl::Opt3DHoistControl0, 13);
+    if (keyCode) e.modelKeyDown(keyCode);
+    walkOn(e, "PXH 250 EX", "4", "3", 0, 0);
     e.ticked(Ctl::Check3D1_0, true);
-    for (const Ctl box : {C::Check3D1_0, C::Check3D1_1, C::Check3D1_2, C::Check3D1_3})
-      e.stepKey(box, 13);
-    ASSERT_EQ(e.focus(), Ctl::Check3D1_5);
-    e.stepKey(Ctl::Check3D1_5, 13);
-    EXPECT_EQ(e.shown(Ctl::RabattB), c.asked);
-    EXPECT_EQ(e.shown(Ctl::Label1_2), c.asked);
-    EXPECT_EQ(e.shown(Ctl::Cmd_Skärmutskrift), !c.asked);
-    if (c.asked) {
+    for (int box : {0, 1, 2, 3, 5}) e.stepKey(check3D1(box), 13);
+    EXPECT_EQ(e.shown(Ctl::RabattB), asked);
+    EXPECT_EQ(e.shown(Ctl::Label1_2), asked);
+    EXPECT_EQ(e.shown(Ctl::Cmd_Skärmutskrift), !asked);
+    if (asked) {
       EXPECT_EQ(e.focus(), Ctl::RabattB);
       e.discountTyped("100");  // more than all: shown in red and not taken
-      EXPECT_EQ(e.discountColour(), FieldColour::Red);
+      EXPECT_EQ(e.discountColour(), Red);
       e.stepKey(Ctl::RabattB, 13);
       EXPECT_EQ(e.focus(), Ctl::RabattB);
       e.discountTyped("10");
-      EXPECT_EQ(e.discountColour(), FieldColour::Yellow);
+      EXPECT_EQ(e.discountColour(), Yellow);
       e.stepKey(Ctl::RabattB, 13);
-      EXPECT_EQ(e.discount(), 10);
       EXPECT_EQ(e.hoist().discount, 10);
     }
     EXPECT_EQ(e.focus(), Ctl::Cmd_Skärmutskrift);
@@ -815,20 +622,12 @@ TEST(Configurator, EarlierStepsClearTheLaterOnes) {
     Configurator e;
     e.load("");
     e.modelKeyDown(68);
-    e.modelPicked("PXH 250 EX");
-    e.liftHeightTyped("4");
-    e.stepKey(Ctl::LiftHeightB, 13);
-    e.controlLengthTyped("3");
-    e.stepKey(Ctl::ControlLengthB, 13);
-    e.stepKey(Ctl::Opt3DTrolley0, 13);
-    e.stepKey(Ctl::Opt3DHoistControl0, 13);
+    walkOn(e, "PXH 250 EX", "4", "3", 0, 0);
     e.ticked(Ctl::Check3D1_0, true);
     e.stepKey(Ctl::Check3D1_0, 13);
     e.stepKey(Ctl::Check3D1_1, 13);
     e.ticked(Ctl::Check3D1_2, true);
-    e.stepKey(Ctl::Check3D1_2, 13);
-    e.stepKey(Ctl::Check3D1_3, 13);
-    e.stepKey(Ctl::Check3D1_5, 13);
+    for (int box : {2, 3, 5}) e.stepKey(check3D1(box), 13);
     e.discountTyped("10");
     e.stepKey(Ctl::RabattB, 13);
     return e;
@@ -840,6 +639,15 @@ TEST(Configurator, EarlierStepsClearTheLaterOnes) {
     ASSERT_EQ(e.discount(), 10);
   }
 
+  auto cursorKeys = [](Configurator& e) {
+    e.focusControl(Ctl::ComboPXH);
+    e.modelCursorKey(40, "PXH 500 EX");
+    e.modelCursorKey(40, "PXH 980 EX");
+  };
+  auto minimised = [](Configurator& e) {
+    e.focusControl(Ctl::ComboPXH);
+    e.minimised();
+  };
   struct Reset {
     const char* what;
     std::function<void(Configurator&)> action;
@@ -851,53 +659,43 @@ TEST(Configurator, EarlierStepsClearTheLaterOnes) {
   };
   const Reset resets[] = {
       {"a new model", [](Configurator& e) { e.modelPicked("PXH 980 EX"); }, "", "", false, false,
-       false, false, Ctl::LiftHeightB},
+       false, false, C::LiftHeightB},
       {"the lift height edited",
        [](Configurator& e) {
          e.focusControl(Ctl::LiftHeightB);
          e.liftHeightTyped("5");
        },
-       "5", "", false, false, false, false, Ctl::LiftHeightB},
+       "5", "", false, false, false, false, C::LiftHeightB},
       {"the trolley entered again", [](Configurator& e) { e.focusControl(Ctl::Opt3DTrolley0); },
-       "4", "3", true, true, false, false, Ctl::Opt3DTrolley0},
+       "4", "3", true, true, false, false, C::Opt3DTrolley0},
       {"the hoist controls entered again",
        [](Configurator& e) { e.focusControl(Ctl::Opt3DHoistControl0); }, "4", "3", true, true, true,
-       false, Ctl::Opt3DHoistControl0},
-      {"cursor keys in the list",
-       [](Configurator& e) {
-         e.focusControl(Ctl::ComboPXH);
-         e.modelCursorKey(40, "PXH 500 EX");
-         e.modelCursorKey(40, "PXH 980 EX");
-       },
-       "4", "3", true, true, true, true, Ctl::ComboPXH},
+       false, C::Opt3DHoistControl0},
+      {"cursor keys in the list", cursorKeys, "4", "3", true, true, true, true, C::ComboPXH},
       {"cursor keys, then a pick",
-       [](Configurator& e) {
-         e.focusControl(Ctl::ComboPXH);
-         e.modelCursorKey(40, "PXH 500 EX");
-         e.modelCursorKey(40, "PXH 980 EX");
+       [&](Configurator& e) {
+         cursorKeys(e);
          e.modelPicked("PXH 980 EX");
        },
-       "", "", false, false, false, false, Ctl::LiftHeightB},
+       "", "", false, false, false, false, C::LiftHeightB},
       {"a pick after the window was minimised",
-       [](Configurator& e) {
-         e.focusControl(Ctl::ComboPXH);
-         e.minimised();
+       [&](Configurator& e) {
+         minimised(e);
          e.modelPicked("PXH 980 EX");
        },
-       "4", "3", true, true, true, true, Ctl::LiftHeightB},
+       "4", "3", true, true, true, true, C::LiftHeightB},
       {"lube-free after the window was minimised",
-       [](Configurator& e) {
-         e.focusControl(Ctl::ComboPXH);
-         e.minimised();
+       [&](Configurator& e) {
+         minimised(e);
          e.lubeFreeChanged(true);
        },
-       "4", "3", true, true, true, true, Ctl::ComboPXH},
+       "4", "3", true, true, true, true, C::ComboPXH},
       {"lube-free", [](Configurator& e) { e.lubeFreeChanged(true); }, "", "", false, false, false,
-       false, Ctl::ComboPXH},
+       false, C::ComboPXH},
       {"New File", [](Configurator& e) { e.newFile(); }, "", "", false, false, false, false,
-       Ctl::ComboPXH},
+       C::ComboPXH},
       {"another variant", [](Configurator& e) { e.changeVariant("Fransk"); }, "", "", false, false,
-       false, false, Ctl::ComboPXH},
+       false, false, C::ComboPXH},
   };
   for (const Reset& c : resets) {
     SCOPED_TRACE(c.what);
@@ -905,12 +703,8 @@ TEST(Configurator, EarlierStepsClearTheLaterOnes) {
     c.action(e);
     EXPECT_EQ(e.liftHeightText(), c.lift);
     EXPECT_EQ(e.controlLengthText(), c.control);
-    if (QLatin1String(c.lift).isEmpty()) {
-      EXPECT_EQ(e.liftHeight(), 0);
-    }
-    if (QLatin1String(c.control).isEmpty()) {
-      EXPECT_EQ(e.controlLength(), 0);
-    }
+    EXPECT_EQ(e.liftHeight() == 0, !*c.lift);
+    EXPECT_EQ(e.controlLength() == 0, !*c.control);
     EXPECT_EQ(e.shown(Ctl::ControlLengthB), c.controlLength);
     EXPECT_EQ(e.shown(Ctl::Frame3DTrolley), c.trolley);
     EXPECT_EQ(e.shown(Ctl::Frame3DHoistControls), c.hoistControls);
@@ -923,71 +717,19 @@ TEST(Configurator, EarlierStepsClearTheLaterOnes) {
     EXPECT_EQ(e.focus(), c.focus);
   }
 
-  // After cursor keys and a pick the new model is walked with its own chain: the 980 has two
-  // falls, 2 x 4 + 0.5 gives 9 m.
-  {
-    Configurator e = walked();
-    ASSERT_EQ(e.chainLength(), 5);
-    e.focusControl(Ctl::ComboPXH);
-    e.modelCursorKey(40, "PXH 500 EX");
-    e.modelCursorKey(40, "PXH 980 EX");
-    e.modelPicked("PXH 980 EX");
-    EXPECT_EQ(e.modelIndex(), 4);
-    EXPECT_EQ(e.hoistColumn(), 37);
-    e.liftHeightTyped("4");
-    e.stepKey(Ctl::LiftHeightB, 13);
-    EXPECT_EQ(e.chainLength(), 9);
-  }
   // The first pick after the minimised window resets nothing; the next one does.
-  {
-    Configurator e = walked();
-    e.focusControl(Ctl::ComboPXH);
-    e.minimised();
-    e.modelPicked("PXH 500 EX");
-    EXPECT_EQ(e.modelIndex(), 3);
-    EXPECT_EQ(e.liftHeightText(), "4");
-    e.modelPicked("PXH 250 EX");
-    EXPECT_EQ(e.liftHeightText(), "");
-  }
-  // New File also forgets the D key; a change of variant lists the new variant's models.
-  {
-    Configurator e = walked();
-    e.newFile();
-    EXPECT_FALSE(e.discountAsked());
-    EXPECT_TRUE(e.takeDropDownRequest());
-    e.changeVariant("US Metric");
-    EXPECT_EQ(e.modelList().size(), 7);
-    EXPECT_EQ(e.currentModel(), "PXH 1000 U EX");
-    EXPECT_EQ(e.modelIndex(), 13);
-  }
+  Configurator e = walked();
+  minimised(e);
+  e.modelPicked("PXH 500 EX");
+  EXPECT_EQ(e.modelIndex(), 3);
+  EXPECT_EQ(e.liftHeightText(), "4");
+  e.modelPicked("PXH 250 EX");
+  EXPECT_EQ(e.liftHeightText(), "");
 }
-
-namespace {
-
-// The shipped parts data of a variant.
-PartsData shippedData(const QString& key) {
-  PartsData data;
-  loadPartsDatabase(QStringLiteral(TELMARIS_PROGRAM_DIR "/Telmaris.mdb"), key, data);
-  return data;
-}
-
-Configuration answers(const QString& model, const QString& lift, const QString& control,
-                      int trolley = TrolleyKind::None,
-                      int hoistControl = HoistControlKind::PullChain) {
-  Configuration c;
-  c.model = model;
-  c.liftHeight = lift;
-  c.controlLength = control;
-  c.trolley = trolley;
-  c.hoistControl = hoistControl;
-  return c;
-}
-
-}  // namespace
 
 TEST(Configurator, SavedConfigurationsWalkTheSteps) {
-  // The lube-free PXH 250L EX of the German example: its own hoist (hoist column 29, part 102)
-  // is listed, with the chain, the controls and the accessories of the 250.
+  // The lube-free PXH 250L EX of the German example over a window in English European: its own
+  // hoist (hoist column 29) with the chain, the controls and the accessories of the 250.
   {
     Configuration c =
         answers("PXH 250L EX", "4", "3", TrolleyKind::None, HoistControlKind::TwoButton);
@@ -996,7 +738,7 @@ TEST(Configurator, SavedConfigurationsWalkTheSteps) {
     c.accessories = {true, true, true, true, false};
     c.discount = 10;
     Configurator e;
-    e.load("");  // the window was in English European
+    e.load("");
     EXPECT_FALSE(e.apply(c, "Tysk").has_value());
     const ConfiguredHoist h = e.hoist();
     EXPECT_EQ(h.model, "PXH 250L EX");
@@ -1007,28 +749,10 @@ TEST(Configurator, SavedConfigurationsWalkTheSteps) {
     EXPECT_EQ(h.hoistControl, HoistControlKind::TwoButton);
     EXPECT_EQ(h.accessories, (std::array<bool, 6>{true, true, true, true, false, false}));
     EXPECT_EQ(h.discount, 10);
-    const OrderingList list = BuildOrderingList(shippedData("Tysk"), h);
-    const auto parts = list.parts();
-    ASSERT_EQ(parts.size(), 8u);
-    EXPECT_EQ(parts[0]->orderingNumber, "8420 0250 10");
-    EXPECT_EQ(parts[0]->description, "PXH 250L EX Druckluft-Kettenzug 250 kg");
-    EXPECT_FLOAT_EQ(parts[0]->amount, 2775.00f);
-    EXPECT_EQ(parts[1]->orderingNumber, "7302 4410 02");  // 5 m of chain, 36.90 per m
-    EXPECT_EQ(parts[1]->quantity, 5);
   }
 
   // A note on the chain (too long for the collector) does not stop the walk: trolley, controls,
   // the later accessories and the discount are all taken.
-  struct Noted {
-    const char* key;
-    Configuration c;
-    int note;
-    int trolleyControl;
-  };
-  Configuration italian = answers("PXH 5000 EX", "12", "11", TrolleyKind::MotorWide);
-  italian.trolleyControl = TrolleyControlKind::PullChain;
-  italian.accessories = {true, false, true, false, true};
-  italian.discount = 12;
   Configuration big250 =
       answers("PXH 250 EX", "25", "3", TrolleyKind::ManualNarrow, HoistControlKind::TwoButton);
   big250.accessories = {false, true, true, true, true};
@@ -1036,27 +760,23 @@ TEST(Configurator, SavedConfigurationsWalkTheSteps) {
   heavy.trolleyControl = TrolleyControlKind::TwoButton;
   heavy.accessories = {false, false, true, false, true};
   heavy.discount = 5;
-  const Noted noted[] = {
-      {"Italiensk", italian, 113, 0},
-      {"", big250, 112, -1},
-      {"Fransk", heavy, 113, 1},
-  };
-  for (const Noted& n : noted) {
-    SCOPED_TRACE(n.c.model.toStdString());
+  for (const auto& [key, c, note, trolleyControl] :
+       {std::tuple{"", big250, 112, -1}, std::tuple{"Fransk", heavy, 113, 1}}) {
+    SCOPED_TRACE(c.model.toStdString());
     Configurator e;
     e.load("");
-    EXPECT_FALSE(e.apply(n.c, n.key).has_value());
+    EXPECT_FALSE(e.apply(c, key).has_value());
     const std::vector<int> shownTexts = texts(e);
-    EXPECT_NE(std::find(shownTexts.begin(), shownTexts.end(), n.note), shownTexts.end());
+    EXPECT_NE(std::find(shownTexts.begin(), shownTexts.end(), note), shownTexts.end());
     const ConfiguredHoist h = e.hoist();
     EXPECT_EQ(h.chainCollectorFlag, 1);
-    EXPECT_EQ(h.trolley, n.c.trolley);
-    EXPECT_EQ(h.hoistControl, n.c.hoistControl);
-    EXPECT_EQ(h.trolleyControl, n.trolleyControl);
+    EXPECT_EQ(h.trolley, c.trolley);
+    EXPECT_EQ(h.hoistControl, c.hoistControl);
+    EXPECT_EQ(h.trolleyControl, trolleyControl);
     EXPECT_FALSE(h.accessories[1]);  // the collector is not offered
     EXPECT_TRUE(h.accessories[2]);
     EXPECT_TRUE(h.accessories[5]);
-    EXPECT_EQ(h.discount, n.c.discount);
+    EXPECT_EQ(h.discount, c.discount);
     EXPECT_TRUE(e.shown(Ctl::Cmd_Skärmutskrift));
   }
 
@@ -1064,23 +784,22 @@ TEST(Configurator, SavedConfigurationsWalkTheSteps) {
   {
     Configurator e;
     e.load("");
-    Configuration c = answers("PXH 250 EX", "4", "3");
-    c.stainlessChain = true;
-    EXPECT_FALSE(e.apply(c, "").has_value());
-    EXPECT_TRUE(e.checked(Ctl::chkStainless));
-    EXPECT_TRUE(e.hoist().stainless);
-    c = answers("PXH 500 EX", "4", "3");
-    c.stainlessChain = false;
-    EXPECT_FALSE(e.apply(c, "").has_value());
-    EXPECT_FALSE(e.checked(Ctl::chkStainless));
-    EXPECT_FALSE(e.hoist().stainless);
-    c.stainlessChain = true;
-    EXPECT_FALSE(e.apply(c, "Spansk").has_value());
-    EXPECT_TRUE(e.hoist().stainless);
-    c = answers("PXH 980 EX", "4", "3");
-    c.stainlessChain = true;  // not offered for the 980
-    EXPECT_FALSE(e.apply(c, "Spansk").has_value());
-    EXPECT_FALSE(e.hoist().stainless);
+    const struct {
+      const char* model;
+      bool ticked;
+      const char* key;
+      bool stainless;
+    } files[] = {{"PXH 250 EX", true, "", true},
+                 {"PXH 500 EX", false, "", false},
+                 {"PXH 500 EX", true, "Spansk", true},
+                 {"PXH 980 EX", true, "Spansk", false}};  // not offered for the 980
+    for (const auto& f : files) {
+      Configuration c = answers(f.model, "4", "3");
+      c.stainlessChain = f.ticked;
+      EXPECT_FALSE(e.apply(c, f.key).has_value());
+      EXPECT_EQ(e.checked(Ctl::chkStainless), f.stainless) << f.model;
+      EXPECT_EQ(e.hoist().stainless, f.stainless) << f.model;
+    }
   }
 
   // Lengths with a decimal comma read as typed into the boxes, where the comma is a period.
@@ -1101,13 +820,10 @@ TEST(Configurator, SavedConfigurationsWalkTheSteps) {
     int text;
     const char* suffix;
   };
-  Configuration twoButtonLong =
-      answers("PXH 250 EX", "4", "11", TrolleyKind::None, HoistControlKind::TwoButton);
-  Configuration lightMotorLong = answers("PXH 250 EX", "4", "11", TrolleyKind::MotorNarrow);
   const Refused refused[] = {
       {"", answers("PXH 250 EX", "4", "5", TrolleyKind::None, HoistControlKind::TwistRod), 54, ""},
-      {"", twoButtonLong, 27, ""},
-      {"", lightMotorLong, 27, ""},
+      {"", answers("PXH 250 EX", "4", "11", TrolleyKind::None, HoistControlKind::TwoButton), 27, ""},
+      {"", answers("PXH 250 EX", "4", "11", TrolleyKind::MotorNarrow), 27, ""},
       {"", answers("PXH 250 EX", "0", "3"), 13, ""},
       {"Italiensk", answers("PXH 5000 EX", "26", "3"), 28, ": 25"},
       {"US Imperial", answers("PXH 5000 EX", "83", "3.3"), 28, ": 82"},
@@ -1127,60 +843,9 @@ TEST(Configurator, SavedConfigurationsWalkTheSteps) {
   // names it is refused, whatever the lift height.
   for (const char* lift : {"3", "3.5"}) {
     Configurator e;
-    EXPECT_TRUE(e.apply(answers("PXH 250 EX", lift, "3", TrolleyKind::None,
-                                HoistControlKind::TwoButtonHook),
-                        "")
-                    .has_value())
+    EXPECT_TRUE(
+        e.apply(answers("PXH 250 EX", lift, "3", TrolleyKind::None, HoistControlKind::TwoButtonHook), "")
+            .has_value())
         << lift;
   }
-}
-
-TEST(Configurator, FirstWalksGiveTheirLists) {
-  // Down and Enter in the dropped-down list pick the PXH 500 EX: the model is taken at once, the
-  // stainless-steel choice appears beside the lift height, and the typed digits are the lift
-  // height. 4 m: chain 5 m; 3 m: pull chain 6 m; Enter through the steps to the screen button.
-  // Hoist 2760.00, chain 5 x 36.90 = 184.5, pull chain 6 x 8.90 = 53.4: 2997.9.
-  const PartsData data = shippedData("");
-  Configurator e;
-  e.load("");
-  e.modelCursorKey(40, "PXH 500 EX");
-  e.modelPicked("PXH 500 EX");
-  EXPECT_EQ(e.focus(), Ctl::LiftHeightB);
-  EXPECT_TRUE(e.shown(Ctl::chkStainless));
-  e.liftHeightTyped("4");
-  e.stepKey(Ctl::LiftHeightB, 13);
-  e.controlLengthTyped("3");
-  e.stepKey(Ctl::ControlLengthB, 13);
-  e.stepKey(e.focus(), 13);                              // trolley: none
-  e.stepKey(e.focus(), 13);                              // hoist control: pull chain
-  for (int i = 0; i < 5; ++i) e.stepKey(e.focus(), 13);  // the five accessories
-  ASSERT_EQ(e.focus(), Ctl::Cmd_Skärmutskrift);
-  EXPECT_EQ(e.hoist().modelIndex, 3);
-  EXPECT_EQ(e.hoist().hoistColumn, 3);
-  OrderingList list = BuildOrderingList(data, e.hoist());
-  ASSERT_EQ(list.parts().size(), 3u);
-  EXPECT_EQ(list.parts()[0]->orderingNumber, "8420 0500 00");
-  EXPECT_NEAR(list.total, 2997.9, 0.01);
-
-  // The box's leave rule runs before the output button acts: 0 typed into the control length
-  // becomes 1 m, a pull chain of 2 m (17.8).
-  e.focusControl(Ctl::ControlLengthB);
-  e.controlLengthTyped("0");
-  e.focusControl(Ctl::Cmd_Skärmutskrift);
-  EXPECT_EQ(e.focus(), Ctl::Cmd_Skärmutskrift);
-  EXPECT_EQ(e.controlLengthText(), "1");
-  list = BuildOrderingList(data, e.hoist());
-  ASSERT_EQ(list.parts().size(), 3u);
-  EXPECT_EQ(list.parts()[2]->quantity, 2);
-  EXPECT_NEAR(list.parts()[2]->amount, 17.8, 0.001);
-
-  // One Enter in the list confirms the first model; the digits after it are the lift height.
-  Configurator first;
-  first.load("");
-  first.modelPicked(first.modelText());
-  EXPECT_EQ(first.currentModel(), "PXH 250 EX");
-  EXPECT_EQ(first.focus(), Ctl::LiftHeightB);
-  first.liftHeightTyped("6");
-  first.stepKey(Ctl::LiftHeightB, 13);
-  EXPECT_EQ(first.chainLength(), 7);
 }

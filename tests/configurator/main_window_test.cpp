@@ -1,5 +1,5 @@
 // The main window: captions from the catalogue, the layout at start, the change of variant, the
-// controls shown as the configurator has them, the tab stops and the auxiliary windows.
+// steps opening and closing on the window, the tab stops and the auxiliary windows.
 #include <gtest/gtest.h>
 
 #include <QAbstractItemView>
@@ -42,26 +42,6 @@ QString captionOf(const HMeny& window, const QString& name) {
 QRect designPlace(int left, int top, int width, int height) {
   auto px = [](int twips) { return static_cast<int>(std::lround(twips / 15.0)); };
   return QRect(px(left), px(top), px(width), px(height));
-}
-
-// Every control of the configurator looks on the window as the configurator has it.
-void expectWindowShowsTheConfigurator(WindowDriver& d, const char* where) {
-  const Configurator& e = d.engine();
-  for (int i = 1; i < kControlCount; ++i) {
-    const Ctl c = static_cast<Ctl>(i);
-    QWidget* widget = d.w.widgetOf(c);
-    if (!widget) continue;
-    const std::string name = controlName(c).toStdString() + " " + where;
-    EXPECT_EQ(widget->isVisible(), e.shown(c)) << name;
-    if (!e.shown(c)) continue;
-    if (c != Ctl::Command1)
-      EXPECT_EQ(widget->isEnabledTo(widget->parentWidget()), e.control(c).enabled) << name;
-    if (auto* button = qobject_cast<QAbstractButton*>(widget); button && button->isCheckable())
-      EXPECT_EQ(button->isChecked(), e.checked(c)) << name;
-  }
-  EXPECT_EQ(d.focused(), d.w.widgetOf(e.focus())) << where;
-  EXPECT_EQ(d.w.LiftHeightB->text(), e.liftHeightText()) << where;
-  EXPECT_EQ(d.w.ControlLengthB->text(), e.controlLengthText()) << where;
 }
 
 }  // namespace
@@ -162,8 +142,6 @@ TEST(MainWindow, ChangesVariantWithAFullReload) {
   for (int i = 0; i < 8; ++i) EXPECT_EQ(w.mnuSpråk[i]->isChecked(), i == 2) << i;
   EXPECT_EQ(captionOf(m.w, "File"), "Eng1");            // English texts
   EXPECT_EQ(m.state.PartDescription[7], "USM part 7");  // US descriptions
-  EXPECT_EQ(m.engine().currentModel(), "PXH 1000 U EX");
-  EXPECT_EQ(m.engine().modelIndex(), 13);
   EXPECT_EQ(w.ComboPXH->count(), 7);
   EXPECT_EQ(w.ComboPXH->itemText(5), "PXH 3000 EX");
   EXPECT_EQ(w.ComboPXH->currentText(), "PXH 250 EX");
@@ -178,7 +156,6 @@ TEST(MainWindow, ChangesVariantWithAFullReload) {
   EXPECT_EQ(captionOf(m.w, "File"), "Fra1");
   EXPECT_EQ(captionOf(m.w, "HMeny"), "Fra65   (2.13.2)");
   EXPECT_EQ(m.state.PartDescription[7], "Fra part 7");
-  EXPECT_EQ(m.engine().currentModel(), "PXH 200 EX");
   EXPECT_EQ(w.ComboPXH->count(), 6);
   EXPECT_EQ(w.Label1[1]->y(), 116);  // 1740 twips
   EXPECT_TRUE(w.Picture[6]->pixmap().isNull());  // no "2knapp.bmp" here
@@ -197,20 +174,13 @@ TEST(MainWindow, ChangesVariantWithAFullReload) {
   EXPECT_EQ(m.services.endStatus, 1);
 }
 
-TEST(MainWindow, ShowsTheStepsAsTheConfiguratorOpensAndClosesThem) {
+TEST(MainWindow, ShowsTheStepsAsTheyOpenAndClose) {
   WindowDriver d;
-  expectWindowShowsTheConfigurator(d, "at start");
-  d.chooseModel("PXH 250 EX");
-  expectWindowShowsTheConfigurator(d, "after the model");
-  d.type("4");
-  d.enter();
-  d.type("3");
-  d.enter();
+  d.walkToTrolley("PXH 250 EX", "4", "3");
   ASSERT_TRUE(d.w.Frame3DTrolley->isVisible());
   EXPECT_TRUE(d.w.Picture[3]->isVisible());
   EXPECT_TRUE(d.w.Opt3DTrolley[0]->isChecked());
   EXPECT_FALSE(d.w.Frame3DHoistControls->isVisible());
-  expectWindowShowsTheConfigurator(d, "in the trolley step");
   d.chooseTrolley(4);  // motor wide: the 4-button control and its picture are offered
   ASSERT_TRUE(d.w.Frame3DHoistControls->isVisible());
   EXPECT_TRUE(d.w.Opt3DHoistControl[3]->isVisible());
@@ -218,7 +188,6 @@ TEST(MainWindow, ShowsTheStepsAsTheConfiguratorOpensAndClosesThem) {
   EXPECT_FALSE(d.w.Opt3DHoistControl[4]->isVisible());
   EXPECT_TRUE(d.w.Opt3DHoistControl[0]->isChecked());
   EXPECT_EQ(d.focused(), d.w.Opt3DHoistControl[0]);
-  expectWindowShowsTheConfigurator(d, "in the hoist controls");
   // The 2-button picture stands beside the 4-button one: the frame's right edge less 15 twips,
   // and 700 twips more.
   EXPECT_EQ(d.w.Picture[6]->x(), designPlace(5580 + 1485 - 15 + 700, 0, 0, 0).x());
@@ -229,14 +198,12 @@ TEST(MainWindow, ShowsTheStepsAsTheConfiguratorOpensAndClosesThem) {
   EXPECT_TRUE(d.w.Opt3DTrolleyControls[1]->isChecked());
   EXPECT_TRUE(d.w.Check3D1[0]->isVisible());  // 3 m: the accessories open at once
   EXPECT_EQ(d.focused(), d.w.Check3D1[0]);
-  expectWindowShowsTheConfigurator(d, "in the trolley controls");
   for (int i = 0; i < 6 && !d.w.Printerutskrift->isVisible(); ++i) {
     if (d.focused() == d.w.Check3D1[2]) d.press(Qt::Key_Space);  // the chain stop, ticked
     d.enter();
   }
   ASSERT_TRUE(d.w.Printerutskrift->isVisible());
   EXPECT_TRUE(d.w.Check3D1[2]->isChecked());
-  expectWindowShowsTheConfigurator(d, "at the output buttons");
 
   // Typing into the lift height again closes every later step on the window.
   d.click(d.w.LiftHeightB);
@@ -250,7 +217,6 @@ TEST(MainWindow, ShowsTheStepsAsTheConfiguratorOpensAndClosesThem) {
   EXPECT_FALSE(d.w.Check3D1[2]->isVisible());
   EXPECT_FALSE(d.w.Check3D1[2]->isChecked());
   EXPECT_FALSE(d.w.Printerutskrift->isVisible());
-  expectWindowShowsTheConfigurator(d, "after the lift height changed");
 }
 
 TEST(MainWindow, SwitchesTabStopsAndKeepsTheAuxiliaryWindowsAside) {

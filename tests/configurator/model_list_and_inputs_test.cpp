@@ -45,11 +45,7 @@ TEST(ModelList, EnterInTheDroppedDownListConfirmsTheModelAndMovesToTheLiftHeight
 
 TEST(ModelList, CursorKeysInTheOpenListThenAMousePickStartAnew) {
   WindowDriver d;
-  d.chooseModel("PXH 2500 EX");
-  d.type("4");
-  d.enter();
-  d.type("3");
-  d.enter();
+  d.walkToTrolley("PXH 2500 EX", "4", "3");
   ASSERT_TRUE(d.w.Frame3DTrolley->isVisible());
 
   dropDown(d);
@@ -76,7 +72,7 @@ TEST(ModelList, CursorKeysInTheOpenListThenAMousePickStartAnew) {
   EXPECT_EQ(d.engine().chainLength(), 9);  // int(2 x 4 + 0.5 - 0.01) + 1, two falls
 }
 
-TEST(ModelList, CursorKeysInTheClosedListAndTheDKey) {
+TEST(ModelList, CursorKeysInTheClosedListResetNothing) {
   WindowDriver d;
   d.chooseModel("PXH 500 EX");
   d.type("4");
@@ -88,15 +84,6 @@ TEST(ModelList, CursorKeysInTheClosedListAndTheDKey) {
   EXPECT_TRUE(d.w.LiftHeightB->isVisible());
   d.press(Qt::Key_Up);
   EXPECT_EQ(d.w.ComboPXH->currentText(), "PXH 500 EX");
-
-  // The D key in the list asks for the discount step; New File forgets it.
-  EXPECT_FALSE(d.engine().discountAsked());
-  d.press(Qt::Key_D);
-  EXPECT_TRUE(d.engine().discountAsked());
-  d.w.NewFile->trigger();
-  d.settle();
-  EXPECT_FALSE(d.engine().discountAsked());
-  d.w.ComboPXH->hidePopup();
 }
 
 TEST(NumericInputs, TheBoxesFilterKeysAndShowTheirColours) {
@@ -140,9 +127,7 @@ TEST(NumericInputs, TheBoxesFilterKeysAndShowTheirColours) {
   d.click(d.w.ComboPXH->lineEdit());
   d.press(Qt::Key_D);
   d.walkToTrolley("PXH 250 EX", "4", "3");
-  d.enter();  // no trolley
-  d.enter();  // pull chain
-  for (int i = 0; i < 6 && !d.w.RabattB->isVisible(); ++i) d.enter();
+  d.walkToOutput();
   ASSERT_TRUE(d.w.RabattB->isVisible());
   EXPECT_EQ(d.focused(), d.w.RabattB);
   d.type("100");

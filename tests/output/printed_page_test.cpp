@@ -109,9 +109,7 @@ TEST(PrintedPage, TotalsCopiesAndCancel) {
   d.click(d.w.ComboPXH->lineEdit());
   d.press(Qt::Key_D);
   d.walkToTrolley("PXH 250 EX", "4", "3");
-  d.enter();  // no trolley
-  d.enter();  // pull chain
-  for (int i = 0; i < 6 && !d.w.RabattB->isVisible(); ++i) d.enter();
+  d.walkToOutput();
   ASSERT_TRUE(d.w.RabattB->isVisible());
   d.type("10");
   d.enter();

@@ -1,8 +1,7 @@
-// The first worksheet of .xls workbooks through FreeXL and of .xlsx workbooks through minizip and
-// QXmlStreamReader, and the price list read from it.
+// The first worksheet of .xlsx workbooks through minizip and QXmlStreamReader, the choice between
+// the two forms, and the price list read from a worksheet.
 #include "prices/workbook_reader.h"
 
-#include <freexl.h>
 #include <unzip.h>
 
 #include <QFile>
@@ -10,6 +9,8 @@
 #include <cfloat>
 #include <charconv>
 #include <cmath>
+
+#include "prices/xls_reader.h"
 
 namespace {
 
@@ -21,70 +22,6 @@ constexpr quint64 kMaxEntryBytes = 256ull * 1024 * 1024;
 
 [[noreturn]] void fail(const QString& path, const QString& why) {
   throw PriceReadError(QStringLiteral("The workbook %1 cannot be read: %2").arg(path, why));
-}
-
-// ---- The binary form
-
-class FreeXlBook {
- public:
-  ~FreeXlBook() {
-    if (handle) freexl_close(handle);
-  }
-  const void* handle = nullptr;
-};
-
-Worksheet readXls(const QString& path, int lastColumn) {
-  const QByteArray name = QFile::encodeName(path);
-  FreeXlBook book;
-  int rc = freexl_open(name.constData(), &book.handle);
-  if (rc != FREEXL_OK) fail(path, QStringLiteral("it is damaged or not a workbook (%1).").arg(rc));
-
-  unsigned int info = 0;
-  if (freexl_get_info(book.handle, FREEXL_BIFF_PASSWORD, &info) == FREEXL_OK &&
-      info == FREEXL_BIFF_OBFUSCATED)
-    fail(path, QStringLiteral("it is protected by a password."));
-  if (freexl_get_info(book.handle, FREEXL_BIFF_SHEET_COUNT, &info) != FREEXL_OK || info == 0)
-    fail(path, QStringLiteral("it holds no worksheet."));
-  if (freexl_select_active_worksheet(book.handle, 0) != FREEXL_OK)
-    fail(path, QStringLiteral("its first worksheet cannot be opened."));
-  unsigned int rows = 0;
-  unsigned short columns = 0;
-  if (freexl_worksheet_dimensions(book.handle, &rows, &columns) != FREEXL_OK)
-    fail(path, QStringLiteral("the size of its first worksheet cannot be read."));
-
-  Worksheet sheet;
-  const unsigned int lastRow = std::min<unsigned int>(rows, kMaxRows);
-  const unsigned short lastCol = static_cast<unsigned short>(std::min<int>(columns, lastColumn));
-  for (unsigned int r = 0; r < lastRow; ++r) {
-    for (unsigned short c = 0; c < lastCol; ++c) {
-      FreeXL_CellValue value;
-      rc = freexl_get_cell_value(book.handle, r, c, &value);
-      if (rc != FREEXL_OK) fail(path, QStringLiteral("a cell cannot be read (%1).").arg(rc));
-      SheetCell cell;
-      switch (value.type) {
-        case FREEXL_CELL_INT:
-          cell.kind = SheetCell::Kind::Number;
-          cell.number = value.value.int_value;
-          break;
-        case FREEXL_CELL_DOUBLE:
-          cell.kind = SheetCell::Kind::Number;
-          cell.number = value.value.double_value;
-          break;
-        case FREEXL_CELL_TEXT:
-        case FREEXL_CELL_SST_TEXT:
-        case FREEXL_CELL_DATE:
-        case FREEXL_CELL_DATETIME:
-        case FREEXL_CELL_TIME:
-          cell.kind = SheetCell::Kind::Text;
-          cell.text = QString::fromUtf8(value.value.text_value);
-          break;
-        default:
-          continue;
-      }
-      sheet.set(static_cast<int>(r) + 1, c + 1, std::move(cell));
-    }
-  }
-  return sheet;
 }
 
 // ---- The zipped form
@@ -361,9 +298,22 @@ std::optional<float> priceOf(const SheetCell& cell) {
     case SheetCell::Kind::Text:
       return parsePrice(cell.text);
     case SheetCell::Kind::Empty:
+    case SheetCell::Kind::NoValue:
+    case SheetCell::Kind::Error:
       break;
   }
   return std::nullopt;
+}
+
+// The cell at row and column, refused when the sheet does not give its value.
+SheetCell valueCell(const Worksheet& sheet, int row, int column) {
+  SheetCell cell = sheet.cell(row, column);
+  const QString name = QChar(u'A' + (column - 1)) + QString::number(row);
+  if (cell.kind == SheetCell::Kind::NoValue)
+    throw PriceReadError(QStringLiteral("%1 holds a formula without a value.").arg(name));
+  if (cell.kind == SheetCell::Kind::Error)
+    throw PriceReadError(QStringLiteral("%1 holds the error value %2.").arg(name, cell.text));
+  return cell;
 }
 
 }  // namespace
@@ -390,6 +340,8 @@ QString cellText(const SheetCell& cell) {
         return QString::number(static_cast<qint64>(cell.number));
       return QString::number(cell.number, 'g', 15);
     case SheetCell::Kind::Empty:
+    case SheetCell::Kind::NoValue:
+    case SheetCell::Kind::Error:
       break;
   }
   return {};
@@ -403,7 +355,7 @@ Worksheet readFirstWorksheet(const QString& path, int lastColumn) {
   const QByteArray head = file.read(8);
   file.close();
   if (head.startsWith(QByteArrayLiteral("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1")))
-    return readXls(path, lastColumn);
+    return readXlsWorksheet(path, lastColumn);
   if (head.startsWith(QByteArrayLiteral("PK\x03\x04"))) return readXlsx(path, lastColumn);
   fail(path, QStringLiteral("it is not an Excel workbook."));
 }
@@ -419,9 +371,9 @@ std::vector<PriceEntry> priceEntriesFromWorksheet(const Worksheet& sheet) {
   QString number;
   for (int row = 1;; ++row) {
     if (row > 2 && number.size() < 10) break;
-    number = regroupOrderingNumber(cellText(sheet.cell(row, kNumberColumn)));
-    entries.push_back(
-        {number, priceOf(sheet.cell(row, kPriceColumn)), QStringLiteral("Row %1").arg(row)});
+    number = regroupOrderingNumber(cellText(valueCell(sheet, row, kNumberColumn)));
+    entries.push_back({number, priceOf(valueCell(sheet, row, kPriceColumn)),
+                       QStringLiteral("Row %1").arg(row)});
   }
   return entries;
 }

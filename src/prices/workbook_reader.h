@@ -13,8 +13,11 @@
 
 #include "prices/price_file.h"
 
+// A cell's value. A formula cell holds its stored result as a number or a text; a formula whose
+// result the file does not give is NoValue, one whose result is an error value (#N/A, #REF!...)
+// is Error with the error's name as its text.
 struct SheetCell {
-  enum class Kind { Empty, Number, Text };
+  enum class Kind { Empty, Number, Text, NoValue, Error };
   Kind kind = Kind::Empty;
   double number = 0;
   QString text;
@@ -48,7 +51,9 @@ QByteArray readZipEntry(const QString& zipPath, const QString& entryName);
 // The price list of a price workbook: ordering numbers in column B, prices in column C, from
 // row 1 down. After a row from row 2 on whose regrouped ordering number has fewer than 10
 // characters (an empty cell ends the list), no further row is read; that row itself is part of
-// the list. A price cell that holds no number gives an entry without a price.
+// the list. A price cell that holds no number gives an entry without a price. Throws
+// PriceReadError naming the cell when a cell of a row read holds a formula without a value or an
+// error value: the list would otherwise be read short, or with prices of 0.
 std::vector<PriceEntry> priceEntriesFromWorksheet(const Worksheet& sheet);
 
 // readFirstWorksheet and priceEntriesFromWorksheet together.

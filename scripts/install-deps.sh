@@ -6,7 +6,7 @@ packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-base-dev-tools libqt6printsupport6 libgl-dev qt6-qpa-plugins
   libsqlcipher-dev sqlcipher
-  libxlsxwriter-dev libfreexl-dev libminizip-dev zlib1g-dev
+  libxlsxwriter-dev libminizip-dev zlib1g-dev
   libgtest-dev googletest
   fonts-liberation fontconfig
   poppler-utils xvfb xauth imagemagick xdotool openbox x11-utils

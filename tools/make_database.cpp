@@ -8,6 +8,7 @@
 
 #include "data/database.h"
 #include "data/parts_loader.h"
+#include "prices/price_history.h"
 
 int main(int argc, char** argv) {
   if (argc < 3) {
@@ -28,6 +29,7 @@ int main(int argc, char** argv) {
       }
       db.execute(QString::fromUtf8(source.readAll()));
     }
+    createPriceHistoryTable(db);  // empty: the history starts with the user's first change
     t.commit();
     db.close();
   } catch (const DatabaseError& e) {

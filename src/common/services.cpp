@@ -3,9 +3,16 @@
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
+#include <QFontDatabase>
 #include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QVBoxLayout>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <cstdio>
@@ -41,6 +48,37 @@ MsgAnswer DesktopServices::message(QWidget* parent, const QString& text, const Q
   const int answer = box.exec();
   if (busy) QApplication::restoreOverrideCursor();
   return answer == QMessageBox::Ok ? MsgAnswer::Ok : MsgAnswer::Cancel;
+}
+
+MsgAnswer DesktopServices::report(QWidget* parent, const QString& title, const QString& text,
+                                  MsgButtons buttons) {
+  QDialog dialog(parent);
+  dialog.setWindowTitle(title);
+  auto* view = new QPlainTextEdit(text, &dialog);
+  view->setReadOnly(true);
+  view->setLineWrapMode(QPlainTextEdit::NoWrap);
+  view->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+  auto* box = new QDialogButtonBox(buttons == MsgButtons::OkCancel
+                                       ? QDialogButtonBox::Ok | QDialogButtonBox::Cancel
+                                       : QDialogButtonBox::Ok,
+                                   &dialog);
+  QObject::connect(box, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+  QObject::connect(box, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+  auto* layout = new QVBoxLayout(&dialog);
+  layout->addWidget(view);
+  layout->addWidget(box);
+  // Wide enough for the columns, and never larger than the screen.
+  const QFontMetrics metrics(view->font());
+  QSize size(metrics.horizontalAdvance(QString(72, u'0')) + 60, metrics.lineSpacing() * 24 + 80);
+  if (const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen())
+    size = size.boundedTo(screen->availableGeometry().size() * 9 / 10);
+  dialog.resize(size);
+  box->button(QDialogButtonBox::Ok)->setFocus();
+  const bool busy = QApplication::overrideCursor() != nullptr;
+  if (busy) QApplication::setOverrideCursor(Qt::ArrowCursor);
+  const int answer = dialog.exec();
+  if (busy) QApplication::restoreOverrideCursor();
+  return answer == QDialog::Accepted ? MsgAnswer::Ok : MsgAnswer::Cancel;
 }
 
 QString DesktopServices::askOpenFileName(QWidget* parent, const QString& title,

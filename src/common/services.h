@@ -36,6 +36,11 @@ class Services {
                             const QString& title = kDefaultMessageTitle,
                             MsgIcon icon = MsgIcon::None, MsgButtons buttons = MsgButtons::Ok) = 0;
 
+  // A longer text to be read before going on, such as what an import will change, in a window
+  // that scrolls, in a fixed-pitch font so that its columns stand.
+  virtual MsgAnswer report(QWidget* parent, const QString& title, const QString& text,
+                           MsgButtons buttons = MsgButtons::Ok) = 0;
+
   // The open-file dialog with its title, filters ("Price files (*.DAT *.TXT)") and start folder;
   // empty when the user cancels it. Filters match names in any case.
   virtual QString askOpenFileName(QWidget* parent, const QString& title, const QStringList& filters,
@@ -67,6 +72,8 @@ class DesktopServices : public Services {
  public:
   MsgAnswer message(QWidget* parent, const QString& text, const QString& title, MsgIcon icon,
                     MsgButtons buttons) override;
+  MsgAnswer report(QWidget* parent, const QString& title, const QString& text,
+                   MsgButtons buttons) override;
   QString askOpenFileName(QWidget* parent, const QString& title, const QStringList& filters,
                           const QString& startFolder) override;
   QString askSaveFileName(QWidget* parent, const QString& title, const QStringList& filters,
@@ -82,6 +89,10 @@ class HeadlessServices : public Services {
  public:
   MsgAnswer message(QWidget* parent, const QString& text, const QString& title, MsgIcon icon,
                     MsgButtons buttons) override;
+  MsgAnswer report(QWidget*, const QString&, const QString& text, MsgButtons) override {
+    messages << text;
+    return MsgAnswer::Ok;
+  }
   QString askOpenFileName(QWidget*, const QString&, const QStringList&, const QString&) override {
     return {};
   }

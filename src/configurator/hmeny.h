@@ -85,6 +85,8 @@ class HMeny : public QMainWindow {
   void Newprices_Click();   // new prices from a price file
   void Newprices1_Click();  // new prices from a workbook
   void Newprices2_Click();  // the price list window
+  void mnuPriceHistory_Click();  // the imports and edits of the prices, newest first
+  void mnuUndoImport_Click();    // the prices from before the last import not yet undone
 
   // ---- Help and reference documents (hmeny_help.cpp)
   void HowToUse_Click();
@@ -111,6 +113,7 @@ class HMeny : public QMainWindow {
   QMenu* OptionsM = nullptr;
   std::array<QAction*, 8> mnuSpråk{};
   QAction *Newprices = nullptr, *Newprices1 = nullptr, *Newprices2 = nullptr, *mnuPDF = nullptr;
+  QAction *mnuPriceHistory = nullptr, *mnuUndoImport = nullptr;
   QMenu* Help = nullptr;
   QAction *UsingHelp = nullptr, *HowToUse = nullptr, *About = nullptr;
 
@@ -182,6 +185,9 @@ class HMeny : public QMainWindow {
   void applyCaptions();
   void loadControlPictures();
   void arrangeAuxiliaryWindows();
+  // After new prices reached the database: the windows that show prices close, and the main
+  // window loads the parts data again.
+  void reloadAfterNewPrices();
 
   bool reportLoadFailure(const QString& message);
 

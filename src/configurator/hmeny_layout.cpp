@@ -94,6 +94,8 @@ void HMeny::buildMenus() {
   Newprices = item(OptionsM, "Newprices", "&New prices from price file on diskette");
   Newprices1 = item(OptionsM, "Newprices1", "New prices from Excel-file");
   Newprices2 = item(OptionsM, "Newprices2", "&Change prices directly in datafile");
+  mnuPriceHistory = item(OptionsM, "mnuPriceHistory", "Price &history");
+  mnuUndoImport = item(OptionsM, "mnuUndoImport", "&Undo last price import");
   mnuPDF = item(OptionsM, "mnuPDF", "&PDF file");
 
   Help = bar->addMenu(QStringLiteral("&?"));

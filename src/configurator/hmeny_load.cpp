@@ -51,6 +51,8 @@ HMeny::HMeny(ProgramState& state, Services& services)
   connect(Newprices, &QAction::triggered, this, [this] { Newprices_Click(); });
   connect(Newprices1, &QAction::triggered, this, [this] { Newprices1_Click(); });
   connect(Newprices2, &QAction::triggered, this, [this] { Newprices2_Click(); });
+  connect(mnuPriceHistory, &QAction::triggered, this, [this] { mnuPriceHistory_Click(); });
+  connect(mnuUndoImport, &QAction::triggered, this, [this] { mnuUndoImport_Click(); });
   connect(HowToUse, &QAction::triggered, this, [this] { HowToUse_Click(); });
   connect(UsingHelp, &QAction::triggered, this, [this] { UsingHelp_Click(); });
   connect(mnuPDF, &QAction::triggered, this, [this] { mnuPDF_Click(); });

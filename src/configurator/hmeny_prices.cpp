@@ -1,16 +1,20 @@
 // The price maintenance commands of the Options menu: new prices from a price file or from a
-// workbook, and the price list window.
+// workbook, each shown before it is written, the price list window, the price history and the
+// undo of an import.
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <functional>
 
 #include "common/services.h"
 #include "configurator/hmeny.h"
 #include "data/database.h"
+#include "data/parts_loader.h"
 #include "output/form3.h"
 #include "common/busy_cursor.h"
 #include "prices/form2.h"
 #include "prices/price_file.h"
+#include "prices/price_history.h"
 #include "prices/price_import.h"
 #include "prices/workbook_reader.h"
 #include "startup/program_state.h"
@@ -28,28 +32,50 @@ constexpr int kTextWorkbookForm = 116;
 constexpr int kTextOpenPriceFile = 117;
 constexpr int kTextOpenWorkbook = 118;
 
-// Reads the price list and writes it to the database. A list that cannot be read or written is
-// reported with the record or row at fault; the database and the prices in memory are then as
-// they were. True when the new prices are in the database.
-bool importPriceList(QWidget* parent, Services& services, const ProgramState& state,
-                     const std::function<std::vector<PriceEntry>()>& read) {
-  QString failure;
-  {
-    BusyCursor busy(Qt::BusyCursor);
-    try {
-      importPrices(state.DatabaseFile, read());
-      return true;
-    } catch (const PriceReadError& e) {
-      failure = e.detail();
-    } catch (const DatabaseError& e) {
-      failure = QStringLiteral("The parts database refused the prices.\nFile: %1\nError: %2")
-                    .arg(QDir::toNativeSeparators(e.file()), e.engineMessage());
-    }
-  }
+// A failure of the price maintenance: a beep, and the message with the record or row at fault.
+void reportPriceFailure(QWidget* parent, Services& services, const ProgramState& state,
+                        const QString& failure) {
   QApplication::beep();
   services.message(parent,
                    state.TextCatalogue[kTextImportFailed] + QStringLiteral("\n\n") + failure,
                    state.TextCatalogue[kTextNewPrices], MsgIcon::Warning);
+}
+
+QString databaseFailure(const DatabaseError& e) {
+  return QStringLiteral("The parts database refused the prices.\nFile: %1\nError: %2")
+      .arg(QDir::toNativeSeparators(e.file()), e.engineMessage());
+}
+
+// Reads the price list, shows what it will change, and on OK writes it to the database. A list
+// that cannot be read or written is reported with the record or row at fault; the database and
+// the prices in memory are then as they were. True when the new prices are in the database.
+bool importPriceList(QWidget* parent, Services& services, const ProgramState& state,
+                     const QString& file,
+                     const std::function<std::vector<PriceEntry>()>& read) {
+  QString failure;
+  try {
+    std::vector<PriceEntry> entries;
+    PriceImportSummary summary;
+    {
+      BusyCursor busy(Qt::BusyCursor);
+      entries = read();
+      summary = importPrices(state.DatabaseFile, entries, {QFileInfo(file).fileName(), true});
+    }
+    const QString text = QStringLiteral("%1\n\nOK imports the prices; Cancel changes nothing.\n\n")
+                             .arg(QDir::toNativeSeparators(file)) +
+                         priceImportReport(summary);
+    if (services.report(parent, state.TextCatalogue[kTextNewPrices], text,
+                        MsgButtons::OkCancel) == MsgAnswer::Cancel)
+      return false;
+    BusyCursor busy(Qt::BusyCursor);
+    importPrices(state.DatabaseFile, entries, {QFileInfo(file).fileName()});
+    return true;
+  } catch (const PriceReadError& e) {
+    failure = e.detail();
+  } catch (const DatabaseError& e) {
+    failure = databaseFailure(e);
+  }
+  reportPriceFailure(parent, services, state, failure);
   return false;
 }
 
@@ -69,8 +95,11 @@ void HMeny::Newprices_Click() {
       this, t[kTextOpenPriceFile],
       {QStringLiteral("Price file (*.DAT)"), QStringLiteral("Price file (*.TXT)")}, state_.AppPath);
   if (file.isEmpty() || !QDir::setCurrent(state_.AppPath)) return;
-  if (!importPriceList(this, services_, state_, [&] { return readPriceFile(file); })) return;
+  if (importPriceList(this, services_, state_, file, [&] { return readPriceFile(file); }))
+    reloadAfterNewPrices();
+}
 
+void HMeny::reloadAfterNewPrices() {
   form2_->hide();
   form3_->hide();
   // The reload chooses the first model again, so the steps of the old one must go.
@@ -90,15 +119,53 @@ void HMeny::Newprices1_Click() {
   const QString file = services_.askOpenFileName(
       this, t[kTextOpenWorkbook], {QStringLiteral("Price file (*.XLS *.XLSX)")}, state_.AppPath);
   if (file.isEmpty() || !QDir::setCurrent(state_.AppPath)) return;
-  if (!importPriceList(this, services_, state_, [&] { return readPriceWorkbook(file); })) return;
-
-  form2_->hide();
-  form3_->hide();
-  engine_.resetConfiguration();
-  BusyCursor busy(Qt::WaitCursor);
-  Form_Load();
+  if (importPriceList(this, services_, state_, file, [&] { return readPriceWorkbook(file); }))
+    reloadAfterNewPrices();
 }
 
 void HMeny::Newprices2_Click() {
   form2_->LoadPriceGrid();
+}
+
+void HMeny::mnuPriceHistory_Click() {
+  try {
+    std::vector<PriceEvent> history;
+    {
+      BusyCursor busy(Qt::WaitCursor);
+      Database db = Database::open(state_.DatabaseFile, kConnectString);
+      history = readPriceHistory(db);
+    }
+    services_.report(this, mnuPriceHistory->text().remove(u'&'), priceHistoryReport(history));
+  } catch (const DatabaseError& e) {
+    services_.message(this, databaseFailure(e), state_.TextCatalogue[kTextNewPrices],
+                      MsgIcon::Warning);
+  }
+}
+
+void HMeny::mnuUndoImport_Click() {
+  const QString title = mnuUndoImport->text().remove(u'&');
+  try {
+    std::optional<PriceUndoSummary> undo;
+    {
+      BusyCursor busy(Qt::WaitCursor);
+      undo = undoLastImport(state_.DatabaseFile, {QString(), true});
+    }
+    if (!undo) {
+      services_.message(this, QStringLiteral("There is no price import to undo."), title,
+                        MsgIcon::Information);
+      return;
+    }
+    const QString text =
+        QStringLiteral("OK puts the prices back; Cancel changes nothing.\n\n") +
+        priceUndoReport(*undo);
+    if (services_.report(this, title, text, MsgButtons::OkCancel) == MsgAnswer::Cancel) return;
+    {
+      BusyCursor busy(Qt::BusyCursor);
+      undoLastImport(state_.DatabaseFile);
+    }
+  } catch (const DatabaseError& e) {
+    reportPriceFailure(this, services_, state_, databaseFailure(e));
+    return;
+  }
+  reloadAfterNewPrices();
 }

@@ -1,12 +1,16 @@
 // The price list query and its table model over the parts database.
 #include "prices/price_grid_model.h"
 
+#include <QCollator>
 #include <QColor>
+#include <QLocale>
+#include <algorithm>
 
 #include "common/number_format.h"
 #include "data/database.h"
 #include "data/parts_loader.h"
 #include "prices/price_file.h"
+#include "prices/price_history.h"
 #include "startup/program_state.h"
 #include "startup/variants.h"
 
@@ -32,6 +36,20 @@ QString gridQuery(const QString& languageKey, PriceOrder order, bool withRecord)
          QStringLiteral("WHERE LEN(%1)>0 AND LEFT(%1,1)<>'?' ").arg(column) + orderBy;
 }
 
+// Rows by description in the order of the variant's language, whatever their case and accents
+// ("Étrier" among the words with E, "ölpoliert" before "verzinkt"), and rows of the same
+// description by ordering number. The database compares the bytes, which puts every capital
+// before the small letters and every accented letter after "z".
+template <typename Row>
+void sortByDescription(std::vector<Row>& rows, const Variant& variant) {
+  QCollator collator{QLocale(variant.locale)};
+  collator.setCaseSensitivity(Qt::CaseInsensitive);
+  std::stable_sort(rows.begin(), rows.end(), [&](const Row& a, const Row& b) {
+    const int order = collator.compare(a.description, b.description);
+    return order != 0 ? order < 0 : a.number < b.number;
+  });
+}
+
 }  // namespace
 
 QString priceGridSql(const QString& languageKey, PriceOrder order) {
@@ -54,6 +72,8 @@ PriceGridModel::PriceGridModel(ProgramState& state, PriceOrder order, QObject* p
   while (query.next())
     rows_.push_back({query.integer(0).value_or(-1), query.text(1).value_or(QString()),
                      query.single(2), query.text(3).value_or(QString())});
+  if (order == PriceOrder::ByDescription)
+    sortByDescription(rows_, *variantByKey(state.LanguageKey));
 }
 
 PriceGridModel::~PriceGridModel() = default;
@@ -122,10 +142,17 @@ bool PriceGridModel::setData(const QModelIndex& index, const QVariant& value, in
                          .arg(value.toString(), row.number));
     return false;
   }
+  if (price == row.price) return true;  // nothing to store, nothing for the history
   try {
+    // The price and its line in the history go in together or not at all.
+    Transaction transaction = db_->transaction();
     Statement write = db_->prepare(
         QStringLiteral("UPDATE tblDetaljPr SET sngPris = ?1 WHERE tblDetaljPr.lngNr = ?2;"));
     write.bind(1, static_cast<double>(*price)).bind(2, row.record).run();
+    PriceEvent edit{0, priceHistoryNow(), PriceEventKind::Edit, kPriceListWindowSource,
+                    std::nullopt, {{row.record, row.number, row.price, price}}};
+    recordPriceEvent(*db_, edit);
+    transaction.commit();
   } catch (const DatabaseError& e) {
     emit editRefused(QStringLiteral("The price of %1 could not be stored.\n\nError: %2")
                          .arg(row.number, e.engineMessage()));

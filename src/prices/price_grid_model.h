@@ -11,11 +11,14 @@
 class Database;
 struct ProgramState;
 
+// By description the rows follow the rules of the variant's language, without regard to case,
+// and rows of the same description go by ordering number.
 enum class PriceOrder { ByOrderingNumber, ByDescription };
 
 // The query of the price list as the program phrases it, from the fragments of the variant:
 // parts whose description is empty or starts with "?" are left out. Empty for a variant key
-// that the program does not know.
+// that the program does not know. Its ORDER BY of the description compares bytes; the model
+// sorts those rows again in the language's order.
 QString priceGridSql(const QString& languageKey, PriceOrder order);
 
 // A price as the user types it into the grid: with the system's decimal separator or a period.

@@ -1,8 +1,11 @@
-// Matching a price list against the parts and writing the prices back.
+// Matching a price list against the parts, writing the prices back, and taking an import back.
 #include "prices/price_import.h"
 
 #include <QHash>
+#include <algorithm>
+#include <set>
 
+#include "common/number_format.h"
 #include "data/database.h"
 #include "data/parts_loader.h"
 
@@ -10,34 +13,66 @@ namespace {
 
 struct StoredPart {
   qint64 record = 0;
+  QString number;
+  std::optional<float> oldPrice;
   float price = 0;
   bool priced = false;
 };
 
+// Every part's price by record number.
+QHash<qint64, std::optional<float>> currentPrices(Database& db) {
+  QHash<qint64, std::optional<float>> prices;
+  Statement read =
+      db.prepare(QStringLiteral("SELECT tblDetaljPr.lngNr, tblDetaljPr.sngPris FROM tblDetaljPr;"));
+  while (read.next())
+    if (const std::optional<qint64> part = read.integer(0)) prices.insert(*part, read.single(1));
+  return prices;
+}
+
+QString priceText(const std::optional<float>& price) {
+  return price ? FormatNumber(*price, QStringLiteral("###0.00")) : QStringLiteral("none");
+}
+
+QString changeLine(const PriceChange& c) {
+  return QStringLiteral("  %1  %2  ->  %3\n")
+      .arg(c.orderingNumber.leftJustified(14))
+      .arg(priceText(c.oldPrice), 10)
+      .arg(priceText(c.newPrice), 10);
+}
+
+bool byNumber(const PriceChange& a, const PriceChange& b) {
+  return a.orderingNumber != b.orderingNumber ? a.orderingNumber < b.orderingNumber
+                                              : a.part < b.part;
+}
+
 }  // namespace
 
-PriceImportResult importPrices(Database& db, const std::vector<PriceEntry>& entries) {
+PriceImportSummary importPrices(Database& db, const std::vector<PriceEntry>& entries,
+                                const PriceImportOptions& options) {
   // Taken before the parts are read, so that nobody changes them between reading and writing.
-  Transaction transaction = db.transaction();
+  // A dry run only reads, in one statement.
+  std::optional<Transaction> transaction;
+  if (!options.dryRun) transaction.emplace(db.transaction());
 
   std::vector<StoredPart> parts;
-  QHash<QString, std::vector<std::size_t>> byNumber;
+  QHash<QString, std::vector<std::size_t>> partsByNumber;
   {
-    Statement read = db.prepare(
-        QStringLiteral("SELECT tblDetaljPr.lngNr, tblDetaljPr.strDetaljnummer FROM tblDetaljPr;"));
+    Statement read = db.prepare(QStringLiteral(
+        "SELECT tblDetaljPr.lngNr, tblDetaljPr.strDetaljnummer, tblDetaljPr.sngPris "
+        "FROM tblDetaljPr;"));
     while (read.next()) {
       const std::optional<qint64> record = read.integer(0);
       if (!record || *record == kPlaceholderPart) continue;
-      parts.push_back({*record});
-      if (const std::optional<QString> number = read.text(1))
-        byNumber[*number].push_back(parts.size() - 1);
+      const std::optional<QString> number = read.text(1);
+      parts.push_back({*record, number.value_or(QString()), read.single(2)});
+      if (number) partsByNumber[*number].push_back(parts.size() - 1);
     }
   }
 
   // Entries in list order, so that a later entry for the same number wins.
   for (const PriceEntry& entry : entries) {
-    const auto found = byNumber.constFind(entry.orderingNumber);
-    if (found == byNumber.constEnd()) continue;
+    const auto found = partsByNumber.constFind(entry.orderingNumber);
+    if (found == partsByNumber.constEnd()) continue;
     if (!entry.price)
       throw PriceReadError(QStringLiteral("%1: the price of %2 is missing or not a number.")
                                .arg(entry.source, entry.orderingNumber));
@@ -47,21 +82,118 @@ PriceImportResult importPrices(Database& db, const std::vector<PriceEntry>& entr
     }
   }
 
-  PriceImportResult result;
+  PriceImportSummary summary;
+  std::vector<PriceChange> zeroed, repriced;
+  for (const StoredPart& part : parts) {
+    const bool same = part.oldPrice && *part.oldPrice == part.price;
+    if (part.priced)
+      ++(same ? summary.unchanged : summary.newPrice);
+    else
+      ++(same ? summary.alreadyZero : summary.setToZero);
+    if (!same)
+      (part.priced ? repriced : zeroed).push_back({part.record, part.number, part.oldPrice,
+                                                   part.price});
+  }
+  std::sort(zeroed.begin(), zeroed.end(), byNumber);
+  std::sort(repriced.begin(), repriced.end(), byNumber);
+  summary.changes = std::move(zeroed);
+  summary.changes.insert(summary.changes.end(), repriced.begin(), repriced.end());
+  if (options.dryRun) return summary;
+
   Statement write = db.prepare(
       QStringLiteral("UPDATE tblDetaljPr SET sngPris = ?1 WHERE tblDetaljPr.lngNr = ?2;"));
-  for (const StoredPart& part : parts) {
+  for (const PriceChange& change : summary.changes) {
     write.reset();
-    write.bind(1, static_cast<double>(part.price)).bind(2, part.record).run();
-    ++result.partsWritten;
-    if (part.priced) ++result.partsPriced;
+    write.bind(1, static_cast<double>(*change.newPrice)).bind(2, change.part).run();
   }
-  transaction.commit();
-  return result;
+  PriceEvent event{0, options.when, PriceEventKind::Import, options.source, std::nullopt,
+                   summary.changes};
+  recordPriceEvent(db, event);
+  transaction->commit();
+  return summary;
 }
 
-PriceImportResult importPrices(const QString& databaseFile,
-                               const std::vector<PriceEntry>& entries) {
+PriceImportSummary importPrices(const QString& databaseFile, const std::vector<PriceEntry>& entries,
+                                const PriceImportOptions& options) {
   Database db = Database::open(databaseFile, kConnectString);
-  return importPrices(db, entries);
+  return importPrices(db, entries, options);
+}
+
+std::optional<PriceUndoSummary> undoLastImport(Database& db, const PriceImportOptions& options) {
+  std::optional<Transaction> transaction;
+  if (!options.dryRun) transaction.emplace(db.transaction());
+  std::optional<PriceEvent> import = lastImportNotUndone(db);
+  if (!import) return std::nullopt;
+
+  PriceUndoSummary summary;
+  summary.import = std::move(*import);
+  const std::vector<qint64> edited = partsEditedAfter(db, summary.import.id);
+  const std::set<qint64> editedParts(edited.begin(), edited.end());
+  const QHash<qint64, std::optional<float>> prices = currentPrices(db);
+  for (const PriceChange& c : summary.import.changes) {
+    const std::optional<float> now = prices.value(c.part);
+    if (editedParts.count(c.part)) {
+      summary.kept.push_back({c.part, c.orderingNumber, c.oldPrice, now});
+      continue;
+    }
+    if (now != c.oldPrice) summary.changes.push_back({c.part, c.orderingNumber, now, c.oldPrice});
+  }
+  if (options.dryRun) return summary;
+
+  Statement write = db.prepare(
+      QStringLiteral("UPDATE tblDetaljPr SET sngPris = ?1 WHERE tblDetaljPr.lngNr = ?2;"));
+  for (const PriceChange& c : summary.changes) {
+    write.reset();
+    if (c.newPrice)
+      write.bind(1, static_cast<double>(*c.newPrice));
+    else
+      write.bindNull(1);
+    write.bind(2, c.part).run();
+  }
+  PriceEvent event{0, options.when, PriceEventKind::Undo, summary.import.source,
+                   summary.import.id, summary.changes};
+  recordPriceEvent(db, event);
+  transaction->commit();
+  return summary;
+}
+
+std::optional<PriceUndoSummary> undoLastImport(const QString& databaseFile,
+                                               const PriceImportOptions& options) {
+  Database db = Database::open(databaseFile, kConnectString);
+  return undoLastImport(db, options);
+}
+
+QString priceImportReport(const PriceImportSummary& s) {
+  QString text = QStringLiteral(
+                     "New price:  %1\n"
+                     "Unchanged:  %2\n"
+                     "Set to 0:   %3\n"
+                     "Already 0:  %4\n")
+                     .arg(s.newPrice)
+                     .arg(s.unchanged)
+                     .arg(s.setToZero)
+                     .arg(s.alreadyZero);
+  if (!s.changes.empty()) {
+    text += QStringLiteral("\nPrices that change (ordering number, old price, new price):\n");
+    for (const PriceChange& c : s.changes) text += changeLine(c);
+  }
+  return text;
+}
+
+QString priceUndoReport(const PriceUndoSummary& s) {
+  QString text = QStringLiteral("Import %1 (%2, %3): %4 prices go back to their price before it.\n")
+                     .arg(s.import.id)
+                     .arg(s.import.when, s.import.source)
+                     .arg(s.changes.size());
+  if (!s.changes.empty()) {
+    text += QStringLiteral("\nPrices that change (ordering number, now, after the undo):\n");
+    for (const PriceChange& c : s.changes) text += changeLine(c);
+  }
+  if (!s.kept.empty()) {
+    text += QStringLiteral(
+        "\nEdited in the price list since the import, these keep their price (before the "
+        "import, now):\n");
+    for (const PriceChange& c : s.kept) text += changeLine(c);
+  }
+  return text;
 }

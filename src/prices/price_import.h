@@ -1,28 +1,65 @@
-// Puts a new price list into the parts database: every part is reset and then priced from the
-// list, all in one transaction, so that a list that fails leaves every price as it was.
+// Puts a new price list into the parts database, and takes an import back. Every part is reset
+// and then priced from the list, and the history records what changed, all in one transaction,
+// so that a list that fails leaves every price as it was.
 #pragma once
 
 #include <QString>
+#include <optional>
 #include <vector>
 
 #include "prices/price_file.h"
+#include "prices/price_history.h"
 
 class Database;
-
-struct PriceImportResult {
-  int partsWritten = 0;  // parts whose price was written (every part but the placeholder)
-  int partsPriced = 0;   // of those, the parts that the list named
-};
 
 // The placeholder part that empty cells of the part matrix point at; it is never repriced.
 inline constexpr int kPlaceholderPart = 0;
 
+// What an import does, or would do, to the parts' prices.
+struct PriceImportSummary {
+  int newPrice = 0;     // named by the list, at another price than before
+  int unchanged = 0;    // named, at the price it had
+  int setToZero = 0;    // not named, and its price was not 0
+  int alreadyZero = 0;  // not named, and its price was 0
+  // Each part whose price changes: those set to 0 first, then the others, each group by
+  // ordering number.
+  std::vector<PriceChange> changes;
+};
+
+struct PriceImportOptions {
+  QString source;        // the file's name, for the history
+  bool dryRun = false;   // read and compare only: the database is not written to
+  QString when = priceHistoryNow();
+};
+
 // Gives every part of tblDetaljPr but the placeholder the price of the last entry whose ordering
-// number equals its own exactly, or 0 when no entry names it, and writes the prices in one
-// transaction. Entries that name no part are ignored. Throws PriceReadError when an entry that
-// names a part has no price, and DatabaseError when the database refuses; either way nothing
-// has been changed.
-PriceImportResult importPrices(Database& db, const std::vector<PriceEntry>& entries);
+// number equals its own exactly, or 0 when no entry names it, writes the prices and records the
+// changes in the history, in one transaction. Entries that name no part are ignored. Throws
+// PriceReadError when an entry that names a part has no price, and DatabaseError when the
+// database refuses; either way nothing has been changed.
+PriceImportSummary importPrices(Database& db, const std::vector<PriceEntry>& entries,
+                                const PriceImportOptions& options = {});
 
 // The same on the database file, opened with the program's connect string for the import only.
-PriceImportResult importPrices(const QString& databaseFile, const std::vector<PriceEntry>& entries);
+PriceImportSummary importPrices(const QString& databaseFile, const std::vector<PriceEntry>& entries,
+                                const PriceImportOptions& options = {});
+
+// What taking back the newest import not yet undone does, or would do.
+struct PriceUndoSummary {
+  PriceEvent import;                 // the import taken back, with its changes
+  std::vector<PriceChange> changes;  // each part back at its price from before the import
+  // The parts edited in the price list since the import: they keep the edited price.
+  std::vector<PriceChange> kept;
+};
+
+// Puts back, for each part the newest import not yet undone changed, the price it had before
+// that import, except for the parts edited in the price list since, and records the undo; one
+// transaction. Another undo then goes one import further back. None when no import is left to
+// undo. Throws DatabaseError; nothing has then been changed.
+std::optional<PriceUndoSummary> undoLastImport(Database& db, const PriceImportOptions& options = {});
+std::optional<PriceUndoSummary> undoLastImport(const QString& databaseFile,
+                                               const PriceImportOptions& options = {});
+
+// The summaries as text, for the confirmation window and the command line alike.
+QString priceImportReport(const PriceImportSummary& summary);
+QString priceUndoReport(const PriceUndoSummary& summary);

@@ -123,6 +123,13 @@ const Relationship* findByType(const std::vector<Relationship>& rels, QStringVie
   return nullptr;
 }
 
+// A relationship to a worksheet, in the transitional or the strict form of the type. Chart
+// sheets (/chartsheet), dialog sheets (/dialogsheet) and macro sheets (/xlMacrosheet,
+// /xlIntlMacrosheet) are no worksheets.
+bool isWorksheet(const Relationship& r) {
+  return r.type.endsWith(u"/worksheet");
+}
+
 // The text of a string item or inline string: its runs, without the phonetic guide.
 QString readRichText(QXmlStreamReader& xml, QStringView element) {
   QString text;
@@ -215,6 +222,7 @@ void parseSheet(const QByteArray& data, const std::vector<QString>& strings, int
       const QString type = a.value(QLatin1String("t")).toString();
       QString value;
       bool hasValue = false;
+      bool hasFormula = false;
       while (!xml.atEnd()) {
         xml.readNext();
         if (xml.isEndElement() && xml.name() == u"c") break;
@@ -225,19 +233,28 @@ void parseSheet(const QByteArray& data, const std::vector<QString>& strings, int
         } else if (xml.name() == u"is") {
           value = readRichText(xml, u"is");
           hasValue = true;
+        } else if (xml.name() == u"f") {
+          hasFormula = true;
         }
       }
-      if (!hasValue || column > lastColumn) continue;
+      if (column > lastColumn || (!hasValue && !hasFormula)) continue;
       SheetCell cell;
       cell.kind = SheetCell::Kind::Text;
-      if (type == u"s") {
+      if (!hasValue) {
+        // A formula whose result was never stored, as some producers write them: the value the
+        // cell shows in the spreadsheet program is not in the file.
+        cell.kind = SheetCell::Kind::NoValue;
+      } else if (type == u"e") {
+        cell.kind = SheetCell::Kind::Error;
+        cell.text = value.trimmed();
+      } else if (type == u"s") {
         bool ok = false;
         const qulonglong index = value.trimmed().toULongLong(&ok);
         if (!ok || index >= strings.size()) damaged(QStringLiteral("shared string ") + value);
         cell.text = strings[index];
       } else if (type == u"b") {
         cell.text = value.trimmed() == u"1" ? QStringLiteral("TRUE") : QStringLiteral("FALSE");
-      } else if (type == u"str" || type == u"inlineStr" || type == u"e" || type == u"d") {
+      } else if (type == u"str" || type == u"inlineStr" || type == u"d") {
         cell.text = value;
       } else {
         cell.kind = SheetCell::Kind::Number;
@@ -263,21 +280,23 @@ Worksheet readXlsx(const QString& path, int lastColumn) {
       folder + QStringLiteral("_rels/") + workbookPart.mid(folder.size()) + QStringLiteral(".rels");
   const auto rels = parseRelationships(zip.read(relsPart), path, relsPart);
 
-  // The first sheet element names the first worksheet in the order of the tabs.
-  QString sheetId;
+  // The sheet elements list the tabs in their order. Chart sheets, dialog sheets and macro
+  // sheets are tabs too; the first worksheet is the first tab whose part is a worksheet.
+  QString sheetPart;
   {
     QXmlStreamReader xml(zip.read(workbookPart));
-    while (sheetId.isEmpty() && !xml.atEnd()) {
+    while (sheetPart.isEmpty() && !xml.atEnd()) {
       xml.readNext();
       if (!xml.isStartElement() || xml.name() != u"sheet") continue;
+      QString sheetId;
       for (const QXmlStreamAttribute& a : xml.attributes())
         if (a.name() == u"id" && !a.namespaceUri().isEmpty()) sheetId = a.value().toString();
+      if (sheetId.isEmpty()) continue;
+      for (const Relationship& r : rels)
+        if (r.id == sheetId && isWorksheet(r)) sheetPart = resolve(folder, r.target);
     }
     checkXml(xml, path, workbookPart);
   }
-  QString sheetPart;
-  for (const Relationship& r : rels)
-    if (r.id == sheetId && !sheetId.isEmpty()) sheetPart = resolve(folder, r.target);
   if (sheetPart.isEmpty()) fail(path, QStringLiteral("it holds no worksheet."));
 
   std::vector<QString> strings;

@@ -1,5 +1,6 @@
-// Reading the first worksheet of a workbook, in the old binary form (.xls, through FreeXL) or
-// the current zipped XML form (.xlsx, through minizip), and the price list it holds.
+// Reading the first worksheet of a workbook, in the old binary form (.xls, our own reader of the
+// compound file and its records) or the current zipped XML form (.xlsx, through minizip), and
+// the price list it holds.
 //
 // The form is told by the file's first bytes, not by its name, so "PRICES.XLS" that is really
 // a zipped workbook is read all the same.

@@ -5,6 +5,9 @@
 
 #include "prices/workbook_reader.h"
 
-// The columns 1 to lastColumn of the first worksheet of the .xls workbook. Throws
-// PriceReadError when the file cannot be read.
+// The columns 1 to lastColumn of the first worksheet of the .xls workbook: the first sheet in
+// the order of the tabs that is a worksheet (chart, macro and dialog sheets are passed over).
+// Numbers, texts, booleans (as "TRUE" and "FALSE"), error values and the stored results of
+// formulas are read; a formula whose result the file does not hold is a NoValue cell. Throws
+// PriceReadError when the file is damaged, protected by a password, or holds no worksheet.
 Worksheet readXlsWorksheet(const QString& path, int lastColumn);

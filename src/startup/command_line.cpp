@@ -20,6 +20,7 @@
 #include "data/parts_loader.h"
 #include "prices/excel_export.h"
 #include "prices/price_file.h"
+#include "prices/price_history.h"
 #include "prices/price_import.h"
 #include "prices/workbook_reader.h"
 #include "startup/variants.h"
@@ -100,14 +101,19 @@ QJsonObject listAsJson(const OrderingList& list) {
   return object;
 }
 
-int importPriceList(const QString& file, QTextStream& err) {
+// Reads the price list and imports it, or with a dry run only compares it with the prices;
+// prints what changes.
+int importPriceList(const QString& file, bool dryRun, QTextStream& out, QTextStream& err) {
   try {
     const QString suffix = QFileInfo(file).suffix().toUpper();
     const std::vector<PriceEntry> entries = suffix == QLatin1String("XLS") ||
                                                     suffix == QLatin1String("XLSX")
                                                 ? readPriceWorkbook(file)
                                                 : readPriceFile(file);
-    importPrices(QStringLiteral("Telmaris.mdb"), entries);
+    const PriceImportSummary summary = importPrices(
+        QStringLiteral("Telmaris.mdb"), entries, {QFileInfo(file).fileName(), dryRun});
+    if (dryRun) out << "Dry run: nothing has been changed.\n";
+    out << priceImportReport(summary);
     return kDone;
   } catch (const PriceReadError& e) {
     err << file << ": " << e.detail() << '\n';
@@ -115,6 +121,32 @@ int importPriceList(const QString& file, QTextStream& err) {
     err << e.file() << ": " << e.engineMessage() << '\n';
   } catch (const std::exception& e) {
     err << file << ": " << e.what() << '\n';
+  }
+  return kFileError;
+}
+
+int printPriceHistory(QTextStream& out, QTextStream& err) {
+  try {
+    Database db = Database::open(QStringLiteral("Telmaris.mdb"), kConnectString);
+    out << priceHistoryReport(readPriceHistory(db));
+    return kDone;
+  } catch (const DatabaseError& e) {
+    err << e.file() << ": " << e.engineMessage() << '\n';
+  }
+  return kFileError;
+}
+
+int undoImport(QTextStream& out, QTextStream& err) {
+  try {
+    const std::optional<PriceUndoSummary> undone = undoLastImport(QStringLiteral("Telmaris.mdb"));
+    if (!undone) {
+      err << "telmaris: there is no price import to undo\n";
+      return kFileError;
+    }
+    out << priceUndoReport(*undone);
+    return kDone;
+  } catch (const DatabaseError& e) {
+    err << e.file() << ": " << e.engineMessage() << '\n';
   }
   return kFileError;
 }
@@ -157,12 +189,22 @@ CommandLine parseCommandLine(const QStringList& arguments) {
       ok = command(CommandLine::Kind::Xlsx, true);
     } else if (a == QLatin1String("--import-prices")) {
       ok = command(CommandLine::Kind::ImportPrices, false);
+    } else if (a == QLatin1String("--dry-run")) {
+      c.dryRun = true;
+    } else if (a == QLatin1String("--price-history")) {
+      ok = c.kind == CommandLine::Kind::Window;
+      c.kind = CommandLine::Kind::PriceHistory;
+    } else if (a == QLatin1String("--undo-import")) {
+      ok = c.kind == CommandLine::Kind::Window;
+      c.kind = CommandLine::Kind::UndoImport;
     } else {
       return usage(QStringLiteral("unknown option %1").arg(a));
     }
     if (!ok) return usage(QStringLiteral("%1 is incomplete or wrong").arg(a));
   }
   if (c.kind == CommandLine::Kind::Window) return usage(QStringLiteral("no command given"));
+  if (c.dryRun && c.kind != CommandLine::Kind::ImportPrices)
+    return usage(QStringLiteral("--dry-run goes with --import-prices only"));
   return c;
 }
 
@@ -188,13 +230,20 @@ QString commandLineHelp() {
       "  telmaris [--dir DIR] [--date YYYY-MM-DD] --pdf OUT FILE\n"
       "                                                  write the printed page as a PDF file\n"
       "  telmaris [--dir DIR] --xlsx OUT FILE            write the spreadsheet export to OUT\n"
-      "  telmaris [--dir DIR] --import-prices PRICES     import a price file (.DAT, .TXT) or a\n"
-      "                                                  workbook (.XLS, .XLSX)\n"
+      "  telmaris [--dir DIR] --import-prices PRICES [--dry-run]\n"
+      "                                                  import a price file (.DAT, .TXT) or a\n"
+      "                                                  workbook (.XLS, .XLSX) and print what\n"
+      "                                                  changed; --dry-run changes nothing\n"
+      "  telmaris [--dir DIR] --price-history            the imports and edits of the prices,\n"
+      "                                                  newest first\n"
+      "  telmaris [--dir DIR] --undo-import              put back the prices from before the\n"
+      "                                                  last import not yet undone\n"
       "  telmaris --help                                 this text\n"
       "\n"
       "--dir is the program directory, the folder of Telmaris.mdb (default: the program's own).\n"
       "Exit status: 0 done; 1 an answer of the configuration was refused (the message on\n"
-      "standard error); 2 a wrong command line; 3 a file or database error (nothing changed).\n");
+      "standard error); 2 a wrong command line; 3 a file or database error, or no import to\n"
+      "undo (nothing changed).\n");
 }
 
 int runCommand(const CommandLine& command, const QString& executableDirectory, QTextStream& out,
@@ -216,7 +265,12 @@ int runCommand(const CommandLine& command, const QString& executableDirectory, Q
     err << "telmaris: no program directory " << directory << '\n';
     return kFileError;
   }
-  if (command.kind == CommandLine::Kind::ImportPrices) return importPriceList(file, err);
+  switch (command.kind) {
+    case CommandLine::Kind::ImportPrices: return importPriceList(file, command.dryRun, out, err);
+    case CommandLine::Kind::PriceHistory: return printPriceHistory(out, err);
+    case CommandLine::Kind::UndoImport: return undoImport(out, err);
+    default: break;
+  }
 
   OpenedConfiguration opened;
   QString problem;

@@ -25,12 +25,15 @@ struct PageRequest {
 using PageWriter = std::function<int(const PageRequest& request, QTextStream& err)>;
 
 struct CommandLine {
-  enum class Kind { Window, List, Json, Pdf, Xlsx, ImportPrices, Help, Usage };
+  enum class Kind {
+    Window, List, Json, Pdf, Xlsx, ImportPrices, PriceHistory, UndoImport, Help, Usage
+  };
   Kind kind = Kind::Window;
   QString directory;  // --dir; empty: the executable's directory
   QString date;       // --date YYYY-MM-DD
   QString output;     // the OUT of --pdf and --xlsx
   QString file;       // the configuration, or the price list of --import-prices
+  bool dryRun = false;  // --dry-run: say what --import-prices would change, change nothing
   QString error;      // what is wrong with a command line of kind Usage
 };
 

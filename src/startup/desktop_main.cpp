@@ -60,6 +60,6 @@ int main(int argc, char** argv) {
   ProgramState state;
   DesktopServices services;
   frmVinjett start(state, services);
-  start.Form_Load(command.directory, QApplication::applicationDirPath());
+  if (!start.Form_Load(command.directory, QApplication::applicationDirPath())) return 1;
   return QApplication::exec();
 }

@@ -58,7 +58,18 @@ frmVinjett::frmVinjett(ProgramState& state, Services& services)
 
 frmVinjett::~frmVinjett() = default;
 
-void frmVinjett::Form_Load(const QString& commandLine, const QString& executableDir) {
+bool frmVinjett::Form_Load(const QString& commandLine, const QString& executableDir) {
+  // Everything the program reads and writes is in its directory: one it cannot enter ends it
+  // before anything is shown, as a missing database does.
+  state_.AppPath = commandLine.isEmpty() ? executableDir : commandLine;
+  if (!QDir::setCurrent(state_.AppPath)) {
+    services_.message(nullptr,
+                      QStringLiteral("The program directory cannot be opened.\n\nDirectory: %1")
+                          .arg(QDir::toNativeSeparators(state_.AppPath)),
+                      kDefaultMessageTitle, MsgIcon::Critical);
+    services_.endProgram(1);
+    return false;
+  }
   const QScreen* screen = QGuiApplication::primaryScreen();
   if (screen) {
     const QRect area = screen->geometry();
@@ -67,10 +78,9 @@ void frmVinjett::Form_Load(const QString& commandLine, const QString& executable
   show();
   Command1[0]->setFocus();
 
-  state_.AppPath = commandLine.isEmpty() ? executableDir : commandLine;
-  QDir::setCurrent(state_.AppPath);
   Picture1->setPixmap(QPixmap::fromImage(loadPictureFile(QStringLiteral("vinjett-logo.png"))));
   Picture2->setPixmap(QPixmap::fromImage(loadPictureFile(QStringLiteral("vinjett-hoist.png"))));
+  return true;
 }
 
 void frmVinjett::Command1_Click(int index) {

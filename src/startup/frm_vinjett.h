@@ -20,7 +20,9 @@ class frmVinjett : public QWidget {
 
   // Centres the window, shows it with the focus on the first button and takes the program
   // directory from the command line (the whole text of it) or the executable's place.
-  void Form_Load(const QString& commandLine, const QString& executableDir);
+  // Shows the window on the program directory; false when the directory cannot be entered,
+  // which has been reported and has ended the program.
+  bool Form_Load(const QString& commandLine, const QString& executableDir);
 
   // A variant button: loads the main window in that variant and leaves the start-up window.
   void Command1_Click(int index);

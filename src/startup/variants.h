@@ -12,6 +12,7 @@ struct Variant {
   QString languageKey;        // the program state's LanguageKey
   QString textColumn;         // column of tblSprak
   QString descriptionColumn;  // column of tblDetaljPr
+  QString locale;             // the language's rules for sorting its texts, as "fr_FR"
 };
 
 inline constexpr int kVariantCount = 8;

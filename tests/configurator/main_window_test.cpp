@@ -85,7 +85,8 @@ TEST(MainWindow, PutsTheCatalogueTextsOnItsControls) {
   EXPECT_EQ(names.join(","), "NewFile,OpenFile,SaveFile,SaveFileAs,Linje,Utskrift,Linje2,Exit");
   names.clear();
   for (QAction* a : m.w.OptionsM->actions()) names << a->objectName();
-  EXPECT_EQ(names.mid(8).join(","), "Linje3,Newprices,Newprices1,Newprices2,mnuPDF");
+  EXPECT_EQ(names.mid(8).join(","),
+            "Linje3,Newprices,Newprices1,Newprices2,mnuPriceHistory,mnuUndoImport,mnuPDF");
   names.clear();
   for (QAction* a : m.w.Help->actions()) names << a->objectName();
   EXPECT_EQ(names.join(","), "UsingHelp,HowToUse,mnuSeparator1,About");

@@ -1,5 +1,5 @@
 // Parts databases, price files and price workbooks made by the price maintenance tests. The
-// binary workbooks come from a small BIFF8 writer of our own, as FreeXL only reads.
+// binary workbooks come from a small BIFF8 writer of our own.
 #pragma once
 
 #include "support/test_database.h"
@@ -36,17 +36,55 @@ std::map<qint64, std::optional<float>> storedPrices(const QString& databaseFile)
 
 void writeFile(const QString& path, const QByteArray& contents);
 
+// A formula cell of an .xls workbook, with the result stored with it. The reader takes only the
+// stored result, so the formula itself is always =1.
+struct FixtureFormula {
+  enum class Result { Number, Text, Boolean, Error };
+  Result result = Result::Number;
+  double number = 0;
+  QString text;              // an empty text is stored without a STRING record, as Excel does
+  int code = 0;              // Boolean: 0 or 1; Error: the error's code (0x2A is #N/A)
+  bool stringRecord = true;  // false: a text result whose STRING record is missing
+  bool shared = false;       // part of a shared formula, its SHRFMLA record before the STRING
+};
+FixtureFormula formulaNumber(double value);
+FixtureFormula formulaText(const QString& text, bool stringRecord = true, bool shared = false);
+FixtureFormula formulaBoolean(bool value);
+FixtureFormula formulaError(int code);
+
+using FixtureValue = std::variant<QString, double, FixtureFormula>;
+
 struct FixtureCell {
   int row;     // from 1
   int column;  // from 1, A = 1
-  std::variant<QString, double> value;
+  FixtureValue value;  // formulas only in .xls workbooks
 };
 using FixtureSheet = std::vector<FixtureCell>;
 
 // A price sheet: a heading in row 1, then ordering number and price in B and C of each row.
 FixtureSheet priceSheet(const std::vector<std::pair<std::variant<QString, double>, double>>& rows);
 
-// The sheet as an .xls workbook (BIFF8 in a compound file) with a second sheet behind it.
+// How xlsWorkbook lays out the workbook and its compound file.
+struct XlsOptions {
+  // A chart sheet, a macro sheet and a dialog sheet in front of the worksheet, the last two
+  // with a price list of their own and listed as worksheets (only the BOF record of the macro
+  // sheet, and the WSBOOL record of the dialog sheet, tell), and a chart on the worksheet whose
+  // cached values lie in NUMBER records of its own substream.
+  bool otherSheetsFirst = false;
+  // Formatting runs on every second shared string and a phonetic guide on every third.
+  bool richText = false;
+  int sectorSize = 512;          // 512 (version 3) or 4096 (version 4)
+  bool miniStream = false;       // the workbook stream, below 4096 bytes, in the mini stream
+  bool fatBeyondHeader = false;  // 110 FAT sectors, the stream's own in the one beyond the header
+  // BIFF5 in a "Book" stream: code page 1252 (texts of Latin-1, "€" and "–"), LABEL records.
+  bool biff5 = false;
+};
+// The sheet as the bytes of an .xls workbook (BIFF8 in a compound file) with a second sheet
+// behind it. The shared strings go on in CONTINUE records when they need more than one record.
+// The compound file holds the FAT sectors first, then the directory, the mini FAT when there is
+// one, and the stream (or the mini stream) last, each chain in ascending sectors.
+QByteArray xlsWorkbook(const FixtureSheet& cells, const XlsOptions& options = {});
+// xlsWorkbook with the default layout, written to the file.
 void writeXls(const QString& path, const FixtureSheet& cells);
 // The sheet as an .xlsx workbook written by libxlsxwriter (shared strings).
 void writeXlsx(const QString& path, const FixtureSheet& cells);

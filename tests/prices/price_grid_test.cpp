@@ -78,6 +78,52 @@ TEST(PriceGrid, ListsThePartsWithADescriptionInEitherOrder) {
   EXPECT_EQ(PriceGridModel(german.state, PriceOrder::ByOrderingNumber).rowCount(), 131);
 }
 
+// The descriptions of the variant in its language's order, whatever their case and accents;
+// the same description twice goes by ordering number (part k has "7302 0kkk 01").
+TEST(PriceGrid, ByDescriptionFollowsTheRulesOfTheLanguage) {
+  const struct {
+    QString key, column;
+    std::vector<std::pair<int, QString>> descriptions;  // part, description
+    std::vector<qint64> expected;
+  } languages[] = {
+      {"Fransk",
+       "strFranska",
+       {{30, "Palan à chaîne 1000 kg"}, {31, "chaîne de charge"}, {32, "Chaîne de charge"},
+        {33, "Étrier"}, {34, "Etrier"}, {35, "Zinguée"}, {36, "Crochet"}, {37, "PXH 1000 palan"},
+        {38, "élingue"}, {39, "Poulie"}},
+       // chaîne de charge, Chaîne de charge, Crochet, élingue, Etrier, Étrier,
+       // Palan à chaîne 1000 kg, Poulie, PXH 1000 palan, Zinguée
+       {31, 32, 36, 38, 34, 33, 30, 39, 37, 35}},
+      {"Tysk",
+       "strTyska",
+       {{50, "verzinkt"}, {51, "ölpoliert"}, {52, "Öse"}, {53, "Oberflasche"}, {54, "Kette 5 m"},
+        {55, "Kettenzug PXH 1000"}, {56, "Übergang"}, {57, "Umlenkrolle"}},
+       // Kette 5 m, Kettenzug PXH 1000, Oberflasche, ölpoliert, Öse, Übergang, Umlenkrolle,
+       // verzinkt
+       {54, 55, 53, 51, 52, 56, 57, 50}},
+  };
+  for (const auto& language : languages) {
+    SCOPED_TRACE(language.key.toStdString());
+    Grid g(language.key);
+    {
+      Database db = Database::open(g.dir.database(), kConnectString);
+      db.execute(QStringLiteral("UPDATE tblDetaljPr SET %1 = '';").arg(language.column));
+      for (const auto& [part, description] : language.descriptions)
+        db.prepare(QStringLiteral("UPDATE tblDetaljPr SET %1 = ?1 WHERE lngNr = ?2;")
+                       .arg(language.column))
+            .bind(1, description)
+            .bind(2, static_cast<qint64>(part))
+            .run();
+    }
+    PriceGridModel byDescription(g.state, PriceOrder::ByDescription);
+    EXPECT_EQ(g.records(byDescription), language.expected);
+    // By ordering number the order stays that of the numbers.
+    std::vector<qint64> byNumber = language.expected;
+    std::sort(byNumber.begin(), byNumber.end());
+    EXPECT_EQ(g.records(PriceGridModel(g.state, PriceOrder::ByOrderingNumber)), byNumber);
+  }
+}
+
 TEST(PriceGrid, ShowsThePriceColumnAsTheOneEditableYellowColumn) {
   Grid g;
   PriceGridModel m(g.state, PriceOrder::ByOrderingNumber);

@@ -18,12 +18,15 @@ std::vector<PriceEntry> entries(const QByteArray& priceFile) {
 
 TEST(PriceImport, PricesTheNamedPartsAndResetsTheOthersButThePlaceholder) {
   PriceProgramDirectory dir;
-  const PriceImportResult result =
+  const PriceImportSummary result =
       importPrices(dir.database(), entries("\"7302 4410 01\",3500\n\"7302 4410 19\",45.5\n"));
   const auto prices = storedPrices(dir.database());
   ASSERT_EQ(prices.size(), 131u);
-  EXPECT_EQ(result.partsWritten, 130);
-  EXPECT_EQ(result.partsPriced, 2);
+  // Every synthetic part had a price above 0.
+  EXPECT_EQ(result.newPrice, 2);
+  EXPECT_EQ(result.unchanged, 0);
+  EXPECT_EQ(result.setToZero, 128);
+  EXPECT_EQ(result.alreadyZero, 0);
   for (const auto& [part, price] : prices) {
     if (part == kExamplePart1)
       EXPECT_EQ(price, 3500.0f);

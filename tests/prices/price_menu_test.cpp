@@ -136,3 +136,43 @@ TEST(PriceMenu, ThePriceListWindowEditsTheLoadedPrices) {
   EXPECT_FALSE(form.isVisible());
   EXPECT_TRUE(m.w.isVisible());
 }
+
+TEST(PriceMenu, AnImportIsShownBeforeItIsWrittenAndCanBeUndone) {
+  MainWindow m;
+  const auto stored = storedPrices(m.dir->database());
+  m.services.fileAnswer = m.file("prices.dat", "\"7302 4410 01\",3500\n");
+
+  // The first message, then Cancel in the summary: nothing is written, nothing reloads.
+  m.services.answers = {MsgAnswer::Ok, MsgAnswer::Cancel};
+  m.w.Newprices_Click();
+  ASSERT_EQ(m.services.reports.size(), 1u);
+  const RecordedMessage& summary = m.services.reports[0];
+  EXPECT_EQ(summary.title, "Eng49");
+  EXPECT_EQ(summary.buttons, MsgButtons::OkCancel);
+  EXPECT_TRUE(summary.text.contains("New price:  1\nUnchanged:  0\nSet to 0:   129\n"))
+      << summary.text.toStdString();
+  EXPECT_EQ(storedPrices(m.dir->database()), stored);
+  EXPECT_EQ(m.state.PartPrice[kExamplePart1], syntheticPrice(kExamplePart1));
+
+  // OK in both: written and loaded.
+  m.w.Newprices_Click();
+  EXPECT_EQ(m.state.PartPrice[kExamplePart1], 3500.0f);
+
+  // The history names the file; the undo shows what it puts back and, on OK, does it.
+  m.w.mnuPriceHistory_Click();
+  ASSERT_EQ(m.services.reports.size(), 3u);
+  EXPECT_TRUE(m.services.reports[2].text.contains("1. Import of prices.dat: 130 prices changed"))
+      << m.services.reports[2].text.toStdString();
+  m.w.mnuUndoImport_Click();
+  ASSERT_EQ(m.services.reports.size(), 4u);
+  EXPECT_TRUE(m.services.reports[3].text.contains("130 prices go back"));
+  EXPECT_EQ(storedPrices(m.dir->database()), stored);
+  EXPECT_EQ(m.state.PartPrice[kExamplePart1], syntheticPrice(kExamplePart1)) << "reloaded";
+
+  // Nothing left to undo: a message, no change.
+  const std::size_t messages = m.services.messages.size();
+  m.w.mnuUndoImport_Click();
+  ASSERT_EQ(m.services.messages.size(), messages + 1);
+  EXPECT_EQ(m.services.messages.back().text, "There is no price import to undo.");
+  EXPECT_EQ(m.services.reports.size(), 4u);
+}

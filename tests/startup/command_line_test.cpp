@@ -134,6 +134,30 @@ TEST(CommandLine, ImportsPricesOrChangesNothing) {
   f.open(QIODevice::WriteOnly);
   f.write("\"8420 0250 00\",3500.00\n\"7302 4410 02\",45.50\n");
   f.close();
-  EXPECT_EQ(telmaris({"--dir", dir.path(), "--import-prices", list}).status, 0);
+  // A dry run prints what the import would do and writes nothing.
+  QFile database(dir.database());
+  database.open(QIODevice::ReadOnly);
+  const QByteArray bytes = database.readAll();
+  database.close();
+  const Ran dry = telmaris({"--dir", dir.path(), "--import-prices", list, "--dry-run"});
+  EXPECT_EQ(dry.status, 0);
+  EXPECT_TRUE(dry.out.startsWith("Dry run: nothing has been changed.\nNew price:  2\n"))
+      << dry.out.toStdString();
+  database.open(QIODevice::ReadOnly);
+  EXPECT_EQ(database.readAll(), bytes);
+  database.close();
+
+  const Ran imported = telmaris({"--dir", dir.path(), "--import-prices", list});
+  EXPECT_EQ(imported.status, 0);
+  EXPECT_TRUE(imported.out.startsWith("New price:  2\n")) << imported.out.toStdString();
   EXPECT_EQ(price(2), 3500.0f);
+
+  const Ran history = telmaris({"--dir", dir.path(), "--price-history"});
+  EXPECT_EQ(history.status, 0);
+  EXPECT_TRUE(history.out.contains("1. Import of prices.dat:")) << history.out.toStdString();
+  EXPECT_EQ(telmaris({"--dir", dir.path(), "--undo-import"}).status, 0);
+  EXPECT_EQ(price(2), before);
+  const Ran nothing = telmaris({"--dir", dir.path(), "--undo-import"});
+  EXPECT_EQ(nothing.status, 3);
+  EXPECT_EQ(nothing.err, "telmaris: there is no price import to undo\n");
 }

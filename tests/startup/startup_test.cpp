@@ -78,6 +78,17 @@ TEST(StartupWindow, TakesTheProgramDirectoryFromTheCommandLine) {
     start.Form_Load("", dir.path());
     EXPECT_EQ(state.AppPath, dir.path());
   }
+  EXPECT_TRUE(services.messages.empty());
+  {
+    // A directory that cannot be entered ends the program before the window shows, and the
+    // program's files are not looked for where it happened to be started.
+    frmVinjett start(state, services);
+    EXPECT_FALSE(start.Form_Load("/no/such/dir", dir.path()));
+    EXPECT_FALSE(start.isVisible());
+    ASSERT_EQ(services.messages.size(), 1u);
+    EXPECT_TRUE(services.messages[0].text.contains("/no/such/dir"));
+    EXPECT_EQ(services.endStatus, 1);
+  }
   QDir::setCurrent(previous);
 }
 

@@ -25,6 +25,14 @@ class RecordingServices : public Services {
     answers.pop_front();
     return a;
   }
+  MsgAnswer report(QWidget*, const QString& title, const QString& text,
+                   MsgButtons buttons) override {
+    reports.push_back({text, title, MsgIcon::None, buttons});
+    if (answers.empty()) return MsgAnswer::Ok;
+    const MsgAnswer a = answers.front();
+    answers.pop_front();
+    return a;
+  }
   QString askOpenFileName(QWidget*, const QString& title, const QStringList& filters,
                           const QString& startFolder) override {
     fileDialogs.push_back({title, filters, startFolder});
@@ -61,6 +69,7 @@ class RecordingServices : public Services {
   QDate fixedDate{2017, 10, 17};
 
   std::vector<RecordedMessage> messages;
-  std::deque<MsgAnswer> answers;  // given in order; Ok once they run out
+  std::vector<RecordedMessage> reports;
+  std::deque<MsgAnswer> answers;  // messages and reports alike, in order; Ok once they run out
   std::optional<int> endStatus;
 };

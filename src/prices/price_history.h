@@ -1,0 +1,62 @@
+// The history of the prices, kept in the parts database: every import, every price edited in the
+// price list and every undo of an import, with each part it changed and that part's old and new
+// price.
+//
+// The history is one table. A database from before the history has none; it is made by the
+// first change that is recorded, in that change's transaction, so that reading a database never
+// writes to it.
+#pragma once
+
+#include <QString>
+#include <optional>
+#include <vector>
+
+class Database;
+
+enum class PriceEventKind { Import, Edit, Undo };
+
+// One part's price before and after a change. A price the database holds none for is empty.
+struct PriceChange {
+  qint64 part = 0;  // tblDetaljPr.lngNr
+  QString orderingNumber;
+  std::optional<float> oldPrice;
+  std::optional<float> newPrice;
+};
+
+struct PriceEvent {
+  qint64 id = 0;  // the order the events happened in, from 1
+  QString when;   // local time, "2026-12-07 14:05:31"
+  PriceEventKind kind = PriceEventKind::Import;
+  QString source;                // the file's name, or the price list window
+  std::optional<qint64> undoes;  // of an undo: the import it took back
+  std::vector<PriceChange> changes;
+};
+
+// What the history calls the price list window as the source of an edit.
+inline const QString kPriceListWindowSource = QStringLiteral("price list window");
+
+// Makes the history table, empty, unless the database has it.
+void createPriceHistoryTable(Database& db);
+
+// Whether the database holds the history table yet.
+bool hasPriceHistory(Database& db);
+
+// Adds the event with its changes, within the caller's transaction, and gives it the next id.
+// Makes the table first when the database has none. Throws DatabaseError.
+void recordPriceEvent(Database& db, PriceEvent& event);
+
+// Every event, newest first, with its changes in the order they were recorded. Empty for a
+// database without the table. Throws DatabaseError.
+std::vector<PriceEvent> readPriceHistory(Database& db);
+
+// The newest import that no undo has taken back yet, with its changes; none when there is none.
+std::optional<PriceEvent> lastImportNotUndone(Database& db);
+
+// The parts whose price was edited in the price list after the event.
+std::vector<qint64> partsEditedAfter(Database& db, qint64 eventId);
+
+// The current time as the history writes it.
+QString priceHistoryNow();
+
+// The history as text, newest event first, for the command line and the history window alike.
+QString priceHistoryReport(const std::vector<PriceEvent>& events);

@@ -1,0 +1,160 @@
+// What an import will do before it writes, the price history, and the undo of an import, on a
+// database from before the history (the test databases have no history table).
+#include <gtest/gtest.h>
+
+#include <QFile>
+
+#include "data/database.h"
+#include "data/parts_loader.h"
+#include "prices/price_fixtures.h"
+#include "prices/price_grid_model.h"
+#include "prices/price_history.h"
+#include "prices/price_import.h"
+#include "startup/program_state.h"
+
+namespace {
+
+QByteArray bytesOf(const QString& file) {
+  QFile f(file);
+  f.open(QIODevice::ReadOnly);
+  return f.readAll();
+}
+
+bool historyTableIn(const QString& file) {
+  Database db = Database::open(file, kConnectString);
+  return hasPriceHistory(db);
+}
+
+PriceImportSummary import(const QString& database, const QByteArray& list, const char* source,
+                          bool dryRun = false) {
+  return importPrices(database, parsePriceFile(list), {source, dryRun, "2026-12-07 10:00:00"});
+}
+
+// Parts 11 and 30 of the synthetic parts; part k had the price k * 10 + 0.5 at the start.
+constexpr int kPart30 = 30;  // "7302 0030 01"
+constexpr int kPart40 = 40;  // "7302 0040 01"
+
+}  // namespace
+
+TEST(PriceHistory, ADryRunSaysWhatAnImportWillDoAndWritesNothing) {
+  PriceProgramDirectory dir;
+  const QByteArray before = bytesOf(dir.database());
+  const QByteArray list = "\"7302 4410 01\",3500\n\"7302 0030 01\",300.5\n\"7302 0040 01\",0\n";
+  const PriceImportSummary dry = import(dir.database(), list, "A.DAT", true);
+  EXPECT_EQ(bytesOf(dir.database()), before) << "the database's bytes are as they were";
+  EXPECT_FALSE(historyTableIn(dir.database())) << "a dry run makes no history table";
+
+  // 130 parts besides the placeholder: 11 gets a new price, 30 keeps 300.5, 40 goes from 400.5
+  // to 0 although it is named; the 127 others are set to 0.
+  EXPECT_EQ(dry.newPrice, 2);
+  EXPECT_EQ(dry.unchanged, 1);
+  EXPECT_EQ(dry.setToZero, 127);
+  EXPECT_EQ(dry.alreadyZero, 0);
+  ASSERT_EQ(dry.changes.size(), 129u);
+  // Those set to 0 first, by ordering number: part 1 ("7302 0001 01") leads them.
+  EXPECT_EQ(dry.changes.front().orderingNumber, "7302 0001 01");
+  EXPECT_EQ(dry.changes.front().oldPrice, 10.5f);
+  EXPECT_EQ(dry.changes.front().newPrice, 0.0f);
+  // Then the new prices, by ordering number: part 40 before part 11 ("7302 4410 01").
+  EXPECT_EQ(dry.changes[127].part, kPart40);
+  EXPECT_EQ(dry.changes[128].part, kExamplePart1);
+  EXPECT_EQ(dry.changes[128].oldPrice, 110.5f);
+  EXPECT_EQ(dry.changes[128].newPrice, 3500.0f);
+  const QString report = priceImportReport(dry);
+  EXPECT_TRUE(report.startsWith("New price:  2\nUnchanged:  1\nSet to 0:   127\nAlready 0:  0\n"))
+      << report.toStdString();
+  EXPECT_TRUE(report.contains("  7302 4410 01        110.50  ->     3500.00\n"));
+
+  // The import itself does what the dry run said, and a second one with the same list changes
+  // nothing: every named part keeps its price and the others are 0 already.
+  const PriceImportSummary real = import(dir.database(), list, "A.DAT");
+  EXPECT_EQ(real.newPrice, 2);
+  EXPECT_EQ(real.setToZero, 127);
+  const PriceImportSummary again = import(dir.database(), list, "A.DAT");
+  EXPECT_EQ(again.newPrice, 0);
+  EXPECT_EQ(again.unchanged, 3);
+  EXPECT_EQ(again.setToZero, 0);
+  EXPECT_EQ(again.alreadyZero, 127);
+  EXPECT_TRUE(again.changes.empty());
+}
+
+TEST(PriceHistory, EachUndoGivesBackThePricesOfTheStateBeforeItsImport) {
+  PriceProgramDirectory dir;
+  const auto start = storedPrices(dir.database());
+  {
+    Database db = Database::open(dir.database(), kConnectString);
+    EXPECT_FALSE(undoLastImport(db)) << "nothing to undo yet";
+  }
+
+  import(dir.database(), "\"7302 4410 01\",3500\n\"7302 0030 01\",30\n", "A.DAT");
+  const auto afterA = storedPrices(dir.database());
+  import(dir.database(), "\"7302 4410 01\",3600\n\"7302 0030 01\",31.25\n", "B.XLSX");
+  EXPECT_EQ(storedPrices(dir.database())[kExamplePart1], 3600.0f);
+
+  const std::optional<PriceUndoSummary> undoB = undoLastImport(dir.database());
+  ASSERT_TRUE(undoB);
+  EXPECT_EQ(undoB->import.source, "B.XLSX");
+  ASSERT_EQ(undoB->changes.size(), 2u);  // B changed parts 11 and 30 only
+  EXPECT_TRUE(undoB->kept.empty());
+  EXPECT_EQ(storedPrices(dir.database()), afterA);
+
+  const std::optional<PriceUndoSummary> undoA = undoLastImport(dir.database());
+  ASSERT_TRUE(undoA);
+  EXPECT_EQ(undoA->import.source, "A.DAT");
+  EXPECT_EQ(undoA->changes.size(), 130u);
+  EXPECT_EQ(storedPrices(dir.database()), start) << "every price as before the first import";
+  EXPECT_FALSE(undoLastImport(dir.database())) << "both imports are undone";
+
+  // The history, newest first: the two undos, then the two imports.
+  Database db = Database::open(dir.database(), kConnectString);
+  const std::vector<PriceEvent> history = readPriceHistory(db);
+  ASSERT_EQ(history.size(), 4u);
+  EXPECT_EQ(history[0].kind, PriceEventKind::Undo);
+  EXPECT_EQ(history[0].undoes, history[3].id);
+  EXPECT_EQ(history[1].kind, PriceEventKind::Undo);
+  EXPECT_EQ(history[1].undoes, history[2].id);
+  EXPECT_EQ(history[2].source, "B.XLSX");
+  EXPECT_EQ(history[3].source, "A.DAT");
+  EXPECT_EQ(history[3].changes.size(), 130u);
+  const QString report = priceHistoryReport(history);
+  EXPECT_TRUE(report.contains("2026-12-07 10:00:00  2. Import of B.XLSX: 2 prices changed\n"
+                              "    7302 0030 01         30.00  ->       31.25\n"
+                              "    7302 4410 01       3500.00  ->     3600.00\n"))
+      << report.toStdString();
+}
+
+TEST(PriceHistory, APriceEditedInTheListAfterAnImportSurvivesItsUndo) {
+  PriceProgramDirectory dir;
+  import(dir.database(), "\"7302 4410 01\",3500\n\"7302 0030 01\",30\n", "A.DAT");
+
+  ProgramState state;
+  state.DatabaseFile = dir.database();
+  {
+    PriceGridModel grid(state, PriceOrder::ByOrderingNumber);
+    int row = 0;
+    while (row < grid.rowCount() && grid.index(row, 0).data() != "7302 4410 01") ++row;
+    ASSERT_LT(row, grid.rowCount());
+    ASSERT_TRUE(grid.setData(grid.index(row, 1), "4000"));
+  }
+
+  {
+    Database db = Database::open(dir.database(), kConnectString);
+    const std::vector<PriceEvent> history = readPriceHistory(db);
+    ASSERT_EQ(history.size(), 2u);
+    EXPECT_EQ(history[0].kind, PriceEventKind::Edit);
+    EXPECT_EQ(history[0].source, kPriceListWindowSource);
+    ASSERT_EQ(history[0].changes.size(), 1u);
+    EXPECT_EQ(history[0].changes[0].oldPrice, 3500.0f);
+    EXPECT_EQ(history[0].changes[0].newPrice, 4000.0f);
+  }
+
+  const std::optional<PriceUndoSummary> undo = undoLastImport(dir.database());
+  ASSERT_TRUE(undo);
+  ASSERT_EQ(undo->kept.size(), 1u);
+  EXPECT_EQ(undo->kept[0].part, kExamplePart1);
+  EXPECT_TRUE(priceUndoReport(*undo).contains("keep their price"));
+  const auto prices = storedPrices(dir.database());
+  EXPECT_EQ(prices.at(kExamplePart1), 4000.0f) << "the edited price stays";
+  EXPECT_EQ(prices.at(kPart30), syntheticPrice(kPart30)) << "the others go back";
+  EXPECT_EQ(prices.at(kPart40), syntheticPrice(kPart40));
+}

@@ -10,8 +10,9 @@
 #include <algorithm>
 #include <charconv>
 
-#include "prices/window_title.h"
+#include "common/number_format.h"
 #include "configurator/ordering_list.h"
+#include "prices/window_title.h"
 
 namespace {
 
@@ -20,14 +21,19 @@ constexpr int kTextDiscount = 63;
 constexpr int kTextNet = 64;
 constexpr int kTextOrderingList = 111;
 
-// Amounts are singles; handed over as their decimal figure, 45.35 reaches the sheet as 45.35
-// and not as the 45.3499984741211 that its binary value stands for.
-double decimalValue(float value) {
-  char buffer[32];
-  const auto written = std::to_chars(buffer, buffer + sizeof buffer, value);
+// An amount as the ordering list prints it, one decimal and rounded as the list rounds, so that
+// the sheet holds 53.4 where the list shows 53.4 and not the single 53.399998 behind it. Line
+// amounts are singles (7 significant digits), the total, the discount and the net amount
+// doubles (15 digits), as in the list.
+template <typename T>
+double listedFigure(T value) {
+  const QByteArray figure = FormatNumber(value, kPricePattern, QStringLiteral(".")).toLatin1();
   double result = 0;
-  std::from_chars(buffer, written.ptr, result);
-  return result;
+  const auto [end, error] =
+      std::from_chars(figure.constData(), figure.constData() + figure.size(), result);
+  return error == std::errc() && end == figure.constData() + figure.size()
+             ? result
+             : static_cast<double>(value);
 }
 
 // A quantity field such as "  1" is a number to the spreadsheet; "5 m" stays text.
@@ -66,23 +72,21 @@ ExportSheet orderingListSheet(const TextCatalogueArray& texts, const OrderingLis
   for (const OrderingLine* line : list.parts()) {
     sheet.set(row, 1, quantityValue(quantityField(*line, list.imperial)));
     sheet.set(row, 2, line->orderingNumber);
-    sheet.set(row, 3, decimalValue(line->amount));
+    sheet.set(row, 3, listedFigure(line->amount));
     sheet.set(row, 4, line->description);
     ++row;
   }
 
   ++row;
   sheet.set(row, 1, texts[kTextTotal]);
-  sheet.set(row, 3, decimalValue(list.total));
+  sheet.set(row, 3, listedFigure(static_cast<double>(list.total)));
   ++row;
   if (list.discount > 0) {
-    const float discount = static_cast<float>(list.discount) * list.total / 100.0f;
-    const float net = list.total * (1.0f - static_cast<float>(list.discount) / 100.0f);
     sheet.set(row, 1, texts[kTextDiscount]);
-    sheet.set(row, 3, decimalValue(discount));
+    sheet.set(row, 3, listedFigure(list.discountAmount()));
     ++row;
     sheet.set(row, 1, texts[kTextNet]);
-    sheet.set(row, 3, decimalValue(net));
+    sheet.set(row, 3, listedFigure(list.net()));
   }
   return sheet;
 }

@@ -28,7 +28,8 @@ inline constexpr int kExportCentredLastColumn = 3;
 inline constexpr int kExportCentredLastRow = 30;
 
 // The cells of the ordering list: one row per part line, then the total and, with a discount,
-// the discount and the net amount labelled with the texts 62 to 64.
+// the discount and the net amount labelled with the texts 62 to 64. Every amount is the figure
+// the ordering list prints, with its one decimal.
 ExportSheet orderingListSheet(const TextCatalogueArray& texts, const OrderingList& list);
 
 class ExportError : public std::runtime_error {

@@ -121,13 +121,69 @@ TEST(ExcelExport, ADiscountAddsTheDiscountAndTheNetRows) {
   EXPECT_EQ(sheet.cells.at({6, 1}), ExportValue(QString("Eng62")));
   EXPECT_EQ(sheet.cells.at({7, 1}), ExportValue(QString("Eng63")));
   EXPECT_EQ(sheet.cells.at({8, 1}), ExportValue(QString("Eng64")));
-  EXPECT_NEAR(std::get<double>(sheet.cells.at({7, 3})), total * 0.1, 0.005);
-  EXPECT_NEAR(std::get<double>(sheet.cells.at({8, 3})), total * 0.9, 0.005);
+  EXPECT_NEAR(std::get<double>(sheet.cells.at({7, 3})), total * 0.1, 0.05);
+  EXPECT_NEAR(std::get<double>(sheet.cells.at({8, 3})), total * 0.9, 0.05);
   EXPECT_EQ(sheet.cells.rbegin()->first, std::make_pair(8, 3));
-  // Amounts reach the sheet as the figures the list shows, not as their binary neighbours.
-  list.list.total = 45.35f;
-  const ExportSheet rounded = orderingListSheet(list.data.TextCatalogue, list.list);
-  EXPECT_EQ(std::get<double>(rounded.cells.at({6, 3})), 45.35);
+}
+
+// Prices are singles, and so are price × quantity and the total: 6 × 8.9 is 53.399998, 6 ×
+// 41.8 is 250.79999 and the total 17999.959. The sheet holds what the list prints.
+TEST(ExcelExport, HoldsTheAmountsAsTheOrderingListPrintsThem) {
+  struct Part {
+    int quantity;
+    bool isLength;
+    float price;
+  };
+  const auto listOf = [](const std::vector<Part>& parts, int discount) {
+    OrderingList list;
+    list.discount = discount;
+    for (const Part& p : parts) {
+      OrderingLine line;
+      line.kind = OrderingLine::Kind::Part;
+      line.quantity = p.quantity;
+      line.isLength = p.isLength;
+      line.orderingNumber = QStringLiteral("7302 4410 01");
+      line.amount = p.price * static_cast<float>(p.quantity);
+      list.total += line.amount;
+      list.lines.push_back(line);
+    }
+    return list;
+  };
+  const std::vector<Part> parts{{6, false, 8.9f}, {6, true, 41.8f}, {1, false, 17695.76f}};
+  ASSERT_EQ(listOf(parts, 0).total, 17999.959f);
+  TextCatalogueArray texts;
+  QTemporaryDir dir;
+  const QString path = dir.filePath("list.xlsx");
+  const struct {
+    OrderingList list;
+    std::vector<double> figures;  // C2 down to the last amount
+  } cases[] = {
+      {listOf(parts, 0), {53.4, 250.8, 17695.8, 18000.0}},
+      // The discount and the net amount from the total as the list takes them: 15 % of
+      // 17999.958984375 is 2699.9938 and the net 15299.9651.
+      {listOf(parts, 15), {53.4, 250.8, 17695.8, 18000.0, 2700.0, 15300.0}},
+      // From the total of 10.49 and not from the 10.5 shown: 1.049 and 9.441.
+      {listOf({{1, false, 10.49f}}, 10), {10.5, 10.5, 1.0, 9.4}}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.list.discount);
+    writeExportWorkbook(path, orderingListSheet(texts, c.list));
+    const Worksheet sheet = readFirstWorksheet(path, 4);
+    std::vector<double> figures;
+    for (int row = 2; row <= sheet.lastRow(); ++row)
+      if (sheet.cell(row, 3).kind == SheetCell::Kind::Number)
+        figures.push_back(sheet.cell(row, 3).number);
+    EXPECT_EQ(figures, c.figures);
+  }
+  OrderingList list = listOf(parts, 0);
+  // The list itself, for comparison.
+  OrderingLine total;
+  total.kind = OrderingLine::Kind::Total;
+  total.figure = list.total;
+  list.lines.push_back(total);
+  const QStringList lines = orderingListLines(list, 0);
+  EXPECT_TRUE(lines[0].contains(QStringLiteral("    53.4  "))) << lines[0];
+  EXPECT_TRUE(lines[1].contains(QStringLiteral("   250.8  "))) << lines[1];
+  EXPECT_TRUE(lines[3].endsWith(QStringLiteral(" 18000.0"))) << lines[3];
 }
 
 TEST(ExcelExport, SetsTheWidthsTheBoldHeadingAndTheCentring) {

@@ -36,7 +36,7 @@ struct OrderingList {
   bool imperial = false;
   QString phasedOutNote;  // text 129, added to the lines of the U models
 
-  double discountAmount() const { return total * discount / 100.0; }
+  double discountAmount() const { return static_cast<double>(total) * discount / 100.0; }
   double net() const { return total * (1.0 - discount / 100.0); }
   // The part lines only, in order.
   std::vector<const OrderingLine*> parts() const;

@@ -225,6 +225,10 @@ class Configurator {
   void ticked(Ctl box, bool on);
   // A picture took the focus.
   void pictureFocused(int number);
+  // An output button was pressed. False, with text 13 and the focus on the model list, while
+  // no lift height has been confirmed (right after start-up, when the buttons already show):
+  // there is nothing to list yet.
+  bool outputRequested();
 
   // ---- A saved configuration walked through the steps; the refusal that stopped it, if any.
   std::optional<StepMessage> apply(const Configuration& c, const QString& languageKey);

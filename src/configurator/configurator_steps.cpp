@@ -1,5 +1,6 @@
 // The configurator's handlers, step by step: the model list, the stainless-steel chain and the
 // lube-free choice, the three boxes, the option groups and the accessories.
+#include <QCoreApplication>
 #include <cmath>
 
 #include "common/number_format.h"
@@ -327,11 +328,24 @@ void Configurator::feetChosen(int element) {
 }
 
 void Configurator::RabattB_KeyPress() {
-  // A discount above 99 % is shown in red and not taken: it would leave no net amount.
-  if (discountColour_ == FieldColour::Red) return;
+  // A discount above 99 % is shown in red and not taken: it would leave no net amount. The box
+  // keeps the focus and says why.
+  if (discountColour_ == FieldColour::Red) {
+    say(StepMessage{QCoreApplication::translate("Configurator", "The discount is 0 to 99 %."), 0,
+                    {}, true, false});
+    return;
+  }
   show(Ctl::Cmd_Skärmutskrift);
   show(Ctl::Printerutskrift);
   setFocus(Ctl::Cmd_Skärmutskrift);
+}
+
+bool Configurator::outputRequested() {
+  if (liftHeight_ > 0 && visible(Ctl::ControlLengthB)) return true;
+  sayText(13);
+  setFocus(Ctl::ComboPXH);
+  settle();
+  return false;
 }
 
 // ---- Option groups

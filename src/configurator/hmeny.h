@@ -70,6 +70,12 @@ class HMeny : public QMainWindow {
   void Cmd_Skärmutskrift_Click();
   // The main window as the printed page shows it.
   QImage windowImage();
+  // File > Print Preview: the page as it will print, drawn by the same page composer.
+  void PrintPreview_Click();
+  // File > Export as PDF: the page written to a PDF file without the print dialog.
+  void ExportPdf_Click();
+  // The name the PDF of the page is suggested under: "MODEL DATE.pdf" in the documents folder.
+  QString suggestedPdfFile() const;
 
   // ---- Saved configurations (hmeny_files.cpp)
   void OpenFile_Click();
@@ -80,6 +86,14 @@ class HMeny : public QMainWindow {
   QString openConfiguration(const Configuration& configuration);
   // The answers of the steps reached so far.
   Configuration currentConfiguration() const;
+  // Before the configuration is set aside (Exit, the close box, New File, Open, a variant
+  // change): when a configuration opened or saved in this session has changed since, asks
+  // Save / Discard / Cancel. True when the caller may go on.
+  bool maySetConfigurationAside();
+  // Opens a configuration file: from the recent-files menu, or from the command line.
+  void openConfigurationFile(const QString& file);
+  // Fills File > Recent configurations from the settings.
+  void refreshRecentMenu();
 
   // ---- Price maintenance (hmeny_prices.cpp)
   void Newprices_Click();   // new prices from a price file
@@ -110,6 +124,8 @@ class HMeny : public QMainWindow {
   QMenu* File = nullptr;
   QAction *NewFile = nullptr, *OpenFile = nullptr, *SaveFile = nullptr, *SaveFileAs = nullptr;
   QAction *Utskrift = nullptr, *Exit = nullptr;
+  QAction *PrintPreview = nullptr, *ExportPdf = nullptr;
+  QMenu* mnuRecent = nullptr;  // the last five configurations opened or saved
   QMenu* OptionsM = nullptr;
   std::array<QAction*, 8> mnuSpråk{};
   QAction *Newprices = nullptr, *Newprices1 = nullptr, *Newprices2 = nullptr, *mnuPDF = nullptr;
@@ -158,6 +174,8 @@ class HMeny : public QMainWindow {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  // The variant chosen in the language menu, without asking about the configuration.
+  void changeVariant(int index);
   void installHandlers();
   void mapControls();
   // The configurator control of a widget (the model list's typing field and drop-down count
@@ -176,6 +194,8 @@ class HMeny : public QMainWindow {
   // matches what the boxes show.
   // False when a leave rule turned the edit down.
   bool commitPendingEdit(Ctl outputButton);
+  // An output may be made: a lift height has been confirmed. Else the user has been told.
+  bool outputReady();
   void showMessage(const QString& text);
   void showStepMessages();
   QString messageText(const StepMessage& message) const;

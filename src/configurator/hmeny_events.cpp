@@ -66,6 +66,12 @@ int charCodeOf(const QKeyEvent* e) {
 
 bool isCursorKey(int code) { return code >= 37 && code <= 40; }
 
+// D or d in the model list asks for the discount step; no model name has the letter, so it is
+// not typed into the box.
+bool isDiscountKey(const QKeyEvent* e, int code) {
+  return code == 68 && !(e->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
+}
+
 }  // namespace
 
 void HMeny::installHandlers() {
@@ -168,7 +174,7 @@ bool HMeny::keyEvent(Ctl c, QObject* watched, QKeyEvent* e) {
       engine_.modelCursorKey(code, QString());
     else
       engine_.modelKeyDown(code);
-    return false;
+    return isDiscountKey(e, code);
   }
 
   // A key that the focused control left alone travels on to the controls around it: no key of
@@ -203,6 +209,7 @@ bool HMeny::keyEvent(Ctl c, QObject* watched, QKeyEvent* e) {
       return true;
     }
     if (!(e->modifiers() & Qt::AltModifier)) engine_.modelKeyDown(code);
+    if (isDiscountKey(e, code)) return true;
     if (key == 13 || key == 9) {
       engine_.stepKey(c, key);
       render();

@@ -30,7 +30,7 @@ const QStringList kConfigurationFilter{QStringLiteral("Telmaris configurations (
 QString HMeny::openConfiguration(const Configuration& c) {
   // Another variant means a full reload of texts and parts.
   const QString key = variantByIndex(c.variant)->languageKey;
-  if (key != state_.LanguageKey) mnuSpråk_Click(c.variant);
+  if (key != state_.LanguageKey) changeVariant(c.variant);
   ComboPXH->hidePopup();
   const std::optional<StepMessage> refusal = engine_.apply(c, state_.LanguageKey);
   render();
@@ -85,3 +85,9 @@ void HMeny::SaveFileAs_Click() {
   configurationFile_ = file;
   SaveFile_Click();
 }
+
+bool HMeny::maySetConfigurationAside() { return true; }
+
+void HMeny::openConfigurationFile(const QString&) {}
+
+void HMeny::refreshRecentMenu() {}

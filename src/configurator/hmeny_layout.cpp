@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -74,12 +75,23 @@ void HMeny::buildMenus() {
   File->setObjectName(QStringLiteral("File"));
   NewFile = item(File, "NewFile", "&New File");
   OpenFile = item(File, "OpenFile", "&Open File...");
+  mnuRecent = File->addMenu(tr("Recent configurations"));
+  mnuRecent->setObjectName(QStringLiteral("mnuRecent"));
+  mnuRecent->menuAction()->setObjectName(QStringLiteral("mnuRecent"));
   SaveFile = item(File, "SaveFile", "&Save File");
   SaveFileAs = item(File, "SaveFileAs", "Sa&ve File As...");
   File->addSeparator()->setObjectName(QStringLiteral("Linje"));
   Utskrift = item(File, "Utskrift", "&Print");
+  PrintPreview = item(File, "PrintPreview", tr("Print Pre&view..."));
+  ExportPdf = item(File, "ExportPdf", tr("Export as P&DF..."));
   File->addSeparator()->setObjectName(QStringLiteral("Linje2"));
   Exit = item(File, "Exit", "E&xit");
+  NewFile->setShortcut(QKeySequence::New);
+  OpenFile->setShortcut(QKeySequence::Open);
+  SaveFile->setShortcut(QKeySequence::Save);
+  SaveFileAs->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+  Utskrift->setShortcut(QKeySequence::Print);
+  Exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
   OptionsM = bar->addMenu(QStringLiteral("&Options"));
   OptionsM->setObjectName(QStringLiteral("OptionsM"));
@@ -94,14 +106,15 @@ void HMeny::buildMenus() {
   Newprices = item(OptionsM, "Newprices", "&New prices from price file on diskette");
   Newprices1 = item(OptionsM, "Newprices1", "New prices from Excel-file");
   Newprices2 = item(OptionsM, "Newprices2", "&Change prices directly in datafile");
-  mnuPriceHistory = item(OptionsM, "mnuPriceHistory", "Price &history");
-  mnuUndoImport = item(OptionsM, "mnuUndoImport", "&Undo last price import");
+  mnuPriceHistory = item(OptionsM, "mnuPriceHistory", tr("Price &history"));
+  mnuUndoImport = item(OptionsM, "mnuUndoImport", tr("&Undo last price import"));
   mnuPDF = item(OptionsM, "mnuPDF", "&PDF file");
 
   Help = bar->addMenu(QStringLiteral("&?"));
   Help->setObjectName(QStringLiteral("Help"));
   UsingHelp = item(Help, "UsingHelp", "Using &Help");
   HowToUse = item(Help, "HowToUse", "How to use Velmora Telmaris prog...");
+  HowToUse->setShortcut(QKeySequence::HelpContents);
   Help->addSeparator()->setObjectName(QStringLiteral("mnuSeparator1"));
   About = item(Help, "About", "About Velmora Telmaris program...");
 }

@@ -46,6 +46,8 @@ HMeny::HMeny(ProgramState& state, Services& services)
   connect(SaveFile, &QAction::triggered, this, [this] { SaveFile_Click(); });
   connect(SaveFileAs, &QAction::triggered, this, [this] { SaveFileAs_Click(); });
   connect(Utskrift, &QAction::triggered, this, [this] { Printerutskrift_Click(); });
+  connect(PrintPreview, &QAction::triggered, this, [this] { PrintPreview_Click(); });
+  connect(ExportPdf, &QAction::triggered, this, [this] { ExportPdf_Click(); });
   connect(Printerutskrift, &QPushButton::clicked, this, [this] { Printerutskrift_Click(); });
   connect(Cmd_Skärmutskrift, &QPushButton::clicked, this, [this] { Cmd_Skärmutskrift_Click(); });
   connect(Newprices, &QAction::triggered, this, [this] { Newprices_Click(); });

@@ -21,6 +21,15 @@ void HMeny::checkLanguageMenu(int index) {
 }
 
 void HMeny::mnuSpråk_Click(int index) {
+  if (!maySetConfigurationAside()) {
+    if (const std::optional<Variant> now = variantByKey(state_.LanguageKey))
+      checkLanguageMenu(now->index);
+    return;
+  }
+  changeVariant(index);
+}
+
+void HMeny::changeVariant(int index) {
   checkLanguageMenu(index);
   const std::optional<Variant> variant = variantByIndex(index);
   if (!variant) {
@@ -39,11 +48,13 @@ void HMeny::mnuSpråk_Click(int index) {
 }
 
 void HMeny::NewFile_Click() {
+  if (!maySetConfigurationAside()) return;
   engine_.newFile();
   render();  // the model list has the focus and drops down
 }
 
 void HMeny::Exit_Click() {
+  if (!maySetConfigurationAside()) return;
   closeHelp();
   services_.endProgram(0);
 }
@@ -58,7 +69,14 @@ void HMeny::Form_Activate() {
 }
 
 void HMeny::closeEvent(QCloseEvent* event) {
-  Exit_Click();
+  // The close box is Exit; a Cancel at the question about a changed configuration keeps the
+  // window open.
+  if (!maySetConfigurationAside()) {
+    event->ignore();
+    return;
+  }
+  closeHelp();
+  services_.endProgram(0);
   event->accept();
 }
 

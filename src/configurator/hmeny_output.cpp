@@ -17,7 +17,7 @@
 #include "startup/program_state.h"
 
 void HMeny::Cmd_Skärmutskrift_Click() {
-  if (!commitPendingEdit(Ctl::Cmd_Skärmutskrift)) return;
+  if (!commitPendingEdit(Ctl::Cmd_Skärmutskrift) || !outputReady()) return;
   const ConfiguredHoist hoist = engine_.hoist();
   const OrderingList list = BuildOrderingList(state_, hoist);
   form2_->showOrderingList(state_.TextCatalogue[111], list);
@@ -34,10 +34,16 @@ void HMeny::Cmd_Skärmutskrift_Click() {
   form2_->activateWindow();
 }
 
+bool HMeny::outputReady() {
+  const bool ready = engine_.outputRequested();
+  if (!ready) render();  // text 13, and the focus on the model list
+  return ready;
+}
+
 QImage HMeny::windowImage() { return CaptureForm(*this); }
 
 void HMeny::Printerutskrift_Click() {
-  if (!commitPendingEdit(Ctl::Printerutskrift)) return;
+  if (!commitPendingEdit(Ctl::Printerutskrift) || !outputReady()) return;
   state_.OutputTarget = QStringLiteral("Printer");
   const std::optional<PrintRequest> request = services_.askPrint(this);
   if (!request || !request->printer) return;  // cancelled: nothing printed, nothing said
@@ -73,3 +79,9 @@ void HMeny::Printerutskrift_Click() {
   }
   Printerutskrift->setFocus();
 }
+
+void HMeny::PrintPreview_Click() {}
+
+void HMeny::ExportPdf_Click() {}
+
+QString HMeny::suggestedPdfFile() const { return {}; }

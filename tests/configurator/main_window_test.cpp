@@ -82,7 +82,16 @@ TEST(MainWindow, PutsTheCatalogueTextsOnItsControls) {
   // The menus in their order.
   QStringList names;
   for (QAction* a : m.w.File->actions()) names << a->objectName();
-  EXPECT_EQ(names.join(","), "NewFile,OpenFile,SaveFile,SaveFileAs,Linje,Utskrift,Linje2,Exit");
+  EXPECT_EQ(names.join(","),
+            "NewFile,OpenFile,mnuRecent,SaveFile,SaveFileAs,Linje,Utskrift,PrintPreview,ExportPdf,"
+            "Linje2,Exit");
+  // The usual shortcuts, as the menus show them.
+  const std::pair<QAction*, const char*> shortcuts[] = {
+      {m.w.NewFile, "Ctrl+N"},   {m.w.OpenFile, "Ctrl+O"},         {m.w.SaveFile, "Ctrl+S"},
+      {m.w.SaveFileAs, "Ctrl+Shift+S"}, {m.w.Utskrift, "Ctrl+P"}, {m.w.Exit, "Ctrl+Q"},
+      {m.w.HowToUse, "F1"}};
+  for (const auto& [action, keys] : shortcuts)
+    EXPECT_EQ(action->shortcut().toString(), QString::fromLatin1(keys)) << keys;
   names.clear();
   for (QAction* a : m.w.OptionsM->actions()) names << a->objectName();
   EXPECT_EQ(names.mid(8).join(","),
@@ -262,6 +271,21 @@ TEST(MainWindow, SwitchesTabStopsAndKeepsTheAuxiliaryWindowsAside) {
   EXPECT_TRUE(m.engine().tabStopsOn());
   EXPECT_EQ(w.LiftHeightB->focusPolicy(), Qt::StrongFocus);
   w.showNormal();
+}
+
+TEST(MainWindow, AnOutputBeforeALiftHeightAsksForIt) {
+  // Right after start-up the output buttons show, but nothing has been configured: each says
+  // text 13 and the model list has the focus; no list, no print dialog.
+  WindowDriver m;
+  m.click(m.w.Cmd_Skärmutskrift);
+  EXPECT_EQ(m.messages(), QStringList{"Eng13"});
+  EXPECT_FALSE(m.w.form2().isVisible());
+  EXPECT_EQ(m.focused(), m.w.ComboPXH);
+  m.services.messages.clear();
+  m.w.Utskrift->trigger();
+  m.settle();
+  EXPECT_EQ(m.messages(), QStringList{"Eng13"});
+  EXPECT_EQ(m.services.printDialogs, 0);
 }
 
 TEST(MainWindow, NewFileAndExit) {

@@ -123,16 +123,23 @@ TEST(NumericInputs, TheBoxesFilterKeysAndShowTheirColours) {
   EXPECT_EQ(d.engine().controlLength(), 2);
   EXPECT_EQ(d.colour(d.w.ControlLengthB), kYellowBox);
 
-  // The discount box takes digits only; 100 % is red and refused, and keeps the focus.
+  // D or d in the closed model list asks for the discount and is no letter of the name; the
+  // discount box takes digits only; 100 % is red and refused with a word, and keeps the focus.
   d.click(d.w.ComboPXH->lineEdit());
+  const QString name = d.w.ComboPXH->currentText();
   d.press(Qt::Key_D);
+  d.press(Qt::Key_D, Qt::ShiftModifier);
+  EXPECT_EQ(d.w.ComboPXH->currentText(), name);
+  EXPECT_TRUE(d.engine().discountAsked());
   d.walkToTrolley("PXH 250 EX", "4", "3");
   d.walkToOutput();
   ASSERT_TRUE(d.w.RabattB->isVisible());
   EXPECT_EQ(d.focused(), d.w.RabattB);
   d.type("100");
   EXPECT_EQ(d.colour(d.w.RabattB), kRedBox);
+  d.services.messages.clear();
   d.enter();
+  EXPECT_EQ(d.messages(), QStringList{"The discount is 0 to 99 %."});
   EXPECT_FALSE(d.w.Printerutskrift->isVisible());
   EXPECT_EQ(d.focused(), d.w.RabattB);
   d.press(Qt::Key_A, Qt::ControlModifier);
@@ -214,4 +221,18 @@ TEST(NumericInputs, AnOutputClickAfterTheControlLengthWasTypedAs0) {
       << shown.join('\n').toStdString();
   EXPECT_TRUE(shown.filter(QRegularExpression("^ Price +2962\\.3$")).size() == 1)
       << shown.join('\n').toStdString();
+}
+
+TEST(NumericInputs, TheFeetPromptByKeyboard) {
+  WindowDriver d("US Imperial");
+  d.walkToTrolley("PXH 250 EX", "10", "10");
+  ASSERT_EQ(d.focused(), d.w.optChoose[0]);
+  d.press(Qt::Key_Shift);
+  EXPECT_TRUE(d.w.fraChoose->isVisible());
+  d.press(Qt::Key_Down);
+  EXPECT_TRUE(d.w.fraChoose->isVisible());
+  EXPECT_EQ(d.focused(), d.w.optChoose[1]);
+  d.enter();
+  EXPECT_EQ(d.w.ControlLengthB->text(), "13.1");
+  EXPECT_EQ(d.engine().controlLength(), 4);
 }

@@ -157,3 +157,22 @@ void walkByKeyboard(int variant, const QString& lift, const QString& control,
 TEST(FullWalk, EnglishEuropeanByKeyboard) { walkByKeyboard(0, "4", "3", "PXH 980 EX"); }
 
 TEST(FullWalk, UsImperialByKeyboard) { walkByKeyboard(3, "13", "9.8", "PXH 980 EX"); }
+TEST(OptionGroups, TheArticulationIsReachedAndTickedWithTheKeyboard) {
+  // Down twice from "Pull chain" (without a trolley "4-Button" is not offered) is the twist rod,
+  // which at 3 m shows the articulation box with the focus; Space ticks it, Enter goes on.
+  WindowDriver d;
+  d.walkToTrolley("PXH 250 EX", "3", "3");
+  d.enter();
+  ASSERT_EQ(d.focused(), d.w.Opt3DHoistControl[0]);
+  d.press(Qt::Key_Down);
+  d.press(Qt::Key_Down);
+  EXPECT_TRUE(d.w.Opt3DHoistControl[2]->isChecked());
+  EXPECT_TRUE(d.w.Check3D1[4]->isVisible());
+  EXPECT_EQ(d.engine().focus(), Ctl::Check3D1_4);
+  EXPECT_EQ(d.focused(), d.w.Check3D1[4]);
+  d.press(Qt::Key_Space);
+  EXPECT_TRUE(d.engine().hoist().articulation);
+  d.enter();
+  EXPECT_EQ(d.focused(), d.w.Check3D1[0]);
+  EXPECT_TRUE(d.engine().hoist().articulation);
+}

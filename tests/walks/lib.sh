@@ -127,6 +127,18 @@ start_english_european() {
   wait_popup
 }
 
+# The start-up window, then the variant button INDEX (0 to 7) reached with Tab and pressed with
+# Enter; then the main window with its model list dropped down.
+start_variant() {
+  local startup i
+  startup=$(wait_window '') || return 1
+  wait_active "$startup" || return 1
+  for ((i = 0; i < $1; i++)); do press Tab; done
+  press Return
+  MAIN=$(wait_window '^VELMORA TELMARIS') || return 1
+  wait_popup
+}
+
 press() {
   local k
   for k in "$@"; do

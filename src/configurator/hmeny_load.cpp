@@ -18,6 +18,7 @@
 #include <QScreen>
 
 #include "common/services.h"
+#include "common/window_placement.h"
 #include "common/twips.h"
 #include "configurator/captions.h"
 #include "configurator/hmeny.h"
@@ -83,7 +84,10 @@ bool HMeny::Form_Load() {
   state_.DatabaseFile = QStringLiteral("Telmaris.mdb");
 
   setWindowState(Qt::WindowNoState);
-  move(0, 0);
+  // The frame at the top left of the screen's free area: the title bar stays on the screen.
+  placeFrame(this, [this](const QSize& frame) {
+    return frameAtTopLeft(availableAreaOf(this), frame);
+  });
 
   engine_.load(state_.LanguageKey);
   if (!variantByKey(state_.LanguageKey)) {
@@ -145,14 +149,22 @@ void HMeny::applyCaptions() {
 }
 
 void HMeny::arrangeAuxiliaryWindows() {
-  const QScreen* screen = QGuiApplication::primaryScreen();
-  const QRect area = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+  // The ordering list at the lower right of the screen's free area, at its design size where
+  // the screen has room; the sheet window directly above it. Frames counted.
+  const QRect area = availableAreaOf(this);
   form2_->setWindowState(Qt::WindowNoState);
-  const QSize f2 = form2_->frameSize();
-  const QSize f3 = form3_->frameSize();
-  form2_->move(area.right() + 1 - f2.width(), area.bottom() + 1 - f2.height());
-  const int top3 = area.bottom() + 1 - f2.height() - f3.height();
-  form3_->move(area.right() + 1 - f3.width(), std::max(area.top(), top3));
+  form2_->resize(Form2::designSize()
+                     .expandedTo(form2_->minimumSizeHint())
+                     .boundedTo(area.size().shrunkBy(frameMarginsOf(form2_.get(), this))));
+  placeFrame(form2_.get(), [area](const QSize& frame) { return frameAtLowerRight(area, frame); },
+             this);
+  placeFrame(
+      form3_.get(),
+      [this, area](const QSize& frame) {
+        const QSize below = form2_->size().grownBy(frameMarginsOf(form2_.get(), this));
+        return frameAbove(area, frame, frameAtLowerRight(area, below).y());
+      },
+      this);
 }
 
 void HMeny::loadControlPictures() {

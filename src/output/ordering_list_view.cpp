@@ -2,6 +2,7 @@
 #include "output/ordering_list_view.h"
 
 #include <QPainter>
+#include <algorithm>
 
 #include "common/twips.h"
 
@@ -15,17 +16,40 @@ OrderingListView::OrderingListView(QWidget* parent) : QWidget(parent) {
 
 void OrderingListView::setLines(std::vector<ScreenLine> lines) {
   lines_ = std::move(lines);
+  updateGeometry();
   update();
+}
+
+namespace {
+
+QFont listFont(bool bold) {
+  QFont font(QStringLiteral("Courier New"));
+  font.setPointSizeF(9.75);
+  font.setStyleHint(QFont::TypeWriter);
+  font.setBold(bold);
+  return font;
+}
+
+constexpr int kTopTwips = 120;
+
+}  // namespace
+
+QSize OrderingListView::sizeHint() const {
+  int width = 0;
+  int height = twipsToPixels(kTopTwips);
+  for (const ScreenLine& line : lines_) {
+    const QFontMetrics metrics(listFont(line.bold));
+    width = std::max(width, metrics.horizontalAdvance(line.text));
+    height += metrics.lineSpacing();
+  }
+  return {width + 4, height + 4};
 }
 
 void OrderingListView::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  QFont font(QStringLiteral("Courier New"));
-  font.setPointSizeF(9.75);
-  font.setStyleHint(QFont::TypeWriter);
-  int y = twipsToPixels(120);
+  int y = twipsToPixels(kTopTwips);
   for (const ScreenLine& line : lines_) {
-    font.setBold(line.bold);
+    const QFont font = listFont(line.bold);
     painter.setFont(font);
     const QFontMetrics metrics(font);
     painter.drawText(0, y + metrics.ascent(), line.text);

@@ -13,6 +13,9 @@ class OrderingListView : public QWidget {
   explicit OrderingListView(QWidget* parent = nullptr);
   void setLines(std::vector<ScreenLine> lines);
   const std::vector<ScreenLine>& lines() const { return lines_; }
+  // Room for every line at its full length.
+  QSize sizeHint() const override;
+  QSize minimumSizeHint() const override { return sizeHint(); }
 
  protected:
   void paintEvent(QPaintEvent* event) override;

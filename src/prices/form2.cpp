@@ -3,12 +3,14 @@
 #include "prices/form2.h"
 
 #include <QDir>
+#include <QBoxLayout>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
 #include <QTableView>
 #include <QUrl>
 
@@ -38,36 +40,41 @@ constexpr int kTextExcelFile = 119;
 Form2::Form2(QWidget* parent) : QWidget(parent, Qt::Window) {
   setObjectName(QStringLiteral("Form2"));
   setWindowTitle(QStringLiteral("Ordering List"));
-  setFixedSize(twipsToPixels(9735), twipsToPixels(7215));
+  // Opens at its design size where the screen allows (see designSize()), and grows.
+  resize(designSize());
+  setMinimumSize(twipsToPixels(6000), twipsToPixels(4000));
 
   fraSortOrder = new QGroupBox(QStringLiteral("Order by:"), this);
   fraSortOrder->setObjectName(QStringLiteral("fraSortOrder"));
-  fraSortOrder->setGeometry(twipsRect(300, 90, 4335, 615));
   fraSortOrder->setAutoFillBackground(true);
   QPalette white = fraSortOrder->palette();
   white.setColor(QPalette::Window, Qt::white);
   fraSortOrder->setPalette(white);
+  fraSortOrder->setMinimumWidth(twipsToPixels(4335));
+  auto* sortRow = new QHBoxLayout(fraSortOrder);
+  sortRow->setContentsMargins(twipsToPixels(210), 2, twipsToPixels(120), 2);
   const char* captions[] = {"Ordering No.", "Description"};
   for (int i = 0; i < 2; ++i) {
     optSortOrder[i] = new QRadioButton(QString::fromUtf8(captions[i]), fraSortOrder);
     optSortOrder[i]->setObjectName(QStringLiteral("optSortOrder(%1)").arg(i));
-    optSortOrder[i]->setGeometry(twipsRect(i == 0 ? 210 : 2010, 270, 1635, 240));
+    sortRow->addWidget(optSortOrder[i]);
     connect(optSortOrder[i], &QRadioButton::clicked, this, [this] { LoadPriceGrid(); });
   }
+  sortRow->addStretch(1);
   optSortOrder[0]->setChecked(true);
 
+  // The buttons keep their design size at least, and widen for a longer caption.
   cmdExcelFile = new QPushButton(QStringLiteral("Liste de commande pour fichier Excel"), this);
   cmdExcelFile->setObjectName(QStringLiteral("cmdExcelFile"));
-  cmdExcelFile->setGeometry(twipsRect(6600, 30, 1665, 570));
+  cmdExcelFile->setMinimumSize(twipsToPixels(1665), twipsToPixels(570));
   connect(cmdExcelFile, &QPushButton::clicked, this, [this] { cmdExcelFile_Click(); });
   cmdToMainMenu = new QPushButton(QStringLiteral("To Main menu"), this);
   cmdToMainMenu->setObjectName(QStringLiteral("cmdToMainMenu"));
-  cmdToMainMenu->setGeometry(twipsRect(8400, 30, 1425, 570));
+  cmdToMainMenu->setMinimumSize(twipsToPixels(1425), twipsToPixels(570));
   connect(cmdToMainMenu, &QPushButton::clicked, this, [this] { cmdToMainMenu_Click(); });
 
   ssdbgridChangePrices = new QTableView(this);
   ssdbgridChangePrices->setObjectName(QStringLiteral("ssdbgridChangePrices"));
-  ssdbgridChangePrices->setGeometry(twipsRect(300, 780, 9135, 6135));
   ssdbgridChangePrices->verticalHeader()->hide();
   ssdbgridChangePrices->setSelectionMode(QAbstractItemView::SingleSelection);
   ssdbgridChangePrices->setEditTriggers(QAbstractItemView::DoubleClicked |
@@ -75,9 +82,33 @@ Form2::Form2(QWidget* parent) : QWidget(parent, Qt::Window) {
                                         QAbstractItemView::AnyKeyPressed);
 
   orderingList = new OrderingListView(this);
-  orderingList->setGeometry(0, twipsToPixels(600), width(), height() - twipsToPixels(600));
-  orderingList->hide();
+  orderingListArea_ = new QScrollArea(this);
+  orderingListArea_->setObjectName(QStringLiteral("orderingListArea"));
+  orderingListArea_->setWidget(orderingList);
+  orderingListArea_->setWidgetResizable(true);
+  orderingListArea_->setFrameShape(QFrame::NoFrame);
+  orderingListArea_->hide();
+
+  // The sort frame and the two buttons along the top; the grid, or the list from the left edge
+  // as wide as the window, fill the rest.
+  auto* top = new QHBoxLayout;
+  top->setSpacing(twipsToPixels(150));
+  top->setContentsMargins(twipsToPixels(300), twipsToPixels(30), twipsToPixels(150), 0);
+  top->addWidget(fraSortOrder);
+  top->addStretch(1);
+  top->addWidget(cmdExcelFile);
+  top->addWidget(cmdToMainMenu);
+  auto* grid = new QVBoxLayout;
+  grid->setContentsMargins(twipsToPixels(300), 0, twipsToPixels(300), twipsToPixels(300));
+  grid->addWidget(ssdbgridChangePrices);
+  auto* page = new QVBoxLayout(this);
+  page->setContentsMargins(0, 0, 0, 0);
+  page->addLayout(top);
+  page->addLayout(grid, 1);
+  page->addWidget(orderingListArea_, 1);
 }
+
+QSize Form2::designSize() { return {twipsToPixels(9735), twipsToPixels(7215)}; }
 
 void Form2::attach(ProgramState& state, Services& services, QWidget* mainWindow) {
   state_ = &state;
@@ -101,11 +132,11 @@ void Form2::showOrderingList(const QString& title, const OrderingList& list) {
   setWindowTitle(title);
   ssdbgridChangePrices->hide();
   fraSortOrder->hide();
+  orderingListArea_->show();
   QStringList shown;
   shown.reserve(static_cast<qsizetype>(lines.size()));
   for (const ScreenLine& line : lines) shown << line.text;
   orderingList->setLines(std::move(lines));
-  orderingList->show();
   logScreenList(shown);
   raise();
 }
@@ -137,7 +168,7 @@ void Form2::LoadPriceGrid() {
   setWindowState(Qt::WindowNoState);
   show();
   setWindowTitle(withoutAccessKeys(s.TextCatalogue[kTextPriceListTitle]));
-  orderingList->hide();
+  orderingListArea_->hide();
   orderingList->setLines({});
   fraSortOrder->setTitle(s.TextCatalogue[kTextSortOrder]);
   optSortOrder[0]->setText(s.TextCatalogue[kTextOrderingNumber]);

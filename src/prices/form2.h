@@ -14,6 +14,7 @@
 class QGroupBox;
 class QPushButton;
 class QRadioButton;
+class QScrollArea;
 class QTableView;
 class OrderingListView;
 class PriceGridModel;
@@ -31,6 +32,9 @@ class Form2 : public QWidget {
   // nothing, and the way back only hides this window.
   void attach(ProgramState& state, Services& services, QWidget* mainWindow);
   void Form_Load();
+
+  // The size the window opens at where the screen has room: its design size.
+  static QSize designSize();
 
   // The control with the given program name, such as "cmdExcelFile".
   QObject* control(const QString& name) const;
@@ -70,5 +74,6 @@ class Form2 : public QWidget {
   Services* services_ = nullptr;
   QWidget* mainWindow_ = nullptr;
   PriceGridModel* grid_ = nullptr;
+  QScrollArea* orderingListArea_ = nullptr;  // holds the ordering list, which scrolls
   std::optional<OrderingList> list_;  // the ordering list last shown
 };

@@ -248,17 +248,18 @@ TEST(MainWindow, SwitchesTabStopsAndKeepsTheAuxiliaryWindowsAside) {
   EXPECT_EQ(m.focused(), w.ControlLengthB);
   EXPECT_EQ(w.Command1->focusPolicy(), Qt::ClickFocus);  // never in the tab order
 
+  // The output windows, framed, at the lower right of the screen, the sheet above the list.
   const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
   Form2& f2 = w.form2();
   Form3& f3 = w.form3();
+  f3.show();
+  f2.show();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&f2));
   EXPECT_EQ(f2.frameGeometry().bottomRight(), screen.bottomRight());
   EXPECT_EQ(f3.frameGeometry().right(), screen.right());
   EXPECT_EQ(f3.frameGeometry().bottom() + 1, std::max(screen.top() + f3.frameGeometry().height(),
                                                       f2.frameGeometry().top()));
   // Coming back from an output window hides both; a window opened from the main window stays.
-  f3.show();
-  f2.show();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(&f2));
   EXPECT_TRUE(f3.isVisible());
   w.activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(&w));

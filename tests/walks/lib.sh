@@ -189,6 +189,30 @@ click_popup_entry() {
   click_at $((X + WIDTH / 3)) "$y"
 }
 
+# Sets FX, FY, FW and FH to the place and size of the window's frame as the window manager
+# draws it (the window's own place less the frame extents it announces).
+frame_geometry() {
+  local X Y WIDTH HEIGHT extents
+  window_geometry "$1" || return 1
+  extents=$(xprop -id "$1" _NET_FRAME_EXTENTS 2>/dev/null | sed -n 's/.*= *//p' | tr -d ' ')
+  [ -n "$extents" ] || extents=0,0,0,0
+  local left right top bottom
+  IFS=, read -r left right top bottom <<<"$extents"
+  FX=$((X - left))
+  FY=$((Y - top))
+  FW=$((WIDTH + left + right))
+  FH=$((HEIGHT + top + bottom))
+}
+
+# The size of the screen, as SCREEN_W and SCREEN_H.
+screen_size() {
+  read -r SCREEN_W SCREEN_H < <(xwininfo -root | sed -n 's/^ *Width: *//p; s/^ *Height: *//p' |
+                                 tr '\n' ' ')
+}
+
+# True when the two numbers differ by at most one pixel (scaled windows round their places).
+about() { [ $(($1 - $2)) -le 1 ] && [ $(($2 - $1)) -le 1 ]; }
+
 lists_shown() { grep -c '^----$' "$LIST_LOG"; }
 
 lists_shown_at_least() { [ "$(lists_shown)" -ge "$1" ]; }

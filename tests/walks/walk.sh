@@ -11,7 +11,8 @@
 # the expected ones. TELMARIS_WALK_SCREENSHOTS=DIR keeps a picture of the screen at the points
 # each walk marks and at every failure; TELMARIS_WALK_KEY_DELAY sets the pause between keys
 # (seconds, default 0.15), TELMARIS_WALK_CLICK_SETTLE how long the pointer rests on its target
-# before it clicks (default 0.4).
+# before it clicks (default 0.4). TELMARIS_WALK_SCREEN sets the size of the virtual screen
+# (default 1280x1024); QT_SCALE_FACTOR, when set, reaches the program.
 set -uo pipefail
 
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
@@ -41,7 +42,7 @@ if [ -z "${TELMARIS_WALK_STARTED_MARK:-}" ]; then
   TELMARIS_WALK_STARTED_MARK=$(mktemp "${TMPDIR:-/tmp}/telmaris-walk-mark.XXXXXX")
   export TELMARIS_WALK_STARTED_MARK
   for attempt in 1 2 3; do
-    xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$build_dir" "$@"
+    xvfb-run -a -s "-screen 0 ${TELMARIS_WALK_SCREEN:-1280x1024}x24" "$0" "$build_dir" "$@"
     status=$?
     [ -s "$TELMARIS_WALK_STARTED_MARK" ] && break
     echo "walk: the virtual display did not start (attempt $attempt)" >&2

@@ -1,0 +1,114 @@
+// The places of the windows' frames, and the watch that puts a window back in its place once
+// the window manager has framed it.
+#include "common/window_placement.h"
+
+#include <QBasicTimer>
+#include <QEvent>
+#include <QTimerEvent>
+#include <QGuiApplication>
+#include <QPointer>
+#include <QScreen>
+#include <QWidget>
+#include <QWindow>
+#include <algorithm>
+
+namespace {
+
+QPoint keptInside(const QRect& area, QPoint p, const QSize& frame) {
+  // Off the right or bottom edge where the frame is too big, but never off the top or left.
+  p.setX(std::max(area.left(), std::min(p.x(), area.right() + 1 - frame.width())));
+  p.setY(std::max(area.top(), std::min(p.y(), area.bottom() + 1 - frame.height())));
+  return p;
+}
+
+QMargins marginsOfFramed(const QWidget* w) {
+  if (!w || !w->isVisible()) return {};
+  const QRect frame = w->frameGeometry();
+  const QRect client = w->geometry();
+  return {client.left() - frame.left(), client.top() - frame.top(),
+          frame.right() - client.right(), frame.bottom() - client.bottom()};
+}
+
+// Watches one window's frame and moves the window back to its place when the frame changes.
+class FrameWatch : public QObject {
+ public:
+  static inline const QString kName = QStringLiteral("FrameWatch");
+
+  FrameWatch(QWidget* window, std::function<QPoint(const QSize&)> where, const QWidget* framed)
+      : QObject(window), window_(window), where_(std::move(where)), framed_(framed) {
+    setObjectName(kName);
+    window->installEventFilter(this);
+  }
+
+  void place() {
+    const QMargins margins = frameMarginsOf(window_, framed_);
+    placedWith_ = marginsOfFramed(window_);
+    const QSize frame = window_->size().grownBy(margins);
+    window_->move(where_(frame));
+  }
+
+ protected:
+  bool eventFilter(QObject*, QEvent* event) override {
+    // The window manager frames a window some time after it shows, and says so without moving
+    // the window: look again for a while after each show.
+    if (event->type() == QEvent::Show) {
+      looks_ = 0;
+      if (!timer_.isActive()) timer_.start(kLookInterval, this);
+    }
+    return false;
+  }
+
+  void timerEvent(QTimerEvent* event) override {
+    if (event->timerId() != timer_.timerId()) return;
+    if (window_->isVisible() && marginsOfFramed(window_) != placedWith_) place();
+    if (++looks_ >= kLooks || !window_->isVisible()) timer_.stop();
+  }
+
+ private:
+  QWidget* window_;
+  std::function<QPoint(const QSize&)> where_;
+  QPointer<const QWidget> framed_;
+  QMargins placedWith_{-1, -1, -1, -1};
+  QBasicTimer timer_;
+  int looks_ = 0;
+  static constexpr int kLookInterval = 50;  // milliseconds
+  static constexpr int kLooks = 40;
+};
+
+}  // namespace
+
+QPoint frameAtTopLeft(const QRect& area, const QSize& frame) {
+  return keptInside(area, area.topLeft(), frame);
+}
+
+QPoint frameAtLowerRight(const QRect& area, const QSize& frame) {
+  return keptInside(area,
+                    QPoint(area.right() + 1 - frame.width(), area.bottom() + 1 - frame.height()),
+                    frame);
+}
+
+QPoint frameAbove(const QRect& area, const QSize& frame, int bottom) {
+  const QPoint p(area.right() + 1 - frame.width(), bottom - frame.height());
+  return {std::max(area.left(), p.x()), std::max(area.top(), p.y())};
+}
+
+QMargins frameMarginsOf(const QWidget* window, const QWidget* framedWindow) {
+  const QMargins own = marginsOfFramed(window);
+  if (!own.isNull()) return own;
+  return marginsOfFramed(framedWindow);
+}
+
+QRect availableAreaOf(const QWidget* window) {
+  const QScreen* screen = window && window->isVisible() ? window->screen() : nullptr;
+  if (!screen) screen = QGuiApplication::primaryScreen();
+  return screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+}
+
+void placeFrame(QWidget* window, std::function<QPoint(const QSize& frame)> where,
+                const QWidget* framedWindow) {
+  // One watch per window: a later placement replaces the earlier one.
+  for (QObject* old : window->findChildren<QObject*>(FrameWatch::kName, Qt::FindDirectChildrenOnly))
+    delete old;
+  auto* watch = new FrameWatch(window, std::move(where), framedWindow);
+  watch->place();
+}

@@ -12,7 +12,8 @@ inline int twipsToPixels(int twips) {
 
 inline int pixelsToTwips(int pixels) { return pixels * kTwipsPerPixel; }
 
+// The edges are rounded, not the sizes, so that boxes designed edge to edge stay edge to edge.
 inline QRect twipsRect(int left, int top, int width, int height) {
-  return QRect(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width),
-               twipsToPixels(height));
+  return QRect(QPoint(twipsToPixels(left), twipsToPixels(top)),
+               QPoint(twipsToPixels(left + width) - 1, twipsToPixels(top + height) - 1));
 }

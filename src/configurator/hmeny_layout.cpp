@@ -119,6 +119,10 @@ void HMeny::buildMenus() {
   About = item(Help, "About", "About Velmora Telmaris program...");
 }
 
+// The places are those of the design, but for a few boxes that the design lets reach a pixel or
+// a few into the control below or beside them: those end where the next begins (Label_Ex, the
+// trolley options, the two "controls" labels, the twist rod, the articulation box, and the
+// control-length label, which the US Imperial feet prompt stands beside).
 void HMeny::buildControls() {
   client = new QWidget(this);
   client->setObjectName(QStringLiteral("HMenyClient"));
@@ -127,8 +131,8 @@ void HMeny::buildControls() {
   QWidget* w = client;
 
   // Model column
-  Label_Ex = withText(make<QLabel>(w, "Label_Ex", 120, 90, 1275, 435), "Information about:");
-  cmdLubeFree = withText(make<QPushButton>(w, "cmdLubeFree", 660, 510, 1335, 585), "Lube free");
+  Label_Ex = withText(make<QLabel>(w, "Label_Ex", 120, 90, 1275, 420), "Information about:");
+  cmdLubeFree = withText(make<WrapPushButton>(w, "cmdLubeFree", 660, 510, 1335, 585), "Lube free");
   fraLubeFree = frame(w, "fraLubeFree", "Lube free:", 2010, 0, 3225, 495);
   optLubeFree[0] = withText(make<WrapRadioButton>(fraLubeFree, element("optLubeFree", 0), 1320, 180,
                                                780, 285),
@@ -149,7 +153,7 @@ void HMeny::buildControls() {
   Label1[0] = withText(make<QLabel>(w, element("Label1", 0), 2040, 1380, 2595, 255, false),
                        "Max. Lifting height  [m] .........");
   LiftHeightB = make<QLineEdit>(w, "LiftHeightB", 4650, 1350, 550, 285, false);
-  Label1[1] = withText(make<QLabel>(w, element("Label1", 1), 2040, 1920, 2595, 405, false),
+  Label1[1] = withText(make<QLabel>(w, element("Label1", 1), 2040, 1920, 2355, 405, false),
                        "Length of Control device [m]");
   ControlLengthB = make<QLineEdit>(w, "ControlLengthB", 4650, 1890, 550, 285, false);
   fraChoose = frame(w, "fraChoose", "Choose:", 4410, 2190, 1275, 765);
@@ -169,11 +173,11 @@ void HMeny::buildControls() {
                             "Motor driven Wide"};
   for (int i = 1; i <= 4; ++i)
     Opt3DTrolley[i] = withText(make<WrapRadioButton>(Frame3DTrolley, element("Opt3DTrolley", i), 60,
-                                                  480 + 390 * (i - 1), 3225, 400),
+                                                  480 + 390 * (i - 1), 3225, 390),
                                trolleys[i - 1]);
 
   // Hoist controls and trolley controls in the middle
-  Label4[0] = withText(make<QLabel>(w, element("Label4", 0), 5670, 450, 1275, 405, false),
+  Label4[0] = withText(make<QLabel>(w, element("Label4", 0), 5670, 450, 1275, 390, false),
                        "Hoist controls:");
   Frame3DHoistControls = frame(w, "Frame3DHoistControls", QString(), 5580, 840, 1485, 4065);
   QGroupBox* hc = Frame3DHoistControls;
@@ -184,14 +188,14 @@ void HMeny::buildControls() {
   Opt3DHoistControl[3] = withText(
       make<WrapRadioButton>(hc, element("Opt3DHoistControl", 3), 60, 1770, 1200, 255), "4-Button");
   Opt3DHoistControl[2] = withText(
-      make<WrapRadioButton>(hc, element("Opt3DHoistControl", 2), 60, 2520, 1380, 555), "Twist rod");
-  Check3D1[4] = withText(make<WrapCheckBox>(hc, element("Check3D1", 4), 60, 3000, 1365, 795, false),
+      make<WrapRadioButton>(hc, element("Opt3DHoistControl", 2), 60, 2520, 1380, 480), "Twist rod");
+  Check3D1[4] = withText(make<WrapCheckBox>(hc, element("Check3D1", 4), 60, 3000, 1365, 540, false),
                          "Articulation");
   LabelHookM = withText(make<QLabel>(hc, "LabelHookM", 360, 3540, 1065, 435), "Hook- mounted");
   Opt3DHoistControl[4] = withText(
       make<WrapRadioButton>(hc, element("Opt3DHoistControl", 4), 60, 3930, 1200, 255, false),
       "2-Button");
-  Label4[1] = withText(make<QLabel>(w, element("Label4", 1), 5670, 5190, 1305, 405, false),
+  Label4[1] = withText(make<QLabel>(w, element("Label4", 1), 5670, 5190, 1305, 390, false),
                        "Trolley controls:");
   Frame3DTrolleyControls = frame(w, "Frame3DTrolleyControls", QString(), 5580, 5580, 1485, 1335);
   Opt3DTrolleyControls[0] =
@@ -226,7 +230,7 @@ void HMeny::buildControls() {
   Picture[9] = picture(w, 9, 9030, 3240, 525, 795);
   Check3D1[3] = withText(make<WrapCheckBox>(w, element("Check3D1", 3), 9600, 3510, 1755, 400, false),
                          "Safety hook");
-  Command1 = withText(make<QPushButton>(w, "Command1", 9570, 3990, 1995, 345, false),
+  Command1 = withText(make<WrapPushButton>(w, "Command1", 9570, 3990, 1995, 345, false),
                       "Air Prep. Accessories");
   Command1->setEnabled(false);
   Check3D1[5] = withText(make<WrapCheckBox>(w, element("Check3D1", 5), 9600, 4470, 1995, 645, false),

@@ -14,6 +14,7 @@
 
 #include "common/services.h"
 #include "common/twips.h"
+#include "common/caption_fit.h"
 #include "configurator/hmeny.h"
 #include "startup/program_state.h"
 
@@ -135,6 +136,8 @@ void HMeny::render() {
   if (e.picture4Left()) Picture[4]->move(twipsToPixels(*e.picture4Left()), Picture[4]->y());
   if (e.picture6Left()) Picture[6]->move(twipsToPixels(*e.picture6Left()), Picture[6]->y());
   Label1[1]->move(Label1[1]->x(), twipsToPixels(e.controlLengthLabelTop()));
+  // Captions of the variant and of the steps, each fitted to its control.
+  fitCaptions(client);
 
   // Frames before the controls in them, so that a control never shows in a hidden frame.
   for (int i = 0; i < kControlCount; ++i) {

@@ -40,9 +40,9 @@ constexpr int kTextExcelFile = 119;
 Form2::Form2(QWidget* parent) : QWidget(parent, Qt::Window) {
   setObjectName(QStringLiteral("Form2"));
   setWindowTitle(QStringLiteral("Ordering List"));
-  // Opens at its design size where the screen allows (see designSize()), and grows.
+  // Opens at its design size where the screen allows (see designSize()), and grows; its layout
+  // keeps it from shrinking below what its controls need.
   resize(designSize());
-  setMinimumSize(twipsToPixels(6000), twipsToPixels(4000));
 
   fraSortOrder = new QGroupBox(QStringLiteral("Order by:"), this);
   fraSortOrder->setObjectName(QStringLiteral("fraSortOrder"));

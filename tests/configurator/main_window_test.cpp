@@ -38,10 +38,10 @@ QString captionOf(const HMeny& window, const QString& name) {
   return "<no control " + name + ">";
 }
 
-// A design place in twips as the window shows it, at 15 twips per pixel.
+// A design place in twips as the window shows it, at 15 twips per pixel, its edges rounded.
 QRect designPlace(int left, int top, int width, int height) {
   auto px = [](int twips) { return static_cast<int>(std::lround(twips / 15.0)); };
-  return QRect(px(left), px(top), px(width), px(height));
+  return QRect(QPoint(px(left), px(top)), QPoint(px(left + width) - 1, px(top + height) - 1));
 }
 
 }  // namespace
@@ -110,8 +110,8 @@ TEST(MainWindow, OpensWithOnlyTheModelStepAndTheOutputButtons) {
   EXPECT_EQ(w.RabattB->geometry(), designPlace(10920, 5220, 345, 285));
   EXPECT_EQ(w.Printerutskrift->geometry(), designPlace(10290, 6090, 645, 660));
   EXPECT_EQ(w.Check3D1[4]->parentWidget(), w.Frame3DHoistControls);
-  EXPECT_EQ(w.Check3D1[4]->geometry(), designPlace(60, 3000, 1365, 795));
-  EXPECT_EQ(w.Opt3DTrolley[4]->geometry(), designPlace(60, 1650, 3225, 400));
+  EXPECT_EQ(w.Check3D1[4]->geometry(), designPlace(60, 3000, 1365, 540));
+  EXPECT_EQ(w.Opt3DTrolley[4]->geometry(), designPlace(60, 1650, 3225, 390));
 
   const QStringList visible{"Label_Ex", "cmdLubeFree", "chkLubeFree", "ComboPXH", "Picture1",
                             "Cmd_Sk\u00e4rmutskrift", "Printerutskrift"};

@@ -1,0 +1,194 @@
+// Every caption of every window fits its control in all eight variants, measured against the
+// rectangle the style draws it in, and no two controls that show together overlap.
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyleOptionButton>
+#include <QStyleOptionGroupBox>
+#include <QTextDocument>
+
+#include "configurator/ordering_list.h"
+#include "configurator/window_driver.h"
+#include "prices/form2.h"
+#include "startup/frm_vinjett.h"
+#include "startup/variants.h"
+
+namespace {
+
+// The rectangle the style gives a button's caption.
+QRect buttonContents(const QAbstractButton* b, QStyle::SubElement element) {
+  QStyleOptionButton option;
+  option.initFrom(b);
+  option.text = b->text();
+  option.icon = b->icon();
+  option.iconSize = b->iconSize();
+  return b->style()->subElementRect(element, &option, b);
+}
+
+QRect groupBoxLabel(const QGroupBox* g) {
+  QStyleOptionGroupBox option;
+  option.initFrom(g);
+  option.text = g->title();
+  option.lineWidth = 1;
+  option.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
+  return g->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, g);
+}
+
+// Why the caption of a visible control does not fit; empty when it does.
+QString captionProblem(const QWidget* w) {
+  QString text;
+  QRect room;
+  int flags = Qt::TextShowMnemonic;
+  // The program's check boxes, option buttons and the lube-free and accessories buttons wrap.
+  const bool wrapping = w->metaObject()->className() == QByteArray("QCheckBox") ||
+                        w->metaObject()->className() == QByteArray("QRadioButton");
+  if (const auto* l = qobject_cast<const QLabel*>(w)) {
+    if (l->text().isEmpty() || Qt::mightBeRichText(l->text())) return {};
+    text = l->text();
+    room = l->contentsRect();
+    flags = int(l->alignment()) | (l->wordWrap() ? Qt::TextWordWrap : 0);
+  } else if (const auto* g = qobject_cast<const QGroupBox*>(w)) {
+    text = g->title();
+    room = groupBoxLabel(g);
+    if (!g->rect().contains(room)) return QStringLiteral("title outside its frame");
+  } else if (const auto* c = qobject_cast<const QCheckBox*>(w)) {
+    text = c->text();
+    room = buttonContents(c, QStyle::SE_CheckBoxContents);
+  } else if (const auto* r = qobject_cast<const QRadioButton*>(w)) {
+    text = r->text();
+    room = buttonContents(r, QStyle::SE_RadioButtonContents);
+  } else if (const auto* p = qobject_cast<const QPushButton*>(w)) {
+    text = p->text();
+    room = buttonContents(p, QStyle::SE_PushButtonContents);
+    flags |= Qt::AlignCenter;
+  } else {
+    return {};
+  }
+  if (text.isEmpty()) return {};
+  if (qobject_cast<const QGroupBox*>(w)) {
+    // A frame's title is one line; the style gives it the advance of its text.
+    const QString shown = QString(text).remove('&');
+    if (w->fontMetrics().horizontalAdvance(shown) > room.width() ||
+        w->fontMetrics().height() > room.height())
+      return QStringLiteral("title \"%1\" does not fit %2 x %3")
+          .arg(text)
+          .arg(room.width())
+          .arg(room.height());
+    return {};
+  }
+  const bool wraps = (flags & Qt::TextWordWrap) || wrapping ||
+                     (qobject_cast<const QPushButton*>(w) && w->objectName() != "Command1" &&
+                      w->parentWidget() && w->parentWidget()->objectName() == "HMenyClient");
+  if (wraps) flags |= Qt::TextWordWrap;
+  const QRect needed = w->fontMetrics().boundingRect(room, flags, text);
+  if (needed.width() > room.width() || needed.height() > room.height())
+    return QStringLiteral("\"%1\" needs %2 x %3, has %4 x %5")
+        .arg(text)
+        .arg(needed.width())
+        .arg(needed.height())
+        .arg(room.width())
+        .arg(room.height());
+  if (w->font().pointSizeF() < 6.99) return QStringLiteral("font below 7 points");
+  return {};
+}
+
+// The problems of a window: captions that do not fit, and visible controls side by side that
+// overlap. Pictures are left out of the overlaps: the design puts them against the frames and
+// boxes beside them, and a picture has no caption to cover or be covered.
+QStringList problemsOf(QWidget* window, const QString& where) {
+  QStringList problems;
+  const QList<QWidget*> all = window->findChildren<QWidget*>();
+  for (QWidget* w : all) {
+    if (!w->isVisible() || w->window() != window) continue;
+    const QString p = captionProblem(w);
+    if (!p.isEmpty()) problems << QStringLiteral("%1 %2: %3").arg(where, w->objectName(), p);
+  }
+  QList<QWidget*> parents{window};
+  for (QWidget* w : all)
+    if (qobject_cast<QGroupBox*>(w) || w->objectName() == "HMenyClient") parents << w;
+  for (QWidget* parent : parents) {
+    QList<QWidget*> controls;
+    for (QObject* o : parent->children())
+      if (auto* w = qobject_cast<QWidget*>(o);
+          w && w->isVisible() && !w->isWindow() && !w->objectName().isEmpty() &&
+          !w->objectName().startsWith("Picture"))
+        controls << w;
+    for (int i = 0; i < controls.size(); ++i)
+      for (int j = i + 1; j < controls.size(); ++j)
+        if (controls[i]->geometry().intersects(controls[j]->geometry()))
+          problems << QStringLiteral("%1: %2 and %3 overlap")
+                          .arg(where, controls[i]->objectName(), controls[j]->objectName());
+  }
+  return problems;
+}
+
+}  // namespace
+
+TEST(Captions, FitEveryControlOfTheMainWindowInEveryVariant) {
+  for (int v = 0; v < kVariantCount; ++v) {
+    const Variant variant = *variantByIndex(v);
+    const bool imperial = variant.languageKey == "US Imperial";
+    const QString lift = imperial ? "13" : "4";
+    const QString control = imperial ? "9.8" : "3";  // 3 m
+    QStringList problems;
+    auto check = [&](WindowDriver& d, const char* state) {
+      problems << problemsOf(&d.w, variant.menuCaption + " " + state);
+    };
+
+    WindowDriver d(variant.languageKey, true);
+    check(d, "after start-up");
+    d.click(d.w.ComboPXH->lineEdit());
+    d.press(Qt::Key_D);  // the discount step comes at the end
+    d.walkToTrolley("PXH 250 EX", lift, control);
+    ASSERT_TRUE(d.w.Frame3DTrolley->isVisible()) << variant.menuCaption.toStdString();
+    check(d, "in the trolley step");
+    d.chooseTrolley(3);  // motor driven: the 4-button control is offered too
+    check(d, "in the hoist controls");
+    for (int i = 0; i < 3; ++i) d.press(Qt::Key_Down);  // to the twist rod: the articulation
+    ASSERT_TRUE(d.w.Check3D1[4]->isVisible()) << variant.menuCaption.toStdString();
+    check(d, "with the articulation");
+    for (int i = 0; i < 8 && !d.w.RabattB->isVisible(); ++i) d.enter();
+    ASSERT_TRUE(d.w.RabattB->isVisible()) << variant.menuCaption.toStdString();
+    check(d, "with every accessory and the discount");
+
+    // A heavy model takes either trolley control.
+    d.walkToTrolley("PXH 2500 EX", lift, control);
+    d.chooseTrolley(3);
+    d.enter();
+    ASSERT_TRUE(d.w.Opt3DTrolleyControls[0]->isVisible()) << variant.menuCaption.toStdString();
+    check(d, "in the trolley controls");
+
+    if (imperial) {
+      d.walkToTrolley("PXH 250 EX", "10", "10");
+      ASSERT_TRUE(d.w.fraChoose->isVisible());
+      check(d, "at the feet prompt");
+    }
+
+    // The ordering list and the price list.
+    d.walkToTrolley("PXH 250 EX", lift, control);
+    d.walkToOutput();
+    d.w.Cmd_Skärmutskrift_Click();
+    d.settle();
+    problems << problemsOf(&d.w.form2(), variant.menuCaption + " ordering list");
+    d.w.form2().LoadPriceGrid();
+    d.settle();
+    problems << problemsOf(&d.w.form2(), variant.menuCaption + " price list");
+    d.w.form2().hide();
+    EXPECT_TRUE(problems.isEmpty()) << problems.join("\n").toStdString();
+  }
+}
+
+TEST(Captions, FitTheStartupWindow) {
+  ProgramDirectory dir(ProgramDirectory::Built{});
+  ProgramState state;
+  RecordingServices services;
+  frmVinjett start(state, services);
+  ASSERT_TRUE(start.Form_Load(dir.path(), dir.path()));
+  QCoreApplication::processEvents();
+  const QStringList problems = problemsOf(&start, "start-up window");
+  EXPECT_TRUE(problems.isEmpty()) << problems.join("\n").toStdString();
+}

@@ -12,6 +12,8 @@
 #
 # A command line of the user's own wins: a program directory, or --dir, is passed on unchanged;
 # a command (--list, --pdf, --import-prices, ...) without --dir runs on the user's directory.
+# So does --open FILE, which the desktop entry runs for a configuration opened from the file
+# manager ("--open %f"); started from the menu it comes as a bare --open, the window alone.
 set -eu
 
 here=$(CDPATH='' cd -- "$(dirname -- "$0")" && pwd -P)
@@ -93,7 +95,7 @@ EOF
 }
 
 # With a command line of the user's own: a program directory or --dir goes through unchanged,
-# and so does --help; other commands get the user's directory.
+# and so does --help; other commands, --open among them, get the user's directory.
 if [ $# -gt 0 ]; then
   case "$1" in
     --*) ;;

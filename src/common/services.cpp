@@ -18,6 +18,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "configurator/recent_files.h"
+
 QString contactAuthorMessage() {
   return QStringLiteral(
       "The program has met a situation it cannot handle and will close now.\n"
@@ -36,18 +38,29 @@ MsgAnswer DesktopServices::message(QWidget* parent, const QString& text, const Q
     case MsgIcon::Critical: box.setIcon(QMessageBox::Critical); break;
     case MsgIcon::Question: box.setIcon(QMessageBox::Question); break;
   }
-  if (buttons == MsgButtons::OkCancel) {
+  // Qt's own buttons, so that Qt's translations label them.
+  if (buttons == MsgButtons::SaveDiscardCancel) {
+    box.setStandardButtons(QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
+    box.setDefaultButton(QMessageBox::Save);
+    box.setEscapeButton(QMessageBox::Cancel);
+  } else if (buttons == MsgButtons::OkCancel) {
     box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+    box.setDefaultButton(QMessageBox::Ok);
   } else {
     box.setStandardButtons(QMessageBox::Ok);
+    box.setDefaultButton(QMessageBox::Ok);
   }
-  box.setDefaultButton(QMessageBox::Ok);
   // A message must be readable even while a busy cursor is up.
   const bool busy = QApplication::overrideCursor() != nullptr;
   if (busy) QApplication::setOverrideCursor(Qt::ArrowCursor);
   const int answer = box.exec();
   if (busy) QApplication::restoreOverrideCursor();
-  return answer == QMessageBox::Ok ? MsgAnswer::Ok : MsgAnswer::Cancel;
+  switch (answer) {
+    case QMessageBox::Ok: return MsgAnswer::Ok;
+    case QMessageBox::Save: return MsgAnswer::Save;
+    case QMessageBox::Discard: return MsgAnswer::Discard;
+    default: return MsgAnswer::Cancel;
+  }
 }
 
 MsgAnswer DesktopServices::report(QWidget* parent, const QString& title, const QString& text,
@@ -117,6 +130,8 @@ std::optional<PrintRequest> DesktopServices::askPrint(QWidget* parent) {
   return PrintRequest{printer, copies, {}};
 }
 
+QString DesktopServices::settingsFile() { return userSettingsFile(); }
+
 void DesktopServices::endProgram(int status) {
   std::fflush(stdout);
   std::fflush(stderr);
@@ -124,7 +139,7 @@ void DesktopServices::endProgram(int status) {
 }
 
 MsgAnswer HeadlessServices::message(QWidget*, const QString& text, const QString&, MsgIcon,
-                                    MsgButtons) {
+                                    MsgButtons buttons) {
   messages << text;
-  return MsgAnswer::Ok;
+  return buttons == MsgButtons::SaveDiscardCancel ? MsgAnswer::Cancel : MsgAnswer::Ok;
 }

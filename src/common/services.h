@@ -14,8 +14,10 @@ class QPrinter;
 class QWidget;
 
 enum class MsgIcon { None, Information, Warning, Critical, Question };
-enum class MsgButtons { Ok, OkCancel };
-enum class MsgAnswer { Ok, Cancel };
+// SaveDiscardCancel asks what becomes of changes that were not saved; its answers are Save,
+// Discard and Cancel (Escape and the close box).
+enum class MsgButtons { Ok, OkCancel, SaveDiscardCancel };
+enum class MsgAnswer { Ok, Cancel, Save, Discard };
 
 // What the print dialog answered: the printer set up by the user and the number of copies.
 struct PrintRequest {
@@ -59,6 +61,10 @@ class Services {
   // Today, as printed on the ordering document.
   virtual QDate today() { return QDate::currentDate(); }
 
+  // The settings file in which the program keeps what the user did last, such as the recent
+  // configurations; empty when nothing is to be kept.
+  virtual QString settingsFile() { return {}; }
+
   // Ends the process with the given status. Callers return right after it, so that a replacement
   // that only records the request leaves the program in a sane state.
   virtual void endProgram(int status) = 0;
@@ -80,11 +86,14 @@ class DesktopServices : public Services {
                           const QString& suggested) override;
   bool openWithDesktop(const QUrl& url) override;
   std::optional<PrintRequest> askPrint(QWidget* parent) override;
+  // The user's own: Telmaris/Telmaris.conf in the configuration folder.
+  QString settingsFile() override;
   void endProgram(int status) override;
 };
 
 // Services for work without a window: messages are kept for the caller to report, dialogs are
-// answered as set up beforehand, and the end of the program is only noted.
+// answered as set up beforehand (Save / Discard / Cancel with Cancel, which changes nothing),
+// no settings are kept, and the end of the program is only noted.
 class HeadlessServices : public Services {
  public:
   MsgAnswer message(QWidget* parent, const QString& text, const QString& title, MsgIcon icon,

@@ -40,4 +40,7 @@ struct Configuration {
   // The D key went down in the model list, which makes the discount step appear. A saved
   // configuration with a discount has it.
   bool discountAsked = false;
+
+  // The same answers to every step.
+  friend bool operator==(const Configuration&, const Configuration&) = default;
 };

@@ -203,6 +203,7 @@ class HMeny : public QMainWindow {
   void buildMenus();
   void buildControls();
   void applyCaptions();
+  void applyOwnTexts();
   void loadControlPictures();
   void arrangeAuxiliaryWindows();
   // After new prices reached the database: the windows that show prices close, and the main
@@ -225,4 +226,12 @@ class HMeny : public QMainWindow {
   bool swallowPickKey_ = false;  // the Enter that picked in the open list is still on its way
   bool dropDownPending_ = false; // the model list drops down when the window becomes active
   QPointer<QWindow> lastFocusWindow_;  // the program's window that had the focus last
+
+  // Saved configurations (hmeny_files.cpp)
+  Configuration savedConfiguration_;  // as opened from or last saved to configurationFile_
+  std::array<QAction*, 5> recentEntries_{};  // File > Recent configurations, newest first
+  QAction* noRecentEntry_ = nullptr;         // "(none)", while the list is empty
+  // Writes the configuration and attaches the file; false when it failed, which was reported.
+  bool saveConfigurationTo(const QString& file);
+  void openRecentFile(const QString& file);
 };

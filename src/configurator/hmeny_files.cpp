@@ -1,5 +1,6 @@
 // Saved configurations: File > Open walks the steps again with the saved answers, File > Save
-// keeps the answers of the steps reached so far.
+// keeps the answers of the steps reached so far, File > Recent configurations offers the last
+// five files opened or saved, and a changed configuration is not set aside without asking.
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
@@ -11,19 +12,24 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSaveFile>
+#include <tuple>
 
 #include "common/services.h"
 #include "configurator/configuration_file.h"
 #include "configurator/hmeny.h"
+#include "configurator/recent_files.h"
 #include "startup/program_state.h"
 #include "startup/variants.h"
 
 namespace {
 
-const QStringList kConfigurationFilter{QStringLiteral("Telmaris configurations (*.telmaris)")};
+QStringList configurationFilter() {
+  return {QCoreApplication::translate("HMeny", "Telmaris configurations (*.telmaris)")};
+}
 
 }  // namespace
 
@@ -46,32 +52,47 @@ Configuration HMeny::currentConfiguration() const {
 }
 
 void HMeny::OpenFile_Click() {
-  const QString file = services_.askOpenFileName(this, QStringLiteral("Open configuration"),
-                                                 kConfigurationFilter, QDir::homePath());
+  const QString file = services_.askOpenFileName(this, tr("Open configuration"),
+                                                 configurationFilter(), QDir::homePath());
   if (file.isEmpty()) return;
-  QFile in(file);
-  if (!in.open(QIODevice::ReadOnly)) {
-    showMessage(QStringLiteral("The file %1 cannot be read:\n%2")
-                    .arg(QDir::toNativeSeparators(file), in.errorString()));
+  openConfigurationFile(file);
+}
+
+void HMeny::openConfigurationFile(const QString& file) {
+  // A file that cannot be opened costs nothing: the question about the configuration on the
+  // screen comes only when there is another one to take its place.
+  const auto read = readConfigurationFile(file);
+  if (const QString* error = std::get_if<QString>(&read)) {
+    showMessage(*error);
     return;
   }
-  const auto parsed = parseConfiguration(in.readAll());
-  if (const QString* error = std::get_if<QString>(&parsed)) {
-    showMessage(QStringLiteral("%1\n\n%2").arg(QDir::toNativeSeparators(file), *error));
-    return;
+  if (!maySetConfigurationAside()) return;
+  openConfiguration(std::get<Configuration>(read));
+  configurationFile_ = QFileInfo(file).absoluteFilePath();
+  savedConfiguration_ = currentConfiguration();  // as far as the rules took the answers
+  RecentFiles(services_.settingsFile()).add(configurationFile_);
+  refreshRecentMenu();
+}
+
+bool HMeny::saveConfigurationTo(const QString& file) {
+  const Configuration configuration = currentConfiguration();
+  QSaveFile out(file);
+  if (!out.open(QIODevice::WriteOnly) || out.write(writeConfiguration(configuration)) < 0 ||
+      !out.commit()) {
+    showMessage(tr("The configuration could not be saved to %1:\n%2")
+                    .arg(QDir::toNativeSeparators(file), out.errorString()));
+    return false;
   }
-  configurationFile_ = file;
-  openConfiguration(std::get<Configuration>(parsed));
+  configurationFile_ = QFileInfo(file).absoluteFilePath();
+  savedConfiguration_ = configuration;
+  RecentFiles(services_.settingsFile()).add(configurationFile_);
+  refreshRecentMenu();
+  return true;
 }
 
 void HMeny::SaveFile_Click() {
   if (configurationFile_.isEmpty()) return SaveFileAs_Click();
-  QSaveFile out(configurationFile_);
-  if (!out.open(QIODevice::WriteOnly) || out.write(writeConfiguration(currentConfiguration())) < 0 ||
-      !out.commit()) {
-    showMessage(QStringLiteral("The configuration could not be saved to %1:\n%2")
-                    .arg(QDir::toNativeSeparators(configurationFile_), out.errorString()));
-  }
+  saveConfigurationTo(configurationFile_);
 }
 
 void HMeny::SaveFileAs_Click() {
@@ -79,15 +100,75 @@ void HMeny::SaveFileAs_Click() {
       configurationFile_.isEmpty()
           ? QDir::home().filePath(ComboPXH->currentText() + QStringLiteral(".telmaris"))
           : configurationFile_;
-  const QString file = services_.askSaveFileName(this, QStringLiteral("Save configuration"),
-                                                 kConfigurationFilter, suggested);
+  const QString file = services_.askSaveFileName(this, tr("Save configuration"),
+                                                 configurationFilter(), suggested);
   if (file.isEmpty()) return;
-  configurationFile_ = file;
-  SaveFile_Click();
+  // A file that could not be written is not attached: Save goes on writing the one before.
+  saveConfigurationTo(file);
 }
 
-bool HMeny::maySetConfigurationAside() { return true; }
+bool HMeny::maySetConfigurationAside() {
+  if (configurationFile_.isEmpty()) return true;
+  if (currentConfiguration() != savedConfiguration_) {
+    const MsgAnswer answer = services_.message(
+        this,
+        tr("The configuration %1 has changed since it was opened or saved.\n\n"
+           "Do you want to save the changes?")
+            .arg(QFileInfo(configurationFile_).fileName()),
+        kDefaultMessageTitle, MsgIcon::Question, MsgButtons::SaveDiscardCancel);
+    if (answer == MsgAnswer::Save) {
+      if (!saveConfigurationTo(configurationFile_)) return false;
+    } else if (answer != MsgAnswer::Discard) {
+      return false;
+    }
+  }
+  // Every caller goes on to put another configuration on the screen (or ends the program): the
+  // file no longer holds what the window shows, so Save asks for a name again.
+  configurationFile_.clear();
+  return true;
+}
 
-void HMeny::openConfigurationFile(const QString&) {}
+void HMeny::openRecentFile(const QString& chosen) {
+  const QString file = chosen;  // the entry's own text changes below
+  if (!QFileInfo::exists(file)) {
+    RecentFiles(services_.settingsFile()).remove(file);
+    refreshRecentMenu();
+    showMessage(tr("The configuration %1 no longer exists. It has been removed from the recent "
+                   "configurations.")
+                    .arg(QDir::toNativeSeparators(file)));
+    return;
+  }
+  openConfigurationFile(file);
+}
 
-void HMeny::refreshRecentMenu() {}
+void HMeny::refreshRecentMenu() {
+  static_assert(std::tuple_size_v<decltype(recentEntries_)> == kRecentFilesKept);
+  if (!noRecentEntry_) {
+    // The entries are made once and only change their text, so that the one being chosen is
+    // never deleted under its own signal. The list is read again whenever the menu opens, as
+    // another Telmaris may have changed it.
+    mnuRecent->setToolTipsVisible(true);
+    for (std::size_t i = 0; i < recentEntries_.size(); ++i) {
+      QAction* entry = mnuRecent->addAction(QString());
+      entry->setObjectName(QStringLiteral("mnuRecent(%1)").arg(i));
+      connect(entry, &QAction::triggered, this,
+              [this, entry] { openRecentFile(entry->data().toString()); });
+      recentEntries_[i] = entry;
+    }
+    noRecentEntry_ = mnuRecent->addAction(tr("(none)"));
+    noRecentEntry_->setObjectName(QStringLiteral("mnuRecentNone"));
+    noRecentEntry_->setEnabled(false);
+    connect(mnuRecent, &QMenu::aboutToShow, this, &HMeny::refreshRecentMenu);
+  }
+  const QStringList files = RecentFiles(services_.settingsFile()).files();
+  for (std::size_t i = 0; i < recentEntries_.size(); ++i) {
+    QAction* entry = recentEntries_[i];
+    const int index = static_cast<int>(i);
+    const bool used = index < files.size();
+    entry->setVisible(used);
+    entry->setText(used ? recentFileMenuText(index, files[index]) : QString());
+    entry->setToolTip(used ? QDir::toNativeSeparators(files[index]) : QString());
+    entry->setData(used ? files[index] : QString());
+  }
+  noRecentEntry_->setVisible(files.isEmpty());
+}

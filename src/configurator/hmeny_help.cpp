@@ -5,6 +5,7 @@
 #include "configurator/hmeny.h"
 #include "help/help_files.h"
 #include "help/help_window.h"
+#include "startup/program_state.h"
 
 namespace {
 
@@ -12,6 +13,18 @@ namespace {
 // first use, kept (with its history) when the reader closes it, and ended by Exit.
 HelpWindow* helpWindowOf(HMeny* owner) {
   return owner->findChild<HelpWindow*>(QString(), Qt::FindDirectChildrenOnly);
+}
+
+// The help window with the pages in the language of the variant in use: after a change of
+// variant the window kept from before shows the pages of the new language. A page missing in
+// that language is shown in English.
+HelpWindow* helpWindowIn(HMeny* owner, Services& services, const QString& languageKey) {
+  const QString folder = helpFolderPath(languageKey);
+  const QString english = helpFolderPath();
+  HelpWindow* help = helpWindowOf(owner);
+  if (!help) return new HelpWindow(folder, services, owner, english);
+  help->setFolders(folder, english);
+  return help;
 }
 
 void bringUp(HelpWindow* help) {
@@ -23,15 +36,13 @@ void bringUp(HelpWindow* help) {
 }  // namespace
 
 void HMeny::HowToUse_Click() {
-  HelpWindow* help = helpWindowOf(this);
-  if (!help) help = new HelpWindow(helpFolderPath(), services_, this);
+  HelpWindow* help = helpWindowIn(this, services_, state_.LanguageKey);
   help->showContents();
   bringUp(help);
 }
 
 void HMeny::UsingHelp_Click() {
-  HelpWindow* help = helpWindowOf(this);
-  if (!help) help = new HelpWindow(helpFolderPath(), services_, this);
+  HelpWindow* help = helpWindowIn(this, services_, state_.LanguageKey);
   help->showUsingHelp();
   bringUp(help);
 }

@@ -63,6 +63,18 @@ QLabel* picture(QWidget* parent, int number, int left, int top, int width, int h
 
 }  // namespace
 
+// The menu items that are the program's own, in the variant's language (the others take their
+// captions from the text catalogue).
+void HMeny::applyOwnTexts() {
+  mnuRecent->setTitle(tr("&Recent configurations"));
+  PrintPreview->setText(tr("Print Pre&view..."));
+  ExportPdf->setText(tr("Export as P&DF..."));
+  mnuPriceHistory->setText(tr("Price &history"));
+  mnuUndoImport->setText(tr("&Undo last price import"));
+  Cmd_Skärmutskrift->setToolTip(tr("Show the ordering list on the screen"));
+  Printerutskrift->setToolTip(tr("Print the ordering list"));
+}
+
 void HMeny::buildMenus() {
   QMenuBar* bar = menuBar();
   auto item = [](QMenu* menu, const QString& name, const QString& text) {
@@ -75,15 +87,15 @@ void HMeny::buildMenus() {
   File->setObjectName(QStringLiteral("File"));
   NewFile = item(File, "NewFile", "&New File");
   OpenFile = item(File, "OpenFile", "&Open File...");
-  mnuRecent = File->addMenu(tr("Recent configurations"));
+  mnuRecent = File->addMenu(QString());
   mnuRecent->setObjectName(QStringLiteral("mnuRecent"));
   mnuRecent->menuAction()->setObjectName(QStringLiteral("mnuRecent"));
   SaveFile = item(File, "SaveFile", "&Save File");
   SaveFileAs = item(File, "SaveFileAs", "Sa&ve File As...");
   File->addSeparator()->setObjectName(QStringLiteral("Linje"));
   Utskrift = item(File, "Utskrift", "&Print");
-  PrintPreview = item(File, "PrintPreview", tr("Print Pre&view..."));
-  ExportPdf = item(File, "ExportPdf", tr("Export as P&DF..."));
+  PrintPreview = item(File, "PrintPreview", QString());
+  ExportPdf = item(File, "ExportPdf", QString());
   File->addSeparator()->setObjectName(QStringLiteral("Linje2"));
   Exit = item(File, "Exit", "E&xit");
   NewFile->setShortcut(QKeySequence::New);
@@ -106,8 +118,8 @@ void HMeny::buildMenus() {
   Newprices = item(OptionsM, "Newprices", "&New prices from price file on diskette");
   Newprices1 = item(OptionsM, "Newprices1", "New prices from Excel-file");
   Newprices2 = item(OptionsM, "Newprices2", "&Change prices directly in datafile");
-  mnuPriceHistory = item(OptionsM, "mnuPriceHistory", tr("Price &history"));
-  mnuUndoImport = item(OptionsM, "mnuUndoImport", tr("&Undo last price import"));
+  mnuPriceHistory = item(OptionsM, "mnuPriceHistory", QString());
+  mnuUndoImport = item(OptionsM, "mnuUndoImport", QString());
   mnuPDF = item(OptionsM, "mnuPDF", "&PDF file");
 
   Help = bar->addMenu(QStringLiteral("&?"));
@@ -242,9 +254,7 @@ void HMeny::buildControls() {
   yellow.setColor(QPalette::Base, QColor(255, 255, 0));
   RabattB->setPalette(yellow);
   Cmd_Skärmutskrift = make<QPushButton>(w, "Cmd_Sk\u00e4rmutskrift", 9600, 6090, 645, 660);
-  Cmd_Skärmutskrift->setToolTip(QStringLiteral("Show the ordering list on the screen"));
   Printerutskrift = make<QPushButton>(w, "Printerutskrift", 10290, 6090, 645, 660);
-  Printerutskrift->setToolTip(QStringLiteral("Print the ordering list"));
   // Enter on a focused output button presses it.
   Cmd_Skärmutskrift->setAutoDefault(true);
   Printerutskrift->setAutoDefault(true);

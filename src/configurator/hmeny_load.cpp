@@ -27,6 +27,7 @@
 #include "output/form3.h"
 #include "output/picture_files.h"
 #include "prices/form2.h"
+#include "startup/application_setup.h"
 #include "startup/program_state.h"
 #include "startup/variants.h"
 #include "startup/version.h"
@@ -63,6 +64,7 @@ HMeny::HMeny(ProgramState& state, Services& services)
   for (int i = 0; i < 8; ++i)
     connect(mnuSpråk[i], &QAction::triggered, this, [this, i] { mnuSpråk_Click(i); });
   installHandlers();
+  refreshRecentMenu();
 }
 
 HMeny::~HMeny() = default;
@@ -116,7 +118,7 @@ bool HMeny::loadDatabaseAndCaptions() {
     loadPartsDatabase(state_.DatabaseFile, state_.LanguageKey, state_);
   } catch (const DatabaseError& e) {
     return reportLoadFailure(
-        QStringLiteral("The parts database cannot be read.\n\nFile: %1\nError: %2")
+        tr("The parts database cannot be read.\n\nFile: %1\nError: %2")
             .arg(QDir::toNativeSeparators(e.file()), e.engineMessage()));
   } catch (const RecordOutOfBounds& e) {
     return reportLoadFailure(e.userMessage());
@@ -126,6 +128,9 @@ bool HMeny::loadDatabaseAndCaptions() {
 }
 
 void HMeny::applyCaptions() {
+  // Qt's dialogs and the program's own texts in the variant's language.
+  useLanguageOf(state_.LanguageKey, state_.AppPath);
+  applyOwnTexts();
   form2_->Form_Load();
   for (const CaptionAssignment& a : mainWindowCaptions()) {
     const QString text = state_.TextCatalogue[a.text] + a.suffix;

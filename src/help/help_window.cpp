@@ -2,6 +2,7 @@
 #include "help/help_window.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -35,13 +36,15 @@ class HelpBrowser : public QTextBrowser {
 
  private:
   static QString missingPage(const QString& path) {
-    return QStringLiteral(
-               "<html><head><title>Help page not found</title></head><body>"
-               "<h1>Help page not found</h1>"
-               "<p>The help page <b>%1</b> is not in the program directory.</p>"
-               "<p>The help pages belong in the folder <b>%2</b> beside the program. Installing "
-               "the program again brings them back.</p></body></html>")
-        .arg(QDir::toNativeSeparators(path).toHtmlEscaped(), kHelpFolder);
+    const QString title = QCoreApplication::translate("HelpWindow", "Help page not found");
+    return QStringLiteral("<html><head><title>%1</title></head><body><h1>%1</h1>%2</body></html>")
+        .arg(title.toHtmlEscaped(),
+             QCoreApplication::translate(
+                 "HelpWindow",
+                 "<p>The help page <b>%1</b> is not in the program directory.</p>"
+                 "<p>The help pages belong in the folder <b>%2</b> beside the program. "
+                 "Installing the program again brings them back.</p>")
+                 .arg(QDir::toNativeSeparators(path).toHtmlEscaped(), kHelpFolder));
   }
 };
 
@@ -51,12 +54,27 @@ bool isHelpPage(const QUrl& url) {
   return suffix == QLatin1String("html") || suffix == QLatin1String("htm");
 }
 
+// The file name of a page that lies in one of the folders of the help, the language's first;
+// empty for a page elsewhere. The pages of one language lie side by side in their folder.
+QString pageNameIn(const QString& path, const QStringList& folders) {
+  for (const QString& folder : folders) {
+    if (folder.isEmpty()) continue;
+    const QString name = QDir(folder).relativeFilePath(path);
+    if (!name.contains(QLatin1Char('/')) && name != QLatin1String("..")) return name;
+  }
+  return QString();
+}
+
 }  // namespace
 
-HelpWindow::HelpWindow(const QString& folder, Services& services, QWidget* owner)
-    : QMainWindow(owner, Qt::Window), folder_(folder), services_(services) {
+HelpWindow::HelpWindow(const QString& folder, Services& services, QWidget* owner,
+                       const QString& fallbackFolder)
+    : QMainWindow(owner, Qt::Window),
+      folder_(folder),
+      fallbackFolder_(fallbackFolder),
+      services_(services) {
   setObjectName(QStringLiteral("HelpWindow"));
-  setWindowTitle(QStringLiteral("Telmaris Help"));
+  setWindowTitle(tr("Telmaris Help"));
 
   browser = new HelpBrowser(this);
   browser->setObjectName(QStringLiteral("helpBrowser"));
@@ -70,7 +88,7 @@ HelpWindow::HelpWindow(const QString& folder, Services& services, QWidget* owner
   browser->document()->setDocumentMargin(10);
   setCentralWidget(browser);
 
-  QToolBar* bar = addToolBar(QStringLiteral("Help"));
+  QToolBar* bar = addToolBar(tr("Help"));
   bar->setObjectName(QStringLiteral("helpToolBar"));
   bar->setMovable(false);
   bar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
@@ -82,33 +100,30 @@ HelpWindow::HelpWindow(const QString& folder, Services& services, QWidget* owner
     a->setToolTip(QStringLiteral("%1 (%2)").arg(tip, key.toString(QKeySequence::NativeText)));
     return a;
   };
-  contentsAction = action("helpContents", QStringLiteral("&Contents"), QStyle::SP_DirHomeIcon,
-                          QKeySequence(Qt::ALT | Qt::Key_Home), QStringLiteral("The contents"));
-  backAction = action("helpBack", QStringLiteral("&Back"), QStyle::SP_ArrowBack,
-                      QKeySequence(QKeySequence::Back), QStringLiteral("The page shown before"));
-  forwardAction =
-      action("helpForward", QStringLiteral("&Forward"), QStyle::SP_ArrowForward,
-             QKeySequence(QKeySequence::Forward), QStringLiteral("The page you came back from"));
+  contentsAction = action("helpContents", tr("&Contents"), QStyle::SP_DirHomeIcon,
+                          QKeySequence(Qt::ALT | Qt::Key_Home), tr("The contents"));
+  backAction = action("helpBack", tr("&Back"), QStyle::SP_ArrowBack,
+                      QKeySequence(QKeySequence::Back), tr("The page shown before"));
+  forwardAction = action("helpForward", tr("&Forward"), QStyle::SP_ArrowForward,
+                         QKeySequence(QKeySequence::Forward), tr("The page you came back from"));
   bar->addSeparator();
-  usingHelpAction =
-      action("helpUsingHelp", QStringLiteral("&Using Help"), QStyle::SP_MessageBoxQuestion,
-             QKeySequence(QKeySequence::HelpContents), QStringLiteral("How this window works"));
+  usingHelpAction = action("helpUsingHelp", tr("&Using Help"), QStyle::SP_MessageBoxQuestion,
+                           QKeySequence(QKeySequence::HelpContents), tr("How this window works"));
   bar->addSeparator();
 
-  auto* findLabel = new QLabel(QStringLiteral(" Find in page: "), bar);
+  auto* findLabel = new QLabel(tr(" Find in page: "), bar);
   bar->addWidget(findLabel);
   findBox = new QLineEdit(bar);
   findBox->setObjectName(QStringLiteral("helpFind"));
   findBox->setClearButtonEnabled(true);
-  findBox->setPlaceholderText(QStringLiteral("word or words"));
+  findBox->setPlaceholderText(tr("word or words"));
   findBox->setMaximumWidth(200);
   findLabel->setBuddy(findBox);
   bar->addWidget(findBox);
-  findPreviousAction =
-      action("helpFindPrevious", QStringLiteral("Previous"), QStyle::SP_ArrowUp,
-             QKeySequence(QKeySequence::FindPrevious), QStringLiteral("The place before"));
-  findNextAction = action("helpFindNext", QStringLiteral("Next"), QStyle::SP_ArrowDown,
-                          QKeySequence(QKeySequence::FindNext), QStringLiteral("The next place"));
+  findPreviousAction = action("helpFindPrevious", tr("Previous"), QStyle::SP_ArrowUp,
+                              QKeySequence(QKeySequence::FindPrevious), tr("The place before"));
+  findNextAction = action("helpFindNext", tr("Next"), QStyle::SP_ArrowDown,
+                          QKeySequence(QKeySequence::FindNext), tr("The next place"));
   auto* findAction = new QAction(this);
   findAction->setShortcut(QKeySequence::Find);
   addAction(findAction);
@@ -163,11 +178,32 @@ void HelpWindow::showUsingHelp() {
   showPage(kUsingHelpPage);
 }
 
+void HelpWindow::setFolders(const QString& folder, const QString& fallbackFolder) {
+  if (folder == folder_ && fallbackFolder == fallbackFolder_) return;
+  folder_ = folder;
+  fallbackFolder_ = fallbackFolder;
+  forgetHistory_ = true;
+}
+
 void HelpWindow::showPage(const QString& page) {
   const qsizetype hash = page.indexOf(QLatin1Char('#'));
-  QUrl url = QUrl::fromLocalFile(QDir(folder_).absoluteFilePath(page.left(hash)));
+  QUrl url = pageUrl(page.left(hash));
   if (hash >= 0) url.setFragment(page.mid(hash + 1));
   browser->setSource(url);
+  // The first page of another language starts a history of its own.
+  if (forgetHistory_) {
+    browser->clearHistory();
+    forgetHistory_ = false;
+  }
+}
+
+QUrl HelpWindow::pageUrl(const QString& fileName) const {
+  const QString here = QDir(folder_).absoluteFilePath(fileName);
+  if (!fallbackFolder_.isEmpty() && !QFileInfo::exists(here)) {
+    const QString there = QDir(fallbackFolder_).absoluteFilePath(fileName);
+    if (QFileInfo::exists(there)) return QUrl::fromLocalFile(there);
+  }
+  return QUrl::fromLocalFile(here);
 }
 
 QUrl HelpWindow::currentPage() const {
@@ -213,25 +249,32 @@ int HelpWindow::highlightInPage(const QString& text) {
   }
   browser->setExtraSelections(marks);
   if (!text.isEmpty())
-    statusBar()->showMessage(marks.isEmpty() ? QStringLiteral("Not found in this page")
-                             : marks.size() == 1
-                                 ? QStringLiteral("1 place in this page")
-                                 : QStringLiteral("%1 places in this page").arg(marks.size()));
+    statusBar()->showMessage(marks.isEmpty()     ? tr("Not found in this page")
+                             : marks.size() == 1 ? tr("1 place in this page")
+                                                 : tr("%1 places in this page").arg(marks.size()));
   return static_cast<int>(marks.size());
 }
 
 void HelpWindow::followLink(const QUrl& link) {
   const QUrl target = browser->source().resolved(link);
-  if (isHelpPage(target))
-    browser->setSource(target);
-  else
+  if (!isHelpPage(target)) {
     services_.openWithDesktop(target);
+    return;
+  }
+  // A page of the help opens in the reader's language where there is one, also from an English
+  // page that stood in for a missing one.
+  QUrl page = target;
+  const QString name = pageNameIn(target.toLocalFile(), {folder_, fallbackFolder_});
+  if (!name.isEmpty()) {
+    page = pageUrl(name);
+    page.setFragment(target.fragment());
+  }
+  browser->setSource(page);
 }
 
 void HelpWindow::pageChanged() {
   const QString title = browser->documentTitle();
-  setWindowTitle(title.isEmpty() ? QStringLiteral("Telmaris Help")
-                                 : QStringLiteral("Telmaris Help - %1").arg(title));
+  setWindowTitle(title.isEmpty() ? tr("Telmaris Help") : tr("Telmaris Help - %1").arg(title));
   // What was found belongs to the page before; the search text stays for the new page.
   browser->setExtraSelections({});
   statusBar()->clearMessage();
@@ -242,5 +285,5 @@ void HelpWindow::showFindResult(bool found) {
   QPalette p = findBox->palette();
   p.setColor(QPalette::Base, found ? palette().color(QPalette::Base) : QColor(255, 200, 200));
   findBox->setPalette(p);
-  if (!found) statusBar()->showMessage(QStringLiteral("Not found in this page"));
+  if (!found) statusBar()->showMessage(tr("Not found in this page"));
 }

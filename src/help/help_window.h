@@ -15,14 +15,23 @@ class HelpWindow : public QMainWindow {
   Q_OBJECT
 
  public:
-  // The pages lie in `folder`; addresses outside the help (web pages, documents) go to the
+  // The pages lie in `folder`; a page missing there is taken from `fallbackFolder` (the English
+  // pages) when one is given. Addresses outside the help (web pages, documents) go to the
   // desktop through `services`. With an owner the window stays in front of it and goes with it.
-  HelpWindow(const QString& folder, Services& services, QWidget* owner = nullptr);
+  HelpWindow(const QString& folder, Services& services, QWidget* owner = nullptr,
+             const QString& fallbackFolder = QString());
+
+  // The pages of another language from the next page on. The pages seen in the language before
+  // are no longer offered by Back and Forward.
+  void setFolders(const QString& folder, const QString& fallbackFolder = QString());
 
   void showContents();
   void showUsingHelp();
   // A page of the help folder by its file name, optionally followed by "#" and an anchor.
   void showPage(const QString& page);
+  // The address of a page of the help by its file name: in the folder of the pages, or in the
+  // fallback folder when only that one holds it.
+  QUrl pageUrl(const QString& fileName) const;
   // The page shown now, as the address of a local file.
   QUrl currentPage() const;
 
@@ -51,5 +60,7 @@ class HelpWindow : public QMainWindow {
   void showFindResult(bool found);
 
   QString folder_;
+  QString fallbackFolder_;
+  bool forgetHistory_ = false;
   Services& services_;
 };

@@ -189,6 +189,13 @@ CommandLine parseCommandLine(const QStringList& arguments) {
       ok = command(CommandLine::Kind::Xlsx, true);
     } else if (a == QLatin1String("--import-prices")) {
       ok = command(CommandLine::Kind::ImportPrices, false);
+    } else if (a == QLatin1String("--open")) {
+      // A desktop entry runs "--open %f", which leaves a bare --open when it is started
+      // without a file.
+      ok = c.kind == CommandLine::Kind::Window;
+      c.kind = CommandLine::Kind::Open;
+      if (i + 1 < arguments.size() && !arguments[i + 1].startsWith(QLatin1String("--")))
+        c.file = arguments[++i];
     } else if (a == QLatin1String("--dry-run")) {
       c.dryRun = true;
     } else if (a == QLatin1String("--price-history")) {
@@ -224,6 +231,9 @@ QString commandLineHelp() {
   return QStringLiteral(
       "Usage:\n"
       "  telmaris [PROGRAM-DIRECTORY]                    open the program's window\n"
+      "  telmaris [--dir DIR] --open [FILE]              open the window with a saved\n"
+      "                                                  configuration (.telmaris), in its\n"
+      "                                                  variant; without FILE as above\n"
       "  telmaris [--dir DIR] --list FILE                print the ordering list of a saved\n"
       "                                                  configuration (.telmaris)\n"
       "  telmaris [--dir DIR] --json FILE                the same list as JSON\n"
@@ -251,6 +261,10 @@ int runCommand(const CommandLine& command, const QString& executableDirectory, Q
   if (command.kind == CommandLine::Kind::Help) {
     out << commandLineHelp();
     return kDone;
+  }
+  if (command.kind == CommandLine::Kind::Open) {
+    err << "telmaris: --open is the work of the window, which this program does not have\n";
+    return kUsageError;
   }
   if (command.kind == CommandLine::Kind::Usage || command.kind == CommandLine::Kind::Window) {
     err << "telmaris: " << command.error << "\n\n" << commandLineHelp();

@@ -25,14 +25,18 @@ struct PageRequest {
 using PageWriter = std::function<int(const PageRequest& request, QTextStream& err)>;
 
 struct CommandLine {
+  // Open is the window with a configuration opened (--open), the work of the desktop program
+  // as Window is.
   enum class Kind {
-    Window, List, Json, Pdf, Xlsx, ImportPrices, PriceHistory, UndoImport, Help, Usage
+    Window, Open, List, Json, Pdf, Xlsx, ImportPrices, PriceHistory, UndoImport, Help, Usage
   };
   Kind kind = Kind::Window;
   QString directory;  // --dir; empty: the executable's directory
   QString date;       // --date YYYY-MM-DD
   QString output;     // the OUT of --pdf and --xlsx
-  QString file;       // the configuration, or the price list of --import-prices
+  // The configuration, or the price list of --import-prices. Empty for an --open without a
+  // file, which opens the window as without options.
+  QString file;
   bool dryRun = false;  // --dry-run: say what --import-prices would change, change nothing
   QString error;      // what is wrong with a command line of kind Usage
 };

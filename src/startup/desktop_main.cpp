@@ -1,6 +1,7 @@
 // Telmaris on the desktop: the windows, and the printed page of --pdf with its image of the
 // main window. The program telmaris hands these over to this one.
 #include <QApplication>
+#include <QDir>
 #include <QFont>
 #include <QStringList>
 #include <QTextStream>
@@ -8,6 +9,7 @@
 
 #include "common/services.h"
 #include "configurator/hmeny.h"
+#include "configurator/recent_files.h"
 #include "output/page_pdf.h"
 #include "startup/command_line.h"
 #include "startup/frm_vinjett.h"
@@ -39,27 +41,35 @@ int writePage(const PageRequest& r, QTextStream& err) {
 
 int main(int argc, char** argv) {
   const CommandLine command = parseCommandLine(argc, argv);
-  if (command.kind != CommandLine::Kind::Window) {
+  const bool window =
+      command.kind == CommandLine::Kind::Window || command.kind == CommandLine::Kind::Open;
+  if (!window) {
     // The page is drawn with the program's fonts and shows an image of the window: no display
     // is needed for either.
     qputenv("QT_QPA_PLATFORM", "offscreen");
     quietQtMessages();
   }
   QApplication app(argc, argv);
-  QApplication::setApplicationName(QStringLiteral("Telmaris"));
+  QApplication::setApplicationName(kSettingsApplication);
+  // The user's settings are ~/.config/Telmaris/Telmaris.conf.
+  QApplication::setOrganizationName(kSettingsOrganisation);
   // The windows are designed for 8-point Arial (Liberation Sans stands in for it).
   QApplication::setFont(QFont(QStringLiteral("Arial"), 8));
 
-  if (command.kind != CommandLine::Kind::Window) {
+  if (!window) {
     QTextStream out(stdout);
     QTextStream err(stderr);
     return runCommand(command, QApplication::applicationDirPath(), out, err, writePage);
   }
 
-  // The program directory is the whole command line when there is one.
+  // The program directory is the whole command line when there is one, or that of --dir. The
+  // file of --open is taken from where the command was given, before the program directory
+  // becomes the current one.
+  const QString file =
+      command.file.isEmpty() ? QString() : QDir::current().absoluteFilePath(command.file);
   ProgramState state;
   DesktopServices services;
   frmVinjett start(state, services);
-  if (!start.Form_Load(command.directory, QApplication::applicationDirPath())) return 1;
+  if (!start.Form_Load(command.directory, QApplication::applicationDirPath(), file)) return 1;
   return QApplication::exec();
 }

@@ -12,6 +12,7 @@
 #include "common/services.h"
 #include "common/twips.h"
 #include "configurator/hmeny.h"
+#include "configurator/recent_files.h"
 #include "output/picture_files.h"
 #include "startup/program_state.h"
 #include "startup/variants.h"
@@ -58,7 +59,8 @@ frmVinjett::frmVinjett(ProgramState& state, Services& services)
 
 frmVinjett::~frmVinjett() = default;
 
-bool frmVinjett::Form_Load(const QString& commandLine, const QString& executableDir) {
+bool frmVinjett::Form_Load(const QString& commandLine, const QString& executableDir,
+                           const QString& configurationFile) {
   // Everything the program reads and writes is in its directory: one it cannot enter ends it
   // before anything is shown, as a missing database does.
   state_.AppPath = commandLine.isEmpty() ? executableDir : commandLine;
@@ -69,6 +71,15 @@ bool frmVinjett::Form_Load(const QString& commandLine, const QString& executable
                       kDefaultMessageTitle, MsgIcon::Critical);
     services_.endProgram(1);
     return false;
+  }
+  if (!configurationFile.isEmpty()) {
+    const auto read = readConfigurationFile(configurationFile);
+    if (const Configuration* c = std::get_if<Configuration>(&read)) {
+      if (!loadMainWindow(c->variant)) return false;
+      hmeny_->openConfigurationFile(configurationFile);
+      return true;
+    }
+    services_.message(nullptr, std::get<QString>(read));
   }
   const QScreen* screen = QGuiApplication::primaryScreen();
   if (screen) {
@@ -83,19 +94,23 @@ bool frmVinjett::Form_Load(const QString& commandLine, const QString& executable
   return true;
 }
 
-void frmVinjett::Command1_Click(int index) {
+void frmVinjett::Command1_Click(int index) { loadMainWindow(index); }
+
+bool frmVinjett::loadMainWindow(int index) {
   const std::optional<Variant> variant = variantByIndex(index);
   if (!variant) {
     services_.message(this, contactAuthorMessage());
     services_.endProgram(1);
-    return;
+    return false;
   }
   state_.LanguageKey = variant->languageKey;
   {
     BusyCursor busy;
     hmeny_ = std::make_unique<HMeny>(state_, services_);
-    if (!hmeny_->Form_Load()) return;
+    if (!hmeny_->Form_Load()) return false;
   }
   hide();
   hmeny_->checkLanguageMenu(index);
+  hmeny_->refreshRecentMenu();
+  return true;
 }

@@ -34,7 +34,8 @@ int runDesktop(char** argv) {
 
 int main(int argc, char** argv) {
   const CommandLine command = parseCommandLine(argc, argv);
-  if (command.kind == CommandLine::Kind::Window || command.kind == CommandLine::Kind::Pdf)
+  if (command.kind == CommandLine::Kind::Window || command.kind == CommandLine::Kind::Open ||
+      command.kind == CommandLine::Kind::Pdf)
     return runDesktop(argv);
 
   quietQtMessages();

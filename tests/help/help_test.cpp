@@ -23,6 +23,13 @@ namespace {
 // The help as the build lays it out in the program directory.
 const QString kBuiltHelp = QStringLiteral(TELMARIS_PROGRAM_DIR "/help");
 
+// The folders of the help's languages inside the help folder: English in the help folder itself.
+const QStringList kLanguageFolders{"", "fr", "es", "pt", "it", "de"};
+
+QString languageFolder(const QString& help, const QString& language) {
+  return language.isEmpty() ? help : help + "/" + language;
+}
+
 QString fileNameOf(const QUrl& page) {
   return QFileInfo(page.toLocalFile()).fileName();
 }
@@ -65,6 +72,20 @@ QStringList addressesIn(const QString& html) {
 bool hasAnchor(const QString& html, const QString& name) {
   return html.contains(QStringLiteral("name=\"%1\"").arg(name)) ||
          html.contains(QStringLiteral("id=\"%1\"").arg(name));
+}
+
+QStringList anchorsIn(const QString& html) {
+  static const QRegularExpression anchor(QStringLiteral("\\b(?:name|id)\\s*=\\s*\"([^\"]*)\""));
+  QStringList found;
+  for (auto m = anchor.globalMatch(html); m.hasNext();) found << m.next().captured(1);
+  found.sort();
+  return found;
+}
+
+// The HTML pages of one language's folder, by file name.
+QStringList pagesIn(const QString& folder) {
+  QStringList pages = QDir(folder).entryList({"*.html"}, QDir::Files, QDir::Name);
+  return pages;
 }
 
 }  // namespace
@@ -113,59 +134,183 @@ TEST(HelpMenu, OpensOneHelpWindowAtTheContentsAndAtHelpOnHelp) {
   EXPECT_EQ(d.services.endStatus, 0);
 }
 
-TEST(HelpPages, EveryLinkLeadsToAPageOrPictureThatExists) {
-  QStringList pages;
-  QDirIterator built(kBuiltHelp, {"*.html"}, QDir::Files, QDirIterator::Subdirectories);
-  while (built.hasNext()) pages << QDir(kBuiltHelp).relativeFilePath(built.next());
-  ASSERT_TRUE(pages.contains(kHelpContentsPage));
-  ASSERT_TRUE(pages.contains(kUsingHelpPage));
+TEST(HelpMenu, ShowsThePagesInTheLanguageOfTheVariantAndFollowsEveryChangeOfVariant) {
+  WindowDriver d;
+  ASSERT_TRUE(d.loaded);
+  copyHelpInto(d.dir->path());
+  const QString help = d.dir->path() + "/help";
 
-  QSet<QString> reached{kHelpContentsPage};
-  QStringList queue{kHelpContentsPage};
-  while (!queue.isEmpty()) {
-    const QString page = queue.takeFirst();
-    const QString pagePath = QDir(kBuiltHelp).filePath(page);
-    const QString html = readText(pagePath);
-    EXPECT_TRUE(QRegularExpression("<title>[^<]+</title>").match(html).hasMatch())
-        << page.toStdString() << " has no title";
-    for (const QString& address : addressesIn(html)) {
-      const std::string where = page.toStdString() + ": " + address.toStdString();
-      const QUrl url(address);
-      if (!url.scheme().isEmpty()) {
-        EXPECT_TRUE(url.scheme() == "https" || url.scheme() == "http") << where;
-        continue;
-      }
-      const QString target =
-          url.path(QUrl::FullyDecoded).isEmpty()
-              ? pagePath
-              : QFileInfo(pagePath).dir().absoluteFilePath(url.path(QUrl::FullyDecoded));
-      ASSERT_TRUE(QFileInfo::exists(target)) << where << " leads nowhere";
-      const QString suffix = QFileInfo(target).suffix();
-      if (suffix == "png") {
-        EXPECT_FALSE(QImage(target).isNull()) << where << " is no picture";
-      } else if (suffix == "html") {
-        if (url.hasFragment()) {
-          EXPECT_TRUE(hasAnchor(readText(target), url.fragment())) << where << ": no such anchor";
+  // Variant by variant: the folder of its language and words of the contents page in it.
+  const struct {
+    int variant;
+    const char* folder;
+    const char* words;
+  } variants[] = {{1, "fr", "Configurer un palan"},
+                  {2, "", "Configuring a hoist"},
+                  {4, "es", "Configurar un polipasto"},
+                  {5, "pt", "Configurar uma talha"},
+                  {3, "", "Configuring a hoist"},
+                  {6, "it", "Configurare un paranco"},
+                  {7, "de", "Einen Kettenzug konfigurieren"},
+                  {0, "", "Configuring a hoist"}};
+  HelpWindow* kept = nullptr;
+  for (const auto& v : variants) {
+    SCOPED_TRACE(v.variant);
+    d.w.mnuSpråk[v.variant]->trigger();
+    d.settle();
+    ASSERT_TRUE(d.w.mnuSpråk[v.variant]->isChecked());
+    const QString folder = QDir(languageFolder(help, v.folder)).canonicalPath();
+
+    d.w.HowToUse->trigger();
+    d.settle();
+    HelpWindow* window = onlyHelpWindow(d.w);
+    ASSERT_NE(window, nullptr);
+    if (!kept) kept = window;
+    EXPECT_EQ(window, kept) << "the help window is kept between uses";
+    EXPECT_EQ(fileNameOf(window->currentPage()), kHelpContentsPage);
+    EXPECT_EQ(canonicalDir(window->currentPage().toLocalFile()), folder);
+    const QString text = window->browser->toPlainText();
+    EXPECT_TRUE(text.contains(QString::fromUtf8(v.words)));
+    if (*v.folder) {
+      EXPECT_FALSE(text.contains("Configuring a hoist"));
+    }
+    // Back does not lead into the pages of the language before.
+    EXPECT_FALSE(window->backAction->isEnabled());
+
+    d.w.UsingHelp->trigger();
+    d.settle();
+    EXPECT_EQ(fileNameOf(window->currentPage()), kUsingHelpPage);
+    EXPECT_EQ(canonicalDir(window->currentPage().toLocalFile()), folder);
+    // A link of the page stays in the language.
+    window->followLink(QUrl("messages.html"));
+    EXPECT_EQ(fileNameOf(window->currentPage()), "messages.html");
+    EXPECT_EQ(canonicalDir(window->currentPage().toLocalFile()), folder);
+    EXPECT_TRUE(window->backAction->isEnabled());
+  }
+  EXPECT_TRUE(d.services.messages.empty());
+  EXPECT_TRUE(d.services.opened.empty());
+}
+
+TEST(HelpMenu, APageMissingInTheLanguageOfTheVariantIsShownInEnglish) {
+  WindowDriver d("Tysk");
+  ASSERT_TRUE(d.loaded);
+  copyHelpInto(d.dir->path());
+  const QString help = QDir(d.dir->path() + "/help").canonicalPath();
+  ASSERT_TRUE(QFile::remove(help + "/de/using-help.html"));
+  ASSERT_TRUE(QFile::remove(help + "/de/model.html"));
+
+  d.w.UsingHelp->trigger();
+  d.settle();
+  HelpWindow* window = onlyHelpWindow(d.w);
+  ASSERT_NE(window, nullptr);
+  EXPECT_EQ(window->currentPage().toLocalFile(), help + "/using-help.html");
+  EXPECT_TRUE(window->browser->toPlainText().contains("Finding a word in the page"));
+
+  d.w.HowToUse->trigger();
+  d.settle();
+  EXPECT_EQ(window->currentPage().toLocalFile(), help + "/de/index.html");
+  window->followLink(QUrl("model.html#stainless"));
+  EXPECT_EQ(window->currentPage().toLocalFile(), help + "/model.html");
+  EXPECT_EQ(window->currentPage().fragment(), "stainless");
+  // From the English page the links lead back into the German pages.
+  window->followLink(QUrl("lengths.html#feet"));
+  EXPECT_EQ(window->currentPage().toLocalFile(), help + "/de/lengths.html");
+  EXPECT_EQ(window->currentPage().fragment(), "feet");
+  window->backAction->trigger();
+  EXPECT_EQ(window->currentPage().toLocalFile(), help + "/model.html");
+
+  // A program directory without the pages of a language shows the English ones.
+  ASSERT_TRUE(QDir(help + "/it").removeRecursively());
+  d.w.mnuSpråk[6]->trigger();
+  d.settle();
+  d.w.HowToUse->trigger();
+  d.settle();
+  EXPECT_EQ(window->currentPage().toLocalFile(), help + "/index.html");
+  EXPECT_TRUE(window->browser->toPlainText().contains("Configuring a hoist"));
+  EXPECT_TRUE(d.services.messages.empty());
+}
+
+TEST(HelpPages, EveryLanguageHasEveryPageAndEveryLinkLeadsToAPageOrPictureThatExists) {
+  const QDir help(kBuiltHelp);
+  const QStringList english = pagesIn(kBuiltHelp);
+  ASSERT_TRUE(english.contains(kHelpContentsPage));
+  ASSERT_TRUE(english.contains(kUsingHelpPage));
+  ASSERT_EQ(english.size(), 15);
+
+  for (const QString& language : kLanguageFolders) {
+    const QString folder = languageFolder(kBuiltHelp, language);
+    const std::string lang = language.isEmpty() ? "en" : language.toStdString();
+    // The same pages under the same names, with the same anchors, as the English help.
+    const QStringList pages = pagesIn(folder);
+    EXPECT_EQ(pages, english) << lang;
+
+    QSet<QString> reached{kHelpContentsPage};
+    QStringList queue{kHelpContentsPage};
+    while (!queue.isEmpty()) {
+      const QString page = queue.takeFirst();
+      const QString pagePath = QDir(folder).filePath(page);
+      const QString html = readText(pagePath);
+      const std::string at = lang + "/" + page.toStdString();
+      EXPECT_TRUE(QRegularExpression("<title>[^<]+</title>").match(html).hasMatch())
+          << at << " has no title";
+      EXPECT_EQ(anchorsIn(html), anchorsIn(readText(help.filePath(page)))) << at;
+      for (const QString& address : addressesIn(html)) {
+        const std::string where = at + ": " + address.toStdString();
+        const QUrl url(address);
+        if (!url.scheme().isEmpty()) {
+          EXPECT_TRUE(url.scheme() == "https" || url.scheme() == "http") << where;
+          continue;
         }
-        const QString linked = QDir(kBuiltHelp).relativeFilePath(target);
-        if (!reached.contains(linked)) {
-          reached.insert(linked);
-          queue << linked;
+        const QString target =
+            url.path(QUrl::FullyDecoded).isEmpty()
+                ? pagePath
+                : QFileInfo(pagePath).dir().absoluteFilePath(url.path(QUrl::FullyDecoded));
+        ASSERT_TRUE(QFileInfo::exists(target)) << where << " leads nowhere";
+        const QString suffix = QFileInfo(target).suffix();
+        if (suffix == "png") {
+          // One set of pictures for every language.
+          EXPECT_EQ(QFileInfo(target).dir().canonicalPath(),
+                    QDir(help.filePath("images")).canonicalPath())
+              << where;
+          EXPECT_FALSE(QImage(target).isNull()) << where << " is no picture";
+        } else if (suffix == "css") {
+          EXPECT_EQ(QFileInfo(target).canonicalFilePath(),
+                    QFileInfo(help.filePath("help.css")).canonicalFilePath())
+              << where;
+        } else if (suffix == "html") {
+          // A link between pages stays in the reader's language.
+          ASSERT_EQ(QFileInfo(target).dir().canonicalPath(), QDir(folder).canonicalPath())
+              << where << " leaves the language";
+          if (url.hasFragment()) {
+            EXPECT_TRUE(hasAnchor(readText(target), url.fragment())) << where << ": no such anchor";
+          }
+          const QString linked = QFileInfo(target).fileName();
+          if (!reached.contains(linked)) {
+            reached.insert(linked);
+            queue << linked;
+          }
+        } else {
+          // The reference document beside the program.
+          EXPECT_EQ(QFileInfo(target).canonicalFilePath(),
+                    QFileInfo(TELMARIS_PROGRAM_DIR "/Lube free hoists.doc").canonicalFilePath())
+              << where;
         }
       }
     }
+    // Every page can be found from the contents.
+    for (const QString& page : pages)
+      EXPECT_TRUE(reached.contains(page)) << lang << "/" << page.toStdString();
   }
-  // Every page can be found from the contents.
-  for (const QString& page : pages) EXPECT_TRUE(reached.contains(page)) << page.toStdString();
 }
 
 TEST(PdfHint, CancelOpensNothingAndOkOpensTheDownloadPageOnce) {
   WindowDriver d;
   ASSERT_TRUE(d.loaded);
-  const QString text =
+  const QString text = QString::fromUtf8(
       "If you want to create printer outputs in form of files in PDF-format, you can for "
       "example buy the Adobe Acrobat program. Or you can download a Freeware PDF program, for "
-      "example PDF ReDirect. Press Ok to get a link to download PDF ReDirect.";
+      "example PDF ReDirect. Press Ok to get a link to download PDF ReDirect.\n\n"
+      "On this computer, File \u25B8 Export as PDF... writes the ordering page to a PDF file.");
 
   d.services.answers = {MsgAnswer::Cancel};
   d.w.mnuPDF->trigger();

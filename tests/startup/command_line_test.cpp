@@ -58,6 +58,74 @@ TEST(CommandLine, ReadsItsOptions) {
   EXPECT_TRUE(bad.err.contains("Usage:"));
 }
 
+TEST(CommandLine, OpenTakesAFileOrNone) {
+  const CommandLine open = parseCommandLine({"--open", "quote.telmaris"});
+  EXPECT_EQ(open.kind, CommandLine::Kind::Open);
+  EXPECT_EQ(open.file, "quote.telmaris");
+  EXPECT_TRUE(open.directory.isEmpty());
+  for (const QStringList& arguments :
+       {QStringList{"--dir", "D", "--open", "F"}, QStringList{"--open", "F", "--dir", "D"}}) {
+    const CommandLine c = parseCommandLine(arguments);
+    EXPECT_EQ(c.kind, CommandLine::Kind::Open) << arguments.join(' ').toStdString();
+    EXPECT_EQ(c.directory, "D");
+    EXPECT_EQ(c.file, "F");
+  }
+  // A desktop entry started without a file leaves a bare --open: the window as without options.
+  for (const QStringList& arguments : {QStringList{"--open"}, QStringList{"--dir", "D", "--open"},
+                                       QStringList{"--open", "--dir", "D"}}) {
+    const CommandLine c = parseCommandLine(arguments);
+    EXPECT_EQ(c.kind, CommandLine::Kind::Open) << arguments.join(' ').toStdString();
+    EXPECT_TRUE(c.file.isEmpty()) << arguments.join(' ').toStdString();
+  }
+  EXPECT_EQ(parseCommandLine({"--open", "--dir", "D"}).directory, "D");
+  // One file, and no other command beside it.
+  for (const QStringList& arguments :
+       {QStringList{"--open", "A", "B"}, QStringList{"--open", "A", "--list", "B"},
+        QStringList{"--list", "B", "--open", "A"}, QStringList{"--open", "A", "--open", "B"},
+        QStringList{"--open", "A", "--dry-run"}}) {
+    EXPECT_EQ(parseCommandLine(arguments).kind, CommandLine::Kind::Usage)
+        << arguments.join(' ').toStdString();
+  }
+  const Ran help = telmaris({"--help"});
+  EXPECT_TRUE(help.out.contains("telmaris [--dir DIR] --open [FILE]")) << help.out.toStdString();
+}
+
+// telmaris --open starts the window with the file opened: it is attached and lands in the recent
+// configurations of the user's settings. The file is named from where the command was given.
+TEST(CommandLine, OpenStartsTheWindowWithTheFile) {
+  QTemporaryDir dir;
+  QDir(dir.path()).mkpath("quotes");
+  const QString file = dir.filePath("quotes/my hoist.telmaris");
+  ASSERT_TRUE(
+      QFile::copy(TELMARIS_SOURCE_DIR "/examples/deutsch-250-schmierfrei-rabatt.telmaris", file));
+  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+  environment.insert("HOME", dir.path());
+  environment.insert("XDG_CONFIG_HOME", dir.filePath("config"));
+  environment.insert("QT_QPA_PLATFORM", "offscreen");
+  QProcess process;
+  process.setProcessEnvironment(environment);
+  process.setWorkingDirectory(dir.filePath("quotes"));
+  process.start(QStringLiteral(TELMARIS_EXECUTABLE),
+                {"--dir", TELMARIS_PROGRAM_DIR, "--open", "my hoist.telmaris"});
+  ASSERT_TRUE(process.waitForStarted());
+  const QString settings = dir.filePath("config/Telmaris/Telmaris.conf");
+  auto listed = [&] {
+    QFile f(settings);
+    return f.open(QIODevice::ReadOnly) && QString::fromUtf8(f.readAll()).contains(file);
+  };
+  bool found = false;
+  for (int i = 0; i < 300 && !found && process.state() == QProcess::Running; ++i) {
+    process.waitForFinished(100);
+    found = listed();
+  }
+  const bool running = process.state() == QProcess::Running;
+  process.kill();
+  process.waitForFinished();
+  EXPECT_TRUE(running) << "the window stays open: "
+                       << process.readAllStandardError().toStdString();
+  EXPECT_TRUE(found) << settings.toStdString();
+}
+
 TEST(CommandLine, RefusalsFilesAndOutputs) {
   QTemporaryDir dir;
   const QString twistRod = writeConfigurationFile(

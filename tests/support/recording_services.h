@@ -20,7 +20,8 @@ class RecordingServices : public Services {
   MsgAnswer message(QWidget*, const QString& text, const QString& title, MsgIcon icon,
                     MsgButtons buttons) override {
     messages.push_back({text, title, icon, buttons});
-    if (answers.empty()) return MsgAnswer::Ok;
+    if (answers.empty())
+      return buttons == MsgButtons::SaveDiscardCancel ? MsgAnswer::Cancel : MsgAnswer::Ok;
     const MsgAnswer a = answers.front();
     answers.pop_front();
     return a;
@@ -52,6 +53,7 @@ class RecordingServices : public Services {
     return printAnswer;
   }
   QDate today() override { return fixedDate; }
+  QString settingsFile() override { return settingsPath; }
   void endProgram(int status) override { endStatus = status; }
 
   struct FileDialog {
@@ -67,9 +69,12 @@ class RecordingServices : public Services {
   std::optional<PrintRequest> printAnswer;  // none: the dialog is cancelled
   int printDialogs = 0;
   QDate fixedDate{2017, 10, 17};
+  QString settingsPath;  // where the recent configurations are kept; empty: nowhere
 
   std::vector<RecordedMessage> messages;
   std::vector<RecordedMessage> reports;
-  std::deque<MsgAnswer> answers;  // messages and reports alike, in order; Ok once they run out
+  // Messages and reports alike, in order. Once they run out: Ok, and Cancel to a question of
+  // Save / Discard / Cancel.
+  std::deque<MsgAnswer> answers;
   std::optional<int> endStatus;
 };

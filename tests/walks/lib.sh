@@ -45,7 +45,7 @@ start_program() {
   : >"$LIST_LOG"
   mkdir -m 700 "$RUN_DIR/runtime"
   # On the desktop's own platform (xcb), never offscreen; amounts with a decimal point.
-  (cd "$RUN_DIR" && exec env -u QT_QPA_PLATFORM LC_ALL=C.UTF-8 XDG_RUNTIME_DIR="$RUN_DIR/runtime" \
+  (cd "$RUN_DIR" && exec env -u QT_QPA_PLATFORM LC_ALL=C.UTF-8 XDG_RUNTIME_DIR="$RUN_DIR/runtime" XDG_CONFIG_HOME="$RUN_DIR/config" \
      TELMARIS_SCREEN_LIST_LOG="$LIST_LOG" "$RUN_DIR/program/telmaris" "$RUN_DIR/program") \
     >"$RUN_DIR/program.out" 2>&1 &
   PROGRAM_PID=$!

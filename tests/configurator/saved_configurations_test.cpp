@@ -1,0 +1,439 @@
+// Saved configurations in the window: the recent configurations, the question before a changed
+// configuration is set aside, and a file opened at start-up.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QMenu>
+#include <QSettings>
+#include <QTemporaryDir>
+
+#include "configurator/configuration_file.h"
+#include "configurator/recent_files.h"
+#include "configurator/window_driver.h"
+#include "startup/frm_vinjett.h"
+
+// Failures show a configuration as its file, with the one answer a file does not hold.
+void PrintTo(const Configuration& c, std::ostream* os) {
+  *os << writeConfiguration(c).toStdString() << " discountAsked " << c.discountAsked;
+}
+
+namespace {
+
+const QString kExamples = QStringLiteral(TELMARIS_SOURCE_DIR "/examples/");
+
+// Copies of the examples, and a settings file of the test's own.
+struct Files {
+  QTemporaryDir dir;
+
+  QString copy(const QString& example, const QString& name) {
+    const QString file = dir.filePath(name);
+    QDir().mkpath(QFileInfo(file).path());
+    EXPECT_TRUE(QFile::copy(kExamples + example, file)) << file.toStdString();
+    return file;
+  }
+  QString settings() const { return dir.filePath(QStringLiteral("config/Telmaris.conf")); }
+};
+
+QByteArray contents(const QString& file) {
+  QFile f(file);
+  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+Configuration configurationIn(const QString& file) {
+  const auto parsed = parseConfiguration(contents(file));
+  EXPECT_TRUE(std::holds_alternative<Configuration>(parsed)) << file.toStdString();
+  return std::holds_alternative<Configuration>(parsed) ? std::get<Configuration>(parsed)
+                                                       : Configuration{};
+}
+
+void openFile(WindowDriver& d, const QString& file) {
+  d.services.fileAnswer = file;
+  d.w.OpenFile->trigger();
+  d.settle();
+  d.w.ComboPXH->hidePopup();
+}
+
+// A new lift height, confirmed: the later steps start again.
+void changeLiftHeight(WindowDriver& d, const QString& value) {
+  // The window becoming active again drops the model list down; the user closes it first.
+  d.w.activateWindow();
+  EXPECT_TRUE(QTest::qWaitForWindowActive(&d.w));
+  d.settle();
+  d.w.ComboPXH->hidePopup();
+  d.click(d.w.LiftHeightB);
+  d.w.LiftHeightB->selectAll();
+  d.type(value);
+  d.enter();
+  d.w.ComboPXH->hidePopup();
+  EXPECT_EQ(d.w.currentConfiguration().liftHeight, value);
+}
+
+// The Save / Discard / Cancel questions asked so far.
+std::vector<QString> questions(const WindowDriver& d) {
+  std::vector<QString> asked;
+  for (const RecordedMessage& m : d.services.messages)
+    if (m.buttons == MsgButtons::SaveDiscardCancel) asked.push_back(m.text);
+  return asked;
+}
+
+// The visible entries of File > Recent configurations: text, then the full name its tool tip
+// shows.
+QStringList recentMenu(HMeny& w) {
+  QStringList entries;
+  for (QAction* a : w.mnuRecent->actions()) {
+    if (!a->isVisible()) continue;
+    const QString file = a->data().toString();
+    entries << a->text() + QStringLiteral(" | ") + file;
+    if (!file.isEmpty()) {
+      EXPECT_EQ(a->toolTip(), file);
+    }
+  }
+  return entries;
+}
+
+QAction* recentEntry(HMeny& w, int index) {
+  return w.findChild<QAction*>(QStringLiteral("mnuRecent(%1)").arg(index));
+}
+
+}  // namespace
+
+TEST(RecentFiles, NewestFirstEachOnceFiveAtMost) {
+  const QStringList five{"/q/a.telmaris", "/q/b.telmaris", "/q/c.telmaris", "/q/d.telmaris",
+                         "/q/e.telmaris"};
+  EXPECT_EQ(withRecentFile(five, "/q/f.telmaris"),
+            QStringList({"/q/f.telmaris", "/q/a.telmaris", "/q/b.telmaris", "/q/c.telmaris",
+                         "/q/d.telmaris"}));
+  // A file already listed moves to the front, also when named another way.
+  EXPECT_EQ(withRecentFile(five, "/q/x/../d.telmaris"),
+            QStringList({"/q/d.telmaris", "/q/a.telmaris", "/q/b.telmaris", "/q/c.telmaris",
+                         "/q/e.telmaris"}));
+  EXPECT_EQ(withRecentFile({}, "quote.telmaris"),
+            QStringList{QDir::current().absoluteFilePath("quote.telmaris")});
+
+  EXPECT_EQ(recentFileMenuText(0, "/q/quote.telmaris"), "&1 quote.telmaris");
+  EXPECT_EQ(recentFileMenuText(4, "/q/Smith & Co.telmaris"), "&5 Smith && Co.telmaris");
+
+  // Kept in the settings file, read again by every other list on it; a settings file edited by
+  // hand is taken as far as it makes sense.
+  Files files;
+  {
+    QSettings edited(files.settings(), QSettings::IniFormat);
+    edited.setValue("recentConfigurations",
+                    QStringList({"/q/a.telmaris", "", "/q/a.telmaris", "/q/b.telmaris",
+                                 "/q/c.telmaris", "/q/d.telmaris", "/q/e.telmaris",
+                                 "/q/f.telmaris"}));
+  }
+  RecentFiles recent(files.settings());
+  EXPECT_EQ(recent.files(), five);
+  recent.add("/q/e.telmaris");
+  recent.remove("/q/b.telmaris");
+  EXPECT_EQ(RecentFiles(files.settings()).files(),
+            QStringList({"/q/e.telmaris", "/q/a.telmaris", "/q/c.telmaris", "/q/d.telmaris"}));
+
+  // Without a settings file nothing is kept.
+  RecentFiles nowhere{QString()};
+  nowhere.add("/q/a.telmaris");
+  EXPECT_TRUE(nowhere.files().isEmpty());
+  EXPECT_TRUE(userSettingsFile().endsWith("/Telmaris/Telmaris.conf"))
+      << userSettingsFile().toStdString();
+}
+
+TEST(SavedConfigurations, WithoutAFileNothingIsAsked) {
+  WindowDriver d("", true);
+  d.walkToTrolley("PXH 500 EX", "6", "4");
+  d.w.mnuSpråk[2]->trigger();
+  EXPECT_EQ(d.state.LanguageKey, "US Metric");
+  d.walkToTrolley("PXH 500 EX", "6", "4");
+  d.w.NewFile->trigger();
+  d.w.ComboPXH->hidePopup();
+  d.walkToTrolley("PXH 500 EX", "6", "4");
+  d.w.Exit->trigger();
+  EXPECT_EQ(d.services.endStatus, 0);
+  EXPECT_TRUE(d.services.messages.empty()) << d.lastMessage().toStdString();
+}
+
+TEST(SavedConfigurations, AChangedConfigurationIsNotSetAsideWithoutAsking) {
+  Files files;
+  const QString quote = files.copy("english-european.telmaris", "quote.telmaris");
+  const QString other = files.copy("us-imperial-1000.telmaris", "other.telmaris");
+  const QByteArray saved = contents(quote);
+  WindowDriver d("", true);
+
+  // Opened and not changed: Exit ends at once.
+  openFile(d, quote);
+  ASSERT_TRUE(d.w.Printerutskrift->isVisible());
+  d.w.Exit->trigger();
+  EXPECT_EQ(d.services.endStatus, 0);
+  EXPECT_TRUE(d.services.messages.empty()) << d.lastMessage().toStdString();
+  d.services.endStatus.reset();
+
+  // Exit: Cancel stays, Discard ends without writing.
+  openFile(d, quote);
+  changeLiftHeight(d, "5");
+  const Configuration changed = d.w.currentConfiguration();
+  ASSERT_EQ(changed.liftHeight, "5");
+  d.services.answers = {MsgAnswer::Cancel};
+  d.w.Exit->trigger();
+  ASSERT_EQ(questions(d).size(), 1u);
+  EXPECT_TRUE(questions(d)[0].contains("quote.telmaris")) << questions(d)[0].toStdString();
+  EXPECT_EQ(d.services.messages.back().icon, MsgIcon::Question);
+  EXPECT_FALSE(d.services.endStatus.has_value());
+  EXPECT_EQ(d.w.currentConfiguration(), changed);
+  d.services.answers = {MsgAnswer::Discard};
+  d.w.Exit->trigger();
+  EXPECT_EQ(questions(d).size(), 2u);
+  EXPECT_EQ(d.services.endStatus, 0);
+  EXPECT_EQ(contents(quote), saved);
+  d.services.endStatus.reset();
+
+  // The close box: Cancel keeps the window.
+  openFile(d, quote);
+  changeLiftHeight(d, "5");
+  d.services.answers = {MsgAnswer::Cancel};
+  d.w.close();
+  EXPECT_EQ(questions(d).size(), 3u);
+  EXPECT_TRUE(d.w.isVisible());
+  EXPECT_FALSE(d.services.endStatus.has_value());
+
+  // New File: Cancel keeps the answers, Discard starts anew, and the file is no longer the one
+  // Save writes to.
+  d.services.answers = {MsgAnswer::Cancel};
+  d.w.NewFile->trigger();
+  EXPECT_EQ(questions(d).size(), 4u);
+  EXPECT_EQ(d.w.currentConfiguration(), changed);
+  d.services.answers = {MsgAnswer::Discard};
+  d.w.NewFile->trigger();
+  d.w.ComboPXH->hidePopup();
+  EXPECT_EQ(questions(d).size(), 5u);
+  EXPECT_TRUE(d.w.currentConfiguration().liftHeight.isEmpty());
+  const std::size_t dialogs = d.services.fileDialogs.size();
+  d.w.SaveFile->trigger();  // asks for a name, and the test cancels the dialog
+  EXPECT_EQ(d.services.fileDialogs.size(), dialogs + 1);
+  EXPECT_EQ(contents(quote), saved);
+
+  // The variant: Cancel keeps it and its check mark, Discard changes it.
+  openFile(d, quote);
+  changeLiftHeight(d, "5");
+  d.services.answers = {MsgAnswer::Cancel};
+  d.w.mnuSpråk[1]->trigger();
+  EXPECT_EQ(questions(d).size(), 6u);
+  EXPECT_EQ(d.state.LanguageKey, "");
+  EXPECT_TRUE(d.w.mnuSpråk[0]->isChecked());
+  EXPECT_FALSE(d.w.mnuSpråk[1]->isChecked());
+  EXPECT_EQ(d.w.currentConfiguration(), changed);
+  d.services.answers = {MsgAnswer::Discard};
+  d.w.mnuSpråk[1]->trigger();
+  d.w.ComboPXH->hidePopup();
+  EXPECT_EQ(questions(d).size(), 7u);
+  EXPECT_EQ(d.state.LanguageKey, "Fransk");
+  EXPECT_TRUE(d.w.mnuSpråk[1]->isChecked());
+
+  // Open: a file that is no configuration is reported before anything is asked; Cancel keeps
+  // the changed answers, Discard opens the other file.
+  openFile(d, quote);
+  EXPECT_EQ(d.state.LanguageKey, "");
+  changeLiftHeight(d, "5");
+  QFile bad(files.dir.filePath("bad.telmaris"));
+  ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
+  bad.write("{\"trolley\": 7}");
+  bad.close();
+  openFile(d, bad.fileName());
+  EXPECT_EQ(questions(d).size(), 7u);
+  EXPECT_TRUE(d.lastMessage().contains("\"trolley\"")) << d.lastMessage().toStdString();
+  d.services.answers = {MsgAnswer::Cancel};
+  openFile(d, other);
+  EXPECT_EQ(questions(d).size(), 8u);
+  EXPECT_EQ(d.w.currentConfiguration(), changed);
+  d.services.answers = {MsgAnswer::Discard};
+  openFile(d, other);
+  EXPECT_EQ(questions(d).size(), 9u);
+  EXPECT_EQ(d.state.LanguageKey, "US Imperial");
+  EXPECT_EQ(d.w.currentConfiguration().liftHeight, "20");
+  EXPECT_EQ(contents(quote), saved);
+  // The file opened in another variant is unchanged: nothing to ask.
+  d.w.Exit->trigger();
+  EXPECT_EQ(questions(d).size(), 9u);
+  EXPECT_EQ(d.services.endStatus, 0);
+}
+
+TEST(SavedConfigurations, SaveWritesTheAttachedFileAndAFailedSaveIsCancel) {
+  Files files;
+  const QString quote = files.copy("english-european.telmaris", "quote.telmaris");
+  const QString lost = files.copy("english-european.telmaris", "gone/lost.telmaris");
+  WindowDriver d("", true);
+
+  openFile(d, quote);
+  changeLiftHeight(d, "5");
+  d.services.answers = {MsgAnswer::Save};
+  d.w.Exit->trigger();
+  EXPECT_EQ(questions(d).size(), 1u);
+  EXPECT_EQ(d.services.endStatus, 0);
+  EXPECT_EQ(d.services.fileDialogs.size(), 1u) << "the open dialog, and no save dialog";
+  EXPECT_EQ(configurationIn(quote).liftHeight, "5");
+  EXPECT_EQ(configurationIn(quote), d.w.currentConfiguration());
+  d.services.endStatus.reset();
+
+  // Saved with Save As, then changed: asked as well, and Save writes that file.
+  const QString copy = files.dir.filePath("copy.telmaris");
+  d.services.saveAnswer = copy;
+  d.w.SaveFileAs->trigger();
+  ASSERT_EQ(configurationIn(copy).liftHeight, "5");
+  changeLiftHeight(d, "6");
+  d.services.answers = {MsgAnswer::Save};
+  d.w.NewFile->trigger();
+  d.w.ComboPXH->hidePopup();
+  EXPECT_EQ(questions(d).size(), 2u);
+  EXPECT_EQ(configurationIn(copy).liftHeight, "6");
+  EXPECT_EQ(configurationIn(quote).liftHeight, "5");
+  EXPECT_TRUE(d.w.currentConfiguration().liftHeight.isEmpty());
+
+  // The folder of the file went away: the save fails, is reported, and nothing is set aside.
+  openFile(d, lost);
+  changeLiftHeight(d, "7");
+  ASSERT_TRUE(QDir(files.dir.filePath("gone")).removeRecursively());
+  d.services.answers = {MsgAnswer::Save};
+  d.w.Exit->trigger();
+  EXPECT_EQ(questions(d).size(), 3u);
+  EXPECT_TRUE(d.lastMessage().contains("could not be saved")) << d.lastMessage().toStdString();
+  EXPECT_TRUE(d.lastMessage().contains("lost.telmaris")) << d.lastMessage().toStdString();
+  EXPECT_FALSE(d.services.endStatus.has_value());
+  EXPECT_EQ(d.w.currentConfiguration().liftHeight, "7");
+}
+
+TEST(SavedConfigurations, RecentConfigurationsNewestFirstFiveAtMost) {
+  Files files;
+  QStringList quotes;
+  for (const char* name : {"a", "b", "c", "d", "e"})
+    quotes << files.copy("english-european.telmaris", QStringLiteral("%1.telmaris").arg(name));
+  const QString german = files.copy("deutsch-250-schmierfrei-rabatt.telmaris", "de.telmaris");
+  WindowDriver d("", true);
+  d.services.settingsPath = files.settings();
+
+  d.w.refreshRecentMenu();
+  EXPECT_EQ(recentMenu(d.w), QStringList{"(none) | "});
+  EXPECT_FALSE(d.w.findChild<QAction*>("mnuRecentNone")->isEnabled());
+
+  // Opened and saved, newest first; the sixth file pushes the first out.
+  for (const QString& q : quotes.mid(0, 4)) openFile(d, q);
+  d.services.saveAnswer = quotes[4];
+  d.w.SaveFileAs->trigger();
+  openFile(d, german);
+  EXPECT_EQ(recentMenu(d.w),
+            QStringList({"&1 de.telmaris | " + german, "&2 e.telmaris | " + quotes[4],
+                         "&3 d.telmaris | " + quotes[3], "&4 c.telmaris | " + quotes[2],
+                         "&5 b.telmaris | " + quotes[1]}));
+  EXPECT_EQ(RecentFiles(files.settings()).files(),
+            QStringList({german, quotes[4], quotes[3], quotes[2], quotes[1]}));
+  EXPECT_EQ(d.state.LanguageKey, "Tysk");
+
+  // Choosing an entry opens it as File > Open does: asked about the changed configuration
+  // first, then opened, attached and moved to the front.
+  changeLiftHeight(d, "5");
+  d.services.answers = {MsgAnswer::Cancel};
+  recentEntry(d.w, 3)->trigger();
+  EXPECT_EQ(questions(d).size(), 1u);
+  EXPECT_EQ(d.state.LanguageKey, "Tysk");
+  d.services.answers = {MsgAnswer::Discard};
+  recentEntry(d.w, 3)->trigger();
+  d.w.ComboPXH->hidePopup();
+  EXPECT_EQ(questions(d).size(), 2u);
+  EXPECT_EQ(d.state.LanguageKey, "");
+  EXPECT_EQ(d.w.currentConfiguration().liftHeight, "4");
+  EXPECT_EQ(RecentFiles(files.settings()).files(),
+            QStringList({quotes[2], german, quotes[4], quotes[3], quotes[1]}));
+  EXPECT_EQ(recentMenu(d.w)[0], "&1 c.telmaris | " + quotes[2]);
+  changeLiftHeight(d, "6");
+  d.services.answers = {MsgAnswer::Save};
+  d.w.NewFile->trigger();
+  d.w.ComboPXH->hidePopup();
+  EXPECT_EQ(configurationIn(quotes[2]).liftHeight, "6");
+
+  // A file that no longer exists is named and leaves the list; the window keeps its answers.
+  ASSERT_TRUE(QFile::remove(quotes[4]));
+  const std::size_t before = d.services.messages.size();
+  recentEntry(d.w, 2)->trigger();
+  ASSERT_EQ(d.services.messages.size(), before + 1);
+  EXPECT_TRUE(d.lastMessage().contains(quotes[4])) << d.lastMessage().toStdString();
+  EXPECT_TRUE(d.lastMessage().contains("no longer exists")) << d.lastMessage().toStdString();
+  EXPECT_EQ(RecentFiles(files.settings()).files(),
+            QStringList({quotes[2], german, quotes[3], quotes[1]}));
+  EXPECT_EQ(recentMenu(d.w).size(), 4);
+  EXPECT_TRUE(d.w.currentConfiguration().liftHeight.isEmpty());
+
+  // Another window on the same settings shows the same list when its menu opens.
+  WindowDriver second("", true);
+  second.services.settingsPath = files.settings();
+  second.w.refreshRecentMenu();
+  EXPECT_EQ(recentMenu(second.w), recentMenu(d.w));
+  openFile(second, quotes[0]);
+  emit d.w.mnuRecent->aboutToShow();
+  EXPECT_EQ(recentMenu(d.w)[0], "&1 a.telmaris | " + quotes[0]);
+  EXPECT_EQ(recentMenu(d.w).size(), 5);
+}
+
+TEST(SavedConfigurations, OpenedAtStartInTheFilesVariant) {
+  Files files;
+  const QString german = files.copy("deutsch-250-schmierfrei-rabatt.telmaris", "de.telmaris");
+  ProgramDirectory dir(ProgramDirectory::Built{});
+  {
+    ProgramState state;
+    RecordingServices services;
+    services.settingsPath = files.settings();
+    frmVinjett start(state, services);
+    ASSERT_TRUE(start.Form_Load(dir.path(), "/nowhere", german));
+    HMeny* main = start.mainWindow();
+    ASSERT_NE(main, nullptr);
+    EXPECT_FALSE(start.isVisible());
+    EXPECT_TRUE(main->isVisible());
+    EXPECT_TRUE(services.messages.empty());
+    EXPECT_EQ(state.LanguageKey, "Tysk");
+    for (int i = 0; i < 8; ++i) EXPECT_EQ(main->mnuSpråk[i]->isChecked(), i == 7) << i;
+    const Configuration opened = main->currentConfiguration();
+    EXPECT_EQ(opened.variant, 7);
+    EXPECT_TRUE(opened.lubeFree);
+    EXPECT_EQ(opened.model, "PXH 250L EX");
+    EXPECT_EQ(opened.liftHeight, "4");
+    EXPECT_EQ(opened.hoistControl, HoistControlKind::TwoButton);
+    EXPECT_EQ(opened.accessories, (std::array<bool, 5>{true, true, true, true, false}));
+    EXPECT_EQ(opened.discount, 10);
+    EXPECT_TRUE(main->Printerutskrift->isVisible());
+    EXPECT_EQ(RecentFiles(files.settings()).files(), QStringList{german});
+    // Attached: Save writes the file without asking for a name.
+    main->SaveFile->trigger();
+    EXPECT_TRUE(services.fileDialogs.empty());
+    main->ComboPXH->hidePopup();
+  }
+  {
+    // A file that is no configuration: the message File > Open gives, then the start-up
+    // window as usual.
+    QFile bad(files.dir.filePath("bad.telmaris"));
+    ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
+    bad.write("{\"trolley\": 7}");
+    bad.close();
+    ProgramState state;
+    RecordingServices services;
+    frmVinjett start(state, services);
+    ASSERT_TRUE(start.Form_Load(dir.path(), "/nowhere", bad.fileName()));
+    ASSERT_EQ(services.messages.size(), 1u);
+    EXPECT_TRUE(services.messages[0].text.startsWith(bad.fileName() + "\n\n"))
+        << services.messages[0].text.toStdString();
+    EXPECT_TRUE(services.messages[0].text.contains("\"trolley\""));
+    EXPECT_TRUE(start.isVisible());
+    EXPECT_EQ(start.mainWindow(), nullptr);
+    EXPECT_FALSE(services.endStatus.has_value());
+  }
+  {
+    ProgramState state;
+    RecordingServices services;
+    frmVinjett start(state, services);
+    const QString missing = files.dir.filePath("missing.telmaris");
+    ASSERT_TRUE(start.Form_Load(dir.path(), "/nowhere", missing));
+    ASSERT_EQ(services.messages.size(), 1u);
+    EXPECT_TRUE(services.messages[0].text.startsWith("The file " + missing + " cannot be read"))
+        << services.messages[0].text.toStdString();
+    EXPECT_TRUE(start.isVisible());
+    EXPECT_EQ(start.mainWindow(), nullptr);
+  }
+}

@@ -2,18 +2,24 @@
 #include "common/services.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
+#include <QGridLayout>
+#include <QSpacerItem>
 #include <QFontDatabase>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QVBoxLayout>
+#include <QFileInfo>
 #include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QRegularExpression>
 #include <QPrinter>
 #include <cstdio>
 #include <cstdlib>
@@ -21,14 +27,17 @@
 #include "configurator/recent_files.h"
 
 QString contactAuthorMessage() {
-  return QStringLiteral(
+  return QCoreApplication::translate(
+      "Services",
       "The program has met a situation it cannot handle and will close now.\n"
       "Please contact the program's author and describe what you did.");
 }
 
-MsgAnswer DesktopServices::message(QWidget* parent, const QString& text, const QString& title,
-                                   MsgIcon icon, MsgButtons buttons) {
-  QMessageBox box(parent);
+std::unique_ptr<QMessageBox> makeMessageBox(QWidget* parent, const QString& text,
+                                            const QString& title, MsgIcon icon,
+                                            MsgButtons buttons) {
+  auto made = std::make_unique<QMessageBox>(parent);
+  QMessageBox& box = *made;
   box.setWindowTitle(title);
   box.setText(text);
   switch (icon) {
@@ -50,6 +59,20 @@ MsgAnswer DesktopServices::message(QWidget* parent, const QString& text, const Q
     box.setStandardButtons(QMessageBox::Ok);
     box.setDefaultButton(QMessageBox::Ok);
   }
+  // The box is at least as wide as its title, with room for the window manager's icon and
+  // buttons beside it, so that the title bar shows the whole title.
+  if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
+    const int width = box.fontMetrics().horizontalAdvance(title) * 5 / 4 + kTitleBarRoom;
+    grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
+                  grid->rowCount(), 0, 1, grid->columnCount());
+  }
+  return made;
+}
+
+MsgAnswer DesktopServices::message(QWidget* parent, const QString& text, const QString& title,
+                                   MsgIcon icon, MsgButtons buttons) {
+  const std::unique_ptr<QMessageBox> made = makeMessageBox(parent, text, title, icon, buttons);
+  QMessageBox& box = *made;
   // A message must be readable even while a busy cursor is up.
   const bool busy = QApplication::overrideCursor() != nullptr;
   if (busy) QApplication::setOverrideCursor(Qt::ArrowCursor);
@@ -113,15 +136,48 @@ QString DesktopServices::askSaveFileName(QWidget* parent, const QString& title,
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setNameFilters(filters);
   dialog.selectFile(suggested);
-  dialog.setDefaultSuffix(QStringLiteral("telmaris"));
+  // The suffix of the first filter, as in "Telmaris configurations (*.telmaris)".
+  static const QRegularExpression suffix(QStringLiteral("\\(\\*\\.(\\w+)"));
+  if (const QRegularExpressionMatch m = suffix.match(filters.value(0)); m.hasMatch())
+    dialog.setDefaultSuffix(m.captured(1));
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
   return dialog.selectedFiles().first();
 }
 
 bool DesktopServices::openWithDesktop(const QUrl& url) { return QDesktopServices::openUrl(url); }
 
-std::optional<PrintRequest> DesktopServices::askPrint(QWidget* parent) {
+namespace {
+
+// A printer whose printing to a file suggests the given file.
+void suggestFile(QPrinter& printer, const QString& file) {
+  if (file.isEmpty()) return;
+  printer.setDocName(QFileInfo(file).completeBaseName());
+  printer.setOutputFileName(file);
+  // Printing goes to the system's printer unless the user picks the file.
+  printer.setOutputFormat(QPrinter::NativeFormat);
+}
+
+}  // namespace
+
+void DesktopServices::showPrintPreview(QWidget* parent, const QString& suggestedFile,
+                                       const std::function<void(QPrinter&)>& paint) {
+  QPrinter printer(QPrinter::HighResolution);
+  suggestFile(printer, suggestedFile);
+  QPrintPreviewDialog preview(&printer, parent);
+  QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
+                   [&paint](QPrinter* p) { paint(*p); });
+  if (const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen())
+    preview.resize(screen->availableGeometry().size() * 4 / 5);
+  const bool busy = QApplication::overrideCursor() != nullptr;
+  if (busy) QApplication::setOverrideCursor(Qt::ArrowCursor);
+  preview.exec();
+  if (busy) QApplication::restoreOverrideCursor();
+}
+
+std::optional<PrintRequest> DesktopServices::askPrint(QWidget* parent,
+                                                      const QString& suggestedFile) {
   auto printer = std::make_shared<QPrinter>(QPrinter::HighResolution);
+  suggestFile(*printer, suggestedFile);
   QPrintDialog dialog(printer.get(), parent);
   if (dialog.exec() != QDialog::Accepted) return std::nullopt;
   // The copies are printed one document each, so the printer itself makes one of each.

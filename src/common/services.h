@@ -55,8 +55,14 @@ class Services {
   // Opens a file or an address with the desktop's program for it; false when none could.
   virtual bool openWithDesktop(const QUrl& url) = 0;
 
-  // The system print dialog; none when the user cancels it.
-  virtual std::optional<PrintRequest> askPrint(QWidget* parent) = 0;
+  // The system print dialog, whose printing to a file suggests `suggestedFile`; none when the
+  // user cancels it.
+  virtual std::optional<PrintRequest> askPrint(QWidget* parent, const QString& suggestedFile) = 0;
+
+  // The print preview: `paint` draws the pages on the printer it is given, as often as the
+  // preview needs them; the preview's own print button prints them.
+  virtual void showPrintPreview(QWidget* parent, const QString& suggestedFile,
+                                const std::function<void(QPrinter&)>& paint) = 0;
 
   // Today, as printed on the ordering document.
   virtual QDate today() { return QDate::currentDate(); }
@@ -73,6 +79,15 @@ class Services {
 // The message shown when the program meets a state it was never meant to reach.
 QString contactAuthorMessage();
 
+// The message box DesktopServices shows, made ready but not shown: its title, text, icon and
+// Qt's standard buttons, and at least the width its title needs in a window manager's title bar.
+class QMessageBox;
+std::unique_ptr<QMessageBox> makeMessageBox(QWidget* parent, const QString& text,
+                                            const QString& title, MsgIcon icon,
+                                            MsgButtons buttons);
+// Pixels a title bar takes beside its title: the window's icon and its three buttons.
+inline constexpr int kTitleBarRoom = 110;
+
 // The real desktop: QMessageBox and the process exit.
 class DesktopServices : public Services {
  public:
@@ -85,7 +100,9 @@ class DesktopServices : public Services {
   QString askSaveFileName(QWidget* parent, const QString& title, const QStringList& filters,
                           const QString& suggested) override;
   bool openWithDesktop(const QUrl& url) override;
-  std::optional<PrintRequest> askPrint(QWidget* parent) override;
+  std::optional<PrintRequest> askPrint(QWidget* parent, const QString& suggestedFile) override;
+  void showPrintPreview(QWidget* parent, const QString& suggestedFile,
+                        const std::function<void(QPrinter&)>& paint) override;
   // The user's own: Telmaris/Telmaris.conf in the configuration folder.
   QString settingsFile() override;
   void endProgram(int status) override;
@@ -109,7 +126,8 @@ class HeadlessServices : public Services {
     return {};
   }
   bool openWithDesktop(const QUrl&) override { return false; }
-  std::optional<PrintRequest> askPrint(QWidget*) override { return printAnswer; }
+  std::optional<PrintRequest> askPrint(QWidget*, const QString&) override { return printAnswer; }
+  void showPrintPreview(QWidget*, const QString&, const std::function<void(QPrinter&)>&) override {}
   QDate today() override { return date.isValid() ? date : Services::today(); }
   void endProgram(int status) override { endStatus = status; }
 

@@ -28,6 +28,7 @@ class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QMenu;
+class QPrinter;
 class QPushButton;
 class QRadioButton;
 class QWidget;
@@ -70,12 +71,14 @@ class HMeny : public QMainWindow {
   void Cmd_Skärmutskrift_Click();
   // The main window as the printed page shows it.
   QImage windowImage();
+  // Draws the printed page, one copy, on the printer; false when the printer cannot be drawn on.
+  bool printPage(QPrinter& printer);
   // File > Print Preview: the page as it will print, drawn by the same page composer.
   void PrintPreview_Click();
   // File > Export as PDF: the page written to a PDF file without the print dialog.
   void ExportPdf_Click();
   // The name the PDF of the page is suggested under: "MODEL DATE.pdf" in the documents folder.
-  QString suggestedPdfFile() const;
+  QString suggestedPdfFile();
 
   // ---- Saved configurations (hmeny_files.cpp)
   void OpenFile_Click();

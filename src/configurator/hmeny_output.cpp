@@ -1,5 +1,8 @@
 // The output commands: the ordering list on the screen and on paper.
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
 #include <QLabel>
 #include <QPainter>
 #include <QPrinter>
@@ -12,6 +15,7 @@
 #include "output/dimension_sheets.h"
 #include "output/form3.h"
 #include "output/ordering_page.h"
+#include "output/page_pdf.h"
 #include "output/window_capture.h"
 #include "prices/form2.h"
 #include "startup/program_state.h"
@@ -45,43 +49,81 @@ QImage HMeny::windowImage() { return CaptureForm(*this); }
 void HMeny::Printerutskrift_Click() {
   if (!commitPendingEdit(Ctl::Printerutskrift) || !outputReady()) return;
   state_.OutputTarget = QStringLiteral("Printer");
-  const std::optional<PrintRequest> request = services_.askPrint(this);
+  const std::optional<PrintRequest> request = services_.askPrint(this, suggestedPdfFile());
   if (!request || !request->printer) return;  // cancelled: nothing printed, nothing said
   const int copies = std::max(1, request->copies);
   QCoreApplication::processEvents();
-
   {
     BusyCursor busy;
-    QPrinter& printer = *request->printer;
-    const ConfiguredHoist hoist = engine_.hoist();
-    const OrderingList list = BuildOrderingList(state_, hoist);
-    PagePictures pictures = readPagePictures();
     for (int copy = 1; copy <= copies; ++copy) {
-      if (request->beforeCopy) request->beforeCopy(printer, copy);
-      printer.setPageOrientation(QPageLayout::Portrait);
-      QPainter painter;
-      if (!painter.begin(&printer)) {
+      if (request->beforeCopy) request->beforeCopy(*request->printer, copy);
+      if (!printPage(*request->printer)) {
         showMessage(state_.TextCatalogue[56] + QStringLiteral("\n\n") + state_.TextCatalogue[57] +
                     QStringLiteral("\n") + state_.TextCatalogue[58]);
         break;
       }
-      // Millimetres from the top left corner of the printable area.
-      const double dotsPerMm = printer.resolution() / 25.4;
-      painter.scale(dotsPerMm, dotsPerMm);
-      const QSizeF printable = printer.pageLayout().paintRect(QPageLayout::Millimeter).size();
-
-      pictures.window = windowImage();
-      Picture[13]->setPixmap(QPixmap::fromImage(pictures.window));
-      paintOrderingPage(painter, printable, state_, hoist, list, sheetValues_, pictures,
-                        services_.today());
-      painter.end();  // the copy goes to the printer as a job of its own
     }
   }
   Printerutskrift->setFocus();
 }
 
-void HMeny::PrintPreview_Click() {}
+bool HMeny::printPage(QPrinter& printer) {
+  // One document per call: the copy goes to the printer as a job of its own.
+  printer.setPageOrientation(QPageLayout::Portrait);
+  QPainter painter;
+  if (!painter.begin(&printer)) return false;
+  // Millimetres from the top left corner of the printable area.
+  const double dotsPerMm = printer.resolution() / 25.4;
+  painter.scale(dotsPerMm, dotsPerMm);
+  const QSizeF printable = printer.pageLayout().paintRect(QPageLayout::Millimeter).size();
+  const ConfiguredHoist hoist = engine_.hoist();
+  const OrderingList list = BuildOrderingList(state_, hoist);
+  PagePictures pictures = readPagePictures();
+  pictures.window = windowImage();
+  Picture[13]->setPixmap(QPixmap::fromImage(pictures.window));
+  paintOrderingPage(painter, printable, state_, hoist, list, sheetValues_, pictures,
+                    services_.today());
+  return painter.end();
+}
 
-void HMeny::ExportPdf_Click() {}
+void HMeny::PrintPreview_Click() {
+  if (!commitPendingEdit(Ctl::Printerutskrift) || !outputReady()) return;
+  state_.OutputTarget = QStringLiteral("Printer");
+  services_.showPrintPreview(this, suggestedPdfFile(), [this](QPrinter& printer) {
+    BusyCursor busy;
+    printPage(printer);
+  });
+}
 
-QString HMeny::suggestedPdfFile() const { return {}; }
+void HMeny::ExportPdf_Click() {
+  if (!commitPendingEdit(Ctl::Printerutskrift) || !outputReady()) return;
+  const QString file = services_.askSaveFileName(this, tr("Export as PDF"),
+                                                 {tr("PDF documents (*.pdf)")}, suggestedPdfFile());
+  if (file.isEmpty()) return;
+  state_.OutputTarget = QStringLiteral("Printer");
+  bool written = false;
+  {
+    BusyCursor busy;
+    // An A4 page with the border a printer keeps, as the command line writes it.
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(file);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setPageMargins(
+        QMarginsF(kCommandPdfMargin, kCommandPdfMargin, kCommandPdfMargin, kCommandPdfMargin),
+        QPageLayout::Millimeter);
+    written = printPage(printer) && QFileInfo::exists(file);
+  }
+  if (!written)
+    showMessage(tr("The ordering page could not be written to %1.")
+                    .arg(QDir::toNativeSeparators(file)));
+}
+
+QString HMeny::suggestedPdfFile() {
+  QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  if (folder.isEmpty()) folder = QDir::homePath();
+  QString model = engine_.currentModel();
+  model.replace(QLatin1Char('/'), QLatin1Char('-'));
+  const QString date = services_.today().toString(Qt::ISODate);
+  return QDir(folder).filePath(QStringLiteral("%1 %2.pdf").arg(model, date));
+}

@@ -1,6 +1,7 @@
 // The price maintenance commands of the Options menu: new prices from a price file or from a
 // workbook, each shown before it is written, the price list window, the price history and the
 // undo of an import.
+#include <QCoreApplication>
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -42,7 +43,7 @@ void reportPriceFailure(QWidget* parent, Services& services, const ProgramState&
 }
 
 QString databaseFailure(const DatabaseError& e) {
-  return QStringLiteral("The parts database refused the prices.\nFile: %1\nError: %2")
+  return QCoreApplication::translate("Prices", "The parts database refused the prices.\nFile: %1\nError: %2")
       .arg(QDir::toNativeSeparators(e.file()), e.engineMessage());
 }
 
@@ -61,7 +62,7 @@ bool importPriceList(QWidget* parent, Services& services, const ProgramState& st
       entries = read();
       summary = importPrices(state.DatabaseFile, entries, {QFileInfo(file).fileName(), true});
     }
-    const QString text = QStringLiteral("%1\n\nOK imports the prices; Cancel changes nothing.\n\n")
+    const QString text = QCoreApplication::translate("Prices", "%1\n\nOK imports the prices; Cancel changes nothing.\n\n")
                              .arg(QDir::toNativeSeparators(file)) +
                          priceImportReport(summary);
     if (services.report(parent, state.TextCatalogue[kTextNewPrices], text,
@@ -93,7 +94,7 @@ void HMeny::Newprices_Click() {
     return;
   const QString file = services_.askOpenFileName(
       this, t[kTextOpenPriceFile],
-      {QStringLiteral("Price file (*.DAT)"), QStringLiteral("Price file (*.TXT)")}, state_.AppPath);
+      {QCoreApplication::translate("Prices", "Price file (*.DAT)"), QCoreApplication::translate("Prices", "Price file (*.TXT)")}, state_.AppPath);
   if (file.isEmpty() || !QDir::setCurrent(state_.AppPath)) return;
   if (importPriceList(this, services_, state_, file, [&] { return readPriceFile(file); }))
     reloadAfterNewPrices();
@@ -117,7 +118,7 @@ void HMeny::Newprices1_Click() {
     return;
   // Workbooks of both forms, whatever the case of their names.
   const QString file = services_.askOpenFileName(
-      this, t[kTextOpenWorkbook], {QStringLiteral("Price file (*.XLS *.XLSX)")}, state_.AppPath);
+      this, t[kTextOpenWorkbook], {QCoreApplication::translate("Prices", "Price file (*.XLS *.XLSX)")}, state_.AppPath);
   if (file.isEmpty() || !QDir::setCurrent(state_.AppPath)) return;
   if (importPriceList(this, services_, state_, file, [&] { return readPriceWorkbook(file); }))
     reloadAfterNewPrices();
@@ -151,12 +152,12 @@ void HMeny::mnuUndoImport_Click() {
       undo = undoLastImport(state_.DatabaseFile, {QString(), true});
     }
     if (!undo) {
-      services_.message(this, QStringLiteral("There is no price import to undo."), title,
+      services_.message(this, QCoreApplication::translate("Prices", "There is no price import to undo."), title,
                         MsgIcon::Information);
       return;
     }
     const QString text =
-        QStringLiteral("OK puts the prices back; Cancel changes nothing.\n\n") +
+        QCoreApplication::translate("Prices", "OK puts the prices back; Cancel changes nothing.\n\n") +
         priceUndoReport(*undo);
     if (services_.report(this, title, text, MsgButtons::OkCancel) == MsgAnswer::Cancel) return;
     {

@@ -2,6 +2,7 @@
 // texts and colours of the boxes, the captions and places the steps set, the focus, and then
 // the messages of the step.
 #include <QAbstractItemView>
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -150,6 +151,9 @@ void HMeny::render() {
       setChecked(button, c.checked);
   }
   Command1->setEnabled(false);
+  // The page can be printed, previewed and exported exactly when the output buttons show.
+  const bool output = e.shown(Ctl::Printerutskrift);
+  for (QAction* a : {Utskrift, PrintPreview, ExportPdf}) a->setEnabled(output);
 
   // With the tab stops off, Tab is not used to move the focus but reaches the focused control's
   // own key handling, which takes it like Enter and opens the next step.

@@ -8,10 +8,9 @@
 #include "startup/variants.h"
 
 QString pdfHintText() {
-  // The hint names programs that make PDF files; its last paragraph says that the program makes
-  // one of the ordering page itself.
-  return QCoreApplication::translate(
-             "PdfHint",
+  // The hint names programs that make PDF files, in the words it always had; its last paragraph,
+  // in the variant's language, says that the program makes one of the ordering page itself.
+  return QStringLiteral(
              "If you want to create printer outputs in form of files in PDF-format, you can for "
              "example buy the Adobe Acrobat program. Or you can download a Freeware PDF program, "
              "for example PDF ReDirect. Press Ok to get a link to download PDF ReDirect.") +

@@ -3,6 +3,7 @@
 
 #include <xlsxwriter.h>
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QRegularExpression>
@@ -49,7 +50,7 @@ QString fileNameFrom(const QString& title) {
   QString name = withoutAccessKeys(title);
   name.remove(unsafe);
   name = name.trimmed();
-  return name.isEmpty() ? QStringLiteral("Ordering list") : name;
+  return name.isEmpty() ? QCoreApplication::translate("Export", "Ordering list") : name;
 }
 
 }  // namespace
@@ -94,7 +95,7 @@ ExportSheet orderingListSheet(const TextCatalogueArray& texts, const OrderingLis
 void writeExportWorkbook(const QString& path, const ExportSheet& sheet) {
   const QByteArray name = QFile::encodeName(path);
   lxw_workbook* book = workbook_new(name.constData());
-  if (!book) throw ExportError(QStringLiteral("The workbook %1 cannot be created.").arg(path));
+  if (!book) throw ExportError(QCoreApplication::translate("Export", "The workbook %1 cannot be created.").arg(path));
   lxw_worksheet* ws = workbook_add_worksheet(book, nullptr);
   lxw_format* bold = workbook_add_format(book);
   format_set_bold(bold);
@@ -140,7 +141,7 @@ void writeExportWorkbook(const QString& path, const ExportSheet& sheet) {
   const lxw_error closed = workbook_close(book);
   if (error == LXW_NO_ERROR) error = closed;
   if (error != LXW_NO_ERROR)
-    throw ExportError(QStringLiteral("The workbook %1 cannot be written: %2")
+    throw ExportError(QCoreApplication::translate("Export", "The workbook %1 cannot be written: %2")
                           .arg(path, QString::fromUtf8(lxw_strerror(error))));
 }
 
@@ -150,7 +151,7 @@ QString exportOrderingList(const TextCatalogueArray& texts, const OrderingList& 
   // the spreadsheet program is never overwritten by the next export.
   QTemporaryDir dir(QDir(folder).filePath(QStringLiteral("telmaris-export-XXXXXX")));
   if (!dir.isValid())
-    throw ExportError(QStringLiteral("No folder for the workbook can be made in %1: %2")
+    throw ExportError(QCoreApplication::translate("Export", "No folder for the workbook can be made in %1: %2")
                           .arg(folder, dir.errorString()));
   dir.setAutoRemove(false);
   const QString path =

@@ -153,7 +153,7 @@ void Form2::LoadPriceGrid() {
     try {
       model = new PriceGridModel(*state_, order, this);
     } catch (const DatabaseError& e) {
-      failure = QStringLiteral(
+      failure = tr(
                     "The price list cannot be read from the parts database.\n\n"
                     "File: %1\nError: %2")
                     .arg(QDir::toNativeSeparators(e.file()), e.engineMessage());
@@ -216,7 +216,7 @@ void Form2::cmdExcelFile_Click() {
     return;
   }
   if (!services_->openWithDesktop(QUrl::fromLocalFile(path)))
-    showMessage(QStringLiteral("No spreadsheet program could open the ordering list.\n\n"
+    showMessage(tr("No spreadsheet program could open the ordering list.\n\n"
                                "It has been saved as %1")
                     .arg(QDir::toNativeSeparators(path)));
 }

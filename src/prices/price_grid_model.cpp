@@ -138,7 +138,7 @@ bool PriceGridModel::setData(const QModelIndex& index, const QVariant& value, in
   Row& row = rows_[static_cast<std::size_t>(index.row())];
   const std::optional<float> price = parseTypedPrice(value.toString());
   if (!price) {
-    emit editRefused(QStringLiteral("\"%1\" is not a price; the price of %2 stays as it was.")
+    emit editRefused(tr("\"%1\" is not a price; the price of %2 stays as it was.")
                          .arg(value.toString(), row.number));
     return false;
   }
@@ -154,7 +154,7 @@ bool PriceGridModel::setData(const QModelIndex& index, const QVariant& value, in
     recordPriceEvent(*db_, edit);
     transaction.commit();
   } catch (const DatabaseError& e) {
-    emit editRefused(QStringLiteral("The price of %1 could not be stored.\n\nError: %2")
+    emit editRefused(tr("The price of %1 could not be stored.\n\nError: %2")
                          .arg(row.number, e.engineMessage()));
     return false;
   }

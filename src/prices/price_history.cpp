@@ -5,6 +5,7 @@
 // and an event's parts as quick with a thousand imports behind as with none.
 #include "prices/price_history.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 
 #include "common/number_format.h"
@@ -152,15 +153,15 @@ QString priceHistoryNow() {
 }
 
 QString priceHistoryReport(const std::vector<PriceEvent>& events) {
-  if (events.empty()) return QStringLiteral("No price has been imported or changed yet.\n");
+  if (events.empty()) return QCoreApplication::translate("Prices", "No price has been imported or changed yet.\n");
   QString text;
   for (const PriceEvent& e : events) {
     QString what;
     switch (e.kind) {
-      case PriceEventKind::Import: what = QStringLiteral("Import of %1").arg(e.source); break;
-      case PriceEventKind::Edit: what = QStringLiteral("Edited in the %1").arg(e.source); break;
+      case PriceEventKind::Import: what = QCoreApplication::translate("Prices", "Import of %1").arg(e.source); break;
+      case PriceEventKind::Edit: what = QCoreApplication::translate("Prices", "Edited in the %1").arg(e.source); break;
       case PriceEventKind::Undo:
-        what = QStringLiteral("Undo of import %1 (%2)").arg(e.undoes.value_or(0)).arg(e.source);
+        what = QCoreApplication::translate("Prices", "Undo of import %1 (%2)").arg(e.undoes.value_or(0)).arg(e.source);
         break;
     }
     text += QStringLiteral("%1  %2. %3: %4 %5\n")
@@ -168,8 +169,8 @@ QString priceHistoryReport(const std::vector<PriceEvent>& events) {
                 .arg(e.id)
                 .arg(what)
                 .arg(e.changes.size())
-                .arg(e.changes.size() == 1 ? QStringLiteral("price changed")
-                                           : QStringLiteral("prices changed"));
+                .arg(e.changes.size() == 1 ? QCoreApplication::translate("Prices", "price changed")
+                                           : QCoreApplication::translate("Prices", "prices changed"));
     for (const PriceChange& c : e.changes)
       text += QStringLiteral("    %1  %2  ->  %3\n")
                   .arg(c.orderingNumber.leftJustified(14))

@@ -1,6 +1,7 @@
 // Matching a price list against the parts, writing the prices back, and taking an import back.
 #include "prices/price_import.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <algorithm>
 #include <set>
@@ -164,7 +165,7 @@ std::optional<PriceUndoSummary> undoLastImport(const QString& databaseFile,
 }
 
 QString priceImportReport(const PriceImportSummary& s) {
-  QString text = QStringLiteral(
+  QString text = QCoreApplication::translate("Prices",
                      "New price:  %1\n"
                      "Unchanged:  %2\n"
                      "Set to 0:   %3\n"
@@ -174,23 +175,23 @@ QString priceImportReport(const PriceImportSummary& s) {
                      .arg(s.setToZero)
                      .arg(s.alreadyZero);
   if (!s.changes.empty()) {
-    text += QStringLiteral("\nPrices that change (ordering number, old price, new price):\n");
+    text += QCoreApplication::translate("Prices", "\nPrices that change (ordering number, old price, new price):\n");
     for (const PriceChange& c : s.changes) text += changeLine(c);
   }
   return text;
 }
 
 QString priceUndoReport(const PriceUndoSummary& s) {
-  QString text = QStringLiteral("Import %1 (%2, %3): %4 prices go back to their price before it.\n")
+  QString text = QCoreApplication::translate("Prices", "Import %1 (%2, %3): %4 prices go back to their price before it.\n")
                      .arg(s.import.id)
                      .arg(s.import.when, s.import.source)
                      .arg(s.changes.size());
   if (!s.changes.empty()) {
-    text += QStringLiteral("\nPrices that change (ordering number, now, after the undo):\n");
+    text += QCoreApplication::translate("Prices", "\nPrices that change (ordering number, now, after the undo):\n");
     for (const PriceChange& c : s.changes) text += changeLine(c);
   }
   if (!s.kept.empty()) {
-    text += QStringLiteral(
+    text += QCoreApplication::translate("Prices",
         "\nEdited in the price list since the import, these keep their price (before the "
         "import, now):\n");
     for (const PriceChange& c : s.kept) text += changeLine(c);

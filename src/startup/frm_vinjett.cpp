@@ -66,7 +66,7 @@ bool frmVinjett::Form_Load(const QString& commandLine, const QString& executable
   state_.AppPath = commandLine.isEmpty() ? executableDir : commandLine;
   if (!QDir::setCurrent(state_.AppPath)) {
     services_.message(nullptr,
-                      QStringLiteral("The program directory cannot be opened.\n\nDirectory: %1")
+                      tr("The program directory cannot be opened.\n\nDirectory: %1")
                           .arg(QDir::toNativeSeparators(state_.AppPath)),
                       kDefaultMessageTitle, MsgIcon::Critical);
     services_.endProgram(1);

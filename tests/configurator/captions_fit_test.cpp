@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyleOptionButton>
@@ -15,6 +16,7 @@
 #include "configurator/window_driver.h"
 #include "prices/form2.h"
 #include "startup/frm_vinjett.h"
+#include "startup/version.h"
 #include "startup/variants.h"
 
 namespace {
@@ -191,4 +193,29 @@ TEST(Captions, FitTheStartupWindow) {
   QCoreApplication::processEvents();
   const QStringList problems = problemsOf(&start, "start-up window");
   EXPECT_TRUE(problems.isEmpty()) << problems.join("\n").toStdString();
+}
+
+TEST(Captions, FitTheMessageBoxes) {
+  // The About box and a long message of the catalogue, with Qt's buttons in the variant's
+  // language: every caption fits, and the box is as wide as its title needs in a title bar.
+  for (int v = 0; v < kVariantCount; ++v) {
+    const Variant variant = *variantByIndex(v);
+    WindowDriver d(variant.languageKey, true);
+    const QString printerTrouble = d.state.TextCatalogue[56] + "\n\n" +
+                                   d.state.TextCatalogue[57] + "\n" + d.state.TextCatalogue[58];
+    const std::pair<QString, QString> boxes[] = {{aboutText(d.state.ProgramDate), kAboutTitle},
+                                                 {printerTrouble, kDefaultMessageTitle}};
+    for (const auto& [text, title] : boxes) {
+      for (MsgButtons buttons : {MsgButtons::Ok, MsgButtons::SaveDiscardCancel}) {
+        const std::unique_ptr<QMessageBox> box =
+            makeMessageBox(&d.w, text, title, MsgIcon::Information, buttons);
+        box->show();
+        QCoreApplication::processEvents();
+        const QStringList problems = problemsOf(box.get(), variant.menuCaption + " " + title);
+        EXPECT_TRUE(problems.isEmpty()) << problems.join("\n").toStdString();
+        EXPECT_GE(box->width(), box->fontMetrics().horizontalAdvance(title) + 100)
+            << title.toStdString();
+      }
+    }
+  }
 }

@@ -1,7 +1,10 @@
 // The printed ordering document, printed to PDF through the real print command and read back.
 #include <gtest/gtest.h>
 
+#include <QAction>
+#include <QDir>
 #include <QFile>
+#include <QStandardPaths>
 #include <QPrinter>
 #include <QTemporaryDir>
 
@@ -167,4 +170,54 @@ TEST(WindowCapture, FitsAPictureToThePage) {
   const QRectF same = PrintPictureToFitPage({400, 574}, {200, 287}, 0, 0, 100);
   EXPECT_NEAR(same.width(), 200, 1e-9);
   EXPECT_TRUE(PrintPictureToFitPage({0, 0}, {200, 287}, 8, 57, 83).isNull());
+}
+
+TEST(PrintedPage, PreviewAndExportDrawTheSamePageUnderTheModelAndDate) {
+  QTemporaryDir out;
+  WindowDriver d("", true);
+  d.services.fixedDate = QDate(2026, 12, 7);
+  // Print, Print Preview and Export as PDF go with the output buttons: there at start-up, gone
+  // while the steps are walked, back at the end.
+  EXPECT_TRUE(d.w.PrintPreview->isEnabled());
+  d.chooseModel("PXH 250 EX");
+  EXPECT_FALSE(d.w.Utskrift->isEnabled());
+  EXPECT_FALSE(d.w.PrintPreview->isEnabled());
+  EXPECT_FALSE(d.w.ExportPdf->isEnabled());
+  d.type("4");
+  d.enter();
+  d.type("3");
+  d.enter();
+  d.walkToOutput();
+  for (QAction* a : {d.w.Utskrift, d.w.PrintPreview, d.w.ExportPdf}) EXPECT_TRUE(a->isEnabled());
+
+  const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  const QString suggested = QDir(documents).filePath("PXH 250 EX 2026-12-07.pdf");
+  QPrinter preview(QPrinter::HighResolution);
+  preview.setOutputFormat(QPrinter::PdfFormat);
+  preview.setOutputFileName(out.filePath("preview.pdf"));
+  d.services.previewPrinter = &preview;
+  d.w.PrintPreview->trigger();
+  EXPECT_EQ(d.services.previews, 1);
+  EXPECT_EQ(d.services.suggestedPrintFile, suggested);
+  ASSERT_TRUE(QFile::exists(out.filePath("preview.pdf")));
+  EXPECT_TRUE(find(pdfWords(out.filePath("preview.pdf")), "2475.0"));
+
+  d.services.saveAnswer = out.filePath("export.pdf");
+  d.w.ExportPdf->trigger();
+  ASSERT_EQ(d.services.fileDialogs.size(), 1u);
+  EXPECT_EQ(d.services.fileDialogs[0].startFolder, suggested);
+  EXPECT_EQ(d.services.fileDialogs[0].filters, QStringList{"PDF documents (*.pdf)"});
+  ASSERT_TRUE(QFile::exists(out.filePath("export.pdf")));
+  EXPECT_EQ(pdfPageCount(out.filePath("export.pdf")), 1);
+  const std::vector<PdfWord> words = pdfWords(out.filePath("export.pdf"));
+  EXPECT_TRUE(find(words, "2475.0"));
+  EXPECT_TRUE(find(words, "2026-12-07"));
+
+  // The print dialog suggests the same file; a folder that cannot be written is said.
+  d.w.Utskrift->trigger();
+  EXPECT_EQ(d.services.suggestedPrintFile, suggested);
+  d.services.saveAnswer = out.filePath("no-such-folder/export.pdf");
+  d.w.ExportPdf->trigger();
+  EXPECT_TRUE(d.lastMessage().contains("no-such-folder")) << d.lastMessage().toStdString();
+  EXPECT_TRUE(d.services.messages.size() == 1u);
 }

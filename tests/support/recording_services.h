@@ -48,9 +48,17 @@ class RecordingServices : public Services {
     opened.push_back(url);
     return openAnswer;
   }
-  std::optional<PrintRequest> askPrint(QWidget*) override {
+  std::optional<PrintRequest> askPrint(QWidget*, const QString& suggestedFile) override {
     ++printDialogs;
+    suggestedPrintFile = suggestedFile;
     return printAnswer;
+  }
+  // The preview draws its pages into `previewPrinter` when a test gives one.
+  void showPrintPreview(QWidget*, const QString& suggestedFile,
+                        const std::function<void(QPrinter&)>& paint) override {
+    ++previews;
+    suggestedPrintFile = suggestedFile;
+    if (previewPrinter) paint(*previewPrinter);
   }
   QDate today() override { return fixedDate; }
   QString settingsFile() override { return settingsPath; }
@@ -68,6 +76,9 @@ class RecordingServices : public Services {
   bool openAnswer = true;
   std::optional<PrintRequest> printAnswer;  // none: the dialog is cancelled
   int printDialogs = 0;
+  int previews = 0;
+  QString suggestedPrintFile;
+  QPrinter* previewPrinter = nullptr;
   QDate fixedDate{2017, 10, 17};
   QString settingsPath;  // where the recent configurations are kept; empty: nowhere
 

@@ -11,7 +11,7 @@ packages=(
   fonts-liberation fontconfig
   poppler-utils xvfb xauth imagemagick xdotool openbox x11-utils
   desktop-file-utils dpkg-dev file
-  qt6-l10n-tools qt6-translations-l10n
+  qt6-l10n-tools qt6-translations-l10n clang-format
 )
 
 missing=()

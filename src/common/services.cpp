@@ -132,10 +132,12 @@ QString DesktopServices::askOpenFileName(QWidget* parent, const QString& title,
 
 QString DesktopServices::askSaveFileName(QWidget* parent, const QString& title,
                                          const QStringList& filters, const QString& suggested) {
-  QFileDialog dialog(parent, title);
+  // The dialog opens in the suggested file's folder, with its name filled in.
+  const QFileInfo file(suggested);
+  QFileDialog dialog(parent, title, file.absolutePath());
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setNameFilters(filters);
-  dialog.selectFile(suggested);
+  dialog.selectFile(file.fileName());
   // The suffix of the first filter, as in "Telmaris configurations (*.telmaris)".
   static const QRegularExpression suffix(QStringLiteral("\\(\\*\\.(\\w+)"));
   if (const QRegularExpressionMatch m = suffix.match(filters.value(0)); m.hasMatch())

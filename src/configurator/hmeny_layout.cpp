@@ -67,7 +67,7 @@ QLabel* picture(QWidget* parent, int number, int left, int top, int width, int h
 // captions from the text catalogue).
 void HMeny::applyOwnTexts() {
   mnuRecent->setTitle(tr("&Recent configurations"));
-  PrintPreview->setText(tr("Print Pre&view..."));
+  PrintPreview->setText(tr("Print Previe&w..."));
   ExportPdf->setText(tr("Export as P&DF..."));
   mnuPriceHistory->setText(tr("Price &history"));
   mnuUndoImport->setText(tr("&Undo last price import"));

@@ -121,7 +121,7 @@ void HMeny::ExportPdf_Click() {
 
 QString HMeny::suggestedPdfFile() {
   QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-  if (folder.isEmpty()) folder = QDir::homePath();
+  if (folder.isEmpty() || !QDir(folder).exists()) folder = QDir::homePath();
   QString model = engine_.currentModel();
   model.replace(QLatin1Char('/'), QLatin1Char('-'));
   const QString date = services_.today().toString(Qt::ISODate);

@@ -11,6 +11,7 @@
 #include "configurator/hmeny.h"
 #include "configurator/recent_files.h"
 #include "output/page_pdf.h"
+#include "startup/application_setup.h"
 #include "startup/command_line.h"
 #include "startup/frm_vinjett.h"
 #include "startup/program_state.h"
@@ -53,8 +54,7 @@ int main(int argc, char** argv) {
   QApplication::setApplicationName(kSettingsApplication);
   // The user's settings are ~/.config/Telmaris/Telmaris.conf.
   QApplication::setOrganizationName(kSettingsOrganisation);
-  // The windows are designed for 8-point Arial (Liberation Sans stands in for it).
-  QApplication::setFont(QFont(QStringLiteral("Arial"), 8));
+  useProgramFont();
 
   if (!window) {
     QTextStream out(stdout);

@@ -185,7 +185,9 @@ TEST_F(Installed, TheLauncherOpensAConfiguration) {
     process.waitForFinished();
     EXPECT_TRUE(running) << arguments.join(' ').toStdString() << ": "
                          << process.readAllStandardError().toStdString();
-    if (withFile) EXPECT_TRUE(listed) << readAll(settings).toStdString();
+    if (withFile) {
+      EXPECT_TRUE(listed) << readAll(settings).toStdString();
+    }
   }
   EXPECT_TRUE(QFileInfo(userFile(QStringLiteral("Telmaris.mdb"))).isFile());
 }

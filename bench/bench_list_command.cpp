@@ -49,11 +49,13 @@ int main(int argc, char** argv) {
 
   std::vector<double> list, bare;
   for (int i = 0; i < repetitions; ++i) {
-    const double command = timed(QStringLiteral(TELMARIS_EXECUTABLE), {QStringLiteral("--list"), file});
+    const double command =
+        timed(QStringLiteral(TELMARIS_EXECUTABLE), {QStringLiteral("--list"), file});
     if (command < 0) return 1;
     list.push_back(command);
     if (!shell.isEmpty()) {
-      const double keyed = timed(shell, {QStringLiteral(TELMARIS_PROGRAM_DIR "/Telmaris.mdb")}, read);
+      const double keyed =
+          timed(shell, {QStringLiteral(TELMARIS_PROGRAM_DIR "/Telmaris.mdb")}, read);
       if (keyed < 0) return 1;
       bare.push_back(keyed);
     }

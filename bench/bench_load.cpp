@@ -20,7 +20,8 @@ namespace {
 // Opens the file, reads every field of the three tables and closes it again.
 bool bareRead() {
   sqlite3* db = nullptr;
-  if (sqlite3_open_v2("Telmaris.mdb", &db, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK) return false;
+  if (sqlite3_open_v2("Telmaris.mdb", &db, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK)
+    return false;
   sqlite3_key(db, "QUINTARO", 8);
   long long cells = 0;
   for (const char* sql : {"SELECT * FROM tblDetaljer", "SELECT lngNr, strEngelska FROM tblSprak",
@@ -41,7 +42,8 @@ bool bareRead() {
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
-  const QString dir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(TELMARIS_PROGRAM_DIR);
+  const QString dir =
+      argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(TELMARIS_PROGRAM_DIR);
   const int repetitions = argc > 2 ? std::max(1, std::atoi(argv[2])) : 15;
   if (!QDir::setCurrent(dir)) {
     std::fprintf(stderr, "no program directory %s\n", qPrintable(dir));

@@ -12,6 +12,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <stdexcept>
 #include <vector>
 
 #include "bench_timing.h"
@@ -20,7 +21,6 @@
 #include "prices/price_file.h"
 #include "prices/price_history.h"
 #include "prices/price_import.h"
-#include <stdexcept>
 
 namespace {
 
@@ -83,8 +83,12 @@ int main(int argc, char** argv) {
       changes.push_back({*parts.integer(0), parts.text(1).value_or(QString()), 1.5f, 2.5f});
     Transaction transaction = db.transaction();
     for (int i = 0; i < earlier; ++i) {
-      PriceEvent event{0, priceHistoryNow(), PriceEventKind::Import,
-                       QStringLiteral("PRICES-%1.DAT").arg(i), std::nullopt, changes};
+      PriceEvent event{0,
+                       priceHistoryNow(),
+                       PriceEventKind::Import,
+                       QStringLiteral("PRICES-%1.DAT").arg(i),
+                       std::nullopt,
+                       changes};
       recordPriceEvent(db, event);
     }
     transaction.commit();
@@ -101,7 +105,8 @@ int main(int argc, char** argv) {
     reading.push_back(millisecondsSince(start));
 
     // Fresh copies, so that every run changes the same prices.
-    const QString a = work.filePath(QStringLiteral("a.mdb")), b = work.filePath(QStringLiteral("b.mdb"));
+    const QString a = work.filePath(QStringLiteral("a.mdb")),
+                  b = work.filePath(QStringLiteral("b.mdb"));
     QFile::remove(a);
     QFile::remove(b);
     QFile::copy(database, a);
@@ -124,14 +129,14 @@ int main(int argc, char** argv) {
     }
   }
   std::printf("price file of %d records: %d new prices, %d unchanged, %d set to 0, %d already 0\n",
-              records, summary.newPrice, summary.unchanged, summary.setToZero,
-              summary.alreadyZero);
+              records, summary.newPrice, summary.unchanged, summary.setToZero, summary.alreadyZero);
   std::printf("import without history:            median %.2f ms over %d runs\n", median(plain),
               repetitions);
   std::printf("import after %d earlier imports: median %.2f ms  (ratio %.2f, at most 1.2)\n",
               earlier, median(historic), median(historic) / median(plain));
-  std::printf("undo of that import:               median %.2f ms  (ratio to the import %.2f, at most 1)\n",
-              median(undo), median(undo) / median(historic));
+  std::printf(
+      "undo of that import:               median %.2f ms  (ratio to the import %.2f, at most 1)\n",
+      median(undo), median(undo) / median(historic));
   std::printf("reading the file alone:            median %.2f ms\n", median(reading));
   return 0;
 }

@@ -199,8 +199,8 @@ std::optional<CaptionMeasure> measureCaption(const QWidget* w) {
     // A title is one line, which the style sizes by the advance of its text.
     const QFontMetrics metrics = w->fontMetrics();
     const QString shown = QString(text).remove(QLatin1Char('&'));
-    return CaptionMeasure{room, QRect(room.topLeft(), QSize(metrics.horizontalAdvance(shown),
-                                                            metrics.height()))};
+    return CaptionMeasure{
+        room, QRect(room.topLeft(), QSize(metrics.horizontalAdvance(shown), metrics.height()))};
   }
   if (wraps(w)) flags |= Qt::TextWordWrap;
   const QRect needed = w->fontMetrics().boundingRect(room, flags, text);

@@ -8,19 +8,19 @@
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
-#include <QGridLayout>
-#include <QSpacerItem>
+#include <QFileInfo>
 #include <QFontDatabase>
+#include <QGridLayout>
 #include <QMessageBox>
 #include <QPlainTextEdit>
-#include <QPushButton>
-#include <QScreen>
-#include <QVBoxLayout>
-#include <QFileInfo>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
-#include <QRegularExpression>
 #include <QPrinter>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QScreen>
+#include <QSpacerItem>
+#include <QVBoxLayout>
 #include <cstdio>
 #include <cstdlib>
 
@@ -41,11 +41,21 @@ std::unique_ptr<QMessageBox> makeMessageBox(QWidget* parent, const QString& text
   box.setWindowTitle(title);
   box.setText(text);
   switch (icon) {
-    case MsgIcon::None: box.setIcon(QMessageBox::NoIcon); break;
-    case MsgIcon::Information: box.setIcon(QMessageBox::Information); break;
-    case MsgIcon::Warning: box.setIcon(QMessageBox::Warning); break;
-    case MsgIcon::Critical: box.setIcon(QMessageBox::Critical); break;
-    case MsgIcon::Question: box.setIcon(QMessageBox::Question); break;
+    case MsgIcon::None:
+      box.setIcon(QMessageBox::NoIcon);
+      break;
+    case MsgIcon::Information:
+      box.setIcon(QMessageBox::Information);
+      break;
+    case MsgIcon::Warning:
+      box.setIcon(QMessageBox::Warning);
+      break;
+    case MsgIcon::Critical:
+      box.setIcon(QMessageBox::Critical);
+      break;
+    case MsgIcon::Question:
+      box.setIcon(QMessageBox::Question);
+      break;
   }
   // Qt's own buttons, so that Qt's translations label them.
   if (buttons == MsgButtons::SaveDiscardCancel) {
@@ -79,10 +89,14 @@ MsgAnswer DesktopServices::message(QWidget* parent, const QString& text, const Q
   const int answer = box.exec();
   if (busy) QApplication::restoreOverrideCursor();
   switch (answer) {
-    case QMessageBox::Ok: return MsgAnswer::Ok;
-    case QMessageBox::Save: return MsgAnswer::Save;
-    case QMessageBox::Discard: return MsgAnswer::Discard;
-    default: return MsgAnswer::Cancel;
+    case QMessageBox::Ok:
+      return MsgAnswer::Ok;
+    case QMessageBox::Save:
+      return MsgAnswer::Save;
+    case QMessageBox::Discard:
+      return MsgAnswer::Discard;
+    default:
+      return MsgAnswer::Cancel;
   }
 }
 
@@ -146,7 +160,9 @@ QString DesktopServices::askSaveFileName(QWidget* parent, const QString& title,
   return dialog.selectedFiles().first();
 }
 
-bool DesktopServices::openWithDesktop(const QUrl& url) { return QDesktopServices::openUrl(url); }
+bool DesktopServices::openWithDesktop(const QUrl& url) {
+  return QDesktopServices::openUrl(url);
+}
 
 namespace {
 
@@ -188,7 +204,9 @@ std::optional<PrintRequest> DesktopServices::askPrint(QWidget* parent,
   return PrintRequest{printer, copies, {}};
 }
 
-QString DesktopServices::settingsFile() { return userSettingsFile(); }
+QString DesktopServices::settingsFile() {
+  return userSettingsFile();
+}
 
 void DesktopServices::endProgram(int status) {
   std::fflush(stdout);

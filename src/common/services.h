@@ -83,8 +83,7 @@ QString contactAuthorMessage();
 // Qt's standard buttons, and at least the width its title needs in a window manager's title bar.
 class QMessageBox;
 std::unique_ptr<QMessageBox> makeMessageBox(QWidget* parent, const QString& text,
-                                            const QString& title, MsgIcon icon,
-                                            MsgButtons buttons);
+                                            const QString& title, MsgIcon icon, MsgButtons buttons);
 // Pixels a title bar takes beside its title: the window's icon and its three buttons.
 inline constexpr int kTitleBarRoom = 110;
 

@@ -10,7 +10,9 @@ inline int twipsToPixels(int twips) {
   return static_cast<int>(std::lround(static_cast<double>(twips) / kTwipsPerPixel));
 }
 
-inline int pixelsToTwips(int pixels) { return pixels * kTwipsPerPixel; }
+inline int pixelsToTwips(int pixels) {
+  return pixels * kTwipsPerPixel;
+}
 
 // The edges are rounded, not the sizes, so that boxes designed edge to edge stay edge to edge.
 inline QRect twipsRect(int left, int top, int width, int height) {

@@ -4,10 +4,10 @@
 
 #include <QBasicTimer>
 #include <QEvent>
-#include <QTimerEvent>
 #include <QGuiApplication>
 #include <QPointer>
 #include <QScreen>
+#include <QTimerEvent>
 #include <QWidget>
 #include <QWindow>
 #include <algorithm>
@@ -25,8 +25,8 @@ QMargins marginsOfFramed(const QWidget* w) {
   if (!w || !w->isVisible()) return {};
   const QRect frame = w->frameGeometry();
   const QRect client = w->geometry();
-  return {client.left() - frame.left(), client.top() - frame.top(),
-          frame.right() - client.right(), frame.bottom() - client.bottom()};
+  return {client.left() - frame.left(), client.top() - frame.top(), frame.right() - client.right(),
+          frame.bottom() - client.bottom()};
 }
 
 // Watches one window's frame and moves the window back to its place when the frame changes.
@@ -82,9 +82,8 @@ QPoint frameAtTopLeft(const QRect& area, const QSize& frame) {
 }
 
 QPoint frameAtLowerRight(const QRect& area, const QSize& frame) {
-  return keptInside(area,
-                    QPoint(area.right() + 1 - frame.width(), area.bottom() + 1 - frame.height()),
-                    frame);
+  return keptInside(
+      area, QPoint(area.right() + 1 - frame.width(), area.bottom() + 1 - frame.height()), frame);
 }
 
 QPoint frameAbove(const QRect& area, const QSize& frame, int bottom) {

@@ -50,8 +50,7 @@ class WrappingButton : public Button {
     } else {
       constexpr bool isCheck = std::is_same_v<Button, QCheckBox>;
       QRect indicator = this->style()->subElementRect(
-          isCheck ? QStyle::SE_CheckBoxIndicator : QStyle::SE_RadioButtonIndicator, &option,
-          this);
+          isCheck ? QStyle::SE_CheckBoxIndicator : QStyle::SE_RadioButtonIndicator, &option, this);
       indicator.moveTop((this->height() - indicator.height()) / 2);
       QStyleOptionButton box = option;
       box.rect = indicator;

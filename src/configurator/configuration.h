@@ -12,8 +12,7 @@ namespace TrolleyKind {
 inline constexpr int None = 0, ManualNarrow = 1, ManualWide = 2, MotorNarrow = 3, MotorWide = 4;
 }
 namespace HoistControlKind {
-inline constexpr int PullChain = 0, TwoButton = 1, TwistRod = 2, FourButton = 3,
-                     TwoButtonHook = 4;
+inline constexpr int PullChain = 0, TwoButton = 1, TwistRod = 2, FourButton = 3, TwoButtonHook = 4;
 }
 namespace TrolleyControlKind {
 inline constexpr int PullChain = 0, TwoButton = 1;
@@ -34,7 +33,7 @@ struct Configuration {
   int trolley = 0;        // TrolleyKind; -1 not reached
   int hoistControl = 0;   // HoistControlKind; -1 not reached
   bool articulation = false;
-  int trolleyControl = -1;  // TrolleyControlKind; -1 none
+  int trolleyControl = -1;            // TrolleyControlKind; -1 none
   std::array<bool, 5> accessories{};  // by kAccessoryElements
   int discount = 0;                   // percent
   // The D key went down in the model list, which makes the discount step appear. A saved

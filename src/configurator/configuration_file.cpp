@@ -23,8 +23,7 @@ struct Reader {
   QString error;
 
   bool wrong(const QString& key, const QString& expected) {
-    if (error.isEmpty())
-      error = QStringLiteral("\"%1\" must be %2.").arg(key, expected);
+    if (error.isEmpty()) error = QStringLiteral("\"%1\" must be %2.").arg(key, expected);
     return false;
   }
 
@@ -141,7 +140,8 @@ QByteArray writeConfiguration(const Configuration& c) {
   o["liftHeight"] = c.liftHeight;
   o["controlLength"] = c.controlLength;
   o["trolley"] = c.trolley >= 0 ? QJsonValue(kTrolleys[c.trolley]) : QJsonValue();
-  o["hoistControl"] = c.hoistControl >= 0 ? QJsonValue(kHoistControls[c.hoistControl]) : QJsonValue();
+  o["hoistControl"] =
+      c.hoistControl >= 0 ? QJsonValue(kHoistControls[c.hoistControl]) : QJsonValue();
   o["articulation"] = c.articulation;
   o["trolleyControl"] =
       c.trolleyControl >= 0 ? QJsonValue(kTrolleyControls[c.trolleyControl]) : QJsonValue();

@@ -3,10 +3,10 @@
 #pragma once
 
 #include <QByteArray>
-
-#include "configurator/configuration.h"
 #include <QString>
 #include <variant>
+
+#include "configurator/configuration.h"
 
 // Reads a configuration; unknown keys are ignored and a missing key keeps its default. The
 // error names the key whose type or value is wrong. A length is a text of digits with at most

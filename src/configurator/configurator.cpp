@@ -8,7 +8,9 @@
 
 namespace {
 
-Ctl offset(Ctl first, int e) { return static_cast<Ctl>(static_cast<int>(first) + e); }
+Ctl offset(Ctl first, int e) {
+  return static_cast<Ctl>(static_cast<int>(first) + e);
+}
 
 struct ArrayOfControls {
   Ctl first;
@@ -37,15 +39,28 @@ const ArrayOfControls* arrayOf(Ctl c) {
 
 }  // namespace
 
-Ctl opt3DTrolley(int e) { return offset(Ctl::Opt3DTrolley0, e); }
-Ctl opt3DHoistControl(int e) { return offset(Ctl::Opt3DHoistControl0, e); }
-Ctl opt3DTrolleyControls(int e) { return offset(Ctl::Opt3DTrolleyControls0, e); }
-Ctl check3D1(int e) { return offset(Ctl::Check3D1_0, e); }
-Ctl optChoose(int e) { return offset(Ctl::optChoose0, e); }
-Ctl picture(int n) { return offset(Ctl::Picture1, n - 1); }
+Ctl opt3DTrolley(int e) {
+  return offset(Ctl::Opt3DTrolley0, e);
+}
+Ctl opt3DHoistControl(int e) {
+  return offset(Ctl::Opt3DHoistControl0, e);
+}
+Ctl opt3DTrolleyControls(int e) {
+  return offset(Ctl::Opt3DTrolleyControls0, e);
+}
+Ctl check3D1(int e) {
+  return offset(Ctl::Check3D1_0, e);
+}
+Ctl optChoose(int e) {
+  return offset(Ctl::optChoose0, e);
+}
+Ctl picture(int n) {
+  return offset(Ctl::Picture1, n - 1);
+}
 
 int elementOf(Ctl c) {
-  if (const ArrayOfControls* a = arrayOf(c)) return static_cast<int>(c) - static_cast<int>(a->first);
+  if (const ArrayOfControls* a = arrayOf(c))
+    return static_cast<int>(c) - static_cast<int>(a->first);
   if (c >= Ctl::Picture1 && c <= Ctl::Picture15)
     return static_cast<int>(c) - static_cast<int>(Ctl::Picture1) + 1;
   return -1;
@@ -53,32 +68,58 @@ int elementOf(Ctl c) {
 
 QString controlName(Ctl c) {
   switch (c) {
-    case Ctl::Label1_0: return QStringLiteral("Label1(0)");
-    case Ctl::Label1_1: return QStringLiteral("Label1(1)");
-    case Ctl::Label1_2: return QStringLiteral("Label1(2)");
-    case Ctl::Label4_0: return QStringLiteral("Label4(0)");
-    case Ctl::Label4_1: return QStringLiteral("Label4(1)");
-    case Ctl::ComboPXH: return QStringLiteral("ComboPXH");
-    case Ctl::chkLubeFree: return QStringLiteral("chkLubeFree");
-    case Ctl::fraLubeFree: return QStringLiteral("fraLubeFree");
-    case Ctl::fraStainlessSteelChain: return QStringLiteral("fraStainlessSteelChain");
-    case Ctl::chkStainless: return QStringLiteral("chkStainless");
-    case Ctl::LiftHeightB: return QStringLiteral("LiftHeightB");
-    case Ctl::ControlLengthB: return QStringLiteral("ControlLengthB");
-    case Ctl::fraChoose: return QStringLiteral("fraChoose");
-    case Ctl::lblMeterLengthsOnly: return QStringLiteral("lblMeterLengthsOnly");
-    case Ctl::Frame3DTrolley: return QStringLiteral("Frame3DTrolley");
-    case Ctl::Frame3DHoistControls: return QStringLiteral("Frame3DHoistControls");
-    case Ctl::LabelHookM: return QStringLiteral("LabelHookM");
-    case Ctl::Frame3DTrolleyControls: return QStringLiteral("Frame3DTrolleyControls");
-    case Ctl::Label3: return QStringLiteral("Label3");
-    case Ctl::Command1: return QStringLiteral("Command1");
-    case Ctl::RabattB: return QStringLiteral("RabattB");
-    case Ctl::Cmd_Skärmutskrift: return QStringLiteral("Cmd_Sk\u00e4rmutskrift");
-    case Ctl::Printerutskrift: return QStringLiteral("Printerutskrift");
-    case Ctl::fraTypeOfChain: return QStringLiteral("fraTypeOfChain");
-    case Ctl::Frame3DSuspensionYoke: return QStringLiteral("Frame3DSuspensionYoke");
-    default: break;
+    case Ctl::Label1_0:
+      return QStringLiteral("Label1(0)");
+    case Ctl::Label1_1:
+      return QStringLiteral("Label1(1)");
+    case Ctl::Label1_2:
+      return QStringLiteral("Label1(2)");
+    case Ctl::Label4_0:
+      return QStringLiteral("Label4(0)");
+    case Ctl::Label4_1:
+      return QStringLiteral("Label4(1)");
+    case Ctl::ComboPXH:
+      return QStringLiteral("ComboPXH");
+    case Ctl::chkLubeFree:
+      return QStringLiteral("chkLubeFree");
+    case Ctl::fraLubeFree:
+      return QStringLiteral("fraLubeFree");
+    case Ctl::fraStainlessSteelChain:
+      return QStringLiteral("fraStainlessSteelChain");
+    case Ctl::chkStainless:
+      return QStringLiteral("chkStainless");
+    case Ctl::LiftHeightB:
+      return QStringLiteral("LiftHeightB");
+    case Ctl::ControlLengthB:
+      return QStringLiteral("ControlLengthB");
+    case Ctl::fraChoose:
+      return QStringLiteral("fraChoose");
+    case Ctl::lblMeterLengthsOnly:
+      return QStringLiteral("lblMeterLengthsOnly");
+    case Ctl::Frame3DTrolley:
+      return QStringLiteral("Frame3DTrolley");
+    case Ctl::Frame3DHoistControls:
+      return QStringLiteral("Frame3DHoistControls");
+    case Ctl::LabelHookM:
+      return QStringLiteral("LabelHookM");
+    case Ctl::Frame3DTrolleyControls:
+      return QStringLiteral("Frame3DTrolleyControls");
+    case Ctl::Label3:
+      return QStringLiteral("Label3");
+    case Ctl::Command1:
+      return QStringLiteral("Command1");
+    case Ctl::RabattB:
+      return QStringLiteral("RabattB");
+    case Ctl::Cmd_Skärmutskrift:
+      return QStringLiteral("Cmd_Sk\u00e4rmutskrift");
+    case Ctl::Printerutskrift:
+      return QStringLiteral("Printerutskrift");
+    case Ctl::fraTypeOfChain:
+      return QStringLiteral("fraTypeOfChain");
+    case Ctl::Frame3DSuspensionYoke:
+      return QStringLiteral("Frame3DSuspensionYoke");
+    default:
+      break;
   }
   if (c >= Ctl::Picture1 && c <= Ctl::Picture15)
     return QStringLiteral("Picture%1").arg(elementOf(c));
@@ -122,11 +163,17 @@ bool Configurator::shown(Ctl c) const {
   return frame == Ctl::None || visible(frame);
 }
 
-bool Configurator::imperial() const { return languageKey_ == QLatin1String("US Imperial"); }
+bool Configurator::imperial() const {
+  return languageKey_ == QLatin1String("US Imperial");
+}
 
-bool Configurator::takeDropDownRequest() { return std::exchange(dropDownRequest_, false); }
+bool Configurator::takeDropDownRequest() {
+  return std::exchange(dropDownRequest_, false);
+}
 
-std::vector<StepMessage> Configurator::takeMessages() { return std::exchange(messages_, {}); }
+std::vector<StepMessage> Configurator::takeMessages() {
+  return std::exchange(messages_, {});
+}
 
 void Configurator::say(StepMessage message) {
   if (message.refusal) refusal_ = message;
@@ -170,8 +217,7 @@ Configuration Configurator::configuration(int variant) const {
   c.liftHeight = visible(Ctl::LiftHeightB) ? liftText_ : QString();
   c.controlLength = visible(Ctl::ControlLengthB) ? controlText_ : QString();
   c.trolley = visible(Ctl::Frame3DTrolley) ? selectedIn(Ctl::Opt3DTrolley0, 5) : -1;
-  c.hoistControl =
-      visible(Ctl::Frame3DHoistControls) ? selectedIn(Ctl::Opt3DHoistControl0, 5) : -1;
+  c.hoistControl = visible(Ctl::Frame3DHoistControls) ? selectedIn(Ctl::Opt3DHoistControl0, 5) : -1;
   c.articulation = checked(Ctl::Check3D1_4);
   c.trolleyControl =
       visible(Ctl::Frame3DTrolleyControls) ? selectedIn(Ctl::Opt3DTrolleyControls0, 2) : -1;
@@ -209,9 +255,8 @@ void Configurator::settle() {
   for (int guard = 0; guard < 64 && pending_ != focused_; ++guard) {
     const Ctl target = pending_;
     const Ctl frame = frameOf(target);
-    if (target != Ctl::None &&
-        (!shown(target) || !control(target).enabled ||
-         (frame != Ctl::None && !control(frame).enabled))) {
+    if (target != Ctl::None && (!shown(target) || !control(target).enabled ||
+                                (frame != Ctl::None && !control(frame).enabled))) {
       pending_ = focused_;
       break;
     }
@@ -242,13 +287,20 @@ void Configurator::gotFocus(Ctl c) {
       c != Ctl::chkStainless && c != Ctl::Check3D1_4)
     select(c);
   switch (c) {
-    case Ctl::ComboPXH: minimizedFlag_ = 0; return;
+    case Ctl::ComboPXH:
+      minimizedFlag_ = 0;
+      return;
     case Ctl::LiftHeightB:
     case Ctl::ControlLengthB:
     case Ctl::RabattB:
-    case Ctl::Printerutskrift: SetTabStops(false); return;
-    case Ctl::Cmd_Skärmutskrift: SetTabStops(true); return;
-    default: break;
+    case Ctl::Printerutskrift:
+      SetTabStops(false);
+      return;
+    case Ctl::Cmd_Skärmutskrift:
+      SetTabStops(true);
+      return;
+    default:
+      break;
   }
   if (frame == Ctl::Frame3DTrolley) {
     SetTabStops(false);
@@ -264,12 +316,19 @@ void Configurator::gotFocus(Ctl c) {
 
 void Configurator::lostFocus(Ctl c) {
   switch (c) {
-    case Ctl::ComboPXH: return ComboPXH_LostFocus();
-    case Ctl::LiftHeightB: return LiftHeightB_LostFocus();
-    case Ctl::ControlLengthB: return ControlLengthB_LostFocus();
-    case Ctl::Printerutskrift: lastCheckIndex_ = -1; return;
-    case Ctl::chkStainless: return chkStainless_Click();
-    default: break;
+    case Ctl::ComboPXH:
+      return ComboPXH_LostFocus();
+    case Ctl::LiftHeightB:
+      return LiftHeightB_LostFocus();
+    case Ctl::ControlLengthB:
+      return ControlLengthB_LostFocus();
+    case Ctl::Printerutskrift:
+      lastCheckIndex_ = -1;
+      return;
+    case Ctl::chkStainless:
+      return chkStainless_Click();
+    default:
+      break;
   }
   const Ctl frame = frameOf(c);
   if (frame == Ctl::Frame3DTrolley) return Opt3DTrolley_LostFocus();

@@ -15,8 +15,7 @@ QString asTyped(const QString& length) {
 
 }  // namespace
 
-std::optional<StepMessage> Configurator::apply(const Configuration& c,
-                                               const QString& languageKey) {
+std::optional<StepMessage> Configurator::apply(const Configuration& c, const QString& languageKey) {
   clearRefusal();
   auto refused = [this] { return refusal_.has_value(); };
 
@@ -68,8 +67,8 @@ std::optional<StepMessage> Configurator::apply(const Configuration& c,
   const Ctl trolley = opt3DTrolley(c.trolley);
   if (!control(trolley).enabled) {
     // Not offered for this model.
-    say(StepMessage{{}, trolleyCaptions_[c.trolley].text, trolleyCaptions_[c.trolley].suffix,
-                    true, false});
+    say(StepMessage{
+        {}, trolleyCaptions_[c.trolley].text, trolleyCaptions_[c.trolley].suffix, true, false});
     return refusal_;
   }
   optionClicked(trolley);

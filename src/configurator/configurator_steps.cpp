@@ -11,7 +11,9 @@
 
 namespace {
 
-bool isStepKey(int key) { return key == 13 || key == 9; }
+bool isStepKey(int key) {
+  return key == 13 || key == 9;
+}
 
 }  // namespace
 
@@ -20,12 +22,22 @@ void Configurator::stepKey(Ctl c, int key) {
   if (key == 9 && tabStopsOn_) return;  // Tab then only moves the focus
   const Ctl frame = frameOf(c);
   switch (c) {
-    case Ctl::ComboPXH: ComboPXH_KeyPress(key); break;
-    case Ctl::LiftHeightB: LiftHeightB_KeyPress(); break;
-    case Ctl::ControlLengthB: ControlLengthB_KeyPress(); break;
-    case Ctl::RabattB: RabattB_KeyPress(); break;
+    case Ctl::ComboPXH:
+      ComboPXH_KeyPress(key);
+      break;
+    case Ctl::LiftHeightB:
+      LiftHeightB_KeyPress();
+      break;
+    case Ctl::ControlLengthB:
+      ControlLengthB_KeyPress();
+      break;
+    case Ctl::RabattB:
+      RabattB_KeyPress();
+      break;
     case Ctl::optChoose0:
-    case Ctl::optChoose1: feetChosen(elementOf(c)); return;
+    case Ctl::optChoose1:
+      feetChosen(elementOf(c));
+      return;
     case Ctl::Command1:
       if (key == 9) {
         show(Ctl::Check3D1_5);
@@ -81,7 +93,9 @@ void Configurator::modelPicked(const QString& text) {
   if (focused_ == Ctl::ComboPXH) ComboPXH_LostFocus();
 }
 
-void Configurator::modelClicked() { modelPicked(modelText_); }
+void Configurator::modelClicked() {
+  modelPicked(modelText_);
+}
 
 void Configurator::ComboPXH_Click() {
   if (comboKeyFlag_ == 0) {
@@ -225,8 +239,8 @@ void Configurator::LiftHeightB_KeyPress() {
 void Configurator::LiftHeightB_LostFocus() {
   if (liftColour_ == FieldColour::Red) {
     const double limit = liftHeightUpperBound(liftHeightLimit_, imperial());
-    say(StepMessage{{}, 28, QStringLiteral(": ") + FormatNumber(limit, QStringLiteral("###")),
-                    true, false});
+    say(StepMessage{
+        {}, 28, QStringLiteral(": ") + FormatNumber(limit, QStringLiteral("###")), true, false});
     setLiftText({});
     liftColour_ = FieldColour::White;
     setFocus(Ctl::LiftHeightB);
@@ -331,8 +345,11 @@ void Configurator::RabattB_KeyPress() {
   // A discount above 99 % is shown in red and not taken: it would leave no net amount. The box
   // keeps the focus and says why.
   if (discountColour_ == FieldColour::Red) {
-    say(StepMessage{QCoreApplication::translate("Configurator", "The discount is 0 to 99 %."), 0,
-                    {}, true, false});
+    say(StepMessage{QCoreApplication::translate("Configurator", "The discount is 0 to 99 %."),
+                    0,
+                    {},
+                    true,
+                    false});
     return;
   }
   show(Ctl::Cmd_Skärmutskrift);
@@ -472,15 +489,21 @@ void Configurator::Check3D1_KeyPress(int e) {
       else
         offer(Ctl::Check3D1_1, Ctl::Picture11);
       break;
-    case 1: offer(Ctl::Check3D1_2, Ctl::Picture10); break;
+    case 1:
+      offer(Ctl::Check3D1_2, Ctl::Picture10);
+      break;
     case 2:
       if (offersSafetyHook(modelIndex_))
         offer(Ctl::Check3D1_3, Ctl::Picture9);
       else
         offer(Ctl::Check3D1_5, Ctl::None);
       break;
-    case 3: offer(Ctl::Check3D1_5, Ctl::None); break;
-    case 4: Opt3DHoistControl_KeyPress(); break;
+    case 3:
+      offer(Ctl::Check3D1_5, Ctl::None);
+      break;
+    case 4:
+      Opt3DHoistControl_KeyPress();
+      break;
     case 5:
       if (comboKeyDownFlag_ != 0) {
         show(Ctl::Label1_2);
@@ -492,6 +515,7 @@ void Configurator::Check3D1_KeyPress(int e) {
         setFocus(Ctl::Cmd_Skärmutskrift);
       }
       break;
-    default: break;
+    default:
+      break;
   }
 }

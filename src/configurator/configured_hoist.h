@@ -7,10 +7,10 @@
 #include <array>
 
 struct ConfiguredHoist {
-  QString languageKey;  // the variant; "US Imperial" lists and measures in feet and inches
-  QString model;        // CurrentModel
-  int modelIndex = 0;   // part-matrix column of every row but the hoist
-  int hoistColumn = 0;  // part-matrix column whose row 1 is the hoist
+  QString languageKey;         // the variant; "US Imperial" lists and measures in feet and inches
+  QString model;               // CurrentModel
+  int modelIndex = 0;          // part-matrix column of every row but the hoist
+  int hoistColumn = 0;         // part-matrix column whose row 1 is the hoist
   QString trolleyDesignation;  // CurrentTrolley, empty for none
   int chainLength = 0;         // whole metres
   int chainCollectorFlag = 0;  // 1 when the chain is too long for the collector

@@ -99,9 +99,9 @@ class HMeny : public QMainWindow {
   void refreshRecentMenu();
 
   // ---- Price maintenance (hmeny_prices.cpp)
-  void Newprices_Click();   // new prices from a price file
-  void Newprices1_Click();  // new prices from a workbook
-  void Newprices2_Click();  // the price list window
+  void Newprices_Click();        // new prices from a price file
+  void Newprices1_Click();       // new prices from a workbook
+  void Newprices2_Click();       // the price list window
   void mnuPriceHistory_Click();  // the imports and edits of the prices, newest first
   void mnuUndoImport_Click();    // the prices from before the last import not yet undone
 
@@ -225,13 +225,13 @@ class HMeny : public QMainWindow {
   QString configurationFile_;  // where Save writes
   bool rendering_ = false;     // the window sets its controls: their signals are no user's
   Ctl renderedFocus_ = Ctl::None;
-  Ctl userFocus_ = Ctl::None;    // the focus the user moved, not yet handed over
-  bool swallowPickKey_ = false;  // the Enter that picked in the open list is still on its way
-  bool dropDownPending_ = false; // the model list drops down when the window becomes active
+  Ctl userFocus_ = Ctl::None;          // the focus the user moved, not yet handed over
+  bool swallowPickKey_ = false;        // the Enter that picked in the open list is still on its way
+  bool dropDownPending_ = false;       // the model list drops down when the window becomes active
   QPointer<QWindow> lastFocusWindow_;  // the program's window that had the focus last
 
   // Saved configurations (hmeny_files.cpp)
-  Configuration savedConfiguration_;  // as opened from or last saved to configurationFile_
+  Configuration savedConfiguration_;         // as opened from or last saved to configurationFile_
   std::array<QAction*, 5> recentEntries_{};  // File > Recent configurations, newest first
   QAction* noRecentEntry_ = nullptr;         // "(none)", while the list is empty
   // Writes the configuration and attaches the file; false when it failed, which was reported.

@@ -28,12 +28,17 @@ namespace {
 int controlCharacterOf(int key) {
   switch (key) {
     case Qt::Key_Return:
-    case Qt::Key_Enter: return 13;
+    case Qt::Key_Enter:
+      return 13;
     case Qt::Key_Tab:
-    case Qt::Key_Backtab: return 9;
-    case Qt::Key_Backspace: return 8;
-    case Qt::Key_Escape: return 27;
-    default: return 0;
+    case Qt::Key_Backtab:
+      return 9;
+    case Qt::Key_Backspace:
+      return 8;
+    case Qt::Key_Escape:
+      return 27;
+    default:
+      return 0;
   }
 }
 
@@ -45,13 +50,20 @@ int keyCodeOf(const QKeyEvent* e) {
     return 96 + (k - Qt::Key_0);
   if ((k >= Qt::Key_A && k <= Qt::Key_Z) || (k >= Qt::Key_0 && k <= Qt::Key_9)) return k;
   switch (k) {
-    case Qt::Key_Left: return 37;
-    case Qt::Key_Up: return 38;
-    case Qt::Key_Right: return 39;
-    case Qt::Key_Down: return 40;
-    case Qt::Key_Shift: return 16;
-    case Qt::Key_Space: return 32;
-    default: return controlCharacterOf(k);
+    case Qt::Key_Left:
+      return 37;
+    case Qt::Key_Up:
+      return 38;
+    case Qt::Key_Right:
+      return 39;
+    case Qt::Key_Down:
+      return 40;
+    case Qt::Key_Shift:
+      return 16;
+    case Qt::Key_Space:
+      return 32;
+    default:
+      return controlCharacterOf(k);
   }
 }
 
@@ -64,7 +76,9 @@ int charCodeOf(const QKeyEvent* e) {
   return text[0].unicode();
 }
 
-bool isCursorKey(int code) { return code >= 37 && code <= 40; }
+bool isCursorKey(int code) {
+  return code >= 37 && code <= 40;
+}
 
 // D or d in the model list asks for the discount step; no model name has the letter, so it is
 // not typed into the box.
@@ -110,8 +124,8 @@ void HMeny::installHandlers() {
         render();
       });
     } else if (auto* option = qobject_cast<QRadioButton*>(widgets_[i]);
-               option && c != Ctl::optChoose0 && c != Ctl::optChoose1 &&
-               c != Ctl::optLubeFree0 && c != Ctl::optLubeFree1) {
+               option && c != Ctl::optChoose0 && c != Ctl::optChoose1 && c != Ctl::optLubeFree0 &&
+               c != Ctl::optLubeFree1) {
       connect(option, &QRadioButton::clicked, this, [this, c] {
         if (rendering_) return;
         engine_.optionClicked(c);
@@ -132,11 +146,13 @@ bool HMeny::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::ShortcutOverride:
       // The open list takes Enter before any key press is sent: the pick happens here, and the
       // key press that follows, which reaches the control the pick gave the focus, is its own.
-      if (watched == ComboPXH->view() && controlCharacterOf(static_cast<QKeyEvent*>(event)->key()) == 13) {
+      if (watched == ComboPXH->view() &&
+          controlCharacterOf(static_cast<QKeyEvent*>(event)->key()) == 13) {
         const QString text = ComboPXH->view()->currentIndex().data().toString();
         ComboPXH->hidePopup();
         swallowPickKey_ = true;
-        QMetaObject::invokeMethod(this, [this] { swallowPickKey_ = false; }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this] { swallowPickKey_ = false; }, Qt::QueuedConnection);
         activateWindow();  // the drop-down held the activation; take it back before moving on
         engine_.modelPicked(text.isEmpty() ? ComboPXH->currentText() : text);
         render();

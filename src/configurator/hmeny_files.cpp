@@ -100,8 +100,8 @@ void HMeny::SaveFileAs_Click() {
       configurationFile_.isEmpty()
           ? QDir::home().filePath(ComboPXH->currentText() + QStringLiteral(".telmaris"))
           : configurationFile_;
-  const QString file = services_.askSaveFileName(this, tr("Save configuration"),
-                                                 configurationFilter(), suggested);
+  const QString file =
+      services_.askSaveFileName(this, tr("Save configuration"), configurationFilter(), suggested);
   if (file.isEmpty()) return;
   // A file that could not be written is not attached: Save goes on writing the one before.
   saveConfigurationTo(file);
@@ -110,12 +110,12 @@ void HMeny::SaveFileAs_Click() {
 bool HMeny::maySetConfigurationAside() {
   if (configurationFile_.isEmpty()) return true;
   if (currentConfiguration() != savedConfiguration_) {
-    const MsgAnswer answer = services_.message(
-        this,
-        tr("The configuration %1 has changed since it was opened or saved.\n\n"
-           "Do you want to save the changes?")
-            .arg(QFileInfo(configurationFile_).fileName()),
-        kDefaultMessageTitle, MsgIcon::Question, MsgButtons::SaveDiscardCancel);
+    const MsgAnswer answer =
+        services_.message(this,
+                          tr("The configuration %1 has changed since it was opened or saved.\n\n"
+                             "Do you want to save the changes?")
+                              .arg(QFileInfo(configurationFile_).fileName()),
+                          kDefaultMessageTitle, MsgIcon::Question, MsgButtons::SaveDiscardCancel);
     if (answer == MsgAnswer::Save) {
       if (!saveConfigurationTo(configurationFile_)) return false;
     } else if (answer != MsgAnswer::Discard) {

@@ -107,9 +107,9 @@ void HMeny::buildMenus() {
 
   OptionsM = bar->addMenu(QStringLiteral("&Options"));
   OptionsM->setObjectName(QStringLiteral("OptionsM"));
-  const char* languages[] = {"&English European", "&Fran\u00e7ais", "&US Version Metric",
-                             "US &Version Imperial", "E&spa\u00f1ol", "&Portugu\u00eas",
-                             "&Italiano", "&Deutsch"};
+  const char* languages[] = {
+      "&English European", "&Fran\u00e7ais",  "&US Version Metric", "US &Version Imperial",
+      "E&spa\u00f1ol",     "&Portugu\u00eas", "&Italiano",          "&Deutsch"};
   for (int i = 0; i < 8; ++i) {
     mnuSpråk[i] = item(OptionsM, element("mnuSpr\u00e5k", i), QString::fromUtf8(languages[i]));
     mnuSpråk[i]->setCheckable(true);
@@ -146,20 +146,18 @@ void HMeny::buildControls() {
   Label_Ex = withText(make<QLabel>(w, "Label_Ex", 120, 90, 1275, 420), "Information about:");
   cmdLubeFree = withText(make<WrapPushButton>(w, "cmdLubeFree", 660, 510, 1335, 585), "Lube free");
   fraLubeFree = frame(w, "fraLubeFree", "Lube free:", 2010, 0, 3225, 495);
-  optLubeFree[0] = withText(make<WrapRadioButton>(fraLubeFree, element("optLubeFree", 0), 1320, 180,
-                                               780, 285),
-                            "No");
-  optLubeFree[1] = withText(make<WrapRadioButton>(fraLubeFree, element("optLubeFree", 1), 2250, 180,
-                                               930, 285),
-                            "Yes");
+  optLubeFree[0] = withText(
+      make<WrapRadioButton>(fraLubeFree, element("optLubeFree", 0), 1320, 180, 780, 285), "No");
+  optLubeFree[1] = withText(
+      make<WrapRadioButton>(fraLubeFree, element("optLubeFree", 1), 2250, 180, 930, 285), "Yes");
   chkLubeFree = withText(make<WrapCheckBox>(w, "chkLubeFree", 2010, 120, 3225, 285), "Check1");
   ComboPXH = make<QComboBox>(w, "ComboPXH", 2010, 510, 3195, 315);
   ComboPXH->setEditable(true);
   ComboPXH->setInsertPolicy(QComboBox::NoInsert);
   fraStainlessSteelChain = frame(w, "fraStainlessSteelChain", QString(), 2010, 840, 3195, 435);
-  chkStainless = withText(make<WrapCheckBox>(fraStainlessSteelChain, "chkStainless", 180, 150, 2565,
-                                          225),
-                          "Stainless steel chain");
+  chkStainless =
+      withText(make<WrapCheckBox>(fraStainlessSteelChain, "chkStainless", 180, 150, 2565, 225),
+               "Stainless steel chain");
   Picture[1] = picture(w, 1, -30, 1320, 1935, 4245);
   Picture[1]->setVisible(true);
   Label1[0] = withText(make<QLabel>(w, element("Label1", 0), 2040, 1380, 2595, 255, false),
@@ -170,22 +168,22 @@ void HMeny::buildControls() {
   ControlLengthB = make<QLineEdit>(w, "ControlLengthB", 4650, 1890, 550, 285, false);
   fraChoose = frame(w, "fraChoose", "Choose:", 4410, 2190, 1275, 765);
   for (int i = 0; i < 2; ++i)
-    optChoose[i] = withText(make<WrapRadioButton>(fraChoose, element("optChoose", i), 180,
-                                               240 + 240 * i, 1050, 195),
-                            QStringLiteral("Option%1").arg(i + 1));
+    optChoose[i] = withText(
+        make<WrapRadioButton>(fraChoose, element("optChoose", i), 180, 240 + 240 * i, 1050, 195),
+        QStringLiteral("Option%1").arg(i + 1));
   Picture[3] = picture(w, 3, 2820, 2370, 1095, 825);
-  lblMeterLengthsOnly = withText(make<QLabel>(w, "lblMeterLengthsOnly", 4410, 2985, 3765, 255,
-                                              false),
-                                 "Label2XXXXXXXXXXXXXXXXXXXXXXXXX");
+  lblMeterLengthsOnly =
+      withText(make<QLabel>(w, "lblMeterLengthsOnly", 4410, 2985, 3765, 255, false),
+               "Label2XXXXXXXXXXXXXXXXXXXXXXXXX");
   Frame3DTrolley = frame(w, "Frame3DTrolley", "Trolley:", 2010, 3150, 3360, 2115);
-  Opt3DTrolley[0] = withText(make<WrapRadioButton>(Frame3DTrolley, element("Opt3DTrolley", 0), 60,
-                                                210, 1215, 225),
-                             "None");
+  Opt3DTrolley[0] = withText(
+      make<WrapRadioButton>(Frame3DTrolley, element("Opt3DTrolley", 0), 60, 210, 1215, 225),
+      "None");
   const char* trolleys[] = {"Manual Narrow", "Manual Wide", "Motor driven Narrow",
                             "Motor driven Wide"};
   for (int i = 1; i <= 4; ++i)
     Opt3DTrolley[i] = withText(make<WrapRadioButton>(Frame3DTrolley, element("Opt3DTrolley", i), 60,
-                                                  480 + 390 * (i - 1), 3225, 390),
+                                                     480 + 390 * (i - 1), 3225, 390),
                                trolleys[i - 1]);
 
   // Hoist controls and trolley controls in the middle
@@ -212,11 +210,11 @@ void HMeny::buildControls() {
   Frame3DTrolleyControls = frame(w, "Frame3DTrolleyControls", QString(), 5580, 5580, 1485, 1335);
   Opt3DTrolleyControls[0] =
       withText(make<WrapRadioButton>(Frame3DTrolleyControls, element("Opt3DTrolleyControls", 0), 30,
-                                  300, 1230, 405),
+                                     300, 1230, 405),
                "Pull chain");
   Opt3DTrolleyControls[1] =
       withText(make<WrapRadioButton>(Frame3DTrolleyControls, element("Opt3DTrolleyControls", 1), 30,
-                                  990, 1230, 285),
+                                     990, 1230, 285),
                "2-Button");
 
   Picture[4] = picture(w, 4, 8340, 690, 525, 1095);
@@ -231,24 +229,26 @@ void HMeny::buildControls() {
   Picture[12] = picture(w, 12, 8940, 0, 585, 1065);
   Check3D1[0] = withText(make<WrapCheckBox>(w, element("Check3D1", 0), 9600, 210, 2235, 400, false),
                          "Overload protec. device");
-  Label3 = withText(make<QLabel>(w, "Label3", 9915, 630, 2325, 195, false),
-                    "Included as standard.");
+  Label3 =
+      withText(make<QLabel>(w, "Label3", 9915, 630, 2325, 195, false), "Included as standard.");
   Picture[11] = picture(w, 11, 8820, 1080, 855, 1275);
-  Check3D1[1] = withText(make<WrapCheckBox>(w, element("Check3D1", 1), 9600, 1890, 1800, 405, false),
-                         "Chain collector");
+  Check3D1[1] =
+      withText(make<WrapCheckBox>(w, element("Check3D1", 1), 9600, 1890, 1800, 405, false),
+               "Chain collector");
   Picture[10] = picture(w, 10, 9060, 2400, 495, 765);
-  Check3D1[2] = withText(make<WrapCheckBox>(w, element("Check3D1", 2), 9600, 2610, 1800, 405, false),
-                         "Chain stop");
+  Check3D1[2] = withText(
+      make<WrapCheckBox>(w, element("Check3D1", 2), 9600, 2610, 1800, 405, false), "Chain stop");
   Picture[9] = picture(w, 9, 9030, 3240, 525, 795);
-  Check3D1[3] = withText(make<WrapCheckBox>(w, element("Check3D1", 3), 9600, 3510, 1755, 400, false),
-                         "Safety hook");
+  Check3D1[3] = withText(
+      make<WrapCheckBox>(w, element("Check3D1", 3), 9600, 3510, 1755, 400, false), "Safety hook");
   Command1 = withText(make<WrapPushButton>(w, "Command1", 9570, 3990, 1995, 345, false),
                       "Air Prep. Accessories");
   Command1->setEnabled(false);
-  Check3D1[5] = withText(make<WrapCheckBox>(w, element("Check3D1", 5), 9600, 4470, 1995, 645, false),
-                         "Accessories assem-");
-  Label1[2] = withText(make<QLabel>(w, element("Label1", 2), 9660, 5250, 1245, 255, false),
-                       "Discount [%]");
+  Check3D1[5] =
+      withText(make<WrapCheckBox>(w, element("Check3D1", 5), 9600, 4470, 1995, 645, false),
+               "Accessories assem-");
+  Label1[2] =
+      withText(make<QLabel>(w, element("Label1", 2), 9660, 5250, 1245, 255, false), "Discount [%]");
   RabattB = make<QLineEdit>(w, "RabattB", 10920, 5220, 345, 285, false);
   QPalette yellow = RabattB->palette();
   yellow.setColor(QPalette::Base, QColor(255, 255, 0));
@@ -262,18 +262,18 @@ void HMeny::buildControls() {
   Picture[13] = picture(w, 13, 2580, 6600, 615, 405);
   ImageMan1 = make<QLabel>(w, "ImageMan1", 2700, 7050, 585, 435, false);
   fraTypeOfChain = frame(w, "fraTypeOfChain", "Type of chain:", 1800, 7410, 3195, 735);
-  optTypeOfChain[0] = withText(make<WrapRadioButton>(fraTypeOfChain, element("optTypeOfChain", 0), 90,
-                                                  240, 2895, 205),
-                               "Standard (Oilpolished)");
-  optTypeOfChain[1] = withText(make<WrapRadioButton>(fraTypeOfChain, element("optTypeOfChain", 1), 90,
-                                                  460, 3075, 205),
-                               "Zink plated (For corrosion prot.)");
+  optTypeOfChain[0] = withText(
+      make<WrapRadioButton>(fraTypeOfChain, element("optTypeOfChain", 0), 90, 240, 2895, 205),
+      "Standard (Oilpolished)");
+  optTypeOfChain[1] = withText(
+      make<WrapRadioButton>(fraTypeOfChain, element("optTypeOfChain", 1), 90, 460, 3075, 205),
+      "Zink plated (For corrosion prot.)");
   Frame3DSuspensionYoke =
       frame(w, "Frame3DSuspensionYoke", "Suspension Yoke:", 8280, 6750, 3255, 1065);
   for (int i = 0; i < 2; ++i)
-    Opt3DSuspensionYoke[i] = withText(
-        make<WrapRadioButton>(Frame3DSuspensionYoke, element("Opt3DSuspensionYoke", i), 30,
-                           210 + 420 * i, 3200, 400),
-        "Standard for Beam width 133-332");
+    Opt3DSuspensionYoke[i] =
+        withText(make<WrapRadioButton>(Frame3DSuspensionYoke, element("Opt3DSuspensionYoke", i), 30,
+                                       210 + 420 * i, 3200, 400),
+                 "Standard for Beam width 133-332");
   Picture[2] = picture(w, 2, 8580, 7860, 1245, 435);
 }

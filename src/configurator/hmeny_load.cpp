@@ -3,23 +3,23 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
 #include <QGroupBox>
 #include <QIcon>
 #include <QLabel>
-#include <QCheckBox>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPushButton>
 #include <QPixmap>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
 
 #include "common/services.h"
-#include "common/window_placement.h"
 #include "common/twips.h"
+#include "common/window_placement.h"
 #include "configurator/captions.h"
 #include "configurator/hmeny.h"
 #include "data/database.h"
@@ -87,9 +87,8 @@ bool HMeny::Form_Load() {
 
   setWindowState(Qt::WindowNoState);
   // The frame at the top left of the screen's free area: the title bar stays on the screen.
-  placeFrame(this, [this](const QSize& frame) {
-    return frameAtTopLeft(availableAreaOf(this), frame);
-  });
+  placeFrame(this,
+             [this](const QSize& frame) { return frameAtTopLeft(availableAreaOf(this), frame); });
 
   engine_.load(state_.LanguageKey);
   if (!variantByKey(state_.LanguageKey)) {
@@ -117,9 +116,8 @@ bool HMeny::loadDatabaseAndCaptions() {
   try {
     loadPartsDatabase(state_.DatabaseFile, state_.LanguageKey, state_);
   } catch (const DatabaseError& e) {
-    return reportLoadFailure(
-        tr("The parts database cannot be read.\n\nFile: %1\nError: %2")
-            .arg(QDir::toNativeSeparators(e.file()), e.engineMessage()));
+    return reportLoadFailure(tr("The parts database cannot be read.\n\nFile: %1\nError: %2")
+                                 .arg(QDir::toNativeSeparators(e.file()), e.engineMessage()));
   } catch (const RecordOutOfBounds& e) {
     return reportLoadFailure(e.userMessage());
   }
@@ -161,8 +159,8 @@ void HMeny::arrangeAuxiliaryWindows() {
   form2_->resize(Form2::designSize()
                      .expandedTo(form2_->minimumSizeHint())
                      .boundedTo(area.size().shrunkBy(frameMarginsOf(form2_.get(), this))));
-  placeFrame(form2_.get(), [area](const QSize& frame) { return frameAtLowerRight(area, frame); },
-             this);
+  placeFrame(
+      form2_.get(), [area](const QSize& frame) { return frameAtLowerRight(area, frame); }, this);
   placeFrame(
       form3_.get(),
       [this, area](const QSize& frame) {

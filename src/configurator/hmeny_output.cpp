@@ -2,11 +2,11 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QStandardPaths>
 #include <QLabel>
 #include <QPainter>
 #include <QPrinter>
 #include <QPushButton>
+#include <QStandardPaths>
 
 #include "common/busy_cursor.h"
 #include "common/services.h"
@@ -44,7 +44,9 @@ bool HMeny::outputReady() {
   return ready;
 }
 
-QImage HMeny::windowImage() { return CaptureForm(*this); }
+QImage HMeny::windowImage() {
+  return CaptureForm(*this);
+}
 
 void HMeny::Printerutskrift_Click() {
   if (!commitPendingEdit(Ctl::Printerutskrift) || !outputReady()) return;
@@ -115,8 +117,8 @@ void HMeny::ExportPdf_Click() {
     written = printPage(printer) && QFileInfo::exists(file);
   }
   if (!written)
-    showMessage(tr("The ordering page could not be written to %1.")
-                    .arg(QDir::toNativeSeparators(file)));
+    showMessage(
+        tr("The ordering page could not be written to %1.").arg(QDir::toNativeSeparators(file)));
 }
 
 QString HMeny::suggestedPdfFile() {

@@ -1,18 +1,18 @@
 // The price maintenance commands of the Options menu: new prices from a price file or from a
 // workbook, each shown before it is written, the price list window, the price history and the
 // undo of an import.
-#include <QCoreApplication>
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <functional>
 
+#include "common/busy_cursor.h"
 #include "common/services.h"
 #include "configurator/hmeny.h"
 #include "data/database.h"
 #include "data/parts_loader.h"
 #include "output/form3.h"
-#include "common/busy_cursor.h"
 #include "prices/form2.h"
 #include "prices/price_file.h"
 #include "prices/price_history.h"
@@ -43,7 +43,8 @@ void reportPriceFailure(QWidget* parent, Services& services, const ProgramState&
 }
 
 QString databaseFailure(const DatabaseError& e) {
-  return QCoreApplication::translate("Prices", "The parts database refused the prices.\nFile: %1\nError: %2")
+  return QCoreApplication::translate("Prices",
+                                     "The parts database refused the prices.\nFile: %1\nError: %2")
       .arg(QDir::toNativeSeparators(e.file()), e.engineMessage());
 }
 
@@ -51,8 +52,7 @@ QString databaseFailure(const DatabaseError& e) {
 // that cannot be read or written is reported with the record or row at fault; the database and
 // the prices in memory are then as they were. True when the new prices are in the database.
 bool importPriceList(QWidget* parent, Services& services, const ProgramState& state,
-                     const QString& file,
-                     const std::function<std::vector<PriceEntry>()>& read) {
+                     const QString& file, const std::function<std::vector<PriceEntry>()>& read) {
   QString failure;
   try {
     std::vector<PriceEntry> entries;
@@ -62,11 +62,12 @@ bool importPriceList(QWidget* parent, Services& services, const ProgramState& st
       entries = read();
       summary = importPrices(state.DatabaseFile, entries, {QFileInfo(file).fileName(), true});
     }
-    const QString text = QCoreApplication::translate("Prices", "%1\n\nOK imports the prices; Cancel changes nothing.\n\n")
+    const QString text = QCoreApplication::translate(
+                             "Prices", "%1\n\nOK imports the prices; Cancel changes nothing.\n\n")
                              .arg(QDir::toNativeSeparators(file)) +
                          priceImportReport(summary);
-    if (services.report(parent, state.TextCatalogue[kTextNewPrices], text,
-                        MsgButtons::OkCancel) == MsgAnswer::Cancel)
+    if (services.report(parent, state.TextCatalogue[kTextNewPrices], text, MsgButtons::OkCancel) ==
+        MsgAnswer::Cancel)
       return false;
     BusyCursor busy(Qt::BusyCursor);
     importPrices(state.DatabaseFile, entries, {QFileInfo(file).fileName()});
@@ -92,9 +93,11 @@ void HMeny::Newprices_Click() {
   if (services_.message(this, text, t[kTextNewPrices], MsgIcon::None, MsgButtons::OkCancel) ==
       MsgAnswer::Cancel)
     return;
-  const QString file = services_.askOpenFileName(
-      this, t[kTextOpenPriceFile],
-      {QCoreApplication::translate("Prices", "Price file (*.DAT)"), QCoreApplication::translate("Prices", "Price file (*.TXT)")}, state_.AppPath);
+  const QString file =
+      services_.askOpenFileName(this, t[kTextOpenPriceFile],
+                                {QCoreApplication::translate("Prices", "Price file (*.DAT)"),
+                                 QCoreApplication::translate("Prices", "Price file (*.TXT)")},
+                                state_.AppPath);
   if (file.isEmpty() || !QDir::setCurrent(state_.AppPath)) return;
   if (importPriceList(this, services_, state_, file, [&] { return readPriceFile(file); }))
     reloadAfterNewPrices();
@@ -118,7 +121,8 @@ void HMeny::Newprices1_Click() {
     return;
   // Workbooks of both forms, whatever the case of their names.
   const QString file = services_.askOpenFileName(
-      this, t[kTextOpenWorkbook], {QCoreApplication::translate("Prices", "Price file (*.XLS *.XLSX)")}, state_.AppPath);
+      this, t[kTextOpenWorkbook],
+      {QCoreApplication::translate("Prices", "Price file (*.XLS *.XLSX)")}, state_.AppPath);
   if (file.isEmpty() || !QDir::setCurrent(state_.AppPath)) return;
   if (importPriceList(this, services_, state_, file, [&] { return readPriceWorkbook(file); }))
     reloadAfterNewPrices();
@@ -152,13 +156,14 @@ void HMeny::mnuUndoImport_Click() {
       undo = undoLastImport(state_.DatabaseFile, {QString(), true});
     }
     if (!undo) {
-      services_.message(this, QCoreApplication::translate("Prices", "There is no price import to undo."), title,
-                        MsgIcon::Information);
+      services_.message(this,
+                        QCoreApplication::translate("Prices", "There is no price import to undo."),
+                        title, MsgIcon::Information);
       return;
     }
-    const QString text =
-        QCoreApplication::translate("Prices", "OK puts the prices back; Cancel changes nothing.\n\n") +
-        priceUndoReport(*undo);
+    const QString text = QCoreApplication::translate(
+                             "Prices", "OK puts the prices back; Cancel changes nothing.\n\n") +
+                         priceUndoReport(*undo);
     if (services_.report(this, title, text, MsgButtons::OkCancel) == MsgAnswer::Cancel) return;
     {
       BusyCursor busy(Qt::BusyCursor);

@@ -13,9 +13,9 @@
 #include <QTimer>
 #include <utility>
 
+#include "common/caption_fit.h"
 #include "common/services.h"
 #include "common/twips.h"
-#include "common/caption_fit.h"
 #include "configurator/hmeny.h"
 #include "startup/program_state.h"
 
@@ -23,9 +23,12 @@ namespace {
 
 QColor colourOf(FieldColour colour) {
   switch (colour) {
-    case FieldColour::White: return QColor(255, 255, 255);
-    case FieldColour::Yellow: return QColor(255, 255, 0);
-    case FieldColour::Red: return QColor(255, 0, 0);
+    case FieldColour::White:
+      return QColor(255, 255, 255);
+    case FieldColour::Yellow:
+      return QColor(255, 255, 0);
+    case FieldColour::Red:
+      return QColor(255, 0, 0);
   }
   return QColor(255, 255, 255);
 }
@@ -209,4 +212,6 @@ QString HMeny::messageText(const StepMessage& m) const {
   return m.prefix + (m.text ? state_.TextCatalogue[m.text] : QString()) + m.suffix;
 }
 
-void HMeny::showMessage(const QString& text) { services_.message(this, text); }
+void HMeny::showMessage(const QString& text) {
+  services_.message(this, text);
+}

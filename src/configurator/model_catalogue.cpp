@@ -83,8 +83,9 @@ int controlLengthLabelTop(const QString& languageKey) {
 }
 
 QString unknownModelMessage(const QString& name) {
-  return QStringLiteral("The model \"%1\" is not in the program's range.\n"
-                        "Please choose a model from the list.")
+  return QStringLiteral(
+             "The model \"%1\" is not in the program's range.\n"
+             "Please choose a model from the list.")
       .arg(name);
 }
 

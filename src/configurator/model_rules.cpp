@@ -23,13 +23,17 @@ bool isLightGroup(int modelIndex) {
   return oneOf(modelIndex, {1, 2, 3, 4, 7, 8, 10, 11, 12, 13, 16, 17});
 }
 
-bool isHeavyGroup(int modelIndex) { return oneOf(modelIndex, {5, 6, 9, 14, 15, 18}); }
+bool isHeavyGroup(int modelIndex) {
+  return oneOf(modelIndex, {5, 6, 9, 14, 15, 18});
+}
 
 bool isStandardOverloadGroup(int modelIndex) {
   return oneOf(modelIndex, {5, 6, 9, 10, 13, 14, 15, 18});
 }
 
-bool offersStainlessChain(int modelIndex) { return oneOf(modelIndex, {2, 3, 11, 12}); }
+bool offersStainlessChain(int modelIndex) {
+  return oneOf(modelIndex, {2, 3, 11, 12});
+}
 
 bool offersSafetyHook(int modelIndex) {
   return modelIndex < 5 || oneOf(modelIndex, {10, 11, 12, 13});
@@ -70,5 +74,9 @@ std::optional<QString> trolleyDesignation(const QString& model, bool motorDriven
   return std::nullopt;
 }
 
-bool isP2Model(const QString& model) { return model.right(2) == QLatin1String("P2"); }
-bool isP4Model(const QString& model) { return model.right(2) == QLatin1String("P4"); }
+bool isP2Model(const QString& model) {
+  return model.right(2) == QLatin1String("P2");
+}
+bool isP4Model(const QString& model) {
+  return model.right(2) == QLatin1String("P4");
+}

@@ -76,13 +76,27 @@ double liftHeightUpperBound(int limitMetres, bool imperial) {
 
 std::optional<ChainRule> chainRule(int modelIndex) {
   switch (modelIndex) {
-    case 1: case 2: case 3: case 7: case 11: case 12: case 16:
+    case 1:
+    case 2:
+    case 3:
+    case 7:
+    case 11:
+    case 12:
+    case 16:
       return ChainRule{1, 0.5, 26, 112};
-    case 4: case 8: case 10: case 13: case 17:
+    case 4:
+    case 8:
+    case 10:
+    case 13:
+    case 17:
       return ChainRule{2, 0.5, 26, 112};
-    case 5: case 9: case 14: case 18:
+    case 5:
+    case 9:
+    case 14:
+    case 18:
       return ChainRule{1, 0.6, 19, 113};
-    case 6: case 15:
+    case 6:
+    case 15:
       return ChainRule{2, 0.9, 19, 113};
     default:
       return std::nullopt;
@@ -101,7 +115,9 @@ bool chainCollectorBlocked(int modelIndex, int chainLengthMetres) {
   return rule && chainLengthMetres >= rule->collectorBlockedAt;
 }
 
-std::int16_t feetToWholeMetres(std::int16_t feet) { return toInt16(feet * kMetresPerFoot); }
+std::int16_t feetToWholeMetres(std::int16_t feet) {
+  return toInt16(feet * kMetresPerFoot);
+}
 
 std::array<QString, 2> chooseCaptions(double feet) {
   const double m = std::trunc(feet * kMetresPerFoot);

@@ -38,9 +38,9 @@ double liftHeightUpperBound(int limitMetres, bool imperial);
 // Falls, allowance and chain-collector limit of a model column.
 struct ChainRule {
   int falls;
-  double allowance;       // metres
-  int collectorBlockedAt; // a chain this long or longer does not fit the collector
-  int message;            // text number of the message that says so
+  double allowance;        // metres
+  int collectorBlockedAt;  // a chain this long or longer does not fit the collector
+  int message;             // text number of the message that says so
 };
 std::optional<ChainRule> chainRule(int modelIndex);
 
@@ -60,8 +60,8 @@ std::array<QString, 2> chooseCaptions(double feet);
 
 // Beam-width ranges offered with the trolleys of a model.
 struct BeamWidths {
-  QString narrow;       // empty where the model takes no narrow trolley
+  QString narrow;  // empty where the model takes no narrow trolley
   QString wide;
-  bool onlyMotorWide;   // manual trolleys and the narrow motor trolley are not offered
+  bool onlyMotorWide;  // manual trolleys and the narrow motor trolley are not offered
 };
 std::optional<BeamWidths> beamWidths(const QString& model, bool imperial);

@@ -19,7 +19,9 @@ constexpr int kStainlessChainPart = 126;
 constexpr int kTextHeading = 61, kTextTotal = 62, kTextDiscount = 63, kTextNet = 64;
 constexpr int kTextMarking = 120, kTextPhasedOut = 129;
 
-QString blanks(int n) { return QString(std::max(n, 0), u' '); }
+QString blanks(int n) {
+  return QString(std::max(n, 0), u' ');
+}
 
 class ListBuilder {
  public:
@@ -114,9 +116,9 @@ OrderingList BuildOrderingList(const PartsData& data, const ConfiguredHoist& h) 
   const std::optional<int> hoist = b.matrixPart(1, h.hoistColumn);
   const bool hoistAdded = b.addPart(hoist);
   const bool sr = hoistAdded && data.PartDescription[*hoist].contains(QLatin1String("SR"));
-  b.line(Kind::Marking, data.TextCatalogue[kTextMarking] +
-                            (sr ? QStringLiteral(" Ex II 2G T5 II C D100\u00B0C")
-                                : QStringLiteral(" Ex II 2G T5 II B D100\u00B0C")));
+  b.line(Kind::Marking,
+         data.TextCatalogue[kTextMarking] + (sr ? QStringLiteral(" Ex II 2G T5 II C D100\u00B0C")
+                                                : QStringLiteral(" Ex II 2G T5 II B D100\u00B0C")));
 
   // Load chain.
   if (h.chainTypeVisible && h.chainType == 0)
@@ -129,7 +131,9 @@ OrderingList BuildOrderingList(const PartsData& data, const ConfiguredHoist& h) 
   // Hoist control.
   const int control = h.controlLength;
   switch (h.hoistControl) {
-    case 0: b.addRow(7, 2 * control, true); break;
+    case 0:
+      b.addRow(7, 2 * control, true);
+      break;
     case 1:
       if (!isP2Model(h.model)) b.addRow(13);
       b.addRow(14, control, true);
@@ -145,15 +149,22 @@ OrderingList BuildOrderingList(const PartsData& data, const ConfiguredHoist& h) 
       if (!isP4Model(h.model)) b.addRow(16);
       b.addRow(17, control, true);
       break;
-    case 4: b.addRow(21); break;
-    default: break;
+    case 4:
+      b.addRow(21);
+      break;
+    default:
+      break;
   }
   b.line(Kind::Blank);
 
   // Trolley and, for a motor-driven one, its control.
   switch (h.trolley) {
-    case 1: b.addRow(41); break;
-    case 2: b.addRow(42); break;
+    case 1:
+      b.addRow(41);
+      break;
+    case 2:
+      b.addRow(42);
+      break;
     case 3:
     case 4:
       b.addRow(h.trolley == 3 ? 43 : 44);
@@ -163,7 +174,8 @@ OrderingList BuildOrderingList(const PartsData& data, const ConfiguredHoist& h) 
         b.addRow(10, control, true);
       }
       break;
-    default: break;
+    default:
+      break;
   }
   b.line(Kind::Blank);
 
@@ -212,10 +224,18 @@ QStringList orderingListLines(const OrderingList& list, int indent) {
   QStringList out;
   for (const OrderingLine& l : list.lines) {
     switch (l.kind) {
-      case Kind::Heading: out << lead + l.text; break;
-      case Kind::Blank: out << QString(); break;
-      case Kind::Marking: out << blanks(indent + (us ? 38 : 32)) + l.text; break;
-      case Kind::Rule: out << lead + QString(82, u'_'); break;
+      case Kind::Heading:
+        out << lead + l.text;
+        break;
+      case Kind::Blank:
+        out << QString();
+        break;
+      case Kind::Marking:
+        out << blanks(indent + (us ? 38 : 32)) + l.text;
+        break;
+      case Kind::Rule:
+        out << lead + QString(82, u'_');
+        break;
       case Kind::Total: {
         // A label longer than its field keeps one blank, so that it never runs into the figure.
         const int gap =

@@ -31,7 +31,7 @@ struct OrderingLine {
 
 struct OrderingList {
   std::vector<OrderingLine> lines;
-  float total = 0;  // the sum of the amounts
+  float total = 0;   // the sum of the amounts
   int discount = 0;  // percent
   bool imperial = false;
   QString phasedOutNote;  // text 129, added to the lines of the U models

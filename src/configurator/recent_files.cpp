@@ -67,7 +67,9 @@ QStringList RecentFiles::files() const {
   return withRecentFile(settings.value(kRecentKey).toStringList(), QString());
 }
 
-void RecentFiles::add(const QString& file) { store(withRecentFile(files(), file)); }
+void RecentFiles::add(const QString& file) {
+  store(withRecentFile(files(), file));
+}
 
 void RecentFiles::remove(const QString& file) {
   QStringList list = files();

@@ -13,7 +13,9 @@ QString engineMessage(sqlite3* db) {
   return db ? QString::fromUtf8(sqlite3_errmsg(db)) : QStringLiteral("out of memory");
 }
 
-QString absolute(const QString& file) { return QFileInfo(file).absoluteFilePath(); }
+QString absolute(const QString& file) {
+  return QFileInfo(file).absoluteFilePath();
+}
 
 // LEN(text): the number of characters; null stays null.
 void sqlLen(sqlite3_context* ctx, int, sqlite3_value** argv) {
@@ -136,14 +138,18 @@ Database& Database::operator=(Database&& other) noexcept {
   return *this;
 }
 
-Database::~Database() { close(); }
+Database::~Database() {
+  close();
+}
 
 void Database::close() {
   if (db_) sqlite3_close_v2(db_);
   db_ = nullptr;
 }
 
-void Database::fail() const { throw DatabaseError(absolute(file_), engineMessage(db_)); }
+void Database::fail() const {
+  throw DatabaseError(absolute(file_), engineMessage(db_));
+}
 
 Statement Database::prepare(const QString& sql) {
   const QByteArray text = translateSql(sql).toUtf8();
@@ -178,7 +184,9 @@ Statement::~Statement() {
   if (stmt_) sqlite3_finalize(stmt_);
 }
 
-void Statement::fail() const { db_->fail(); }
+void Statement::fail() const {
+  db_->fail();
+}
 
 Statement& Statement::bindNull(int index) {
   if (sqlite3_bind_null(stmt_, index) != SQLITE_OK) fail();
@@ -220,7 +228,9 @@ void Statement::reset() {
   sqlite3_clear_bindings(stmt_);
 }
 
-int Statement::columnCount() const { return sqlite3_column_count(stmt_); }
+int Statement::columnCount() const {
+  return sqlite3_column_count(stmt_);
+}
 
 bool Statement::isNull(int column) const {
   return sqlite3_column_type(stmt_, column) == SQLITE_NULL;

@@ -42,8 +42,7 @@ class Database {
 
   // Opens the file with the key of the connect string and checks that the key reads it.
   // Throws DatabaseError naming the file and the engine's message when it cannot.
-  static Database open(const QString& file, const QString& connect,
-                       Mode mode = Mode::OpenExisting);
+  static Database open(const QString& file, const QString& connect, Mode mode = Mode::OpenExisting);
 
   Database(Database&& other) noexcept;
   Database& operator=(Database&& other) noexcept;

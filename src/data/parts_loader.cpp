@@ -10,9 +10,9 @@
 namespace {
 
 // Row 1 of the model columns 11 to 38 holds these hoist parts, whatever the database says.
-constexpr std::array<std::int32_t, 28> kFixedHoistParts{77, 78, 79, 80, 81, 82,  83,  84,  85,  86,
-                                                        87, 88, 89, 90, 91, 6,   7,   8,   102, 103,
-                                                        104, 105, 106, 107, 108, 109, 120, 121};
+constexpr std::array<std::int32_t, 28> kFixedHoistParts{
+    77, 78, 79, 80, 81,  82,  83,  84,  85,  86,  87,  88,  89,  90,
+    91, 6,  7,  8,  102, 103, 104, 105, 106, 107, 108, 109, 120, 121};
 constexpr int kFirstFixedColumn = 11;
 constexpr int kDatabaseModelColumns = 18;
 
@@ -70,9 +70,10 @@ RecordOutOfBounds::RecordOutOfBounds(QString table, QString record)
       record_(std::move(record)) {}
 
 QString RecordOutOfBounds::userMessage() const {
-  return QStringLiteral("The parts database holds a record the program cannot use.\n\n"
-                        "Table: %1\nRecord: %2\n\n"
-                        "The record number lies outside the range the program allows.")
+  return QStringLiteral(
+             "The parts database holds a record the program cannot use.\n\n"
+             "Table: %1\nRecord: %2\n\n"
+             "The record number lies outside the range the program allows.")
       .arg(table_, record_);
 }
 

@@ -29,9 +29,9 @@ QString textCatalogueSql(const QString& languageKey);  // empty for an unknown k
 QString partsSql(const QString& languageKey);          // empty for an unknown key
 
 // Opens the database file (relative to the current directory), reads the three tables of the
-// variant into the data and closes the file. Elements that no record writes keep their values, so that after a change
-// of variant a text or description missing in the new language stays as it was; a null text, a
-// null description and a null ordering number count as missing in the same way.
+// variant into the data and closes the file. Elements that no record writes keep their values, so
+// that after a change of variant a text or description missing in the new language stays as it was;
+// a null text, a null description and a null ordering number count as missing in the same way.
 // Throws DatabaseError when the file cannot be read and RecordOutOfBounds for a record number
 // outside the program's arrays; the data may then be partly written.
 void loadPartsDatabase(const QString& databaseFile, const QString& languageKey, PartsData& data);

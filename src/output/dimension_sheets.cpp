@@ -68,8 +68,8 @@ void MeasuringTrolley(const ConfiguredHoist& hoist, const SheetPlace& place, Tex
   const bool inches = hoist.imperial();
   auto writeAll = [&](const Figure* figures, const Place* places, int count) {
     for (int i = 0; i < count; ++i)
-      writeFigure(device, figures[i], inches, place.left2 + places[i].dx,
-                  place.top + places[i].dy, places[i].anchor);
+      writeFigure(device, figures[i], inches, place.left2 + places[i].dx, place.top + places[i].dy,
+                  places[i].anchor);
   };
 
   if (trolley == 1 || trolley == 2) {
@@ -118,8 +118,8 @@ void MeasuringTrolley(const ConfiguredHoist& hoist, const SheetPlace& place, Tex
   }
 }
 
-void writeSheets(const TextCatalogueArray& texts, const ConfiguredHoist& hoist,
-                 SheetValues& sheet, TextDevice& device, const SheetOrigins& origins) {
+void writeSheets(const TextCatalogueArray& texts, const ConfiguredHoist& hoist, SheetValues& sheet,
+                 TextDevice& device, const SheetOrigins& origins) {
   MeasuringHoist(hoist, {origins.top, origins.left, origins.left2}, device);
   MeasuringTrolley(hoist, {origins.trolleyTop, origins.left, origins.left2}, device);
   sheet.TechDataTop = origins.techDataTop;

@@ -34,5 +34,5 @@ inline constexpr SheetOrigins kScreenSheetOrigins{20, 10, 102, 32, -3};
 
 // The hoist's and the trolley's figures and the technical data at the given origins, leaving
 // the sheet values as the surface used them.
-void writeSheets(const TextCatalogueArray& texts, const ConfiguredHoist& hoist,
-                 SheetValues& sheet, TextDevice& device, const SheetOrigins& origins);
+void writeSheets(const TextCatalogueArray& texts, const ConfiguredHoist& hoist, SheetValues& sheet,
+                 TextDevice& device, const SheetOrigins& origins);

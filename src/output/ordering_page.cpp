@@ -31,7 +31,9 @@ void print(TextDevice& device, QString text, double x, double y, double size, bo
 }
 
 // Characters of a list line by position, counted from 1 as the list's layout is described.
-QString field(const QString& line, int from, int count = -1) { return line.mid(from - 1, count); }
+QString field(const QString& line, int from, int count = -1) {
+  return line.mid(from - 1, count);
+}
 
 }  // namespace
 
@@ -111,8 +113,7 @@ void paintOrderingPage(QPainter& painter, QSizeF printableMm, const PartsData& d
   writeSheets(texts, hoist, sheet, page, kPageSheetOrigins);
 
   if (!pictures.window.isNull()) {
-    const QRectF target =
-        PrintPictureToFitPage(pictures.window.size(), printableMm, 8, 57, 83);
+    const QRectF target = PrintPictureToFitPage(pictures.window.size(), printableMm, 8, 57, 83);
     painter.drawImage(target, pictures.window);
   }
   painter.restore();

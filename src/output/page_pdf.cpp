@@ -26,6 +26,7 @@ QString writePagePdf(const QString& output, const PartsData& data, const Configu
   const QSizeF printable = printer.pageLayout().paintRect(QPageLayout::Millimeter).size();
   SheetValues sheet;
   paintOrderingPage(painter, printable, data, hoist, list, sheet, pictures, date);
-  if (!painter.end() || !QFileInfo::exists(output)) return QStringLiteral("the file cannot be written");
+  if (!painter.end() || !QFileInfo::exists(output))
+    return QStringLiteral("the file cannot be written");
   return {};
 }

@@ -4,7 +4,9 @@
 #include <QPixmap>
 #include <QWidget>
 
-QImage CaptureForm(QWidget& window) { return window.grab().toImage(); }
+QImage CaptureForm(QWidget& window) {
+  return window.grab().toImage();
+}
 
 QRectF PrintPictureToFitPage(QSizeF picture, QSizeF printable, double leftPercent,
                              double topPercent, double sizePercent) {

@@ -24,7 +24,7 @@ class CompoundFile {
   struct Entry {
     const char* at = nullptr;  // in the file's data
     QString name;              // for the entries directly below the root
-    quint8 type = 0;  // 1 storage, 2 stream, 5 root
+    quint8 type = 0;           // 1 storage, 2 stream, 5 root
     quint32 left = 0, right = 0, child = 0;
     quint32 start = 0;
     quint64 size = 0;

@@ -95,7 +95,9 @@ ExportSheet orderingListSheet(const TextCatalogueArray& texts, const OrderingLis
 void writeExportWorkbook(const QString& path, const ExportSheet& sheet) {
   const QByteArray name = QFile::encodeName(path);
   lxw_workbook* book = workbook_new(name.constData());
-  if (!book) throw ExportError(QCoreApplication::translate("Export", "The workbook %1 cannot be created.").arg(path));
+  if (!book)
+    throw ExportError(
+        QCoreApplication::translate("Export", "The workbook %1 cannot be created.").arg(path));
   lxw_worksheet* ws = workbook_add_worksheet(book, nullptr);
   lxw_format* bold = workbook_add_format(book);
   format_set_bold(bold);
@@ -151,8 +153,9 @@ QString exportOrderingList(const TextCatalogueArray& texts, const OrderingList& 
   // the spreadsheet program is never overwritten by the next export.
   QTemporaryDir dir(QDir(folder).filePath(QStringLiteral("telmaris-export-XXXXXX")));
   if (!dir.isValid())
-    throw ExportError(QCoreApplication::translate("Export", "No folder for the workbook can be made in %1: %2")
-                          .arg(folder, dir.errorString()));
+    throw ExportError(
+        QCoreApplication::translate("Export", "No folder for the workbook can be made in %1: %2")
+            .arg(folder, dir.errorString()));
   dir.setAutoRemove(false);
   const QString path =
       dir.filePath(fileNameFrom(texts[kTextOrderingList]) + QStringLiteral(".xlsx"));

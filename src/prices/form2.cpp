@@ -2,8 +2,8 @@
 // the main window and the spreadsheet export.
 #include "prices/form2.h"
 
-#include <QDir>
 #include <QBoxLayout>
+#include <QDir>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QItemSelectionModel>
@@ -14,12 +14,12 @@
 #include <QTableView>
 #include <QUrl>
 
+#include "common/busy_cursor.h"
 #include "common/services.h"
 #include "common/twips.h"
 #include "data/database.h"
 #include "output/ordering_list_view.h"
 #include "output/screen_list_log.h"
-#include "common/busy_cursor.h"
 #include "prices/excel_export.h"
 #include "prices/price_grid_model.h"
 #include "prices/window_title.h"
@@ -108,7 +108,9 @@ Form2::Form2(QWidget* parent) : QWidget(parent, Qt::Window) {
   page->addWidget(orderingListArea_, 1);
 }
 
-QSize Form2::designSize() { return {twipsToPixels(9735), twipsToPixels(7215)}; }
+QSize Form2::designSize() {
+  return {twipsToPixels(9735), twipsToPixels(7215)};
+}
 
 void Form2::attach(ProgramState& state, Services& services, QWidget* mainWindow) {
   state_ = &state;
@@ -153,9 +155,8 @@ void Form2::LoadPriceGrid() {
     try {
       model = new PriceGridModel(*state_, order, this);
     } catch (const DatabaseError& e) {
-      failure = tr(
-                    "The price list cannot be read from the parts database.\n\n"
-                    "File: %1\nError: %2")
+      failure = tr("The price list cannot be read from the parts database.\n\n"
+                   "File: %1\nError: %2")
                     .arg(QDir::toNativeSeparators(e.file()), e.engineMessage());
     }
   }
@@ -217,7 +218,7 @@ void Form2::cmdExcelFile_Click() {
   }
   if (!services_->openWithDesktop(QUrl::fromLocalFile(path)))
     showMessage(tr("No spreadsheet program could open the ordering list.\n\n"
-                               "It has been saved as %1")
+                   "It has been saved as %1")
                     .arg(QDir::toNativeSeparators(path)));
 }
 

@@ -1,14 +1,12 @@
 // The price list window, which also shows the ordering list as text.
 #pragma once
 
-#include <optional>
-
-#include "configurator/ordering_list.h"
-
 #include <QWidget>
 #include <array>
+#include <optional>
 #include <vector>
 
+#include "configurator/ordering_list.h"
 #include "output/screen_list.h"
 
 class QGroupBox;
@@ -75,5 +73,5 @@ class Form2 : public QWidget {
   QWidget* mainWindow_ = nullptr;
   PriceGridModel* grid_ = nullptr;
   QScrollArea* orderingListArea_ = nullptr;  // holds the ordering list, which scrolls
-  std::optional<OrderingList> list_;  // the ordering list last shown
+  std::optional<OrderingList> list_;         // the ordering list last shown
 };

@@ -149,13 +149,17 @@ bool PriceGridModel::setData(const QModelIndex& index, const QVariant& value, in
     Statement write = db_->prepare(
         QStringLiteral("UPDATE tblDetaljPr SET sngPris = ?1 WHERE tblDetaljPr.lngNr = ?2;"));
     write.bind(1, static_cast<double>(*price)).bind(2, row.record).run();
-    PriceEvent edit{0, priceHistoryNow(), PriceEventKind::Edit, kPriceListWindowSource,
-                    std::nullopt, {{row.record, row.number, row.price, price}}};
+    PriceEvent edit{0,
+                    priceHistoryNow(),
+                    PriceEventKind::Edit,
+                    kPriceListWindowSource,
+                    std::nullopt,
+                    {{row.record, row.number, row.price, price}}};
     recordPriceEvent(*db_, edit);
     transaction.commit();
   } catch (const DatabaseError& e) {
-    emit editRefused(tr("The price of %1 could not be stored.\n\nError: %2")
-                         .arg(row.number, e.engineMessage()));
+    emit editRefused(
+        tr("The price of %1 could not be stored.\n\nError: %2").arg(row.number, e.engineMessage()));
     return false;
   }
   row.price = price;

@@ -24,9 +24,12 @@ const QString kCreateTable = QStringLiteral(
 
 QString kindName(PriceEventKind kind) {
   switch (kind) {
-    case PriceEventKind::Import: return QStringLiteral("import");
-    case PriceEventKind::Edit: return QStringLiteral("edit");
-    case PriceEventKind::Undo: return QStringLiteral("undo");
+    case PriceEventKind::Import:
+      return QStringLiteral("import");
+    case PriceEventKind::Edit:
+      return QStringLiteral("edit");
+    case PriceEventKind::Undo:
+      return QStringLiteral("undo");
   }
   return {};
 }
@@ -45,7 +48,8 @@ void bindPrice(Statement& write, int index, const std::optional<float>& price) {
 }
 
 // The event heads that match the condition, newest first, without their changes.
-std::vector<PriceEvent> readHeads(Database& db, const QString& condition, const QString& limit = {}) {
+std::vector<PriceEvent> readHeads(Database& db, const QString& condition,
+                                  const QString& limit = {}) {
   Statement read = db.prepare(
       QStringLiteral("SELECT lngEvent, strWhen, strKind, strSource, lngUndoes FROM "
                      "tblPriceHistory WHERE lngNr IS NULL ") +
@@ -64,9 +68,9 @@ std::vector<PriceEvent> readHeads(Database& db, const QString& condition, const 
 }
 
 void readChanges(Database& db, PriceEvent& event) {
-  Statement read = db.prepare(QStringLiteral(
-      "SELECT lngNr, strDetaljnummer, sngOldPris, sngNewPris FROM tblPriceHistory "
-      "WHERE lngEvent = ?1 AND lngNr IS NOT NULL ORDER BY rowid;"));
+  Statement read = db.prepare(
+      QStringLiteral("SELECT lngNr, strDetaljnummer, sngOldPris, sngNewPris FROM tblPriceHistory "
+                     "WHERE lngEvent = ?1 AND lngNr IS NOT NULL ORDER BY rowid;"));
   read.bind(1, event.id);
   while (read.next())
     event.changes.push_back({read.integer(0).value_or(0), read.text(1).value_or(QString()),
@@ -79,7 +83,9 @@ QString priceText(const std::optional<float>& price) {
 
 }  // namespace
 
-void createPriceHistoryTable(Database& db) { db.execute(kCreateTable); }
+void createPriceHistoryTable(Database& db) {
+  db.execute(kCreateTable);
+}
 
 bool hasPriceHistory(Database& db) {
   Statement find = db.prepare(QStringLiteral(
@@ -139,10 +145,10 @@ std::optional<PriceEvent> lastImportNotUndone(Database& db) {
 std::vector<qint64> partsEditedAfter(Database& db, qint64 eventId) {
   std::vector<qint64> parts;
   if (!hasPriceHistory(db)) return parts;
-  Statement read = db.prepare(QStringLiteral(
-      "SELECT DISTINCT p.lngNr FROM tblPriceHistory h JOIN tblPriceHistory p "
-      "ON p.lngEvent = h.lngEvent WHERE h.lngNr IS NULL AND h.lngEvent > ?1 "
-      "AND h.strKind = 'edit' AND +p.lngNr IS NOT NULL;"));
+  Statement read = db.prepare(
+      QStringLiteral("SELECT DISTINCT p.lngNr FROM tblPriceHistory h JOIN tblPriceHistory p "
+                     "ON p.lngEvent = h.lngEvent WHERE h.lngNr IS NULL AND h.lngEvent > ?1 "
+                     "AND h.strKind = 'edit' AND +p.lngNr IS NOT NULL;"));
   read.bind(1, eventId);
   while (read.next()) parts.push_back(read.integer(0).value_or(0));
   return parts;
@@ -153,24 +159,32 @@ QString priceHistoryNow() {
 }
 
 QString priceHistoryReport(const std::vector<PriceEvent>& events) {
-  if (events.empty()) return QCoreApplication::translate("Prices", "No price has been imported or changed yet.\n");
+  if (events.empty())
+    return QCoreApplication::translate("Prices", "No price has been imported or changed yet.\n");
   QString text;
   for (const PriceEvent& e : events) {
     QString what;
     switch (e.kind) {
-      case PriceEventKind::Import: what = QCoreApplication::translate("Prices", "Import of %1").arg(e.source); break;
-      case PriceEventKind::Edit: what = QCoreApplication::translate("Prices", "Edited in the %1").arg(e.source); break;
+      case PriceEventKind::Import:
+        what = QCoreApplication::translate("Prices", "Import of %1").arg(e.source);
+        break;
+      case PriceEventKind::Edit:
+        what = QCoreApplication::translate("Prices", "Edited in the %1").arg(e.source);
+        break;
       case PriceEventKind::Undo:
-        what = QCoreApplication::translate("Prices", "Undo of import %1 (%2)").arg(e.undoes.value_or(0)).arg(e.source);
+        what = QCoreApplication::translate("Prices", "Undo of import %1 (%2)")
+                   .arg(e.undoes.value_or(0))
+                   .arg(e.source);
         break;
     }
-    text += QStringLiteral("%1  %2. %3: %4 %5\n")
-                .arg(e.when)
-                .arg(e.id)
-                .arg(what)
-                .arg(e.changes.size())
-                .arg(e.changes.size() == 1 ? QCoreApplication::translate("Prices", "price changed")
-                                           : QCoreApplication::translate("Prices", "prices changed"));
+    text +=
+        QStringLiteral("%1  %2. %3: %4 %5\n")
+            .arg(e.when)
+            .arg(e.id)
+            .arg(what)
+            .arg(e.changes.size())
+            .arg(e.changes.size() == 1 ? QCoreApplication::translate("Prices", "price changed")
+                                       : QCoreApplication::translate("Prices", "prices changed"));
     for (const PriceChange& c : e.changes)
       text += QStringLiteral("    %1  %2  ->  %3\n")
                   .arg(c.orderingNumber.leftJustified(14))

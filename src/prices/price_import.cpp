@@ -58,9 +58,9 @@ PriceImportSummary importPrices(Database& db, const std::vector<PriceEntry>& ent
   std::vector<StoredPart> parts;
   QHash<QString, std::vector<std::size_t>> partsByNumber;
   {
-    Statement read = db.prepare(QStringLiteral(
-        "SELECT tblDetaljPr.lngNr, tblDetaljPr.strDetaljnummer, tblDetaljPr.sngPris "
-        "FROM tblDetaljPr;"));
+    Statement read = db.prepare(
+        QStringLiteral("SELECT tblDetaljPr.lngNr, tblDetaljPr.strDetaljnummer, tblDetaljPr.sngPris "
+                       "FROM tblDetaljPr;"));
     while (read.next()) {
       const std::optional<qint64> record = read.integer(0);
       if (!record || *record == kPlaceholderPart) continue;
@@ -92,8 +92,8 @@ PriceImportSummary importPrices(Database& db, const std::vector<PriceEntry>& ent
     else
       ++(same ? summary.alreadyZero : summary.setToZero);
     if (!same)
-      (part.priced ? repriced : zeroed).push_back({part.record, part.number, part.oldPrice,
-                                                   part.price});
+      (part.priced ? repriced : zeroed)
+          .push_back({part.record, part.number, part.oldPrice, part.price});
   }
   std::sort(zeroed.begin(), zeroed.end(), byNumber);
   std::sort(repriced.begin(), repriced.end(), byNumber);
@@ -107,8 +107,8 @@ PriceImportSummary importPrices(Database& db, const std::vector<PriceEntry>& ent
     write.reset();
     write.bind(1, static_cast<double>(*change.newPrice)).bind(2, change.part).run();
   }
-  PriceEvent event{0, options.when, PriceEventKind::Import, options.source, std::nullopt,
-                   summary.changes};
+  PriceEvent event{
+      0, options.when, PriceEventKind::Import, options.source, std::nullopt, summary.changes};
   recordPriceEvent(db, event);
   transaction->commit();
   return summary;
@@ -151,8 +151,12 @@ std::optional<PriceUndoSummary> undoLastImport(Database& db, const PriceImportOp
       write.bindNull(1);
     write.bind(2, c.part).run();
   }
-  PriceEvent event{0, options.when, PriceEventKind::Undo, summary.import.source,
-                   summary.import.id, summary.changes};
+  PriceEvent event{0,
+                   options.when,
+                   PriceEventKind::Undo,
+                   summary.import.source,
+                   summary.import.id,
+                   summary.changes};
   recordPriceEvent(db, event);
   transaction->commit();
   return summary;
@@ -166,32 +170,36 @@ std::optional<PriceUndoSummary> undoLastImport(const QString& databaseFile,
 
 QString priceImportReport(const PriceImportSummary& s) {
   QString text = QCoreApplication::translate("Prices",
-                     "New price:  %1\n"
-                     "Unchanged:  %2\n"
-                     "Set to 0:   %3\n"
-                     "Already 0:  %4\n")
+                                             "New price:  %1\n"
+                                             "Unchanged:  %2\n"
+                                             "Set to 0:   %3\n"
+                                             "Already 0:  %4\n")
                      .arg(s.newPrice)
                      .arg(s.unchanged)
                      .arg(s.setToZero)
                      .arg(s.alreadyZero);
   if (!s.changes.empty()) {
-    text += QCoreApplication::translate("Prices", "\nPrices that change (ordering number, old price, new price):\n");
+    text += QCoreApplication::translate(
+        "Prices", "\nPrices that change (ordering number, old price, new price):\n");
     for (const PriceChange& c : s.changes) text += changeLine(c);
   }
   return text;
 }
 
 QString priceUndoReport(const PriceUndoSummary& s) {
-  QString text = QCoreApplication::translate("Prices", "Import %1 (%2, %3): %4 prices go back to their price before it.\n")
+  QString text = QCoreApplication::translate(
+                     "Prices", "Import %1 (%2, %3): %4 prices go back to their price before it.\n")
                      .arg(s.import.id)
                      .arg(s.import.when, s.import.source)
                      .arg(s.changes.size());
   if (!s.changes.empty()) {
-    text += QCoreApplication::translate("Prices", "\nPrices that change (ordering number, now, after the undo):\n");
+    text += QCoreApplication::translate(
+        "Prices", "\nPrices that change (ordering number, now, after the undo):\n");
     for (const PriceChange& c : s.changes) text += changeLine(c);
   }
   if (!s.kept.empty()) {
-    text += QCoreApplication::translate("Prices",
+    text += QCoreApplication::translate(
+        "Prices",
         "\nEdited in the price list since the import, these keep their price (before the "
         "import, now):\n");
     for (const PriceChange& c : s.kept) text += changeLine(c);

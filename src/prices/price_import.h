@@ -27,8 +27,8 @@ struct PriceImportSummary {
 };
 
 struct PriceImportOptions {
-  QString source;        // the file's name, for the history
-  bool dryRun = false;   // read and compare only: the database is not written to
+  QString source;       // the file's name, for the history
+  bool dryRun = false;  // read and compare only: the database is not written to
   QString when = priceHistoryNow();
 };
 
@@ -56,7 +56,8 @@ struct PriceUndoSummary {
 // that import, except for the parts edited in the price list since, and records the undo; one
 // transaction. Another undo then goes one import further back. None when no import is left to
 // undo. Throws DatabaseError; nothing has then been changed.
-std::optional<PriceUndoSummary> undoLastImport(Database& db, const PriceImportOptions& options = {});
+std::optional<PriceUndoSummary> undoLastImport(Database& db,
+                                               const PriceImportOptions& options = {});
 std::optional<PriceUndoSummary> undoLastImport(const QString& databaseFile,
                                                const PriceImportOptions& options = {});
 

@@ -391,8 +391,8 @@ std::vector<PriceEntry> priceEntriesFromWorksheet(const Worksheet& sheet) {
   for (int row = 1;; ++row) {
     if (row > 2 && number.size() < 10) break;
     number = regroupOrderingNumber(cellText(valueCell(sheet, row, kNumberColumn)));
-    entries.push_back({number, priceOf(valueCell(sheet, row, kPriceColumn)),
-                       QStringLiteral("Row %1").arg(row)});
+    entries.push_back(
+        {number, priceOf(valueCell(sheet, row, kPriceColumn)), QStringLiteral("Row %1").arg(row)});
   }
   return entries;
 }

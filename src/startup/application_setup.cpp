@@ -40,7 +40,9 @@ void replace(std::unique_ptr<QTranslator>& slot, std::unique_ptr<QTranslator> ne
 
 }  // namespace
 
-void useProgramFont() { QApplication::setFont(QFont(QStringLiteral("Arial"), 8)); }
+void useProgramFont() {
+  QApplication::setFont(QFont(QStringLiteral("Arial"), 8));
+}
 
 QString languageOfVariant(const QString& languageKey) {
   const std::optional<Variant> v = variantByKey(languageKey);
@@ -58,8 +60,8 @@ bool useLanguageOf(const QString& languageKey, const QString& programDirectory) 
   // Qt has Portuguese as spoken in Brazil only; it serves Portugal too.
   QStringList names{v->locale, language};
   if (language == QLatin1String("pt")) names << QStringLiteral("pt_BR");
-  auto qt = loaded(QStringLiteral("qtbase"), names,
-                   QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+  auto qt =
+      loaded(QStringLiteral("qtbase"), names, QLibraryInfo::path(QLibraryInfo::TranslationsPath));
   auto own = loaded(QStringLiteral("telmaris"), {language},
                     QDir(programDirectory).filePath(kTranslationsFolder));
   const bool complete = qt && own;

@@ -78,7 +78,9 @@ struct OpenedConfiguration {
 constexpr int kListIndent = 1;
 
 // An amount as the list shows it, without the noise of single precision.
-double amount(double value) { return std::round(value * 100) / 100; }
+double amount(double value) {
+  return std::round(value * 100) / 100;
+}
 
 QJsonObject listAsJson(const OrderingList& list) {
   QJsonArray lines;
@@ -86,8 +88,7 @@ QJsonObject listAsJson(const OrderingList& list) {
     QJsonObject line;
     line["quantity"] = part->quantity;
     line["unit"] = part->isLength ? QStringLiteral("m") : QString();
-    if (part->isLength && list.imperial)
-      line["feet"] = std::round(part->quantity / kMetresPerFoot);
+    if (part->isLength && list.imperial) line["feet"] = std::round(part->quantity / kMetresPerFoot);
     line["orderingNumber"] = part->orderingNumber;
     line["amount"] = amount(part->amount);
     line["description"] = part->description;
@@ -106,12 +107,11 @@ QJsonObject listAsJson(const OrderingList& list) {
 int importPriceList(const QString& file, bool dryRun, QTextStream& out, QTextStream& err) {
   try {
     const QString suffix = QFileInfo(file).suffix().toUpper();
-    const std::vector<PriceEntry> entries = suffix == QLatin1String("XLS") ||
-                                                    suffix == QLatin1String("XLSX")
-                                                ? readPriceWorkbook(file)
-                                                : readPriceFile(file);
-    const PriceImportSummary summary = importPrices(
-        QStringLiteral("Telmaris.mdb"), entries, {QFileInfo(file).fileName(), dryRun});
+    const std::vector<PriceEntry> entries =
+        suffix == QLatin1String("XLS") || suffix == QLatin1String("XLSX") ? readPriceWorkbook(file)
+                                                                          : readPriceFile(file);
+    const PriceImportSummary summary =
+        importPrices(QStringLiteral("Telmaris.mdb"), entries, {QFileInfo(file).fileName(), dryRun});
     if (dryRun) out << "Dry run: nothing has been changed.\n";
     out << priceImportReport(summary);
     return kDone;
@@ -273,17 +273,22 @@ int runCommand(const CommandLine& command, const QString& executableDirectory, Q
   // Files named on the command line are taken from where the command was given.
   const QDir here = QDir::current();
   const QString file = here.absoluteFilePath(command.file);
-  const QString output = command.output.isEmpty() ? QString() : here.absoluteFilePath(command.output);
+  const QString output =
+      command.output.isEmpty() ? QString() : here.absoluteFilePath(command.output);
   const QString directory = command.directory.isEmpty() ? executableDirectory : command.directory;
   if (!QDir::setCurrent(directory)) {
     err << "telmaris: no program directory " << directory << '\n';
     return kFileError;
   }
   switch (command.kind) {
-    case CommandLine::Kind::ImportPrices: return importPriceList(file, command.dryRun, out, err);
-    case CommandLine::Kind::PriceHistory: return printPriceHistory(out, err);
-    case CommandLine::Kind::UndoImport: return undoImport(out, err);
-    default: break;
+    case CommandLine::Kind::ImportPrices:
+      return importPriceList(file, command.dryRun, out, err);
+    case CommandLine::Kind::PriceHistory:
+      return printPriceHistory(out, err);
+    case CommandLine::Kind::UndoImport:
+      return undoImport(out, err);
+    default:
+      break;
   }
 
   OpenedConfiguration opened;
@@ -316,9 +321,9 @@ int runCommand(const CommandLine& command, const QString& executableDirectory, Q
       }
       const QDate date = command.date.isEmpty() ? QDate::currentDate()
                                                 : QDate::fromString(command.date, Qt::ISODate);
-      return writePage(PageRequest{opened.data, opened.configuration, opened.engine.hoist(), list,
-                                   output, date},
-                       err);
+      return writePage(
+          PageRequest{opened.data, opened.configuration, opened.engine.hoist(), list, output, date},
+          err);
     }
     default:
       return kUsageError;

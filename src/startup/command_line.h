@@ -28,7 +28,17 @@ struct CommandLine {
   // Open is the window with a configuration opened (--open), the work of the desktop program
   // as Window is.
   enum class Kind {
-    Window, Open, List, Json, Pdf, Xlsx, ImportPrices, PriceHistory, UndoImport, Help, Usage
+    Window,
+    Open,
+    List,
+    Json,
+    Pdf,
+    Xlsx,
+    ImportPrices,
+    PriceHistory,
+    UndoImport,
+    Help,
+    Usage
   };
   Kind kind = Kind::Window;
   QString directory;  // --dir; empty: the executable's directory
@@ -38,7 +48,7 @@ struct CommandLine {
   // file, which opens the window as without options.
   QString file;
   bool dryRun = false;  // --dry-run: say what --import-prices would change, change nothing
-  QString error;      // what is wrong with a command line of kind Usage
+  QString error;        // what is wrong with a command line of kind Usage
 };
 
 // Exit statuses of a command.

@@ -31,8 +31,8 @@ QImage windowImageOf(const Configuration& configuration) {
 }
 
 int writePage(const PageRequest& r, QTextStream& err) {
-  const QString problem = writePagePdf(r.output, r.data, r.hoist, r.list,
-                                       windowImageOf(r.configuration), r.date);
+  const QString problem =
+      writePagePdf(r.output, r.data, r.hoist, r.list, windowImageOf(r.configuration), r.date);
   if (problem.isEmpty()) return kDone;
   err << r.output << ": " << problem << '\n';
   return kFileError;

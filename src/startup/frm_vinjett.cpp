@@ -94,7 +94,9 @@ bool frmVinjett::Form_Load(const QString& commandLine, const QString& executable
   return true;
 }
 
-void frmVinjett::Command1_Click(int index) { loadMainWindow(index); }
+void frmVinjett::Command1_Click(int index) {
+  loadMainWindow(index);
+}
 
 bool frmVinjett::loadMainWindow(int index) {
   const std::optional<Variant> variant = variantByIndex(index);

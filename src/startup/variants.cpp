@@ -20,8 +20,8 @@ const std::array<Variant, kVariantCount>& variants() {
       {5, QString::fromUtf8("Português"), "Click this button to start the Portuguese version.",
        QString::fromUtf8("&Português"), "Portugisisk", "strPortugisiska", "strPortugisiska",
        "pt_PT"},
-      {6, "Italiano", "Click this button to start the Italian version.", "&Italiano",
-       "Italiensk", "strItalienska", "strItalienska", "it_IT"},
+      {6, "Italiano", "Click this button to start the Italian version.", "&Italiano", "Italiensk",
+       "strItalienska", "strItalienska", "it_IT"},
       {7, "Deutsch", "Click this button to start the German version.", "&Deutsch", "Tysk",
        "strTyska", "strTyska", "de_DE"},
   }};
@@ -41,4 +41,6 @@ std::optional<Variant> variantByKey(const QString& languageKey) {
   return std::nullopt;
 }
 
-bool isUsVariant(const QString& languageKey) { return languageKey.left(2) == QLatin1String("US"); }
+bool isUsVariant(const QString& languageKey) {
+  return languageKey.left(2) == QLatin1String("US");
+}

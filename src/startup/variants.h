@@ -6,7 +6,7 @@
 
 struct Variant {
   int index;
-  QString startCaption;       // button of the start-up window
+  QString startCaption;  // button of the start-up window
   QString startTooltip;
   QString menuCaption;        // item of the language menu
   QString languageKey;        // the program state's LanguageKey

@@ -16,8 +16,8 @@
 #include "configurator/window_driver.h"
 #include "prices/form2.h"
 #include "startup/frm_vinjett.h"
-#include "startup/version.h"
 #include "startup/variants.h"
+#include "startup/version.h"
 
 namespace {
 
@@ -115,9 +115,9 @@ QStringList problemsOf(QWidget* window, const QString& where) {
   for (QWidget* parent : parents) {
     QList<QWidget*> controls;
     for (QObject* o : parent->children())
-      if (auto* w = qobject_cast<QWidget*>(o);
-          w && w->isVisible() && !w->isWindow() && !w->objectName().isEmpty() &&
-          !w->objectName().startsWith("Picture"))
+      if (auto* w = qobject_cast<QWidget*>(o); w && w->isVisible() && !w->isWindow() &&
+                                               !w->objectName().isEmpty() &&
+                                               !w->objectName().startsWith("Picture"))
         controls << w;
     for (int i = 0; i < controls.size(); ++i)
       for (int j = i + 1; j < controls.size(); ++j)
@@ -201,8 +201,8 @@ TEST(Captions, FitTheMessageBoxes) {
   for (int v = 0; v < kVariantCount; ++v) {
     const Variant variant = *variantByIndex(v);
     WindowDriver d(variant.languageKey, true);
-    const QString printerTrouble = d.state.TextCatalogue[56] + "\n\n" +
-                                   d.state.TextCatalogue[57] + "\n" + d.state.TextCatalogue[58];
+    const QString printerTrouble = d.state.TextCatalogue[56] + "\n\n" + d.state.TextCatalogue[57] +
+                                   "\n" + d.state.TextCatalogue[58];
     const std::pair<QString, QString> boxes[] = {{aboutText(d.state.ProgramDate), kAboutTitle},
                                                  {printerTrouble, kDefaultMessageTitle}};
     for (const auto& [text, title] : boxes) {

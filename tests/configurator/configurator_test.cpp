@@ -97,12 +97,12 @@ Configuration answers(const QString& model, const QString& lift, const QString& 
 }  // namespace
 
 TEST(Configurator, ModelListAndColumnsByVariant) {
-  for (const QString key : {"", "Fransk", "US Metric", "US Imperial", "Spansk", "Portugisisk",
-                             "Italiensk", "Tysk"}) {
+  for (const QString key :
+       {"", "Fransk", "US Metric", "US Imperial", "Spansk", "Portugisisk", "Italiensk", "Tysk"}) {
     SCOPED_TRACE(key.toStdString());
-    const QStringList classes = isUs(key)
-                                    ? QStringList{"250", "500", "980", "1000", "2500", "3000", "5000"}
-                                    : QStringList{"250", "500", "980", "1000", "2500", "5000"};
+    const QStringList classes =
+        isUs(key) ? QStringList{"250", "500", "980", "1000", "2500", "3000", "5000"}
+                  : QStringList{"250", "500", "980", "1000", "2500", "5000"};
     Configurator e;
     e.load(key);
     EXPECT_EQ(e.modelList(), names(classes, false));
@@ -190,9 +190,9 @@ TEST(Configurator, LiftHeightLimitsColoursAndChainLength) {
     const char* model;
     const char* text;
     FieldColour colour;
-    int limit;            // metres
-    double metres;        // the lift height the program holds
-    const char* suffix;   // of text 28, for the red ones
+    int limit;           // metres
+    double metres;       // the lift height the program holds
+    const char* suffix;  // of text 28, for the red ones
   };
   const Case cases[] = {
       {"", "PXH 250 EX", "", White, 100, 0, ""},
@@ -259,12 +259,18 @@ TEST(Configurator, LiftHeightLimitsColoursAndChainLength) {
       {"", "PXH 250 EX", "4.5", 5, 0},    // 4.99
       {"", "PXH 250 EX", "4.505", 5, 0},  // 5.005: within a centimetre of 5 m
       {"", "PXH 250 EX", "4.52", 6, 0},   // 5.01
-      {"", "PXH 250 EX", "24.5", 25, 0},         {"", "PXH 250 EX", "25", 26, 112},
-      {"", "PXH 200 EX", "25", 26, 112},         {"", "PXH 980 EX", "5", 11, 0},
-      {"", "PXH 1000 EX", "12.25", 25, 0},       {"", "PXH 1000 EX", "12.3", 26, 112},
-      {"", "PXH 2500 EX", "17.4", 18, 0},        {"", "PXH 2500 EX", "18", 19, 113},
-      {"", "PXH 5000 EX", "8", 17, 0},           {"", "PXH 5000 EX", "12", 25, 113},
-      {"US Metric", "PXH 3000 EX", "8", 9, 0},   {"US Metric", "PXH 3000 EX", "18", 19, 113},
+      {"", "PXH 250 EX", "24.5", 25, 0},
+      {"", "PXH 250 EX", "25", 26, 112},
+      {"", "PXH 200 EX", "25", 26, 112},
+      {"", "PXH 980 EX", "5", 11, 0},
+      {"", "PXH 1000 EX", "12.25", 25, 0},
+      {"", "PXH 1000 EX", "12.3", 26, 112},
+      {"", "PXH 2500 EX", "17.4", 18, 0},
+      {"", "PXH 2500 EX", "18", 19, 113},
+      {"", "PXH 5000 EX", "8", 17, 0},
+      {"", "PXH 5000 EX", "12", 25, 113},
+      {"US Metric", "PXH 3000 EX", "8", 9, 0},
+      {"US Metric", "PXH 3000 EX", "18", 19, 113},
       {"US Metric", "PXH 5000 EX", "8", 17, 0},
       {"US Imperial", "PXH 1000 EX", "20", 13, 0},   // 6.096 m, 2 falls
       {"US Imperial", "PXH 250 EX", "80", 25, 0},    // 24.384 m
@@ -289,10 +295,16 @@ TEST(Configurator, ControlLengthInWholeMetresAndTrolleyCaptions) {
     FieldColour colour;
   };
   const Colour colours[] = {
-      {"", "", White},          {"", "0", White},       {"", "1", Yellow},
-      {"", "99", Yellow},       {"", "100", Red},       {"", "2.5", Red},
-      {"Tysk", "3.", Red},      {"US Imperial", "3", White},
-      {"US Imperial", "4", Yellow},                     {"US Imperial", "9.8", Red},
+      {"", "", White},
+      {"", "0", White},
+      {"", "1", Yellow},
+      {"", "99", Yellow},
+      {"", "100", Red},
+      {"", "2.5", Red},
+      {"Tysk", "3.", Red},
+      {"US Imperial", "3", White},
+      {"US Imperial", "4", Yellow},
+      {"US Imperial", "9.8", Red},
   };
   for (const Colour& c : colours) {
     Configurator e = walk(c.key, "PXH 1000 EX", "4");
@@ -335,8 +347,8 @@ TEST(Configurator, ControlLengthInWholeMetresAndTrolleyCaptions) {
     int metres;
   };
   const Feet feet[] = {
-      {"10", "9.8", "13.1", 1, "13.1", 4},   {"20", "19.7", "23.0", 0, "19.7", 6},
-      {"9.8", nullptr, "", -1, "9.8", 3},    {"3.3", nullptr, "", -1, "3.3", 1},
+      {"10", "9.8", "13.1", 1, "13.1", 4}, {"20", "19.7", "23.0", 0, "19.7", 6},
+      {"9.8", nullptr, "", -1, "9.8", 3},  {"3.3", nullptr, "", -1, "3.3", 1},
       {"3", nullptr, "", -1, "3.3", 1},  // below 1 m: the shortest length
   };
   for (const Feet& c : feet) {
@@ -419,10 +431,14 @@ TEST(Configurator, OptionGroupRules) {
     Ctl focus;
   };
   const Hoist hoists[] = {
-      {2, 0, 2, 0, 2, false, C::Opt3DHoistControl2}, {3, 0, 2, 0, 2, true, C::Check3D1_4},
-      {4, 0, 2, 0, 2, true, C::Check3D1_4},          {5, 0, 2, 54, 0, false, C::Opt3DHoistControl0},
-      {10, 0, 1, 0, 1, false, C::Opt3DHoistControl1}, {11, 0, 1, 27, 0, false, C::Opt3DHoistControl0},
-      {10, 3, 3, 0, 3, false, C::Opt3DHoistControl3}, {11, 4, 3, 27, 0, false, C::Opt3DHoistControl0},
+      {2, 0, 2, 0, 2, false, C::Opt3DHoistControl2},
+      {3, 0, 2, 0, 2, true, C::Check3D1_4},
+      {4, 0, 2, 0, 2, true, C::Check3D1_4},
+      {5, 0, 2, 54, 0, false, C::Opt3DHoistControl0},
+      {10, 0, 1, 0, 1, false, C::Opt3DHoistControl1},
+      {11, 0, 1, 27, 0, false, C::Opt3DHoistControl0},
+      {10, 3, 3, 0, 3, false, C::Opt3DHoistControl3},
+      {11, 4, 3, 27, 0, false, C::Opt3DHoistControl0},
       {11, 3, 0, 0, 0, false, C::Opt3DHoistControl0},
   };
   for (const Hoist& c : hoists) {
@@ -514,11 +530,16 @@ TEST(Configurator, OptionGroupRules) {
     const char* designation;
   };
   const Designation designations[] = {
-      {"", "PXH 250 EX", 1, "PXK 1000"},          {"", "PXH 250 EX", 3, "PXK 1000M"},
-      {"Tysk", "PXH 250L EX", 1, "PXK 1000"},     {"", "PXH 2500 EX", 1, "PXK 2500"},
-      {"", "PXH 2500 EX", 4, "PXK 2500M"},        {"US Metric", "PXH 3000 EX", 2, "WXK 3000"},
-      {"US Metric", "PXH 3000 EX", 3, "PXK 3000M"}, {"US Metric", "PXH 3000L EX", 4, "PXK 3000M"},
-      {"", "PXH 5000 EX", 4, "PXK 5000M"},        {"", "PXH 250 EX", 0, ""},
+      {"", "PXH 250 EX", 1, "PXK 1000"},
+      {"", "PXH 250 EX", 3, "PXK 1000M"},
+      {"Tysk", "PXH 250L EX", 1, "PXK 1000"},
+      {"", "PXH 2500 EX", 1, "PXK 2500"},
+      {"", "PXH 2500 EX", 4, "PXK 2500M"},
+      {"US Metric", "PXH 3000 EX", 2, "WXK 3000"},
+      {"US Metric", "PXH 3000 EX", 3, "PXK 3000M"},
+      {"US Metric", "PXH 3000L EX", 4, "PXK 3000M"},
+      {"", "PXH 5000 EX", 4, "PXK 5000M"},
+      {"", "PXH 250 EX", 0, ""},
   };
   for (const Designation& c : designations) {
     SCOPED_TRACE(std::string(c.key) + " / " + c.model + " / " + std::to_string(c.trolley));
@@ -586,8 +607,8 @@ TEST(Configurator, AccessoriesOneAtATime) {
   }
 
   // The discount is asked for only after the D key went down in the model list.
-  for (const auto& [keyCode, asked] :
-       std::initializer_list<std::pair<int, bool>>{{0, false}, {68, true}, {100, true}, {69, false}}) {
+  for (const auto& [keyCode, asked] : std::initializer_list<std::pair<int, bool>>{
+           {0, false}, {68, true}, {100, true}, {69, false}}) {
     SCOPED_TRACE(keyCode);
     Configurator e;
     e.load("");
@@ -822,7 +843,8 @@ TEST(Configurator, SavedConfigurationsWalkTheSteps) {
   };
   const Refused refused[] = {
       {"", answers("PXH 250 EX", "4", "5", TrolleyKind::None, HoistControlKind::TwistRod), 54, ""},
-      {"", answers("PXH 250 EX", "4", "11", TrolleyKind::None, HoistControlKind::TwoButton), 27, ""},
+      {"", answers("PXH 250 EX", "4", "11", TrolleyKind::None, HoistControlKind::TwoButton), 27,
+       ""},
       {"", answers("PXH 250 EX", "4", "11", TrolleyKind::MotorNarrow), 27, ""},
       {"", answers("PXH 250 EX", "0", "3"), 13, ""},
       {"Italiensk", answers("PXH 5000 EX", "26", "3"), 28, ": 25"},
@@ -843,9 +865,10 @@ TEST(Configurator, SavedConfigurationsWalkTheSteps) {
   // names it is refused, whatever the lift height.
   for (const char* lift : {"3", "3.5"}) {
     Configurator e;
-    EXPECT_TRUE(
-        e.apply(answers("PXH 250 EX", lift, "3", TrolleyKind::None, HoistControlKind::TwoButtonHook), "")
-            .has_value())
+    EXPECT_TRUE(e.apply(answers("PXH 250 EX", lift, "3", TrolleyKind::None,
+                                HoistControlKind::TwoButtonHook),
+                        "")
+                    .has_value())
         << lift;
   }
 }

@@ -87,8 +87,9 @@ TEST(MainWindow, PutsTheCatalogueTextsOnItsControls) {
             "Linje2,Exit");
   // The usual shortcuts, as the menus show them.
   const std::pair<QAction*, const char*> shortcuts[] = {
-      {m.w.NewFile, "Ctrl+N"},   {m.w.OpenFile, "Ctrl+O"},         {m.w.SaveFile, "Ctrl+S"},
-      {m.w.SaveFileAs, "Ctrl+Shift+S"}, {m.w.Utskrift, "Ctrl+P"}, {m.w.Exit, "Ctrl+Q"},
+      {m.w.NewFile, "Ctrl+N"},  {m.w.OpenFile, "Ctrl+O"},
+      {m.w.SaveFile, "Ctrl+S"}, {m.w.SaveFileAs, "Ctrl+Shift+S"},
+      {m.w.Utskrift, "Ctrl+P"}, {m.w.Exit, "Ctrl+Q"},
       {m.w.HowToUse, "F1"}};
   for (const auto& [action, keys] : shortcuts)
     EXPECT_EQ(action->shortcut().toString(), QString::fromLatin1(keys)) << keys;
@@ -113,8 +114,9 @@ TEST(MainWindow, OpensWithOnlyTheModelStepAndTheOutputButtons) {
   EXPECT_EQ(w.Check3D1[4]->geometry(), designPlace(60, 3000, 1365, 540));
   EXPECT_EQ(w.Opt3DTrolley[4]->geometry(), designPlace(60, 1650, 3225, 390));
 
-  const QStringList visible{"Label_Ex", "cmdLubeFree", "chkLubeFree", "ComboPXH", "Picture1",
-                            "Cmd_Sk\u00e4rmutskrift", "Printerutskrift"};
+  const QStringList visible{"Label_Ex",       "cmdLubeFree", "chkLubeFree",
+                            "ComboPXH",       "Picture1",    "Cmd_Sk\u00e4rmutskrift",
+                            "Printerutskrift"};
   for (QWidget* c : w.client->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
     if (c->objectName().isEmpty() || c->isWindow()) continue;
     EXPECT_EQ(c->isVisible(), visible.contains(c->objectName())) << c->objectName().toStdString();
@@ -167,7 +169,7 @@ TEST(MainWindow, ChangesVariantWithAFullReload) {
   EXPECT_EQ(captionOf(m.w, "HMeny"), "Fra65   (2.13.2)");
   EXPECT_EQ(m.state.PartDescription[7], "Fra part 7");
   EXPECT_EQ(w.ComboPXH->count(), 6);
-  EXPECT_EQ(w.Label1[1]->y(), 116);  // 1740 twips
+  EXPECT_EQ(w.Label1[1]->y(), 116);              // 1740 twips
   EXPECT_TRUE(w.Picture[6]->pixmap().isNull());  // no "2knapp.bmp" here
   w.ComboPXH->hidePopup();
 
@@ -238,10 +240,9 @@ TEST(MainWindow, SwitchesTabStopsAndKeepsTheAuxiliaryWindowsAside) {
   EXPECT_EQ(w.Opt3DTrolley[4]->focusPolicy(), Qt::StrongFocus);
   m.chooseModel("PXH 250 EX");
   ASSERT_FALSE(m.engine().tabStopsOn());
-  for (QWidget* c : std::initializer_list<QWidget*>{w.ComboPXH, w.LiftHeightB, w.RabattB,
-                                                    w.Check3D1[5], w.Opt3DTrolley[4],
-                                                    w.optChoose[1], w.chkStainless,
-                                                    w.Printerutskrift})
+  for (QWidget* c : std::initializer_list<QWidget*>{
+           w.ComboPXH, w.LiftHeightB, w.RabattB, w.Check3D1[5], w.Opt3DTrolley[4], w.optChoose[1],
+           w.chkStainless, w.Printerutskrift})
     EXPECT_EQ(c->focusPolicy(), Qt::ClickFocus) << c->objectName().toStdString();
   m.type("4");
   m.tab();
@@ -257,8 +258,8 @@ TEST(MainWindow, SwitchesTabStopsAndKeepsTheAuxiliaryWindowsAside) {
   ASSERT_TRUE(QTest::qWaitForWindowActive(&f2));
   EXPECT_EQ(f2.frameGeometry().bottomRight(), screen.bottomRight());
   EXPECT_EQ(f3.frameGeometry().right(), screen.right());
-  EXPECT_EQ(f3.frameGeometry().bottom() + 1, std::max(screen.top() + f3.frameGeometry().height(),
-                                                      f2.frameGeometry().top()));
+  EXPECT_EQ(f3.frameGeometry().bottom() + 1,
+            std::max(screen.top() + f3.frameGeometry().height(), f2.frameGeometry().top()));
   // Coming back from an output window hides both; a window opened from the main window stays.
   EXPECT_TRUE(f3.isVisible());
   w.activateWindow();

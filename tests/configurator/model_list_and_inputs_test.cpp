@@ -215,8 +215,9 @@ TEST(NumericInputs, AnOutputClickAfterTheControlLengthWasTypedAs0) {
   QStringList shown;
   for (const ScreenLine& l : f2.orderingList->lines()) shown << l.text;
   // Hoist 2760.00, chain 5 m at 36.90, pull chain 2 x 1 m at 8.90.
-  EXPECT_TRUE(shown.filter(QRegularExpression(
-                               "^   2 m    7302 4430 05     17\\.8  Pull chain 5 mm, per m *$"))
+  EXPECT_TRUE(shown
+                  .filter(QRegularExpression(
+                      "^   2 m    7302 4430 05     17\\.8  Pull chain 5 mm, per m *$"))
                   .size() == 1)
       << shown.join('\n').toStdString();
   EXPECT_TRUE(shown.filter(QRegularExpression("^ Price +2962\\.3$")).size() == 1)

@@ -126,7 +126,7 @@ void walkByKeyboard(int variant, const QString& lift, const QString& control,
   };
   settle();
   ASSERT_TRUE(w->ComboPXH->view()->isVisible());  // the list opens dropped down
-  key(Qt::Key_Down);  // the third model
+  key(Qt::Key_Down);                              // the third model
   key(Qt::Key_Down);
   key(Qt::Key_Return);
   EXPECT_EQ(w->configurator().currentModel(), expectedModel);
@@ -154,9 +154,13 @@ void walkByKeyboard(int variant, const QString& lift, const QString& control,
 
 }  // namespace
 
-TEST(FullWalk, EnglishEuropeanByKeyboard) { walkByKeyboard(0, "4", "3", "PXH 980 EX"); }
+TEST(FullWalk, EnglishEuropeanByKeyboard) {
+  walkByKeyboard(0, "4", "3", "PXH 980 EX");
+}
 
-TEST(FullWalk, UsImperialByKeyboard) { walkByKeyboard(3, "13", "9.8", "PXH 980 EX"); }
+TEST(FullWalk, UsImperialByKeyboard) {
+  walkByKeyboard(3, "13", "9.8", "PXH 980 EX");
+}
 TEST(OptionGroups, TheArticulationIsReachedAndTickedWithTheKeyboard) {
   // Down twice from "Pull chain" (without a trolley "4-Button" is not offered) is the twist rod,
   // which at 3 m shows the articulation box with the focus; Space ticks it, Enter goes on.

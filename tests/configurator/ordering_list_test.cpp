@@ -65,7 +65,9 @@ class OrderingListTest : public ::testing::Test {
   PartsData data;
 };
 
-QString field(const QString& description) { return description.leftJustified(40); }
+QString field(const QString& description) {
+  return description.leftJustified(40);
+}
 
 }  // namespace
 
@@ -208,7 +210,8 @@ TEST_F(OrderingListTest, UsImperialColumns) {
   h.discount = 10;
   const QStringList t = lines(h);
   const QString i(8, ' ');
-  EXPECT_EQ(t[2], i + "  1            7300 0001 00   2500.0  " + field("PXH 250 EX Air hoist 250 kg"));
+  EXPECT_EQ(t[2],
+            i + "  1            7300 0001 00   2500.0  " + field("PXH 250 EX Air hoist 250 kg"));
   EXPECT_EQ(t[3], QString(46, ' ') + "ATEX marking: Ex II 2G T5 II B D100\u00B0C");
   EXPECT_EQ(t[4], i + "  5 m ( 16 ft) 7300 0040 00     62.5  " + field("Load chain"));
   EXPECT_EQ(quantityField(*build(h).parts()[2], true), "  6 m ( 20 ft)");

@@ -120,10 +120,10 @@ TEST(RecentFiles, NewestFirstEachOnceFiveAtMost) {
   Files files;
   {
     QSettings edited(files.settings(), QSettings::IniFormat);
-    edited.setValue("recentConfigurations",
-                    QStringList({"/q/a.telmaris", "", "/q/a.telmaris", "/q/b.telmaris",
-                                 "/q/c.telmaris", "/q/d.telmaris", "/q/e.telmaris",
-                                 "/q/f.telmaris"}));
+    edited.setValue(
+        "recentConfigurations",
+        QStringList({"/q/a.telmaris", "", "/q/a.telmaris", "/q/b.telmaris", "/q/c.telmaris",
+                     "/q/d.telmaris", "/q/e.telmaris", "/q/f.telmaris"}));
   }
   RecentFiles recent(files.settings());
   EXPECT_EQ(recent.files(), five);

@@ -61,8 +61,8 @@ struct WindowDriver {
   // A key as the keyboard sends it: to the focused widget, which is the dropped-down list while
   // it is open.
   void press(Qt::Key key, Qt::KeyboardModifiers mods = Qt::NoModifier) {
-    QWidget* target = w.ComboPXH->view()->isVisible() ? w.ComboPXH->view()
-                                                       : QApplication::focusWidget();
+    QWidget* target =
+        w.ComboPXH->view()->isVisible() ? w.ComboPXH->view() : QApplication::focusWidget();
     if (!target) target = w.focusWidget();
     QTest::keyClick(target, key, mods);
     settle();

@@ -1,21 +1,23 @@
 // The database wrapper: the program's SQL dialect, typed reads, transactions and the ways a file
 // can fail to open.
+#include "data/database.h"
+
 #include <gtest/gtest.h>
 
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "data/database.h"
 #include "data/parts_loader.h"
 
 namespace {
 
 Database scratch(const QTemporaryDir& dir) {
   Database db = Database::open(dir.filePath("t.mdb"), kConnectString, Database::Mode::Create);
-  db.execute("CREATE TABLE t (n INTEGER, s TEXT, p REAL);"
-             "INSERT INTO t VALUES (1, 'Kettenzug', 12.5);"
-             "INSERT INTO t VALUES (2, NULL, NULL);"
-             "INSERT INTO t VALUES (3, 'Fran\u00e7ais \u00e5', 0.1);");
+  db.execute(
+      "CREATE TABLE t (n INTEGER, s TEXT, p REAL);"
+      "INSERT INTO t VALUES (1, 'Kettenzug', 12.5);"
+      "INSERT INTO t VALUES (2, NULL, NULL);"
+      "INSERT INTO t VALUES (3, 'Fran\u00e7ais \u00e5', 0.1);");
   return db;
 }
 

@@ -1,8 +1,9 @@
 // The load of part matrix, texts and parts into the parts data.
+#include "data/parts_loader.h"
+
 #include <gtest/gtest.h>
 
 #include "data/database.h"
-#include "data/parts_loader.h"
 #include "data/parts_data.h"
 #include "support/test_database.h"
 
@@ -43,15 +44,15 @@ TEST(PartsLoader, FillsThePartMatrixInRecordOrderWithTheFixedHoists) {
   EXPECT_EQ(state.PartMatrix(2, 1), 201);
   EXPECT_EQ(state.PartMatrix(3, 1), 301);
   EXPECT_EQ(state.PartMatrix(1, 2), 102);
-  EXPECT_FALSE(state.PartMatrix(3, 2).has_value());   // a null cell stays empty
-  EXPECT_FALSE(state.PartMatrix(4, 1).has_value());   // rows past the records stay empty
-  EXPECT_FALSE(state.PartMatrix(0, 1).has_value());   // row 0 and column 0 are never filled
+  EXPECT_FALSE(state.PartMatrix(3, 2).has_value());  // a null cell stays empty
+  EXPECT_FALSE(state.PartMatrix(4, 1).has_value());  // rows past the records stay empty
+  EXPECT_FALSE(state.PartMatrix(0, 1).has_value());  // row 0 and column 0 are never filled
   EXPECT_FALSE(state.PartMatrix(2, 0).has_value());
-  EXPECT_EQ(state.PartMatrix(2, 11), std::nullopt);   // only row 1 of the fixed columns is set
+  EXPECT_EQ(state.PartMatrix(2, 11), std::nullopt);  // only row 1 of the fixed columns is set
 
   // Row 1 of columns 11 to 38 is fixed, whatever the database holds there.
-  const int fixed[] = {77, 78, 79, 80, 81, 82, 83, 84, 85, 86, 87, 88, 89, 90,
-                       91, 6, 7, 8, 102, 103, 104, 105, 106, 107, 108, 109, 120, 121};
+  const int fixed[] = {77, 78, 79, 80, 81,  82,  83,  84,  85,  86,  87,  88,  89,  90,
+                       91, 6,  7,  8,  102, 103, 104, 105, 106, 107, 108, 109, 120, 121};
   for (int c = 11; c <= 38; ++c) EXPECT_EQ(state.PartMatrix(1, c), fixed[c - 11]) << c;
 }
 
@@ -61,12 +62,12 @@ TEST(PartsLoader, KeepsWhatANullLeavesOutAcrossVariants) {
 
   load(state, "Fransk");
   EXPECT_EQ(state.TextCatalogue[1], "Fichier");
-  EXPECT_EQ(state.TextCatalogue[65], "");          // null on the first load: empty
-  EXPECT_EQ(state.PartDescription[5], "");         // null description on the first load
+  EXPECT_EQ(state.TextCatalogue[65], "");   // null on the first load: empty
+  EXPECT_EQ(state.PartDescription[5], "");  // null description on the first load
   EXPECT_EQ(state.PartDescription[130], "Crochet");
-  EXPECT_EQ(state.PartNumber[130], "");            // a null ordering number does not stop the load
+  EXPECT_EQ(state.PartNumber[130], "");  // a null ordering number does not stop the load
   EXPECT_EQ(state.PartCount, 3);
-  EXPECT_FALSE(state.PartPrice[0].has_value());    // a null price stays null
+  EXPECT_FALSE(state.PartPrice[0].has_value());  // a null price stays null
   EXPECT_EQ(state.PartPrice[5], 12.5f);
 
   load(state, "");
@@ -79,9 +80,9 @@ TEST(PartsLoader, KeepsWhatANullLeavesOutAcrossVariants) {
   EXPECT_EQ(state.PartDescription[130], "Hook");  // null in US Metric: the English text stays
 
   load(state, "Fransk");
-  EXPECT_EQ(state.TextCatalogue[65], "TITLE");    // null in French: the earlier text stays
+  EXPECT_EQ(state.TextCatalogue[65], "TITLE");  // null in French: the earlier text stays
   EXPECT_EQ(state.PartDescription[5], "Hand chain");
-  EXPECT_EQ(state.TextCatalogue[2], "");          // never written
+  EXPECT_EQ(state.TextCatalogue[2], "");  // never written
 }
 
 TEST(PartsLoader, StopsAtARecordOutsideTheProgramsArrays) {

@@ -12,8 +12,8 @@
 #include "configurator/model_catalogue.h"
 #include "configurator/model_rules.h"
 #include "data/database.h"
-#include "data/parts_loader.h"
 #include "data/parts_data.h"
+#include "data/parts_loader.h"
 #include "startup/variants.h"
 
 namespace {

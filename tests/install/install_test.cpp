@@ -61,9 +61,9 @@ class Installed : public ::testing::Test {
  protected:
   void SetUp() override {
     ASSERT_TRUE(prefix_.isValid() && home_.isValid());
-    const Ran install = run(QStringLiteral(TELMARIS_CMAKE_COMMAND),
-                            {QStringLiteral("--install"), kBuildDir, QStringLiteral("--prefix"),
-                             prefix_.path()});
+    const Ran install =
+        run(QStringLiteral(TELMARIS_CMAKE_COMMAND),
+            {QStringLiteral("--install"), kBuildDir, QStringLiteral("--prefix"), prefix_.path()});
     ASSERT_EQ(install.status, 0) << install.out.toStdString() << install.err.toStdString();
     // No display, no data folder of the session: the launcher's own defaults.
     environment_ = QProcessEnvironment::systemEnvironment();
@@ -202,7 +202,6 @@ TEST_F(Installed, FirstStartCopiesTheDataAndListsAsTheBuildTree) {
   EXPECT_FALSE(QFileInfo::exists(userFile(QStringLiteral("telmaris"))))
       << "the executable stays installed";
   EXPECT_TRUE(QFileInfo(userFile(QStringLiteral("Telmaris.mdb"))).isWritable());
-
 }
 
 TEST_F(Installed, TheUsersPricesAreKeptAndTheirOwnDirectoryWins) {
@@ -211,7 +210,8 @@ TEST_F(Installed, TheUsersPricesAreKeptAndTheirOwnDirectoryWins) {
 
   const Ran second = launch({QStringLiteral("--list"), kExample});
   ASSERT_EQ(second.status, 0) << second.err.toStdString();
-  EXPECT_TRUE(second.out.contains(QStringLiteral("8420 0250 00   1234.5"))) << second.out.toStdString();
+  EXPECT_TRUE(second.out.contains(QStringLiteral("8420 0250 00   1234.5")))
+      << second.out.toStdString();
   EXPECT_TRUE(second.err.isEmpty()) << second.err.toStdString();
 
   // A --dir of the user's own is passed on: the installed directory has the shipped price.
@@ -260,6 +260,7 @@ TEST_F(Installed, ANewerInstalledPriceListIsNotedButNeverTakenSilently) {
   ASSERT_TRUE(QFile::remove(userFile(QStringLiteral("Telmaris.mdb"))));
   const Ran taken = launch({QStringLiteral("--list"), kExample});
   ASSERT_EQ(taken.status, 0) << taken.err.toStdString();
-  EXPECT_TRUE(taken.out.contains(QStringLiteral("8420 0250 00    999.0"))) << taken.out.toStdString();
+  EXPECT_TRUE(taken.out.contains(QStringLiteral("8420 0250 00    999.0")))
+      << taken.out.toStdString();
   EXPECT_TRUE(taken.err.isEmpty()) << taken.err.toStdString();
 }

@@ -117,7 +117,6 @@ TEST(Pcx, RgbRoundTripKeepsEveryColour) {
     EXPECT_FALSE(back.hasAlphaChannel());
     expectSamePixels(back, image);
   }
-
 }
 
 TEST(Pcx, WritesTheRunLengthCodingToTheByte) {

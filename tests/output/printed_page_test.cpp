@@ -4,8 +4,8 @@
 #include <QAction>
 #include <QDir>
 #include <QFile>
-#include <QStandardPaths>
 #include <QPrinter>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include "configurator/window_driver.h"
@@ -102,7 +102,7 @@ TEST(PrintedPage, ShiftsTheColumnsInUsImperialAndPrintsTheTrolley) {
   ASSERT_TRUE(number) << hoistNumber;
   EXPECT_NEAR(number->left, 44, 0.5);
   EXPECT_TRUE(find(words, "(", 12) || find(words, "ft)", 12));  // the chain in feet as well
-  EXPECT_EQ(pdfImageCount(pdf), 4);  // the trolley sketch as well
+  EXPECT_EQ(pdfImageCount(pdf), 4);                             // the trolley sketch as well
 }
 
 TEST(PrintedPage, TotalsCopiesAndCancel) {

@@ -157,13 +157,12 @@ TEST(ExcelExport, HoldsTheAmountsAsTheOrderingListPrintsThem) {
   const struct {
     OrderingList list;
     std::vector<double> figures;  // C2 down to the last amount
-  } cases[] = {
-      {listOf(parts, 0), {53.4, 250.8, 17695.8, 18000.0}},
-      // The discount and the net amount from the total as the list takes them: 15 % of
-      // 17999.958984375 is 2699.9938 and the net 15299.9651.
-      {listOf(parts, 15), {53.4, 250.8, 17695.8, 18000.0, 2700.0, 15300.0}},
-      // From the total of 10.49 and not from the 10.5 shown: 1.049 and 9.441.
-      {listOf({{1, false, 10.49f}}, 10), {10.5, 10.5, 1.0, 9.4}}};
+  } cases[] = {{listOf(parts, 0), {53.4, 250.8, 17695.8, 18000.0}},
+               // The discount and the net amount from the total as the list takes them: 15 % of
+               // 17999.958984375 is 2699.9938 and the net 15299.9651.
+               {listOf(parts, 15), {53.4, 250.8, 17695.8, 18000.0, 2700.0, 15300.0}},
+               // From the total of 10.49 and not from the 10.5 shown: 1.049 and 9.441.
+               {listOf({{1, false, 10.49f}}, 10), {10.5, 10.5, 1.0, 9.4}}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.list.discount);
     writeExportWorkbook(path, orderingListSheet(texts, c.list));

@@ -26,9 +26,11 @@ bool reads(const QByteArray& input) {
 
 TEST(PriceFileFuzz, RandomTokensTruncationsAndChangesNeverCrash) {
   std::mt19937 random(20240611);
-  const char* tokens[] = {"\"",   ",",    "\n",  "\r\n", " ",    "7302", "4410 01", ".",
-                          "-",    "3500", "\x1A", "\xEF\xBB\xBF", "\xFF\xFE", "\xC3", "1e308",
-                          "9999999999999999999999999999999999999999"};
+  const char* tokens[] = {
+      "\"",       ",",    "\n",      "\r\n",
+      " ",        "7302", "4410 01", ".",
+      "-",        "3500", "\x1A",    "\xEF\xBB\xBF",
+      "\xFF\xFE", "\xC3", "1e308",   "9999999999999999999999999999999999999999"};
   int readCount = 0;
   for (int round = 0; round < 3000; ++round) {
     QByteArray input;

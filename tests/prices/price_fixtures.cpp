@@ -15,14 +15,13 @@
 #include "support/test_database.h"
 
 QString pricesRecordsSql() {
-  return syntheticRecordsSql() +
-         QStringLiteral(
-             "UPDATE tblDetaljPr SET strDetaljnummer = '7302 4410 01' "
-             "WHERE lngNr = 11;\n"
-             "UPDATE tblDetaljPr SET strDetaljnummer = '7302 4410 19' "
-             "WHERE lngNr = 12;\n"
-             "UPDATE tblDetaljPr SET strDetaljnummer = '8420 0250 00' "
-             "WHERE lngNr IN (20, 21);\n");
+  return syntheticRecordsSql() + QStringLiteral(
+                                     "UPDATE tblDetaljPr SET strDetaljnummer = '7302 4410 01' "
+                                     "WHERE lngNr = 11;\n"
+                                     "UPDATE tblDetaljPr SET strDetaljnummer = '7302 4410 19' "
+                                     "WHERE lngNr = 12;\n"
+                                     "UPDATE tblDetaljPr SET strDetaljnummer = '8420 0250 00' "
+                                     "WHERE lngNr IN (20, 21);\n");
 }
 
 std::map<qint64, std::optional<float>> storedPrices(const QString& databaseFile) {

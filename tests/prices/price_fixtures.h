@@ -2,8 +2,6 @@
 // binary workbooks come from a small BIFF8 writer of our own.
 #pragma once
 
-#include "support/test_database.h"
-
 #include <QByteArray>
 #include <QString>
 #include <QTemporaryDir>
@@ -11,6 +9,8 @@
 #include <optional>
 #include <variant>
 #include <vector>
+
+#include "support/test_database.h"
 
 // The synthetic parts (part k has "7302 0kkk 01" and the price k * 10 + 0.5) with the two
 // example numbers of the price file message on parts 11 and 12, and one number shared by
@@ -55,8 +55,8 @@ FixtureFormula formulaError(int code);
 using FixtureValue = std::variant<QString, double, FixtureFormula>;
 
 struct FixtureCell {
-  int row;     // from 1
-  int column;  // from 1, A = 1
+  int row;             // from 1
+  int column;          // from 1, A = 1
   FixtureValue value;  // formulas only in .xls workbooks
 };
 using FixtureSheet = std::vector<FixtureCell>;

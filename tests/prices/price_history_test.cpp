@@ -1,5 +1,7 @@
 // What an import will do before it writes, the price history, and the undo of an import, on a
 // database from before the history (the test databases have no history table).
+#include "prices/price_history.h"
+
 #include <gtest/gtest.h>
 
 #include <QFile>
@@ -8,7 +10,6 @@
 #include "data/parts_loader.h"
 #include "prices/price_fixtures.h"
 #include "prices/price_grid_model.h"
-#include "prices/price_history.h"
 #include "prices/price_import.h"
 #include "startup/program_state.h"
 
@@ -117,9 +118,10 @@ TEST(PriceHistory, EachUndoGivesBackThePricesOfTheStateBeforeItsImport) {
   EXPECT_EQ(history[3].source, "A.DAT");
   EXPECT_EQ(history[3].changes.size(), 130u);
   const QString report = priceHistoryReport(history);
-  EXPECT_TRUE(report.contains("2026-12-07 10:00:00  2. Import of B.XLSX: 2 prices changed\n"
-                              "    7302 0030 01         30.00  ->       31.25\n"
-                              "    7302 4410 01       3500.00  ->     3600.00\n"))
+  EXPECT_TRUE(
+      report.contains("2026-12-07 10:00:00  2. Import of B.XLSX: 2 prices changed\n"
+                      "    7302 0030 01         30.00  ->       31.25\n"
+                      "    7302 4410 01       3500.00  ->     3600.00\n"))
       << report.toStdString();
 }
 

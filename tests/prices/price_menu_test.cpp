@@ -7,12 +7,12 @@
 #include <QTemporaryDir>
 
 #include "configurator/hmeny.h"
+#include "configurator/window_driver.h"
 #include "output/form3.h"
 #include "prices/form2.h"
 #include "prices/price_fixtures.h"
 #include "prices/price_grid_model.h"
 #include "startup/program_state.h"
-#include "configurator/window_driver.h"
 #include "support/recording_services.h"
 
 namespace {

@@ -40,8 +40,8 @@ struct Tab {
 
 void addEntry(zipFile zip, const QByteArray& name, const QByteArray& data) {
   zip_fileinfo info{};
-  if (zipOpenNewFileInZip(zip, name.constData(), &info, nullptr, 0, nullptr, 0, nullptr,
-                          Z_DEFLATED, Z_DEFAULT_COMPRESSION) != ZIP_OK ||
+  if (zipOpenNewFileInZip(zip, name.constData(), &info, nullptr, 0, nullptr, 0, nullptr, Z_DEFLATED,
+                          Z_DEFAULT_COMPRESSION) != ZIP_OK ||
       zipWriteInFileInZip(zip, data.constData(), static_cast<unsigned>(data.size())) != ZIP_OK ||
       zipCloseFileInZip(zip) != ZIP_OK)
     throw std::runtime_error("cannot write a zip entry");
@@ -59,8 +59,8 @@ void writeWorkbook(const QString& path, const std::vector<Tab>& tabs) {
     const QByteArray id = "rId" + QByteArray::number(static_cast<int>(tabs.size() - i));
     sheets += "<sheet name=\"" + tabs[i].name + "\" sheetId=\"" +
               QByteArray::number(static_cast<int>(i + 1)) + "\" r:id=\"" + id + "\"/>";
-    rels.prepend("<Relationship Id=\"" + id + "\" Type=\"" + kRelationships + "/" +
-                 tabs[i].type + "\" Target=\"" + tabs[i].part + "\"/>");
+    rels.prepend("<Relationship Id=\"" + id + "\" Type=\"" + kRelationships + "/" + tabs[i].type +
+                 "\" Target=\"" + tabs[i].part + "\"/>");
   }
   zipFile zip = zipOpen64(QFile::encodeName(path).constData(), APPEND_STATUS_CREATE);
   if (!zip) throw std::runtime_error("cannot create " + path.toStdString());
@@ -104,8 +104,8 @@ QByteArray priceList(const QByteArray& price) {
                    {4, priceCells(4, "", "0")}});
 }
 
-const QByteArray kChartSheet = QByteArray("<?xml version=\"1.0\"?>\n<chartsheet xmlns=\"") +
-                               kMain + "\"><sheetViews><sheetView workbookViewId=\"0\"/>" +
+const QByteArray kChartSheet = QByteArray("<?xml version=\"1.0\"?>\n<chartsheet xmlns=\"") + kMain +
+                               "\"><sheetViews><sheetView workbookViewId=\"0\"/>" +
                                "</sheetViews></chartsheet>";
 const QByteArray kDialogSheet = QByteArray("<?xml version=\"1.0\"?>\n<dialogsheet xmlns=\"") +
                                 kMain + "\"><sheetViews><sheetView workbookViewId=\"0\"/>" +
@@ -163,22 +163,19 @@ TEST(XlsxReader, TheFirstWorksheetIsTheFirstTabThatIsAWorksheet) {
   QTemporaryDir dir;
   const QString path = dir.filePath("tabs.xlsx");
   // Macro sheets hold cells as worksheets do: each has a price list of its own.
-  writeWorkbook(path, {{"Chart1", "chartsheet", "chartsheets/sheet1.xml", kChartSheet},
-                       {"Macro1", "xlMacrosheet", "macrosheets/sheet1.xml",
-                        sheetXml({{1, priceCells(1, "No.", "0")},
-                                  {2, priceCells(2, "7302 4410 01", "1")}},
-                                 "macrosheet")},
-                       {"Macro2", "xlIntlMacrosheet", "macrosheets/sheet2.xml",
-                        sheetXml({{1, priceCells(1, "No.", "0")},
-                                  {2, priceCells(2, "7302 4410 01", "2")}},
-                                 "macrosheet")},
-                       {"Dialog1", "dialogsheet", "dialogsheets/sheet1.xml", kDialogSheet},
-                       {"Prices", "worksheet", "worksheets/sheet2.xml", priceList("3500")},
-                       {"Old prices", "worksheet", "worksheets/sheet1.xml", priceList("99")}});
-  const Entries expected{{"Ordering No.", 0.0f},
-                         {"7302 4410 01", 3500.0f},
-                         {"7302 4410 19", 3500.0f},
-                         {"  ", 0.0f}};
+  writeWorkbook(
+      path, {{"Chart1", "chartsheet", "chartsheets/sheet1.xml", kChartSheet},
+             {"Macro1", "xlMacrosheet", "macrosheets/sheet1.xml",
+              sheetXml({{1, priceCells(1, "No.", "0")}, {2, priceCells(2, "7302 4410 01", "1")}},
+                       "macrosheet")},
+             {"Macro2", "xlIntlMacrosheet", "macrosheets/sheet2.xml",
+              sheetXml({{1, priceCells(1, "No.", "0")}, {2, priceCells(2, "7302 4410 01", "2")}},
+                       "macrosheet")},
+             {"Dialog1", "dialogsheet", "dialogsheets/sheet1.xml", kDialogSheet},
+             {"Prices", "worksheet", "worksheets/sheet2.xml", priceList("3500")},
+             {"Old prices", "worksheet", "worksheets/sheet1.xml", priceList("99")}});
+  const Entries expected{
+      {"Ordering No.", 0.0f}, {"7302 4410 01", 3500.0f}, {"7302 4410 19", 3500.0f}, {"  ", 0.0f}};
   EXPECT_EQ(numbersAndPrices(readPriceWorkbook(path)), expected);
 
   // The same when the worksheet's part is the first of its folder and the chart sheet's is not.
@@ -201,8 +198,9 @@ TEST(XlsxReader, AFormulaWithoutAStoredResultOrWithAnErrorIsRefusedNamingTheCell
   const std::map<int, QByteArray> list{
       {1, priceCells(1, "Ordering No.", "0")},
       {2, priceCells(2, "7302 4410 01", "3500")},
-      {3, "<c r=\"B3\" t=\"str\"><f>\"7302 4410 \"&amp;\"19\"</f><v>7302 4410 19</v></c>"
-          "<c r=\"C3\"><f t=\"shared\" si=\"0\"/><v>45.5</v></c>"},
+      {3,
+       "<c r=\"B3\" t=\"str\"><f>\"7302 4410 \"&amp;\"19\"</f><v>7302 4410 19</v></c>"
+       "<c r=\"C3\"><f t=\"shared\" si=\"0\"/><v>45.5</v></c>"},
       {5, priceCells(5, "", "0")}};
   const QByteArray b4 = "<c r=\"B4\" t=\"inlineStr\"><is><t>7302 0030 01</t></is></c>";
   const QByteArray c4 = "<c r=\"C4\"><v>300</v></c>";

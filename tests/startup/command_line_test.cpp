@@ -1,4 +1,6 @@
 // The program's work from the command line, run as a process of its own.
+#include "startup/command_line.h"
+
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -9,7 +11,6 @@
 #include "data/parts_data.h"
 #include "data/parts_loader.h"
 #include "output/page_pdf.h"
-#include "startup/command_line.h"
 #include "support/pdf_words.h"
 #include "support/test_database.h"
 
@@ -44,7 +45,8 @@ TEST(CommandLine, ReadsItsOptions) {
   const CommandLine old = parseCommandLine({"/opt/my", "prices"});
   EXPECT_EQ(old.kind, CommandLine::Kind::Window);
   EXPECT_EQ(old.directory, "/opt/my prices");  // the whole text is the program directory
-  const CommandLine pdf = parseCommandLine({"--dir", "D", "--date", "2020-01-02", "--pdf", "O", "F"});
+  const CommandLine pdf =
+      parseCommandLine({"--dir", "D", "--date", "2020-01-02", "--pdf", "O", "F"});
   EXPECT_EQ(pdf.kind, CommandLine::Kind::Pdf);
   EXPECT_EQ(pdf.directory, "D");
   EXPECT_EQ(pdf.output, "O");
@@ -121,16 +123,15 @@ TEST(CommandLine, OpenStartsTheWindowWithTheFile) {
   const bool running = process.state() == QProcess::Running;
   process.kill();
   process.waitForFinished();
-  EXPECT_TRUE(running) << "the window stays open: "
-                       << process.readAllStandardError().toStdString();
+  EXPECT_TRUE(running) << "the window stays open: " << process.readAllStandardError().toStdString();
   EXPECT_TRUE(found) << settings.toStdString();
 }
 
 TEST(CommandLine, RefusalsFilesAndOutputs) {
   QTemporaryDir dir;
-  const QString twistRod = writeConfigurationFile(
-      dir, "twist.telmaris",
-      R"({"model": "PXH 250 EX", "liftHeight": "4", "controlLength": "5",
+  const QString twistRod =
+      writeConfigurationFile(dir, "twist.telmaris",
+                             R"({"model": "PXH 250 EX", "liftHeight": "4", "controlLength": "5",
           "trolley": "none", "hoistControl": "twist-rod"})");
   const Ran refused = telmaris({"--dir", TELMARIS_PROGRAM_DIR, "--list", twistRod});
   EXPECT_EQ(refused.status, 1);
@@ -139,8 +140,8 @@ TEST(CommandLine, RefusalsFilesAndOutputs) {
   EXPECT_TRUE(refused.out.isEmpty());
 
   // A model the program has no data for is refused with its name.
-  const QString unknown = writeConfigurationFile(
-      dir, "unknown.telmaris", R"({"model": "PXH 750 EX", "liftHeight": "4"})");
+  const QString unknown = writeConfigurationFile(dir, "unknown.telmaris",
+                                                 R"({"model": "PXH 750 EX", "liftHeight": "4"})");
   const Ran unknownModel = telmaris({"--dir", TELMARIS_PROGRAM_DIR, "--list", unknown});
   EXPECT_EQ(unknownModel.status, 1);
   EXPECT_EQ(unknownModel.err.trimmed(),

@@ -1,10 +1,11 @@
 // Saved configurations: the file format, and saving from the window and opening again.
+#include "configurator/configuration_file.h"
+
 #include <gtest/gtest.h>
 
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "configurator/configuration_file.h"
 #include "configurator/ordering_list.h"
 #include "configurator/window_driver.h"
 
@@ -15,7 +16,7 @@ Configuration parsed(const QByteArray& json) {
   EXPECT_TRUE(std::holds_alternative<Configuration>(result))
       << std::get<QString>(result).toStdString();
   return std::holds_alternative<Configuration>(result) ? std::get<Configuration>(result)
-                                                            : Configuration{};
+                                                       : Configuration{};
 }
 
 QString error(const QByteArray& json) {

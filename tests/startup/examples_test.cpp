@@ -109,10 +109,13 @@ QStringList expectedList(const Example& x) {
 const Example kExamples[] = {
     // PXH 250 EX (columns 2, 2): 4 m, 1 fall: chain int(4.49) + 1 = 5 m; control 3 m: pull chain
     // 6 m; no trolley; overload protection and chain stop.
-    {"english-european.telmaris", kEnglish, false, 0,
-     {{1, 0, "8420 0250 00", 2475.00, "PXH 250 EX air hoist 250 kg, 1 fall"},      // part 2
-      {5, 'm', "7302 4410 02", 36.90, "Load chain 7 mm, zinc plated, per m"},      // row 40: 12
-      {6, 'm', "7302 4430 05", 8.90, "Pull chain 5 mm, per m"}},                   // row 7: 15
+    {"english-european.telmaris",
+     kEnglish,
+     false,
+     0,
+     {{1, 0, "8420 0250 00", 2475.00, "PXH 250 EX air hoist 250 kg, 1 fall"},  // part 2
+      {5, 'm', "7302 4410 02", 36.90, "Load chain 7 mm, zinc plated, per m"},  // row 40: 12
+      {6, 'm', "7302 4430 05", 8.90, "Pull chain 5 mm, per m"}},               // row 7: 15
      {},
      {{1, 0, "7302 4710 03", 412.00, "Overload protection device, PXH 250"},  // row 28: 43
       {1, 0, "7302 4730 07", 26.50, "Chain stop 7 mm"}}},                     // row 30: 50
@@ -120,22 +123,28 @@ const Example kExamples[] = {
     // PXH 500 EX (3, 3) with the stainless-steel chain: 3.5 m gives int(3.99) + 1 = 4 m; twist
     // rod with 3 m: rod, extension and articulation; manual trolley, narrow; overload
     // protection, chain collector for 4 m (row 22) and safety hook.
-    {"espanol-500-acero-inoxidable.telmaris", kSpanish, false, 0,
-     {{1, 0, "8420 0500 00", 2760.00, "PXH 500 EX polipasto neumático 500 kg"},    // part 3
-      {4, 'm', "7302 4410 09", 118.40, "Cadena de carga 7 mm inox., por m"},       // part 126
-      {1, 0, "7302 4530 01", 248.00, "Varilla giratoria, PXH 200-1000"},           // row 18: 26
-      {1, 0, "7302 4530 11", 92.00, "Prolongación de varilla, PXH 200-1000"},      // 19: 28
-      {1, 0, "7302 4530 21", 68.00, "Articulación de varilla, PXH 200-1000"}},     // 20: 30
-     {{1, 0, "7310 1000 01", 665.00, "PXK 1000 carro manual, estrecho"}},          // row 41: 54
-     {{1, 0, "7302 4710 05", 438.00, "Limitador de sobrecarga, PXH 500"},          // row 28: 44
-      {1, 0, "7302 4610 04", 94.00, "Recogedor de cadena 7 mm, hasta 4 m"},        // 22: 34
-      {1, 0, "7302 4720 05", 72.00, "Gancho de seguridad, PXH 500"}}},             // row 29: 48
+    {"espanol-500-acero-inoxidable.telmaris",
+     kSpanish,
+     false,
+     0,
+     {{1, 0, "8420 0500 00", 2760.00, "PXH 500 EX polipasto neumático 500 kg"},  // part 3
+      {4, 'm', "7302 4410 09", 118.40, "Cadena de carga 7 mm inox., por m"},     // part 126
+      {1, 0, "7302 4530 01", 248.00, "Varilla giratoria, PXH 200-1000"},         // row 18: 26
+      {1, 0, "7302 4530 11", 92.00, "Prolongación de varilla, PXH 200-1000"},    // 19: 28
+      {1, 0, "7302 4530 21", 68.00, "Articulación de varilla, PXH 200-1000"}},   // 20: 30
+     {{1, 0, "7310 1000 01", 665.00, "PXK 1000 carro manual, estrecho"}},        // row 41: 54
+     {{1, 0, "7302 4710 05", 438.00, "Limitador de sobrecarga, PXH 500"},        // row 28: 44
+      {1, 0, "7302 4610 04", 94.00, "Recogedor de cadena 7 mm, hasta 4 m"},      // 22: 34
+      {1, 0, "7302 4720 05", 72.00, "Gancho de seguridad, PXH 500"}}},           // row 29: 48
 
     // PXH 2500 EX (5, 5): 6 m, 1 fall, 0.6 m: int(6.59) + 1 = 7 m; 2-button control with 4 m of
     // hose; motor trolley, narrow, with the 2-button trolley control and 4 m of its hose; the
     // overload protection is built in (nothing listed); chain collector for 7 m of a heavy model
     // (row 23), chain stop, assembly.
-    {"francais-2500-chariot-motorise.telmaris", kFrench, false, 0,
+    {"francais-2500-chariot-motorise.telmaris",
+     kFrench,
+     false,
+     0,
      {{1, 0, "8420 2500 00", 6480.00, "PXH 2500 EX palan pneumatique 2500 kg"},    // part 5
       {7, 'm', "7302 4420 02", 73.50, "Chaîne de charge 10 mm zinguée, au m"},     // 40: 14
       {1, 0, "7302 4510 22", 342.00, "Boîte à 2 boutons, PXH 1250-5000"},          // 13: 18
@@ -150,7 +159,10 @@ const Example kExamples[] = {
     // PXH 5000 EX (6, 6): 12 m, 2 falls, 0.9 m: int(24.89) + 1 = 25 m, too long for the
     // collector (a note, the walk goes on); pull chain 2 x 11 = 22 m; motor trolley, wide, with
     // the trolley pull chain 2 x 11 + 1 = 23 m; chain stop, assembly; 12 % discount.
-    {"italiano-5000-sconto.telmaris", kItalian, false, 12,
+    {"italiano-5000-sconto.telmaris",
+     kItalian,
+     false,
+     12,
      {{1, 0, "8420 5000 00", 10240.00, "PXH 5000 EX paranco pneumatico 5000 kg"},  // part 6
       {25, 'm', "7302 4420 02", 73.50, "Catena di carico 10 mm zincata, al m"},    // 40: 14
       {22, 'm', "7302 4430 06", 11.40, "Catena di comando 6 mm, al m"}},           // 7: 16
@@ -163,26 +175,32 @@ const Example kExamples[] = {
     // control with 6 m of hose; motor trolley, wide, and no trolley control beside the 4-button
     // one; no overload protection for the 980; chain collector for 11 m (row 25), chain stop,
     // safety hook, assembly.
-    {"portugues-980-quatro-botoes.telmaris", kPortuguese, false, 0,
-     {{1, 0, "8420 0980 00", 3350.00, "PXH 980 EX talha pneumática 980 kg"},       // part 120
-      {11, 'm', "7302 4410 02", 36.90, "Corrente de carga 7 mm zincada, por m"},   // 40: 12
-      {1, 0, "7302 4510 41", 468.00, "Botoneira de 4 botões, PXH 200-1000"},       // 16: 20
-      {6, 'm', "7302 4520 46", 19.60, "Mangueira de comando 4 x 6 mm, por m"}},    // 17: 22
-     {{1, 0, "7310 1001 02", 3010.00, "PXK 1000M trole motorizado, largo"}},       // 44: 57
-     {{1, 0, "7302 4610 12", 139.00, "Recolhedor de corrente 7 mm, até 12 m"},     // 25: 36
-      {1, 0, "7302 4730 07", 26.50, "Batente de corrente 7 mm"},                   // 30: 50
-      {1, 0, "7302 4720 10", 104.00, "Gancho de segurança, PXH 980/1000"},         // 29: 49
-      {1, 0, "7302 4790 01", 85.00, "Montagem dos acessórios, PXH 200-1000"}}},    // 39: 52
+    {"portugues-980-quatro-botoes.telmaris",
+     kPortuguese,
+     false,
+     0,
+     {{1, 0, "8420 0980 00", 3350.00, "PXH 980 EX talha pneumática 980 kg"},      // part 120
+      {11, 'm', "7302 4410 02", 36.90, "Corrente de carga 7 mm zincada, por m"},  // 40: 12
+      {1, 0, "7302 4510 41", 468.00, "Botoneira de 4 botões, PXH 200-1000"},      // 16: 20
+      {6, 'm', "7302 4520 46", 19.60, "Mangueira de comando 4 x 6 mm, por m"}},   // 17: 22
+     {{1, 0, "7310 1001 02", 3010.00, "PXK 1000M trole motorizado, largo"}},      // 44: 57
+     {{1, 0, "7302 4610 12", 139.00, "Recolhedor de corrente 7 mm, até 12 m"},    // 25: 36
+      {1, 0, "7302 4730 07", 26.50, "Batente de corrente 7 mm"},                  // 30: 50
+      {1, 0, "7302 4720 10", 104.00, "Gancho de segurança, PXH 980/1000"},        // 29: 49
+      {1, 0, "7302 4790 01", 85.00, "Montagem dos acessórios, PXH 200-1000"}}},   // 39: 52
 
     // US Imperial, PXH 1000 EX (13, hoist column 10): 20 ft = 6.096 m, 2 falls:
     // int(12.682) + 1 = 13 m; control 9.8 ft, a whole-metre value: 10 ft, 3 m; 2-button control
     // with 3 m of hose; no trolley; the overload protection is built in; chain collector for
     // 13 m (row 26), chain stop, safety hook, assembly.
-    {"us-imperial-1000.telmaris", kEnglish, true, 0,
-     {{1, 0, "8420 1000 00", 3520.00, "PXH 1000 EX air hoist 2200 lb, 2 falls"},     // part 10
-      {13, 'm', "7302 4410 02", 36.90, "Load chain 9/32 in, zinc plated, per m"},    // 40: 12
-      {1, 0, "7302 4510 21", 298.00, "2-button pendant, PXH 250-1000"},              // 13: 17
-      {3, 'm', "7302 4520 26", 12.80, "Control hose 2 x 1/4 in, per m"}},            // 14: 19
+    {"us-imperial-1000.telmaris",
+     kEnglish,
+     true,
+     0,
+     {{1, 0, "8420 1000 00", 3520.00, "PXH 1000 EX air hoist 2200 lb, 2 falls"},   // part 10
+      {13, 'm', "7302 4410 02", 36.90, "Load chain 9/32 in, zinc plated, per m"},  // 40: 12
+      {1, 0, "7302 4510 21", 298.00, "2-button pendant, PXH 250-1000"},            // 13: 17
+      {3, 'm', "7302 4520 26", 12.80, "Control hose 2 x 1/4 in, per m"}},          // 14: 19
      {},
      {{1, 0, "7302 4610 18", 172.00, "Chain container 9/32 in, up to 59 ft"},  // 26: 37
       {1, 0, "7302 4730 07", 26.50, "Chain stop 9/32 in"},                     // 30: 50
@@ -192,7 +210,10 @@ const Example kExamples[] = {
     // US Metric, PXH 3000 EX (14, hoist column 24: part 90): 8 m, 1 fall, 0.6 m: int(8.59) + 1 =
     // 9 m; pull chain 10 m; manual trolley, wide; the overload protection is optional for the
     // 3000 and listed; chain collector for 9 m of a heavy model (row 25), chain stop.
-    {"us-metric-3000-manual-trolley.telmaris", kEnglish, false, 0,
+    {"us-metric-3000-manual-trolley.telmaris",
+     kEnglish,
+     false,
+     0,
      {{1, 0, "8420 3000 00", 7150.00, "PXH 3000 EX air hoist 3000 kg, 1 fall"},   // part 90
       {9, 'm', "7302 4420 02", 73.50, "Load chain 10 mm, zinc plated, per m"},    // 40: 14
       {10, 'm', "7302 4430 06", 11.40, "Pull chain 6 mm, per m"}},                // 7: 16
@@ -204,15 +225,18 @@ const Example kExamples[] = {
     // Lube-free PXH 250L EX (2, hoist column 29: part 102): 4 m: 5 m of chain; 2-button control
     // with 3 m of hose; no trolley; overload protection, chain collector for 5 m (row 24), chain
     // stop, safety hook; 10 % discount.
-    {"deutsch-250-schmierfrei-rabatt.telmaris", kGerman, false, 10,
-     {{1, 0, "8420 0250 10", 2775.00, "PXH 250L EX Druckluft-Kettenzug 250 kg"},    // part 102
-      {5, 'm', "7302 4410 02", 36.90, "Lastkette 7 mm verzinkt, je m"},             // 40: 12
-      {1, 0, "7302 4510 21", 298.00, "Steuerschalter 2 Tasten, PXH 200-1000"},      // 13: 17
-      {3, 'm', "7302 4520 26", 12.80, "Steuerschlauch 2 x 6 mm, je m"}},            // 14: 19
+    {"deutsch-250-schmierfrei-rabatt.telmaris",
+     kGerman,
+     false,
+     10,
+     {{1, 0, "8420 0250 10", 2775.00, "PXH 250L EX Druckluft-Kettenzug 250 kg"},  // part 102
+      {5, 'm', "7302 4410 02", 36.90, "Lastkette 7 mm verzinkt, je m"},           // 40: 12
+      {1, 0, "7302 4510 21", 298.00, "Steuerschalter 2 Tasten, PXH 200-1000"},    // 13: 17
+      {3, 'm', "7302 4520 26", 12.80, "Steuerschlauch 2 x 6 mm, je m"}},          // 14: 19
      {},
-     {{1, 0, "7302 4710 03", 412.00, "Überlastsicherung, PXH 250"},    // row 28: 43
-      {1, 0, "7302 4610 07", 112.00, "Kettenspeicher 7 mm, bis 7 m"},  // row 24: 35
-      {1, 0, "7302 4730 07", 26.50, "Kettenanschlag 7 mm"},            // row 30: 50
+     {{1, 0, "7302 4710 03", 412.00, "Überlastsicherung, PXH 250"},      // row 28: 43
+      {1, 0, "7302 4610 07", 112.00, "Kettenspeicher 7 mm, bis 7 m"},    // row 24: 35
+      {1, 0, "7302 4730 07", 26.50, "Kettenanschlag 7 mm"},              // row 30: 50
       {1, 0, "7302 4720 03", 58.00, "Sicherheitshaken, PXH 200/250"}}},  // row 29: 47
 };
 

@@ -24,9 +24,9 @@ TEST(StartupWindow, OffersTheEightVariantsAndStartsEnglishOnEnter) {
   start.activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(&start));
 
-  const char* captions[] = {"English European", "Fran\u00e7ais", "US Version Metric",
-                            "US Version Imperial", "Espa\u00f1ol", "Portugu\u00eas",
-                            "Italiano", "Deutsch"};
+  const char* captions[] = {
+      "English European", "Fran\u00e7ais",  "US Version Metric", "US Version Imperial",
+      "Espa\u00f1ol",     "Portugu\u00eas", "Italiano",          "Deutsch"};
   for (int i = 0; i < 8; ++i) {
     QPushButton* b = start.Command1[i];
     EXPECT_EQ(b->text(), QString::fromUtf8(captions[i]));

@@ -73,8 +73,11 @@ TEST(Translations, QtsDialogsAndTheProgramsTextsSpeakTheVariantsLanguage) {
     const char* key;
     const char* cancel;  // Qt's Cancel button
   };
-  const Case cases[] = {{"Tysk", "&Abbrechen"}, {"Fransk", "&Annuler"}, {"Spansk", "&Cancelar"},
-                        {"Portugisisk", "&Cancelar"}, {"Italiensk", "&Annulla"}};
+  const Case cases[] = {{"Tysk", "&Abbrechen"},
+                        {"Fransk", "&Annuler"},
+                        {"Spansk", "&Cancelar"},
+                        {"Portugisisk", "&Cancelar"},
+                        {"Italiensk", "&Annulla"}};
   for (const Case& c : cases) {
     EXPECT_TRUE(useLanguageOf(c.key, programDirectory)) << c.key;
     QMessageBox box;

@@ -14,7 +14,10 @@ QString run(const QString& program, const QStringList& arguments) {
 }
 
 QString unescape(QString text) {
-  return text.replace("&lt;", "<").replace("&gt;", ">").replace("&quot;", "\"").replace("&amp;", "&");
+  return text.replace("&lt;", "<")
+      .replace("&gt;", ">")
+      .replace("&quot;", "\"")
+      .replace("&amp;", "&");
 }
 
 }  // namespace

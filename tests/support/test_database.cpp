@@ -40,7 +40,8 @@ QString syntheticRecordsSql() {
   for (int r = 1; r <= 44; ++r) {
     QStringList cells;
     for (int c = 1; c <= 18; ++c) cells << QString::number((r * 18 + c) % 131);
-    sql += QStringLiteral("INSERT INTO tblDetaljer VALUES (%1, %2);\n").arg(r).arg(cells.join(", "));
+    sql +=
+        QStringLiteral("INSERT INTO tblDetaljer VALUES (%1, %2);\n").arg(r).arg(cells.join(", "));
   }
   return sql;
 }
@@ -58,4 +59,6 @@ ProgramDirectory::ProgramDirectory(Built) : previous_(QDir::currentPath()) {
   QDir::setCurrent(dir_.path());
 }
 
-ProgramDirectory::~ProgramDirectory() { QDir::setCurrent(previous_); }
+ProgramDirectory::~ProgramDirectory() {
+  QDir::setCurrent(previous_);
+}

@@ -6,33 +6,34 @@
     <message>
         <source>The file %1 cannot be read:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei %1 kann nicht gelesen werden:
+%2</translation>
     </message>
 </context>
 <context>
     <name>Configurator</name>
     <message>
         <source>The discount is 0 to 99 %.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Rabatt beträgt 0 bis 99 %.</translation>
     </message>
 </context>
 <context>
     <name>Export</name>
     <message>
         <source>Ordering list</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestellliste</translation>
     </message>
     <message>
         <source>The workbook %1 cannot be created.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Arbeitsmappe %1 kann nicht erstellt werden.</translation>
     </message>
     <message>
         <source>The workbook %1 cannot be written: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Arbeitsmappe %1 kann nicht geschrieben werden: %2</translation>
     </message>
     <message>
         <source>No folder for the workbook can be made in %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>In %1 kann kein Ordner für die Arbeitsmappe angelegt werden: %2</translation>
     </message>
 </context>
 <context>
@@ -42,205 +43,218 @@
 
 File: %1
 Error: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Preisliste kann nicht aus der Teiledatenbank gelesen werden.
+
+Datei: %1
+Fehler: %2</translation>
     </message>
     <message>
         <source>No spreadsheet program could open the ordering list.
 
 It has been saved as %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Tabellenkalkulationsprogramm konnte die Bestellliste öffnen.
+
+Sie wurde gespeichert als %1</translation>
     </message>
 </context>
 <context>
     <name>HMeny</name>
     <message>
         <source>Telmaris configurations (*.telmaris)</source>
-        <translation type="unfinished"></translation>
+        <translation>Telmaris-Konfigurationen (*.telmaris)</translation>
     </message>
     <message>
         <source>Open configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfiguration öffnen</translation>
     </message>
     <message>
         <source>The configuration could not be saved to %1:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Konfiguration konnte nicht in %1 gespeichert werden:
+%2</translation>
     </message>
     <message>
         <source>Save configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfiguration speichern</translation>
     </message>
     <message>
         <source>The configuration %1 has changed since it was opened or saved.
 
 Do you want to save the changes?</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Konfiguration %1 wurde seit dem Öffnen oder Speichern geändert.
+
+Sollen die Änderungen gespeichert werden?</translation>
     </message>
     <message>
         <source>The configuration %1 no longer exists. It has been removed from the recent configurations.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Konfiguration %1 existiert nicht mehr. Sie wurde aus den zuletzt verwendeten Konfigurationen entfernt.</translation>
     </message>
     <message>
         <source>(none)</source>
-        <translation type="unfinished"></translation>
+        <translation>(keine)</translation>
     </message>
     <message>
         <source>&amp;Recent configurations</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zuletzt verwendete Konfigurationen</translation>
     </message>
     <message>
-        <source>Print Pre&amp;view...</source>
-        <translation type="unfinished"></translation>
+        <source>Print Previe&amp;w...</source>
+        <translation>Druck&amp;vorschau...</translation>
     </message>
     <message>
         <source>Export as P&amp;DF...</source>
-        <translation type="unfinished"></translation>
+        <translation>Als PDF &amp;exportieren...</translation>
     </message>
     <message>
         <source>Price &amp;history</source>
-        <translation type="unfinished"></translation>
+        <translation>Preisver&amp;lauf</translation>
     </message>
     <message>
         <source>&amp;Undo last price import</source>
-        <translation type="unfinished"></translation>
+        <translation>Letzten Preisimport &amp;rückgängig machen</translation>
     </message>
     <message>
         <source>Show the ordering list on the screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestellliste auf dem Bildschirm anzeigen</translation>
     </message>
     <message>
         <source>Print the ordering list</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestellliste drucken</translation>
     </message>
     <message>
         <source>The parts database cannot be read.
 
 File: %1
 Error: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Teiledatenbank kann nicht gelesen werden.
+
+Datei: %1
+Fehler: %2</translation>
     </message>
     <message>
         <source>Export as PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Als PDF exportieren</translation>
     </message>
     <message>
         <source>PDF documents (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF-Dokumente (*.pdf)</translation>
     </message>
     <message>
         <source>The ordering page could not be written to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Bestellseite konnte nicht in %1 geschrieben werden.</translation>
     </message>
 </context>
 <context>
     <name>HelpWindow</name>
     <message>
         <source>Help page not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfeseite nicht gefunden</translation>
     </message>
     <message>
         <source>&lt;p&gt;The help page &lt;b&gt;%1&lt;/b&gt; is not in the program directory.&lt;/p&gt;&lt;p&gt;The help pages belong in the folder &lt;b&gt;%2&lt;/b&gt; beside the program. Installing the program again brings them back.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p&gt;Die Hilfeseite &lt;b&gt;%1&lt;/b&gt; befindet sich nicht im Programmverzeichnis.&lt;/p&gt;&lt;p&gt;Die Hilfeseiten gehören in den Ordner &lt;b&gt;%2&lt;/b&gt; neben dem Programm. Eine erneute Installation des Programms stellt sie wieder her.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>Telmaris Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Telmaris-Hilfe</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe</translation>
     </message>
     <message>
         <source>&amp;Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Inhalt</translation>
     </message>
     <message>
         <source>The contents</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Inhaltsverzeichnis</translation>
     </message>
     <message>
         <source>&amp;Back</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zurück</translation>
     </message>
     <message>
         <source>The page shown before</source>
-        <translation type="unfinished"></translation>
+        <translation>Die zuvor angezeigte Seite</translation>
     </message>
     <message>
         <source>&amp;Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vorwärts</translation>
     </message>
     <message>
         <source>The page you came back from</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Seite vor dem letzten Zurück</translation>
     </message>
     <message>
         <source>&amp;Using Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe verwenden</translation>
     </message>
     <message>
         <source>How this window works</source>
-        <translation type="unfinished"></translation>
+        <translation>So funktioniert dieses Fenster</translation>
     </message>
     <message>
         <source> Find in page: </source>
-        <translation type="unfinished"></translation>
+        <translation> Auf der Seite suchen: </translation>
     </message>
     <message>
         <source>word or words</source>
-        <translation type="unfinished"></translation>
+        <translation>Wort oder Wörter</translation>
     </message>
     <message>
         <source>Previous</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorherige</translation>
     </message>
     <message>
         <source>The place before</source>
-        <translation type="unfinished"></translation>
+        <translation>Die vorherige Fundstelle</translation>
     </message>
     <message>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Nächste</translation>
     </message>
     <message>
         <source>The next place</source>
-        <translation type="unfinished"></translation>
+        <translation>Die nächste Fundstelle</translation>
     </message>
     <message>
         <source>Not found in this page</source>
-        <translation type="unfinished"></translation>
+        <translation>Auf dieser Seite nicht gefunden</translation>
     </message>
     <message>
         <source>1 place in this page</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Fundstelle auf dieser Seite</translation>
     </message>
     <message>
         <source>%1 places in this page</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Fundstellen auf dieser Seite</translation>
     </message>
     <message>
         <source>Telmaris Help - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Telmaris-Hilfe - %1</translation>
     </message>
 </context>
 <context>
     <name>PdfHint</name>
     <message>
         <source>On this computer, File ▸ Export as PDF... writes the ordering page to a PDF file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Auf diesem Computer schreibt Datei ▸ Als PDF exportieren... die Bestellseite in eine PDF-Datei.</translation>
     </message>
 </context>
 <context>
     <name>PriceGridModel</name>
     <message>
         <source>&quot;%1&quot; is not a price; the price of %2 stays as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist kein Preis; der Preis von %2 bleibt unverändert.</translation>
     </message>
     <message>
         <source>The price of %1 could not be stored.
 
 Error: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Preis von %1 konnte nicht gespeichert werden.
+
+Fehler: %2</translation>
     </message>
 </context>
 <context>
@@ -249,7 +263,9 @@ Error: %2</source>
         <source>The parts database refused the prices.
 File: %1
 Error: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Teiledatenbank hat die Preise abgelehnt.
+Datei: %1
+Fehler: %2</translation>
     </message>
     <message>
         <source>%1
@@ -257,54 +273,61 @@ Error: %2</source>
 OK imports the prices; Cancel changes nothing.
 
 </source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+
+OK liest die Preise ein; Abbrechen ändert nichts.
+
+</translation>
     </message>
     <message>
         <source>Price file (*.DAT)</source>
-        <translation type="unfinished"></translation>
+        <translation>Preisdatei (*.DAT)</translation>
     </message>
     <message>
         <source>Price file (*.TXT)</source>
-        <translation type="unfinished"></translation>
+        <translation>Preisdatei (*.TXT)</translation>
     </message>
     <message>
         <source>Price file (*.XLS *.XLSX)</source>
-        <translation type="unfinished"></translation>
+        <translation>Preisdatei (*.XLS *.XLSX)</translation>
     </message>
     <message>
         <source>There is no price import to undo.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt keinen Preisimport, der rückgängig gemacht werden kann.</translation>
     </message>
     <message>
         <source>OK puts the prices back; Cancel changes nothing.
 
 </source>
-        <translation type="unfinished"></translation>
+        <translation>OK stellt die vorherigen Preise wieder her; Abbrechen ändert nichts.
+
+</translation>
     </message>
     <message>
         <source>No price has been imported or changed yet.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurden noch keine Preise eingelesen oder geändert.
+</translation>
     </message>
     <message>
         <source>Import of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Import von %1</translation>
     </message>
     <message>
         <source>Edited in the %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Geändert in %1</translation>
     </message>
     <message>
         <source>Undo of import %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Rücknahme von Import %1 (%2)</translation>
     </message>
     <message>
         <source>price changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Preis geändert</translation>
     </message>
     <message>
         <source>prices changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Preise geändert</translation>
     </message>
     <message>
         <source>New price:  %1
@@ -312,30 +335,41 @@ Unchanged:  %2
 Set to 0:   %3
 Already 0:  %4
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Neuer Preis:    %1
+Unverändert:    %2
+Auf 0 gesetzt:  %3
+Bereits 0:      %4
+</translation>
     </message>
     <message>
         <source>
 Prices that change (ordering number, old price, new price):
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+Preise, die sich ändern (Bestellnummer, alter Preis, neuer Preis):
+</translation>
     </message>
     <message>
         <source>Import %1 (%2, %3): %4 prices go back to their price before it.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Import %1 (%2, %3): %4 Preise kehren zu ihrem Preis vor diesem Import zurück.
+</translation>
     </message>
     <message>
         <source>
 Prices that change (ordering number, now, after the undo):
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+Preise, die sich ändern (Bestellnummer, jetzt, nach dem Rückgängigmachen):
+</translation>
     </message>
     <message>
         <source>
 Edited in the price list since the import, these keep their price (before the import, now):
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+Seit dem Import in der Preisliste geändert; diese Preise bleiben erhalten (vor dem Import, jetzt):
+</translation>
     </message>
 </context>
 <context>
@@ -343,7 +377,8 @@ Edited in the price list since the import, these keep their price (before the im
     <message>
         <source>The program has met a situation it cannot handle and will close now.
 Please contact the program&apos;s author and describe what you did.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Programm ist auf eine Situation gestoßen, die es nicht behandeln kann, und wird jetzt beendet.
+Bitte wenden Sie sich an den Autor des Programms und beschreiben Sie, was Sie getan haben.</translation>
     </message>
 </context>
 <context>
@@ -352,7 +387,9 @@ Please contact the program&apos;s author and describe what you did.</source>
         <source>The program directory cannot be opened.
 
 Directory: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Programmverzeichnis kann nicht geöffnet werden.
+
+Verzeichnis: %1</translation>
     </message>
 </context>
 </TS>

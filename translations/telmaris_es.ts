@@ -6,33 +6,34 @@
     <message>
         <source>The file %1 cannot be read:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer el archivo %1:
+%2</translation>
     </message>
 </context>
 <context>
     <name>Configurator</name>
     <message>
         <source>The discount is 0 to 99 %.</source>
-        <translation type="unfinished"></translation>
+        <translation>El descuento debe estar entre 0 y 99 %.</translation>
     </message>
 </context>
 <context>
     <name>Export</name>
     <message>
         <source>Ordering list</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista de pedido</translation>
     </message>
     <message>
         <source>The workbook %1 cannot be created.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede crear el libro %1.</translation>
     </message>
     <message>
         <source>The workbook %1 cannot be written: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede escribir el libro %1: %2</translation>
     </message>
     <message>
         <source>No folder for the workbook can be made in %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede crear en %1 una carpeta para el libro: %2</translation>
     </message>
 </context>
 <context>
@@ -42,205 +43,218 @@
 
 File: %1
 Error: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer la lista de precios de la base de datos de piezas.
+
+Archivo: %1
+Error: %2</translation>
     </message>
     <message>
         <source>No spreadsheet program could open the ordering list.
 
 It has been saved as %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ningún programa de hojas de cálculo ha podido abrir la lista de pedido.
+
+Se ha guardado como %1</translation>
     </message>
 </context>
 <context>
     <name>HMeny</name>
     <message>
         <source>Telmaris configurations (*.telmaris)</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuraciones de Telmaris (*.telmaris)</translation>
     </message>
     <message>
         <source>Open configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir configuración</translation>
     </message>
     <message>
         <source>The configuration could not be saved to %1:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido guardar la configuración en %1:
+%2</translation>
     </message>
     <message>
         <source>Save configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar configuración</translation>
     </message>
     <message>
         <source>The configuration %1 has changed since it was opened or saved.
 
 Do you want to save the changes?</source>
-        <translation type="unfinished"></translation>
+        <translation>La configuración %1 ha cambiado desde que se abrió o se guardó.
+
+¿Desea guardar los cambios?</translation>
     </message>
     <message>
         <source>The configuration %1 no longer exists. It has been removed from the recent configurations.</source>
-        <translation type="unfinished"></translation>
+        <translation>La configuración %1 ya no existe. Se ha quitado de las configuraciones recientes.</translation>
     </message>
     <message>
         <source>(none)</source>
-        <translation type="unfinished"></translation>
+        <translation>(ninguna)</translation>
     </message>
     <message>
         <source>&amp;Recent configurations</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuraciones &amp;recientes</translation>
     </message>
     <message>
-        <source>Print Pre&amp;view...</source>
-        <translation type="unfinished"></translation>
+        <source>Print Previe&amp;w...</source>
+        <translation>&amp;Vista previa de impresión...</translation>
     </message>
     <message>
         <source>Export as P&amp;DF...</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar a P&amp;DF...</translation>
     </message>
     <message>
         <source>Price &amp;history</source>
-        <translation type="unfinished"></translation>
+        <translation>Histo&amp;rial de precios</translation>
     </message>
     <message>
         <source>&amp;Undo last price import</source>
-        <translation type="unfinished"></translation>
+        <translation>Des&amp;hacer la última importación de precios</translation>
     </message>
     <message>
         <source>Show the ordering list on the screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar la lista de pedido en pantalla</translation>
     </message>
     <message>
         <source>Print the ordering list</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir la lista de pedido</translation>
     </message>
     <message>
         <source>The parts database cannot be read.
 
 File: %1
 Error: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer la base de datos de piezas.
+
+Archivo: %1
+Error: %2</translation>
     </message>
     <message>
         <source>Export as PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar a PDF</translation>
     </message>
     <message>
         <source>PDF documents (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Documentos PDF (*.pdf)</translation>
     </message>
     <message>
         <source>The ordering page could not be written to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido escribir la página de pedido en %1.</translation>
     </message>
 </context>
 <context>
     <name>HelpWindow</name>
     <message>
         <source>Help page not found</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encuentra la página de ayuda</translation>
     </message>
     <message>
         <source>&lt;p&gt;The help page &lt;b&gt;%1&lt;/b&gt; is not in the program directory.&lt;/p&gt;&lt;p&gt;The help pages belong in the folder &lt;b&gt;%2&lt;/b&gt; beside the program. Installing the program again brings them back.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p&gt;La página de ayuda &lt;b&gt;%1&lt;/b&gt; no está en el directorio de programa.&lt;/p&gt;&lt;p&gt;Las páginas de ayuda deben estar en la carpeta &lt;b&gt;%2&lt;/b&gt;, junto al programa. Volver a instalar el programa las restablece.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>Telmaris Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayuda de Telmaris</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayuda</translation>
     </message>
     <message>
         <source>&amp;Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>Í&amp;ndice</translation>
     </message>
     <message>
         <source>The contents</source>
-        <translation type="unfinished"></translation>
+        <translation>El índice</translation>
     </message>
     <message>
         <source>&amp;Back</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Atrás</translation>
     </message>
     <message>
         <source>The page shown before</source>
-        <translation type="unfinished"></translation>
+        <translation>La página mostrada anteriormente</translation>
     </message>
     <message>
         <source>&amp;Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;delante</translation>
     </message>
     <message>
         <source>The page you came back from</source>
-        <translation type="unfinished"></translation>
+        <translation>La página desde la que ha vuelto</translation>
     </message>
     <message>
         <source>&amp;Using Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Uso de la Ayuda</translation>
     </message>
     <message>
         <source>How this window works</source>
-        <translation type="unfinished"></translation>
+        <translation>Cómo funciona esta ventana</translation>
     </message>
     <message>
         <source> Find in page: </source>
-        <translation type="unfinished"></translation>
+        <translation> Buscar en la página: </translation>
     </message>
     <message>
         <source>word or words</source>
-        <translation type="unfinished"></translation>
+        <translation>una o varias palabras</translation>
     </message>
     <message>
         <source>Previous</source>
-        <translation type="unfinished"></translation>
+        <translation>Anterior</translation>
     </message>
     <message>
         <source>The place before</source>
-        <translation type="unfinished"></translation>
+        <translation>La aparición anterior</translation>
     </message>
     <message>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Siguiente</translation>
     </message>
     <message>
         <source>The next place</source>
-        <translation type="unfinished"></translation>
+        <translation>La aparición siguiente</translation>
     </message>
     <message>
         <source>Not found in this page</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encuentra en esta página</translation>
     </message>
     <message>
         <source>1 place in this page</source>
-        <translation type="unfinished"></translation>
+        <translation>1 aparición en esta página</translation>
     </message>
     <message>
         <source>%1 places in this page</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 apariciones en esta página</translation>
     </message>
     <message>
         <source>Telmaris Help - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayuda de Telmaris - %1</translation>
     </message>
 </context>
 <context>
     <name>PdfHint</name>
     <message>
         <source>On this computer, File ▸ Export as PDF... writes the ordering page to a PDF file.</source>
-        <translation type="unfinished"></translation>
+        <translation>En este equipo, Archivo ▸ Exportar a PDF... escribe la página de pedido en un archivo PDF.</translation>
     </message>
 </context>
 <context>
     <name>PriceGridModel</name>
     <message>
         <source>&quot;%1&quot; is not a price; the price of %2 stays as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» no es un precio; el precio de %2 no cambia.</translation>
     </message>
     <message>
         <source>The price of %1 could not be stored.
 
 Error: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido guardar el precio de %1.
+
+Error: %2</translation>
     </message>
 </context>
 <context>
@@ -249,7 +263,9 @@ Error: %2</source>
         <source>The parts database refused the prices.
 File: %1
 Error: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>La base de datos de piezas ha rechazado los precios.
+Archivo: %1
+Error: %2</translation>
     </message>
     <message>
         <source>%1
@@ -257,54 +273,61 @@ Error: %2</source>
 OK imports the prices; Cancel changes nothing.
 
 </source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+
+Aceptar importa los precios; Cancelar no cambia nada.
+
+</translation>
     </message>
     <message>
         <source>Price file (*.DAT)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo de precios (*.DAT)</translation>
     </message>
     <message>
         <source>Price file (*.TXT)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo de precios (*.TXT)</translation>
     </message>
     <message>
         <source>Price file (*.XLS *.XLSX)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo de precios (*.XLS *.XLSX)</translation>
     </message>
     <message>
         <source>There is no price import to undo.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ninguna importación de precios que deshacer.</translation>
     </message>
     <message>
         <source>OK puts the prices back; Cancel changes nothing.
 
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar restablece los precios anteriores; Cancelar no cambia nada.
+
+</translation>
     </message>
     <message>
         <source>No price has been imported or changed yet.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Todavía no se ha importado ni modificado ningún precio.
+</translation>
     </message>
     <message>
         <source>Import of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Importación de %1</translation>
     </message>
     <message>
         <source>Edited in the %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Modificado en %1</translation>
     </message>
     <message>
         <source>Undo of import %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Anulación de la importación %1 (%2)</translation>
     </message>
     <message>
         <source>price changed</source>
-        <translation type="unfinished"></translation>
+        <translation>precio modificado</translation>
     </message>
     <message>
         <source>prices changed</source>
-        <translation type="unfinished"></translation>
+        <translation>precios modificados</translation>
     </message>
     <message>
         <source>New price:  %1
@@ -312,30 +335,41 @@ Unchanged:  %2
 Set to 0:   %3
 Already 0:  %4
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Precio nuevo:  %1
+Sin cambios:   %2
+Puestos a 0:   %3
+Ya en 0:       %4
+</translation>
     </message>
     <message>
         <source>
 Prices that change (ordering number, old price, new price):
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+Precios que cambian (referencia, precio anterior, precio nuevo):
+</translation>
     </message>
     <message>
         <source>Import %1 (%2, %3): %4 prices go back to their price before it.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Importación %1 (%2, %3): %4 precios vuelven al precio que tenían antes de ella.
+</translation>
     </message>
     <message>
         <source>
 Prices that change (ordering number, now, after the undo):
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+Precios que cambian (referencia, actual, después de deshacer):
+</translation>
     </message>
     <message>
         <source>
 Edited in the price list since the import, these keep their price (before the import, now):
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+Modificados en la lista de precios después de la importación, estos conservan su precio (antes de la importación, actual):
+</translation>
     </message>
 </context>
 <context>
@@ -343,7 +377,8 @@ Edited in the price list since the import, these keep their price (before the im
     <message>
         <source>The program has met a situation it cannot handle and will close now.
 Please contact the program&apos;s author and describe what you did.</source>
-        <translation type="unfinished"></translation>
+        <translation>El programa se ha encontrado con una situación que no puede resolver y se cerrará ahora.
+Póngase en contacto con el autor del programa y describa lo que estaba haciendo.</translation>
     </message>
 </context>
 <context>
@@ -352,7 +387,9 @@ Please contact the program&apos;s author and describe what you did.</source>
         <source>The program directory cannot be opened.
 
 Directory: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede abrir el directorio de programa.
+
+Directorio: %1</translation>
     </message>
 </context>
 </TS>

@@ -6,33 +6,34 @@
     <message>
         <source>The file %1 cannot be read:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier %1 ne peut pas être lu :
+%2</translation>
     </message>
 </context>
 <context>
     <name>Configurator</name>
     <message>
         <source>The discount is 0 to 99 %.</source>
-        <translation type="unfinished"></translation>
+        <translation>La remise est comprise entre 0 et 99 %.</translation>
     </message>
 </context>
 <context>
     <name>Export</name>
     <message>
         <source>Ordering list</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste de commande</translation>
     </message>
     <message>
         <source>The workbook %1 cannot be created.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le classeur %1 ne peut pas être créé.</translation>
     </message>
     <message>
         <source>The workbook %1 cannot be written: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Le classeur %1 ne peut pas être écrit : %2</translation>
     </message>
     <message>
         <source>No folder for the workbook can be made in %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun dossier ne peut être créé pour le classeur dans %1 : %2</translation>
     </message>
 </context>
 <context>
@@ -42,205 +43,218 @@
 
 File: %1
 Error: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>La liste de prix ne peut pas être lue dans la base de données des pièces.
+
+Fichier : %1
+Erreur : %2</translation>
     </message>
     <message>
         <source>No spreadsheet program could open the ordering list.
 
 It has been saved as %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun tableur n&apos;a pu ouvrir la liste de commande.
+
+Elle a été enregistrée sous %1</translation>
     </message>
 </context>
 <context>
     <name>HMeny</name>
     <message>
         <source>Telmaris configurations (*.telmaris)</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurations Telmaris (*.telmaris)</translation>
     </message>
     <message>
         <source>Open configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir une configuration</translation>
     </message>
     <message>
         <source>The configuration could not be saved to %1:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>La configuration n&apos;a pas pu être enregistrée dans %1 :
+%2</translation>
     </message>
     <message>
         <source>Save configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer la configuration</translation>
     </message>
     <message>
         <source>The configuration %1 has changed since it was opened or saved.
 
 Do you want to save the changes?</source>
-        <translation type="unfinished"></translation>
+        <translation>La configuration %1 a été modifiée depuis son ouverture ou son dernier enregistrement.
+
+Voulez-vous enregistrer les modifications ?</translation>
     </message>
     <message>
         <source>The configuration %1 no longer exists. It has been removed from the recent configurations.</source>
-        <translation type="unfinished"></translation>
+        <translation>La configuration %1 n&apos;existe plus. Elle a été retirée des configurations récentes.</translation>
     </message>
     <message>
         <source>(none)</source>
-        <translation type="unfinished"></translation>
+        <translation>(aucune)</translation>
     </message>
     <message>
         <source>&amp;Recent configurations</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurations &amp;récentes</translation>
     </message>
     <message>
-        <source>Print Pre&amp;view...</source>
-        <translation type="unfinished"></translation>
+        <source>Print Previe&amp;w...</source>
+        <translation>&amp;Aperçu avant impression...</translation>
     </message>
     <message>
         <source>Export as P&amp;DF...</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter en P&amp;DF...</translation>
     </message>
     <message>
         <source>Price &amp;history</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Historique des prix</translation>
     </message>
     <message>
         <source>&amp;Undo last price import</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler la dernière importation de prix</translation>
     </message>
     <message>
         <source>Show the ordering list on the screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher la liste de commande à l&apos;écran</translation>
     </message>
     <message>
         <source>Print the ordering list</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer la liste de commande</translation>
     </message>
     <message>
         <source>The parts database cannot be read.
 
 File: %1
 Error: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>La base de données des pièces ne peut pas être lue.
+
+Fichier : %1
+Erreur : %2</translation>
     </message>
     <message>
         <source>Export as PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter en PDF</translation>
     </message>
     <message>
         <source>PDF documents (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Documents PDF (*.pdf)</translation>
     </message>
     <message>
         <source>The ordering page could not be written to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>La page de commande n&apos;a pas pu être écrite dans %1.</translation>
     </message>
 </context>
 <context>
     <name>HelpWindow</name>
     <message>
         <source>Help page not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Page d&apos;aide introuvable</translation>
     </message>
     <message>
         <source>&lt;p&gt;The help page &lt;b&gt;%1&lt;/b&gt; is not in the program directory.&lt;/p&gt;&lt;p&gt;The help pages belong in the folder &lt;b&gt;%2&lt;/b&gt; beside the program. Installing the program again brings them back.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p&gt;La page d&apos;aide &lt;b&gt;%1&lt;/b&gt; ne se trouve pas dans le répertoire de programme.&lt;/p&gt;&lt;p&gt;Les pages d&apos;aide se trouvent dans le dossier &lt;b&gt;%2&lt;/b&gt;, à côté du programme. Réinstaller le programme les remet en place.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>Telmaris Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide de Telmaris</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide</translation>
     </message>
     <message>
         <source>&amp;Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sommaire</translation>
     </message>
     <message>
         <source>The contents</source>
-        <translation type="unfinished"></translation>
+        <translation>Le sommaire</translation>
     </message>
     <message>
         <source>&amp;Back</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Retour</translation>
     </message>
     <message>
         <source>The page shown before</source>
-        <translation type="unfinished"></translation>
+        <translation>La page affichée précédemment</translation>
     </message>
     <message>
         <source>&amp;Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Avancer</translation>
     </message>
     <message>
         <source>The page you came back from</source>
-        <translation type="unfinished"></translation>
+        <translation>La page d&apos;où vous êtes revenu</translation>
     </message>
     <message>
         <source>&amp;Using Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Utilisation de l&apos;aide</translation>
     </message>
     <message>
         <source>How this window works</source>
-        <translation type="unfinished"></translation>
+        <translation>Fonctionnement de cette fenêtre</translation>
     </message>
     <message>
         <source> Find in page: </source>
-        <translation type="unfinished"></translation>
+        <translation> Rechercher dans la page : </translation>
     </message>
     <message>
         <source>word or words</source>
-        <translation type="unfinished"></translation>
+        <translation>un ou plusieurs mots</translation>
     </message>
     <message>
         <source>Previous</source>
-        <translation type="unfinished"></translation>
+        <translation>Précédent</translation>
     </message>
     <message>
         <source>The place before</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;occurrence précédente</translation>
     </message>
     <message>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Suivant</translation>
     </message>
     <message>
         <source>The next place</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;occurrence suivante</translation>
     </message>
     <message>
         <source>Not found in this page</source>
-        <translation type="unfinished"></translation>
+        <translation>Introuvable dans cette page</translation>
     </message>
     <message>
         <source>1 place in this page</source>
-        <translation type="unfinished"></translation>
+        <translation>1 occurrence dans cette page</translation>
     </message>
     <message>
         <source>%1 places in this page</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 occurrences dans cette page</translation>
     </message>
     <message>
         <source>Telmaris Help - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide de Telmaris - %1</translation>
     </message>
 </context>
 <context>
     <name>PdfHint</name>
     <message>
         <source>On this computer, File ▸ Export as PDF... writes the ordering page to a PDF file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sur cet ordinateur, Fichier ▸ Exporter en PDF... écrit la page de commande dans un fichier PDF.</translation>
     </message>
 </context>
 <context>
     <name>PriceGridModel</name>
     <message>
         <source>&quot;%1&quot; is not a price; the price of %2 stays as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » n&apos;est pas un prix ; le prix de %2 reste inchangé.</translation>
     </message>
     <message>
         <source>The price of %1 could not be stored.
 
 Error: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Le prix de %1 n&apos;a pas pu être enregistré.
+
+Erreur : %2</translation>
     </message>
 </context>
 <context>
@@ -249,7 +263,9 @@ Error: %2</source>
         <source>The parts database refused the prices.
 File: %1
 Error: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>La base de données des pièces a refusé les prix.
+Fichier : %1
+Erreur : %2</translation>
     </message>
     <message>
         <source>%1
@@ -257,54 +273,61 @@ Error: %2</source>
 OK imports the prices; Cancel changes nothing.
 
 </source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+
+OK importe les prix ; Annuler ne modifie rien.
+
+</translation>
     </message>
     <message>
         <source>Price file (*.DAT)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier de prix (*.DAT)</translation>
     </message>
     <message>
         <source>Price file (*.TXT)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier de prix (*.TXT)</translation>
     </message>
     <message>
         <source>Price file (*.XLS *.XLSX)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier de prix (*.XLS *.XLSX)</translation>
     </message>
     <message>
         <source>There is no price import to undo.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il n&apos;y a aucune importation de prix à annuler.</translation>
     </message>
     <message>
         <source>OK puts the prices back; Cancel changes nothing.
 
 </source>
-        <translation type="unfinished"></translation>
+        <translation>OK rétablit les prix précédents ; Annuler ne modifie rien.
+
+</translation>
     </message>
     <message>
         <source>No price has been imported or changed yet.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun prix n&apos;a encore été importé ni modifié.
+</translation>
     </message>
     <message>
         <source>Import of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Importation de %1</translation>
     </message>
     <message>
         <source>Edited in the %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifié dans %1</translation>
     </message>
     <message>
         <source>Undo of import %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulation de l&apos;importation %1 (%2)</translation>
     </message>
     <message>
         <source>price changed</source>
-        <translation type="unfinished"></translation>
+        <translation>prix modifié</translation>
     </message>
     <message>
         <source>prices changed</source>
-        <translation type="unfinished"></translation>
+        <translation>prix modifiés</translation>
     </message>
     <message>
         <source>New price:  %1
@@ -312,30 +335,41 @@ Unchanged:  %2
 Set to 0:   %3
 Already 0:  %4
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau prix :  %1
+Inchangés :     %2
+Mis à 0 :       %3
+Déjà à 0 :      %4
+</translation>
     </message>
     <message>
         <source>
 Prices that change (ordering number, old price, new price):
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+Prix qui changent (référence, ancien prix, nouveau prix) :
+</translation>
     </message>
     <message>
         <source>Import %1 (%2, %3): %4 prices go back to their price before it.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Importation %1 (%2, %3) : %4 prix reprennent leur valeur d&apos;avant cette importation.
+</translation>
     </message>
     <message>
         <source>
 Prices that change (ordering number, now, after the undo):
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+Prix qui changent (référence, actuel, après l&apos;annulation) :
+</translation>
     </message>
     <message>
         <source>
 Edited in the price list since the import, these keep their price (before the import, now):
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+Modifiés dans la liste de prix depuis l&apos;importation, ces prix sont conservés (avant l&apos;importation, actuel) :
+</translation>
     </message>
 </context>
 <context>
@@ -343,7 +377,8 @@ Edited in the price list since the import, these keep their price (before the im
     <message>
         <source>The program has met a situation it cannot handle and will close now.
 Please contact the program&apos;s author and describe what you did.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le programme a rencontré une situation qu&apos;il ne peut pas gérer et va se fermer.
+Veuillez contacter l&apos;auteur du programme et décrire ce que vous avez fait.</translation>
     </message>
 </context>
 <context>
@@ -352,7 +387,9 @@ Please contact the program&apos;s author and describe what you did.</source>
         <source>The program directory cannot be opened.
 
 Directory: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Le répertoire de programme ne peut pas être ouvert.
+
+Répertoire : %1</translation>
     </message>
 </context>
 </TS>

@@ -6,33 +6,34 @@
     <message>
         <source>The file %1 cannot be read:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile leggere il file %1:
+%2</translation>
     </message>
 </context>
 <context>
     <name>Configurator</name>
     <message>
         <source>The discount is 0 to 99 %.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lo sconto deve essere compreso tra 0 e 99 %.</translation>
     </message>
 </context>
 <context>
     <name>Export</name>
     <message>
         <source>Ordering list</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista d&apos;ordine</translation>
     </message>
     <message>
         <source>The workbook %1 cannot be created.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile creare la cartella di lavoro %1.</translation>
     </message>
     <message>
         <source>The workbook %1 cannot be written: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile scrivere la cartella di lavoro %1: %2</translation>
     </message>
     <message>
         <source>No folder for the workbook can be made in %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile creare in %1 una directory per la cartella di lavoro: %2</translation>
     </message>
 </context>
 <context>
@@ -42,205 +43,218 @@
 
 File: %1
 Error: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile leggere il listino prezzi dal database degli articoli.
+
+File: %1
+Errore: %2</translation>
     </message>
     <message>
         <source>No spreadsheet program could open the ordering list.
 
 It has been saved as %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun programma di fogli di calcolo ha potuto aprire la lista d&apos;ordine.
+
+È stata salvata come %1</translation>
     </message>
 </context>
 <context>
     <name>HMeny</name>
     <message>
         <source>Telmaris configurations (*.telmaris)</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurazioni Telmaris (*.telmaris)</translation>
     </message>
     <message>
         <source>Open configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Apri configurazione</translation>
     </message>
     <message>
         <source>The configuration could not be saved to %1:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile salvare la configurazione in %1:
+%2</translation>
     </message>
     <message>
         <source>Save configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva configurazione</translation>
     </message>
     <message>
         <source>The configuration %1 has changed since it was opened or saved.
 
 Do you want to save the changes?</source>
-        <translation type="unfinished"></translation>
+        <translation>La configurazione %1 è stata modificata dopo l&apos;apertura o l&apos;ultimo salvataggio.
+
+Salvare le modifiche?</translation>
     </message>
     <message>
         <source>The configuration %1 no longer exists. It has been removed from the recent configurations.</source>
-        <translation type="unfinished"></translation>
+        <translation>La configurazione %1 non esiste più. È stata rimossa dalle configurazioni recenti.</translation>
     </message>
     <message>
         <source>(none)</source>
-        <translation type="unfinished"></translation>
+        <translation>(nessuna)</translation>
     </message>
     <message>
         <source>&amp;Recent configurations</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurazioni &amp;recenti</translation>
     </message>
     <message>
-        <source>Print Pre&amp;view...</source>
-        <translation type="unfinished"></translation>
+        <source>Print Previe&amp;w...</source>
+        <translation>Ante&amp;prima di stampa...</translation>
     </message>
     <message>
         <source>Export as P&amp;DF...</source>
-        <translation type="unfinished"></translation>
+        <translation>Esporta in P&amp;DF...</translation>
     </message>
     <message>
         <source>Price &amp;history</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cronologia prezzi</translation>
     </message>
     <message>
         <source>&amp;Undo last price import</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annulla l&apos;ultima importazione di prezzi</translation>
     </message>
     <message>
         <source>Show the ordering list on the screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra la lista d&apos;ordine sullo schermo</translation>
     </message>
     <message>
         <source>Print the ordering list</source>
-        <translation type="unfinished"></translation>
+        <translation>Stampa la lista d&apos;ordine</translation>
     </message>
     <message>
         <source>The parts database cannot be read.
 
 File: %1
 Error: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile leggere il database degli articoli.
+
+File: %1
+Errore: %2</translation>
     </message>
     <message>
         <source>Export as PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Esporta in PDF</translation>
     </message>
     <message>
         <source>PDF documents (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Documenti PDF (*.pdf)</translation>
     </message>
     <message>
         <source>The ordering page could not be written to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile scrivere la pagina d&apos;ordine in %1.</translation>
     </message>
 </context>
 <context>
     <name>HelpWindow</name>
     <message>
         <source>Help page not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagina della guida non trovata</translation>
     </message>
     <message>
         <source>&lt;p&gt;The help page &lt;b&gt;%1&lt;/b&gt; is not in the program directory.&lt;/p&gt;&lt;p&gt;The help pages belong in the folder &lt;b&gt;%2&lt;/b&gt; beside the program. Installing the program again brings them back.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p&gt;La pagina della guida &lt;b&gt;%1&lt;/b&gt; non si trova nella directory di programma.&lt;/p&gt;&lt;p&gt;Le pagine della guida vanno nella cartella &lt;b&gt;%2&lt;/b&gt;, accanto al programma. Reinstallando il programma vengono ripristinate.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>Telmaris Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Guida di Telmaris</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Guida</translation>
     </message>
     <message>
         <source>&amp;Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sommario</translation>
     </message>
     <message>
         <source>The contents</source>
-        <translation type="unfinished"></translation>
+        <translation>Il sommario</translation>
     </message>
     <message>
         <source>&amp;Back</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Indietro</translation>
     </message>
     <message>
         <source>The page shown before</source>
-        <translation type="unfinished"></translation>
+        <translation>La pagina visualizzata in precedenza</translation>
     </message>
     <message>
         <source>&amp;Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Avanti</translation>
     </message>
     <message>
         <source>The page you came back from</source>
-        <translation type="unfinished"></translation>
+        <translation>La pagina da cui si è tornati indietro</translation>
     </message>
     <message>
         <source>&amp;Using Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Uso della Guida</translation>
     </message>
     <message>
         <source>How this window works</source>
-        <translation type="unfinished"></translation>
+        <translation>Come funziona questa finestra</translation>
     </message>
     <message>
         <source> Find in page: </source>
-        <translation type="unfinished"></translation>
+        <translation> Trova nella pagina: </translation>
     </message>
     <message>
         <source>word or words</source>
-        <translation type="unfinished"></translation>
+        <translation>una o più parole</translation>
     </message>
     <message>
         <source>Previous</source>
-        <translation type="unfinished"></translation>
+        <translation>Precedente</translation>
     </message>
     <message>
         <source>The place before</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;occorrenza precedente</translation>
     </message>
     <message>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Successivo</translation>
     </message>
     <message>
         <source>The next place</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;occorrenza successiva</translation>
     </message>
     <message>
         <source>Not found in this page</source>
-        <translation type="unfinished"></translation>
+        <translation>Non trovato in questa pagina</translation>
     </message>
     <message>
         <source>1 place in this page</source>
-        <translation type="unfinished"></translation>
+        <translation>1 occorrenza in questa pagina</translation>
     </message>
     <message>
         <source>%1 places in this page</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 occorrenze in questa pagina</translation>
     </message>
     <message>
         <source>Telmaris Help - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Guida di Telmaris - %1</translation>
     </message>
 </context>
 <context>
     <name>PdfHint</name>
     <message>
         <source>On this computer, File ▸ Export as PDF... writes the ordering page to a PDF file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Su questo computer, File ▸ Esporta in PDF... scrive la pagina d&apos;ordine in un file PDF.</translation>
     </message>
 </context>
 <context>
     <name>PriceGridModel</name>
     <message>
         <source>&quot;%1&quot; is not a price; the price of %2 stays as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» non è un prezzo; il prezzo di %2 resta invariato.</translation>
     </message>
     <message>
         <source>The price of %1 could not be stored.
 
 Error: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile salvare il prezzo di %1.
+
+Errore: %2</translation>
     </message>
 </context>
 <context>
@@ -249,7 +263,9 @@ Error: %2</source>
         <source>The parts database refused the prices.
 File: %1
 Error: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Il database degli articoli ha rifiutato i prezzi.
+File: %1
+Errore: %2</translation>
     </message>
     <message>
         <source>%1
@@ -257,54 +273,61 @@ Error: %2</source>
 OK imports the prices; Cancel changes nothing.
 
 </source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+
+OK importa i prezzi; Annulla non modifica nulla.
+
+</translation>
     </message>
     <message>
         <source>Price file (*.DAT)</source>
-        <translation type="unfinished"></translation>
+        <translation>File listino (*.DAT)</translation>
     </message>
     <message>
         <source>Price file (*.TXT)</source>
-        <translation type="unfinished"></translation>
+        <translation>File listino (*.TXT)</translation>
     </message>
     <message>
         <source>Price file (*.XLS *.XLSX)</source>
-        <translation type="unfinished"></translation>
+        <translation>File listino (*.XLS *.XLSX)</translation>
     </message>
     <message>
         <source>There is no price import to undo.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non c&apos;è nessuna importazione di prezzi da annullare.</translation>
     </message>
     <message>
         <source>OK puts the prices back; Cancel changes nothing.
 
 </source>
-        <translation type="unfinished"></translation>
+        <translation>OK ripristina i prezzi precedenti; Annulla non modifica nulla.
+
+</translation>
     </message>
     <message>
         <source>No price has been imported or changed yet.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun prezzo è stato ancora importato o modificato.
+</translation>
     </message>
     <message>
         <source>Import of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Importazione di %1</translation>
     </message>
     <message>
         <source>Edited in the %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Modificato in %1</translation>
     </message>
     <message>
         <source>Undo of import %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Annullamento dell&apos;importazione %1 (%2)</translation>
     </message>
     <message>
         <source>price changed</source>
-        <translation type="unfinished"></translation>
+        <translation>prezzo modificato</translation>
     </message>
     <message>
         <source>prices changed</source>
-        <translation type="unfinished"></translation>
+        <translation>prezzi modificati</translation>
     </message>
     <message>
         <source>New price:  %1
@@ -312,30 +335,41 @@ Unchanged:  %2
 Set to 0:   %3
 Already 0:  %4
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Nuovo prezzo:  %1
+Invariati:     %2
+Portati a 0:   %3
+Già a 0:       %4
+</translation>
     </message>
     <message>
         <source>
 Prices that change (ordering number, old price, new price):
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+Prezzi che cambiano (codice, prezzo precedente, nuovo prezzo):
+</translation>
     </message>
     <message>
         <source>Import %1 (%2, %3): %4 prices go back to their price before it.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Importazione %1 (%2, %3): %4 prezzi tornano al prezzo che avevano prima di essa.
+</translation>
     </message>
     <message>
         <source>
 Prices that change (ordering number, now, after the undo):
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+Prezzi che cambiano (codice, attuale, dopo l&apos;annullamento):
+</translation>
     </message>
     <message>
         <source>
 Edited in the price list since the import, these keep their price (before the import, now):
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+Modificati nel listino prezzi dopo l&apos;importazione, questi mantengono il loro prezzo (prima dell&apos;importazione, attuale):
+</translation>
     </message>
 </context>
 <context>
@@ -343,7 +377,8 @@ Edited in the price list since the import, these keep their price (before the im
     <message>
         <source>The program has met a situation it cannot handle and will close now.
 Please contact the program&apos;s author and describe what you did.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il programma si è trovato in una situazione che non è in grado di gestire e verrà chiuso.
+Contattare l&apos;autore del programma e descrivere le operazioni eseguite.</translation>
     </message>
 </context>
 <context>
@@ -352,7 +387,9 @@ Please contact the program&apos;s author and describe what you did.</source>
         <source>The program directory cannot be opened.
 
 Directory: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile aprire la directory di programma.
+
+Directory: %1</translation>
     </message>
 </context>
 </TS>

@@ -6,33 +6,34 @@
     <message>
         <source>The file %1 cannot be read:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível ler o ficheiro %1:
+%2</translation>
     </message>
 </context>
 <context>
     <name>Configurator</name>
     <message>
         <source>The discount is 0 to 99 %.</source>
-        <translation type="unfinished"></translation>
+        <translation>O desconto tem de estar entre 0 e 99 %.</translation>
     </message>
 </context>
 <context>
     <name>Export</name>
     <message>
         <source>Ordering list</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista de encomenda</translation>
     </message>
     <message>
         <source>The workbook %1 cannot be created.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível criar o livro %1.</translation>
     </message>
     <message>
         <source>The workbook %1 cannot be written: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível escrever o livro %1: %2</translation>
     </message>
     <message>
         <source>No folder for the workbook can be made in %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível criar em %1 uma pasta para o livro: %2</translation>
     </message>
 </context>
 <context>
@@ -42,205 +43,218 @@
 
 File: %1
 Error: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível ler a lista de preços a partir da base de dados de peças.
+
+Ficheiro: %1
+Erro: %2</translation>
     </message>
     <message>
         <source>No spreadsheet program could open the ordering list.
 
 It has been saved as %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhum programa de folha de cálculo conseguiu abrir a lista de encomenda.
+
+Foi guardada como %1</translation>
     </message>
 </context>
 <context>
     <name>HMeny</name>
     <message>
         <source>Telmaris configurations (*.telmaris)</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurações do Telmaris (*.telmaris)</translation>
     </message>
     <message>
         <source>Open configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir configuração</translation>
     </message>
     <message>
         <source>The configuration could not be saved to %1:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível guardar a configuração em %1:
+%2</translation>
     </message>
     <message>
         <source>Save configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar configuração</translation>
     </message>
     <message>
         <source>The configuration %1 has changed since it was opened or saved.
 
 Do you want to save the changes?</source>
-        <translation type="unfinished"></translation>
+        <translation>A configuração %1 foi alterada desde que foi aberta ou guardada.
+
+Pretende guardar as alterações?</translation>
     </message>
     <message>
         <source>The configuration %1 no longer exists. It has been removed from the recent configurations.</source>
-        <translation type="unfinished"></translation>
+        <translation>A configuração %1 já não existe. Foi removida das configurações recentes.</translation>
     </message>
     <message>
         <source>(none)</source>
-        <translation type="unfinished"></translation>
+        <translation>(nenhuma)</translation>
     </message>
     <message>
         <source>&amp;Recent configurations</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurações &amp;recentes</translation>
     </message>
     <message>
-        <source>Print Pre&amp;view...</source>
-        <translation type="unfinished"></translation>
+        <source>Print Previe&amp;w...</source>
+        <translation>Pré-&amp;visualizar impressão...</translation>
     </message>
     <message>
         <source>Export as P&amp;DF...</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar para P&amp;DF...</translation>
     </message>
     <message>
         <source>Price &amp;history</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Histórico de preços</translation>
     </message>
     <message>
         <source>&amp;Undo last price import</source>
-        <translation type="unfinished"></translation>
+        <translation>Anu&amp;lar a última importação de preços</translation>
     </message>
     <message>
         <source>Show the ordering list on the screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar a lista de encomenda no ecrã</translation>
     </message>
     <message>
         <source>Print the ordering list</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir a lista de encomenda</translation>
     </message>
     <message>
         <source>The parts database cannot be read.
 
 File: %1
 Error: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível ler a base de dados de peças.
+
+Ficheiro: %1
+Erro: %2</translation>
     </message>
     <message>
         <source>Export as PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar para PDF</translation>
     </message>
     <message>
         <source>PDF documents (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Documentos PDF (*.pdf)</translation>
     </message>
     <message>
         <source>The ordering page could not be written to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível escrever a página de encomenda em %1.</translation>
     </message>
 </context>
 <context>
     <name>HelpWindow</name>
     <message>
         <source>Help page not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Página de ajuda não encontrada</translation>
     </message>
     <message>
         <source>&lt;p&gt;The help page &lt;b&gt;%1&lt;/b&gt; is not in the program directory.&lt;/p&gt;&lt;p&gt;The help pages belong in the folder &lt;b&gt;%2&lt;/b&gt; beside the program. Installing the program again brings them back.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p&gt;A página de ajuda &lt;b&gt;%1&lt;/b&gt; não está no diretório de programa.&lt;/p&gt;&lt;p&gt;As páginas de ajuda devem estar na pasta &lt;b&gt;%2&lt;/b&gt;, junto ao programa. Instalar de novo o programa repõe-nas.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>Telmaris Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajuda do Telmaris</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajuda</translation>
     </message>
     <message>
         <source>&amp;Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>Í&amp;ndice</translation>
     </message>
     <message>
         <source>The contents</source>
-        <translation type="unfinished"></translation>
+        <translation>O índice</translation>
     </message>
     <message>
         <source>&amp;Back</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Retroceder</translation>
     </message>
     <message>
         <source>The page shown before</source>
-        <translation type="unfinished"></translation>
+        <translation>A página mostrada anteriormente</translation>
     </message>
     <message>
         <source>&amp;Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Avançar</translation>
     </message>
     <message>
         <source>The page you came back from</source>
-        <translation type="unfinished"></translation>
+        <translation>A página a partir da qual retrocedeu</translation>
     </message>
     <message>
         <source>&amp;Using Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Utilizar a Ajuda</translation>
     </message>
     <message>
         <source>How this window works</source>
-        <translation type="unfinished"></translation>
+        <translation>Como funciona esta janela</translation>
     </message>
     <message>
         <source> Find in page: </source>
-        <translation type="unfinished"></translation>
+        <translation> Procurar na página: </translation>
     </message>
     <message>
         <source>word or words</source>
-        <translation type="unfinished"></translation>
+        <translation>uma ou mais palavras</translation>
     </message>
     <message>
         <source>Previous</source>
-        <translation type="unfinished"></translation>
+        <translation>Anterior</translation>
     </message>
     <message>
         <source>The place before</source>
-        <translation type="unfinished"></translation>
+        <translation>A ocorrência anterior</translation>
     </message>
     <message>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Seguinte</translation>
     </message>
     <message>
         <source>The next place</source>
-        <translation type="unfinished"></translation>
+        <translation>A ocorrência seguinte</translation>
     </message>
     <message>
         <source>Not found in this page</source>
-        <translation type="unfinished"></translation>
+        <translation>Não encontrado nesta página</translation>
     </message>
     <message>
         <source>1 place in this page</source>
-        <translation type="unfinished"></translation>
+        <translation>1 ocorrência nesta página</translation>
     </message>
     <message>
         <source>%1 places in this page</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ocorrências nesta página</translation>
     </message>
     <message>
         <source>Telmaris Help - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajuda do Telmaris - %1</translation>
     </message>
 </context>
 <context>
     <name>PdfHint</name>
     <message>
         <source>On this computer, File ▸ Export as PDF... writes the ordering page to a PDF file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Neste computador, Ficheiro ▸ Exportar para PDF... escreve a página de encomenda num ficheiro PDF.</translation>
     </message>
 </context>
 <context>
     <name>PriceGridModel</name>
     <message>
         <source>&quot;%1&quot; is not a price; the price of %2 stays as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» não é um preço; o preço de %2 mantém-se inalterado.</translation>
     </message>
     <message>
         <source>The price of %1 could not be stored.
 
 Error: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível guardar o preço de %1.
+
+Erro: %2</translation>
     </message>
 </context>
 <context>
@@ -249,7 +263,9 @@ Error: %2</source>
         <source>The parts database refused the prices.
 File: %1
 Error: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>A base de dados de peças recusou os preços.
+Ficheiro: %1
+Erro: %2</translation>
     </message>
     <message>
         <source>%1
@@ -257,54 +273,61 @@ Error: %2</source>
 OK imports the prices; Cancel changes nothing.
 
 </source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+
+OK importa os preços; Cancelar não altera nada.
+
+</translation>
     </message>
     <message>
         <source>Price file (*.DAT)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ficheiro de preços (*.DAT)</translation>
     </message>
     <message>
         <source>Price file (*.TXT)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ficheiro de preços (*.TXT)</translation>
     </message>
     <message>
         <source>Price file (*.XLS *.XLSX)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ficheiro de preços (*.XLS *.XLSX)</translation>
     </message>
     <message>
         <source>There is no price import to undo.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não existe nenhuma importação de preços para anular.</translation>
     </message>
     <message>
         <source>OK puts the prices back; Cancel changes nothing.
 
 </source>
-        <translation type="unfinished"></translation>
+        <translation>OK repõe os preços anteriores; Cancelar não altera nada.
+
+</translation>
     </message>
     <message>
         <source>No price has been imported or changed yet.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Ainda não foi importado nem alterado nenhum preço.
+</translation>
     </message>
     <message>
         <source>Import of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Importação de %1</translation>
     </message>
     <message>
         <source>Edited in the %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Alterado em %1</translation>
     </message>
     <message>
         <source>Undo of import %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Anulação da importação %1 (%2)</translation>
     </message>
     <message>
         <source>price changed</source>
-        <translation type="unfinished"></translation>
+        <translation>preço alterado</translation>
     </message>
     <message>
         <source>prices changed</source>
-        <translation type="unfinished"></translation>
+        <translation>preços alterados</translation>
     </message>
     <message>
         <source>New price:  %1
@@ -312,30 +335,41 @@ Unchanged:  %2
 Set to 0:   %3
 Already 0:  %4
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Preço novo:   %1
+Inalterados:  %2
+Postos a 0:   %3
+Já a 0:       %4
+</translation>
     </message>
     <message>
         <source>
 Prices that change (ordering number, old price, new price):
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+Preços que mudam (referência, preço antigo, preço novo):
+</translation>
     </message>
     <message>
         <source>Import %1 (%2, %3): %4 prices go back to their price before it.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Importação %1 (%2, %3): %4 preços voltam ao preço que tinham antes dela.
+</translation>
     </message>
     <message>
         <source>
 Prices that change (ordering number, now, after the undo):
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+Preços que mudam (referência, atual, após a anulação):
+</translation>
     </message>
     <message>
         <source>
 Edited in the price list since the import, these keep their price (before the import, now):
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+Alterados na lista de preços desde a importação, estes mantêm o seu preço (antes da importação, atual):
+</translation>
     </message>
 </context>
 <context>
@@ -343,7 +377,8 @@ Edited in the price list since the import, these keep their price (before the im
     <message>
         <source>The program has met a situation it cannot handle and will close now.
 Please contact the program&apos;s author and describe what you did.</source>
-        <translation type="unfinished"></translation>
+        <translation>O programa encontrou uma situação que não consegue resolver e vai fechar agora.
+Contacte o autor do programa e descreva o que fez.</translation>
     </message>
 </context>
 <context>
@@ -352,7 +387,9 @@ Please contact the program&apos;s author and describe what you did.</source>
         <source>The program directory cannot be opened.
 
 Directory: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível abrir o diretório de programa.
+
+Diretório: %1</translation>
     </message>
 </context>
 </TS>

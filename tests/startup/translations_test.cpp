@@ -26,8 +26,8 @@ QStringList unfinishedIn(const QString& tsFile) {
   QStringList problems;
   QXmlStreamReader xml(&file);
   QString source;
-  while (xml.readNextStartElement() || !xml.atEnd()) {
-    if (!xml.isStartElement()) continue;
+  while (!xml.atEnd()) {
+    if (xml.readNext() != QXmlStreamReader::StartElement) continue;
     if (xml.name() == u"source") {
       source = xml.readElementText();
     } else if (xml.name() == u"translation") {
@@ -71,13 +71,13 @@ TEST(Translations, QtsDialogsAndTheProgramsTextsSpeakTheVariantsLanguage) {
   const QString programDirectory = QStringLiteral(TELMARIS_PROGRAM_DIR);
   struct Case {
     const char* key;
-    const char* cancel;  // Qt's Cancel button
+    const char* cancel;  // Qt's Cancel button, which has no access key in these languages
   };
-  const Case cases[] = {{"Tysk", "&Abbrechen"},
-                        {"Fransk", "&Annuler"},
-                        {"Spansk", "&Cancelar"},
-                        {"Portugisisk", "&Cancelar"},
-                        {"Italiensk", "&Annulla"}};
+  const Case cases[] = {{"Tysk", "Abbrechen"},
+                        {"Fransk", "Annuler"},
+                        {"Spansk", "Cancelar"},
+                        {"Portugisisk", "Cancelar"},
+                        {"Italiensk", "Annulla"}};
   for (const Case& c : cases) {
     EXPECT_TRUE(useLanguageOf(c.key, programDirectory)) << c.key;
     QMessageBox box;
@@ -95,7 +95,7 @@ TEST(Translations, QtsDialogsAndTheProgramsTextsSpeakTheVariantsLanguage) {
     EXPECT_TRUE(useLanguageOf(key, programDirectory));
     QMessageBox box;
     box.setStandardButtons(QMessageBox::Cancel);
-    EXPECT_EQ(box.button(QMessageBox::Cancel)->text(), "&Cancel") << key;
+    EXPECT_EQ(box.button(QMessageBox::Cancel)->text(), "Cancel") << key;
   }
   // A program directory without the translations: the program's texts stay English, and the
   // load says so.

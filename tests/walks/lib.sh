@@ -210,8 +210,13 @@ screen_size() {
                                  tr '\n' ' ')
 }
 
-# True when the two numbers differ by at most one pixel (scaled windows round their places).
-about() { [ $(($1 - $2)) -le 1 ] && [ $(($2 - $1)) -le 1 ]; }
+# True when the two numbers differ by at most one pixel, two on a scaled screen, where a window's
+# place and its frame are each rounded from the scaled size.
+about() {
+  local slack=1
+  case "${QT_SCALE_FACTOR:-1}" in 1 | 1.0) ;; *) slack=2 ;; esac
+  [ $(($1 - $2)) -le "$slack" ] && [ $(($2 - $1)) -le "$slack" ]
+}
 
 lists_shown() { grep -c '^----$' "$LIST_LOG"; }
 

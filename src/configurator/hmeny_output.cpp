@@ -108,12 +108,7 @@ void HMeny::ExportPdf_Click() {
     BusyCursor busy;
     // An A4 page with the border a printer keeps, as the command line writes it.
     QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(file);
-    printer.setPageSize(QPageSize(QPageSize::A4));
-    printer.setPageMargins(
-        QMarginsF(kCommandPdfMargin, kCommandPdfMargin, kCommandPdfMargin, kCommandPdfMargin),
-        QPageLayout::Millimeter);
+    setUpPdfPrinter(printer, file);
     written = printPage(printer) && QFileInfo::exists(file);
   }
   if (!written)

@@ -8,15 +8,19 @@
 #include "output/ordering_page.h"
 #include "output/technical_data.h"
 
-QString writePagePdf(const QString& output, const PartsData& data, const ConfiguredHoist& hoist,
-                     const OrderingList& list, const QImage& window, const QDate& date) {
-  QPrinter printer(QPrinter::HighResolution);
+void setUpPdfPrinter(QPrinter& printer, const QString& output) {
   printer.setOutputFormat(QPrinter::PdfFormat);
   printer.setOutputFileName(output);
   printer.setPageSize(QPageSize(QPageSize::A4));
   printer.setPageMargins(
       QMarginsF(kCommandPdfMargin, kCommandPdfMargin, kCommandPdfMargin, kCommandPdfMargin),
       QPageLayout::Millimeter);
+}
+
+QString writePagePdf(const QString& output, const PartsData& data, const ConfiguredHoist& hoist,
+                     const OrderingList& list, const QImage& window, const QDate& date) {
+  QPrinter printer(QPrinter::HighResolution);
+  setUpPdfPrinter(printer, output);
   PagePictures pictures = readPagePictures();
   pictures.window = window;
   QPainter painter;

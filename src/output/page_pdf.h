@@ -11,6 +11,11 @@
 // one it cannot print on.
 inline constexpr double kCommandPdfMargin = 5;
 
+class QPrinter;
+
+// A printer that writes an A4 page with that border into the PDF file `output`.
+void setUpPdfPrinter(QPrinter& printer, const QString& output);
+
 // Writes the A4 page with the window image given; the problem in words when it fails, else an
 // empty text.
 QString writePagePdf(const QString& output, const PartsData& data, const ConfiguredHoist& hoist,

@@ -11,6 +11,7 @@
 #include <QWidget>
 #include <QWindow>
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -29,7 +30,8 @@ QMargins marginsOfFramed(const QWidget* w) {
           frame.bottom() - client.bottom()};
 }
 
-// Watches one window's frame and moves the window back to its place when the frame changes.
+// Watches a window that has just been placed and moves it back to its place until its frame,
+// once the window manager has drawn it, stands there.
 class FrameWatch : public QObject {
  public:
   static inline const QString kName = QStringLiteral("FrameWatch");
@@ -42,7 +44,6 @@ class FrameWatch : public QObject {
 
   void place() {
     const QMargins margins = frameMarginsOf(window_, framed_);
-    placedWith_ = marginsOfFramed(window_);
     const QSize frame = window_->size().grownBy(margins);
     window_->move(where_(frame));
   }
@@ -50,8 +51,9 @@ class FrameWatch : public QObject {
  protected:
   bool eventFilter(QObject*, QEvent* event) override {
     // The window manager frames a window some time after it shows, and says so without moving
-    // the window: look again for a while after each show.
-    if (event->type() == QEvent::Show) {
+    // the window: look again after it shows until the frame stands in its place. After that the
+    // place is the user's.
+    if (event->type() == QEvent::Show && !settled_) {
       looks_ = 0;
       if (!timer_.isActive()) timer_.start(kLookInterval, this);
     }
@@ -60,19 +62,31 @@ class FrameWatch : public QObject {
 
   void timerEvent(QTimerEvent* event) override {
     if (event->timerId() != timer_.timerId()) return;
-    if (window_->isVisible() && marginsOfFramed(window_) != placedWith_) place();
-    if (++looks_ >= kLooks || !window_->isVisible()) timer_.stop();
+    if (!window_->isVisible() || ++looks_ >= kLooks) return timer_.stop();
+    // Until the framed window stands where it belongs: a window manager may frame it late, or
+    // put it where it likes before it takes the place asked for.
+    const QMargins margins = marginsOfFramed(window_);
+    if (margins.isNull()) return;
+    const QPoint target = where_(window_->size().grownBy(margins));
+    // A screen scaled by a fraction rounds each place, in pixels of its own.
+    const qreal ratio = window_->devicePixelRatioF();
+    const int slack = ratio == std::floor(ratio) ? 0 : 2;
+    if ((window_->frameGeometry().topLeft() - target).manhattanLength() <= slack) {
+      settled_ = true;
+      return timer_.stop();
+    }
+    place();
   }
 
  private:
   QWidget* window_;
   std::function<QPoint(const QSize&)> where_;
   QPointer<const QWidget> framed_;
-  QMargins placedWith_{-1, -1, -1, -1};
   QBasicTimer timer_;
   int looks_ = 0;
+  bool settled_ = false;
   static constexpr int kLookInterval = 50;  // milliseconds
-  static constexpr int kLooks = 40;
+  static constexpr int kLooks = 200;        // ten seconds at most
 };
 
 }  // namespace

@@ -18,7 +18,7 @@ cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTELMARIS_SANITI
 cmake --build build-sanitize
 (cd build-sanitize &&
   QT_QPA_PLATFORM=offscreen \
-  ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1 \
+  ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
   LSAN_OPTIONS="suppressions=$here/tests/sanitizers/lsan.supp:print_suppressions=0" \
   UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   ctest --output-on-failure --timeout 600 "$@")

@@ -223,17 +223,3 @@ TEST(NumericInputs, AnOutputClickAfterTheControlLengthWasTypedAs0) {
   EXPECT_TRUE(shown.filter(QRegularExpression("^ Price +2962\\.3$")).size() == 1)
       << shown.join('\n').toStdString();
 }
-
-TEST(NumericInputs, TheFeetPromptByKeyboard) {
-  WindowDriver d("US Imperial");
-  d.walkToTrolley("PXH 250 EX", "10", "10");
-  ASSERT_EQ(d.focused(), d.w.optChoose[0]);
-  d.press(Qt::Key_Shift);
-  EXPECT_TRUE(d.w.fraChoose->isVisible());
-  d.press(Qt::Key_Down);
-  EXPECT_TRUE(d.w.fraChoose->isVisible());
-  EXPECT_EQ(d.focused(), d.w.optChoose[1]);
-  d.enter();
-  EXPECT_EQ(d.w.ControlLengthB->text(), "13.1");
-  EXPECT_EQ(d.engine().controlLength(), 4);
-}

@@ -99,47 +99,6 @@ QAction* recentEntry(HMeny& w, int index) {
 
 }  // namespace
 
-TEST(RecentFiles, NewestFirstEachOnceFiveAtMost) {
-  const QStringList five{"/q/a.telmaris", "/q/b.telmaris", "/q/c.telmaris", "/q/d.telmaris",
-                         "/q/e.telmaris"};
-  EXPECT_EQ(withRecentFile(five, "/q/f.telmaris"),
-            QStringList({"/q/f.telmaris", "/q/a.telmaris", "/q/b.telmaris", "/q/c.telmaris",
-                         "/q/d.telmaris"}));
-  // A file already listed moves to the front, also when named another way.
-  EXPECT_EQ(withRecentFile(five, "/q/x/../d.telmaris"),
-            QStringList({"/q/d.telmaris", "/q/a.telmaris", "/q/b.telmaris", "/q/c.telmaris",
-                         "/q/e.telmaris"}));
-  EXPECT_EQ(withRecentFile({}, "quote.telmaris"),
-            QStringList{QDir::current().absoluteFilePath("quote.telmaris")});
-
-  EXPECT_EQ(recentFileMenuText(0, "/q/quote.telmaris"), "&1 quote.telmaris");
-  EXPECT_EQ(recentFileMenuText(4, "/q/Smith & Co.telmaris"), "&5 Smith && Co.telmaris");
-
-  // Kept in the settings file, read again by every other list on it; a settings file edited by
-  // hand is taken as far as it makes sense.
-  Files files;
-  {
-    QSettings edited(files.settings(), QSettings::IniFormat);
-    edited.setValue(
-        "recentConfigurations",
-        QStringList({"/q/a.telmaris", "", "/q/a.telmaris", "/q/b.telmaris", "/q/c.telmaris",
-                     "/q/d.telmaris", "/q/e.telmaris", "/q/f.telmaris"}));
-  }
-  RecentFiles recent(files.settings());
-  EXPECT_EQ(recent.files(), five);
-  recent.add("/q/e.telmaris");
-  recent.remove("/q/b.telmaris");
-  EXPECT_EQ(RecentFiles(files.settings()).files(),
-            QStringList({"/q/e.telmaris", "/q/a.telmaris", "/q/c.telmaris", "/q/d.telmaris"}));
-
-  // Without a settings file nothing is kept.
-  RecentFiles nowhere{QString()};
-  nowhere.add("/q/a.telmaris");
-  EXPECT_TRUE(nowhere.files().isEmpty());
-  EXPECT_TRUE(userSettingsFile().endsWith("/Telmaris/Telmaris.conf"))
-      << userSettingsFile().toStdString();
-}
-
 TEST(SavedConfigurations, WithoutAFileNothingIsAsked) {
   WindowDriver d("", true);
   d.walkToTrolley("PXH 500 EX", "6", "4");

@@ -32,9 +32,9 @@ ConfiguredHoist fullConfiguration() {
   h.controlLength = 3;
   h.discount = 10;
   h.trolleyDesignation = QStringLiteral("PXK 1000M");
-  h.hoistControl = 1;
-  h.trolley = 3;
-  h.trolleyControl = 1;
+  h.hoistControl = HoistControl::TwoButton;
+  h.trolley = Trolley::MotorNarrow;
+  h.trolleyControl = TrolleyControl::TwoButton;
   h.accessories = {true, true, true, true, false, true};
   return h;
 }

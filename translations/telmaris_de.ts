@@ -4,10 +4,8 @@
 <context>
     <name>ConfigurationFiles</name>
     <message>
-        <source>The file %1 cannot be read:
-%2</source>
-        <translation>Die Datei %1 kann nicht gelesen werden:
-%2</translation>
+        <source>The file cannot be read: %1</source>
+        <translation>Die Datei kann nicht gelesen werden: %1</translation>
     </message>
 </context>
 <context>
@@ -39,22 +37,16 @@
 <context>
     <name>Form2</name>
     <message>
-        <source>The price list cannot be read from the parts database.
-
-File: %1
-Error: %2</source>
-        <translation>Die Preisliste kann nicht aus der Teiledatenbank gelesen werden.
-
-Datei: %1
-Fehler: %2</translation>
-    </message>
-    <message>
         <source>No spreadsheet program could open the ordering list.
 
 It has been saved as %1</source>
         <translation>Kein Tabellenkalkulationsprogramm konnte die Bestellliste öffnen.
 
 Sie wurde gespeichert als %1</translation>
+    </message>
+    <message>
+        <source>The price list cannot be read from the parts database.</source>
+        <translation>Die Preisliste kann nicht aus der Teiledatenbank gelesen werden.</translation>
     </message>
 </context>
 <context>
@@ -66,12 +58,6 @@ Sie wurde gespeichert als %1</translation>
     <message>
         <source>Open configuration</source>
         <translation>Konfiguration öffnen</translation>
-    </message>
-    <message>
-        <source>The configuration could not be saved to %1:
-%2</source>
-        <translation>Die Konfiguration konnte nicht in %1 gespeichert werden:
-%2</translation>
     </message>
     <message>
         <source>Save configuration</source>
@@ -122,16 +108,6 @@ Sollen die Änderungen gespeichert werden?</translation>
         <translation>Bestellliste drucken</translation>
     </message>
     <message>
-        <source>The parts database cannot be read.
-
-File: %1
-Error: %2</source>
-        <translation>Die Teiledatenbank kann nicht gelesen werden.
-
-Datei: %1
-Fehler: %2</translation>
-    </message>
-    <message>
         <source>Export as PDF</source>
         <translation>Als PDF exportieren</translation>
     </message>
@@ -142,6 +118,22 @@ Fehler: %2</translation>
     <message>
         <source>The ordering page could not be written to %1.</source>
         <translation>Die Bestellseite konnte nicht in %1 geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>The configuration cannot be opened.</source>
+        <translation>Die Konfiguration kann nicht geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>The configuration could not be saved.</source>
+        <translation>Die Konfiguration konnte nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>The parts database cannot be read.</source>
+        <translation>Die Teiledatenbank kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>The price history cannot be read.</source>
+        <translation>Der Preisverlauf kann nicht gelesen werden.</translation>
     </message>
 </context>
 <context>
@@ -249,24 +241,12 @@ Fehler: %2</translation>
         <translation>„%1“ ist kein Preis; der Preis von %2 bleibt unverändert.</translation>
     </message>
     <message>
-        <source>The price of %1 could not be stored.
-
-Error: %2</source>
-        <translation>Der Preis von %1 konnte nicht gespeichert werden.
-
-Fehler: %2</translation>
+        <source>The price of %1 could not be stored.</source>
+        <translation>Der Preis von %1 konnte nicht gespeichert werden.</translation>
     </message>
 </context>
 <context>
     <name>Prices</name>
-    <message>
-        <source>The parts database refused the prices.
-File: %1
-Error: %2</source>
-        <translation>Die Teiledatenbank hat die Preise abgelehnt.
-Datei: %1
-Fehler: %2</translation>
-    </message>
     <message>
         <source>%1
 
@@ -371,6 +351,14 @@ Edited in the price list since the import, these keep their price (before the im
 Seit dem Import in der Preisliste geändert; diese Preise bleiben erhalten (vor dem Import, jetzt):
 </translation>
     </message>
+    <message>
+        <source>The parts database refused the prices.</source>
+        <translation>Die Teiledatenbank hat die Preise abgelehnt.</translation>
+    </message>
+    <message>
+        <source>The program directory cannot be entered.</source>
+        <translation>Das Programmverzeichnis kann nicht betreten werden.</translation>
+    </message>
 </context>
 <context>
     <name>Services</name>
@@ -384,12 +372,16 @@ Bitte wenden Sie sich an den Autor des Programms und beschreiben Sie, was Sie ge
 <context>
     <name>frmVinjett</name>
     <message>
-        <source>The program directory cannot be opened.
-
-Directory: %1</source>
-        <translation>Das Programmverzeichnis kann nicht geöffnet werden.
-
-Verzeichnis: %1</translation>
+        <source>The folder cannot be entered.</source>
+        <translation>Der Ordner kann nicht betreten werden.</translation>
+    </message>
+    <message>
+        <source>The program directory cannot be opened.</source>
+        <translation>Das Programmverzeichnis kann nicht geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>The configuration cannot be opened.</source>
+        <translation>Die Konfiguration kann nicht geöffnet werden.</translation>
     </message>
 </context>
 </TS>

@@ -4,10 +4,8 @@
 <context>
     <name>ConfigurationFiles</name>
     <message>
-        <source>The file %1 cannot be read:
-%2</source>
-        <translation>No se puede leer el archivo %1:
-%2</translation>
+        <source>The file cannot be read: %1</source>
+        <translation>No se puede leer el archivo: %1</translation>
     </message>
 </context>
 <context>
@@ -39,22 +37,16 @@
 <context>
     <name>Form2</name>
     <message>
-        <source>The price list cannot be read from the parts database.
-
-File: %1
-Error: %2</source>
-        <translation>No se puede leer la lista de precios de la base de datos de piezas.
-
-Archivo: %1
-Error: %2</translation>
-    </message>
-    <message>
         <source>No spreadsheet program could open the ordering list.
 
 It has been saved as %1</source>
         <translation>Ningún programa de hojas de cálculo ha podido abrir la lista de pedido.
 
 Se ha guardado como %1</translation>
+    </message>
+    <message>
+        <source>The price list cannot be read from the parts database.</source>
+        <translation>No se puede leer la lista de precios de la base de datos de piezas.</translation>
     </message>
 </context>
 <context>
@@ -66,12 +58,6 @@ Se ha guardado como %1</translation>
     <message>
         <source>Open configuration</source>
         <translation>Abrir configuración</translation>
-    </message>
-    <message>
-        <source>The configuration could not be saved to %1:
-%2</source>
-        <translation>No se ha podido guardar la configuración en %1:
-%2</translation>
     </message>
     <message>
         <source>Save configuration</source>
@@ -122,16 +108,6 @@ Do you want to save the changes?</source>
         <translation>Imprimir la lista de pedido</translation>
     </message>
     <message>
-        <source>The parts database cannot be read.
-
-File: %1
-Error: %2</source>
-        <translation>No se puede leer la base de datos de piezas.
-
-Archivo: %1
-Error: %2</translation>
-    </message>
-    <message>
         <source>Export as PDF</source>
         <translation>Exportar a PDF</translation>
     </message>
@@ -142,6 +118,22 @@ Error: %2</translation>
     <message>
         <source>The ordering page could not be written to %1.</source>
         <translation>No se ha podido escribir la página de pedido en %1.</translation>
+    </message>
+    <message>
+        <source>The configuration cannot be opened.</source>
+        <translation>No se puede abrir la configuración.</translation>
+    </message>
+    <message>
+        <source>The configuration could not be saved.</source>
+        <translation>No se ha podido guardar la configuración.</translation>
+    </message>
+    <message>
+        <source>The parts database cannot be read.</source>
+        <translation>No se puede leer la base de datos de piezas.</translation>
+    </message>
+    <message>
+        <source>The price history cannot be read.</source>
+        <translation>No se puede leer el historial de precios.</translation>
     </message>
 </context>
 <context>
@@ -249,24 +241,12 @@ Error: %2</translation>
         <translation>«%1» no es un precio; el precio de %2 no cambia.</translation>
     </message>
     <message>
-        <source>The price of %1 could not be stored.
-
-Error: %2</source>
-        <translation>No se ha podido guardar el precio de %1.
-
-Error: %2</translation>
+        <source>The price of %1 could not be stored.</source>
+        <translation>No se ha podido guardar el precio de %1.</translation>
     </message>
 </context>
 <context>
     <name>Prices</name>
-    <message>
-        <source>The parts database refused the prices.
-File: %1
-Error: %2</source>
-        <translation>La base de datos de piezas ha rechazado los precios.
-Archivo: %1
-Error: %2</translation>
-    </message>
     <message>
         <source>%1
 
@@ -371,6 +351,14 @@ Edited in the price list since the import, these keep their price (before the im
 Modificados en la lista de precios después de la importación, estos conservan su precio (antes de la importación, actual):
 </translation>
     </message>
+    <message>
+        <source>The parts database refused the prices.</source>
+        <translation>La base de datos de piezas ha rechazado los precios.</translation>
+    </message>
+    <message>
+        <source>The program directory cannot be entered.</source>
+        <translation>No se puede acceder al directorio del programa.</translation>
+    </message>
 </context>
 <context>
     <name>Services</name>
@@ -384,12 +372,16 @@ Póngase en contacto con el autor del programa y describa lo que estaba haciendo
 <context>
     <name>frmVinjett</name>
     <message>
-        <source>The program directory cannot be opened.
-
-Directory: %1</source>
-        <translation>No se puede abrir el directorio de programa.
-
-Directorio: %1</translation>
+        <source>The folder cannot be entered.</source>
+        <translation>No se puede acceder a la carpeta.</translation>
+    </message>
+    <message>
+        <source>The program directory cannot be opened.</source>
+        <translation>No se puede abrir el directorio del programa.</translation>
+    </message>
+    <message>
+        <source>The configuration cannot be opened.</source>
+        <translation>No se puede abrir la configuración.</translation>
     </message>
 </context>
 </TS>

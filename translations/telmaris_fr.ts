@@ -4,10 +4,8 @@
 <context>
     <name>ConfigurationFiles</name>
     <message>
-        <source>The file %1 cannot be read:
-%2</source>
-        <translation>Le fichier %1 ne peut pas être lu :
-%2</translation>
+        <source>The file cannot be read: %1</source>
+        <translation>Impossible de lire le fichier : %1</translation>
     </message>
 </context>
 <context>
@@ -39,22 +37,16 @@
 <context>
     <name>Form2</name>
     <message>
-        <source>The price list cannot be read from the parts database.
-
-File: %1
-Error: %2</source>
-        <translation>La liste de prix ne peut pas être lue dans la base de données des pièces.
-
-Fichier : %1
-Erreur : %2</translation>
-    </message>
-    <message>
         <source>No spreadsheet program could open the ordering list.
 
 It has been saved as %1</source>
         <translation>Aucun tableur n&apos;a pu ouvrir la liste de commande.
 
 Elle a été enregistrée sous %1</translation>
+    </message>
+    <message>
+        <source>The price list cannot be read from the parts database.</source>
+        <translation>Impossible de lire la liste de prix dans la base de données des pièces.</translation>
     </message>
 </context>
 <context>
@@ -66,12 +58,6 @@ Elle a été enregistrée sous %1</translation>
     <message>
         <source>Open configuration</source>
         <translation>Ouvrir une configuration</translation>
-    </message>
-    <message>
-        <source>The configuration could not be saved to %1:
-%2</source>
-        <translation>La configuration n&apos;a pas pu être enregistrée dans %1 :
-%2</translation>
     </message>
     <message>
         <source>Save configuration</source>
@@ -122,16 +108,6 @@ Voulez-vous enregistrer les modifications ?</translation>
         <translation>Imprimer la liste de commande</translation>
     </message>
     <message>
-        <source>The parts database cannot be read.
-
-File: %1
-Error: %2</source>
-        <translation>La base de données des pièces ne peut pas être lue.
-
-Fichier : %1
-Erreur : %2</translation>
-    </message>
-    <message>
         <source>Export as PDF</source>
         <translation>Exporter en PDF</translation>
     </message>
@@ -142,6 +118,22 @@ Erreur : %2</translation>
     <message>
         <source>The ordering page could not be written to %1.</source>
         <translation>La page de commande n&apos;a pas pu être écrite dans %1.</translation>
+    </message>
+    <message>
+        <source>The configuration cannot be opened.</source>
+        <translation>Impossible d&apos;ouvrir la configuration.</translation>
+    </message>
+    <message>
+        <source>The configuration could not be saved.</source>
+        <translation>La configuration n&apos;a pas pu être enregistrée.</translation>
+    </message>
+    <message>
+        <source>The parts database cannot be read.</source>
+        <translation>Impossible de lire la base de données des pièces.</translation>
+    </message>
+    <message>
+        <source>The price history cannot be read.</source>
+        <translation>Impossible de lire l&apos;historique des prix.</translation>
     </message>
 </context>
 <context>
@@ -249,24 +241,12 @@ Erreur : %2</translation>
         <translation>« %1 » n&apos;est pas un prix ; le prix de %2 reste inchangé.</translation>
     </message>
     <message>
-        <source>The price of %1 could not be stored.
-
-Error: %2</source>
-        <translation>Le prix de %1 n&apos;a pas pu être enregistré.
-
-Erreur : %2</translation>
+        <source>The price of %1 could not be stored.</source>
+        <translation>Le prix de %1 n&apos;a pas pu être enregistré.</translation>
     </message>
 </context>
 <context>
     <name>Prices</name>
-    <message>
-        <source>The parts database refused the prices.
-File: %1
-Error: %2</source>
-        <translation>La base de données des pièces a refusé les prix.
-Fichier : %1
-Erreur : %2</translation>
-    </message>
     <message>
         <source>%1
 
@@ -371,6 +351,14 @@ Edited in the price list since the import, these keep their price (before the im
 Modifiés dans la liste de prix depuis l&apos;importation, ces prix sont conservés (avant l&apos;importation, actuel) :
 </translation>
     </message>
+    <message>
+        <source>The parts database refused the prices.</source>
+        <translation>La base de données des pièces a refusé les prix.</translation>
+    </message>
+    <message>
+        <source>The program directory cannot be entered.</source>
+        <translation>Impossible d&apos;accéder au répertoire du programme.</translation>
+    </message>
 </context>
 <context>
     <name>Services</name>
@@ -384,12 +372,16 @@ Veuillez contacter l&apos;auteur du programme et décrire ce que vous avez fait.
 <context>
     <name>frmVinjett</name>
     <message>
-        <source>The program directory cannot be opened.
-
-Directory: %1</source>
-        <translation>Le répertoire de programme ne peut pas être ouvert.
-
-Répertoire : %1</translation>
+        <source>The folder cannot be entered.</source>
+        <translation>Impossible d&apos;accéder au dossier.</translation>
+    </message>
+    <message>
+        <source>The program directory cannot be opened.</source>
+        <translation>Impossible d&apos;ouvrir le répertoire du programme.</translation>
+    </message>
+    <message>
+        <source>The configuration cannot be opened.</source>
+        <translation>Impossible d&apos;ouvrir la configuration.</translation>
     </message>
 </context>
 </TS>

@@ -4,10 +4,8 @@
 <context>
     <name>ConfigurationFiles</name>
     <message>
-        <source>The file %1 cannot be read:
-%2</source>
-        <translation>Impossibile leggere il file %1:
-%2</translation>
+        <source>The file cannot be read: %1</source>
+        <translation>Impossibile leggere il file: %1</translation>
     </message>
 </context>
 <context>
@@ -39,22 +37,16 @@
 <context>
     <name>Form2</name>
     <message>
-        <source>The price list cannot be read from the parts database.
-
-File: %1
-Error: %2</source>
-        <translation>Impossibile leggere il listino prezzi dal database degli articoli.
-
-File: %1
-Errore: %2</translation>
-    </message>
-    <message>
         <source>No spreadsheet program could open the ordering list.
 
 It has been saved as %1</source>
         <translation>Nessun programma di fogli di calcolo ha potuto aprire la lista d&apos;ordine.
 
 È stata salvata come %1</translation>
+    </message>
+    <message>
+        <source>The price list cannot be read from the parts database.</source>
+        <translation>Impossibile leggere il listino prezzi dal database dei componenti.</translation>
     </message>
 </context>
 <context>
@@ -66,12 +58,6 @@ It has been saved as %1</source>
     <message>
         <source>Open configuration</source>
         <translation>Apri configurazione</translation>
-    </message>
-    <message>
-        <source>The configuration could not be saved to %1:
-%2</source>
-        <translation>Impossibile salvare la configurazione in %1:
-%2</translation>
     </message>
     <message>
         <source>Save configuration</source>
@@ -122,16 +108,6 @@ Salvare le modifiche?</translation>
         <translation>Stampa la lista d&apos;ordine</translation>
     </message>
     <message>
-        <source>The parts database cannot be read.
-
-File: %1
-Error: %2</source>
-        <translation>Impossibile leggere il database degli articoli.
-
-File: %1
-Errore: %2</translation>
-    </message>
-    <message>
         <source>Export as PDF</source>
         <translation>Esporta in PDF</translation>
     </message>
@@ -142,6 +118,22 @@ Errore: %2</translation>
     <message>
         <source>The ordering page could not be written to %1.</source>
         <translation>Impossibile scrivere la pagina d&apos;ordine in %1.</translation>
+    </message>
+    <message>
+        <source>The configuration cannot be opened.</source>
+        <translation>Impossibile aprire la configurazione.</translation>
+    </message>
+    <message>
+        <source>The configuration could not be saved.</source>
+        <translation>Impossibile salvare la configurazione.</translation>
+    </message>
+    <message>
+        <source>The parts database cannot be read.</source>
+        <translation>Impossibile leggere il database dei componenti.</translation>
+    </message>
+    <message>
+        <source>The price history cannot be read.</source>
+        <translation>Impossibile leggere la cronologia dei prezzi.</translation>
     </message>
 </context>
 <context>
@@ -249,24 +241,12 @@ Errore: %2</translation>
         <translation>«%1» non è un prezzo; il prezzo di %2 resta invariato.</translation>
     </message>
     <message>
-        <source>The price of %1 could not be stored.
-
-Error: %2</source>
-        <translation>Impossibile salvare il prezzo di %1.
-
-Errore: %2</translation>
+        <source>The price of %1 could not be stored.</source>
+        <translation>Impossibile salvare il prezzo di %1.</translation>
     </message>
 </context>
 <context>
     <name>Prices</name>
-    <message>
-        <source>The parts database refused the prices.
-File: %1
-Error: %2</source>
-        <translation>Il database degli articoli ha rifiutato i prezzi.
-File: %1
-Errore: %2</translation>
-    </message>
     <message>
         <source>%1
 
@@ -371,6 +351,14 @@ Edited in the price list since the import, these keep their price (before the im
 Modificati nel listino prezzi dopo l&apos;importazione, questi mantengono il loro prezzo (prima dell&apos;importazione, attuale):
 </translation>
     </message>
+    <message>
+        <source>The parts database refused the prices.</source>
+        <translation>Il database dei componenti ha rifiutato i prezzi.</translation>
+    </message>
+    <message>
+        <source>The program directory cannot be entered.</source>
+        <translation>Impossibile accedere alla cartella del programma.</translation>
+    </message>
 </context>
 <context>
     <name>Services</name>
@@ -384,12 +372,16 @@ Contattare l&apos;autore del programma e descrivere le operazioni eseguite.</tra
 <context>
     <name>frmVinjett</name>
     <message>
-        <source>The program directory cannot be opened.
-
-Directory: %1</source>
-        <translation>Impossibile aprire la directory di programma.
-
-Directory: %1</translation>
+        <source>The folder cannot be entered.</source>
+        <translation>Impossibile accedere alla cartella.</translation>
+    </message>
+    <message>
+        <source>The program directory cannot be opened.</source>
+        <translation>Impossibile aprire la cartella del programma.</translation>
+    </message>
+    <message>
+        <source>The configuration cannot be opened.</source>
+        <translation>Impossibile aprire la configurazione.</translation>
     </message>
 </context>
 </TS>

@@ -4,10 +4,8 @@
 <context>
     <name>ConfigurationFiles</name>
     <message>
-        <source>The file %1 cannot be read:
-%2</source>
-        <translation>Não é possível ler o ficheiro %1:
-%2</translation>
+        <source>The file cannot be read: %1</source>
+        <translation>Não é possível ler o arquivo: %1</translation>
     </message>
 </context>
 <context>
@@ -39,22 +37,16 @@
 <context>
     <name>Form2</name>
     <message>
-        <source>The price list cannot be read from the parts database.
-
-File: %1
-Error: %2</source>
-        <translation>Não é possível ler a lista de preços a partir da base de dados de peças.
-
-Ficheiro: %1
-Erro: %2</translation>
-    </message>
-    <message>
         <source>No spreadsheet program could open the ordering list.
 
 It has been saved as %1</source>
         <translation>Nenhum programa de folha de cálculo conseguiu abrir a lista de encomenda.
 
 Foi guardada como %1</translation>
+    </message>
+    <message>
+        <source>The price list cannot be read from the parts database.</source>
+        <translation>Não é possível ler a lista de preços do banco de dados de peças.</translation>
     </message>
 </context>
 <context>
@@ -66,12 +58,6 @@ Foi guardada como %1</translation>
     <message>
         <source>Open configuration</source>
         <translation>Abrir configuração</translation>
-    </message>
-    <message>
-        <source>The configuration could not be saved to %1:
-%2</source>
-        <translation>Não foi possível guardar a configuração em %1:
-%2</translation>
     </message>
     <message>
         <source>Save configuration</source>
@@ -122,16 +108,6 @@ Pretende guardar as alterações?</translation>
         <translation>Imprimir a lista de encomenda</translation>
     </message>
     <message>
-        <source>The parts database cannot be read.
-
-File: %1
-Error: %2</source>
-        <translation>Não é possível ler a base de dados de peças.
-
-Ficheiro: %1
-Erro: %2</translation>
-    </message>
-    <message>
         <source>Export as PDF</source>
         <translation>Exportar para PDF</translation>
     </message>
@@ -142,6 +118,22 @@ Erro: %2</translation>
     <message>
         <source>The ordering page could not be written to %1.</source>
         <translation>Não foi possível escrever a página de encomenda em %1.</translation>
+    </message>
+    <message>
+        <source>The configuration cannot be opened.</source>
+        <translation>Não é possível abrir a configuração.</translation>
+    </message>
+    <message>
+        <source>The configuration could not be saved.</source>
+        <translation>Não foi possível salvar a configuração.</translation>
+    </message>
+    <message>
+        <source>The parts database cannot be read.</source>
+        <translation>Não é possível ler o banco de dados de peças.</translation>
+    </message>
+    <message>
+        <source>The price history cannot be read.</source>
+        <translation>Não é possível ler o histórico de preços.</translation>
     </message>
 </context>
 <context>
@@ -249,24 +241,12 @@ Erro: %2</translation>
         <translation>«%1» não é um preço; o preço de %2 mantém-se inalterado.</translation>
     </message>
     <message>
-        <source>The price of %1 could not be stored.
-
-Error: %2</source>
-        <translation>Não foi possível guardar o preço de %1.
-
-Erro: %2</translation>
+        <source>The price of %1 could not be stored.</source>
+        <translation>Não foi possível gravar o preço de %1.</translation>
     </message>
 </context>
 <context>
     <name>Prices</name>
-    <message>
-        <source>The parts database refused the prices.
-File: %1
-Error: %2</source>
-        <translation>A base de dados de peças recusou os preços.
-Ficheiro: %1
-Erro: %2</translation>
-    </message>
     <message>
         <source>%1
 
@@ -371,6 +351,14 @@ Edited in the price list since the import, these keep their price (before the im
 Alterados na lista de preços desde a importação, estes mantêm o seu preço (antes da importação, atual):
 </translation>
     </message>
+    <message>
+        <source>The parts database refused the prices.</source>
+        <translation>O banco de dados de peças recusou os preços.</translation>
+    </message>
+    <message>
+        <source>The program directory cannot be entered.</source>
+        <translation>Não é possível acessar o diretório do programa.</translation>
+    </message>
 </context>
 <context>
     <name>Services</name>
@@ -384,12 +372,16 @@ Contacte o autor do programa e descreva o que fez.</translation>
 <context>
     <name>frmVinjett</name>
     <message>
-        <source>The program directory cannot be opened.
-
-Directory: %1</source>
-        <translation>Não é possível abrir o diretório de programa.
-
-Diretório: %1</translation>
+        <source>The folder cannot be entered.</source>
+        <translation>Não é possível acessar a pasta.</translation>
+    </message>
+    <message>
+        <source>The program directory cannot be opened.</source>
+        <translation>Não é possível abrir o diretório do programa.</translation>
+    </message>
+    <message>
+        <source>The configuration cannot be opened.</source>
+        <translation>Não é possível abrir a configuração.</translation>
     </message>
 </context>
 </TS>

@@ -219,3 +219,9 @@ MsgAnswer HeadlessServices::message(QWidget*, const QString& text, const QString
   messages << text;
   return buttons == MsgButtons::SaveDiscardCancel ? MsgAnswer::Cancel : MsgAnswer::Ok;
 }
+
+void showProblem(Services& services, QWidget* parent, const Problem& problem,
+                 const TextCatalogueArray& texts, const QString& lead, const QString& title,
+                 MsgIcon icon) {
+  services.message(parent, problemMessage(problem, texts, lead), title, icon);
+}

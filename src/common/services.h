@@ -10,6 +10,8 @@
 #include <memory>
 #include <optional>
 
+#include "common/problem.h"
+
 class QPrinter;
 class QWidget;
 
@@ -75,6 +77,12 @@ class Services {
   // that only records the request leaves the program in a sane state.
   virtual void endProgram(int status) = 0;
 };
+
+// The one way a window shows a problem: a message box with the lead, where and what
+// (problemMessage), a warning unless said otherwise.
+void showProblem(Services& services, QWidget* parent, const Problem& problem,
+                 const TextCatalogueArray& texts, const QString& lead,
+                 const QString& title = kDefaultMessageTitle, MsgIcon icon = MsgIcon::Warning);
 
 // The message shown when the program meets a state it was never meant to reach.
 QString contactAuthorMessage();

@@ -11,12 +11,22 @@
 
 namespace {
 
-const QStringList kTrolleys{"none", "manual-narrow", "manual-wide", "motor-narrow", "motor-wide"};
-const QStringList kHoistControls{"pull-chain", "2-button", "twist-rod", "4-button",
-                                 "2-button-hook"};
-const QStringList kTrolleyControls{"pull-chain", "2-button"};
-const QStringList kAccessories{"overload", "chainCollector", "chainStop", "safetyHook",
-                               "assembled"};
+const QStringList kTrolleys{QStringLiteral("none"), QStringLiteral("manual-narrow"),
+                            QStringLiteral("manual-wide"), QStringLiteral("motor-narrow"),
+                            QStringLiteral("motor-wide")};
+const QStringList kHoistControls{QStringLiteral("pull-chain"), QStringLiteral("2-button"),
+                                 QStringLiteral("twist-rod"), QStringLiteral("4-button"),
+                                 QStringLiteral("2-button-hook")};
+const QStringList kTrolleyControls{QStringLiteral("pull-chain"), QStringLiteral("2-button")};
+const QStringList kAccessories{QStringLiteral("overload"), QStringLiteral("chainCollector"),
+                               QStringLiteral("chainStop"), QStringLiteral("safetyHook"),
+                               QStringLiteral("assembled")};
+
+// The saved name of a choice, by its element number; null for none.
+template <typename Choice>
+QJsonValue nameOf(const QStringList& names, const std::optional<Choice>& choice) {
+  return choice ? QJsonValue(names[element(*choice)]) : QJsonValue();
+}
 
 struct Reader {
   const QJsonObject& object;
@@ -53,62 +63,67 @@ struct Reader {
     target = v.toString();
   }
 
-  // One of the names, or null where null is allowed (-1).
-  void choice(const QString& key, const QStringList& names, int& target, bool nullable) {
+  // One of the names, the choice of the same element number; or null, no choice.
+  template <typename Choice>
+  void choice(const QString& key, const QStringList& names, std::optional<Choice>& target) {
     if (!object.contains(key)) return;
     const QJsonValue v = object.value(key);
-    if (nullable && v.isNull()) {
-      target = -1;
+    if (v.isNull()) {
+      target.reset();
       return;
     }
     const int index = v.isString() ? static_cast<int>(names.indexOf(v.toString())) : -1;
     if (index < 0)
-      return void(wrong(key, QStringLiteral("one of \"%1\"%2")
-                                 .arg(names.join(QStringLiteral("\", \"")),
-                                      nullable ? QStringLiteral(" or null") : QString())));
-    target = index;
+      return void(wrong(
+          key, QStringLiteral("one of \"%1\" or null").arg(names.join(QStringLiteral("\", \"")))));
+    target = static_cast<Choice>(index);
   }
 };
 
 }  // namespace
 
-std::variant<Configuration, QString> parseConfiguration(const QByteArray& json) {
+Result<Configuration> parseConfiguration(const QByteArray& json) {
+  const auto wrongFile = [](const QString& what) {
+    return Problem{Problem::Kind::File, {}, what, std::nullopt};
+  };
   QJsonParseError parseError;
   const QJsonDocument document = QJsonDocument::fromJson(json, &parseError);
   if (parseError.error != QJsonParseError::NoError)
-    return QStringLiteral("The file is no configuration: %1 (at character %2).")
-        .arg(parseError.errorString())
-        .arg(parseError.offset);
-  if (!document.isObject()) return QStringLiteral("The file is no configuration.");
+    return wrongFile(QStringLiteral("The file is no configuration: %1 (at character %2).")
+                         .arg(parseError.errorString())
+                         .arg(parseError.offset));
+  if (!document.isObject()) return wrongFile(QStringLiteral("The file is no configuration."));
   const QJsonObject object = document.object();
   Configuration c;
   Reader r{object, {}};
 
-  if (object.contains("telmaris") && object.value("telmaris").toInt(-1) != 1)
-    r.wrong("telmaris", QStringLiteral("1"));
-  if (object.contains("variant")) {
-    const QString caption = object.value("variant").toString();
+  if (object.contains(u"telmaris") && object.value(u"telmaris").toInt(-1) != 1)
+    r.wrong(QStringLiteral("telmaris"), QStringLiteral("1"));
+  if (object.contains(u"variant")) {
+    const QString caption = object.value(u"variant").toString();
     int index = -1;
     for (int i = 0; i < kVariantCount; ++i)
       if (variantByIndex(i)->startCaption == caption) index = i;
     if (index < 0)
-      r.wrong("variant", QStringLiteral("one of the eight variants, such as \"English European\""));
+      r.wrong(QStringLiteral("variant"),
+              QStringLiteral("one of the eight variants, such as \"English European\""));
     else
-      c.variant = index;
+      c.variant = static_cast<VariantId>(index);
   }
-  r.boolean(object, "lubeFree", c.lubeFree, "lubeFree");
-  r.text("model", c.model);
-  r.boolean(object, "stainlessChain", c.stainlessChain, "stainlessChain");
-  r.length("liftHeight", c.liftHeight);
-  r.length("controlLength", c.controlLength);
-  r.choice("trolley", kTrolleys, c.trolley, true);
-  r.choice("hoistControl", kHoistControls, c.hoistControl, true);
-  r.boolean(object, "articulation", c.articulation, "articulation");
-  r.choice("trolleyControl", kTrolleyControls, c.trolleyControl, true);
-  if (object.contains("accessories")) {
-    const QJsonValue v = object.value("accessories");
+  r.boolean(object, QStringLiteral("lubeFree"), c.lubeFree, QStringLiteral("lubeFree"));
+  r.text(QStringLiteral("model"), c.model);
+  r.boolean(object, QStringLiteral("stainlessChain"), c.stainlessChain,
+            QStringLiteral("stainlessChain"));
+  r.length(QStringLiteral("liftHeight"), c.liftHeight);
+  r.length(QStringLiteral("controlLength"), c.controlLength);
+  r.choice(QStringLiteral("trolley"), kTrolleys, c.trolley);
+  r.choice(QStringLiteral("hoistControl"), kHoistControls, c.hoistControl);
+  r.boolean(object, QStringLiteral("articulation"), c.articulation, QStringLiteral("articulation"));
+  r.choice(QStringLiteral("trolleyControl"), kTrolleyControls, c.trolleyControl);
+  if (object.contains(u"accessories")) {
+    const QJsonValue v = object.value(u"accessories");
     if (!v.isObject()) {
-      r.wrong("accessories", QStringLiteral("an object"));
+      r.wrong(QStringLiteral("accessories"), QStringLiteral("an object"));
     } else {
       const QJsonObject accessories = v.toObject();
       for (int i = 0; i < kAccessories.size(); ++i)
@@ -116,15 +131,15 @@ std::variant<Configuration, QString> parseConfiguration(const QByteArray& json) 
                   QStringLiteral("accessories.") + kAccessories[i]);
     }
   }
-  if (object.contains("discount")) {
-    const QJsonValue v = object.value("discount");
+  if (object.contains(u"discount")) {
+    const QJsonValue v = object.value(u"discount");
     const double d = v.toDouble(-1);
     if (!v.isDouble() || d < 0 || d > 99 || d != static_cast<int>(d))
-      r.wrong("discount", QStringLiteral("a whole number from 0 to 99"));
+      r.wrong(QStringLiteral("discount"), QStringLiteral("a whole number from 0 to 99"));
     else
       c.discount = static_cast<int>(d);
   }
-  if (!r.error.isEmpty()) return r.error;
+  if (!r.error.isEmpty()) return wrongFile(r.error);
   return c;
 }
 
@@ -132,20 +147,18 @@ QByteArray writeConfiguration(const Configuration& c) {
   QJsonObject accessories;
   for (int i = 0; i < kAccessories.size(); ++i) accessories[kAccessories[i]] = c.accessories[i];
   QJsonObject o;
-  o["telmaris"] = 1;
-  o["variant"] = variantByIndex(c.variant) ? variantByIndex(c.variant)->startCaption : QString();
-  o["lubeFree"] = c.lubeFree;
-  o["model"] = c.model;
-  o["stainlessChain"] = c.stainlessChain;
-  o["liftHeight"] = c.liftHeight;
-  o["controlLength"] = c.controlLength;
-  o["trolley"] = c.trolley >= 0 ? QJsonValue(kTrolleys[c.trolley]) : QJsonValue();
-  o["hoistControl"] =
-      c.hoistControl >= 0 ? QJsonValue(kHoistControls[c.hoistControl]) : QJsonValue();
-  o["articulation"] = c.articulation;
-  o["trolleyControl"] =
-      c.trolleyControl >= 0 ? QJsonValue(kTrolleyControls[c.trolleyControl]) : QJsonValue();
-  o["accessories"] = accessories;
-  o["discount"] = c.discount;
+  o[QStringLiteral("telmaris")] = 1;
+  o[QStringLiteral("variant")] = variantOf(c.variant).startCaption;
+  o[QStringLiteral("lubeFree")] = c.lubeFree;
+  o[QStringLiteral("model")] = c.model;
+  o[QStringLiteral("stainlessChain")] = c.stainlessChain;
+  o[QStringLiteral("liftHeight")] = c.liftHeight;
+  o[QStringLiteral("controlLength")] = c.controlLength;
+  o[QStringLiteral("trolley")] = nameOf(kTrolleys, c.trolley);
+  o[QStringLiteral("hoistControl")] = nameOf(kHoistControls, c.hoistControl);
+  o[QStringLiteral("articulation")] = c.articulation;
+  o[QStringLiteral("trolleyControl")] = nameOf(kTrolleyControls, c.trolleyControl);
+  o[QStringLiteral("accessories")] = accessories;
+  o[QStringLiteral("discount")] = c.discount;
   return QJsonDocument(o).toJson(QJsonDocument::Indented);
 }

@@ -4,13 +4,13 @@
 
 #include <QByteArray>
 #include <QString>
-#include <variant>
 
+#include "common/problem.h"
 #include "configurator/configuration.h"
 
 // Reads a configuration; unknown keys are ignored and a missing key keeps its default. The
-// error names the key whose type or value is wrong. A length is a text of digits with at most
-// one "." or ",", as it could be typed into its box.
-std::variant<Configuration, QString> parseConfiguration(const QByteArray& json);
+// problem (of kind File, without a place) names the key whose type or value is wrong. A length is a
+// text of digits with at most one "." or ",", as it could be typed into its box.
+Result<Configuration> parseConfiguration(const QByteArray& json);
 
 QByteArray writeConfiguration(const Configuration& configuration);

@@ -197,9 +197,9 @@ ConfiguredHoist Configurator::hoist() const {
   h.chainCollectorFlag = chainCollectorFlag_;
   h.controlLength = controlLength_;
   h.discount = discount_;
-  h.hoistControl = selectedIn(Ctl::Opt3DHoistControl0, 5);
-  h.trolley = selectedIn(Ctl::Opt3DTrolley0, 5);
-  h.trolleyControl = selectedIn(Ctl::Opt3DTrolleyControls0, 2);
+  h.hoistControl = selected<HoistControl>(Ctl::Opt3DHoistControl0, 5);
+  h.trolley = selected<Trolley>(Ctl::Opt3DTrolley0, 5);
+  h.trolleyControl = selected<TrolleyControl>(Ctl::Opt3DTrolleyControls0, 2);
   h.articulation = checked(Ctl::Check3D1_4);
   for (int e = 0; e < 6; ++e) h.accessories[e] = checked(check3D1(e));
   h.chainTypeVisible = visible(Ctl::fraTypeOfChain);
@@ -208,7 +208,7 @@ ConfiguredHoist Configurator::hoist() const {
   return h;
 }
 
-Configuration Configurator::configuration(int variant) const {
+Configuration Configurator::configuration(VariantId variant) const {
   Configuration c;
   c.variant = variant;
   c.lubeFree = checked(Ctl::chkLubeFree);
@@ -216,13 +216,17 @@ Configuration Configurator::configuration(int variant) const {
   c.stainlessChain = checked(Ctl::chkStainless);
   c.liftHeight = visible(Ctl::LiftHeightB) ? liftText_ : QString();
   c.controlLength = visible(Ctl::ControlLengthB) ? controlText_ : QString();
-  c.trolley = visible(Ctl::Frame3DTrolley) ? selectedIn(Ctl::Opt3DTrolley0, 5) : -1;
-  c.hoistControl = visible(Ctl::Frame3DHoistControls) ? selectedIn(Ctl::Opt3DHoistControl0, 5) : -1;
+  c.trolley =
+      visible(Ctl::Frame3DTrolley) ? selected<Trolley>(Ctl::Opt3DTrolley0, 5) : std::nullopt;
+  c.hoistControl = visible(Ctl::Frame3DHoistControls)
+                       ? selected<HoistControl>(Ctl::Opt3DHoistControl0, 5)
+                       : std::nullopt;
   c.articulation = checked(Ctl::Check3D1_4);
-  c.trolleyControl =
-      visible(Ctl::Frame3DTrolleyControls) ? selectedIn(Ctl::Opt3DTrolleyControls0, 2) : -1;
-  for (std::size_t i = 0; i < kAccessoryElements.size(); ++i)
-    c.accessories[i] = checked(check3D1(kAccessoryElements[i]));
+  c.trolleyControl = visible(Ctl::Frame3DTrolleyControls)
+                         ? selected<TrolleyControl>(Ctl::Opt3DTrolleyControls0, 2)
+                         : std::nullopt;
+  for (std::size_t i = 0; i < kConfiguredAccessories.size(); ++i)
+    c.accessories[i] = checked(check3D1(element(kConfiguredAccessories[i])));
   c.discount = visible(Ctl::RabattB) ? discount_ : 0;
   c.discountAsked = discountAsked();
   return c;
@@ -479,7 +483,7 @@ void Configurator::LaddaComboPXH() {
   const std::optional<QStringList> names = modelListNames(languageKey_, checked(Ctl::chkLubeFree));
   modelList_.clear();
   if (!names) {
-    say(StepMessage{{}, 0, {}, true, true});
+    say(StepMessage{{}, std::nullopt, {}, true, true});
     return;
   }
   controlLengthLabelTop_ = ::controlLengthLabelTop(languageKey_);

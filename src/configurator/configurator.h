@@ -23,6 +23,30 @@
 #include "configurator/configured_hoist.h"
 #include "configurator/numeric_inputs.h"
 
+// Key codes, and the characters of Enter and Tab, as the window hands keys to the configurator
+// and as the program's key handlers have always numbered them.
+namespace Key {
+enum Code : int {
+  Backspace = 8,
+  Tab = 9,
+  Enter = 13,
+  Shift = 16,
+  Escape = 27,
+  Space = 32,
+  Left = 37,
+  Up = 38,
+  Right = 39,
+  Down = 40,
+  D = 68,
+  KeypadZero = 96,  // the keypad's digits follow up to 105
+  LowerD = 100,
+};
+// Left, Up, Right or Down.
+constexpr bool isCursorKey(int code) {
+  return code >= Left && code <= Down;
+}
+}  // namespace Key
+
 // The controls of the main window that the steps show, hide, tick or focus, by the program's
 // own names; arrays have one entry per element.
 enum class Ctl : int {
@@ -122,7 +146,7 @@ struct ControlState {
 // A refusal turns an answer down and stops a saved configuration at its step.
 struct StepMessage {
   QString prefix;
-  int text = 0;  // text number, 0 for none
+  std::optional<Text> text;
   QString suffix;
   bool refusal = true;
   bool endsProgram = false;  // the program cannot go on (an unknown variant key)
@@ -130,7 +154,7 @@ struct StepMessage {
 
 // A caption that a step sets: a text of the catalogue and what follows it.
 struct StepCaption {
-  int text = 0;
+  std::optional<Text> text;
   QString suffix;
 };
 
@@ -187,7 +211,7 @@ class Configurator {
   // What the outputs read.
   ConfiguredHoist hoist() const;
   // The answers of the steps reached so far.
-  Configuration configuration(int variant) const;
+  Configuration configuration(VariantId variant) const;
 
   // ---- The user's actions
   // The window's load, at start-up and after a change of variant: the model list of the
@@ -202,7 +226,7 @@ class Configurator {
 
   // The user put the focus on a control (a click, or Tab while the tab stops are on).
   void focusControl(Ctl c);
-  // Enter (13) or Tab (9) on the focused control, while the tab stops are off for Tab.
+  // Enter or Tab on the focused control, while the tab stops are off for Tab.
   void stepKey(Ctl c, int key);
 
   void modelTyped(const QString& text);  // typed into the model list's box
@@ -246,7 +270,7 @@ class Configurator {
   // Lets the focus changes run their leave and entry rules.
   void settle();
   void say(StepMessage message);
-  void sayText(int text, bool refusal = true) { say(StepMessage{{}, text, {}, refusal, false}); }
+  void sayText(Text text, bool refusal = true) { say(StepMessage{{}, text, {}, refusal, false}); }
 
   // Steps (the window's procedures)
   void ResetFromStep(int step);
@@ -279,6 +303,12 @@ class Configurator {
   void chkStainless_Click();
   void lubeFreeChange();
   int selectedIn(Ctl first, int count) const;
+  // The choice whose option of the group is selected; none when no option is.
+  template <typename Choice>
+  std::optional<Choice> selected(Ctl first, int count) const {
+    const int e = selectedIn(first, count);
+    return e < 0 ? std::nullopt : std::optional<Choice>(static_cast<Choice>(e));
+  }
 
   std::array<ControlState, kControlCount> controls_{};
   Ctl focused_ = Ctl::None;

@@ -34,85 +34,88 @@ std::optional<StepMessage> Configurator::apply(const Configuration& c, const QSt
   if (c.discountAsked || c.discount > 0) comboKeyDownFlag_ = -1;
 
   if (!modelColumns(c.model, languageKey_)) {
-    say(StepMessage{unknownModelMessage(c.model), 0, {}, true, false});
+    say(StepMessage{unknownModelMessage(c.model), std::nullopt, {}, true, false});
     return refusal_;
   }
   focusControl(Ctl::ComboPXH);
   modelTyped(c.model);
-  stepKey(Ctl::ComboPXH, 13);
+  stepKey(Ctl::ComboPXH, Key::Enter);
   if (refused()) return refusal_;
   if (shown(Ctl::chkStainless)) stainlessClicked(c.stainlessChain);
 
   if (c.liftHeight.isEmpty()) return refusal_;
   focusControl(Ctl::LiftHeightB);
   liftHeightTyped(asTyped(c.liftHeight));
-  stepKey(Ctl::LiftHeightB, 13);
+  stepKey(Ctl::LiftHeightB, Key::Enter);
   if (refused()) return refusal_;
 
   if (c.controlLength.isEmpty() || !shown(Ctl::ControlLengthB)) return refusal_;
   controlLengthTyped(asTyped(c.controlLength));
-  stepKey(Ctl::ControlLengthB, 13);
+  stepKey(Ctl::ControlLengthB, Key::Enter);
   if (refused()) return refusal_;
   if (shown(Ctl::optChoose0)) {
     // The feet prompt waits for one of its two values.
     say(StepMessage{{},
-                    55,
+                    Text::WholeMetresOnly,
                     QStringLiteral(" (%1 ft, %2 ft)").arg(feetChoices_[0], feetChoices_[1]),
                     true,
                     false});
     return refusal_;
   }
 
-  if (c.trolley < 0 || !shown(Ctl::Frame3DTrolley)) return refusal_;
-  const Ctl trolley = opt3DTrolley(c.trolley);
+  if (!c.trolley || !shown(Ctl::Frame3DTrolley)) return refusal_;
+  const Ctl trolley = opt3DTrolley(element(*c.trolley));
   if (!control(trolley).enabled) {
     // Not offered for this model.
-    say(StepMessage{
-        {}, trolleyCaptions_[c.trolley].text, trolleyCaptions_[c.trolley].suffix, true, false});
+    const StepCaption& caption = trolleyCaptions_[static_cast<std::size_t>(element(*c.trolley))];
+    say(StepMessage{{}, caption.text, caption.suffix, true, false});
     return refusal_;
   }
   optionClicked(trolley);
-  stepKey(trolley, 13);
+  stepKey(trolley, Key::Enter);
   if (refused()) return refusal_;
 
   // Models ordered without their control device complete the hoist controls by themselves.
-  if (c.hoistControl >= 0 && shown(Ctl::Frame3DHoistControls) && !visible(Ctl::Check3D1_0)) {
-    const Ctl option = opt3DHoistControl(c.hoistControl);
+  if (c.hoistControl && shown(Ctl::Frame3DHoistControls) && !visible(Ctl::Check3D1_0)) {
+    const Ctl option = opt3DHoistControl(element(*c.hoistControl));
     if (!shown(option)) {
-      static constexpr int kCaptions[] = {21, 22, 29, 32, 22};
-      say(StepMessage{{}, kCaptions[c.hoistControl], {}, true, false});
+      static constexpr Text kCaptions[] = {Text::PullChain, Text::TwoButton, Text::TwistRod,
+                                           Text::FourButton, Text::TwoButton};
+      say(StepMessage{{}, kCaptions[element(*c.hoistControl)], {}, true, false});
       return refusal_;
     }
     optionClicked(option);
     if (refused()) return refusal_;
     if (shown(Ctl::Check3D1_4)) ticked(Ctl::Check3D1_4, c.articulation);
-    stepKey(focused_, 13);
+    stepKey(focused_, Key::Enter);
     if (refused()) return refusal_;
   }
 
   if (shown(Ctl::Frame3DTrolleyControls) && control(Ctl::Frame3DTrolleyControls).enabled &&
-      c.trolleyControl >= 0) {
-    const Ctl option = opt3DTrolleyControls(c.trolleyControl);
+      c.trolleyControl) {
+    const Ctl option = opt3DTrolleyControls(element(*c.trolleyControl));
     if (shown(option)) optionClicked(option);
     if (refused()) return refusal_;
-    stepKey(focused_, 13);
+    stepKey(focused_, Key::Enter);
     if (refused()) return refusal_;
   }
 
   // The accessories one box at a time, each ticked as saved and confirmed with Enter.
   for (int step = 0; step < 6; ++step) {
-    const int element = elementOf(focused_);
-    if (focused_ < Ctl::Check3D1_0 || focused_ > Ctl::Check3D1_5 || element == 4) break;
-    for (std::size_t i = 0; i < kAccessoryElements.size(); ++i)
-      if (kAccessoryElements[i] == element && control(focused_).enabled)
+    const int box = elementOf(focused_);
+    if (focused_ < Ctl::Check3D1_0 || focused_ > Ctl::Check3D1_5 ||
+        box == element(Accessory::Articulation))
+      break;
+    for (std::size_t i = 0; i < kConfiguredAccessories.size(); ++i)
+      if (element(kConfiguredAccessories[i]) == box && control(focused_).enabled)
         ticked(focused_, c.accessories[i]);
-    stepKey(focused_, 13);
+    stepKey(focused_, Key::Enter);
     if (refused()) return refusal_;
   }
 
   if (shown(Ctl::RabattB)) {
     discountTyped(QString::number(c.discount));
-    stepKey(Ctl::RabattB, 13);
+    stepKey(Ctl::RabattB, Key::Enter);
   }
   return refusal_;
 }

@@ -12,14 +12,14 @@
 namespace {
 
 bool isStepKey(int key) {
-  return key == 13 || key == 9;
+  return key == Key::Enter || key == Key::Tab;
 }
 
 }  // namespace
 
 void Configurator::stepKey(Ctl c, int key) {
   if (!isStepKey(key)) return;
-  if (key == 9 && tabStopsOn_) return;  // Tab then only moves the focus
+  if (key == Key::Tab && tabStopsOn_) return;  // Tab then only moves the focus
   const Ctl frame = frameOf(c);
   switch (c) {
     case Ctl::ComboPXH:
@@ -39,7 +39,7 @@ void Configurator::stepKey(Ctl c, int key) {
       feetChosen(elementOf(c));
       return;
     case Ctl::Command1:
-      if (key == 9) {
+      if (key == Key::Tab) {
         show(Ctl::Check3D1_5);
         setFocus(Ctl::Check3D1_5);
       }
@@ -71,8 +71,8 @@ void Configurator::modelTyped(const QString& text) {
 }
 
 void Configurator::modelKeyDown(int keyCode) {
-  if (keyCode == 68 || keyCode == 100) comboKeyDownFlag_ = -1;
-  if (keyCode >= 37 && keyCode <= 40) comboKeyFlag_ = 1;
+  if (keyCode == Key::D || keyCode == Key::LowerD) comboKeyDownFlag_ = -1;
+  if (Key::isCursorKey(keyCode)) comboKeyFlag_ = 1;
 }
 
 void Configurator::modelCursorKey(int keyCode, const QString& text) {
@@ -118,7 +118,7 @@ void Configurator::ComboPXH_Click() {
 }
 
 void Configurator::ComboPXH_KeyPress(int key) {
-  if (key == 9) return ComboPXH_Click();
+  if (key == Key::Tab) return ComboPXH_Click();
   if (minimizedFlag_ == 0) ResetFromStep(0);
   show(Ctl::Label1_0);
   show(Ctl::LiftHeightB);
@@ -131,7 +131,7 @@ void Configurator::ComboPXH_LostFocus() {
   if (text.isEmpty()) return;
   currentModel_ = text;
   if (text == QLatin1String("PXH 1000 U EX") || text == QLatin1String("PXH 1000L U EX"))
-    say(StepMessage{text + QStringLiteral(": "), 129, {}, false, false});
+    say(StepMessage{text + QStringLiteral(": "), Text::PhasedOut, {}, false, false});
   if (const std::optional<ModelColumns> columns = modelColumns(text, languageKey_)) {
     modelIndex_ = static_cast<std::int16_t>(columns->modelIndex);
     hoistColumn_ = static_cast<std::int16_t>(columns->hoistColumn);
@@ -231,7 +231,7 @@ void Configurator::LiftHeightB_KeyPress() {
     show(Ctl::ControlLengthB);
     setFocus(Ctl::ControlLengthB);
   } else {
-    sayText(13);
+    sayText(Text::EnterLiftHeight);
     setFocus(Ctl::LiftHeightB);
   }
 }
@@ -239,8 +239,11 @@ void Configurator::LiftHeightB_KeyPress() {
 void Configurator::LiftHeightB_LostFocus() {
   if (liftColour_ == FieldColour::Red) {
     const double limit = liftHeightUpperBound(liftHeightLimit_, imperial());
-    say(StepMessage{
-        {}, 28, QStringLiteral(": ") + FormatNumber(limit, QStringLiteral("###")), true, false});
+    say(StepMessage{{},
+                    Text::LiftHeightAboveMaximum,
+                    QStringLiteral(": ") + FormatNumber(limit, QStringLiteral("###")),
+                    true,
+                    false});
     setLiftText({});
     liftColour_ = FieldColour::White;
     setFocus(Ctl::LiftHeightB);
@@ -276,14 +279,14 @@ void Configurator::ControlLengthB_Change() {
 
 void Configurator::ControlLengthB_KeyPress() {
   if (parseLeadingNumber(controlText_) <= 0) {
-    sayText(15);
+    sayText(Text::EnterControlLength);
     setFocus(Ctl::ControlLengthB);
     return;
   }
   const std::optional<BeamWidths> widths = beamWidths(currentModel_, imperial());
   if (!widths) {
     // Only a name typed into the model list gets here; a typing error must not end the program.
-    say(StepMessage{unknownModelMessage(currentModel_), 0, {}, true, false});
+    say(StepMessage{unknownModelMessage(currentModel_), std::nullopt, {}, true, false});
     setFocus(Ctl::ComboPXH);
     return;
   }
@@ -291,10 +294,10 @@ void Configurator::ControlLengthB_KeyPress() {
   show(Ctl::Picture3);
   for (int e = 1; e <= 3; ++e) enable(opt3DTrolley(e), !widths->onlyMotorWide);
   const QString blank = QStringLiteral(" ");
-  trolleyCaptions_[1] = {122, blank + widths->narrow};
-  trolleyCaptions_[2] = {123, blank + widths->wide};
-  trolleyCaptions_[3] = {124, blank + widths->narrow};
-  trolleyCaptions_[4] = {125, blank + widths->wide};
+  trolleyCaptions_[1] = {Text::ManualNarrow, blank + widths->narrow};
+  trolleyCaptions_[2] = {Text::ManualWide, blank + widths->wide};
+  trolleyCaptions_[3] = {Text::MotorNarrow, blank + widths->narrow};
+  trolleyCaptions_[4] = {Text::MotorWide, blank + widths->wide};
   setFocus(Ctl::Opt3DTrolley0);
 }
 
@@ -326,7 +329,7 @@ void Configurator::ControlLengthB_LostFocus() {
     }
   }
   if (controlLength_ > 10 && (isP2Model(currentModel_) || isP4Model(currentModel_))) {
-    sayText(27);
+    sayText(Text::PushButtonsUpTo10m);
     setFocus(Ctl::ControlLengthB);
   }
 }
@@ -346,7 +349,7 @@ void Configurator::RabattB_KeyPress() {
   // keeps the focus and says why.
   if (discountColour_ == FieldColour::Red) {
     say(StepMessage{QCoreApplication::translate("Configurator", "The discount is 0 to 99 %."),
-                    0,
+                    std::nullopt,
                     {},
                     true,
                     false});
@@ -359,7 +362,7 @@ void Configurator::RabattB_KeyPress() {
 
 bool Configurator::outputRequested() {
   if (liftHeight_ > 0 && visible(Ctl::ControlLengthB)) return true;
-  sayText(13);
+  sayText(Text::EnterLiftHeight);
   setFocus(Ctl::ComboPXH);
   settle();
   return false;
@@ -400,11 +403,11 @@ void Configurator::Opt3DHoistControl_Click(int e) {
     setFocus(Ctl::Opt3DHoistControl0);
   };
   if (e == 4 && liftHeight_ > 3) {
-    sayText(53);
+    sayText(Text::HookMountedUpTo3m);
     return fallBack();
   }
   if (e == 2 && controlLength_ >= 5) {
-    sayText(54);
+    sayText(Text::TwistRodUpTo4m);
     return fallBack();
   }
   if (e == 2 && (controlLength_ == 3 || controlLength_ == 4)) {
@@ -414,7 +417,7 @@ void Configurator::Opt3DHoistControl_Click(int e) {
     hide(Ctl::Check3D1_4);
   }
   if ((e == 1 || e == 3) && controlLength_ > 10) {
-    sayText(27);
+    sayText(Text::PushButtonsUpTo10m);
     return fallBack();
   }
 }
@@ -446,7 +449,7 @@ void Configurator::Opt3DHoistControl_KeyPress() {
   select(Ctl::Opt3DTrolleyControls1);
   enable(Ctl::Frame3DTrolleyControls, false);
   if (controlLength_ > 10) {
-    sayText(27);
+    sayText(Text::PushButtonsUpTo10m);
     setFocus(Ctl::ControlLengthB);
   } else {
     ShowAccessoryChoices();
@@ -455,7 +458,7 @@ void Configurator::Opt3DHoistControl_KeyPress() {
 
 void Configurator::Opt3DTrolleyControls_Click(int e) {
   if (isHeavyGroup(modelIndex_) && e == 1 && controlLength_ > 10) {
-    sayText(27);
+    sayText(Text::PushButtonsUpTo10m);
     show(Ctl::Opt3DTrolleyControls0);
     show(Ctl::Picture14);
     select(Ctl::Opt3DTrolleyControls0);

@@ -5,6 +5,9 @@
 
 #include <QString>
 #include <array>
+#include <optional>
+
+#include "configurator/configuration.h"
 
 struct ConfiguredHoist {
   QString languageKey;         // the variant; "US Imperial" lists and measures in feet and inches
@@ -17,13 +20,15 @@ struct ConfiguredHoist {
   int controlLength = 0;       // whole metres
   int discount = 0;            // percent
 
-  int hoistControl = -1;    // selected Opt3DHoistControl element, -1 none
-  int trolley = -1;         // selected Opt3DTrolley element, -1 none
-  int trolleyControl = -1;  // selected Opt3DTrolleyControls element, -1 none
+  // The selected options; none where nothing is selected.
+  std::optional<HoistControl> hoistControl;
+  std::optional<Trolley> trolley;
+  std::optional<TrolleyControl> trolleyControl;
   bool articulation = false;
   std::array<bool, 6> accessories{};  // the ticks of Check3D1(0) to (5)
-  bool chainTypeVisible = false;      // fraTypeOfChain is shown
-  int chainType = 1;                  // optTypeOfChain element
+  bool ticked(Accessory a) const { return accessories[static_cast<std::size_t>(a)]; }
+  bool chainTypeVisible = false;  // fraTypeOfChain is shown
+  int chainType = 1;              // optTypeOfChain element
   bool stainless = false;
 
   bool imperial() const { return languageKey == QLatin1String("US Imperial"); }

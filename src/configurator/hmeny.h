@@ -16,6 +16,7 @@
 #include <array>
 #include <memory>
 
+#include "common/problem.h"
 #include "configurator/configuration.h"
 #include "configurator/configurator.h"
 #include "output/technical_data.h"
@@ -50,6 +51,8 @@ class HMeny : public QMainWindow {
   bool Form_Load();
   // The part of the load that reads the database and puts the texts on the controls.
   bool loadDatabaseAndCaptions();
+  // What stopped the last load, if the database did.
+  const std::optional<Problem>& loadProblem() const { return loadProblem_; }
 
   // The configurator the window shows.
   const Configurator& configurator() const { return engine_; }
@@ -84,9 +87,9 @@ class HMeny : public QMainWindow {
   void OpenFile_Click();
   void SaveFile_Click();
   void SaveFileAs_Click();
-  // Gives the saved answers to the configurator and shows the result once. Returns the message
-  // that refused an answer, empty when every answer was taken.
-  QString openConfiguration(const Configuration& configuration);
+  // Gives the saved answers to the configurator and shows the result once, with the message of
+  // an answer the steps refused.
+  void openConfiguration(const Configuration& configuration);
   // The answers of the steps reached so far.
   Configuration currentConfiguration() const;
   // Before the configuration is set aside (Exit, the close box, New File, Open, a variant
@@ -213,11 +216,13 @@ class HMeny : public QMainWindow {
   // window loads the parts data again.
   void reloadAfterNewPrices();
 
-  bool reportLoadFailure(const QString& message);
+  // Shows the problem that stopped the load, ends the program and keeps the problem.
+  bool endAtLoadProblem(const Problem& problem);
 
   ProgramState& state_;
   Services& services_;
   Configurator engine_;
+  std::optional<Problem> loadProblem_;
   std::array<QWidget*, kControlCount> widgets_{};
   std::unique_ptr<Form2> form2_;
   std::unique_ptr<Form3> form3_;

@@ -23,45 +23,45 @@
 
 namespace {
 
-// The keys that are control characters as well: Enter 13, Tab 9, Backspace 8, Escape 27; 0 for
-// every other key.
+// The keys that are control characters as well: Enter, Tab, Backspace, Escape; 0 for every
+// other key.
 int controlCharacterOf(int key) {
   switch (key) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
-      return 13;
+      return Key::Enter;
     case Qt::Key_Tab:
     case Qt::Key_Backtab:
-      return 9;
+      return Key::Tab;
     case Qt::Key_Backspace:
-      return 8;
+      return Key::Backspace;
     case Qt::Key_Escape:
-      return 27;
+      return Key::Escape;
     default:
       return 0;
   }
 }
 
 // The key code of a key going down: letters and digits as their capitals and digits, the keypad
-// digits 96 to 105, the cursor keys 37 to 40, Shift 16, and the control characters.
+// digits from Key::KeypadZero, the cursor keys, Shift, Space and the control characters.
 int keyCodeOf(const QKeyEvent* e) {
   const int k = e->key();
   if ((e->modifiers() & Qt::KeypadModifier) && k >= Qt::Key_0 && k <= Qt::Key_9)
-    return 96 + (k - Qt::Key_0);
+    return Key::KeypadZero + (k - Qt::Key_0);
   if ((k >= Qt::Key_A && k <= Qt::Key_Z) || (k >= Qt::Key_0 && k <= Qt::Key_9)) return k;
   switch (k) {
     case Qt::Key_Left:
-      return 37;
+      return Key::Left;
     case Qt::Key_Up:
-      return 38;
+      return Key::Up;
     case Qt::Key_Right:
-      return 39;
+      return Key::Right;
     case Qt::Key_Down:
-      return 40;
+      return Key::Down;
     case Qt::Key_Shift:
-      return 16;
+      return Key::Shift;
     case Qt::Key_Space:
-      return 32;
+      return Key::Space;
     default:
       return controlCharacterOf(k);
   }
@@ -76,14 +76,10 @@ int charCodeOf(const QKeyEvent* e) {
   return text[0].unicode();
 }
 
-bool isCursorKey(int code) {
-  return code >= 37 && code <= 40;
-}
-
 // D or d in the model list asks for the discount step; no model name has the letter, so it is
 // not typed into the box.
 bool isDiscountKey(const QKeyEvent* e, int code) {
-  return code == 68 && !(e->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
+  return code == Key::D && !(e->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
 }
 
 }  // namespace
@@ -147,7 +143,7 @@ bool HMeny::eventFilter(QObject* watched, QEvent* event) {
       // The open list takes Enter before any key press is sent: the pick happens here, and the
       // key press that follows, which reaches the control the pick gave the focus, is its own.
       if (watched == ComboPXH->view() &&
-          controlCharacterOf(static_cast<QKeyEvent*>(event)->key()) == 13) {
+          controlCharacterOf(static_cast<QKeyEvent*>(event)->key()) == Key::Enter) {
         const QString text = ComboPXH->view()->currentIndex().data().toString();
         ComboPXH->hidePopup();
         swallowPickKey_ = true;
@@ -179,14 +175,14 @@ bool HMeny::keyEvent(Ctl c, QObject* watched, QKeyEvent* e) {
   const int code = keyCodeOf(e);
   const int key = charCodeOf(e);
 
-  if (swallowPickKey_ && key == 13) {
+  if (swallowPickKey_ && key == Key::Enter) {
     swallowPickKey_ = false;
     return true;
   }
   if (watched == ComboPXH->view()) {
     // The drop-down list is open: the cursor keys step through the list, and every key counts
     // as a key of the model list.
-    if (isCursorKey(code))
+    if (Key::isCursorKey(code))
       engine_.modelCursorKey(code, QString());
     else
       engine_.modelKeyDown(code);
@@ -213,20 +209,20 @@ bool HMeny::keyEvent(Ctl c, QObject* watched, QKeyEvent* e) {
   }
 
   // With the tab stops on, Tab moves the focus as usual and is no key of the control.
-  if (key == 9 && engine_.tabStopsOn()) return false;
+  if (key == Key::Tab && engine_.tabStopsOn()) return false;
 
   if (c == Ctl::ComboPXH) {
-    if ((code == 38 || code == 40) && !(e->modifiers() & Qt::AltModifier)) {
+    if ((code == Key::Up || code == Key::Down) && !(e->modifiers() & Qt::AltModifier)) {
       // A step through the closed list: the next name, as a click that resets nothing.
       int index = ComboPXH->findText(ComboPXH->currentText());
-      index = std::clamp(index + (code == 40 ? 1 : -1), 0, int(ComboPXH->count()) - 1);
+      index = std::clamp(index + (code == Key::Down ? 1 : -1), 0, int(ComboPXH->count()) - 1);
       engine_.modelCursorKey(code, ComboPXH->itemText(index));
       render();
       return true;
     }
     if (!(e->modifiers() & Qt::AltModifier)) engine_.modelKeyDown(code);
     if (isDiscountKey(e, code)) return true;
-    if (key == 13 || key == 9) {
+    if (key == Key::Enter || key == Key::Tab) {
       engine_.stepKey(c, key);
       render();
       return true;
@@ -235,7 +231,7 @@ bool HMeny::keyEvent(Ctl c, QObject* watched, QKeyEvent* e) {
   }
 
   if (c == Ctl::LiftHeightB || c == Ctl::ControlLengthB || c == Ctl::RabattB) {
-    if (key == 13 || key == 9) {
+    if (key == Key::Enter || key == Key::Tab) {
       engine_.stepKey(c, key);
       render();
       return true;
@@ -259,7 +255,7 @@ bool HMeny::keyEvent(Ctl c, QObject* watched, QKeyEvent* e) {
   }
 
   if (c == Ctl::Printerutskrift) {
-    if (code == 16 && e->modifiers() == Qt::ShiftModifier) {
+    if (code == Key::Shift && e->modifiers() == Qt::ShiftModifier) {
       engine_.focusControl(Ctl::Cmd_Skärmutskrift);
       render();
     }
@@ -267,13 +263,13 @@ bool HMeny::keyEvent(Ctl c, QObject* watched, QKeyEvent* e) {
   }
   if (c == Ctl::Cmd_Skärmutskrift) return false;  // Enter presses the button
 
-  if (key == 13 || key == 9) {
+  if (key == Key::Enter || key == Key::Tab) {
     engine_.stepKey(c, key);
     render();
     return true;
   }
-  if (code >= 37 && code <= 40 && qobject_cast<QRadioButton*>(widgetOf(c))) {
-    moveWithinGroup(c, code == 37 || code == 38 ? -1 : 1);
+  if (Key::isCursorKey(code) && qobject_cast<QRadioButton*>(widgetOf(c))) {
+    moveWithinGroup(c, code == Key::Left || code == Key::Up ? -1 : 1);
     return true;
   }
   return false;

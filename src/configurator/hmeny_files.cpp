@@ -33,22 +33,19 @@ QStringList configurationFilter() {
 
 }  // namespace
 
-QString HMeny::openConfiguration(const Configuration& c) {
+void HMeny::openConfiguration(const Configuration& c) {
   // Another variant means a full reload of texts and parts.
-  const QString key = variantByIndex(c.variant)->languageKey;
-  if (key != state_.LanguageKey) changeVariant(c.variant);
+  if (variantOf(c.variant).languageKey != state_.LanguageKey)
+    changeVariant(static_cast<int>(c.variant));
   ComboPXH->hidePopup();
-  const std::optional<StepMessage> refusal = engine_.apply(c, state_.LanguageKey);
+  engine_.apply(c, state_.LanguageKey);
   render();
   ComboPXH->hidePopup();
-  return refusal ? messageText(*refusal) : QString();
 }
 
 Configuration HMeny::currentConfiguration() const {
-  int variant = 0;
-  for (int i = 0; i < kVariantCount; ++i)
-    if (variantByIndex(i)->languageKey == state_.LanguageKey) variant = i;
-  return engine_.configuration(variant);
+  const std::optional<Variant> variant = variantByKey(state_.LanguageKey);
+  return engine_.configuration(variant ? variant->id : VariantId::EnglishEuropean);
 }
 
 void HMeny::OpenFile_Click() {
@@ -61,13 +58,14 @@ void HMeny::OpenFile_Click() {
 void HMeny::openConfigurationFile(const QString& file) {
   // A file that cannot be opened costs nothing: the question about the configuration on the
   // screen comes only when there is another one to take its place.
-  const auto read = readConfigurationFile(file);
-  if (const QString* error = std::get_if<QString>(&read)) {
-    showMessage(*error);
+  const Result<Configuration> read = readConfigurationFile(file);
+  if (!read) {
+    showProblem(services_, this, read.problem(), state_.TextCatalogue,
+                tr("The configuration cannot be opened."));
     return;
   }
   if (!maySetConfigurationAside()) return;
-  openConfiguration(std::get<Configuration>(read));
+  openConfiguration(*read);
   configurationFile_ = QFileInfo(file).absoluteFilePath();
   savedConfiguration_ = currentConfiguration();  // as far as the rules took the answers
   RecentFiles(services_.settingsFile()).add(configurationFile_);
@@ -79,8 +77,10 @@ bool HMeny::saveConfigurationTo(const QString& file) {
   QSaveFile out(file);
   if (!out.open(QIODevice::WriteOnly) || out.write(writeConfiguration(configuration)) < 0 ||
       !out.commit()) {
-    showMessage(tr("The configuration could not be saved to %1:\n%2")
-                    .arg(QDir::toNativeSeparators(file), out.errorString()));
+    showProblem(services_, this,
+                Problem{Problem::Kind::File, QDir::toNativeSeparators(file), out.errorString(),
+                        std::nullopt},
+                state_.TextCatalogue, tr("The configuration could not be saved."));
     return false;
   }
   configurationFile_ = QFileInfo(file).absoluteFilePath();

@@ -85,19 +85,19 @@ void HMeny::buildMenus() {
 
   File = bar->addMenu(QStringLiteral("&File"));
   File->setObjectName(QStringLiteral("File"));
-  NewFile = item(File, "NewFile", "&New File");
-  OpenFile = item(File, "OpenFile", "&Open File...");
+  NewFile = item(File, QStringLiteral("NewFile"), QStringLiteral("&New File"));
+  OpenFile = item(File, QStringLiteral("OpenFile"), QStringLiteral("&Open File..."));
   mnuRecent = File->addMenu(QString());
   mnuRecent->setObjectName(QStringLiteral("mnuRecent"));
   mnuRecent->menuAction()->setObjectName(QStringLiteral("mnuRecent"));
-  SaveFile = item(File, "SaveFile", "&Save File");
-  SaveFileAs = item(File, "SaveFileAs", "Sa&ve File As...");
+  SaveFile = item(File, QStringLiteral("SaveFile"), QStringLiteral("&Save File"));
+  SaveFileAs = item(File, QStringLiteral("SaveFileAs"), QStringLiteral("Sa&ve File As..."));
   File->addSeparator()->setObjectName(QStringLiteral("Linje"));
-  Utskrift = item(File, "Utskrift", "&Print");
-  PrintPreview = item(File, "PrintPreview", QString());
-  ExportPdf = item(File, "ExportPdf", QString());
+  Utskrift = item(File, QStringLiteral("Utskrift"), QStringLiteral("&Print"));
+  PrintPreview = item(File, QStringLiteral("PrintPreview"), QString());
+  ExportPdf = item(File, QStringLiteral("ExportPdf"), QString());
   File->addSeparator()->setObjectName(QStringLiteral("Linje2"));
-  Exit = item(File, "Exit", "E&xit");
+  Exit = item(File, QStringLiteral("Exit"), QStringLiteral("E&xit"));
   NewFile->setShortcut(QKeySequence::New);
   OpenFile->setShortcut(QKeySequence::Open);
   SaveFile->setShortcut(QKeySequence::Save);
@@ -115,20 +115,24 @@ void HMeny::buildMenus() {
     mnuSpråk[i]->setCheckable(true);
   }
   OptionsM->addSeparator()->setObjectName(QStringLiteral("Linje3"));
-  Newprices = item(OptionsM, "Newprices", "&New prices from price file on diskette");
-  Newprices1 = item(OptionsM, "Newprices1", "New prices from Excel-file");
-  Newprices2 = item(OptionsM, "Newprices2", "&Change prices directly in datafile");
-  mnuPriceHistory = item(OptionsM, "mnuPriceHistory", QString());
-  mnuUndoImport = item(OptionsM, "mnuUndoImport", QString());
-  mnuPDF = item(OptionsM, "mnuPDF", "&PDF file");
+  Newprices = item(OptionsM, QStringLiteral("Newprices"),
+                   QStringLiteral("&New prices from price file on diskette"));
+  Newprices1 =
+      item(OptionsM, QStringLiteral("Newprices1"), QStringLiteral("New prices from Excel-file"));
+  Newprices2 = item(OptionsM, QStringLiteral("Newprices2"),
+                    QStringLiteral("&Change prices directly in datafile"));
+  mnuPriceHistory = item(OptionsM, QStringLiteral("mnuPriceHistory"), QString());
+  mnuUndoImport = item(OptionsM, QStringLiteral("mnuUndoImport"), QString());
+  mnuPDF = item(OptionsM, QStringLiteral("mnuPDF"), QStringLiteral("&PDF file"));
 
   Help = bar->addMenu(QStringLiteral("&?"));
   Help->setObjectName(QStringLiteral("Help"));
-  UsingHelp = item(Help, "UsingHelp", "Using &Help");
-  HowToUse = item(Help, "HowToUse", "How to use Velmora Telmaris prog...");
+  UsingHelp = item(Help, QStringLiteral("UsingHelp"), QStringLiteral("Using &Help"));
+  HowToUse =
+      item(Help, QStringLiteral("HowToUse"), QStringLiteral("How to use Velmora Telmaris prog..."));
   HowToUse->setShortcut(QKeySequence::HelpContents);
   Help->addSeparator()->setObjectName(QStringLiteral("mnuSeparator1"));
-  About = item(Help, "About", "About Velmora Telmaris program...");
+  About = item(Help, QStringLiteral("About"), QStringLiteral("About Velmora Telmaris program..."));
 }
 
 // The places are those of the design, but for a few boxes that the design lets reach a pixel or
@@ -143,79 +147,97 @@ void HMeny::buildControls() {
   QWidget* w = client;
 
   // Model column
-  Label_Ex = withText(make<QLabel>(w, "Label_Ex", 120, 90, 1275, 420), "Information about:");
-  cmdLubeFree = withText(make<WrapPushButton>(w, "cmdLubeFree", 660, 510, 1335, 585), "Lube free");
-  fraLubeFree = frame(w, "fraLubeFree", "Lube free:", 2010, 0, 3225, 495);
-  optLubeFree[0] = withText(
-      make<WrapRadioButton>(fraLubeFree, element("optLubeFree", 0), 1320, 180, 780, 285), "No");
-  optLubeFree[1] = withText(
-      make<WrapRadioButton>(fraLubeFree, element("optLubeFree", 1), 2250, 180, 930, 285), "Yes");
-  chkLubeFree = withText(make<WrapCheckBox>(w, "chkLubeFree", 2010, 120, 3225, 285), "Check1");
-  ComboPXH = make<QComboBox>(w, "ComboPXH", 2010, 510, 3195, 315);
+  Label_Ex = withText(make<QLabel>(w, QStringLiteral("Label_Ex"), 120, 90, 1275, 420),
+                      QStringLiteral("Information about:"));
+  cmdLubeFree =
+      withText(make<WrapPushButton>(w, QStringLiteral("cmdLubeFree"), 660, 510, 1335, 585),
+               QStringLiteral("Lube free"));
+  fraLubeFree =
+      frame(w, QStringLiteral("fraLubeFree"), QStringLiteral("Lube free:"), 2010, 0, 3225, 495);
+  optLubeFree[0] =
+      withText(make<WrapRadioButton>(fraLubeFree, element("optLubeFree", 0), 1320, 180, 780, 285),
+               QStringLiteral("No"));
+  optLubeFree[1] =
+      withText(make<WrapRadioButton>(fraLubeFree, element("optLubeFree", 1), 2250, 180, 930, 285),
+               QStringLiteral("Yes"));
+  chkLubeFree = withText(make<WrapCheckBox>(w, QStringLiteral("chkLubeFree"), 2010, 120, 3225, 285),
+                         QStringLiteral("Check1"));
+  ComboPXH = make<QComboBox>(w, QStringLiteral("ComboPXH"), 2010, 510, 3195, 315);
   ComboPXH->setEditable(true);
   ComboPXH->setInsertPolicy(QComboBox::NoInsert);
-  fraStainlessSteelChain = frame(w, "fraStainlessSteelChain", QString(), 2010, 840, 3195, 435);
-  chkStainless =
-      withText(make<WrapCheckBox>(fraStainlessSteelChain, "chkStainless", 180, 150, 2565, 225),
-               "Stainless steel chain");
+  fraStainlessSteelChain =
+      frame(w, QStringLiteral("fraStainlessSteelChain"), QString(), 2010, 840, 3195, 435);
+  chkStainless = withText(make<WrapCheckBox>(fraStainlessSteelChain, QStringLiteral("chkStainless"),
+                                             180, 150, 2565, 225),
+                          QStringLiteral("Stainless steel chain"));
   Picture[1] = picture(w, 1, -30, 1320, 1935, 4245);
   Picture[1]->setVisible(true);
   Label1[0] = withText(make<QLabel>(w, element("Label1", 0), 2040, 1380, 2595, 255, false),
-                       "Max. Lifting height  [m] .........");
-  LiftHeightB = make<QLineEdit>(w, "LiftHeightB", 4650, 1350, 550, 285, false);
+                       QStringLiteral("Max. Lifting height  [m] ........."));
+  LiftHeightB = make<QLineEdit>(w, QStringLiteral("LiftHeightB"), 4650, 1350, 550, 285, false);
   Label1[1] = withText(make<QLabel>(w, element("Label1", 1), 2040, 1920, 2355, 405, false),
-                       "Length of Control device [m]");
-  ControlLengthB = make<QLineEdit>(w, "ControlLengthB", 4650, 1890, 550, 285, false);
-  fraChoose = frame(w, "fraChoose", "Choose:", 4410, 2190, 1275, 765);
+                       QStringLiteral("Length of Control device [m]"));
+  ControlLengthB =
+      make<QLineEdit>(w, QStringLiteral("ControlLengthB"), 4650, 1890, 550, 285, false);
+  fraChoose =
+      frame(w, QStringLiteral("fraChoose"), QStringLiteral("Choose:"), 4410, 2190, 1275, 765);
   for (int i = 0; i < 2; ++i)
     optChoose[i] = withText(
         make<WrapRadioButton>(fraChoose, element("optChoose", i), 180, 240 + 240 * i, 1050, 195),
         QStringLiteral("Option%1").arg(i + 1));
   Picture[3] = picture(w, 3, 2820, 2370, 1095, 825);
   lblMeterLengthsOnly =
-      withText(make<QLabel>(w, "lblMeterLengthsOnly", 4410, 2985, 3765, 255, false),
-               "Label2XXXXXXXXXXXXXXXXXXXXXXXXX");
-  Frame3DTrolley = frame(w, "Frame3DTrolley", "Trolley:", 2010, 3150, 3360, 2115);
+      withText(make<QLabel>(w, QStringLiteral("lblMeterLengthsOnly"), 4410, 2985, 3765, 255, false),
+               QStringLiteral("Label2XXXXXXXXXXXXXXXXXXXXXXXXX"));
+  Frame3DTrolley = frame(w, QStringLiteral("Frame3DTrolley"), QStringLiteral("Trolley:"), 2010,
+                         3150, 3360, 2115);
   Opt3DTrolley[0] = withText(
       make<WrapRadioButton>(Frame3DTrolley, element("Opt3DTrolley", 0), 60, 210, 1215, 225),
-      "None");
+      QStringLiteral("None"));
   const char* trolleys[] = {"Manual Narrow", "Manual Wide", "Motor driven Narrow",
                             "Motor driven Wide"};
   for (int i = 1; i <= 4; ++i)
     Opt3DTrolley[i] = withText(make<WrapRadioButton>(Frame3DTrolley, element("Opt3DTrolley", i), 60,
                                                      480 + 390 * (i - 1), 3225, 390),
-                               trolleys[i - 1]);
+                               QString::fromUtf8(trolleys[i - 1]));
 
   // Hoist controls and trolley controls in the middle
   Label4[0] = withText(make<QLabel>(w, element("Label4", 0), 5670, 450, 1275, 390, false),
-                       "Hoist controls:");
-  Frame3DHoistControls = frame(w, "Frame3DHoistControls", QString(), 5580, 840, 1485, 4065);
+                       QStringLiteral("Hoist controls:"));
+  Frame3DHoistControls =
+      frame(w, QStringLiteral("Frame3DHoistControls"), QString(), 5580, 840, 1485, 4065);
   QGroupBox* hc = Frame3DHoistControls;
-  Opt3DHoistControl[0] = withText(
-      make<WrapRadioButton>(hc, element("Opt3DHoistControl", 0), 60, 240, 1200, 405), "Pull chain");
-  Opt3DHoistControl[1] = withText(
-      make<WrapRadioButton>(hc, element("Opt3DHoistControl", 1), 60, 990, 1200, 255), "2-Button");
-  Opt3DHoistControl[3] = withText(
-      make<WrapRadioButton>(hc, element("Opt3DHoistControl", 3), 60, 1770, 1200, 255), "4-Button");
-  Opt3DHoistControl[2] = withText(
-      make<WrapRadioButton>(hc, element("Opt3DHoistControl", 2), 60, 2520, 1380, 480), "Twist rod");
+  Opt3DHoistControl[0] =
+      withText(make<WrapRadioButton>(hc, element("Opt3DHoistControl", 0), 60, 240, 1200, 405),
+               QStringLiteral("Pull chain"));
+  Opt3DHoistControl[1] =
+      withText(make<WrapRadioButton>(hc, element("Opt3DHoistControl", 1), 60, 990, 1200, 255),
+               QStringLiteral("2-Button"));
+  Opt3DHoistControl[3] =
+      withText(make<WrapRadioButton>(hc, element("Opt3DHoistControl", 3), 60, 1770, 1200, 255),
+               QStringLiteral("4-Button"));
+  Opt3DHoistControl[2] =
+      withText(make<WrapRadioButton>(hc, element("Opt3DHoistControl", 2), 60, 2520, 1380, 480),
+               QStringLiteral("Twist rod"));
   Check3D1[4] = withText(make<WrapCheckBox>(hc, element("Check3D1", 4), 60, 3000, 1365, 540, false),
-                         "Articulation");
-  LabelHookM = withText(make<QLabel>(hc, "LabelHookM", 360, 3540, 1065, 435), "Hook- mounted");
+                         QStringLiteral("Articulation"));
+  LabelHookM = withText(make<QLabel>(hc, QStringLiteral("LabelHookM"), 360, 3540, 1065, 435),
+                        QStringLiteral("Hook- mounted"));
   Opt3DHoistControl[4] = withText(
       make<WrapRadioButton>(hc, element("Opt3DHoistControl", 4), 60, 3930, 1200, 255, false),
-      "2-Button");
+      QStringLiteral("2-Button"));
   Label4[1] = withText(make<QLabel>(w, element("Label4", 1), 5670, 5190, 1305, 390, false),
-                       "Trolley controls:");
-  Frame3DTrolleyControls = frame(w, "Frame3DTrolleyControls", QString(), 5580, 5580, 1485, 1335);
+                       QStringLiteral("Trolley controls:"));
+  Frame3DTrolleyControls =
+      frame(w, QStringLiteral("Frame3DTrolleyControls"), QString(), 5580, 5580, 1485, 1335);
   Opt3DTrolleyControls[0] =
       withText(make<WrapRadioButton>(Frame3DTrolleyControls, element("Opt3DTrolleyControls", 0), 30,
                                      300, 1230, 405),
-               "Pull chain");
+               QStringLiteral("Pull chain"));
   Opt3DTrolleyControls[1] =
       withText(make<WrapRadioButton>(Frame3DTrolleyControls, element("Opt3DTrolleyControls", 1), 30,
                                      990, 1230, 285),
-               "2-Button");
+               QStringLiteral("2-Button"));
 
   Picture[4] = picture(w, 4, 8340, 690, 525, 1095);
   Picture[6] = picture(w, 6, 8340, 1770, 495, 1005);
@@ -228,52 +250,57 @@ void HMeny::buildControls() {
   // Accessories, discount and output buttons on the right
   Picture[12] = picture(w, 12, 8940, 0, 585, 1065);
   Check3D1[0] = withText(make<WrapCheckBox>(w, element("Check3D1", 0), 9600, 210, 2235, 400, false),
-                         "Overload protec. device");
-  Label3 =
-      withText(make<QLabel>(w, "Label3", 9915, 630, 2325, 195, false), "Included as standard.");
+                         QStringLiteral("Overload protec. device"));
+  Label3 = withText(make<QLabel>(w, QStringLiteral("Label3"), 9915, 630, 2325, 195, false),
+                    QStringLiteral("Included as standard."));
   Picture[11] = picture(w, 11, 8820, 1080, 855, 1275);
   Check3D1[1] =
       withText(make<WrapCheckBox>(w, element("Check3D1", 1), 9600, 1890, 1800, 405, false),
-               "Chain collector");
+               QStringLiteral("Chain collector"));
   Picture[10] = picture(w, 10, 9060, 2400, 495, 765);
-  Check3D1[2] = withText(
-      make<WrapCheckBox>(w, element("Check3D1", 2), 9600, 2610, 1800, 405, false), "Chain stop");
+  Check3D1[2] =
+      withText(make<WrapCheckBox>(w, element("Check3D1", 2), 9600, 2610, 1800, 405, false),
+               QStringLiteral("Chain stop"));
   Picture[9] = picture(w, 9, 9030, 3240, 525, 795);
-  Check3D1[3] = withText(
-      make<WrapCheckBox>(w, element("Check3D1", 3), 9600, 3510, 1755, 400, false), "Safety hook");
-  Command1 = withText(make<WrapPushButton>(w, "Command1", 9570, 3990, 1995, 345, false),
-                      "Air Prep. Accessories");
+  Check3D1[3] =
+      withText(make<WrapCheckBox>(w, element("Check3D1", 3), 9600, 3510, 1755, 400, false),
+               QStringLiteral("Safety hook"));
+  Command1 =
+      withText(make<WrapPushButton>(w, QStringLiteral("Command1"), 9570, 3990, 1995, 345, false),
+               QStringLiteral("Air Prep. Accessories"));
   Command1->setEnabled(false);
   Check3D1[5] =
       withText(make<WrapCheckBox>(w, element("Check3D1", 5), 9600, 4470, 1995, 645, false),
-               "Accessories assem-");
-  Label1[2] =
-      withText(make<QLabel>(w, element("Label1", 2), 9660, 5250, 1245, 255, false), "Discount [%]");
-  RabattB = make<QLineEdit>(w, "RabattB", 10920, 5220, 345, 285, false);
+               QStringLiteral("Accessories assem-"));
+  Label1[2] = withText(make<QLabel>(w, element("Label1", 2), 9660, 5250, 1245, 255, false),
+                       QStringLiteral("Discount [%]"));
+  RabattB = make<QLineEdit>(w, QStringLiteral("RabattB"), 10920, 5220, 345, 285, false);
   QPalette yellow = RabattB->palette();
   yellow.setColor(QPalette::Base, QColor(255, 255, 0));
   RabattB->setPalette(yellow);
-  Cmd_Skärmutskrift = make<QPushButton>(w, "Cmd_Sk\u00e4rmutskrift", 9600, 6090, 645, 660);
-  Printerutskrift = make<QPushButton>(w, "Printerutskrift", 10290, 6090, 645, 660);
+  Cmd_Skärmutskrift =
+      make<QPushButton>(w, QStringLiteral("Cmd_Sk\u00e4rmutskrift"), 9600, 6090, 645, 660);
+  Printerutskrift = make<QPushButton>(w, QStringLiteral("Printerutskrift"), 10290, 6090, 645, 660);
   // Enter on a focused output button presses it.
   Cmd_Skärmutskrift->setAutoDefault(true);
   Printerutskrift->setAutoDefault(true);
 
   Picture[13] = picture(w, 13, 2580, 6600, 615, 405);
-  ImageMan1 = make<QLabel>(w, "ImageMan1", 2700, 7050, 585, 435, false);
-  fraTypeOfChain = frame(w, "fraTypeOfChain", "Type of chain:", 1800, 7410, 3195, 735);
+  ImageMan1 = make<QLabel>(w, QStringLiteral("ImageMan1"), 2700, 7050, 585, 435, false);
+  fraTypeOfChain = frame(w, QStringLiteral("fraTypeOfChain"), QStringLiteral("Type of chain:"),
+                         1800, 7410, 3195, 735);
   optTypeOfChain[0] = withText(
       make<WrapRadioButton>(fraTypeOfChain, element("optTypeOfChain", 0), 90, 240, 2895, 205),
-      "Standard (Oilpolished)");
+      QStringLiteral("Standard (Oilpolished)"));
   optTypeOfChain[1] = withText(
       make<WrapRadioButton>(fraTypeOfChain, element("optTypeOfChain", 1), 90, 460, 3075, 205),
-      "Zink plated (For corrosion prot.)");
-  Frame3DSuspensionYoke =
-      frame(w, "Frame3DSuspensionYoke", "Suspension Yoke:", 8280, 6750, 3255, 1065);
+      QStringLiteral("Zink plated (For corrosion prot.)"));
+  Frame3DSuspensionYoke = frame(w, QStringLiteral("Frame3DSuspensionYoke"),
+                                QStringLiteral("Suspension Yoke:"), 8280, 6750, 3255, 1065);
   for (int i = 0; i < 2; ++i)
     Opt3DSuspensionYoke[i] =
         withText(make<WrapRadioButton>(Frame3DSuspensionYoke, element("Opt3DSuspensionYoke", i), 30,
                                        210 + 420 * i, 3200, 400),
-                 "Standard for Beam width 133-332");
+                 QStringLiteral("Standard for Beam width 133-332"));
   Picture[2] = picture(w, 2, 8580, 7860, 1245, 435);
 }

@@ -75,8 +75,10 @@ QObject* HMeny::control(const QString& name) const {
   return findChild<QObject*>(name);
 }
 
-bool HMeny::reportLoadFailure(const QString& message) {
-  services_.message(nullptr, message, kDefaultMessageTitle, MsgIcon::Critical);
+bool HMeny::endAtLoadProblem(const Problem& problem) {
+  loadProblem_ = problem;
+  showProblem(services_, nullptr, problem, state_.TextCatalogue,
+              tr("The parts database cannot be read."), kDefaultMessageTitle, MsgIcon::Critical);
   services_.endProgram(1);
   return false;
 }
@@ -115,11 +117,8 @@ bool HMeny::Form_Load() {
 bool HMeny::loadDatabaseAndCaptions() {
   try {
     loadPartsDatabase(state_.DatabaseFile, state_.LanguageKey, state_);
-  } catch (const DatabaseError& e) {
-    return reportLoadFailure(tr("The parts database cannot be read.\n\nFile: %1\nError: %2")
-                                 .arg(QDir::toNativeSeparators(e.file()), e.engineMessage()));
-  } catch (const RecordOutOfBounds& e) {
-    return reportLoadFailure(e.userMessage());
+  } catch (const Failure& e) {
+    return endAtLoadProblem(e.problem());
   }
   applyCaptions();
   return true;

@@ -23,7 +23,7 @@ void HMeny::checkLanguageMenu(int index) {
 void HMeny::mnuSpråk_Click(int index) {
   if (!maySetConfigurationAside()) {
     if (const std::optional<Variant> now = variantByKey(state_.LanguageKey))
-      checkLanguageMenu(now->index);
+      checkLanguageMenu(static_cast<int>(now->id));
     return;
   }
   changeVariant(index);

@@ -24,7 +24,7 @@ void HMeny::Cmd_Skärmutskrift_Click() {
   if (!commitPendingEdit(Ctl::Cmd_Skärmutskrift) || !outputReady()) return;
   const ConfiguredHoist hoist = engine_.hoist();
   const OrderingList list = BuildOrderingList(state_, hoist);
-  form2_->showOrderingList(state_.TextCatalogue[111], list);
+  form2_->showOrderingList(state_.TextCatalogue[Text::OrderingListTitle], list);
 
   form3_->show();
   form3_->clearDrawing();
@@ -40,7 +40,7 @@ void HMeny::Cmd_Skärmutskrift_Click() {
 
 bool HMeny::outputReady() {
   const bool ready = engine_.outputRequested();
-  if (!ready) render();  // text 13, and the focus on the model list
+  if (!ready) render();  // "enter the lifting height", and the focus on the model list
   return ready;
 }
 
@@ -60,8 +60,9 @@ void HMeny::Printerutskrift_Click() {
     for (int copy = 1; copy <= copies; ++copy) {
       if (request->beforeCopy) request->beforeCopy(*request->printer, copy);
       if (!printPage(*request->printer)) {
-        showMessage(state_.TextCatalogue[56] + QStringLiteral("\n\n") + state_.TextCatalogue[57] +
-                    QStringLiteral("\n") + state_.TextCatalogue[58]);
+        showMessage(state_.TextCatalogue[Text::PrintingError] + QStringLiteral("\n\n") +
+                    state_.TextCatalogue[Text::CheckThePrinter] + QStringLiteral("\n") +
+                    state_.TextCatalogue[Text::TryAgain]);
         break;
       }
     }

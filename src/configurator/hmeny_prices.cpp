@@ -22,30 +22,31 @@
 
 namespace {
 
-constexpr int kTextFileIntro = 44;
-constexpr int kTextUnlistedGetZero = 45;
-constexpr int kTextFileForm = 46;
-constexpr int kTextFileExample = 47;
-constexpr int kTextNewPrices = 49;
-constexpr int kTextImportFailed = 50;
-constexpr int kTextWorkbookIntro = 115;
-constexpr int kTextWorkbookForm = 116;
-constexpr int kTextOpenPriceFile = 117;
-constexpr int kTextOpenWorkbook = 118;
-
 // A failure of the price maintenance: a beep, and the message with the record or row at fault.
+// The prices were not read in, or the database refused them.
 void reportPriceFailure(QWidget* parent, Services& services, const ProgramState& state,
-                        const QString& failure) {
+                        const Problem& problem) {
   QApplication::beep();
-  services.message(parent,
-                   state.TextCatalogue[kTextImportFailed] + QStringLiteral("\n\n") + failure,
-                   state.TextCatalogue[kTextNewPrices], MsgIcon::Warning);
+  const QString lead =
+      problem.kind == Problem::Kind::Database
+          ? QCoreApplication::translate("Prices", "The parts database refused the prices.")
+          : state.TextCatalogue[Text::PricesNotRead];
+  showProblem(services, parent, problem, state.TextCatalogue, lead,
+              state.TextCatalogue[Text::NewPrices]);
 }
 
-QString databaseFailure(const DatabaseError& e) {
-  return QCoreApplication::translate("Prices",
-                                     "The parts database refused the prices.\nFile: %1\nError: %2")
-      .arg(QDir::toNativeSeparators(e.file()), e.engineMessage());
+// The program directory, where the price files are looked for and the database is, has to be
+// the current one again after a file dialog; a directory that went away is said so.
+bool enterProgramDirectory(QWidget* parent, Services& services, const ProgramState& state) {
+  if (QDir::setCurrent(state.AppPath)) return true;
+  showProblem(
+      services, parent,
+      Problem{Problem::Kind::File, QDir::toNativeSeparators(state.AppPath),
+              QCoreApplication::translate("Prices", "The program directory cannot be entered."),
+              std::nullopt},
+      state.TextCatalogue, state.TextCatalogue[Text::PricesNotRead],
+      state.TextCatalogue[Text::NewPrices]);
+  return false;
 }
 
 // Reads the price list, shows what it will change, and on OK writes it to the database. A list
@@ -53,7 +54,6 @@ QString databaseFailure(const DatabaseError& e) {
 // the prices in memory are then as they were. True when the new prices are in the database.
 bool importPriceList(QWidget* parent, Services& services, const ProgramState& state,
                      const QString& file, const std::function<std::vector<PriceEntry>()>& read) {
-  QString failure;
   try {
     std::vector<PriceEntry> entries;
     PriceImportSummary summary;
@@ -66,18 +66,15 @@ bool importPriceList(QWidget* parent, Services& services, const ProgramState& st
                              "Prices", "%1\n\nOK imports the prices; Cancel changes nothing.\n\n")
                              .arg(QDir::toNativeSeparators(file)) +
                          priceImportReport(summary);
-    if (services.report(parent, state.TextCatalogue[kTextNewPrices], text, MsgButtons::OkCancel) ==
+    if (services.report(parent, state.TextCatalogue[Text::NewPrices], text, MsgButtons::OkCancel) ==
         MsgAnswer::Cancel)
       return false;
     BusyCursor busy(Qt::BusyCursor);
     importPrices(state.DatabaseFile, entries, {QFileInfo(file).fileName()});
     return true;
-  } catch (const PriceReadError& e) {
-    failure = e.detail();
-  } catch (const DatabaseError& e) {
-    failure = databaseFailure(e);
+  } catch (const Failure& e) {
+    reportPriceFailure(parent, services, state, e.problem());
   }
-  reportPriceFailure(parent, services, state, failure);
   return false;
 }
 
@@ -85,20 +82,20 @@ bool importPriceList(QWidget* parent, Services& services, const ProgramState& st
 
 void HMeny::Newprices_Click() {
   const auto& t = state_.TextCatalogue;
-  const QString text = t[kTextFileIntro] + QStringLiteral("  ") + t[kTextUnlistedGetZero] +
-                       QStringLiteral("\n") + t[kTextFileForm] + QStringLiteral("\n  ") +
-                       t[kTextFileExample] + QStringLiteral("\n") +
+  const QString text = t[Text::PriceFileIntro] + QStringLiteral("  ") + t[Text::UnlistedGetZero] +
+                       QStringLiteral("\n") + t[Text::PriceFileForm] + QStringLiteral("\n  ") +
+                       t[Text::PriceFileExample] + QStringLiteral("\n") +
                        QStringLiteral("       \"7302 4410 01\",3500\n") +
                        QStringLiteral("       \"7302 4410 19\",45.5\n\n");
-  if (services_.message(this, text, t[kTextNewPrices], MsgIcon::None, MsgButtons::OkCancel) ==
+  if (services_.message(this, text, t[Text::NewPrices], MsgIcon::None, MsgButtons::OkCancel) ==
       MsgAnswer::Cancel)
     return;
   const QString file =
-      services_.askOpenFileName(this, t[kTextOpenPriceFile],
+      services_.askOpenFileName(this, t[Text::OpenPriceFile],
                                 {QCoreApplication::translate("Prices", "Price file (*.DAT)"),
                                  QCoreApplication::translate("Prices", "Price file (*.TXT)")},
                                 state_.AppPath);
-  if (file.isEmpty() || !QDir::setCurrent(state_.AppPath)) return;
+  if (file.isEmpty() || !enterProgramDirectory(this, services_, state_)) return;
   if (importPriceList(this, services_, state_, file, [&] { return readPriceFile(file); }))
     reloadAfterNewPrices();
 }
@@ -114,16 +111,16 @@ void HMeny::reloadAfterNewPrices() {
 
 void HMeny::Newprices1_Click() {
   const auto& t = state_.TextCatalogue;
-  const QString text = t[kTextWorkbookIntro] + QStringLiteral("  ") + t[kTextUnlistedGetZero] +
-                       QStringLiteral("\n") + t[kTextWorkbookForm];
-  if (services_.message(this, text, t[kTextNewPrices], MsgIcon::None, MsgButtons::OkCancel) ==
+  const QString text = t[Text::WorkbookIntro] + QStringLiteral("  ") + t[Text::UnlistedGetZero] +
+                       QStringLiteral("\n") + t[Text::WorkbookForm];
+  if (services_.message(this, text, t[Text::NewPrices], MsgIcon::None, MsgButtons::OkCancel) ==
       MsgAnswer::Cancel)
     return;
   // Workbooks of both forms, whatever the case of their names.
   const QString file = services_.askOpenFileName(
-      this, t[kTextOpenWorkbook],
+      this, t[Text::OpenWorkbook],
       {QCoreApplication::translate("Prices", "Price file (*.XLS *.XLSX)")}, state_.AppPath);
-  if (file.isEmpty() || !QDir::setCurrent(state_.AppPath)) return;
+  if (file.isEmpty() || !enterProgramDirectory(this, services_, state_)) return;
   if (importPriceList(this, services_, state_, file, [&] { return readPriceWorkbook(file); }))
     reloadAfterNewPrices();
 }
@@ -141,9 +138,9 @@ void HMeny::mnuPriceHistory_Click() {
       history = readPriceHistory(db);
     }
     services_.report(this, mnuPriceHistory->text().remove(u'&'), priceHistoryReport(history));
-  } catch (const DatabaseError& e) {
-    services_.message(this, databaseFailure(e), state_.TextCatalogue[kTextNewPrices],
-                      MsgIcon::Warning);
+  } catch (const Failure& e) {
+    showProblem(services_, this, e.problem(), state_.TextCatalogue,
+                tr("The price history cannot be read."), state_.TextCatalogue[Text::NewPrices]);
   }
 }
 
@@ -169,8 +166,8 @@ void HMeny::mnuUndoImport_Click() {
       BusyCursor busy(Qt::BusyCursor);
       undoLastImport(state_.DatabaseFile);
     }
-  } catch (const DatabaseError& e) {
-    reportPriceFailure(this, services_, state_, databaseFailure(e));
+  } catch (const Failure& e) {
+    reportPriceFailure(this, services_, state_, e.problem());
     return;
   }
   reloadAfterNewPrices();

@@ -132,7 +132,8 @@ void HMeny::render() {
 
   for (int i = 1; i <= 4; ++i) {
     const StepCaption& caption = e.trolleyCaptions()[i];
-    if (caption.text) Opt3DTrolley[i]->setText(state_.TextCatalogue[caption.text] + caption.suffix);
+    if (caption.text)
+      Opt3DTrolley[i]->setText(state_.TextCatalogue[*caption.text] + caption.suffix);
   }
   for (int i = 0; i < 2; ++i)
     if (!e.feetChoices()[i].isEmpty())
@@ -209,7 +210,7 @@ void HMeny::showStepMessages() {
 }
 
 QString HMeny::messageText(const StepMessage& m) const {
-  return m.prefix + (m.text ? state_.TextCatalogue[m.text] : QString()) + m.suffix;
+  return m.prefix + (m.text ? state_.TextCatalogue[*m.text] : QString()) + m.suffix;
 }
 
 void HMeny::showMessage(const QString& text) {

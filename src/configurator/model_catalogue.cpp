@@ -65,9 +65,12 @@ QStringList recognisedModelNames(const QString& languageKey) {
 std::optional<QStringList> modelListNames(const QString& languageKey, bool lubeFree) {
   QStringList classes;
   if (languageKey.isEmpty() || isContinental(languageKey)) {
-    classes = {"250", "500", "980", "1000", "2500", "5000"};
+    classes = {QStringLiteral("250"),  QStringLiteral("500"),  QStringLiteral("980"),
+               QStringLiteral("1000"), QStringLiteral("2500"), QStringLiteral("5000")};
   } else if (isUsKey(languageKey)) {
-    classes = {"250", "500", "980", "1000", "2500", "3000", "5000"};
+    classes = {QStringLiteral("250"),  QStringLiteral("500"),  QStringLiteral("980"),
+               QStringLiteral("1000"), QStringLiteral("2500"), QStringLiteral("3000"),
+               QStringLiteral("5000")};
   } else {
     return std::nullopt;
   }

@@ -60,17 +60,19 @@ std::optional<QString> trolleyDesignation(const QString& model, bool motorDriven
                     "PXH 1000 EX", "PXH 250 P2", "PXH 250 P4", "PXH 500 P2", "PXH 500 P4",
                     "PXH 1000 P2", "PXH 1000 P4", "PXH 250 US", "PXH 500 US", "PXH 250L EX",
                     "PXH 500L EX", "PXH 980L EX", "PXH 1000L EX", "PXH 1000L U EX"}))
-    return motorDriven ? "PXK 1000M" : "PXK 1000";
+    return motorDriven ? QStringLiteral("PXK 1000M") : QStringLiteral("PXK 1000");
   if (named(model, {"PXH 2500 EX", "PXH 2500 P2", "PXH 2500 P4", "PXH 2500L EX"}))
-    return motorDriven ? "PXK 2500M" : "PXK 2500";
+    return motorDriven ? QStringLiteral("PXK 2500M") : QStringLiteral("PXK 2500");
   if (named(model, {"PXH 250-SR", "PXH 500-SR"}))
-    return motorDriven ? "PXK 1000M-SR" : "PXK 1000-SR";
-  if (named(model, {"PXH 1250-SR"})) return motorDriven ? "PXK 2500M-SR" : "PXK 2500-SR";
-  if (named(model, {"PXH 3000 EX", "PXH 3000L EX"})) return motorDriven ? "PXK 3000M" : "WXK 3000";
+    return motorDriven ? QStringLiteral("PXK 1000M-SR") : QStringLiteral("PXK 1000-SR");
+  if (named(model, {"PXH 1250-SR"}))
+    return motorDriven ? QStringLiteral("PXK 2500M-SR") : QStringLiteral("PXK 2500-SR");
+  if (named(model, {"PXH 3000 EX", "PXH 3000L EX"}))
+    return motorDriven ? QStringLiteral("PXK 3000M") : QStringLiteral("WXK 3000");
   if (named(model, {"PXH 5000 EX", "PXH 5000 P2", "PXH 5000 P4", "PXH 5000L EX"}))
-    return motorDriven ? std::optional<QString>("PXK 5000M") : std::nullopt;
+    return motorDriven ? std::optional<QString>(QStringLiteral("PXK 5000M")) : std::nullopt;
   if (named(model, {"PXH 6000 EX", "PXH 6000L EX"}))
-    return motorDriven ? std::optional<QString>("PXK 6000M") : std::nullopt;
+    return motorDriven ? std::optional<QString>(QStringLiteral("PXK 6000M")) : std::nullopt;
   return std::nullopt;
 }
 

@@ -83,21 +83,21 @@ std::optional<ChainRule> chainRule(int modelIndex) {
     case 11:
     case 12:
     case 16:
-      return ChainRule{1, 0.5, 26, 112};
+      return ChainRule{1, 0.5, 26, Text::NoCollectorAbove25m};
     case 4:
     case 8:
     case 10:
     case 13:
     case 17:
-      return ChainRule{2, 0.5, 26, 112};
+      return ChainRule{2, 0.5, 26, Text::NoCollectorAbove25m};
     case 5:
     case 9:
     case 14:
     case 18:
-      return ChainRule{1, 0.6, 19, 113};
+      return ChainRule{1, 0.6, 19, Text::NoCollectorAbove18m};
     case 6:
     case 15:
-      return ChainRule{2, 0.9, 19, 113};
+      return ChainRule{2, 0.9, 19, Text::NoCollectorAbove18m};
     default:
       return std::nullopt;
   }
@@ -137,12 +137,13 @@ std::optional<BeamWidths> beamWidths(const QString& model, bool imperial) {
   if (any({"PXH 200 EX", "PXH 250 EX", "PXH 500 EX", "PXH 980 EX", "PXH 1000 EX", "PXH 1000 U EX",
            "PXH 200L EX", "PXH 250L EX", "PXH 500L EX", "PXH 980L EX", "PXH 1000L EX",
            "PXH 1000L U EX"}))
-    return imperial ? BeamWidths{"2-6.3 in", "6.3-11 in", false}
-                    : BeamWidths{"50-160 mm", "161-280 mm", false};
+    return imperial ? BeamWidths{QStringLiteral("2-6.3 in"), QStringLiteral("6.3-11 in"), false}
+                    : BeamWidths{QStringLiteral("50-160 mm"), QStringLiteral("161-280 mm"), false};
   if (any({"PXH 2500 EX", "PXH 3000 EX", "PXH 2500L EX", "PXH 3000L EX"}))
-    return imperial ? BeamWidths{"2.9-7.1 in", "7.1-11.8 in", false}
-                    : BeamWidths{"74-180 mm", "181-300 mm", false};
+    return imperial ? BeamWidths{QStringLiteral("2.9-7.1 in"), QStringLiteral("7.1-11.8 in"), false}
+                    : BeamWidths{QStringLiteral("74-180 mm"), QStringLiteral("181-300 mm"), false};
   if (any({"PXH 5000 EX", "PXH 6000 EX", "PXH 5000L EX", "PXH 6000L EX"}))
-    return imperial ? BeamWidths{"", "7.1-11.8 in", true} : BeamWidths{"", "181-300 mm", true};
+    return imperial ? BeamWidths{{}, QStringLiteral("7.1-11.8 in"), true}
+                    : BeamWidths{{}, QStringLiteral("181-300 mm"), true};
   return std::nullopt;
 }

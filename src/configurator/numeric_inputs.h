@@ -9,6 +9,7 @@
 #include <optional>
 
 #include "common/units.h"
+#include "data/text_catalogue.h"
 
 // The longest leading part of the text that reads as a decimal number with a period, after
 // leading blanks; 0 when there is none ("1.2.3" gives 1.2).
@@ -40,7 +41,7 @@ struct ChainRule {
   int falls;
   double allowance;        // metres
   int collectorBlockedAt;  // a chain this long or longer does not fit the collector
-  int message;             // text number of the message that says so
+  Text message;            // the message that says so
 };
 std::optional<ChainRule> chainRule(int modelIndex);
 

@@ -15,10 +15,6 @@ constexpr int kPartNumberWidth = 12;
 constexpr int kTotalLabelWidth = 22;
 constexpr int kStainlessChainPart = 126;
 
-// Texts of the catalogue used by the list.
-constexpr int kTextHeading = 61, kTextTotal = 62, kTextDiscount = 63, kTextNet = 64;
-constexpr int kTextMarking = 120, kTextPhasedOut = 129;
-
 QString blanks(int n) {
   return QString(std::max(n, 0), u' ');
 }
@@ -28,7 +24,7 @@ class ListBuilder {
   ListBuilder(const PartsData& data, const ConfiguredHoist& hoist) : data_(data), hoist_(hoist) {
     list_.imperial = hoist.imperial();
     list_.discount = hoist.discount;
-    list_.phasedOutNote = data.TextCatalogue[kTextPhasedOut];
+    list_.phasedOutNote = data.TextCatalogue[Text::PhasedOut];
   }
 
   OrderingList take() { return std::move(list_); }
@@ -109,16 +105,16 @@ std::vector<const OrderingLine*> OrderingList::parts() const {
 OrderingList BuildOrderingList(const PartsData& data, const ConfiguredHoist& h) {
   ListBuilder b(data, h);
   using Kind = OrderingLine::Kind;
-  b.line(Kind::Heading, data.TextCatalogue[kTextHeading]);
+  b.line(Kind::Heading, data.TextCatalogue[Text::OrderingListHeading]);
   b.line(Kind::Blank);
 
   // The hoist and its explosion-protection marking, which depends on the hoist's description.
   const std::optional<int> hoist = b.matrixPart(1, h.hoistColumn);
   const bool hoistAdded = b.addPart(hoist);
   const bool sr = hoistAdded && data.PartDescription[*hoist].contains(QLatin1String("SR"));
-  b.line(Kind::Marking,
-         data.TextCatalogue[kTextMarking] + (sr ? QStringLiteral(" Ex II 2G T5 II C D100\u00B0C")
-                                                : QStringLiteral(" Ex II 2G T5 II B D100\u00B0C")));
+  b.line(Kind::Marking, data.TextCatalogue[Text::AtexMarking] +
+                            (sr ? QStringLiteral(" Ex II 2G T5 II C D100\u00B0C")
+                                : QStringLiteral(" Ex II 2G T5 II B D100\u00B0C")));
 
   // Load chain.
   if (h.chainTypeVisible && h.chainType == 0)
@@ -130,68 +126,70 @@ OrderingList BuildOrderingList(const PartsData& data, const ConfiguredHoist& h) 
 
   // Hoist control.
   const int control = h.controlLength;
-  switch (h.hoistControl) {
-    case 0:
-      b.addRow(7, 2 * control, true);
-      break;
-    case 1:
-      if (!isP2Model(h.model)) b.addRow(13);
-      b.addRow(14, control, true);
-      break;
-    case 2:
-      b.addRow(18);
-      if (control >= 3) {
-        b.addRow(19);
-        if (h.articulation) b.addRow(20);
-      }
-      break;
-    case 3:
-      if (!isP4Model(h.model)) b.addRow(16);
-      b.addRow(17, control, true);
-      break;
-    case 4:
-      b.addRow(21);
-      break;
-    default:
-      break;
+  if (h.hoistControl) {
+    switch (*h.hoistControl) {
+      case HoistControl::PullChain:
+        b.addRow(7, 2 * control, true);
+        break;
+      case HoistControl::TwoButton:
+        if (!isP2Model(h.model)) b.addRow(13);
+        b.addRow(14, control, true);
+        break;
+      case HoistControl::TwistRod:
+        b.addRow(18);
+        if (control >= 3) {
+          b.addRow(19);
+          if (h.articulation) b.addRow(20);
+        }
+        break;
+      case HoistControl::FourButton:
+        if (!isP4Model(h.model)) b.addRow(16);
+        b.addRow(17, control, true);
+        break;
+      case HoistControl::TwoButtonHook:
+        b.addRow(21);
+        break;
+    }
   }
   b.line(Kind::Blank);
 
   // Trolley and, for a motor-driven one, its control.
-  switch (h.trolley) {
-    case 1:
+  switch (h.trolley.value_or(Trolley::None)) {
+    case Trolley::None:
+      break;
+    case Trolley::ManualNarrow:
       b.addRow(41);
       break;
-    case 2:
+    case Trolley::ManualWide:
       b.addRow(42);
       break;
-    case 3:
-    case 4:
-      b.addRow(h.trolley == 3 ? 43 : 44);
-      if (h.trolleyControl == 0 && h.hoistControl != 3) b.addRow(7, 2 * control + 1, true);
-      if (h.trolleyControl == 1) {
+    case Trolley::MotorNarrow:
+    case Trolley::MotorWide:
+      b.addRow(h.trolley == Trolley::MotorNarrow ? 43 : 44);
+      if (h.trolleyControl == TrolleyControl::PullChain &&
+          h.hoistControl != HoistControl::FourButton)
+        b.addRow(7, 2 * control + 1, true);
+      if (h.trolleyControl == TrolleyControl::TwoButton) {
         b.addRow(9);
         b.addRow(10, control, true);
       }
-      break;
-    default:
       break;
   }
   b.line(Kind::Blank);
 
   // Accessories in the order of their check boxes.
-  const auto& ticked = h.accessories;
-  if (ticked[0] && overloadIsOrderedSeparately(h.modelIndex, h.model)) b.addRow(28);
-  if (ticked[1] && h.chainCollectorFlag == 0) {
+  if (h.ticked(Accessory::OverloadDevice) && overloadIsOrderedSeparately(h.modelIndex, h.model))
+    b.addRow(28);
+  if (h.ticked(Accessory::ChainCollector) && h.chainCollectorFlag == 0) {
     if (const auto row = chainCollectorRow(h.modelIndex, h.chainLength)) b.addRowIfPart(*row);
   }
-  if (ticked[2]) b.addRow(30);
-  if (ticked[3]) b.addRowIfPart(29);
-  if (ticked[5]) b.addRow(39);
+  if (h.ticked(Accessory::ChainStop)) b.addRow(30);
+  if (h.ticked(Accessory::SafetyHook)) b.addRowIfPart(29);
+  if (h.ticked(Accessory::Assembled)) b.addRow(39);
 
   b.line(Kind::Rule);
   OrderingList list = b.take();
-  const auto totalLine = [&](int label, double figure) {
+  const auto totalLine = [&](Text label, double figure) {
     OrderingLine l;
     l.kind = Kind::Total;
     l.text = data.TextCatalogue[label];
@@ -199,10 +197,10 @@ OrderingList BuildOrderingList(const PartsData& data, const ConfiguredHoist& h) 
     l.figure = figure;
     list.lines.push_back(l);
   };
-  totalLine(kTextTotal, list.total);
+  totalLine(Text::Price, list.total);
   if (list.discount > 0) {
-    totalLine(kTextDiscount, list.discountAmount());
-    totalLine(kTextNet, list.net());
+    totalLine(Text::Discount, list.discountAmount());
+    totalLine(Text::NetPrice, list.net());
   }
   return list;
 }

@@ -24,9 +24,9 @@ struct OrderingLine {
   QString description;
   float amount = 0;  // price × quantity in single precision, as priced
 
-  // Total lines: the figure, and the text number of the label (62 total, 63 discount, 64 net)
+  // Total lines: the figure, and the text of the label (price, discount or net price)
   double figure = 0;
-  int label = 0;
+  Text label = Text::Price;
 };
 
 struct OrderingList {
@@ -34,7 +34,7 @@ struct OrderingList {
   float total = 0;   // the sum of the amounts
   int discount = 0;  // percent
   bool imperial = false;
-  QString phasedOutNote;  // text 129, added to the lines of the U models
+  QString phasedOutNote;  // Text::PhasedOut, added to the lines of the U models
 
   double discountAmount() const { return static_cast<double>(total) * discount / 100.0; }
   double net() const { return total * (1.0 - discount / 100.0); }

@@ -19,15 +19,17 @@ QString cleanName(const QString& file) {
 
 }  // namespace
 
-std::variant<Configuration, QString> readConfigurationFile(const QString& file) {
+Result<Configuration> readConfigurationFile(const QString& file) {
+  const QString where = QDir::toNativeSeparators(file);
   QFile in(file);
   if (!in.open(QIODevice::ReadOnly)) {
-    return QCoreApplication::translate("ConfigurationFiles", "The file %1 cannot be read:\n%2")
-        .arg(QDir::toNativeSeparators(file), in.errorString());
+    return Problem{Problem::Kind::File, where,
+                   QCoreApplication::translate("ConfigurationFiles", "The file cannot be read: %1")
+                       .arg(in.errorString()),
+                   std::nullopt};
   }
-  auto parsed = parseConfiguration(in.readAll());
-  if (const QString* error = std::get_if<QString>(&parsed))
-    return QStringLiteral("%1\n\n%2").arg(QDir::toNativeSeparators(file), *error);
+  Result<Configuration> parsed = parseConfiguration(in.readAll());
+  if (!parsed) return Problem{Problem::Kind::File, where, parsed.problem().what, std::nullopt};
   return parsed;
 }
 

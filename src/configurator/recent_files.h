@@ -4,13 +4,13 @@
 
 #include <QString>
 #include <QStringList>
-#include <variant>
 
+#include "common/problem.h"
 #include "configurator/configuration.h"
 
-// Reads and parses a configuration file. The error is the message File > Open shows: it names
-// the file and says what is wrong with it.
-std::variant<Configuration, QString> readConfigurationFile(const QString& file);
+// Reads and parses a configuration file; the problem names the file and says what is wrong
+// with it.
+Result<Configuration> readConfigurationFile(const QString& file);
 
 // How many configurations File > Recent configurations offers.
 inline constexpr int kRecentFilesKept = 5;

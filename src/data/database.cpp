@@ -41,11 +41,6 @@ void sqlLeft(sqlite3_context* ctx, int, sqlite3_value** argv) {
 
 }  // namespace
 
-DatabaseError::DatabaseError(QString file, QString engineMessage)
-    : std::runtime_error((file + QStringLiteral(": ") + engineMessage).toStdString()),
-      file_(std::move(file)),
-      engineMessage_(std::move(engineMessage)) {}
-
 ConnectOptions parseConnectString(const QString& connect) {
   ConnectOptions options;
   for (const QString& part : connect.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {

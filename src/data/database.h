@@ -8,20 +8,17 @@
 
 #include <QString>
 #include <optional>
-#include <stdexcept>
+
+#include "common/problem.h"
 
 struct sqlite3;
 struct sqlite3_stmt;
 
-class DatabaseError : public std::runtime_error {
+// The engine refused: a problem of kind Database with the file and the engine's message.
+class DatabaseError : public Failure {
  public:
-  DatabaseError(QString file, QString engineMessage);
-  const QString& file() const { return file_; }
-  const QString& engineMessage() const { return engineMessage_; }
-
- private:
-  QString file_;
-  QString engineMessage_;
+  DatabaseError(const QString& file, const QString& engineMessage)
+      : Failure(Problem{Problem::Kind::Database, file, engineMessage, std::nullopt}) {}
 };
 
 // The parts of a connect string such as ";pwd=QUINTARO" that the engine uses.

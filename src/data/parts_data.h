@@ -7,8 +7,7 @@
 #include <optional>
 
 #include "common/fixed_array.h"
-
-using TextCatalogueArray = FixedArray<QString, 1, 150>;
+#include "data/text_catalogue.h"
 
 struct PartsData {
   TextCatalogueArray TextCatalogue;

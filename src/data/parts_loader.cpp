@@ -40,9 +40,9 @@ void loadTexts(Database& db, const QString& languageKey, PartsData& state) {
   Statement rows = db.prepare(textCatalogueSql(languageKey));
   while (rows.next()) {
     const std::optional<qint64> n = rows.integer(0);
-    if (!n || !decltype(state.TextCatalogue)::inBounds(*n))
+    if (!n || !TextCatalogueArray::holds(*n))
       throw RecordOutOfBounds(QStringLiteral("tblSprak"), recordName(n));
-    if (const std::optional<QString> text = rows.text(1)) state.TextCatalogue[*n] = *text;
+    if (const std::optional<QString> text = rows.text(1)) state.TextCatalogue.store(*n, *text);
   }
 }
 
@@ -64,18 +64,12 @@ void loadParts(Database& db, const QString& languageKey, PartsData& state) {
 
 }  // namespace
 
-RecordOutOfBounds::RecordOutOfBounds(QString table, QString record)
-    : std::runtime_error((table + QStringLiteral(" record ") + record).toStdString()),
-      table_(std::move(table)),
-      record_(std::move(record)) {}
-
-QString RecordOutOfBounds::userMessage() const {
-  return QStringLiteral(
-             "The parts database holds a record the program cannot use.\n\n"
-             "Table: %1\nRecord: %2\n\n"
-             "The record number lies outside the range the program allows.")
-      .arg(table_, record_);
-}
+RecordOutOfBounds::RecordOutOfBounds(const QString& table, const QString& record)
+    : Failure(Problem{Problem::Kind::Database,
+                      QStringLiteral("Table %1, record %2").arg(table, record),
+                      QStringLiteral("The record number lies outside the range the program "
+                                     "allows."),
+                      std::nullopt}) {}
 
 QString partMatrixSql() {
   return QStringLiteral(

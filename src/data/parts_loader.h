@@ -3,24 +3,19 @@
 #pragma once
 
 #include <QString>
-#include <stdexcept>
+
+#include "common/problem.h"
 
 struct PartsData;
 
 // The connect string of the parts database; its password is the file's key.
 inline const QString kConnectString = QStringLiteral(";pwd=QUINTARO");
 
-// A record whose number lies outside the program's arrays.
-class RecordOutOfBounds : public std::runtime_error {
+// A record whose number lies outside the program's arrays: a problem of kind Database that
+// names the table and the record.
+class RecordOutOfBounds : public Failure {
  public:
-  RecordOutOfBounds(QString table, QString record);
-  const QString& table() const { return table_; }
-  const QString& record() const { return record_; }
-  QString userMessage() const;
-
- private:
-  QString table_;
-  QString record_;
+  RecordOutOfBounds(const QString& table, const QString& record);
 };
 
 // The queries of the load, as the program has always phrased them.

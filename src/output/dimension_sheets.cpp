@@ -64,7 +64,7 @@ void MeasuringHoist(const ConfiguredHoist& hoist, const SheetPlace& place, TextD
 
 void MeasuringTrolley(const ConfiguredHoist& hoist, const SheetPlace& place, TextDevice& device) {
   const int m = hoist.modelIndex;
-  const int trolley = hoist.trolley;
+  const Trolley trolley = hoist.trolley.value_or(Trolley::None);
   const bool inches = hoist.imperial();
   auto writeAll = [&](const Figure* figures, const Place* places, int count) {
     for (int i = 0; i < count; ++i)
@@ -72,8 +72,8 @@ void MeasuringTrolley(const ConfiguredHoist& hoist, const SheetPlace& place, Tex
                   places[i].anchor);
   };
 
-  if (trolley == 1 || trolley == 2) {
-    const bool wide = trolley == 2;
+  if (trolley == Trolley::ManualNarrow || trolley == Trolley::ManualWide) {
+    const bool wide = trolley == Trolley::ManualWide;
     Figure t[4];  // T1, T2, T3, T4
     if (oneOf(m, {1, 2, 3, 4, 7, 8, 10, 11, 12, 13, 16, 17})) {
       t[0] = {"26", "1.1"};
@@ -88,8 +88,8 @@ void MeasuringTrolley(const ConfiguredHoist& hoist, const SheetPlace& place, Tex
     }
     const Place places[4] = {{-9.5, 7, 5}, {-15, 29.5, 8}, {1, 40, 5}, {53, 14, 5}};
     writeAll(t, places, 4);
-  } else if (trolley == 3 || trolley == 4) {
-    const bool wide = trolley == 4;
+  } else if (trolley == Trolley::MotorNarrow || trolley == Trolley::MotorWide) {
+    const bool wide = trolley == Trolley::MotorWide;
     Figure t[6];  // T1, T2, T3, T5, T4, T6 in the order they are written
     if (oneOf(m, {1, 2, 3, 4, 10, 11, 12, 13})) {
       t[0] = {"24", "1.0"};

@@ -66,13 +66,13 @@ void paintOrderingPage(QPainter& painter, QSizeF printableMm, const PartsData& d
   const int s = list.imperial ? 6 : 0;
   const int i = kPageListIndent;
 
-  print(page, texts[65], 100, 0, 16, true, 6);
+  print(page, texts[Text::ProgramTitle], 100, 0, 16, true, 6);
   print(page, date.toString(QStringLiteral("yyyy-MM-dd")), 193, 0, 10, false, 9);
 
-  print(page, texts[66], 20, 10, 10, true, 1);
-  print(page, texts[67], 38 + s, 10, 10, true, 1);
-  print(page, texts[62], 81 + s, 10, 10, true, 7);
-  print(page, texts[68], 86 + s, 10, 10, true, 1);
+  print(page, texts[Text::Quantity], 20, 10, 10, true, 1);
+  print(page, texts[Text::OrderingNumber], 38 + s, 10, 10, true, 1);
+  print(page, texts[Text::Price], 81 + s, 10, 10, true, 7);
+  print(page, texts[Text::Description], 86 + s, 10, 10, true, 1);
 
   double y = 12;
   for (qsizetype n = 2; n < lines.size(); ++n) {
@@ -95,18 +95,18 @@ void paintOrderingPage(QPainter& painter, QSizeF printableMm, const PartsData& d
   painter.restore();
   y += 2.5;
 
-  auto total = [&](int text, double amount, bool bold) {
+  auto total = [&](Text text, double amount, bool bold) {
     print(page, texts[text], 20, y, 10, bold, 1);
     print(page, FormatRight(amount, kPricePattern, 8), 81 + s, y, 10, bold, 7);
   };
   if (list.discount <= 0) {
-    total(62, list.total, true);
+    total(Text::Price, list.total, true);
   } else {
-    total(62, list.total, false);
+    total(Text::Price, list.total, false);
     y += kRowPitch;
-    total(63, list.discountAmount(), false);
+    total(Text::Discount, list.discountAmount(), false);
     y += kRowPitch;
-    total(64, list.net(), true);
+    total(Text::NetPrice, list.net(), true);
   }
 
   painter.setFont(QFont(QStringLiteral("Arial")));

@@ -17,20 +17,22 @@ void setUpPdfPrinter(QPrinter& printer, const QString& output) {
       QPageLayout::Millimeter);
 }
 
-QString writePagePdf(const QString& output, const PartsData& data, const ConfiguredHoist& hoist,
-                     const OrderingList& list, const QImage& window, const QDate& date) {
+void writePagePdf(const QString& output, const PartsData& data, const ConfiguredHoist& hoist,
+                  const OrderingList& list, const QImage& window, const QDate& date) {
   QPrinter printer(QPrinter::HighResolution);
   setUpPdfPrinter(printer, output);
   PagePictures pictures = readPagePictures();
   pictures.window = window;
   QPainter painter;
-  if (!painter.begin(&printer)) return QStringLiteral("the file cannot be written");
+  const auto unwritable = [&output] {
+    return Failure(Problem{Problem::Kind::File, output,
+                           QStringLiteral("the file cannot be written"), std::nullopt});
+  };
+  if (!painter.begin(&printer)) throw unwritable();
   const double dotsPerMm = printer.resolution() / 25.4;
   painter.scale(dotsPerMm, dotsPerMm);
   const QSizeF printable = printer.pageLayout().paintRect(QPageLayout::Millimeter).size();
   SheetValues sheet;
   paintOrderingPage(painter, printable, data, hoist, list, sheet, pictures, date);
-  if (!painter.end() || !QFileInfo::exists(output))
-    return QStringLiteral("the file cannot be written");
-  return {};
+  if (!painter.end() || !QFileInfo::exists(output)) throw unwritable();
 }

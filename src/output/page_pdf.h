@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QString>
 
+#include "common/problem.h"
 #include "configurator/ordering_list.h"
 
 // The border, in millimetres, that the page keeps around the printed area, as a printer keeps
@@ -16,7 +17,7 @@ class QPrinter;
 // A printer that writes an A4 page with that border into the PDF file `output`.
 void setUpPdfPrinter(QPrinter& printer, const QString& output);
 
-// Writes the A4 page with the window image given; the problem in words when it fails, else an
-// empty text.
-QString writePagePdf(const QString& output, const PartsData& data, const ConfiguredHoist& hoist,
-                     const OrderingList& list, const QImage& window, const QDate& date);
+// Writes the A4 page with the window image given. Throws Failure when the file cannot be
+// written.
+void writePagePdf(const QString& output, const PartsData& data, const ConfiguredHoist& hoist,
+                  const OrderingList& list, const QImage& window, const QDate& date);

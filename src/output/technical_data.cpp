@@ -72,7 +72,8 @@ void TechnicalData(const TextCatalogueArray& texts, const ConfiguredHoist& hoist
   const std::optional<ModelFigures> m = figuresOf(hoist.model);
   if (m) {
     const bool large = m->sizes == Sizes::Large ||
-                       (m->sizes == Sizes::ByTrolley && (hoist.trolley == 3 || hoist.trolley == 4));
+                       (m->sizes == Sizes::ByTrolley && (hoist.trolley == Trolley::MotorNarrow ||
+                                                         hoist.trolley == Trolley::MotorWide));
     sheet.TechSizeMetric = large ? QStringLiteral("20 mm") : QStringLiteral("12.5 mm");
     sheet.TechSizeInch = large ? QStringLiteral("3/4 in") : QStringLiteral("1/2 in");
   }
@@ -81,7 +82,8 @@ void TechnicalData(const TextCatalogueArray& texts, const ConfiguredHoist& hoist
   const ModelFigures f = m.value_or(ModelFigures{});
   const double chainWeight = hoist.chainLength * f.chainPerMetre;
   auto text = [known = m.has_value()](double v, const char* pattern, const char* unit) {
-    return (known ? FormatNumber(v, pattern) : QString()) + unit;
+    return (known ? FormatNumber(v, QLatin1StringView(pattern)) : QString()) +
+           QLatin1StringView(unit);
   };
 
   const std::array<QString, 8> metric = {text(f.capacity, "####", " kg"),
@@ -108,9 +110,11 @@ void TechnicalData(const TextCatalogueArray& texts, const ConfiguredHoist& hoist
 
   if (withUs)
     for (int i = 0; i < 8; ++i) write(device, us[i], kUsValueX, rowY(i), 8, false, 7);
-  write(device, texts[69], kLabelX, top, 10, true, 1);
-  // Row 0 is labelled with the catalogue's capacity text, 70; text 5 is a menu caption.
-  const int labels[8] = {70, 71, 72, 73, 74, 75, 76, 77};
+  write(device, texts[Text::TechnicalData], kLabelX, top, 10, true, 1);
+  // Row 0 is labelled with the catalogue's capacity text; text 5 is a menu caption.
+  const Text labels[8] = {Text::Capacity,        Text::LiftingSpeed,      Text::HoistWeight,
+                          Text::LoadChainWeight, Text::NoiseLevel,        Text::AirConsumption,
+                          Text::AirSupplyHose,   Text::AirInletConnection};
   for (int i = 0; i < 8; ++i) {
     write(device, texts[labels[i]], kLabelX, rowY(i), 8, false, 1);
     write(device, metric[i], valueX, rowY(i), 8, false, 7);

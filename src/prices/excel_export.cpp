@@ -17,11 +17,6 @@
 
 namespace {
 
-constexpr int kTextTotal = 62;
-constexpr int kTextDiscount = 63;
-constexpr int kTextNet = 64;
-constexpr int kTextOrderingList = 111;
-
 // An amount as the ordering list prints it, one decimal and rounded as the list rounds, so that
 // the sheet holds 53.4 where the list shows 53.4 and not the single 53.399998 behind it. Line
 // amounts are singles (7 significant digits), the total, the discount and the net amount
@@ -79,14 +74,14 @@ ExportSheet orderingListSheet(const TextCatalogueArray& texts, const OrderingLis
   }
 
   ++row;
-  sheet.set(row, 1, texts[kTextTotal]);
+  sheet.set(row, 1, texts[Text::Price]);
   sheet.set(row, 3, listedFigure(static_cast<double>(list.total)));
   ++row;
   if (list.discount > 0) {
-    sheet.set(row, 1, texts[kTextDiscount]);
+    sheet.set(row, 1, texts[Text::Discount]);
     sheet.set(row, 3, listedFigure(list.discountAmount()));
     ++row;
-    sheet.set(row, 1, texts[kTextNet]);
+    sheet.set(row, 1, texts[Text::NetPrice]);
     sheet.set(row, 3, listedFigure(list.net()));
   }
   return sheet;
@@ -158,7 +153,7 @@ QString exportOrderingList(const TextCatalogueArray& texts, const OrderingList& 
             .arg(folder, dir.errorString()));
   dir.setAutoRemove(false);
   const QString path =
-      dir.filePath(fileNameFrom(texts[kTextOrderingList]) + QStringLiteral(".xlsx"));
+      dir.filePath(fileNameFrom(texts[Text::OrderingListTitle]) + QStringLiteral(".xlsx"));
   writeExportWorkbook(path, orderingListSheet(texts, list));
   return path;
 }

@@ -4,11 +4,11 @@
 
 #include <QString>
 #include <map>
-#include <stdexcept>
 #include <utility>
 #include <variant>
 
 struct OrderingList;
+#include "common/problem.h"
 #include "data/parts_data.h"
 
 // A cell's value: text or a number. Writing empty text empties the cell, as in a spreadsheet.
@@ -32,14 +32,11 @@ inline constexpr int kExportCentredLastRow = 30;
 // the ordering list prints, with its one decimal.
 ExportSheet orderingListSheet(const TextCatalogueArray& texts, const OrderingList& list);
 
-class ExportError : public std::runtime_error {
+// A workbook that cannot be written: a problem of kind File.
+class ExportError : public Failure {
  public:
   explicit ExportError(const QString& message)
-      : std::runtime_error(message.toStdString()), message_(message) {}
-  const QString& message() const { return message_; }
-
- private:
-  QString message_;
+      : Failure(Problem{Problem::Kind::File, {}, message, std::nullopt}) {}
 };
 
 // Writes the sheet as an .xlsx workbook with the widths, the bold heading and the centring.

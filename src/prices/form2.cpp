@@ -25,18 +25,6 @@
 #include "prices/window_title.h"
 #include "startup/program_state.h"
 
-namespace {
-
-constexpr int kTextPriceListTitle = 10;
-constexpr int kTextOrderingNumber = 67;
-constexpr int kTextDescription = 68;
-constexpr int kTextSortOrder = 81;
-constexpr int kTextToMainMenu = 109;
-constexpr int kTextOrderingList = 111;
-constexpr int kTextExcelFile = 119;
-
-}  // namespace
-
 Form2::Form2(QWidget* parent) : QWidget(parent, Qt::Window) {
   setObjectName(QStringLiteral("Form2"));
   setWindowTitle(QStringLiteral("Ordering List"));
@@ -121,9 +109,9 @@ void Form2::attach(ProgramState& state, Services& services, QWidget* mainWindow)
 
 void Form2::Form_Load() {
   if (!state_) return;
-  cmdToMainMenu->setText(state_->TextCatalogue[kTextToMainMenu]);
-  setWindowTitle(withoutAccessKeys(state_->TextCatalogue[kTextOrderingList]));
-  cmdExcelFile->setText(state_->TextCatalogue[kTextExcelFile]);
+  cmdToMainMenu->setText(state_->TextCatalogue[Text::ToMainMenu]);
+  setWindowTitle(withoutAccessKeys(state_->TextCatalogue[Text::OrderingListTitle]));
+  cmdExcelFile->setText(state_->TextCatalogue[Text::OrderingListToExcel]);
 }
 
 void Form2::showOrderingList(const QString& title, const OrderingList& list) {
@@ -149,31 +137,30 @@ void Form2::LoadPriceGrid() {
   const PriceOrder order =
       optSortOrder[0]->isChecked() ? PriceOrder::ByOrderingNumber : PriceOrder::ByDescription;
   PriceGridModel* model = nullptr;
-  QString failure;
+  std::optional<Problem> failure;
   {
     BusyCursor busy(Qt::WaitCursor);
     try {
       model = new PriceGridModel(*state_, order, this);
-    } catch (const DatabaseError& e) {
-      failure = tr("The price list cannot be read from the parts database.\n\n"
-                   "File: %1\nError: %2")
-                    .arg(QDir::toNativeSeparators(e.file()), e.engineMessage());
+    } catch (const Failure& e) {
+      failure = e.problem();
     }
   }
   if (!model) {
-    showMessage(failure);
+    showProblem(*services_, this, *failure, s.TextCatalogue,
+                tr("The price list cannot be read from the parts database."));
     return;
   }
   connect(model, &PriceGridModel::editRefused, this, [this](const QString& m) { showMessage(m); });
 
   setWindowState(Qt::WindowNoState);
   show();
-  setWindowTitle(withoutAccessKeys(s.TextCatalogue[kTextPriceListTitle]));
+  setWindowTitle(withoutAccessKeys(s.TextCatalogue[Text::MenuPricesInGrid]));
   orderingListArea_->hide();
   orderingList->setLines({});
-  fraSortOrder->setTitle(s.TextCatalogue[kTextSortOrder]);
-  optSortOrder[0]->setText(s.TextCatalogue[kTextOrderingNumber]);
-  optSortOrder[1]->setText(s.TextCatalogue[kTextDescription]);
+  fraSortOrder->setTitle(s.TextCatalogue[Text::SortBy]);
+  optSortOrder[0]->setText(s.TextCatalogue[Text::OrderingNumber]);
+  optSortOrder[1]->setText(s.TextCatalogue[Text::Description]);
   fraSortOrder->show();
   ssdbgridChangePrices->show();
 
@@ -203,17 +190,17 @@ void Form2::cmdToMainMenu_Click() {
 void Form2::cmdExcelFile_Click() {
   if (!state_ || !list_) return;
   QString path;
-  QString failure;
+  std::optional<Problem> failure;
   {
     BusyCursor busy(Qt::BusyCursor);
     try {
       path = exportOrderingList(state_->TextCatalogue, *list_, QDir::tempPath());
-    } catch (const ExportError& e) {
-      failure = e.message();
+    } catch (const Failure& e) {
+      failure = e.problem();
     }
   }
-  if (path.isEmpty()) {
-    showMessage(failure);
+  if (failure) {
+    showProblem(*services_, this, *failure, state_->TextCatalogue, {});
     return;
   }
   if (!services_->openWithDesktop(QUrl::fromLocalFile(path)))

@@ -103,9 +103,6 @@ std::vector<Field> splitFields(QString text) {
 
 }  // namespace
 
-PriceReadError::PriceReadError(const QString& detail)
-    : std::runtime_error(detail.toStdString()), detail_(detail) {}
-
 QString regroupOrderingNumber(const QString& number) {
   if (number.size() >= 12) return number;
   return number.left(4) + u' ' + number.mid(4, 4) + u' ' + number.mid(8, 2);

@@ -5,8 +5,9 @@
 #include <QByteArrayView>
 #include <QString>
 #include <optional>
-#include <stdexcept>
 #include <vector>
+
+#include "common/problem.h"
 
 // One ordering number of a price list with its price.
 struct PriceEntry {
@@ -15,14 +16,12 @@ struct PriceEntry {
   QString source;              // where it stands, for messages: "Record 3 (line 4)", "Row 12"
 };
 
-// A price list that cannot be read; the detail names the record or row and says why.
-class PriceReadError : public std::runtime_error {
+// A price list that cannot be read: a problem of kind File whose text names the file, record,
+// row or cell and says why.
+class PriceReadError : public Failure {
  public:
-  explicit PriceReadError(const QString& detail);
-  const QString& detail() const { return detail_; }
-
- private:
-  QString detail_;
+  explicit PriceReadError(const QString& detail)
+      : Failure(Problem{Problem::Kind::File, {}, detail, std::nullopt}) {}
 };
 
 // Ordering numbers are printed as "7302 4410 01"; a number shorter than 12 characters is taken

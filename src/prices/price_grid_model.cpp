@@ -16,10 +16,6 @@
 
 namespace {
 
-constexpr int kTextOrderingNumber = 67;
-constexpr int kTextPrice = 62;
-constexpr int kTextDescription = 68;
-
 // The query with or without the record number in front, which the grid needs to find a row's
 // record again but does not show.
 QString gridQuery(const QString& languageKey, PriceOrder order, bool withRecord) {
@@ -96,7 +92,7 @@ QVariant PriceGridModel::data(const QModelIndex& index, int role) const {
         case kNumberColumn:
           return row.number;
         case kPriceColumn:
-          return row.price ? FormatNumber(*row.price, "###0.00") : QString();
+          return row.price ? FormatNumber(*row.price, QStringLiteral("###0.00")) : QString();
         case kDescriptionColumn:
           return row.description;
       }
@@ -116,11 +112,11 @@ QVariant PriceGridModel::headerData(int section, Qt::Orientation orientation, in
   if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
   switch (section) {
     case kNumberColumn:
-      return state_.TextCatalogue[kTextOrderingNumber];
+      return state_.TextCatalogue[Text::OrderingNumber];
     case kPriceColumn:
-      return state_.TextCatalogue[kTextPrice];
+      return state_.TextCatalogue[Text::Price];
     case kDescriptionColumn:
-      return state_.TextCatalogue[kTextDescription];
+      return state_.TextCatalogue[Text::Description];
   }
   return {};
 }
@@ -157,9 +153,9 @@ bool PriceGridModel::setData(const QModelIndex& index, const QVariant& value, in
                     {{row.record, row.number, row.price, price}}};
     recordPriceEvent(*db_, edit);
     transaction.commit();
-  } catch (const DatabaseError& e) {
-    emit editRefused(
-        tr("The price of %1 could not be stored.\n\nError: %2").arg(row.number, e.engineMessage()));
+  } catch (const Failure& e) {
+    emit editRefused(problemMessage(e.problem(), state_.TextCatalogue,
+                                    tr("The price of %1 could not be stored.").arg(row.number)));
     return false;
   }
   row.price = price;

@@ -112,7 +112,8 @@ QString codePageText(QByteArrayView bytes, int codePage) {
   text.reserve(bytes.size());
   for (char c : bytes) {
     const auto b = static_cast<quint8>(c);
-    text += windows1252 && b >= 0x80 && b < 0xA0 ? QChar(kWindows1252[b - 0x80]) : QChar(b);
+    text +=
+        windows1252 && b >= 0x80 && b < 0xA0 ? QChar(kWindows1252[b - 0x80]) : QChar::fromLatin1(c);
   }
   return text;
 }
@@ -177,7 +178,7 @@ class Pieces {
           std::min<qsizetype>(count - text.size(), wide ? available / 2 : available);
       if (n == 0) damaged();  // half a character
       for (qsizetype i = 0; i < n; ++i)
-        text += wide ? QChar(u16(piece, at_ + 2 * i)) : QChar(u8(piece, at_ + i));
+        text += wide ? QChar(u16(piece, at_ + 2 * i)) : QChar::fromLatin1(piece[at_ + i]);
       at_ += wide ? 2 * n : n;
     }
     return text;

@@ -27,6 +27,10 @@
 
 namespace {
 
+Failure usageProblem(const QString& what) {
+  return Failure(Problem{Problem::Kind::Usage, QStringLiteral("telmaris"), what, std::nullopt});
+}
+
 CommandLine usage(const QString& error) {
   CommandLine c;
   c.kind = CommandLine::Kind::Usage;
@@ -41,36 +45,23 @@ struct OpenedConfiguration {
   PartsData data;
   Configurator engine;
 
-  // The status says what went wrong: a file or database error, or a refused answer; the
-  // problem says it in words.
-  int open(const QString& file, QString& problem) {
+  // Throws Failure: a file or database problem, or an answer the steps refused.
+  void open(const QString& file) {
     QFile in(file);
-    if (!in.open(QIODevice::ReadOnly)) {
-      problem = QStringLiteral("%1: %2").arg(file, in.errorString());
-      return kFileError;
-    }
-    const auto parsed = parseConfiguration(in.readAll());
-    if (const QString* error = std::get_if<QString>(&parsed)) {
-      problem = QStringLiteral("%1: %2").arg(file, *error);
-      return kFileError;
-    }
-    configuration = std::get<Configuration>(parsed);
-    languageKey = variantByIndex(configuration.variant)->languageKey;
-    try {
-      loadPartsDatabase(QStringLiteral("Telmaris.mdb"), languageKey, data);
-    } catch (const DatabaseError& e) {
-      problem = QStringLiteral("%1: %2").arg(e.file(), e.engineMessage());
-      return kFileError;
-    } catch (const RecordOutOfBounds& e) {
-      problem = e.userMessage();
-      return kFileError;
-    }
-    if (const std::optional<StepMessage> refusal = engine.apply(configuration, languageKey)) {
-      problem = refusal->prefix + (refusal->text ? data.TextCatalogue[refusal->text] : QString()) +
-                refusal->suffix;
-      return kRefused;
-    }
-    return kDone;
+    if (!in.open(QIODevice::ReadOnly))
+      throw Failure(Problem{Problem::Kind::File, file, in.errorString(), std::nullopt});
+    const Result<Configuration> parsed = parseConfiguration(in.readAll());
+    if (!parsed)
+      throw Failure(Problem{Problem::Kind::File, file, parsed.problem().what, std::nullopt});
+    configuration = *parsed;
+    languageKey = variantOf(configuration.variant).languageKey;
+    loadPartsDatabase(QStringLiteral("Telmaris.mdb"), languageKey, data);
+    if (const std::optional<StepMessage> refusal = engine.apply(configuration, languageKey))
+      // A refusal is a text of the catalogue with its tail, or a text of its own.
+      throw Failure(Problem{Problem::Kind::Refused,
+                            {},
+                            refusal->text ? refusal->suffix : refusal->prefix + refusal->suffix,
+                            refusal->text});
   }
 };
 
@@ -86,69 +77,104 @@ QJsonObject listAsJson(const OrderingList& list) {
   QJsonArray lines;
   for (const OrderingLine* part : list.parts()) {
     QJsonObject line;
-    line["quantity"] = part->quantity;
-    line["unit"] = part->isLength ? QStringLiteral("m") : QString();
-    if (part->isLength && list.imperial) line["feet"] = std::round(part->quantity / kMetresPerFoot);
-    line["orderingNumber"] = part->orderingNumber;
-    line["amount"] = amount(part->amount);
-    line["description"] = part->description;
+    line[QLatin1StringView("quantity")] = part->quantity;
+    line[QLatin1StringView("unit")] = part->isLength ? QStringLiteral("m") : QString();
+    if (part->isLength && list.imperial)
+      line[QLatin1StringView("feet")] = std::round(part->quantity / kMetresPerFoot);
+    line[QLatin1StringView("orderingNumber")] = part->orderingNumber;
+    line[QLatin1StringView("amount")] = amount(part->amount);
+    line[QLatin1StringView("description")] = part->description;
     lines.append(line);
   }
   QJsonObject object;
-  object["lines"] = lines;
-  object["total"] = amount(list.total);
-  object["discount"] = amount(list.discountAmount());
-  object["net"] = amount(list.net());
+  object[QLatin1StringView("lines")] = lines;
+  object[QLatin1StringView("total")] = amount(list.total);
+  object[QLatin1StringView("discount")] = amount(list.discountAmount());
+  object[QLatin1StringView("net")] = amount(list.net());
   return object;
 }
 
 // Reads the price list and imports it, or with a dry run only compares it with the prices;
-// prints what changes.
-int importPriceList(const QString& file, bool dryRun, QTextStream& out, QTextStream& err) {
+// prints what changes. Throws Failure.
+void importPriceList(const QString& file, bool dryRun, QTextStream& out) {
+  const QString suffix = QFileInfo(file).suffix().toUpper();
+  std::vector<PriceEntry> entries;
   try {
-    const QString suffix = QFileInfo(file).suffix().toUpper();
-    const std::vector<PriceEntry> entries =
-        suffix == QLatin1String("XLS") || suffix == QLatin1String("XLSX") ? readPriceWorkbook(file)
-                                                                          : readPriceFile(file);
-    const PriceImportSummary summary =
-        importPrices(QStringLiteral("Telmaris.mdb"), entries, {QFileInfo(file).fileName(), dryRun});
-    if (dryRun) out << "Dry run: nothing has been changed.\n";
-    out << priceImportReport(summary);
-    return kDone;
-  } catch (const PriceReadError& e) {
-    err << file << ": " << e.detail() << '\n';
-  } catch (const DatabaseError& e) {
-    err << e.file() << ": " << e.engineMessage() << '\n';
-  } catch (const std::exception& e) {
-    err << file << ": " << e.what() << '\n';
+    entries = suffix == QLatin1String("XLS") || suffix == QLatin1String("XLSX")
+                  ? readPriceWorkbook(file)
+                  : readPriceFile(file);
+  } catch (const Failure& e) {
+    // The readers' texts name the record or row; the file goes in front.
+    Problem p = e.problem();
+    if (p.where.isEmpty()) p.where = file;
+    throw Failure(p);
   }
-  return kFileError;
+  const PriceImportSummary summary =
+      importPrices(QStringLiteral("Telmaris.mdb"), entries, {QFileInfo(file).fileName(), dryRun});
+  if (dryRun) out << "Dry run: nothing has been changed.\n";
+  out << priceImportReport(summary);
 }
 
-int printPriceHistory(QTextStream& out, QTextStream& err) {
-  try {
-    Database db = Database::open(QStringLiteral("Telmaris.mdb"), kConnectString);
-    out << priceHistoryReport(readPriceHistory(db));
-    return kDone;
-  } catch (const DatabaseError& e) {
-    err << e.file() << ": " << e.engineMessage() << '\n';
-  }
-  return kFileError;
+void printPriceHistory(QTextStream& out) {
+  Database db = Database::open(QStringLiteral("Telmaris.mdb"), kConnectString);
+  out << priceHistoryReport(readPriceHistory(db));
 }
 
-int undoImport(QTextStream& out, QTextStream& err) {
-  try {
-    const std::optional<PriceUndoSummary> undone = undoLastImport(QStringLiteral("Telmaris.mdb"));
-    if (!undone) {
-      err << "telmaris: there is no price import to undo\n";
-      return kFileError;
+void undoImport(QTextStream& out) {
+  const std::optional<PriceUndoSummary> undone = undoLastImport(QStringLiteral("Telmaris.mdb"));
+  if (!undone)
+    throw Failure(Problem{Problem::Kind::Database, QStringLiteral("telmaris"),
+                          QStringLiteral("there is no price import to undo"), std::nullopt});
+  out << priceUndoReport(*undone);
+}
+
+// The command that needs the program directory as the current one. Throws Failure.
+int runInProgramDirectory(const CommandLine& command, const QString& file, const QString& output,
+                          QTextStream& out, const PageWriter& writePage,
+                          OpenedConfiguration& opened) {
+  switch (command.kind) {
+    case CommandLine::Kind::ImportPrices:
+      importPriceList(file, command.dryRun, out);
+      return kDone;
+    case CommandLine::Kind::PriceHistory:
+      printPriceHistory(out);
+      return kDone;
+    case CommandLine::Kind::UndoImport:
+      undoImport(out);
+      return kDone;
+    default:
+      break;
+  }
+
+  opened.open(file);
+  const OrderingList list = BuildOrderingList(opened.data, opened.engine.hoist());
+  switch (command.kind) {
+    case CommandLine::Kind::List:
+      for (const QString& line : orderingListLines(list, kListIndent)) out << line << '\n';
+      return kDone;
+    case CommandLine::Kind::Json:
+      out << QJsonDocument(listAsJson(list)).toJson(QJsonDocument::Indented);
+      return kDone;
+    case CommandLine::Kind::Xlsx:
+      try {
+        writeExportWorkbook(output, orderingListSheet(opened.data.TextCatalogue, list));
+      } catch (const Failure& e) {
+        Problem p = e.problem();
+        if (p.where.isEmpty()) p.where = output;
+        throw Failure(p);
+      }
+      return kDone;
+    case CommandLine::Kind::Pdf: {
+      if (!writePage) throw usageProblem(QStringLiteral("this program writes no pages"));
+      const QDate date = command.date.isEmpty() ? QDate::currentDate()
+                                                : QDate::fromString(command.date, Qt::ISODate);
+      writePage(PageRequest{opened.data, opened.configuration, opened.engine.hoist(), list, output,
+                            date});
+      return kDone;
     }
-    out << priceUndoReport(*undone);
-    return kDone;
-  } catch (const DatabaseError& e) {
-    err << e.file() << ": " << e.engineMessage() << '\n';
+    default:
+      throw usageProblem(QStringLiteral("no command given"));
   }
-  return kFileError;
 }
 
 }  // namespace
@@ -263,11 +289,15 @@ int runCommand(const CommandLine& command, const QString& executableDirectory, Q
     return kDone;
   }
   if (command.kind == CommandLine::Kind::Open) {
-    err << "telmaris: --open is the work of the window, which this program does not have\n";
-    return kUsageError;
+    return printProblem(err, Problem{Problem::Kind::Usage, QStringLiteral("telmaris"),
+                                     QStringLiteral("--open is the work of the window, which this "
+                                                    "program does not have"),
+                                     std::nullopt});
   }
   if (command.kind == CommandLine::Kind::Usage || command.kind == CommandLine::Kind::Window) {
-    err << "telmaris: " << command.error << "\n\n" << commandLineHelp();
+    printProblem(err, Problem{Problem::Kind::Usage, QStringLiteral("telmaris"), command.error,
+                              std::nullopt});
+    err << '\n' << commandLineHelp();
     return kUsageError;
   }
   // Files named on the command line are taken from where the command was given.
@@ -277,55 +307,22 @@ int runCommand(const CommandLine& command, const QString& executableDirectory, Q
       command.output.isEmpty() ? QString() : here.absoluteFilePath(command.output);
   const QString directory = command.directory.isEmpty() ? executableDirectory : command.directory;
   if (!QDir::setCurrent(directory)) {
-    err << "telmaris: no program directory " << directory << '\n';
-    return kFileError;
+    return printProblem(err, Problem{Problem::Kind::File, directory,
+                                     QStringLiteral("no such program directory"), std::nullopt});
   }
-  switch (command.kind) {
-    case CommandLine::Kind::ImportPrices:
-      return importPriceList(file, command.dryRun, out, err);
-    case CommandLine::Kind::PriceHistory:
-      return printPriceHistory(out, err);
-    case CommandLine::Kind::UndoImport:
-      return undoImport(out, err);
-    default:
-      break;
-  }
-
   OpenedConfiguration opened;
-  QString problem;
-  const int status = opened.open(file, problem);
-  if (status != kDone) {
-    err << problem << '\n';
-    return status;
+  try {
+    return runInProgramDirectory(command, file, output, out, writePage, opened);
+  } catch (const Failure& e) {
+    return printProblem(err, e.problem(), &opened.data.TextCatalogue);
+  } catch (const std::exception& e) {
+    // A file read in a way nobody foresaw is still a file that cannot be read.
+    return printProblem(
+        err, Problem{Problem::Kind::File, file, QString::fromLocal8Bit(e.what()), std::nullopt});
   }
-  const OrderingList list = BuildOrderingList(opened.data, opened.engine.hoist());
-  switch (command.kind) {
-    case CommandLine::Kind::List:
-      for (const QString& line : orderingListLines(list, kListIndent)) out << line << '\n';
-      return kDone;
-    case CommandLine::Kind::Json:
-      out << QJsonDocument(listAsJson(list)).toJson(QJsonDocument::Indented);
-      return kDone;
-    case CommandLine::Kind::Xlsx:
-      try {
-        writeExportWorkbook(output, orderingListSheet(opened.data.TextCatalogue, list));
-      } catch (const ExportError& e) {
-        err << output << ": " << e.message() << '\n';
-        return kFileError;
-      }
-      return kDone;
-    case CommandLine::Kind::Pdf: {
-      if (!writePage) {
-        err << "telmaris: this program writes no pages\n";
-        return kUsageError;
-      }
-      const QDate date = command.date.isEmpty() ? QDate::currentDate()
-                                                : QDate::fromString(command.date, Qt::ISODate);
-      return writePage(
-          PageRequest{opened.data, opened.configuration, opened.engine.hoist(), list, output, date},
-          err);
-    }
-    default:
-      return kUsageError;
-  }
+}
+
+int printProblem(QTextStream& err, const Problem& problem, const TextCatalogueArray* texts) {
+  err << problem.describe(texts) << '\n';
+  return exitStatusOf(problem);
 }

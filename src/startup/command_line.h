@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <functional>
 
+#include "common/problem.h"
 #include "configurator/configuration.h"
 #include "configurator/ordering_list.h"
 
@@ -21,8 +22,8 @@ struct PageRequest {
   QString output;  // the PDF file
   QDate date;      // printed on the page
 };
-// Writes the page; the exit status of the command.
-using PageWriter = std::function<int(const PageRequest& request, QTextStream& err)>;
+// Writes the page. Throws Failure.
+using PageWriter = std::function<void(const PageRequest& request)>;
 
 struct CommandLine {
   // Open is the window with a configuration opened (--open), the work of the desktop program
@@ -51,7 +52,8 @@ struct CommandLine {
   QString error;        // what is wrong with a command line of kind Usage
 };
 
-// Exit statuses of a command.
+// Exit statuses of a command: done, or the status of the problem that stopped it
+// (exitStatusOf).
 enum CommandStatus { kDone = 0, kRefused = 1, kUsageError = 2, kFileError = 3 };
 
 // The arguments after the program's name. A command line that does not start with "--" keeps
@@ -69,3 +71,8 @@ QString commandLineHelp();
 // the writer, which the desktop program gives.
 int runCommand(const CommandLine& command, const QString& executableDirectory, QTextStream& out,
                QTextStream& err, const PageWriter& writePage = {});
+
+// The one way a command reports a problem: "where: what" on standard error, with the texts of
+// the catalogue when the problem names one. Returns the command's exit status.
+int printProblem(QTextStream& err, const Problem& problem,
+                 const TextCatalogueArray* texts = nullptr);

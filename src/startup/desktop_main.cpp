@@ -19,23 +19,24 @@
 
 namespace {
 
-// The main window with the configuration opened, as the printed page shows it.
+// The main window with the configuration opened, as the printed page shows it. Throws Failure
+// when the window cannot load.
 QImage windowImageOf(const Configuration& configuration) {
   ProgramState state;
   HeadlessServices services;
-  state.LanguageKey = variantByIndex(configuration.variant)->languageKey;
+  state.LanguageKey = variantOf(configuration.variant).languageKey;
   HMeny window(state, services);
-  if (!window.Form_Load()) return {};
+  if (!window.Form_Load()) {
+    throw Failure(window.loadProblem().value_or(
+        Problem{Problem::Kind::Database, state.DatabaseFile,
+                QStringLiteral("the main window cannot be loaded"), std::nullopt}));
+  }
   window.openConfiguration(configuration);
   return window.windowImage();
 }
 
-int writePage(const PageRequest& r, QTextStream& err) {
-  const QString problem =
-      writePagePdf(r.output, r.data, r.hoist, r.list, windowImageOf(r.configuration), r.date);
-  if (problem.isEmpty()) return kDone;
-  err << r.output << ": " << problem << '\n';
-  return kFileError;
+void writePage(const PageRequest& r) {
+  writePagePdf(r.output, r.data, r.hoist, r.list, windowImageOf(r.configuration), r.date);
 }
 
 }  // namespace

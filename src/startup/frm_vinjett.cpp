@@ -65,21 +65,23 @@ bool frmVinjett::Form_Load(const QString& commandLine, const QString& executable
   // before anything is shown, as a missing database does.
   state_.AppPath = commandLine.isEmpty() ? executableDir : commandLine;
   if (!QDir::setCurrent(state_.AppPath)) {
-    services_.message(nullptr,
-                      tr("The program directory cannot be opened.\n\nDirectory: %1")
-                          .arg(QDir::toNativeSeparators(state_.AppPath)),
-                      kDefaultMessageTitle, MsgIcon::Critical);
+    showProblem(services_, nullptr,
+                Problem{Problem::Kind::File, QDir::toNativeSeparators(state_.AppPath),
+                        tr("The folder cannot be entered."), std::nullopt},
+                state_.TextCatalogue, tr("The program directory cannot be opened."),
+                kDefaultMessageTitle, MsgIcon::Critical);
     services_.endProgram(1);
     return false;
   }
   if (!configurationFile.isEmpty()) {
-    const auto read = readConfigurationFile(configurationFile);
-    if (const Configuration* c = std::get_if<Configuration>(&read)) {
-      if (!loadMainWindow(c->variant)) return false;
+    const Result<Configuration> read = readConfigurationFile(configurationFile);
+    if (read) {
+      if (!loadMainWindow(static_cast<int>(read->variant))) return false;
       hmeny_->openConfigurationFile(configurationFile);
       return true;
     }
-    services_.message(nullptr, std::get<QString>(read));
+    showProblem(services_, nullptr, read.problem(), state_.TextCatalogue,
+                tr("The configuration cannot be opened."));
   }
   const QScreen* screen = QGuiApplication::primaryScreen();
   if (screen) {

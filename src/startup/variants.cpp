@@ -7,23 +7,39 @@ namespace {
 
 const std::array<Variant, kVariantCount>& variants() {
   static const std::array<Variant, kVariantCount> table{{
-      {0, "English European", "Click this button to start the English European version.",
-       "&English European", "", "strEngelska", "strEngelska", "en_GB"},
-      {1, QString::fromUtf8("Français"), "Click this button to start the French version.",
-       QString::fromUtf8("&Français"), "Fransk", "strFranska", "strFranska", "fr_FR"},
-      {2, "US Version Metric", "Click this button to start the US Version Metric.",
-       "&US Version Metric", "US Metric", "strEngelska", "strUSAMetric", "en_US"},
-      {3, "US Version Imperial", "Click this button to start the US Version Imperial.",
-       "US &Version Imperial", "US Imperial", "strImperial", "strImperial", "en_US"},
-      {4, QString::fromUtf8("Español"), "Click this button to start the Spanish version.",
-       QString::fromUtf8("E&spañol"), "Spansk", "strSpanska", "strSpanska", "es_ES"},
-      {5, QString::fromUtf8("Português"), "Click this button to start the Portuguese version.",
-       QString::fromUtf8("&Português"), "Portugisisk", "strPortugisiska", "strPortugisiska",
-       "pt_PT"},
-      {6, "Italiano", "Click this button to start the Italian version.", "&Italiano", "Italiensk",
-       "strItalienska", "strItalienska", "it_IT"},
-      {7, "Deutsch", "Click this button to start the German version.", "&Deutsch", "Tysk",
-       "strTyska", "strTyska", "de_DE"},
+      {VariantId::EnglishEuropean, QStringLiteral("English European"),
+       QStringLiteral("Click this button to start the English European version."),
+       QStringLiteral("&English European"), QStringLiteral(""), QStringLiteral("strEngelska"),
+       QStringLiteral("strEngelska"), QStringLiteral("en_GB")},
+      {VariantId::French, QStringLiteral("Français"),
+       QStringLiteral("Click this button to start the French version."),
+       QStringLiteral("&Français"), QStringLiteral("Fransk"), QStringLiteral("strFranska"),
+       QStringLiteral("strFranska"), QStringLiteral("fr_FR")},
+      {VariantId::UsMetric, QStringLiteral("US Version Metric"),
+       QStringLiteral("Click this button to start the US Version Metric."),
+       QStringLiteral("&US Version Metric"), QStringLiteral("US Metric"),
+       QStringLiteral("strEngelska"), QStringLiteral("strUSAMetric"), QStringLiteral("en_US")},
+      {VariantId::UsImperial, QStringLiteral("US Version Imperial"),
+       QStringLiteral("Click this button to start the US Version Imperial."),
+       QStringLiteral("US &Version Imperial"), QStringLiteral("US Imperial"),
+       QStringLiteral("strImperial"), QStringLiteral("strImperial"), QStringLiteral("en_US")},
+      {VariantId::Spanish, QStringLiteral("Español"),
+       QStringLiteral("Click this button to start the Spanish version."),
+       QStringLiteral("E&spañol"), QStringLiteral("Spansk"), QStringLiteral("strSpanska"),
+       QStringLiteral("strSpanska"), QStringLiteral("es_ES")},
+      {VariantId::Portuguese, QStringLiteral("Português"),
+       QStringLiteral("Click this button to start the Portuguese version."),
+       QStringLiteral("&Português"), QStringLiteral("Portugisisk"),
+       QStringLiteral("strPortugisiska"), QStringLiteral("strPortugisiska"),
+       QStringLiteral("pt_PT")},
+      {VariantId::Italian, QStringLiteral("Italiano"),
+       QStringLiteral("Click this button to start the Italian version."),
+       QStringLiteral("&Italiano"), QStringLiteral("Italiensk"), QStringLiteral("strItalienska"),
+       QStringLiteral("strItalienska"), QStringLiteral("it_IT")},
+      {VariantId::German, QStringLiteral("Deutsch"),
+       QStringLiteral("Click this button to start the German version."), QStringLiteral("&Deutsch"),
+       QStringLiteral("Tysk"), QStringLiteral("strTyska"), QStringLiteral("strTyska"),
+       QStringLiteral("de_DE")},
   }};
   return table;
 }
@@ -33,6 +49,10 @@ const std::array<Variant, kVariantCount>& variants() {
 std::optional<Variant> variantByIndex(int index) {
   if (index < 0 || index >= kVariantCount) return std::nullopt;
   return variants()[static_cast<std::size_t>(index)];
+}
+
+const Variant& variantOf(VariantId id) {
+  return variants()[static_cast<std::size_t>(id)];
 }
 
 std::optional<Variant> variantByKey(const QString& languageKey) {

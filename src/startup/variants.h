@@ -4,8 +4,20 @@
 #include <QString>
 #include <optional>
 
+// The eight variants, by the order of their start-up buttons and menu items.
+enum class VariantId : int {
+  EnglishEuropean = 0,
+  French = 1,
+  UsMetric = 2,
+  UsImperial = 3,
+  Spanish = 4,
+  Portuguese = 5,
+  Italian = 6,
+  German = 7,
+};
+
 struct Variant {
-  int index;
+  VariantId id;
   QString startCaption;  // button of the start-up window
   QString startTooltip;
   QString menuCaption;        // item of the language menu
@@ -19,6 +31,8 @@ inline constexpr int kVariantCount = 8;
 
 // The variant of an index 0 to 7; none for any other index.
 std::optional<Variant> variantByIndex(int index);
+// The variant itself.
+const Variant& variantOf(VariantId id);
 
 // The variant of a LanguageKey; none for a key the program does not know.
 std::optional<Variant> variantByKey(const QString& languageKey);

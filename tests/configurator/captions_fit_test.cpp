@@ -201,8 +201,9 @@ TEST(Captions, FitTheMessageBoxes) {
   for (int v = 0; v < kVariantCount; ++v) {
     const Variant variant = *variantByIndex(v);
     WindowDriver d(variant.languageKey, true);
-    const QString printerTrouble = d.state.TextCatalogue[56] + "\n\n" + d.state.TextCatalogue[57] +
-                                   "\n" + d.state.TextCatalogue[58];
+    const QString printerTrouble = d.state.TextCatalogue[Text::PrintingError] + "\n\n" +
+                                   d.state.TextCatalogue[Text::CheckThePrinter] + "\n" +
+                                   d.state.TextCatalogue[Text::TryAgain];
     const std::pair<QString, QString> boxes[] = {{aboutText(d.state.ProgramDate), kAboutTitle},
                                                  {printerTrouble, kDefaultMessageTitle}};
     for (const auto& [text, title] : boxes) {

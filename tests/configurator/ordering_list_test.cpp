@@ -13,10 +13,11 @@ constexpr int kHeavy = 5;  // ModelIndex of PXH 2500 EX
 class OrderingListTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    const int texts[] = {61, 62, 63, 64, 120, 129};
+    const Text texts[] = {Text::OrderingListHeading, Text::Price,    Text::Discount, Text::NetPrice,
+                          Text::AtexMarking,         Text::PhasedOut};
     const char* words[] = {"Ordering list", "Price",         "Discount",
                            "Net price",     "ATEX marking:", "Model being phased out"};
-    for (int i = 0; i < 6; ++i) data.TextCatalogue[texts[i]] = words[i];
+    for (int i = 0; i < 6; ++i) data.TextCatalogue[texts[i]] = QString::fromUtf8(words[i]);
     // Matrix row r of both columns names part 60 + r, ordering number "7300 00rr 00".
     for (int r = 1; r <= 44; ++r) {
       part(60 + r, QString("Part of row %1").arg(r), 1.0f, r);
@@ -34,16 +35,22 @@ class OrderingListTest : public ::testing::Test {
     data.PartPrice[k] = price;
   }
 
-  // PXH 250 EX, a 5 m chain, 3 m of control length, with the given choices.
+  // The choice of an option's element number, -1 for none.
+  template <typename Choice>
+  static std::optional<Choice> option(int e) {
+    return e < 0 ? std::nullopt : std::optional<Choice>(static_cast<Choice>(e));
+  }
+
+  // PXH 250 EX, a 5 m chain, 3 m of control length, with the choices by element number.
   ConfiguredHoist hoist(int hoistControl = 0, int trolley = 0, int trolleyControl = -1) const {
     ConfiguredHoist h;
     h.model = "PXH 250 EX";
     h.modelIndex = h.hoistColumn = kLight;
     h.chainLength = 5;
     h.controlLength = 3;
-    h.hoistControl = hoistControl;
-    h.trolley = trolley;
-    h.trolleyControl = trolleyControl;
+    h.hoistControl = option<HoistControl>(hoistControl);
+    h.trolley = option<Trolley>(trolley);
+    h.trolleyControl = option<TrolleyControl>(trolleyControl);
     return h;
   }
 
@@ -240,7 +247,7 @@ TEST_F(OrderingListTest, FaultsOfTheDataDoNotBreakTheList) {
   data.PartNumber[61] = "84";
   data.PartPrice[61] = 1.0f;
   data.PartMatrix(1, kLight) = 61;
-  data.TextCatalogue[62] = QString(25, 'P');  // longer than its field: one blank remains
+  data.TextCatalogue[Text::Price] = QString(25, 'P');  // longer than its field: one blank remains
   t = lines(hoist());
   EXPECT_EQ(t[2], QString(8, ' ') + "  1      84" + QString(16, ' ') + "1.0  " + QString(45, 'x'));
   EXPECT_EQ(t[8].mid(8), QString(25, 'P') + "      1.0");

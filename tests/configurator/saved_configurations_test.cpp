@@ -42,10 +42,9 @@ QByteArray contents(const QString& file) {
 }
 
 Configuration configurationIn(const QString& file) {
-  const auto parsed = parseConfiguration(contents(file));
-  EXPECT_TRUE(std::holds_alternative<Configuration>(parsed)) << file.toStdString();
-  return std::holds_alternative<Configuration>(parsed) ? std::get<Configuration>(parsed)
-                                                       : Configuration{};
+  const Result<Configuration> parsed = parseConfiguration(contents(file));
+  EXPECT_TRUE(parsed) << file.toStdString();
+  return parsed ? *parsed : Configuration{};
 }
 
 void openFile(WindowDriver& d, const QString& file) {
@@ -350,11 +349,11 @@ TEST(SavedConfigurations, OpenedAtStartInTheFilesVariant) {
     EXPECT_EQ(state.LanguageKey, "Tysk");
     for (int i = 0; i < 8; ++i) EXPECT_EQ(main->mnuSpråk[i]->isChecked(), i == 7) << i;
     const Configuration opened = main->currentConfiguration();
-    EXPECT_EQ(opened.variant, 7);
+    EXPECT_EQ(opened.variant, VariantId::German);
     EXPECT_TRUE(opened.lubeFree);
     EXPECT_EQ(opened.model, "PXH 250L EX");
     EXPECT_EQ(opened.liftHeight, "4");
-    EXPECT_EQ(opened.hoistControl, HoistControlKind::TwoButton);
+    EXPECT_EQ(opened.hoistControl, HoistControl::TwoButton);
     EXPECT_EQ(opened.accessories, (std::array<bool, 5>{true, true, true, true, false}));
     EXPECT_EQ(opened.discount, 10);
     EXPECT_TRUE(main->Printerutskrift->isVisible());
@@ -376,7 +375,8 @@ TEST(SavedConfigurations, OpenedAtStartInTheFilesVariant) {
     frmVinjett start(state, services);
     ASSERT_TRUE(start.Form_Load(dir.path(), "/nowhere", bad.fileName()));
     ASSERT_EQ(services.messages.size(), 1u);
-    EXPECT_TRUE(services.messages[0].text.startsWith(bad.fileName() + "\n\n"))
+    EXPECT_TRUE(services.messages[0].text.startsWith("The configuration cannot be opened.\n\n" +
+                                                     bad.fileName() + "\n"))
         << services.messages[0].text.toStdString();
     EXPECT_TRUE(services.messages[0].text.contains("\"trolley\""));
     EXPECT_TRUE(start.isVisible());
@@ -390,7 +390,8 @@ TEST(SavedConfigurations, OpenedAtStartInTheFilesVariant) {
     const QString missing = files.dir.filePath("missing.telmaris");
     ASSERT_TRUE(start.Form_Load(dir.path(), "/nowhere", missing));
     ASSERT_EQ(services.messages.size(), 1u);
-    EXPECT_TRUE(services.messages[0].text.startsWith("The file " + missing + " cannot be read"))
+    EXPECT_TRUE(services.messages[0].text.startsWith("The configuration cannot be opened.\n\n" +
+                                                     missing + "\nThe file cannot be read: "))
         << services.messages[0].text.toStdString();
     EXPECT_TRUE(start.isVisible());
     EXPECT_EQ(start.mainWindow(), nullptr);

@@ -25,8 +25,9 @@ QString openError(const QString& file, const QString& connect) {
   try {
     Database::open(file, connect);
   } catch (const DatabaseError& e) {
-    EXPECT_EQ(e.file(), QFileInfo(file).absoluteFilePath());
-    return e.engineMessage();
+    EXPECT_EQ(e.problem().kind, Problem::Kind::Database);
+    EXPECT_EQ(e.problem().where, QFileInfo(file).absoluteFilePath());
+    return e.problem().what;
   }
   return {};
 }

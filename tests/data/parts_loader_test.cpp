@@ -61,9 +61,9 @@ TEST(PartsLoader, KeepsWhatANullLeavesOutAcrossVariants) {
   PartsData state;
 
   load(state, "Fransk");
-  EXPECT_EQ(state.TextCatalogue[1], "Fichier");
-  EXPECT_EQ(state.TextCatalogue[65], "");   // null on the first load: empty
-  EXPECT_EQ(state.PartDescription[5], "");  // null description on the first load
+  EXPECT_EQ(state.TextCatalogue[Text::MenuFile], "Fichier");
+  EXPECT_EQ(state.TextCatalogue[Text::ProgramTitle], "");  // null on the first load: empty
+  EXPECT_EQ(state.PartDescription[5], "");                 // null description on the first load
   EXPECT_EQ(state.PartDescription[130], "Crochet");
   EXPECT_EQ(state.PartNumber[130], "");  // a null ordering number does not stop the load
   EXPECT_EQ(state.PartCount, 3);
@@ -71,18 +71,19 @@ TEST(PartsLoader, KeepsWhatANullLeavesOutAcrossVariants) {
   EXPECT_EQ(state.PartPrice[5], 12.5f);
 
   load(state, "");
-  EXPECT_EQ(state.TextCatalogue[65], "TITLE");
+  EXPECT_EQ(state.TextCatalogue[Text::ProgramTitle], "TITLE");
   EXPECT_EQ(state.PartDescription[5], "Pull chain");
 
   load(state, "US Metric");  // English texts, US descriptions
-  EXPECT_EQ(state.TextCatalogue[1], "File");
+  EXPECT_EQ(state.TextCatalogue[Text::MenuFile], "File");
   EXPECT_EQ(state.PartDescription[5], "Hand chain");
   EXPECT_EQ(state.PartDescription[130], "Hook");  // null in US Metric: the English text stays
 
   load(state, "Fransk");
-  EXPECT_EQ(state.TextCatalogue[65], "TITLE");  // null in French: the earlier text stays
+  EXPECT_EQ(state.TextCatalogue[Text::ProgramTitle],
+            "TITLE");  // null in French: the earlier text stays
   EXPECT_EQ(state.PartDescription[5], "Hand chain");
-  EXPECT_EQ(state.TextCatalogue[2], "");  // never written
+  EXPECT_EQ(state.TextCatalogue[Text::MenuNewFile], "");  // never written
 }
 
 TEST(PartsLoader, StopsAtARecordOutsideTheProgramsArrays) {
@@ -109,9 +110,8 @@ TEST(PartsLoader, StopsAtARecordOutsideTheProgramsArrays) {
       load(state, "");
       ADD_FAILURE() << c.sql;
     } catch (const RecordOutOfBounds& e) {
-      EXPECT_EQ(e.table(), c.table);
-      EXPECT_EQ(e.record(), c.record);
-      EXPECT_TRUE(e.userMessage().contains(c.table));
+      EXPECT_EQ(e.problem().kind, Problem::Kind::Database);
+      EXPECT_EQ(e.problem().where, QString("Table %1, record %2").arg(c.table, c.record));
     }
   }
   // Exactly 50 part rows still load.

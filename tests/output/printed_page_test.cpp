@@ -79,7 +79,8 @@ TEST(PrintedPage, PlacesTitleDateListAndSheets) {
   EXPECT_NEAR(unit->left, 26.5, 0.5);
 
   // Technical data from 80 mm, the hoist's figures on its sketch, no trolley sketch.
-  const PdfWord* heading = find(words, d.state.TextCatalogue[69].section(' ', 0, 0), 79);
+  const PdfWord* heading =
+      find(words, d.state.TextCatalogue[Text::TechnicalData].section(' ', 0, 0), 79);
   ASSERT_TRUE(heading);
   EXPECT_NEAR(heading->left, 100, 0.5);
   EXPECT_GE(heading->top, 80);
@@ -141,9 +142,9 @@ TEST(PrintedPage, TotalsCopiesAndCancel) {
   d.services.printAnswer = broken;
   d.w.Printerutskrift_Click();
   ASSERT_EQ(d.services.messages.size(), 1u);
-  EXPECT_EQ(d.services.messages[0].text, d.state.TextCatalogue[56] + "\n\n" +
-                                             d.state.TextCatalogue[57] + "\n" +
-                                             d.state.TextCatalogue[58]);
+  EXPECT_EQ(d.services.messages[0].text, d.state.TextCatalogue[Text::PrintingError] + "\n\n" +
+                                             d.state.TextCatalogue[Text::CheckThePrinter] + "\n" +
+                                             d.state.TextCatalogue[Text::TryAgain]);
   EXPECT_EQ(QApplication::overrideCursor(), nullptr);
   d.services.messages.clear();
 

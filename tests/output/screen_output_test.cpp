@@ -31,13 +31,14 @@ TEST(ScreenOutput, ShowsTheListAndTheSheetsOnce) {
   Form2& f2 = d.w.form2();
   Form3& f3 = d.w.form3();
   EXPECT_TRUE(f2.isVisible());
-  EXPECT_EQ(f2.windowTitle(), d.state.TextCatalogue[111]);
+  EXPECT_EQ(f2.windowTitle(), d.state.TextCatalogue[Text::OrderingListTitle]);
   EXPECT_FALSE(f2.ssdbgridChangePrices->isVisible());
   EXPECT_FALSE(f2.fraSortOrder->isVisible());
   const std::vector<ScreenLine> first = f2.orderingList->lines();
   ASSERT_GE(first.size(), 8u);
-  EXPECT_EQ(first.front().text, " " + d.state.TextCatalogue[61]);  // one blank of indent
-  EXPECT_TRUE(first.back().text.contains(d.state.TextCatalogue[62]));
+  EXPECT_EQ(first.front().text,
+            " " + d.state.TextCatalogue[Text::OrderingListHeading]);  // one blank of indent
+  EXPECT_TRUE(first.back().text.contains(d.state.TextCatalogue[Text::Price]));
   EXPECT_EQ(d.state.OutputTarget, "F2");
 
   EXPECT_TRUE(f3.isVisible());

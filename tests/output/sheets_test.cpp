@@ -1,8 +1,10 @@
-// Anchored text, its surfaces, the technical data table and the dimension figures.
+// Anchored text, its surfaces, the technical data table and the dimension figures. The recorder
+// measures a character as size / 8 mm wide and a line as size / 2 mm high, so at 8 points a
+// text of n characters is n mm wide and 4 mm high; the places below are its top left corners.
 #include <gtest/gtest.h>
 
-#include <QImage>
-#include <QPainter>
+#include <QPointF>
+#include <QStringList>
 
 #include "output/dimension_sheets.h"
 #include "output/print_text.h"
@@ -12,24 +14,18 @@ namespace {
 
 using Item = RecordingTextDevice::Item;
 
-// The point a recorded text was anchored at, undoing the recorder's measuring rule.
-QPointF anchorPoint(const Item& item, int anchor) {
-  const double w = item.text.size() * item.size / 8, h = item.size / 2;
-  const int column = (anchor - 1) / 3, row = (anchor - 1) % 3;
-  return {item.x + w * column / 2, item.top - h * (2 - row) / 2};
-}
-
-void expectAt(const Item& item, const QString& text, double x, double y, int anchor) {
+// A recorded text and its top left corner, at 8 points and not bold unless said.
+void expectItem(const Item& item, const QString& text, double x, double top, double size = 8,
+                bool bold = false) {
   EXPECT_EQ(item.text, text);
-  const QPointF p = anchorPoint(item, anchor);
-  EXPECT_NEAR(p.x(), x, 1e-4) << text.toStdString();
-  EXPECT_NEAR(p.y(), y, 1e-4) << text.toStdString();
-  EXPECT_EQ(item.size, 8) << text.toStdString();
-  EXPECT_FALSE(item.bold);
+  EXPECT_NEAR(item.x, x, 1e-4) << text.toStdString();
+  EXPECT_NEAR(item.top, top, 1e-4) << text.toStdString();
+  EXPECT_EQ(item.size, size) << text.toStdString();
+  EXPECT_EQ(item.bold, bold) << text.toStdString();
 }
 
 ConfiguredHoist sheetHoist(const QString& model, int modelIndex, const QString& key = "",
-                           int trolley = -1) {
+                           std::optional<Trolley> trolley = std::nullopt) {
   ConfiguredHoist h;
   h.model = model;
   h.modelIndex = modelIndex;
@@ -41,9 +37,15 @@ ConfiguredHoist sheetHoist(const QString& model, int modelIndex, const QString& 
 
 TextCatalogueArray sheetTexts() {
   TextCatalogueArray texts;
-  texts[69] = "Technical data";
-  for (int n = 70; n <= 77; ++n) texts[n] = QString("Label %1").arg(n);
-  texts[5] = "Sa&ve File As...";
+  texts.store(69, "Technical data");
+  for (int n = 70; n <= 77; ++n) texts.store(n, QString("Label %1").arg(n));
+  texts.store(5, "Sa&ve File As...");  // a menu caption, not a row label
+  return texts;
+}
+
+QStringList textsOf(const std::vector<Item>& items) {
+  QStringList texts;
+  for (const Item& i : items) texts << i.text;
   return texts;
 }
 
@@ -51,148 +53,137 @@ TextCatalogueArray sheetTexts() {
 
 TEST(PrintTextAt, AnchorsTrimmingAndTheSheetWindowSizes) {
   RecordingTextDevice rec;
-  const double x = 50, y = 20;  // "abcd" at 8 points: 4 mm wide, 4 mm high
+  // "abcd" at 8 points, 4 mm wide and 4 mm high, anchored at (50, 20).
   const QPointF expected[9] = {{50, 24}, {50, 22}, {50, 20}, {48, 24}, {48, 22},
                                {48, 20}, {46, 24}, {46, 22}, {46, 20}};
   for (int anchor = 1; anchor <= 9; ++anchor) {
     QString text = "   abcd";
-    PrintTextAt(rec, text, x, y, 8, anchor == 6, anchor);
+    PrintTextAt(rec, text, 50, 20, 8, anchor == 6, anchor);
     EXPECT_EQ(text, "abcd");  // the caller's text loses its leading blanks
-    const Item& item = rec.items.back();
-    EXPECT_EQ(item.text, "abcd");
-    EXPECT_EQ(QPointF(item.x, item.top), expected[anchor - 1]) << anchor;
-    EXPECT_EQ(item.bold, anchor == 6);
+    expectItem(rec.items.back(), "abcd", expected[anchor - 1].x(), expected[anchor - 1].y(), 8,
+               anchor == 6);
   }
   for (int anchor : {0, 10, -1}) {
     QString text = "abcd ";
-    PrintTextAt(rec, text, x, y, 8, false, anchor);
-    EXPECT_EQ(QPointF(rec.items.back().x, rec.items.back().top), QPointF(0, 0));
-    EXPECT_EQ(rec.items.back().text, "abcd ");  // trailing blanks stay
+    PrintTextAt(rec, text, 50, 20, 8, false, anchor);
+    expectItem(rec.items.back(), "abcd ", 0, 0);  // trailing blanks stay
   }
 
-  // The sheet window measures and writes 6 points smaller, but never below legibility.
+  // The sheet window measures and writes 6 points smaller, but never below 7 points.
   SheetWindowTextDevice sheet(rec);
   QString text = "abcd";
-  PrintTextAt(sheet, text, x, y, 16, true, 5);
-  EXPECT_EQ(rec.items.back().size, 10);
-  EXPECT_EQ(QPointF(rec.items.back().x, rec.items.back().top), QPointF(47.5, 22.5));
-  PrintTextAt(sheet, text, x, y, 8, false, 5);
-  EXPECT_EQ(rec.items.back().size, SheetWindowTextDevice::kSmallestSize);
+  PrintTextAt(sheet, text, 50, 20, 16, true, 5);  // 10 points: 5 mm wide, 5 mm high
+  expectItem(rec.items.back(), "abcd", 47.5, 22.5, 10, true);
+  PrintTextAt(sheet, text, 50, 20, 8, false, 5);
+  EXPECT_EQ(rec.items.back().size, 7);
 }
 
-TEST(TechnicalData, EnglishTableWithUsColumn) {
+TEST(TechnicalData, ValuesLabelsAndTheirPlaces) {
   const TextCatalogueArray texts = sheetTexts();
   SheetValues sheet;
   sheet.TechDataTop = 80;
   RecordingTextDevice rec;
+  // PXH 250 EX with 26 m of chain: the US column at 174 first, then the heading and each row's
+  // label at 100 and metric value at 155, rows 3.5 mm apart from 86 mm.
   TechnicalData(texts, sheetHoist("PXH 250 EX", 2), sheet, rec);
   ASSERT_EQ(rec.items.size(), 25u);
-
-  const char* us[8] = {"551 lb",   "61. ft/min", "28.0 lb", "51.6 lb",
-                       "84 dB(A)", "78 cfm",     "1/2 in",  "1/2 in"};
-  const char* metric[8] = {"250 kg",   "18.6 m/min", "12.7 kg", "23.4 kg",
-                           "84 dB(A)", "37 l/s",     "12.5 mm", "1/2 in"};
-  for (int i = 0; i < 8; ++i) {
-    const double y = 86 + 3.5 * i;
-    expectAt(rec.items[i], us[i], 174, y, 7);
-    expectAt(rec.items[9 + 2 * i], QString("Label %1").arg(70 + i), 100, y, 1);
-    expectAt(rec.items[10 + 2 * i], metric[i], 155, y, 7);
-  }
-  const Item& heading = rec.items[8];
-  EXPECT_EQ(heading.text, "Technical data");
-  EXPECT_EQ(anchorPoint(heading, 1), QPointF(100, 80));
-  EXPECT_EQ(heading.size, 10);
-  EXPECT_TRUE(heading.bold);
+  EXPECT_EQ(textsOf(rec.items).mid(0, 8), QStringList({"551 lb", "61. ft/min", "28.0 lb", "51.6 lb",
+                                                       "84 dB(A)", "78 cfm", "1/2 in", "1/2 in"}));
+  EXPECT_EQ(textsOf(rec.items).mid(8),
+            QStringList({"Technical data", "Label 70", "250 kg", "Label 71", "18.6 m/min",
+                         "Label 72", "12.7 kg", "Label 73", "23.4 kg", "Label 74", "84 dB(A)",
+                         "Label 75", "37 l/s", "Label 76", "12.5 mm", "Label 77", "1/2 in"}));
+  expectItem(rec.items[0], "551 lb", 168, 90);      // right-aligned at 174, row 0 at 86
+  expectItem(rec.items[3], "51.6 lb", 167, 100.5);  // row 3 at 96.5
+  expectItem(rec.items[8], "Technical data", 100, 85, 10, true);
+  expectItem(rec.items[9], "Label 70", 100, 90);
+  expectItem(rec.items[16], "23.4 kg", 148, 100.5);  // right-aligned at 155
+  expectItem(rec.items[24], "1/2 in", 149, 114.5);   // row 7 at 110.5
   EXPECT_EQ(sheet.TechSizeMetric, "12.5 mm");
 
-  // The US variants print the US column too.
+  // German on the screen sheet: no US column, the values right-aligned at 165.
   rec.items.clear();
-  TechnicalData(texts, sheetHoist("PXH 250 EX", 2, "US Imperial"), sheet, rec);
-  EXPECT_EQ(rec.items.size(), 25u);
+  sheet.TechDataTop = -3;
+  TechnicalData(texts, sheetHoist("PXH 250 EX", 2, "Tysk", Trolley::MotorNarrow), sheet, rec);
+  ASSERT_EQ(rec.items.size(), 17u);
+  expectItem(rec.items[0], "Technical data", 100, 2, 10, true);
+  expectItem(rec.items[2], "250 kg", 159, 7);
 }
 
-TEST(TechnicalData, HeavyModelsLanguagesAndUnknownModels) {
+TEST(TechnicalData, HeavyModelsSizesAndUnknownModels) {
   const TextCatalogueArray texts = sheetTexts();
   SheetValues sheet;
-  sheet.TechDataTop = -3;
   RecordingTextDevice rec;
-  TechnicalData(texts, sheetHoist("PXH 3000 EX", 14, "", 4), sheet, rec);
+  // 2721.6 kg are 6000 lb; the motor trolley gives the large hose.
+  TechnicalData(texts, sheetHoist("PXH 3000 EX", 14, "", Trolley::MotorWide), sheet, rec);
   EXPECT_EQ(rec.items[0].text, "6000 lb");
   EXPECT_EQ(rec.items[10].text, "2722 kg");
   EXPECT_EQ(rec.items[6].text, "3/4 in");
   EXPECT_EQ(rec.items[22].text, "20 mm");
-  EXPECT_EQ(anchorPoint(rec.items[8], 1), QPointF(100, -3));
 
-  // Sizes by trolley: a manual trolley or none gives the small hose.
-  for (int trolley : {-1, 0, 1, 2}) {
+  // A manual trolley or none gives the small hose; the 1250-SR has the large one without.
+  for (const std::optional<Trolley> trolley : {std::optional<Trolley>(), {Trolley::ManualWide}}) {
     rec.items.clear();
     TechnicalData(texts, sheetHoist("PXH 2500 EX", 5, "", trolley), sheet, rec);
-    EXPECT_EQ(rec.items[22].text, "12.5 mm") << trolley;
-    EXPECT_EQ(rec.items[6].text, "1/2 in") << trolley;
+    EXPECT_EQ(rec.items[22].text, "12.5 mm");
+    EXPECT_EQ(rec.items[6].text, "1/2 in");
   }
   rec.items.clear();
-  TechnicalData(texts, sheetHoist("PXH 1250-SR", 9, "", 3), sheet, rec);
-  EXPECT_EQ(sheet.TechSizeMetric, "20 mm");
-
-  // German: no US column, the values at 165.
-  rec.items.clear();
-  TechnicalData(texts, sheetHoist("PXH 250 EX", 2, "Tysk", 3), sheet, rec);
-  ASSERT_EQ(rec.items.size(), 17u);
-  EXPECT_EQ(rec.items[0].text, "Technical data");
-  expectAt(rec.items[2], "250 kg", 165, 3, 7);
+  TechnicalData(texts, sheetHoist("PXH 1250-SR", 9), sheet, rec);
+  EXPECT_EQ(rec.items[22].text, "20 mm");
 
   // An unknown model: labels and units with empty numbers; the size texts of the last call.
   rec.items.clear();
-  TechnicalData(texts, sheetHoist("PXH 9999 EX", 0, "", 3), sheet, rec);
+  TechnicalData(texts, sheetHoist("PXH 9999 EX", 0), sheet, rec);
   ASSERT_EQ(rec.items.size(), 25u);
-  const char* us[8] = {"lb", "ft/min", "lb", "lb", "dB(A)", "cfm", "1/2 in", "1/2 in"};
-  const char* metric[8] = {"kg", "m/min", "kg", "kg", "dB(A)", "l/s", "12.5 mm", "1/2 in"};
-  for (int i = 0; i < 8; ++i) {
-    EXPECT_EQ(rec.items[i].text, us[i]);
-    EXPECT_EQ(rec.items[10 + 2 * i].text, metric[i]);
-  }
+  EXPECT_EQ(textsOf(rec.items).mid(0, 8),
+            QStringList({"lb", "ft/min", "lb", "lb", "dB(A)", "cfm", "3/4 in", "1/2 in"}));
+  EXPECT_EQ(rec.items[10].text, "kg");
+  EXPECT_EQ(rec.items[22].text, "20 mm");
 }
 
 TEST(DimensionSheets, HoistFigures) {
+  // PXH 250 EX on the page (top 98, left 23), every figure centred on its point.
   ConfiguredHoist h = sheetHoist("PXH 250 EX", 2);
   const SheetPlace place{98, 23, 0};
   RecordingTextDevice rec;
   MeasuringHoist(h, place, rec);
   ASSERT_EQ(rec.items.size(), 4u);
-  expectAt(rec.items[0], "377", 16, 125, 5);
-  expectAt(rec.items[1], "122", 34.5, 97.5, 5);
-  expectAt(rec.items[2], "390", 67, 97.5, 5);
-  expectAt(rec.items[3], "29", 56.5, 134, 5);
+  expectItem(rec.items[0], "377", 14.5, 127);   // D1 at (16, 125)
+  expectItem(rec.items[1], "122", 33, 99.5);    // D2 at (34.5, 97.5)
+  expectItem(rec.items[2], "390", 65.5, 99.5);  // D3 at (67, 97.5)
+  expectItem(rec.items[3], "29", 55.5, 136);    // D4 at (56.5, 134)
 
   h.languageKey = "US Imperial";
   rec.items.clear();
   MeasuringHoist(h, place, rec);
-  EXPECT_EQ(rec.items[0].text, "14.8");
-  EXPECT_EQ(rec.items[3].text, "1.1");
+  EXPECT_EQ(textsOf(rec.items), QStringList({"14.8", "4.8", "15.4", "1.1"}));
 }
 
 TEST(DimensionSheets, TrolleyFigures) {
-  ConfiguredHoist h = sheetHoist("PXH 5000 EX", 6, "", 4);
+  // PXH 5000 EX with the wide motor trolley on the page (top 110, left2 115).
+  ConfiguredHoist h = sheetHoist("PXH 5000 EX", 6, "", Trolley::MotorWide);
   const SheetPlace place{110, 0, 115};
   RecordingTextDevice rec;
   MeasuringTrolley(h, place, rec);
   ASSERT_EQ(rec.items.size(), 6u);
-  expectAt(rec.items[0], "41", 105.9, 117, 5);
-  expectAt(rec.items[1], "93", 100, 139.5, 8);
-  expectAt(rec.items[2], "Beam width +97", 116, 150, 5);
-  expectAt(rec.items[3], "166", 130, 117, 5);
-  expectAt(rec.items[4], "437", 168, 124, 5);
-  expectAt(rec.items[5], "59", 152.5, 124, 5);
+  expectItem(rec.items[0], "41", 104.9, 119);            // T1 at (105.9, 117)
+  expectItem(rec.items[1], "93", 98, 141.5);             // T2 right-aligned at (100, 139.5)
+  expectItem(rec.items[2], "Beam width +97", 109, 152);  // T3 at (116, 150)
+  expectItem(rec.items[3], "166", 128.5, 119);           // T5 at (130, 117)
+  expectItem(rec.items[4], "437", 166.5, 126);           // T4 at (168, 124)
+  expectItem(rec.items[5], "59", 151.5, 126);            // T6 at (152.5, 124)
 
+  // PXH 2500 EX with a manual trolley: four figures, T1 at 9.5 mm left of left2.
   h.modelIndex = 5;
-  h.trolley = 1;
+  h.trolley = Trolley::ManualNarrow;
   rec.items.clear();
   MeasuringTrolley(h, place, rec);
   ASSERT_EQ(rec.items.size(), 4u);
-  expectAt(rec.items[0], "35", 105.5, 117, 5);
-  expectAt(rec.items[2], "262", 116, 150, 5);
-  expectAt(rec.items[3], "384", 168, 124, 5);
-  h.trolley = 2;
+  expectItem(rec.items[0], "35", 104.5, 119);  // T1 at (105.5, 117)
+  expectItem(rec.items[2], "262", 114.5, 152);
+  expectItem(rec.items[3], "384", 166.5, 126);
+  h.trolley = Trolley::ManualWide;
   rec.items.clear();
   MeasuringTrolley(h, place, rec);
   EXPECT_EQ(rec.items[2].text, "Beam width +89");
@@ -202,19 +193,17 @@ TEST(DimensionSheets, TrolleyFigures) {
   rec.items.clear();
   MeasuringTrolley(h, place, rec);
   EXPECT_EQ(rec.items[2].text, "Beam width +2.3");
-  h.trolley = 3;
+  h.trolley = Trolley::MotorNarrow;
   rec.items.clear();
   MeasuringTrolley(h, place, rec);
-  EXPECT_EQ(rec.items[0].text, "1.0");
-  EXPECT_EQ(rec.items[5].text, "");  // the light motor trolley has no T6
+  EXPECT_EQ(textsOf(rec.items), QStringList({"1.0", "2.0", "8.3", "8.9", "10.4", ""}));
 
   // The SR models have no motor-trolley figures; no trolley writes nothing at all.
   h.modelIndex = 7;
   rec.items.clear();
   MeasuringTrolley(h, place, rec);
-  ASSERT_EQ(rec.items.size(), 6u);
-  for (const Item& item : rec.items) EXPECT_EQ(item.text, "");
-  for (int none : {0, -1}) {
+  EXPECT_EQ(textsOf(rec.items), QStringList({"", "", "", "", "", ""}));
+  for (const std::optional<Trolley> none : {std::optional(Trolley::None), {}}) {
     h.trolley = none;
     rec.items.clear();
     MeasuringTrolley(h, place, rec);

@@ -30,7 +30,7 @@ struct ExportedList {
     hoist.chainLength = 5;
     hoist.controlLength = 3;
     hoist.discount = discount;
-    hoist.hoistControl = 0;
+    hoist.hoistControl = HoistControl::PullChain;
     list = BuildOrderingList(data, hoist);
   }
   float price(int partRow, int quantity) const {

@@ -20,7 +20,7 @@ QString failure(const QByteArray& text) {
   try {
     parsePriceFile(text);
   } catch (const PriceReadError& e) {
-    return e.detail();
+    return e.problem().what;
   }
   return QStringLiteral("<read without error>");
 }

@@ -185,7 +185,7 @@ TEST(PriceGrid, AStoredEditReachesTheDatabaseAndTheNextOrderingList) {
 
 TEST(PriceGrid, TheWindowShowsTheGridAndLeadsBackToTheMainWindow) {
   Grid g;
-  g.state.TextCatalogue[10] = QStringLiteral("&Change prices && more");
+  g.state.TextCatalogue[Text::MenuPricesInGrid] = QStringLiteral("&Change prices && more");
   RecordingServices services;
   QMainWindow main;
   Form2 form;

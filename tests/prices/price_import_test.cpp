@@ -76,7 +76,7 @@ TEST(PriceImport, AFailingListChangesNothing) {
     importPrices(dir.database(), list);
     ADD_FAILURE() << "imported";
   } catch (const PriceReadError& e) {
-    EXPECT_EQ(e.detail(), "Row 9: the price of 7302 4410 19 is missing or not a number.");
+    EXPECT_EQ(e.problem().what, "Row 9: the price of 7302 4410 19 is missing or not a number.");
   }
   EXPECT_EQ(storedPrices(dir.database()), before);
   // An unreadable price on a number no part has does no harm.

@@ -27,7 +27,7 @@ QString refusal(const QString& path) {
   try {
     readPriceWorkbook(path);
   } catch (const PriceReadError& e) {
-    return e.detail();
+    return e.problem().what;
   }
   return {};
 }
@@ -175,7 +175,7 @@ TEST(XlsReader, AFormulaWithoutAValueOrWithAnErrorIsRefusedNamingTheCell) {
       importPrices(db.database(), readPriceWorkbook(path));
       ADD_FAILURE() << "imported; expected " << message;
     } catch (const PriceReadError& e) {
-      EXPECT_EQ(e.detail(), message);
+      EXPECT_EQ(e.problem().what, message);
     }
     EXPECT_EQ(storedPrices(db.database()), before);
   }

@@ -32,10 +32,7 @@ constexpr char kRelationships[] =
 // One tab of a workbook: the end of its relationship type ("worksheet", "chartsheet", ...), its
 // part under xl/ and the part's XML.
 struct Tab {
-  QByteArray name;
-  QByteArray type;
-  QByteArray part;
-  QByteArray xml;
+  QByteArray name, type, part, xml;
 };
 
 void addEntry(zipFile zip, const QByteArray& name, const QByteArray& data) {
@@ -104,18 +101,18 @@ QByteArray priceList(const QByteArray& price) {
                    {4, priceCells(4, "", "0")}});
 }
 
-const QByteArray kChartSheet = QByteArray("<?xml version=\"1.0\"?>\n<chartsheet xmlns=\"") + kMain +
-                               "\"><sheetViews><sheetView workbookViewId=\"0\"/>" +
-                               "</sheetViews></chartsheet>";
-const QByteArray kDialogSheet = QByteArray("<?xml version=\"1.0\"?>\n<dialogsheet xmlns=\"") +
-                                kMain + "\"><sheetViews><sheetView workbookViewId=\"0\"/>" +
-                                "</sheetViews></dialogsheet>";
+// A chart or dialog sheet: a view, no cells.
+QByteArray viewSheet(const QByteArray& root) {
+  return "<?xml version=\"1.0\"?>\n<" + root + " xmlns=\"" + kMain +
+         "\"><sheetViews><sheetView workbookViewId=\"0\"/></sheetViews></" + root + ">";
+}
+const QByteArray kChartSheet = viewSheet("chartsheet"), kDialogSheet = viewSheet("dialogsheet");
 
 QString refusal(const QString& path) {
   try {
     readPriceWorkbook(path);
   } catch (const PriceReadError& e) {
-    return e.detail();
+    return e.problem().describe();
   }
   return {};
 }
@@ -142,19 +139,6 @@ TEST(XlsxReader, AWorkbookOfFormulasSavedByLibreOfficeCalc) {
   EXPECT_EQ(sheet.cell(3, 2).kind, SheetCell::Kind::Number);
   EXPECT_EQ(sheet.cell(3, 2).number, 7302441019.0);
   EXPECT_EQ(sheet.cell(5, 1).text, QStringLiteral("Träger – 5 t"));
-
-  PriceProgramDirectory db;
-  importPrices(db.database(), readPriceWorkbook(path));
-  auto prices = storedPrices(db.database());
-  EXPECT_EQ(prices[kExamplePart1], 3500.0f);
-  EXPECT_EQ(prices[kExamplePart2], 45.5f);
-  EXPECT_EQ(prices[30], 3.5f);
-  EXPECT_EQ(prices[kSharedPartA], 3545.5f);
-  EXPECT_EQ(prices[kSharedPartB], 3545.5f);
-  EXPECT_EQ(prices[40], 60.06f);
-  EXPECT_EQ(prices[41], 70.07f);
-  EXPECT_EQ(prices[50], 0.0f);  // below the end of the list
-  EXPECT_EQ(prices[kPlaceholderPart], syntheticPrice(0));
 }
 
 // LibreOffice Calc saves a chart sheet it has read as a worksheet with the chart on it, so the
@@ -212,15 +196,11 @@ TEST(XlsxReader, AFormulaWithoutAStoredResultOrWithAnErrorIsRefusedNamingTheCell
   } cases[] = {
       {"<c r=\"B4\" t=\"str\"><f>\"7302 0030 \"&amp;\"01\"</f></c>" + c4, 2,
        SheetCell::Kind::NoValue, "B4 holds a formula without a value."},
-      {b4 + "<c r=\"C4\"><f>C2/10</f></c>", 3, SheetCell::Kind::NoValue,
-       "C4 holds a formula without a value."},
       {b4 + "<c r=\"C4\" t=\"e\"><f>C2/0</f><v>#DIV/0!</v></c>", 3, SheetCell::Kind::Error,
        "C4 holds the error value #DIV/0!."},
       {"<c r=\"B4\" t=\"e\"><f>VLOOKUP(1,A1:A2,2)</f><v>#N/A</v></c>" + c4, 2,
        SheetCell::Kind::Error, "B4 holds the error value #N/A."},
   };
-  PriceProgramDirectory db;
-  const auto before = storedPrices(db.database());
   for (const auto& c : cases) {
     SCOPED_TRACE(c.detail.toStdString());
     std::map<int, QByteArray> rows = list;
@@ -230,13 +210,7 @@ TEST(XlsxReader, AFormulaWithoutAStoredResultOrWithAnErrorIsRefusedNamingTheCell
     EXPECT_EQ(sheet.cell(3, 2).text, "7302 4410 19");
     EXPECT_EQ(sheet.cell(3, 3).number, 45.5);
     EXPECT_EQ(sheet.cell(4, c.column).kind, c.kind);
-    try {
-      importPrices(db.database(), readPriceWorkbook(path));
-      ADD_FAILURE() << "imported";
-    } catch (const PriceReadError& e) {
-      EXPECT_EQ(e.detail(), c.detail);
-    }
-    EXPECT_EQ(storedPrices(db.database()), before);
+    EXPECT_EQ(refusal(path), c.detail);
   }
   // The error's name is the cell's text.
   EXPECT_EQ(readFirstWorksheet(path, 3).cell(4, 2).text, "#N/A");

@@ -12,41 +12,39 @@
 namespace {
 
 Configuration parsed(const QByteArray& json) {
-  const auto result = parseConfiguration(json);
-  EXPECT_TRUE(std::holds_alternative<Configuration>(result))
-      << std::get<QString>(result).toStdString();
-  return std::holds_alternative<Configuration>(result) ? std::get<Configuration>(result)
-                                                       : Configuration{};
+  const Result<Configuration> result = parseConfiguration(json);
+  EXPECT_TRUE(result) << result.problem().what.toStdString();
+  return result ? *result : Configuration{};
 }
 
 QString error(const QByteArray& json) {
-  const auto result = parseConfiguration(json);
-  return std::holds_alternative<QString>(result) ? std::get<QString>(result) : QString();
+  const Result<Configuration> result = parseConfiguration(json);
+  return result ? QString() : result.problem().what;
 }
 
 }  // namespace
 
 TEST(ConfigurationFile, ReadsWritesAndNamesTheWrongKey) {
   Configuration c;
-  c.variant = 3;
+  c.variant = VariantId::UsImperial;
   c.lubeFree = true;
   c.model = "PXH 1000L EX";
   c.liftHeight = "13.1";
   c.controlLength = "9.8";
-  c.trolley = 4;
-  c.hoistControl = 3;
-  c.trolleyControl = -1;
+  c.trolley = Trolley::MotorWide;
+  c.hoistControl = HoistControl::FourButton;
+  c.trolleyControl = std::nullopt;
   c.accessories = {true, false, true, false, true};
   c.discount = 7;
   const Configuration back = parsed(writeConfiguration(c));
-  EXPECT_EQ(back.variant, 3);
+  EXPECT_EQ(back.variant, VariantId::UsImperial);
   EXPECT_TRUE(back.lubeFree);
   EXPECT_EQ(back.model, "PXH 1000L EX");
   EXPECT_EQ(back.liftHeight, "13.1");
   EXPECT_EQ(back.controlLength, "9.8");
-  EXPECT_EQ(back.trolley, 4);
-  EXPECT_EQ(back.hoistControl, 3);
-  EXPECT_EQ(back.trolleyControl, -1);
+  EXPECT_EQ(back.trolley, Trolley::MotorWide);
+  EXPECT_EQ(back.hoistControl, HoistControl::FourButton);
+  EXPECT_EQ(back.trolleyControl, std::nullopt);
   EXPECT_EQ(back.accessories, c.accessories);
   EXPECT_EQ(back.discount, 7);
   EXPECT_TRUE(writeConfiguration(c).contains("\"US Version Imperial\""));
@@ -54,10 +52,10 @@ TEST(ConfigurationFile, ReadsWritesAndNamesTheWrongKey) {
   // Missing keys keep their defaults, unknown keys are ignored.
   const Configuration small =
       parsed(R"({"model": "PXH 500 EX", "liftHeight": "4", "colour": "red"})");
-  EXPECT_EQ(small.variant, 0);
+  EXPECT_EQ(small.variant, VariantId::EnglishEuropean);
   EXPECT_EQ(small.liftHeight, "4");
-  EXPECT_EQ(small.trolley, 0);
-  EXPECT_EQ(small.hoistControl, 0);
+  EXPECT_EQ(small.trolley, Trolley::None);
+  EXPECT_EQ(small.hoistControl, HoistControl::PullChain);
 
   // Lengths stand as typed, a decimal comma included; anything else is refused by its key.
   EXPECT_EQ(parsed(R"({"liftHeight": "24,6"})").liftHeight, "24,6");
@@ -112,9 +110,9 @@ TEST(ConfigurationFile, SavedFromTheWindowOpensToTheSameList) {
   EXPECT_EQ(c.model, "PXH 500 EX");
   EXPECT_EQ(c.liftHeight, "6");
   EXPECT_EQ(c.controlLength, "4");
-  EXPECT_EQ(c.trolley, TrolleyKind::MotorNarrow);
-  EXPECT_EQ(c.hoistControl, HoistControlKind::PullChain);
-  EXPECT_EQ(c.trolleyControl, TrolleyControlKind::TwoButton);
+  EXPECT_EQ(c.trolley, Trolley::MotorNarrow);
+  EXPECT_EQ(c.hoistControl, HoistControl::PullChain);
+  EXPECT_EQ(c.trolleyControl, TrolleyControl::TwoButton);
   EXPECT_EQ(c.accessories, (std::array<bool, 5>{false, false, true, false, false}));
   EXPECT_EQ(c.discount, 15);
 

@@ -240,8 +240,10 @@ void Configurator::select(Ctl option) {
   if (!group || checked(option)) return;
   for (int e = 0; e < group->count; ++e) tick(offset(group->first, e), false);
   tick(option, true);
-  if (frame == Ctl::Frame3DHoistControls) Opt3DHoistControl_Click(elementOf(option));
-  if (frame == Ctl::Frame3DTrolleyControls) Opt3DTrolleyControls_Click(elementOf(option));
+  if (frame == Ctl::Frame3DHoistControls)
+    Opt3DHoistControl_Click(static_cast<HoistControl>(elementOf(option)));
+  if (frame == Ctl::Frame3DTrolleyControls)
+    Opt3DTrolleyControls_Click(static_cast<TrolleyControl>(elementOf(option)));
 }
 
 void Configurator::clearGroup(Ctl frame) {

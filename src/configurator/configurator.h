@@ -296,10 +296,10 @@ class Configurator {
   void ControlLengthB_LostFocus();
   void RabattB_KeyPress();
   void Opt3DTrolley_LostFocus();
-  void Opt3DHoistControl_Click(int e);
+  void Opt3DHoistControl_Click(HoistControl choice);
   void Opt3DHoistControl_KeyPress();
-  void Opt3DTrolleyControls_Click(int e);
-  void Check3D1_KeyPress(int e);
+  void Opt3DTrolleyControls_Click(TrolleyControl choice);
+  void Check3D1_KeyPress(Accessory confirmed);
   void chkStainless_Click();
   void lubeFreeChange();
   int selectedIn(Ctl first, int count) const;

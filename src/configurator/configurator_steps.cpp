@@ -48,7 +48,7 @@ void Configurator::stepKey(Ctl c, int key) {
       if (frame == Ctl::Frame3DTrolley || frame == Ctl::Frame3DSuspensionYoke) {
         ShowHoistControlChoices();
       } else if (c == Ctl::Check3D1_4 || (c >= Ctl::Check3D1_0 && c <= Ctl::Check3D1_5)) {
-        Check3D1_KeyPress(elementOf(c));
+        Check3D1_KeyPress(static_cast<Accessory>(elementOf(c)));
       } else if (frame == Ctl::Frame3DHoistControls) {
         Opt3DHoistControl_KeyPress();
       } else if (frame == Ctl::Frame3DTrolleyControls) {
@@ -294,10 +294,13 @@ void Configurator::ControlLengthB_KeyPress() {
   show(Ctl::Picture3);
   for (int e = 1; e <= 3; ++e) enable(opt3DTrolley(e), !widths->onlyMotorWide);
   const QString blank = QStringLiteral(" ");
-  trolleyCaptions_[1] = {Text::ManualNarrow, blank + widths->narrow};
-  trolleyCaptions_[2] = {Text::ManualWide, blank + widths->wide};
-  trolleyCaptions_[3] = {Text::MotorNarrow, blank + widths->narrow};
-  trolleyCaptions_[4] = {Text::MotorWide, blank + widths->wide};
+  auto caption = [this](Trolley t) -> StepCaption& {
+    return trolleyCaptions_[static_cast<std::size_t>(element(t))];
+  };
+  caption(Trolley::ManualNarrow) = {Text::ManualNarrow, blank + widths->narrow};
+  caption(Trolley::ManualWide) = {Text::ManualWide, blank + widths->wide};
+  caption(Trolley::MotorNarrow) = {Text::MotorNarrow, blank + widths->narrow};
+  caption(Trolley::MotorWide) = {Text::MotorWide, blank + widths->wide};
   setFocus(Ctl::Opt3DTrolley0);
 }
 
@@ -397,26 +400,27 @@ void Configurator::Opt3DTrolley_LostFocus() {
   }
 }
 
-void Configurator::Opt3DHoistControl_Click(int e) {
+void Configurator::Opt3DHoistControl_Click(HoistControl choice) {
   auto fallBack = [this] {
     select(Ctl::Opt3DHoistControl0);  // runs these checks again for "Pull chain"
     setFocus(Ctl::Opt3DHoistControl0);
   };
-  if (e == 4 && liftHeight_ > 3) {
+  if (choice == HoistControl::TwoButtonHook && liftHeight_ > 3) {
     sayText(Text::HookMountedUpTo3m);
     return fallBack();
   }
-  if (e == 2 && controlLength_ >= 5) {
+  if (choice == HoistControl::TwistRod && controlLength_ >= 5) {
     sayText(Text::TwistRodUpTo4m);
     return fallBack();
   }
-  if (e == 2 && (controlLength_ == 3 || controlLength_ == 4)) {
+  if (choice == HoistControl::TwistRod && (controlLength_ == 3 || controlLength_ == 4)) {
     show(Ctl::Check3D1_4);
     setFocus(Ctl::Check3D1_4);
   } else {
     hide(Ctl::Check3D1_4);
   }
-  if ((e == 1 || e == 3) && controlLength_ > 10) {
+  if ((choice == HoistControl::TwoButton || choice == HoistControl::FourButton) &&
+      controlLength_ > 10) {
     sayText(Text::PushButtonsUpTo10m);
     return fallBack();
   }
@@ -456,8 +460,8 @@ void Configurator::Opt3DHoistControl_KeyPress() {
   }
 }
 
-void Configurator::Opt3DTrolleyControls_Click(int e) {
-  if (isHeavyGroup(modelIndex_) && e == 1 && controlLength_ > 10) {
+void Configurator::Opt3DTrolleyControls_Click(TrolleyControl choice) {
+  if (isHeavyGroup(modelIndex_) && choice == TrolleyControl::TwoButton && controlLength_ > 10) {
     sayText(Text::PushButtonsUpTo10m);
     show(Ctl::Opt3DTrolleyControls0);
     show(Ctl::Picture14);
@@ -477,14 +481,14 @@ void Configurator::ticked(Ctl box, bool on) {
   settle();
 }
 
-void Configurator::Check3D1_KeyPress(int e) {
+void Configurator::Check3D1_KeyPress(Accessory confirmed) {
   auto offer = [this](Ctl box, Ctl pictureOfBox) {
     if (pictureOfBox != Ctl::None) show(pictureOfBox);
     show(box);
     setFocus(box);
   };
-  switch (e) {
-    case 0:
+  switch (confirmed) {
+    case Accessory::OverloadDevice:
       // The chain may have changed since the step was opened: apply the collector rule again.
       chainCollectorFlag_ = chainCollectorBlocked(modelIndex_, chainLength_) ? 1 : 0;
       if (chainCollectorFlag_ == 1)
@@ -492,22 +496,22 @@ void Configurator::Check3D1_KeyPress(int e) {
       else
         offer(Ctl::Check3D1_1, Ctl::Picture11);
       break;
-    case 1:
+    case Accessory::ChainCollector:
       offer(Ctl::Check3D1_2, Ctl::Picture10);
       break;
-    case 2:
+    case Accessory::ChainStop:
       if (offersSafetyHook(modelIndex_))
         offer(Ctl::Check3D1_3, Ctl::Picture9);
       else
         offer(Ctl::Check3D1_5, Ctl::None);
       break;
-    case 3:
+    case Accessory::SafetyHook:
       offer(Ctl::Check3D1_5, Ctl::None);
       break;
-    case 4:
+    case Accessory::Articulation:
       Opt3DHoistControl_KeyPress();
       break;
-    case 5:
+    case Accessory::Assembled:
       if (comboKeyDownFlag_ != 0) {
         show(Ctl::Label1_2);
         show(Ctl::RabattB);
@@ -517,8 +521,6 @@ void Configurator::Check3D1_KeyPress(int e) {
         show(Ctl::Printerutskrift);
         setFocus(Ctl::Cmd_Skärmutskrift);
       }
-      break;
-    default:
       break;
   }
 }

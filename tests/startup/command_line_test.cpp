@@ -153,6 +153,7 @@ TEST(CommandLine, RefusalsFilesAndOutputs) {
       writeConfigurationFile(dir, "wrong.telmaris", R"({"trolley": "sideways"})");
   const Ran wrong = telmaris({"--dir", TELMARIS_PROGRAM_DIR, "--list", wrongKey});
   EXPECT_EQ(wrong.status, 3);
+  EXPECT_TRUE(wrong.err.startsWith(wrongKey + ": ")) << wrong.err;  // where, then what
   EXPECT_TRUE(wrong.err.contains("\"trolley\"")) << wrong.err;
 
   const Ran missing = telmaris({"--dir", TELMARIS_PROGRAM_DIR, "--list", dir.filePath("none")});

@@ -208,41 +208,26 @@ TEST(ShippedData, EveryReachableCellNamesAPartTheVariantSells) {
 }
 
 TEST(ShippedData, HoistDescriptionsNameTheirModelAndTriggerOnlyTheirOwnMarkings) {
-  // The hoist of every column 1 to 38, by name: from the catalogue where a name selects the
-  // column, else the hoist that column was made for.
-  std::map<int, QString> hoistModel{
-      {7, "PXH 250-SR"},     {8, "PXH 500-SR"},     {9, "PXH 1250-SR"},     {11, "PXH 250 US"},
-      {12, "PXH 500 US"},    {13, "PXH 1000 US"},   {14, "PXH 3000 US"},    {15, "PXH 6000 EX"},
-      {16, "PXH 250-SR US"}, {17, "PXH 500-SR US"}, {18, "PXH 1250-SR US"}, {19, "PXH 250 P2"},
-      {20, "PXH 250 P4"},    {21, "PXH 500 P2"},    {22, "PXH 500 P4"},     {23, "PXH 1000 P2"},
-      {25, "PXH 1000 P4"},   {26, "PXH 5000 EX"},   {27, "PXH 250-SR"},     {28, "PXH 500-SR"},
-      {36, "PXH 6000L EX"}};
-  for (const Variant& v : allVariants())
-    for (const QString& model : recognisedModelNames(v.languageKey)) {
-      const int column = modelColumns(model, v.languageKey)->hoistColumn;
-      EXPECT_EQ(hoistModel.emplace(column, model).first->second, model)
-          << "hoist column " << column << " has two names";
-    }
-  ASSERT_EQ(hoistModel.size(), 38u);
-
   const PartsData state = loadShipped(QString());  // row 1 is the same in every variant
   Database db = openShipped();
   const std::map<int, PartRecord> parts = readParts(db);
   std::map<int, QString> hoistOfPart;
-  for (const auto& [column, model] : hoistModel) {
-    const std::optional<std::int32_t> part = state.PartMatrix(1, column);
-    ASSERT_TRUE(part && parts.count(*part)) << "hoist column " << column;
-    EXPECT_EQ(hoistOfPart.emplace(*part, model).first->second, model)
-        << "part " << *part << " is the hoist of two models";
-    // The marking is gas group C for a hoist whose description contains "SR", so only the SR
-    // models may carry those letters, in any language.
-    for (const std::optional<QString>& d : parts.at(*part).descriptions) {
-      if (!sells(d.value_or(QString()))) continue;
-      EXPECT_TRUE(d->startsWith(model + QLatin1Char(' '))) << d->toStdString();
-      EXPECT_EQ(d->contains(QLatin1String("SR")), model.contains(QLatin1String("SR")))
-          << d->toStdString();
+  for (const Variant& v : allVariants())
+    for (const QString& model : recognisedModelNames(v.languageKey)) {
+      const int column = modelColumns(model, v.languageKey)->hoistColumn;
+      const std::optional<std::int32_t> part = state.PartMatrix(1, column);
+      ASSERT_TRUE(part && parts.count(*part)) << "hoist column " << column;
+      EXPECT_EQ(hoistOfPart.emplace(*part, model).first->second, model)
+          << "part " << *part << " is the hoist of two models";
+      // The marking is gas group C for a hoist whose description contains "SR", so only the SR
+      // models may carry those letters, in any language.
+      for (const std::optional<QString>& d : parts.at(*part).descriptions) {
+        if (!sells(d.value_or(QString()))) continue;
+        EXPECT_TRUE(d->startsWith(model + QLatin1Char(' '))) << d->toStdString();
+        EXPECT_EQ(d->contains(QLatin1String("SR")), model.contains(QLatin1String("SR")))
+            << d->toStdString();
+      }
     }
-  }
 
   // Any ordering-list line that holds a U model's name gets the phase-out note appended.
   for (const auto& [k, p] : parts)

@@ -12,16 +12,14 @@
 
 #include "data/database.h"
 #include "data/parts_loader.h"
+#include "prices/workbook_reader.h"
 #include "support/test_database.h"
 
 QString pricesRecordsSql() {
-  return syntheticRecordsSql() + QStringLiteral(
-                                     "UPDATE tblDetaljPr SET strDetaljnummer = '7302 4410 01' "
-                                     "WHERE lngNr = 11;\n"
-                                     "UPDATE tblDetaljPr SET strDetaljnummer = '7302 4410 19' "
-                                     "WHERE lngNr = 12;\n"
-                                     "UPDATE tblDetaljPr SET strDetaljnummer = '8420 0250 00' "
-                                     "WHERE lngNr IN (20, 21);\n");
+  return syntheticRecordsSql() +
+         "UPDATE tblDetaljPr SET strDetaljnummer = '7302 4410 01' WHERE lngNr = 11;\n"
+         "UPDATE tblDetaljPr SET strDetaljnummer = '7302 4410 19' WHERE lngNr = 12;\n"
+         "UPDATE tblDetaljPr SET strDetaljnummer = '8420 0250 00' WHERE lngNr IN (20, 21);\n";
 }
 
 std::map<qint64, std::optional<float>> storedPrices(const QString& databaseFile) {
@@ -36,6 +34,21 @@ void writeFile(const QString& path, const QByteArray& contents) {
   QFile file(path);
   if (!file.open(QIODevice::WriteOnly) || file.write(contents) != contents.size())
     throw std::runtime_error("cannot write " + path.toStdString());
+}
+
+NumbersAndPrices numbersAndPricesOf(const std::vector<PriceEntry>& list) {
+  NumbersAndPrices out;
+  for (const PriceEntry& e : list) out.emplace_back(e.orderingNumber, e.price);
+  return out;
+}
+
+QString refusal(const QString& path) {
+  try {
+    readPriceWorkbook(path);
+  } catch (const PriceReadError& e) {
+    return e.problem().describe();
+  }
+  return {};
 }
 
 FixtureSheet priceSheet(const std::vector<std::pair<std::variant<QString, double>, double>>& rows) {
@@ -55,82 +68,39 @@ FixtureSheet priceSheet(const std::vector<std::pair<std::variant<QString, double
 
 namespace {
 
-void put16(QByteArray& out, quint16 v) {
-  char b[2];
-  qToLittleEndian(v, b);
-  out.append(b, 2);
+// Numbers one after the other, each in the little-endian bytes of a T.
+template <typename T, typename... Numbers>
+void put(QByteArray& out, Numbers... numbers) {
+  for (const T n : {static_cast<T>(numbers)...}) {
+    char bytes[sizeof(T)];
+    qToLittleEndian(n, bytes);
+    out.append(bytes, sizeof(T));
+  }
 }
-void put32(QByteArray& out, quint32 v) {
-  char b[4];
-  qToLittleEndian(v, b);
-  out.append(b, 4);
+template <typename... Numbers>
+void put16(QByteArray& out, Numbers... numbers) {
+  put<quint16>(out, numbers...);
 }
-void putDouble(QByteArray& out, double v) {
-  char b[8];
-  qToLittleEndian(v, b);
-  out.append(b, 8);
+template <typename... Numbers>
+void put32(QByteArray& out, Numbers... numbers) {
+  put<quint32>(out, numbers...);
+}
+// The numbers as 16-bit words.
+template <typename... Numbers>
+QByteArray words(Numbers... numbers) {
+  QByteArray out;
+  put16(out, numbers...);
+  return out;
 }
 
 QByteArray record(quint16 type, const QByteArray& body) {
-  QByteArray r;
-  put16(r, type);
-  put16(r, static_cast<quint16>(body.size()));
-  return r + body;
+  return words(type, body.size()) + body;
 }
 
 QByteArray bof(quint16 kind, bool biff5 = false) {
-  QByteArray b;
-  put16(b, biff5 ? 0x0500 : 0x0600);
-  put16(b, kind);
-  put16(b, 0x0DBB);
-  put16(b, 0x07CC);
-  if (!biff5) {
-    put32(b, 0);
-    put32(b, 6);
-  }
+  QByteArray b = words(biff5 ? 0x0500 : 0x0600, kind, 0x0DBB, 0x07CC);
+  if (!biff5) put32(b, 0, 6);
   return record(0x0809, b);
-}
-
-// An unformatted BIFF8 string: 8-bit when every character allows it, else UTF-16.
-void putString(QByteArray& out, const QString& text, bool longLength) {
-  if (longLength)
-    put16(out, static_cast<quint16>(text.size()));
-  else
-    out.append(static_cast<char>(text.size()));
-  const bool wide =
-      std::any_of(text.begin(), text.end(), [](QChar c) { return c.unicode() > 255; });
-  out.append(static_cast<char>(wide ? 1 : 0));
-  for (QChar c : text) {
-    if (wide)
-      put16(out, c.unicode());
-    else
-      out.append(static_cast<char>(c.unicode()));
-  }
-}
-
-// A BIFF5 string: its length and its characters in Windows-1252.
-void putWindows1252(QByteArray& out, const QString& text, bool longLength) {
-  if (longLength)
-    put16(out, static_cast<quint16>(text.size()));
-  else
-    out.append(static_cast<char>(text.size()));
-  for (QChar c : text) {
-    if (c == QChar(0x20AC))
-      out.append('\x80');
-    else if (c == QChar(0x2013))
-      out.append('\x96');
-    else if (c.unicode() <= 0xFF && (c.unicode() < 0x80 || c.unicode() >= 0xA0))
-      out.append(static_cast<char>(c.unicode()));
-    else
-      throw std::invalid_argument("no such character in the BIFF5 fixtures");
-  }
-}
-
-void putText(QByteArray& out, const QString& text, bool longLength, bool biff5) {
-  if (biff5)
-    putWindows1252(out, text, longLength);
-  else
-    putString(out, text, longLength);
 }
 
 bool needsTwoBytes(QStringView text) {
@@ -146,60 +116,57 @@ void putCharacters(QByteArray& out, QStringView text, bool wide) {
   }
 }
 
-// The records after a FORMULA cell's: the SHRFMLA of a shared formula, and the STRING that holds
-// a text result.
+// A character of the BIFF5 fixtures in Windows-1252.
+char windows1252(QChar c) {
+  if (c == QChar(0x20AC)) return '\x80';
+  if (c == QChar(0x2013)) return '\x96';
+  if (c.unicode() > 0xFF || (c.unicode() >= 0x80 && c.unicode() < 0xA0))
+    throw std::invalid_argument("no such character in the BIFF5 fixtures");
+  return static_cast<char>(c.unicode());
+}
+
+// A string after its length in one byte or two: in BIFF8 unformatted, in single bytes when every
+// character allows it, else UTF-16; in BIFF5 in Windows-1252.
+void putText(QByteArray& out, const QString& text, bool longLength, bool biff5) {
+  if (longLength)
+    put16(out, text.size());
+  else
+    out.append(static_cast<char>(text.size()));
+  if (biff5) {
+    for (QChar c : text) out.append(windows1252(c));
+    return;
+  }
+  const bool wide = needsTwoBytes(text);
+  out.append(static_cast<char>(wide ? 1 : 0));
+  putCharacters(out, text, wide);
+}
+
+// The FORMULA record of a cell, its formula =1 or a reference to the shared formula =1, then the
+// SHRFMLA record of the shared formula and the STRING record that holds a text result.
 QByteArray formulaRecords(const FixtureCell& c, const FixtureFormula& f, bool biff5) {
   using R = FixtureFormula::Result;
-  QByteArray body;
-  put16(body, static_cast<quint16>(c.row - 1));
-  put16(body, static_cast<quint16>(c.column - 1));
-  put16(body, 0);
-  const auto special = [&](quint8 type, quint8 value) {
-    body.append(static_cast<char>(type));
-    body.append('\0');
-    body.append(static_cast<char>(value));
-    body.append(3, '\0');
-    put16(body, 0xFFFF);
-  };
-  switch (f.result) {
-    case R::Number:
-      putDouble(body, f.number);
-      break;
-    case R::Text:
-      special(f.text.isEmpty() ? 3 : 0, 0);
-      break;
-    case R::Boolean:
-      special(1, static_cast<quint8>(f.code));
-      break;
-    case R::Error:
-      special(2, static_cast<quint8>(f.code));
-      break;
-  }
+  QByteArray body = words(c.row - 1, c.column - 1, 0);
+  if (f.result == R::Number)
+    put<double>(body, f.number);
+  else  // a special value: its kind (3 for an empty text), the Boolean or error code, 0xFFFF
+    put16(body, f.result == R::Text && f.text.isEmpty() ? 3 : static_cast<int>(f.result), f.code, 0,
+          0xFFFF);
   put16(body, f.shared ? 0x0008 : 0);
   put32(body, 0);
+  const QByteArray intOne("\x03\x00\x1E\x01\x00", 5);  // three bytes of formula: ptgInt 1
   if (f.shared) {  // ptgExp: the shared formula that starts at this cell
     put16(body, 5);
     body.append('\x01');
-    put16(body, static_cast<quint16>(c.row - 1));
-    put16(body, static_cast<quint16>(c.column - 1));
-  } else {  // ptgInt 1
-    put16(body, 3);
-    body.append('\x1E');
-    put16(body, 1);
+    put16(body, c.row - 1, c.column - 1);
+  } else {
+    body += intOne;
   }
   QByteArray out = record(0x0006, body);
   if (f.shared) {
-    QByteArray shared;
-    put16(shared, static_cast<quint16>(c.row - 1));
-    put16(shared, static_cast<quint16>(c.row - 1));
-    shared.append(static_cast<char>(c.column - 1));
-    shared.append(static_cast<char>(c.column - 1));
-    shared.append('\0');
-    shared.append('\1');
-    put16(shared, 3);
-    shared.append('\x1E');
-    put16(shared, 1);
-    out += record(0x04BC, shared);
+    QByteArray shared = words(c.row - 1, c.row - 1);
+    shared.append(2, static_cast<char>(c.column - 1));
+    shared.append("\0\1", 2);  // reserved, one cell
+    out += record(0x04BC, shared + intOne);
   }
   if (f.result == R::Text && !f.text.isEmpty() && f.stringRecord) {
     QByteArray text;
@@ -221,30 +188,24 @@ QByteArray sheetStream(const FixtureSheet& cells, std::vector<QString>& strings,
   }
   QByteArray s = bof(kind, biff5) + first;
   QByteArray dims;
-  put32(dims, 0);
-  put32(dims, static_cast<quint32>(rows));
-  put16(dims, 0);
-  put16(dims, static_cast<quint16>(columns));
-  put16(dims, 0);
+  put32(dims, 0, rows);
+  put16(dims, 0, columns, 0);
   s += record(0x0200, dims);
   for (const FixtureCell& c : cells) {
     if (const FixtureFormula* f = std::get_if<FixtureFormula>(&c.value)) {
       s += formulaRecords(c, *f, biff5);
       continue;
     }
-    QByteArray body;
-    put16(body, static_cast<quint16>(c.row - 1));
-    put16(body, static_cast<quint16>(c.column - 1));
-    put16(body, 0);
+    QByteArray body = words(c.row - 1, c.column - 1, 0);
     if (const QString* text = std::get_if<QString>(&c.value); text && biff5) {
-      putWindows1252(body, *text, true);
+      putText(body, *text, true, true);
       s += record(0x0204, body);  // LABEL
     } else if (text) {
-      put32(body, static_cast<quint32>(strings.size()));
+      put32(body, strings.size());
       strings.push_back(*text);
       s += record(0x00FD, body);  // LABELSST
     } else {
-      putDouble(body, std::get<double>(c.value));
+      put<double>(body, std::get<double>(c.value));
       s += record(0x0203, body);  // NUMBER
     }
   }
@@ -257,15 +218,13 @@ QByteArray sheetStream(const FixtureSheet& cells, std::vector<QString>& strings,
 QByteArray sharedStrings(const std::vector<QString>& strings, bool richText) {
   constexpr qsizetype kMaxBody = 8224;
   std::vector<QByteArray> bodies(1);
-  put32(bodies.back(), static_cast<quint32>(strings.size()));
-  put32(bodies.back(), static_cast<quint32>(strings.size()));
+  put32(bodies.back(), strings.size(), strings.size());
   const auto room = [&] { return kMaxBody - bodies.back().size(); };
   for (std::size_t i = 0; i < strings.size(); ++i) {
     const QString& text = strings[i];
     const bool runs = richText && i % 2 == 0, phonetic = richText && i % 3 == 0;
     bool wide = needsTwoBytes(text);
-    QByteArray head;
-    put16(head, static_cast<quint16>(text.size()));
+    QByteArray head = words(text.size());
     head.append(static_cast<char>((wide ? 1 : 0) | (runs ? 8 : 0) | (phonetic ? 4 : 0)));
     if (runs) put16(head, 2);
     if (phonetic) put32(head, 10);
@@ -308,19 +267,13 @@ QByteArray workbookStream(const FixtureSheet& cells, const XlsOptions& options) 
     sheets.push_back({QStringLiteral("Chart"), 2, sheetStream({}, strings, biff5, 0x0020)});
     // A macro sheet that the sheet list, as some writers do, calls a worksheet.
     sheets.push_back({QStringLiteral("Macros"), 0, sheetStream(decoy, strings, biff5, 0x0040)});
-    QByteArray dialog;
-    put16(dialog, 0x0411);  // WSBOOL: a dialog sheet
-    sheets.push_back({QStringLiteral("Dialog"), 0,
-                      sheetStream(decoy, strings, biff5, 0x0010, record(0x0081, dialog))});
-    QByteArray index;
-    put16(index, 1);
-    chart = bof(0x0020, biff5) + record(0x1065, index);  // SIINDEX
+    const QByteArray dialog = record(0x0081, words(0x0411));  // WSBOOL: a dialog sheet
+    sheets.push_back(
+        {QStringLiteral("Dialog"), 0, sheetStream(decoy, strings, biff5, 0x0010, dialog)});
+    chart = bof(0x0020, biff5) + record(0x1065, words(1));  // SIINDEX
     for (int row = 0; row < 3; ++row) {
-      QByteArray point;
-      put16(point, static_cast<quint16>(row));
-      put16(point, 2);
-      put16(point, 0);
-      putDouble(point, 1.0);
+      QByteArray point = words(row, 2, 0);
+      put<double>(point, 1.0);
       chart += record(0x0203, point);
     }
     chart += record(0x000A, {});
@@ -339,14 +292,13 @@ QByteArray workbookStream(const FixtureSheet& cells, const XlsOptions& options) 
     putText(b, sheet.name, false, biff5);
     return record(0x0085, b);
   };
-  QByteArray codepage;
-  put16(codepage, biff5 ? 1252 : 1200);
+  const QByteArray codepage = record(0x0042, words(biff5 ? 1252 : 1200));
   const QByteArray sst = biff5 ? QByteArray() : sharedStrings(strings, options.richText);
   // The sheet positions depend on the length of the globals, which they are part of.
-  int globalsLength = bof(0x0005, biff5).size() + record(0x0042, codepage).size() + sst.size() +
-                      record(0x000A, {}).size();
+  int globalsLength =
+      bof(0x0005, biff5).size() + codepage.size() + sst.size() + record(0x000A, {}).size();
   for (const Sheet& sheet : sheets) globalsLength += boundSheet(0, sheet).size();
-  QByteArray globals = bof(0x0005, biff5) + record(0x0042, codepage);
+  QByteArray globals = bof(0x0005, biff5) + codepage;
   QByteArray substreams;
   for (const Sheet& sheet : sheets) {
     globals += boundSheet(static_cast<quint32>(globalsLength + substreams.size()), sheet);
@@ -364,16 +316,12 @@ QByteArray directoryEntry(const QString& name, quint8 type, quint32 child, quint
   for (QChar c : name) put16(e, c.unicode());
   put16(e, 0);
   e.append(64 - e.size(), '\0');
-  put16(e, static_cast<quint16>(name.isEmpty() ? 0 : (name.size() + 1) * 2));
+  put16(e, name.isEmpty() ? 0 : (name.size() + 1) * 2);
   e.append(static_cast<char>(type));
-  e.append('\1');  // black
-  put32(e, kFree);
-  put32(e, kFree);
-  put32(e, child);
-  e.append(16 + 4 + 16, '\0');  // class, state bits, times
-  put32(e, start);
-  put32(e, size);
-  put32(e, 0);
+  e.append('\1');                 // black
+  put32(e, kFree, kFree, child);  // no siblings
+  e.append(16 + 4 + 16, '\0');    // class, state bits, times
+  put32(e, start, size, 0);
   return e;
 }
 
@@ -441,32 +389,24 @@ QByteArray compoundFile(QByteArray stream, const XlsOptions& options) {
 
   QByteArray header("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", 8);
   header.append(16, '\0');
-  put16(header, 0x003E);
-  put16(header, sector == 4096 ? 4 : 3);
-  put16(header, 0xFFFE);
-  put16(header, sector == 4096 ? 12 : 9);
-  put16(header, 6);
+  // Minor and major version, byte order, the sizes of a sector and a mini sector as powers of two.
+  put16(header, 0x003E, sector == 4096 ? 4 : 3, 0xFFFE, sector == 4096 ? 12 : 9, 6);
   header.append(6, '\0');
-  put32(header, sector == 4096 ? kDirectorySectors : 0);  // directory sectors (version 4)
-  put32(header, static_cast<quint32>(fatSectors));
-  put32(header, directory);
-  put32(header, 0);     // transaction
-  put32(header, 4096);  // mini stream cutoff
-  put32(header, miniFatSectors ? firstMiniFat : kEndOfChain);
-  put32(header, static_cast<quint32>(miniFatSectors));
-  put32(header, difatSectors ? firstDifat : kEndOfChain);
-  put32(header, static_cast<quint32>(difatSectors));
-  for (qsizetype i = 0; i < 109; ++i)
-    put32(header, i < fatSectors ? static_cast<quint32>(i) : kFree);
+  // Directory sectors (version 4 only), FAT sectors, the first directory sector, the transaction,
+  // the mini stream cutoff, the mini FAT and the DIFAT with their first sectors and counts.
+  put32(header, sector == 4096 ? kDirectorySectors : 0, fatSectors, directory, 0, 4096);
+  put32(header, miniFatSectors ? firstMiniFat : kEndOfChain, miniFatSectors,
+        difatSectors ? firstDifat : kEndOfChain, difatSectors);
+  for (qsizetype i = 0; i < 109; ++i) put32(header, i < fatSectors ? i : kFree);
   header = padded(header, sector);
 
   QByteArray difat;
   for (qsizetype d = 0; d < difatSectors; ++d) {
     for (qsizetype i = 0; i < perSector - 1; ++i) {
       const qsizetype fatIndex = 109 + d * (perSector - 1) + i;
-      put32(difat, fatIndex < fatSectors ? static_cast<quint32>(fatIndex) : kFree);
+      put32(difat, fatIndex < fatSectors ? fatIndex : kFree);
     }
-    put32(difat, d + 1 < difatSectors ? static_cast<quint32>(firstDifat + d + 1) : kEndOfChain);
+    put32(difat, d + 1 < difatSectors ? firstDifat + d + 1 : kEndOfChain);
   }
 
   const quint32 workbookStart = options.miniStream ? 0 : firstContents;
@@ -488,35 +428,6 @@ QByteArray compoundFile(QByteArray stream, const XlsOptions& options) {
 }
 
 }  // namespace
-
-FixtureFormula formulaNumber(double value) {
-  FixtureFormula f;
-  f.number = value;
-  return f;
-}
-
-FixtureFormula formulaText(const QString& text, bool stringRecord, bool shared) {
-  FixtureFormula f;
-  f.result = FixtureFormula::Result::Text;
-  f.text = text;
-  f.stringRecord = stringRecord;
-  f.shared = shared;
-  return f;
-}
-
-FixtureFormula formulaBoolean(bool value) {
-  FixtureFormula f;
-  f.result = FixtureFormula::Result::Boolean;
-  f.code = value ? 1 : 0;
-  return f;
-}
-
-FixtureFormula formulaError(int code) {
-  FixtureFormula f;
-  f.result = FixtureFormula::Result::Error;
-  f.code = code;
-  return f;
-}
 
 QByteArray xlsWorkbook(const FixtureSheet& cells, const XlsOptions& options) {
   return compoundFile(workbookStream(cells, options), options);
@@ -547,77 +458,96 @@ void writeXlsx(const QString& path, const FixtureSheet& cells) {
 
 namespace {
 
-QByteArray escaped(const QString& text) {
-  return text.toHtmlEscaped().toUtf8();
-}
-
-QByteArray handWrittenSheet(const FixtureSheet& cells) {
-  int rows = 0, columns = 0;
-  for (const FixtureCell& c : cells) {
-    rows = std::max(rows, c.row);
-    columns = std::max(columns, c.column);
-  }
-  QByteArray xml =
-      "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-      "<worksheet xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\"><sheetData>";
-  for (int r = 1; r <= rows; ++r) {
-    xml += "<row r=\"" + QByteArray::number(r) + "\">";
-    for (int col = 1; col <= columns; ++col) {
-      const auto cell = std::find_if(cells.begin(), cells.end(), [&](const FixtureCell& c) {
-        return c.row == r && c.column == col;
-      });
-      if (cell == cells.end())
-        xml += "<c/>";
-      else if (const QString* text = std::get_if<QString>(&cell->value))
-        xml += "<c t=\"inlineStr\"><is><r><t>" + escaped(text->left(4)) + "</t></r><r><t>" +
-               escaped(text->mid(4)) + "</t></r><rPh><t>x</t></rPh></is></c>";
-      else
-        xml += "<c><v>" + QByteArray::number(std::get<double>(cell->value), 'g', 17) + "</v></c>";
-    }
-    xml += "</row>";
-  }
-  return xml + "</sheetData></worksheet>";
-}
-
-void addEntry(zipFile zip, const char* name, const QByteArray& data) {
+void addEntry(zipFile zip, const QByteArray& name, const QByteArray& data) {
   zip_fileinfo info{};
-  if (zipOpenNewFileInZip(zip, name, &info, nullptr, 0, nullptr, 0, nullptr, Z_DEFLATED,
+  if (zipOpenNewFileInZip(zip, name.constData(), &info, nullptr, 0, nullptr, 0, nullptr, Z_DEFLATED,
                           Z_DEFAULT_COMPRESSION) != ZIP_OK ||
       zipWriteInFileInZip(zip, data.constData(), static_cast<unsigned>(data.size())) != ZIP_OK ||
       zipCloseFileInZip(zip) != ZIP_OK)
     throw std::runtime_error("cannot write a zip entry");
 }
 
+constexpr char kRelationships[] =
+    "http://schemas.openxmlformats.org/officeDocument/2006/relationships";
+
+}  // namespace
+
+void writeXlsxParts(const QString& path, const std::vector<XlsxTab>& tabs,
+                    const QByteArray& workbookPart) {
+  const QByteArray relsHead =
+      "<Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">";
+  QByteArray sheets, rels;
+  for (std::size_t i = 0; i < tabs.size(); ++i) {
+    const QByteArray id = QByteArray::number(static_cast<int>(tabs.size() - i));
+    sheets +=
+        "<sheet name=\"" + tabs[i].name + "\" sheetId=\"" + id + "\" r:id=\"rId" + id + "\"/>";
+    rels.prepend("<Relationship Id=\"rId" + id + "\" Type=\"" + kRelationships + "/" +
+                 tabs[i].type + "\" Target=\"" + tabs[i].part + "\"/>");
+  }
+  const QByteArray entry = workbookPart.startsWith('/') ? workbookPart.mid(1) : workbookPart;
+  const QByteArray folder = entry.left(entry.lastIndexOf('/') + 1);
+  zipFile zip = zipOpen64(QFile::encodeName(path).constData(), APPEND_STATUS_CREATE);
+  if (!zip) throw std::runtime_error("cannot create " + path.toStdString());
+  addEntry(zip, "_rels/.rels",
+           relsHead + "<Relationship Id=\"rId1\" Type=\"" + kRelationships +
+               "/officeDocument\" Target=\"" + workbookPart + "\"/></Relationships>");
+  addEntry(zip, entry,
+           "<workbook xmlns=\"" + QByteArray(kSpreadsheetMain) + "\" xmlns:r=\"" + kRelationships +
+               "\"><sheets>" + sheets + "</sheets></workbook>");
+  addEntry(zip, folder + "_rels/" + entry.mid(folder.size()) + ".rels",
+           relsHead + rels + "</Relationships>");
+  for (const XlsxTab& tab : tabs)
+    addEntry(zip, QDir::cleanPath(QString::fromUtf8(folder + tab.part)).toUtf8(), tab.xml);
+  if (zipClose(zip, nullptr) != ZIP_OK) throw std::runtime_error("cannot close the zip");
+}
+
+QByteArray sheetXml(const std::map<int, QByteArray>& rows, const QByteArray& root) {
+  QByteArray xml = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<" + root + " xmlns=\"" +
+                   kSpreadsheetMain + "\"><sheetData>";
+  for (const auto& [r, cells] : rows)
+    xml += "<row r=\"" + QByteArray::number(r) + "\">" + cells + "</row>";
+  return xml + "</sheetData></" + root + ">";
+}
+
+namespace {
+
+QByteArray escaped(const QString& text) {
+  return text.toHtmlEscaped().toUtf8();
+}
+
+// Every row down to the last, each cell without its position; a text as an inline string of two
+// formatting runs with a phonetic guide.
+QByteArray handWrittenSheet(const FixtureSheet& cells) {
+  int rows = 0, columns = 0;
+  for (const FixtureCell& c : cells) {
+    rows = std::max(rows, c.row);
+    columns = std::max(columns, c.column);
+  }
+  std::map<int, QByteArray> xml;
+  for (int r = 1; r <= rows; ++r) {
+    for (int col = 1; col <= columns; ++col) {
+      const auto cell = std::find_if(cells.begin(), cells.end(), [&](const FixtureCell& c) {
+        return c.row == r && c.column == col;
+      });
+      if (cell == cells.end())
+        xml[r] += "<c/>";
+      else if (const QString* text = std::get_if<QString>(&cell->value))
+        xml[r] += "<c t=\"inlineStr\"><is><r><t>" + escaped(text->left(4)) + "</t></r><r><t>" +
+                  escaped(text->mid(4)) + "</t></r><rPh><t>x</t></rPh></is></c>";
+      else
+        xml[r] +=
+            "<c><v>" + QByteArray::number(std::get<double>(cell->value), 'g', 17) + "</v></c>";
+    }
+  }
+  return sheetXml(xml);
+}
+
 }  // namespace
 
 void writeXlsxByHand(const QString& path, const FixtureSheet& cells) {
-  zipFile zip = zipOpen64(QFile::encodeName(path).constData(), APPEND_STATUS_CREATE);
-  if (!zip) throw std::runtime_error("cannot create " + path.toStdString());
-  const QByteArray rel = "http://schemas.openxmlformats.org/officeDocument/2006/relationships";
-  addEntry(zip, "_rels/.rels",
-           "<Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">"
-           "<Relationship Id=\"rId1\" Type=\"" +
-               rel +
-               "/officeDocument\" "
-               "Target=\"/book/main.xml\"/></Relationships>");
-  addEntry(zip, "book/main.xml",
-           "<workbook xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\" "
-           "xmlns:r=\"" +
-               rel +
-               "\"><sheets>"
-               "<sheet name=\"Prices\" sheetId=\"2\" r:id=\"rId7\"/>"
-               "<sheet name=\"Other\" sheetId=\"1\" r:id=\"rId3\"/></sheets></workbook>");
-  addEntry(zip, "book/_rels/main.xml.rels",
-           "<Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">"
-           "<Relationship Id=\"rId3\" Type=\"" +
-               rel +
-               "/worksheet\" Target=\"sheets/sheet1.xml\"/>"
-               "<Relationship Id=\"rId7\" Type=\"" +
-               rel +
-               "/worksheet\" "
-               "Target=\"./sheets/../sheets/sheet2.xml\"/></Relationships>");
-  addEntry(zip, "book/sheets/sheet1.xml",
-           handWrittenSheet({{2, 2, QStringLiteral("7302 4410 01")}, {2, 3, 1.0}}));
-  addEntry(zip, "book/sheets/sheet2.xml", handWrittenSheet(cells));
-  if (zipClose(zip, nullptr) != ZIP_OK) throw std::runtime_error("cannot close the zip");
+  writeXlsxParts(path,
+                 {{"Prices", "worksheet", "./sheets/../sheets/sheet2.xml", handWrittenSheet(cells)},
+                  {"Other", "worksheet", "sheets/sheet1.xml",
+                   handWrittenSheet({{2, 2, QStringLiteral("7302 4410 01")}, {2, 3, 1.0}})}},
+                 "/book/main.xml");
 }

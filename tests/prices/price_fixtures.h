@@ -10,6 +10,7 @@
 #include <variant>
 #include <vector>
 
+#include "prices/price_import.h"
 #include "support/test_database.h"
 
 // The synthetic parts (part k has "7302 0kkk 01" and the price k * 10 + 0.5) with the two
@@ -36,21 +37,39 @@ std::map<qint64, std::optional<float>> storedPrices(const QString& databaseFile)
 
 void writeFile(const QString& path, const QByteArray& contents);
 
+// The ordering numbers and prices of a price list, in its order.
+using NumbersAndPrices = std::vector<std::pair<QString, std::optional<float>>>;
+NumbersAndPrices numbersAndPricesOf(const std::vector<PriceEntry>& list);
+// What is wrong with the workbook at `path` as reading it says, "" when it reads.
+QString refusal(const QString& path);
+
 // A formula cell of an .xls workbook, with the result stored with it. The reader takes only the
 // stored result, so the formula itself is always =1.
 struct FixtureFormula {
-  enum class Result { Number, Text, Boolean, Error };
+  enum class Result { Text, Boolean, Error, Number };  // the first three as the file numbers them
   Result result = Result::Number;
   double number = 0;
-  QString text;              // an empty text is stored without a STRING record, as Excel does
+  QString text = {};         // an empty text is stored without a STRING record, as Excel does
   int code = 0;              // Boolean: 0 or 1; Error: the error's code (0x2A is #N/A)
   bool stringRecord = true;  // false: a text result whose STRING record is missing
   bool shared = false;       // part of a shared formula, its SHRFMLA record before the STRING
 };
-FixtureFormula formulaNumber(double value);
-FixtureFormula formulaText(const QString& text, bool stringRecord = true, bool shared = false);
-FixtureFormula formulaBoolean(bool value);
-FixtureFormula formulaError(int code);
+inline FixtureFormula formulaNumber(double value) {
+  return {.number = value};
+}
+inline FixtureFormula formulaText(const QString& text, bool stringRecord = true,
+                                  bool shared = false) {
+  return {.result = FixtureFormula::Result::Text,
+          .text = text,
+          .stringRecord = stringRecord,
+          .shared = shared};
+}
+inline FixtureFormula formulaBoolean(bool value) {
+  return {.result = FixtureFormula::Result::Boolean, .code = value ? 1 : 0};
+}
+inline FixtureFormula formulaError(int code) {
+  return {.result = FixtureFormula::Result::Error, .code = code};
+}
 
 using FixtureValue = std::variant<QString, double, FixtureFormula>;
 
@@ -91,3 +110,22 @@ void writeXlsx(const QString& path, const FixtureSheet& cells);
 // The sheet as an .xlsx workbook the way other producers write it: inline strings, cells
 // without positions, and the first tab's worksheet stored under another part's name.
 void writeXlsxByHand(const QString& path, const FixtureSheet& cells);
+
+// ---- Zipped workbooks written part by part, for the layouts and the kinds of tabs and cells no
+// writer at hand makes
+
+inline constexpr char kSpreadsheetMain[] =
+    "http://schemas.openxmlformats.org/spreadsheetml/2006/main";
+// One tab: its name, the end of its relationship type ("worksheet", "chartsheet", ...), its part
+// from the workbook part's folder, and the part's XML.
+struct XlsxTab {
+  QByteArray name, type, part, xml;
+};
+// The workbook part at `workbookPart`, from the package's root or with a leading "/", with the
+// tabs in their order. Sheet ids and relationship ids count down and the relationships are
+// listed the other way round, so that neither their order nor the parts' names tell the first
+// tab. There is no [Content_Types].xml: the reader has no need of it.
+void writeXlsxParts(const QString& path, const std::vector<XlsxTab>& tabs,
+                    const QByteArray& workbookPart = "xl/workbook.xml");
+// A sheet part with the rows given as the XML of their cells, by row number.
+QByteArray sheetXml(const std::map<int, QByteArray>& rows, const QByteArray& root = "worksheet");

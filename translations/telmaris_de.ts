@@ -14,6 +14,26 @@
         <source>The discount is 0 to 99 %.</source>
         <translation>Der Rabatt beträgt 0 bis 99 %.</translation>
     </message>
+    <message>
+        <source>: not offered for the %1 with the answers of the steps before.</source>
+        <translation>: für den %1 mit den Antworten der vorigen Schritte nicht angeboten.</translation>
+    </message>
+    <message>
+        <source>The trolley is not chosen.</source>
+        <translation>Das Fahrwerk ist nicht gewählt.</translation>
+    </message>
+    <message>
+        <source>The hoist control is not chosen.</source>
+        <translation>Die Steuerung des Kettenzugs ist nicht gewählt.</translation>
+    </message>
+    <message>
+        <source>The trolley control is not chosen.</source>
+        <translation>Die Steuerung des Fahrwerks ist nicht gewählt.</translation>
+    </message>
+    <message>
+        <source>The configuration does not reach the output buttons.</source>
+        <translation>Die Konfiguration erreicht die Ausgabeschaltflächen nicht.</translation>
+    </message>
 </context>
 <context>
     <name>Export</name>

@@ -14,6 +14,26 @@
         <source>The discount is 0 to 99 %.</source>
         <translation>El descuento debe estar entre 0 y 99 %.</translation>
     </message>
+    <message>
+        <source>: not offered for the %1 with the answers of the steps before.</source>
+        <translation>: no se ofrece para el %1 con las respuestas de los pasos anteriores.</translation>
+    </message>
+    <message>
+        <source>The trolley is not chosen.</source>
+        <translation>No se ha elegido el carro.</translation>
+    </message>
+    <message>
+        <source>The hoist control is not chosen.</source>
+        <translation>No se ha elegido el mando del polipasto.</translation>
+    </message>
+    <message>
+        <source>The trolley control is not chosen.</source>
+        <translation>No se ha elegido el mando del carro.</translation>
+    </message>
+    <message>
+        <source>The configuration does not reach the output buttons.</source>
+        <translation>La configuración no llega a los botones de salida.</translation>
+    </message>
 </context>
 <context>
     <name>Export</name>

@@ -14,6 +14,26 @@
         <source>The discount is 0 to 99 %.</source>
         <translation>La remise est comprise entre 0 et 99 %.</translation>
     </message>
+    <message>
+        <source>: not offered for the %1 with the answers of the steps before.</source>
+        <translation> : non proposé pour le %1 avec les réponses des étapes précédentes.</translation>
+    </message>
+    <message>
+        <source>The trolley is not chosen.</source>
+        <translation>Le chariot n&apos;est pas choisi.</translation>
+    </message>
+    <message>
+        <source>The hoist control is not chosen.</source>
+        <translation>La commande du palan n&apos;est pas choisie.</translation>
+    </message>
+    <message>
+        <source>The trolley control is not chosen.</source>
+        <translation>La commande du chariot n&apos;est pas choisie.</translation>
+    </message>
+    <message>
+        <source>The configuration does not reach the output buttons.</source>
+        <translation>La configuration n&apos;arrive pas jusqu&apos;aux boutons de sortie.</translation>
+    </message>
 </context>
 <context>
     <name>Export</name>

@@ -14,6 +14,26 @@
         <source>The discount is 0 to 99 %.</source>
         <translation>Lo sconto deve essere compreso tra 0 e 99 %.</translation>
     </message>
+    <message>
+        <source>: not offered for the %1 with the answers of the steps before.</source>
+        <translation>: non offerto per il %1 con le risposte dei passi precedenti.</translation>
+    </message>
+    <message>
+        <source>The trolley is not chosen.</source>
+        <translation>Il carrello non è scelto.</translation>
+    </message>
+    <message>
+        <source>The hoist control is not chosen.</source>
+        <translation>Il comando del paranco non è scelto.</translation>
+    </message>
+    <message>
+        <source>The trolley control is not chosen.</source>
+        <translation>Il comando del carrello non è scelto.</translation>
+    </message>
+    <message>
+        <source>The configuration does not reach the output buttons.</source>
+        <translation>La configurazione non arriva ai pulsanti di uscita.</translation>
+    </message>
 </context>
 <context>
     <name>Export</name>

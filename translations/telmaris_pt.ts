@@ -14,6 +14,26 @@
         <source>The discount is 0 to 99 %.</source>
         <translation>O desconto tem de estar entre 0 e 99 %.</translation>
     </message>
+    <message>
+        <source>: not offered for the %1 with the answers of the steps before.</source>
+        <translation>: não é oferecido para a %1 com as respostas dos passos anteriores.</translation>
+    </message>
+    <message>
+        <source>The trolley is not chosen.</source>
+        <translation>O trole não foi escolhido.</translation>
+    </message>
+    <message>
+        <source>The hoist control is not chosen.</source>
+        <translation>O comando da talha não foi escolhido.</translation>
+    </message>
+    <message>
+        <source>The trolley control is not chosen.</source>
+        <translation>O comando do trole não foi escolhido.</translation>
+    </message>
+    <message>
+        <source>The configuration does not reach the output buttons.</source>
+        <translation>A configuração não chega aos botões de saída.</translation>
+    </message>
 </context>
 <context>
     <name>Export</name>

@@ -197,7 +197,7 @@ INSERT INTO tblDetaljPr (lngNr, strEngelska, strUSAMetric, strImperial, strFrans
 INSERT INTO tblDetaljPr (lngNr, strEngelska, strUSAMetric, strImperial, strFranska, strSpanska, strPortugisiska, strItalienska, strTyska, strDetaljnummer, sngPris) VALUES
   (79, '?', 'PXH 1000 US air hoist 1000 kg, 2 falls', 'PXH 1000 US air hoist 2200 lb, 2 falls', '?', '?', '?', '?', '?', '8420 1000 40', 3640.00);
 INSERT INTO tblDetaljPr (lngNr, strEngelska, strUSAMetric, strImperial, strFranska, strSpanska, strPortugisiska, strItalienska, strTyska, strDetaljnummer, sngPris) VALUES
-  (80, '?', 'PXH 3000 US air hoist 3000 kg, 1 fall', 'PXH 3000 US air hoist 6600 lb, 1 fall', '?', '?', '?', '?', '?', '8420 3000 40', 7390.00);
+  (80, '?', 'PXH 3000 US air hoist 2722 kg, 1 fall', 'PXH 3000 US air hoist 6000 lb, 1 fall', '?', '?', '?', '?', '?', '8420 3000 40', 7390.00);
 INSERT INTO tblDetaljPr (lngNr, strEngelska, strUSAMetric, strImperial, strFranska, strSpanska, strPortugisiska, strItalienska, strTyska, strDetaljnummer, sngPris) VALUES
   (81, '?', 'PXH 6000 EX air hoist 6000 kg, 2 falls', 'PXH 6000 EX air hoist 13200 lb, 2 falls', '?', '?', '?', '?', '?', '8420 6000 00', 11950.00);
 INSERT INTO tblDetaljPr (lngNr, strEngelska, strUSAMetric, strImperial, strFranska, strSpanska, strPortugisiska, strItalienska, strTyska, strDetaljnummer, sngPris) VALUES
@@ -217,7 +217,7 @@ INSERT INTO tblDetaljPr (lngNr, strEngelska, strUSAMetric, strImperial, strFrans
 INSERT INTO tblDetaljPr (lngNr, strEngelska, strUSAMetric, strImperial, strFranska, strSpanska, strPortugisiska, strItalienska, strTyska, strDetaljnummer, sngPris) VALUES
   (89, 'PXH 1000 P2 air hoist 1000 kg, 2 falls', '?', '?', 'PXH 1000 P2 palan pneumatique 1000 kg', 'PXH 1000 P2 polipasto neumático 1000 kg', 'PXH 1000 P2 talha pneumática 1000 kg', 'PXH 1000 P2 paranco pneumatico 1000 kg', 'PXH 1000 P2 Druckluft-Kettenzug 1000 kg', '8420 1000 52', 3760.00);
 INSERT INTO tblDetaljPr (lngNr, strEngelska, strUSAMetric, strImperial, strFranska, strSpanska, strPortugisiska, strItalienska, strTyska, strDetaljnummer, sngPris) VALUES
-  (90, '?', 'PXH 3000 EX air hoist 3000 kg, 1 fall', 'PXH 3000 EX air hoist 6600 lb, 1 fall', '?', '?', '?', '?', '?', '8420 3000 00', 7150.00);
+  (90, '?', 'PXH 3000 EX air hoist 2722 kg, 1 fall', 'PXH 3000 EX air hoist 6000 lb, 1 fall', '?', '?', '?', '?', '?', '8420 3000 00', 7150.00);
 INSERT INTO tblDetaljPr (lngNr, strEngelska, strUSAMetric, strImperial, strFranska, strSpanska, strPortugisiska, strItalienska, strTyska, strDetaljnummer, sngPris) VALUES
   (91, 'PXH 1000 P4 air hoist 1000 kg, 2 falls', '?', '?', 'PXH 1000 P4 palan pneumatique 1000 kg', 'PXH 1000 P4 polipasto neumático 1000 kg', 'PXH 1000 P4 talha pneumática 1000 kg', 'PXH 1000 P4 paranco pneumatico 1000 kg', 'PXH 1000 P4 Druckluft-Kettenzug 1000 kg', '8420 1000 54', 3960.00);
 
@@ -257,7 +257,7 @@ INSERT INTO tblDetaljPr (lngNr, strEngelska, strUSAMetric, strImperial, strFrans
 INSERT INTO tblDetaljPr (lngNr, strEngelska, strUSAMetric, strImperial, strFranska, strSpanska, strPortugisiska, strItalienska, strTyska, strDetaljnummer, sngPris) VALUES
   (107, 'PXH 5000L EX air hoist 5000 kg, 2 falls', 'PXH 5000L EX air hoist 5000 kg, 2 falls', 'PXH 5000L EX air hoist 11000 lb, 2 falls', 'PXH 5000L EX palan pneumatique 5000 kg', 'PXH 5000L EX polipasto neumático 5000 kg', 'PXH 5000L EX talha pneumática 5000 kg', 'PXH 5000L EX paranco pneumatico 5000 kg', 'PXH 5000L EX Druckluft-Kettenzug 5000 kg', '8420 5000 10', 11470.00);
 INSERT INTO tblDetaljPr (lngNr, strEngelska, strUSAMetric, strImperial, strFranska, strSpanska, strPortugisiska, strItalienska, strTyska, strDetaljnummer, sngPris) VALUES
-  (108, '?', 'PXH 3000L EX air hoist 3000 kg, 1 fall', 'PXH 3000L EX air hoist 6600 lb, 1 fall', '?', '?', '?', '?', '?', '8420 3000 10', 8010.00);
+  (108, '?', 'PXH 3000L EX air hoist 2722 kg, 1 fall', 'PXH 3000L EX air hoist 6000 lb, 1 fall', '?', '?', '?', '?', '?', '8420 3000 10', 8010.00);
 INSERT INTO tblDetaljPr (lngNr, strEngelska, strUSAMetric, strImperial, strFranska, strSpanska, strPortugisiska, strItalienska, strTyska, strDetaljnummer, sngPris) VALUES
   (109, '?', 'PXH 6000L EX air hoist 6000 kg, 2 falls', 'PXH 6000L EX air hoist 13200 lb, 2 falls', '?', '?', '?', '?', '?', '8420 6000 10', 13380.00);
 INSERT INTO tblDetaljPr (lngNr, strEngelska, strUSAMetric, strImperial, strFranska, strSpanska, strPortugisiska, strItalienska, strTyska, strDetaljnummer, sngPris) VALUES

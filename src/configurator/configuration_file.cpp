@@ -94,7 +94,11 @@ Result<Configuration> parseConfiguration(const QByteArray& json) {
                          .arg(parseError.offset));
   if (!document.isObject()) return wrongFile(QStringLiteral("The file is no configuration."));
   const QJsonObject object = document.object();
+  // A missing key is an answer not given: the steps wait there. Only the ticks, the discount
+  // and the variant have a value without one (false, 0, English European).
   Configuration c;
+  c.trolley.reset();
+  c.hoistControl.reset();
   Reader r{object, {}};
 
   if (object.contains(u"telmaris") && object.value(u"telmaris").toInt(-1) != 1)

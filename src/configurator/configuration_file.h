@@ -8,7 +8,10 @@
 #include "common/problem.h"
 #include "configurator/configuration.h"
 
-// Reads a configuration; unknown keys are ignored and a missing key keeps its default. The
+// Reads a configuration; unknown keys are ignored. A missing lubeFree, stainlessChain,
+// articulation or accessory is false, a missing discount 0, a missing variant English European;
+// a missing liftHeight, controlLength, trolley, hoistControl or trolleyControl is an answer not
+// given, where the steps that ask for it stop. The
 // problem (of kind File, without a place) names the key whose type or value is wrong. A length is a
 // text of digits with at most one "." or ",", as it could be typed into its box.
 Result<Configuration> parseConfiguration(const QByteArray& json);

@@ -255,7 +255,13 @@ class Configurator {
   bool outputRequested();
 
   // ---- A saved configuration walked through the steps; the refusal that stopped it, if any.
+  // A configuration that stops at a step whose answer it does not hold (an empty lift height,
+  // no trolley, a trolley control the steps ask for) is no refusal: the walk waits there, as
+  // the window waits for the user, and unanswered() says which answer is missing.
   std::optional<StepMessage> apply(const Configuration& c, const QString& languageKey);
+  // The answer the last apply() stopped without; none when it reached the output buttons or
+  // an answer was refused.
+  const std::optional<StepMessage>& unanswered() const { return unanswered_; }
 
  private:
   ControlState& state(Ctl c) { return controls_[static_cast<int>(c)]; }
@@ -318,6 +324,7 @@ class Configurator {
   bool dropDownRequest_ = false;
   std::vector<StepMessage> messages_;
   std::optional<StepMessage> refusal_;
+  std::optional<StepMessage> unanswered_;
 
   QString languageKey_;
   QStringList modelList_;

@@ -1,5 +1,7 @@
 // A saved configuration walked through the steps: each answer is given as the user would give
 // it, through the same rules, and the walk stops at the first answer the rules turn down.
+#include <QCoreApplication>
+
 #include "configurator/configurator.h"
 #include "configurator/model_catalogue.h"
 #include "configurator/numeric_inputs.h"
@@ -17,7 +19,31 @@ QString asTyped(const QString& length) {
 
 std::optional<StepMessage> Configurator::apply(const Configuration& c, const QString& languageKey) {
   clearRefusal();
+  unanswered_.reset();
   auto refused = [this] { return refusal_.has_value(); };
+  // The walk waits at a step whose answer the configuration does not hold, as the window waits
+  // for the user: that is no refusal, and the window says nothing, but nothing is listed either.
+  auto waitFor = [this](StepMessage message) {
+    message.refusal = false;
+    unanswered_ = std::move(message);
+    return refusal_;
+  };
+  auto waitWith = [&](const char* what) {
+    return waitFor(
+        StepMessage{QCoreApplication::translate("Configurator", what), std::nullopt, {}});
+  };
+  // The step that has the focus, by the frame of its options.
+  auto atStep = [this](Ctl frame) { return frameOf(focused_) == frame; };
+  // An option the model, or the answers before it, do not offer, named by its caption.
+  auto notOffered = [this](std::optional<Text> caption, const QString& suffix) {
+    say(StepMessage{{},
+                    caption,
+                    suffix + QCoreApplication::translate(
+                                 "Configurator",
+                                 ": not offered for the %1 with the answers of the steps before.")
+                                 .arg(currentModel_)});
+    return refusal_;
+  };
 
   // Another variant means a full reload; in the same one a fresh start is enough.
   if (languageKey != languageKey_ || modelList_.isEmpty()) {
@@ -41,15 +67,17 @@ std::optional<StepMessage> Configurator::apply(const Configuration& c, const QSt
   modelTyped(c.model);
   stepKey(Ctl::ComboPXH, Key::Enter);
   if (refused()) return refusal_;
+  // A model without the stainless-steel chain takes the tick as cleared, as its window does.
   if (shown(Ctl::chkStainless)) stainlessClicked(c.stainlessChain);
 
-  if (c.liftHeight.isEmpty()) return refusal_;
+  if (c.liftHeight.isEmpty()) return waitFor(StepMessage{{}, Text::EnterLiftHeight, {}});
   focusControl(Ctl::LiftHeightB);
   liftHeightTyped(asTyped(c.liftHeight));
   stepKey(Ctl::LiftHeightB, Key::Enter);
   if (refused()) return refusal_;
 
-  if (c.controlLength.isEmpty() || !shown(Ctl::ControlLengthB)) return refusal_;
+  if (!shown(Ctl::ControlLengthB)) return waitFor(StepMessage{{}, Text::EnterLiftHeight, {}});
+  if (c.controlLength.isEmpty()) return waitFor(StepMessage{{}, Text::EnterControlLength, {}});
   controlLengthTyped(asTyped(c.controlLength));
   stepKey(Ctl::ControlLengthB, Key::Enter);
   if (refused()) return refusal_;
@@ -63,26 +91,26 @@ std::optional<StepMessage> Configurator::apply(const Configuration& c, const QSt
     return refusal_;
   }
 
-  if (!c.trolley || !shown(Ctl::Frame3DTrolley)) return refusal_;
+  if (!shown(Ctl::Frame3DTrolley)) return waitFor(StepMessage{{}, Text::EnterControlLength, {}});
+  if (!c.trolley) return waitWith(QT_TRANSLATE_NOOP("Configurator", "The trolley is not chosen."));
   const Ctl trolley = opt3DTrolley(element(*c.trolley));
   if (!control(trolley).enabled) {
-    // Not offered for this model.
     const StepCaption& caption = trolleyCaptions_[static_cast<std::size_t>(element(*c.trolley))];
-    say(StepMessage{{}, caption.text, caption.suffix, true, false});
-    return refusal_;
+    return notOffered(caption.text, caption.suffix);
   }
   optionClicked(trolley);
   stepKey(trolley, Key::Enter);
   if (refused()) return refusal_;
 
   // Models ordered without their control device complete the hoist controls by themselves.
-  if (c.hoistControl && shown(Ctl::Frame3DHoistControls) && !visible(Ctl::Check3D1_0)) {
+  if (atStep(Ctl::Frame3DHoistControls)) {
+    if (!c.hoistControl)
+      return waitWith(QT_TRANSLATE_NOOP("Configurator", "The hoist control is not chosen."));
     const Ctl option = opt3DHoistControl(element(*c.hoistControl));
     if (!shown(option)) {
       static constexpr Text kCaptions[] = {Text::PullChain, Text::TwoButton, Text::TwistRod,
-                                           Text::FourButton, Text::TwoButton};
-      say(StepMessage{{}, kCaptions[element(*c.hoistControl)], {}, true, false});
-      return refusal_;
+                                           Text::FourButton, Text::HookMountedLabel};
+      return notOffered(kCaptions[element(*c.hoistControl)], {});
     }
     optionClicked(option);
     if (refused()) return refusal_;
@@ -91,10 +119,16 @@ std::optional<StepMessage> Configurator::apply(const Configuration& c, const QSt
     if (refused()) return refusal_;
   }
 
-  if (shown(Ctl::Frame3DTrolleyControls) && control(Ctl::Frame3DTrolleyControls).enabled &&
-      c.trolleyControl) {
+  // The heavy hoists' trolley control waits, with a choice made beforehand, for the user's.
+  if (atStep(Ctl::Frame3DTrolleyControls)) {
+    if (!c.trolleyControl)
+      return waitWith(QT_TRANSLATE_NOOP("Configurator", "The trolley control is not chosen."));
     const Ctl option = opt3DTrolleyControls(element(*c.trolleyControl));
-    if (shown(option)) optionClicked(option);
+    if (!shown(option)) {
+      static constexpr Text kCaptions[] = {Text::PullChain, Text::TwoButton};
+      return notOffered(kCaptions[element(*c.trolleyControl)], {});
+    }
+    optionClicked(option);
     if (refused()) return refusal_;
     stepKey(focused_, Key::Enter);
     if (refused()) return refusal_;
@@ -116,6 +150,10 @@ std::optional<StepMessage> Configurator::apply(const Configuration& c, const QSt
   if (shown(Ctl::RabattB)) {
     discountTyped(QString::number(c.discount));
     stepKey(Ctl::RabattB, Key::Enter);
+    if (refused()) return refusal_;
   }
+  if (!shown(Ctl::Printerutskrift))
+    return waitWith(
+        QT_TRANSLATE_NOOP("Configurator", "The configuration does not reach the output buttons."));
   return refusal_;
 }

@@ -53,7 +53,7 @@ class ListBuilder {
     l.isLength = isLength;
     l.orderingNumber = data_.PartNumber[*part];
     l.description = data_.PartDescription[*part];
-    l.amount = data_.PartPrice[*part].value_or(0.0f) * static_cast<float>(quantity);
+    l.amount = data_.PartPrice[*part].value_or(0.0) * quantity;
     list_.total += l.amount;
     list_.lines.push_back(l);
     return true;
@@ -215,9 +215,22 @@ QString quantityField(const OrderingLine& line, bool imperial) {
   return field;
 }
 
+int amountFieldWidth(const OrderingList& list) {
+  qsizetype width = kAmountWidth;
+  for (const OrderingLine& l : list.lines) {
+    if (l.kind == OrderingLine::Kind::Part)
+      width = std::max(width, FormatNumber(l.amount, kPricePattern).size());
+    else if (l.kind == OrderingLine::Kind::Total)
+      width = std::max(width, FormatNumber(l.figure, kPricePattern).size());
+  }
+  return static_cast<int>(width);
+}
+
 QStringList orderingListLines(const OrderingList& list, int indent) {
   using Kind = OrderingLine::Kind;
   const bool us = list.imperial;
+  const int width = amountFieldWidth(list);
+  const int wider = width - kAmountWidth;
   const QString lead = blanks(indent);
   QStringList out;
   for (const OrderingLine& l : list.lines) {
@@ -229,17 +242,17 @@ QStringList orderingListLines(const OrderingList& list, int indent) {
         out << QString();
         break;
       case Kind::Marking:
-        out << blanks(indent + (us ? 38 : 32)) + l.text;
+        out << blanks(indent + (us ? 38 : 32) + wider) + l.text;
         break;
       case Kind::Rule:
-        out << lead + QString(82, u'_');
+        out << lead + QString(82 + wider, u'_');
         break;
       case Kind::Total: {
         // A label longer than its field keeps one blank, so that it never runs into the figure.
         const int gap =
             l.text.size() <= kTotalLabelWidth ? kTotalLabelWidth - int(l.text.size()) : 1;
         out << lead + l.text + blanks(gap) + blanks(us ? 6 : 0) +
-                   FormatRight(l.figure, kPricePattern, 8);
+                   FormatRight(l.figure, kPricePattern, width);
         break;
       }
       case Kind::Part: {
@@ -248,7 +261,7 @@ QStringList orderingListLines(const OrderingList& list, int indent) {
         // the description stay in their columns, which the printed page cuts by position.
         QString text = lead + quantityField(l, us) + blanks(gap) +
                        l.orderingNumber.leftJustified(kPartNumberWidth) + u' ' +
-                       FormatRight(l.amount, kPricePattern, 8) + blanks(2) +
+                       FormatRight(l.amount, kPricePattern, width) + blanks(2) +
                        l.description.leftJustified(kDescriptionWidth);
         if (text.contains(QLatin1String("PXH 1000L U EX")) ||
             text.contains(QLatin1String("PXH 1000 U EX")))

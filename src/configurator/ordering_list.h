@@ -22,7 +22,7 @@ struct OrderingLine {
   bool isLength = false;
   QString orderingNumber;
   QString description;
-  float amount = 0;  // price × quantity in single precision, as priced
+  double amount = 0;  // price × quantity
 
   // Total lines: the figure, and the text of the label (price, discount or net price)
   double figure = 0;
@@ -31,12 +31,12 @@ struct OrderingLine {
 
 struct OrderingList {
   std::vector<OrderingLine> lines;
-  float total = 0;   // the sum of the amounts
+  double total = 0;  // the sum of the amounts
   int discount = 0;  // percent
   bool imperial = false;
   QString phasedOutNote;  // Text::PhasedOut, added to the lines of the U models
 
-  double discountAmount() const { return static_cast<double>(total) * discount / 100.0; }
+  double discountAmount() const { return total * discount / 100.0; }
   double net() const { return total * (1.0 - discount / 100.0); }
   // The part lines only, in order.
   std::vector<const OrderingLine*> parts() const;
@@ -46,6 +46,12 @@ struct OrderingList {
 inline constexpr int kDescriptionWidth = 40;
 // The pattern of every amount of the list.
 inline const QString kPricePattern = QStringLiteral("#####0.0");
+// The width of the amount fields that every list has had; amounts up to 999999.9 fit.
+inline constexpr int kAmountWidth = 8;
+
+// The width of the list's amount fields: kAmountWidth, or, for a list with a larger figure, the
+// width of its widest amount or total, so that no figure runs into the description.
+int amountFieldWidth(const OrderingList& list);
 
 // The parts of the hoist in list order. A null price counts as 0; an empty matrix cell, or one
 // that names a part outside the parts table, adds nothing.
@@ -56,5 +62,6 @@ OrderingList BuildOrderingList(const PartsData& data, const ConfiguredHoist& hoi
 QString quantityField(const OrderingLine& line, bool imperial);
 
 // The list as fixed-width text lines, each starting with `indent` blanks: the ordering number
-// 9 characters after the indent (15 in US Imperial), the amount 22 (28), the description 32 (38).
+// 9 characters after the indent (15 in US Imperial), the amount 22 (28), the description 32 (38);
+// a wider amount field (amountFieldWidth) moves the description and the marking to the right.
 QStringList orderingListLines(const OrderingList& list, int indent);

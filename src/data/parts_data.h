@@ -14,6 +14,6 @@ struct PartsData {
   FixedMatrix<std::optional<std::int32_t>, 0, 50, 0, 38> PartMatrix;  // part record numbers
   FixedArray<QString, 0, 130> PartDescription;
   FixedArray<QString, 0, 130> PartNumber;
-  FixedArray<std::optional<float>, 0, 130> PartPrice;  // null stays null
+  FixedArray<std::optional<double>, 0, 130> PartPrice;  // as stored; null stays null
   std::int16_t PartCount = 0;
 };

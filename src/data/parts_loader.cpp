@@ -56,7 +56,7 @@ void loadParts(Database& db, const QString& languageKey, PartsData& state) {
     if (const std::optional<QString> description = rows.text(1))
       state.PartDescription[*k] = *description;
     if (const std::optional<QString> number = rows.text(2)) state.PartNumber[*k] = *number;
-    state.PartPrice[*k] = rows.single(3);
+    state.PartPrice[*k] = rows.real(3);
     ++count;
   }
   state.PartCount = static_cast<std::int16_t>(count);

@@ -14,6 +14,9 @@ namespace {
 
 constexpr double kRowPitch = 3.5;   // mm between two rows of the list
 constexpr double kRuleWidth = 0.3;  // mm
+// A digit of the list's 10-point font is a little under 2 mm wide: a wider amount field moves
+// the amounts and the descriptions that far to the right per character.
+constexpr double kDigitWidth = 2.0;  // mm
 
 // A picture rectangle on the 300-dpi design grid, in millimetres.
 QRectF gridRect(double left, double top, double right, double bottom) {
@@ -65,14 +68,18 @@ void paintOrderingPage(QPainter& painter, QSizeF printableMm, const PartsData& d
   PainterTextDevice page(painter);
   const int s = list.imperial ? 6 : 0;
   const int i = kPageListIndent;
+  const int width = amountFieldWidth(list);
+  const int wider = width - kAmountWidth;
+  const double amountRight = 81 + s + wider * kDigitWidth;
+  const double descriptionLeft = 86 + s + wider * kDigitWidth;
 
   print(page, texts[Text::ProgramTitle], 100, 0, 16, true, 6);
   print(page, date.toString(QStringLiteral("yyyy-MM-dd")), 193, 0, 10, false, 9);
 
   print(page, texts[Text::Quantity], 20, 10, 10, true, 1);
   print(page, texts[Text::OrderingNumber], 38 + s, 10, 10, true, 1);
-  print(page, texts[Text::Price], 81 + s, 10, 10, true, 7);
-  print(page, texts[Text::Description], 86 + s, 10, 10, true, 1);
+  print(page, texts[Text::Price], amountRight, 10, 10, true, 7);
+  print(page, texts[Text::Description], descriptionLeft, 10, 10, true, 1);
 
   double y = 12;
   for (qsizetype n = 2; n < lines.size(); ++n) {
@@ -84,20 +91,20 @@ void paintOrderingPage(QPainter& painter, QSizeF printableMm, const PartsData& d
     print(page, field(line, i + 1, 3), 25, y, 10, false, 7);
     print(page, field(line, i + 4, 6 + s), 26.5, y, 10, false, 1);
     print(page, field(line, i + 10 + s, 12), 38 + s, y, 10, false, 1);
-    print(page, field(line, i + 23 + s, 8), 81 + s, y, 10, false, 7);
-    print(page, field(line, i + 33 + s), 86 + s, y, 10, false, 1);
+    print(page, field(line, i + 23 + s, width), amountRight, y, 10, false, 7);
+    print(page, field(line, i + 33 + s + wider), descriptionLeft, y, 10, false, 1);
     y += kRowPitch;
   }
 
   painter.save();
   painter.setPen(QPen(Qt::black, kRuleWidth));
-  painter.drawLine(QPointF(19, y + 6), QPointF(174 + s, y + 6));
+  painter.drawLine(QPointF(19, y + 6), QPointF(174 + s + wider * kDigitWidth, y + 6));
   painter.restore();
   y += 2.5;
 
   auto total = [&](Text text, double amount, bool bold) {
     print(page, texts[text], 20, y, 10, bold, 1);
-    print(page, FormatRight(amount, kPricePattern, 8), 81 + s, y, 10, bold, 7);
+    print(page, FormatRight(amount, kPricePattern, width), amountRight, y, 10, bold, 7);
   };
   if (list.discount <= 0) {
     total(Text::Price, list.total, true);

@@ -1,6 +1,8 @@
 // The ordering list's cells and the .xlsx workbook written from them with libxlsxwriter.
 #include "prices/excel_export.h"
 
+#include <fcntl.h>
+#include <unistd.h>
 #include <xlsxwriter.h>
 
 #include <QCoreApplication>
@@ -8,8 +10,12 @@
 #include <QFile>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QTemporaryFile>
 #include <algorithm>
+#include <cerrno>
 #include <charconv>
+#include <cstdio>
+#include <cstring>
 
 #include "common/number_format.h"
 #include "configurator/ordering_list.h"
@@ -18,18 +24,13 @@
 namespace {
 
 // An amount as the ordering list prints it, one decimal and rounded as the list rounds, so that
-// the sheet holds 53.4 where the list shows 53.4 and not the single 53.399998 behind it. Line
-// amounts are singles (7 significant digits), the total, the discount and the net amount
-// doubles (15 digits), as in the list.
-template <typename T>
-double listedFigure(T value) {
+// the sheet holds 53.4 where the list shows 53.4 and not the binary value behind it.
+double listedFigure(double value) {
   const QByteArray figure = FormatNumber(value, kPricePattern, QStringLiteral(".")).toLatin1();
   double result = 0;
   const auto [end, error] =
       std::from_chars(figure.constData(), figure.constData() + figure.size(), result);
-  return error == std::errc() && end == figure.constData() + figure.size()
-             ? result
-             : static_cast<double>(value);
+  return error == std::errc() && end == figure.constData() + figure.size() ? result : value;
 }
 
 // A quantity field such as "  1" is a number to the spreadsheet; "5 m" stays text.
@@ -47,6 +48,31 @@ QString fileNameFrom(const QString& title) {
   name = name.trimmed();
   return name.isEmpty() ? QCoreApplication::translate("Export", "Ordering list") : name;
 }
+
+// The library reports its failures on standard error as well as in its return values; the
+// program says what went wrong in its own words and in the user's language, so the library's
+// English lines are kept off the terminal while it writes.
+class QuietStandardError {
+ public:
+  QuietStandardError() {
+    std::fflush(stderr);
+    saved_ = ::dup(STDERR_FILENO);
+    const int sink = ::open("/dev/null", O_WRONLY | O_CLOEXEC);
+    if (saved_ >= 0 && sink >= 0) ::dup2(sink, STDERR_FILENO);
+    if (sink >= 0) ::close(sink);
+  }
+  ~QuietStandardError() {
+    std::fflush(stderr);
+    if (saved_ < 0) return;
+    ::dup2(saved_, STDERR_FILENO);
+    ::close(saved_);
+  }
+  QuietStandardError(const QuietStandardError&) = delete;
+  QuietStandardError& operator=(const QuietStandardError&) = delete;
+
+ private:
+  int saved_ = -1;
+};
 
 }  // namespace
 
@@ -75,7 +101,7 @@ ExportSheet orderingListSheet(const TextCatalogueArray& texts, const OrderingLis
 
   ++row;
   sheet.set(row, 1, texts[Text::Price]);
-  sheet.set(row, 3, listedFigure(static_cast<double>(list.total)));
+  sheet.set(row, 3, listedFigure(list.total));
   ++row;
   if (list.discount > 0) {
     sheet.set(row, 1, texts[Text::Discount]);
@@ -88,7 +114,17 @@ ExportSheet orderingListSheet(const TextCatalogueArray& texts, const OrderingLis
 }
 
 void writeExportWorkbook(const QString& path, const ExportSheet& sheet) {
-  const QByteArray name = QFile::encodeName(path);
+  // The workbook is written beside its place under a name of its own and takes the place only
+  // once whole: a failed export leaves the file that was there before.
+  QTemporaryFile partial(path + QStringLiteral(".XXXXXX"));
+  if (!partial.open())
+    throw ExportError(QCoreApplication::translate("Export", "The workbook %1 cannot be written: %2")
+                          .arg(path, partial.errorString()));
+  partial.close();
+  partial.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
+                         QFile::ReadOther);
+  const QByteArray name = QFile::encodeName(partial.fileName());
+  QuietStandardError quiet;
   lxw_workbook* book = workbook_new(name.constData());
   if (!book)
     throw ExportError(
@@ -140,6 +176,11 @@ void writeExportWorkbook(const QString& path, const ExportSheet& sheet) {
   if (error != LXW_NO_ERROR)
     throw ExportError(QCoreApplication::translate("Export", "The workbook %1 cannot be written: %2")
                           .arg(path, QString::fromUtf8(lxw_strerror(error))));
+  // rename() puts the whole file in the place of the old one in one step.
+  if (std::rename(name.constData(), QFile::encodeName(path).constData()) != 0)
+    throw ExportError(QCoreApplication::translate("Export", "The workbook %1 cannot be written: %2")
+                          .arg(path, QString::fromLocal8Bit(std::strerror(errno))));
+  partial.setAutoRemove(false);
 }
 
 QString exportOrderingList(const TextCatalogueArray& texts, const OrderingList& list,

@@ -45,7 +45,8 @@ struct OpenedConfiguration {
   PartsData data;
   Configurator engine;
 
-  // Throws Failure: a file or database problem, or an answer the steps refused.
+  // Throws Failure: a file or database problem, an answer the steps refused, or a configuration
+  // that stops before the output buttons, which the window would not print either.
   void open(const QString& file) {
     QFile in(file);
     if (!in.open(QIODevice::ReadOnly))
@@ -56,12 +57,14 @@ struct OpenedConfiguration {
     configuration = *parsed;
     languageKey = variantOf(configuration.variant).languageKey;
     loadPartsDatabase(QStringLiteral("Telmaris.mdb"), languageKey, data);
-    if (const std::optional<StepMessage> refusal = engine.apply(configuration, languageKey))
-      // A refusal is a text of the catalogue with its tail, or a text of its own.
+    std::optional<StepMessage> stop = engine.apply(configuration, languageKey);
+    if (!stop) stop = engine.unanswered();
+    if (stop)
+      // A text of the catalogue with its tail, or a text of its own.
       throw Failure(Problem{Problem::Kind::Refused,
                             {},
-                            refusal->text ? refusal->suffix : refusal->prefix + refusal->suffix,
-                            refusal->text});
+                            stop->text ? stop->suffix : stop->prefix + stop->suffix,
+                            stop->text});
   }
 };
 

@@ -620,6 +620,27 @@ TEST(Configurator, SavedConfigurationsWalkTheSteps) {
     EXPECT_EQ(e.controlLengthText(), "2");
   }
 
+  // A configuration without an answer that a step asks for stops there as the window waits for
+  // the user: no refusal and no message, but the missing answer is named and nothing is listed.
+  {
+    Configurator e;
+    EXPECT_FALSE(e.apply(answers("PXH 500 EX", "", "3"), "").has_value());
+    ASSERT_TRUE(e.unanswered().has_value());
+    EXPECT_EQ(number(e.unanswered()->text), 13);
+    EXPECT_TRUE(texts(e).empty());
+    EXPECT_EQ(e.focus(), Ctl::LiftHeightB);
+    EXPECT_FALSE(e.shown(Ctl::Printerutskrift));
+    Configuration heavy = answers("PXH 2500 EX", "4", "3", Trolley::MotorNarrow);
+    EXPECT_FALSE(e.apply(heavy, "").has_value());
+    ASSERT_TRUE(e.unanswered().has_value());
+    EXPECT_EQ(e.unanswered()->prefix, "The trolley control is not chosen.");
+    EXPECT_EQ(e.focus(), Ctl::Opt3DTrolleyControls1);  // preselected, as the window shows it
+    heavy.trolleyControl = TrolleyControl::TwoButton;
+    EXPECT_FALSE(e.apply(heavy, "").has_value());
+    EXPECT_FALSE(e.unanswered().has_value());
+    EXPECT_TRUE(e.shown(Ctl::Printerutskrift));
+  }
+
   // Answers the steps refuse stop the walk with the step's message. The hook-mounted 2-button
   // control is not offered at the hoist-control step, so a file that names it is refused too.
   struct Refused {
@@ -634,7 +655,8 @@ TEST(Configurator, SavedConfigurationsWalkTheSteps) {
       {"", answers("PXH 250 EX", "0", "3"), 13, ""},
       {"Italiensk", answers("PXH 5000 EX", "26", "3"), 28, ": 25"},
       {"", answers("PXH 250 EX", "4", "0"), 15, ""},
-      {"", answers("PXH 250 EX", "3", "3", Trolley::None, HoistControl::TwoButtonHook), 22, ""},
+      {"", answers("PXH 250 EX", "3", "3", Trolley::None, HoistControl::TwoButtonHook), 42,
+       ": not offered for the PXH 250 EX with the answers of the steps before."},
   };
   for (const Refused& r : refused) {
     SCOPED_TRACE(r.c.model.toStdString() + " " + r.c.liftHeight.toStdString() + " " +

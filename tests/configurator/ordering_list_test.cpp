@@ -20,16 +20,16 @@ class OrderingListTest : public ::testing::Test {
     for (int i = 0; i < 6; ++i) data.TextCatalogue[texts[i]] = QString::fromUtf8(words[i]);
     // Matrix row r of both columns names part 60 + r, ordering number "7300 00rr 00".
     for (int r = 1; r <= 44; ++r) {
-      part(60 + r, QString("Part of row %1").arg(r), 1.0f, r);
+      part(60 + r, QString("Part of row %1").arg(r), 1.0, r);
       data.PartMatrix(r, kLight) = data.PartMatrix(r, kHeavy) = 60 + r;
     }
-    part(61, "PXH 250 EX Air hoist 250 kg", 2500.0f, 1);
-    part(100, "Load chain", 12.5f, 40);
-    part(67, "Pull chain", 3.25f, 7);
-    part(126, "Stainless load chain", 40.0f, 126);
+    part(61, "PXH 250 EX Air hoist 250 kg", 2500.0, 1);
+    part(100, "Load chain", 12.5, 40);
+    part(67, "Pull chain", 3.25, 7);
+    part(126, "Stainless load chain", 40.0, 126);
   }
 
-  void part(int k, const QString& description, std::optional<float> price, int row) {
+  void part(int k, const QString& description, std::optional<double> price, int row) {
     data.PartDescription[k] = description;
     data.PartNumber[k] = QString("7300 %1 00").arg(row, 4, 10, QChar('0'));
     data.PartPrice[k] = price;
@@ -94,14 +94,14 @@ TEST_F(OrderingListTest, MinimalListTotalsDiscountAndIndent) {
   EXPECT_EQ(lines(hoist()), expected);
 
   const OrderingList list = build(hoist());
-  EXPECT_FLOAT_EQ(list.total, 2500.0f + 12.5f * 5 + 3.25f * 6);
+  EXPECT_DOUBLE_EQ(list.total, 2500.0 + 12.5 * 5 + 3.25 * 6);
   const std::vector<const OrderingLine*> parts = list.parts();
   ASSERT_EQ(parts.size(), 3u);
   EXPECT_EQ(parts[0]->description, "PXH 250 EX Air hoist 250 kg");
   EXPECT_EQ(quantityField(*parts[0], false), "  1");
   EXPECT_EQ(quantityField(*parts[1], false), "  5 m");
   EXPECT_EQ(parts[2]->orderingNumber, "7300 0007 00");
-  EXPECT_FLOAT_EQ(parts[2]->amount, 19.5f);
+  EXPECT_DOUBLE_EQ(parts[2]->amount, 19.5);
 
   ConfiguredHoist discounted = hoist();
   discounted.discount = 10;
@@ -233,7 +233,7 @@ TEST_F(OrderingListTest, FaultsOfTheDataDoNotBreakTheList) {
   QStringList t = lines(hoist());
   EXPECT_EQ(t.size(), 9);
   EXPECT_TRUE(t[4].contains("  5 m    7300 0040 00      0.0  Load chain"));
-  EXPECT_FLOAT_EQ(build(hoist()).total, 2500.0f);
+  EXPECT_DOUBLE_EQ(build(hoist()).total, 2500.0);
   data.PartMatrix(1, kLight).reset();
   t = lines(hoist());
   EXPECT_EQ(t.size(), 8);
@@ -245,10 +245,50 @@ TEST_F(OrderingListTest, FaultsOfTheDataDoNotBreakTheList) {
   // A long description is kept whole; a short ordering number keeps the columns.
   data.PartDescription[61] = QString(45, 'x');
   data.PartNumber[61] = "84";
-  data.PartPrice[61] = 1.0f;
+  data.PartPrice[61] = 1.0;
   data.PartMatrix(1, kLight) = 61;
   data.TextCatalogue[Text::Price] = QString(25, 'P');  // longer than its field: one blank remains
   t = lines(hoist());
   EXPECT_EQ(t[2], QString(8, ' ') + "  1      84" + QString(16, ' ') + "1.0  " + QString(45, 'x'));
   EXPECT_EQ(t[8].mid(8), QString(25, 'P') + "      1.0");
+}
+
+TEST_F(OrderingListTest, LargeAmountsKeepTheirDigitsAndWidenTheirColumn) {
+  // A chain at the price ceiling: 7 m of 9 999 999.99 is 69 999 999.93, which single precision
+  // could not even hold as a price (it makes 10 000 000 of it).
+  data.PartPrice[100] = 9999999.99;
+  ConfiguredHoist h = hoist();
+  h.chainLength = 7;
+  h.discount = 10;
+  const OrderingList list = build(h);
+  EXPECT_EQ(amountFieldWidth(list), 10);
+  // 2500 + 69 999 999.93 + 19.5 = 70 002 519.43; 10 % of it 7 000 251.943, the net 63 002 267.487.
+  const QString i(8, ' ');
+  const QStringList expected = {
+      i + "Ordering list",
+      "",
+      i + "  1      7300 0001 00     2500.0  " + field("PXH 250 EX Air hoist 250 kg"),
+      QString(42, ' ') + "ATEX marking: Ex II 2G T5 II B D100\u00B0C",
+      i + "  7 m    7300 0040 00 69999999.9  " + field("Load chain"),
+      i + "  6 m    7300 0007 00       19.5  " + field("Pull chain"),
+      "",
+      "",
+      i + QString(84, '_'),
+      i + "Price" + QString(17, ' ') + "70002519.4",
+      i + "Discount" + QString(14, ' ') + " 7000251.9",
+      i + "Net price" + QString(13, ' ') + "63002267.5"};
+  EXPECT_EQ(orderingListLines(list, 8), expected);
+
+  // Up to 999 999.9 the list keeps its eight characters.
+  data.PartPrice[100] = 99999.99;  // 6 m: 599 999.94
+  h.chainLength = 6;
+  h.discount = 0;
+  EXPECT_EQ(amountFieldWidth(build(h)), 8);
+  EXPECT_EQ(orderingListLines(build(h), 8)[4],
+            i + "  6 m    7300 0040 00 599999.9  " + field("Load chain"));
+  // The total alone may widen the column: 6 m of 166 665 fit, the total of 1 002 509.5 does not.
+  data.PartPrice[100] = 166665.0;
+  const QStringList wide = orderingListLines(build(h), 8);
+  EXPECT_EQ(wide[4], i + "  6 m    7300 0040 00  999990.0  " + field("Load chain"));
+  EXPECT_EQ(wide[9], i + "Price" + QString(17, ' ') + "1002509.5");
 }

@@ -156,6 +156,41 @@ TEST(PrintedPage, TotalsCopiesAndCancel) {
   EXPECT_EQ(d.services.printDialogs, 3);
 }
 
+// Amounts above 999 999.9 keep every digit, and their column moves right for that list alone,
+// clear of the descriptions.
+TEST(PrintedPage, LargeAmountsWidenTheirColumnClearOfTheDescriptions) {
+  QTemporaryDir out;
+  WindowDriver d("", true);
+  walk(d, "PXH 250 EX", "4");  // a chain of 5 m and 6 m of pull chain
+  ASSERT_TRUE(d.w.Printerutskrift->isVisible());
+  // The hoist and the load chain at the price ceiling: 9 999 999.99 and 5 x 9 999 999.99 =
+  // 49 999 999.95, which shows as 10000000.0 and 50000000.0; the total 59 999 999.94.
+  for (int k = 0; k <= 130; ++k) d.state.PartPrice[k] = 0.0;
+  d.state.PartPrice[*d.state.PartMatrix(1, d.engine().hoistColumn())] = 9999999.99;
+  d.state.PartPrice[*d.state.PartMatrix(40, d.engine().modelIndex())] = 9999999.99;
+  d.services.printAnswer = pdfRequest(out);
+  d.w.Printerutskrift_Click();
+  const std::vector<PdfWord> words = pdfWords(out.filePath("page-1.pdf"));
+  const PdfWord* hoist = find(words, "10000000.0", 12);
+  const PdfWord* chain = find(words, "50000000.0", 12);
+  const PdfWord* total = find(words, "59999999.9", 12);
+  const PdfWord* pullChain = find(words, "0.0", 12);
+  ASSERT_TRUE(hoist && chain && total && pullChain);
+  // Two more characters than the eight of every list: the amounts end 4 mm further right, and
+  // so does the short one of the same column.
+  for (const PdfWord* w : {hoist, chain, total, pullChain}) EXPECT_NEAR(w->right, 85, 0.5);
+  // The description of each line starts after its amount.
+  for (const PdfWord* amount : {hoist, chain}) {
+    const PdfWord* first = nullptr;
+    for (const PdfWord& w : words)
+      if (std::abs(w.top - amount->top) < 0.5 && w.left > amount->right &&
+          (!first || w.left < first->left))
+        first = &w;
+    ASSERT_TRUE(first) << amount->text.toStdString();
+    EXPECT_NEAR(first->left, 90, 0.5) << first->text.toStdString();
+  }
+}
+
 TEST(WindowCapture, FitsAPictureToThePage) {
   // A window wider than tall on a portrait page: fitted to the width.
   const QRectF wide = PrintPictureToFitPage({800, 570}, {200, 287}, 8, 57, 83);

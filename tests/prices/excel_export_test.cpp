@@ -126,13 +126,13 @@ TEST(ExcelExport, ADiscountAddsTheDiscountAndTheNetRows) {
   EXPECT_EQ(sheet.cells.rbegin()->first, std::make_pair(8, 3));
 }
 
-// Prices are singles, and so are price × quantity and the total: 6 × 8.9 is 53.399998, 6 ×
-// 41.8 is 250.79999 and the total 17999.959. The sheet holds what the list prints.
+// The sheet holds what the list prints, not the binary values behind it: 6 x 8.9 is
+// 53.400000000000006 and 6 x 41.8 250.79999999999998. Large amounts keep every digit.
 TEST(ExcelExport, HoldsTheAmountsAsTheOrderingListPrintsThem) {
   struct Part {
     int quantity;
     bool isLength;
-    float price;
+    double price;
   };
   const auto listOf = [](const std::vector<Part>& parts, int discount) {
     OrderingList list;
@@ -143,26 +143,29 @@ TEST(ExcelExport, HoldsTheAmountsAsTheOrderingListPrintsThem) {
       line.quantity = p.quantity;
       line.isLength = p.isLength;
       line.orderingNumber = QStringLiteral("7302 4410 01");
-      line.amount = p.price * static_cast<float>(p.quantity);
+      line.amount = p.price * p.quantity;
       list.total += line.amount;
       list.lines.push_back(line);
     }
     return list;
   };
-  const std::vector<Part> parts{{6, false, 8.9f}, {6, true, 41.8f}, {1, false, 17695.76f}};
-  ASSERT_EQ(listOf(parts, 0).total, 17999.959f);
+  const std::vector<Part> parts{{6, false, 8.9}, {6, true, 41.8}, {1, false, 17695.76}};
   TextCatalogueArray texts;
   QTemporaryDir dir;
   const QString path = dir.filePath("list.xlsx");
   const struct {
     OrderingList list;
     std::vector<double> figures;  // C2 down to the last amount
-  } cases[] = {{listOf(parts, 0), {53.4, 250.8, 17695.8, 18000.0}},
-               // The discount and the net amount from the total as the list takes them: 15 % of
-               // 17999.958984375 is 2699.9938 and the net 15299.9651.
-               {listOf(parts, 15), {53.4, 250.8, 17695.8, 18000.0, 2700.0, 15300.0}},
-               // From the total of 10.49 and not from the 10.5 shown: 1.049 and 9.441.
-               {listOf({{1, false, 10.49f}}, 10), {10.5, 10.5, 1.0, 9.4}}};
+  } cases[] = {
+      {listOf(parts, 0), {53.4, 250.8, 17695.8, 18000.0}},
+      // The discount and the net amount from the total of 17999.96: 15 % of it is
+      // 2699.994 and the net 15299.966.
+      {listOf(parts, 15), {53.4, 250.8, 17695.8, 18000.0, 2700.0, 15300.0}},
+      // From the total of 10.49 and not from the 10.5 shown: 1.049 and 9.441.
+      {listOf({{1, false, 10.49}}, 10), {10.5, 10.5, 1.0, 9.4}},
+      // 7 m at the price ceiling, 69 999 999.93; 10 % of it 6 999 999.993, the net
+      // 62 999 999.937.
+      {listOf({{7, true, 9999999.99}}, 10), {69999999.9, 69999999.9, 7000000.0, 62999999.9}}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.list.discount);
     writeExportWorkbook(path, orderingListSheet(texts, c.list));

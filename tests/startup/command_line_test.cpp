@@ -182,6 +182,91 @@ TEST(CommandLine, RefusalsFilesAndOutputs) {
   EXPECT_GT(QFile(xlsx).size(), 1000);
 }
 
+// A configuration whose steps stop before the output buttons is never priced, whatever the
+// output: the command says where it stopped, as the window would, and exits with 1.
+TEST(CommandLine, UnfinishedOrRefusedConfigurationsAreNeverListed) {
+  QTemporaryDir dir;
+  struct Case {
+    const char* json;
+    const char* err;
+  };
+  const Case cases[] = {
+      // An empty or missing lift height, as the box says it: text 13.
+      {R"({"model": "PXH 500 EX", "liftHeight": "", "controlLength": "3"})",
+       "Please enter the lifting height."},
+      {R"({"model": "PXH 500 EX", "controlLength": "3", "trolley": "none"})",
+       "Please enter the lifting height."},
+      // An empty or missing control length: text 15.
+      {R"({"model": "PXH 250 EX", "liftHeight": "4", "controlLength": ""})",
+       "Please enter the length of the control device."},
+      {R"({"model": "PXH 250 EX", "liftHeight": "4", "trolley": "none"})",
+       "Please enter the length of the control device."},
+      // No trolley, no hoist control; the steps offer a choice and wait for it.
+      {R"({"model": "PXH 250 EX", "liftHeight": "4", "controlLength": "3", "trolley": null})",
+       "The trolley is not chosen."},
+      {R"({"model": "PXH 250 EX", "liftHeight": "4", "controlLength": "3", "trolley": "none"})",
+       "The hoist control is not chosen."},
+      {R"({"model": "PXH 250 EX", "liftHeight": "4", "controlLength": "3", "trolley": "none",
+           "hoistControl": null})",
+       "The hoist control is not chosen."},
+      // The heavy hoists ask for the motor trolley's control; the light ones take the 2-button
+      // control by themselves, so a null there is complete (see the listed case below).
+      {R"({"model": "PXH 2500 EX", "liftHeight": "4", "controlLength": "3",
+           "trolley": "motor-narrow", "hoistControl": "pull-chain", "trolleyControl": null,
+           "accessories": {"chainStop": true}, "discount": 10})",
+       "The trolley control is not chosen."},
+      {R"({"model": "PXH 5000 EX", "liftHeight": "4", "controlLength": "3",
+           "trolley": "motor-wide", "hoistControl": "pull-chain"})",
+       "The trolley control is not chosen."},
+      // Options the model or the answers before do not offer, named.
+      {R"({"model": "PXH 250 EX", "liftHeight": "4", "controlLength": "3", "trolley": "none",
+           "hoistControl": "2-button-hook"})",
+       "Hook-mounted: not offered for the PXH 250 EX with the answers of the steps before."},
+      {R"({"model": "PXH 250 EX", "liftHeight": "4", "controlLength": "3", "trolley": "none",
+           "hoistControl": "4-button"})",
+       "4-Button: not offered for the PXH 250 EX with the answers of the steps before."},
+      {R"({"model": "PXH 5000 EX", "liftHeight": "4", "controlLength": "3",
+           "trolley": "manual-wide", "hoistControl": "pull-chain"})",
+       "Manual, wide beam 181-300 mm: not offered for the PXH 5000 EX with the answers of the "
+       "steps before."},
+  };
+  int n = 0;
+  for (const Case& c : cases) {
+    const QString file = writeConfigurationFile(dir, QString("c%1.telmaris").arg(++n), c.json);
+    const Ran listed = telmaris({"--dir", TELMARIS_PROGRAM_DIR, "--list", file});
+    EXPECT_EQ(listed.status, 1) << c.json;
+    EXPECT_EQ(listed.err.trimmed(), c.err) << c.json;
+    EXPECT_TRUE(listed.out.isEmpty()) << c.json << listed.out.toStdString();
+  }
+  // Every output refuses alike, and writes nothing.
+  const QString heavy = writeConfigurationFile(dir, "c8.telmaris", cases[7].json);
+  EXPECT_EQ(telmaris({"--dir", TELMARIS_PROGRAM_DIR, "--json", heavy}).status, 1);
+  EXPECT_EQ(telmaris({"--dir", TELMARIS_PROGRAM_DIR, "--pdf", dir.filePath("p.pdf"), heavy}).status,
+            1);
+  EXPECT_EQ(
+      telmaris({"--dir", TELMARIS_PROGRAM_DIR, "--xlsx", dir.filePath("l.xlsx"), heavy}).status, 1);
+  EXPECT_FALSE(QFile::exists(dir.filePath("p.pdf")));
+  EXPECT_FALSE(QFile::exists(dir.filePath("l.xlsx")));
+
+  // With its trolley control the same heavy hoist is listed whole: the chain stop and the
+  // discount of the file are on it.
+  const QString complete =
+      writeConfigurationFile(dir, "complete.telmaris",
+                             R"({"model": "PXH 2500 EX", "liftHeight": "4", "controlLength": "3",
+          "trolley": "motor-narrow", "hoistControl": "pull-chain", "trolleyControl": "pull-chain",
+          "accessories": {"chainStop": true}, "discount": 10})");
+  const Ran whole = telmaris({"--dir", TELMARIS_PROGRAM_DIR, "--list", complete});
+  EXPECT_EQ(whole.status, 0) << whole.err.toStdString();
+  EXPECT_TRUE(whole.out.contains("7302 4730 10")) << whole.out.toStdString();  // chain stop 10 mm
+  EXPECT_TRUE(whole.out.contains("\n Discount ")) << whole.out.toStdString();
+  // A light hoist with a motor trolley takes the 2-button trolley control without a question.
+  const QString light =
+      writeConfigurationFile(dir, "light.telmaris",
+                             R"({"model": "PXH 250 EX", "liftHeight": "4", "controlLength": "3",
+          "trolley": "motor-narrow", "hoistControl": "pull-chain"})");
+  EXPECT_EQ(telmaris({"--dir", TELMARIS_PROGRAM_DIR, "--list", light}).status, 0);
+}
+
 TEST(CommandLine, ImportsPricesOrChangesNothing) {
   ProgramDirectory dir(ProgramDirectory::Built{});
   QTemporaryDir files;
@@ -220,7 +305,7 @@ TEST(CommandLine, ImportsPricesOrChangesNothing) {
   const Ran imported = telmaris({"--dir", dir.path(), "--import-prices", list});
   EXPECT_EQ(imported.status, 0);
   EXPECT_TRUE(imported.out.startsWith("New price:  2\n")) << imported.out.toStdString();
-  EXPECT_EQ(price(2), 3500.0f);
+  EXPECT_EQ(price(2), 3500.0);
 
   const Ran history = telmaris({"--dir", dir.path(), "--price-history"});
   EXPECT_EQ(history.status, 0);

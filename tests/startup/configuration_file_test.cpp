@@ -49,13 +49,19 @@ TEST(ConfigurationFile, ReadsWritesAndNamesTheWrongKey) {
   EXPECT_EQ(back.discount, 7);
   EXPECT_TRUE(writeConfiguration(c).contains("\"US Version Imperial\""));
 
-  // Missing keys keep their defaults, unknown keys are ignored.
+  // A missing tick is not ticked and a missing discount 0; a missing answer of a step is no
+  // answer, where the steps wait. Unknown keys are ignored.
   const Configuration small =
       parsed(R"({"model": "PXH 500 EX", "liftHeight": "4", "colour": "red"})");
   EXPECT_EQ(small.variant, VariantId::EnglishEuropean);
+  EXPECT_FALSE(small.lubeFree || small.stainlessChain || small.articulation);
+  EXPECT_EQ(small.accessories, (std::array<bool, 5>{}));
+  EXPECT_EQ(small.discount, 0);
   EXPECT_EQ(small.liftHeight, "4");
-  EXPECT_EQ(small.trolley, Trolley::None);
-  EXPECT_EQ(small.hoistControl, HoistControl::PullChain);
+  EXPECT_TRUE(small.controlLength.isEmpty());
+  EXPECT_EQ(small.trolley, std::nullopt);
+  EXPECT_EQ(small.hoistControl, std::nullopt);
+  EXPECT_EQ(small.trolleyControl, std::nullopt);
 
   // Lengths stand as typed, a decimal comma included; anything else is refused by its key.
   EXPECT_EQ(parsed(R"({"liftHeight": "24,6"})").liftHeight, "24,6");

@@ -155,6 +155,14 @@ Sollen die Änderungen gespeichert werden?</translation>
         <source>The price history cannot be read.</source>
         <translation>Der Preisverlauf kann nicht gelesen werden.</translation>
     </message>
+    <message>
+        <source>The configuration has not been saved.
+
+Do you want to save it?</source>
+        <translation>Die Konfiguration wurde nicht gespeichert.
+
+Soll sie gespeichert werden?</translation>
+    </message>
 </context>
 <context>
     <name>HelpWindow</name>

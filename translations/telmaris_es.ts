@@ -155,6 +155,14 @@ Do you want to save the changes?</source>
         <source>The price history cannot be read.</source>
         <translation>No se puede leer el historial de precios.</translation>
     </message>
+    <message>
+        <source>The configuration has not been saved.
+
+Do you want to save it?</source>
+        <translation>La configuración no se ha guardado.
+
+¿Desea guardarla?</translation>
+    </message>
 </context>
 <context>
     <name>HelpWindow</name>

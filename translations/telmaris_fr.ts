@@ -155,6 +155,14 @@ Voulez-vous enregistrer les modifications ?</translation>
         <source>The price history cannot be read.</source>
         <translation>Impossible de lire l&apos;historique des prix.</translation>
     </message>
+    <message>
+        <source>The configuration has not been saved.
+
+Do you want to save it?</source>
+        <translation>La configuration n&apos;a pas été enregistrée.
+
+Voulez-vous l&apos;enregistrer ?</translation>
+    </message>
 </context>
 <context>
     <name>HelpWindow</name>

@@ -155,6 +155,14 @@ Salvare le modifiche?</translation>
         <source>The price history cannot be read.</source>
         <translation>Impossibile leggere la cronologia dei prezzi.</translation>
     </message>
+    <message>
+        <source>The configuration has not been saved.
+
+Do you want to save it?</source>
+        <translation>La configurazione non è stata salvata.
+
+Salvarla?</translation>
+    </message>
 </context>
 <context>
     <name>HelpWindow</name>

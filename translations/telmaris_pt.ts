@@ -155,6 +155,14 @@ Pretende guardar as alterações?</translation>
         <source>The price history cannot be read.</source>
         <translation>Não é possível ler o histórico de preços.</translation>
     </message>
+    <message>
+        <source>The configuration has not been saved.
+
+Do you want to save it?</source>
+        <translation>A configuração não foi guardada.
+
+Pretende guardá-la?</translation>
+    </message>
 </context>
 <context>
     <name>HelpWindow</name>

@@ -169,11 +169,20 @@ void Configurator::lubeFreeChanged(bool lubeFree) {
 }
 
 void Configurator::lubeFreeChange() {
-  if (minimizedFlag_ == 0) ResetFromStep(0);
+  const bool reset = minimizedFlag_ == 0;
+  if (reset) ResetFromStep(0);
   comboKeyFlag_ = 0;
   minimizedFlag_ = 0;
   settle();
   LaddaComboPXH();
+  if (reset) {
+    // The click that left the list for the lube-free box took the list's name over as the
+    // model, a name the new list no longer holds. As after the load, a pick from the new list
+    // starts from the load's model, so that it leads on to the lift height.
+    const DefaultModel model = defaultModel(languageKey_);
+    currentModel_ = model.name;
+    modelIndex_ = static_cast<std::int16_t>(model.modelIndex);
+  }
   dropDownRequest_ = true;
 }
 

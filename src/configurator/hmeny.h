@@ -93,9 +93,12 @@ class HMeny : public QMainWindow {
   // The answers of the steps reached so far.
   Configuration currentConfiguration() const;
   // Before the configuration is set aside (Exit, the close box, New File, Open, a variant
-  // change): when a configuration opened or saved in this session has changed since, asks
-  // Save / Discard / Cancel. True when the caller may go on.
+  // change): when it has answers beyond the model that its file does not hold (or it has no
+  // file), asks Save / Discard / Cancel. True when the caller may go on; the file is then no
+  // longer the one Save writes.
   bool maySetConfigurationAside();
+  // The same question before the program ends (Exit, the close box); the file stays attached.
+  bool mayDiscardConfiguration();
   // Opens a configuration file: from the recent-files menu, or from the command line.
   void openConfigurationFile(const QString& file);
   // Fills File > Recent configurations from the settings.
@@ -212,8 +215,9 @@ class HMeny : public QMainWindow {
   void applyOwnTexts();
   void loadControlPictures();
   void arrangeAuxiliaryWindows();
-  // After new prices reached the database: the windows that show prices close, and the main
-  // window loads the parts data again.
+  // After new prices reached the database: the windows that show prices close, the main window
+  // loads the parts data again, and the configuration in progress walks the steps again with
+  // the new prices, still attached to its file.
   void reloadAfterNewPrices();
 
   // Shows the problem that stopped the load, ends the program and keeps the problem.
@@ -241,5 +245,7 @@ class HMeny : public QMainWindow {
   QAction* noRecentEntry_ = nullptr;         // "(none)", while the list is empty
   // Writes the configuration and attaches the file; false when it failed, which was reported.
   bool saveConfigurationTo(const QString& file);
+  // Save As: asks for the name, then writes; false when no name was given or the write failed.
+  bool saveConfigurationAs();
   void openRecentFile(const QString& file);
 };

@@ -1,6 +1,7 @@
 // Saved configurations: File > Open walks the steps again with the saved answers, File > Save
 // keeps the answers of the steps reached so far, File > Recent configurations offers the last
-// five files opened or saved, and a changed configuration is not set aside without asking.
+// five files opened or saved, and a configuration with answers the file does not hold is not set
+// aside without asking.
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
@@ -29,6 +30,12 @@ namespace {
 
 QStringList configurationFilter() {
   return {QCoreApplication::translate("HMeny", "Telmaris configurations (*.telmaris)")};
+}
+
+// A lift height or any later answer, or a discount: something a user would miss. A model alone
+// is picked again in a moment.
+bool hasAnswersBeyondTheModel(const Configuration& c) {
+  return !c.liftHeight.isEmpty() || c.discount > 0;
 }
 
 }  // namespace
@@ -96,35 +103,48 @@ void HMeny::SaveFile_Click() {
 }
 
 void HMeny::SaveFileAs_Click() {
+  saveConfigurationAs();
+}
+
+bool HMeny::saveConfigurationAs() {
   const QString suggested =
       configurationFile_.isEmpty()
           ? QDir::home().filePath(ComboPXH->currentText() + QStringLiteral(".telmaris"))
           : configurationFile_;
   const QString file =
       services_.askSaveFileName(this, tr("Save configuration"), configurationFilter(), suggested);
-  if (file.isEmpty()) return;
+  if (file.isEmpty()) return false;
   // A file that could not be written is not attached: Save goes on writing the one before.
-  saveConfigurationTo(file);
+  return saveConfigurationTo(file);
 }
 
 bool HMeny::maySetConfigurationAside() {
-  if (configurationFile_.isEmpty()) return true;
-  if (currentConfiguration() != savedConfiguration_) {
-    const MsgAnswer answer =
-        services_.message(this,
-                          tr("The configuration %1 has changed since it was opened or saved.\n\n"
-                             "Do you want to save the changes?")
-                              .arg(QFileInfo(configurationFile_).fileName()),
-                          kDefaultMessageTitle, MsgIcon::Question, MsgButtons::SaveDiscardCancel);
+  if (!mayDiscardConfiguration()) return false;
+  // Every caller goes on to put another configuration on the screen: the file no longer holds
+  // what the window shows, so Save asks for a name again.
+  configurationFile_.clear();
+  return true;
+}
+
+bool HMeny::mayDiscardConfiguration() {
+  const Configuration now = currentConfiguration();
+  const bool attached = !configurationFile_.isEmpty();
+  if (hasAnswersBeyondTheModel(now) && !(attached && now == savedConfiguration_)) {
+    const QString text =
+        attached ? tr("The configuration %1 has changed since it was opened or saved.\n\n"
+                      "Do you want to save the changes?")
+                       .arg(QFileInfo(configurationFile_).fileName())
+                 : tr("The configuration has not been saved.\n\nDo you want to save it?");
+    const MsgAnswer answer = services_.message(this, text, kDefaultMessageTitle, MsgIcon::Question,
+                                               MsgButtons::SaveDiscardCancel);
     if (answer == MsgAnswer::Save) {
-      if (!saveConfigurationTo(configurationFile_)) return false;
+      // A save that failed, or a name the user did not give, keeps the configuration.
+      if (!(attached ? saveConfigurationTo(configurationFile_) : saveConfigurationAs()))
+        return false;
     } else if (answer != MsgAnswer::Discard) {
       return false;
     }
   }
-  // Every caller goes on to put another configuration on the screen (or ends the program): the
-  // file no longer holds what the window shows, so Save asks for a name again.
-  configurationFile_.clear();
   return true;
 }
 

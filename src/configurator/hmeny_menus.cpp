@@ -54,7 +54,7 @@ void HMeny::NewFile_Click() {
 }
 
 void HMeny::Exit_Click() {
-  if (!maySetConfigurationAside()) return;
+  if (!mayDiscardConfiguration()) return;
   closeHelp();
   services_.endProgram(0);
 }
@@ -71,7 +71,7 @@ void HMeny::Form_Activate() {
 void HMeny::closeEvent(QCloseEvent* event) {
   // The close box is Exit; a Cancel at the question about a changed configuration keeps the
   // window open.
-  if (!maySetConfigurationAside()) {
+  if (!mayDiscardConfiguration()) {
     event->ignore();
     return;
   }

@@ -2,10 +2,12 @@
 // workbook, each shown before it is written, the price list window, the price history and the
 // undo of an import.
 #include <QApplication>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <functional>
+#include <vector>
 
 #include "common/busy_cursor.h"
 #include "common/services.h"
@@ -103,10 +105,24 @@ void HMeny::Newprices_Click() {
 void HMeny::reloadAfterNewPrices() {
   form2_->hide();
   form3_->hide();
+  // New prices change no answer: the configuration goes through the steps again as Open takes
+  // a file, so that the window, Save and the question on leaving see the same answers as
+  // before. A window still at its first model list starts anew, as the reload leaves it.
+  const bool inProgress = engine_.visible(Ctl::LiftHeightB) || engine_.focus() != Ctl::ComboPXH;
+  const Configuration kept = currentConfiguration();
   // The reload chooses the first model again, so the steps of the old one must go.
   engine_.resetConfiguration();
   BusyCursor busy(Qt::WaitCursor);
-  Form_Load();
+  if (!Form_Load() || !inProgress) return;
+  ComboPXH->hidePopup();
+  engine_.apply(kept, state_.LanguageKey);
+  // The notes of the steps were read when the answers were given; only an answer the steps now
+  // turn down is said, at the step where the walk stopped.
+  std::vector<StepMessage> messages = engine_.takeMessages();
+  render();
+  ComboPXH->hidePopup();
+  for (const StepMessage& m : messages)
+    if (m.refusal) showMessage(messageText(m));
 }
 
 void HMeny::Newprices1_Click() {

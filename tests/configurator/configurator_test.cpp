@@ -179,6 +179,24 @@ TEST(Configurator, ModelListAndColumnsByVariant) {
   EXPECT_FALSE(e.hoist().stainless);
 }
 
+TEST(Configurator, APickFromTheLubeFreeListLeadsToTheLiftHeight) {
+  // The click on the lube-free box leaves the list, which takes its "PXH 250 EX" over; the list
+  // then holds the lube-free names, and a pick from it goes on to the lift height with the
+  // stainless-steel box beside it, as the first pick after the load does.
+  Configurator e;
+  e.load("");
+  e.ticked(Ctl::chkLubeFree, true);
+  ASSERT_EQ(e.focus(), Ctl::ComboPXH);
+  ASSERT_EQ(e.modelList().value(0), "PXH 250L EX");
+  e.modelPicked("PXH 250L EX");
+  EXPECT_EQ(e.focus(), Ctl::LiftHeightB);
+  EXPECT_TRUE(e.shown(Ctl::chkStainless));
+  EXPECT_EQ(e.hoistColumn(), 29);
+  e.liftHeightTyped("4");
+  e.stepKey(Ctl::LiftHeightB, 13);
+  EXPECT_EQ(e.focus(), Ctl::ControlLengthB);
+}
+
 TEST(Configurator, LiftHeightLimitsColoursAndChainLength) {
   // The box by value: white below 1, yellow up to the model's limit, red above. Enter then goes
   // on to the control length; without a lift height it says text 13; above the limit, leaving

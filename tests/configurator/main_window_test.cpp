@@ -3,10 +3,18 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QDir>
+#include <QFile>
 #include <QImage>
 #include <QMenu>
+#include <QTemporaryDir>
+#include <functional>
+#include <utility>
+#include <vector>
 
 #include "common/twips.h"
+#include "configurator/configuration_file.h"
+#include "configurator/ordering_list.h"
 #include "configurator/window_driver.h"
 #include "output/form3.h"
 #include "prices/form2.h"
@@ -22,6 +30,43 @@ void expectDesignRect(const QWidget* w, int left, int top, int width, int height
   EXPECT_NEAR(r.y(), twipsToPixels(top), 1) << name;
   EXPECT_NEAR(r.width(), twipsToPixels(width), 1) << name;
   EXPECT_NEAR(r.height(), twipsToPixels(height), 1) << name;
+}
+
+const QString kExamples = QStringLiteral(TELMARIS_SOURCE_DIR "/examples/");
+const QString kNotSaved =
+    QStringLiteral("The configuration has not been saved.\n\nDo you want to save it?");
+
+Configuration configurationIn(const QString& file) {
+  QFile f(file);
+  EXPECT_TRUE(f.open(QIODevice::ReadOnly)) << file.toStdString();
+  const Result<Configuration> parsed = parseConfiguration(f.readAll());
+  EXPECT_TRUE(parsed) << file.toStdString();
+  return parsed ? *parsed : Configuration{};
+}
+
+// The price file that renews one price: the zinc-plated 7 mm chain of the smaller models (part
+// 12, 36.90 per m in the shipped data) at 40 per m; every other part is set to 0.
+QString chainPriceFile(const QTemporaryDir& dir) {
+  const QString file = dir.filePath(QStringLiteral("chain.dat"));
+  QFile f(file);
+  EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+  f.write("\"7302 4410 02\",40\r\n");
+  return file;
+}
+
+// A new lift height typed over the old one and confirmed; the later steps start again.
+void changeLiftHeight(WindowDriver& d, const QString& value) {
+  // The window becoming active again drops the model list down; the user closes it first.
+  d.w.activateWindow();
+  (void)QTest::qWaitForWindowActive(&d.w);
+  d.settle();
+  d.w.ComboPXH->hidePopup();
+  d.click(d.w.LiftHeightB);
+  d.w.LiftHeightB->selectAll();
+  d.type(value);
+  d.enter();
+  d.w.ComboPXH->hidePopup();
+  ASSERT_EQ(d.w.currentConfiguration().liftHeight, value);
 }
 
 }  // namespace
@@ -96,7 +141,9 @@ TEST(MainWindow, ChangesVariantWithAFullReload) {
   m.type("4");
   ASSERT_EQ(w.LiftHeightB->text(), "4");
 
+  m.services.answers = {MsgAnswer::Discard};  // the lift height typed is given up
   w.mnuSpråk_Click(2);  // US Metric: English texts, US descriptions, seven models
+  EXPECT_EQ(m.questions().size(), 1);
   EXPECT_EQ(m.state.LanguageKey, "US Metric");
   for (int i = 0; i < 8; ++i) EXPECT_EQ(w.mnuSpråk[i]->isChecked(), i == 2) << i;
   EXPECT_EQ(w.File->title(), "Eng1");
@@ -226,8 +273,10 @@ TEST(MainWindow, NewFileAndExit) {
   m.chooseModel("PXH 250 EX");
   m.type("5");
   ASSERT_EQ(w.LiftHeightB->text(), "5");
+  m.services.answers = {MsgAnswer::Discard};  // asked about the lift height typed
   w.NewFile->trigger();
   m.settle();
+  EXPECT_EQ(m.questions().size(), 1);
   EXPECT_EQ(m.focused(), w.ComboPXH);
   EXPECT_TRUE(w.LiftHeightB->text().isEmpty());
   EXPECT_FALSE(w.LiftHeightB->isVisible());
@@ -240,4 +289,144 @@ TEST(MainWindow, NewFileAndExit) {
   m.services.endStatus.reset();
   w.close();  // the close box runs Exit
   EXPECT_EQ(m.services.endStatus, 0);
+}
+
+TEST(MainWindow, APriceImportOrItsUndoKeepsTheConfigurationAndItsFile) {
+  QTemporaryDir dir;
+  const QString quote = dir.filePath("quote.telmaris");
+  ASSERT_TRUE(QFile::copy(kExamples + "english-european.telmaris", quote));
+  const QString prices = chainPriceFile(dir);
+  WindowDriver d("", true);
+  d.openFile(quote);
+  const Configuration opened = d.w.currentConfiguration();
+  ASSERT_EQ(opened, configurationIn(quote));
+  ASSERT_TRUE(d.w.Printerutskrift->isVisible());
+
+  // Imported: the same answers, now with the new price (5 m of chain at 40, the rest at 0), and
+  // the file is still the one opened and still unchanged.
+  d.services.fileAnswer = prices;
+  d.w.Newprices_Click();
+  d.w.ComboPXH->hidePopup();
+  ASSERT_EQ(d.state.PartPrice[12], 40.0f);
+  EXPECT_EQ(d.w.currentConfiguration(), opened);
+  EXPECT_TRUE(d.w.Printerutskrift->isVisible());
+  EXPECT_EQ(d.w.LiftHeightB->text(), "4");
+  EXPECT_FLOAT_EQ(BuildOrderingList(d.state, d.engine().hoist()).total, 200.0f);
+  const std::size_t dialogs = d.services.fileDialogs.size();
+  d.w.SaveFile->trigger();
+  EXPECT_EQ(d.services.fileDialogs.size(), dialogs) << "Save asked for a name";
+  EXPECT_EQ(configurationIn(quote), opened);
+  d.w.Exit->trigger();
+  EXPECT_TRUE(d.questions().isEmpty()) << d.questions().value(0).toStdString();
+  EXPECT_EQ(d.services.endStatus, 0);
+  d.services.endStatus.reset();
+
+  // A change not yet saved is still one after the undo, and is asked about.
+  changeLiftHeight(d, "5");
+  const Configuration changed = d.w.currentConfiguration();
+  d.w.mnuUndoImport_Click();
+  d.w.ComboPXH->hidePopup();
+  ASSERT_FLOAT_EQ(*d.state.PartPrice[12], 36.9f);
+  EXPECT_EQ(d.w.currentConfiguration(), changed);
+  d.services.answers = {MsgAnswer::Cancel};
+  d.w.Exit->trigger();
+  ASSERT_EQ(d.questions().size(), 1);
+  EXPECT_TRUE(d.questions()[0].contains("quote.telmaris")) << d.questions()[0].toStdString();
+  EXPECT_FALSE(d.services.endStatus.has_value());
+  EXPECT_EQ(configurationIn(quote), opened);
+
+  // A configuration without a file, halfway through the steps, is kept as well.
+  d.services.answers = {MsgAnswer::Discard};
+  d.w.NewFile->trigger();
+  d.w.ComboPXH->hidePopup();
+  d.walkToTrolley("PXH 500 EX", "6", "4");
+  d.chooseTrolley(1);  // manual narrow; the hoist controls wait
+  const Configuration halfway = d.w.currentConfiguration();
+  ASSERT_EQ(halfway.trolley, Trolley::ManualNarrow);
+  d.services.fileAnswer = prices;
+  d.w.Newprices_Click();
+  d.w.ComboPXH->hidePopup();
+  EXPECT_EQ(d.w.currentConfiguration(), halfway);
+  EXPECT_TRUE(d.w.Frame3DHoistControls->isVisible());
+  EXPECT_EQ(d.questions().size(), 2);
+}
+
+TEST(MainWindow, AConfigurationNeverSavedIsNotDiscardedWithoutAsking) {
+  QTemporaryDir dir;
+  WindowDriver d("", true);
+
+  // A model alone goes without a question.
+  d.chooseModel("PXH 500 EX");
+  d.w.Exit->trigger();
+  EXPECT_EQ(d.services.endStatus, 0);
+  d.services.endStatus.reset();
+
+  // A whole quote with a discount: every way of leaving it asks, and Cancel keeps it.
+  d.click(d.w.ComboPXH->lineEdit());
+  d.press(Qt::Key_D);
+  d.walkToTrolley("PXH 500 EX", "4", "3");
+  d.walkToOutput();
+  ASSERT_TRUE(d.w.RabattB->isVisible());
+  d.type("5");
+  d.enter();
+  ASSERT_TRUE(d.w.Printerutskrift->isVisible());
+  const Configuration quote = d.w.currentConfiguration();
+  ASSERT_EQ(quote.discount, 5);
+  const QString other = dir.filePath("other.telmaris");
+  ASSERT_TRUE(QFile::copy(kExamples + "english-european.telmaris", other));
+  const std::vector<std::pair<const char*, std::function<void()>>> leaving{
+      {"variant", [&] { d.w.mnuSpråk[7]->trigger(); }},
+      {"New File", [&] { d.w.NewFile->trigger(); }},
+      {"Open", [&] { d.openFile(other); }},
+      {"Exit", [&] { d.w.Exit->trigger(); }},
+      {"close box", [&] { d.w.close(); }},
+  };
+  for (const auto& [what, leave] : leaving) {
+    SCOPED_TRACE(what);
+    const int asked = d.questions().size();
+    d.services.answers = {MsgAnswer::Cancel};
+    leave();
+    ASSERT_EQ(d.questions().size(), asked + 1);
+    EXPECT_EQ(d.questions().back(), kNotSaved);
+    EXPECT_EQ(d.w.currentConfiguration(), quote);
+    EXPECT_EQ(d.state.LanguageKey, "");
+    EXPECT_TRUE(d.w.mnuSpråk[0]->isChecked());
+    EXPECT_FALSE(d.services.endStatus.has_value());
+    EXPECT_TRUE(d.w.isVisible());
+  }
+
+  // Save asks for a name; a cancelled name cancels the whole Exit.
+  d.services.answers = {MsgAnswer::Save};
+  d.w.Exit->trigger();
+  EXPECT_EQ(d.services.fileDialogs.back().title, "Save configuration");
+  EXPECT_FALSE(d.services.endStatus.has_value());
+  EXPECT_EQ(d.w.currentConfiguration(), quote);
+
+  // Given a name, the quote is written and the variant changes.
+  const QString saved = dir.filePath("quote.telmaris");
+  d.services.saveAnswer = saved;
+  d.services.answers = {MsgAnswer::Save};
+  d.w.mnuSpråk[7]->trigger();
+  d.w.ComboPXH->hidePopup();
+  const Configuration written = configurationIn(saved);
+  EXPECT_EQ(written.model, "PXH 500 EX");
+  EXPECT_EQ(written.liftHeight, "4");
+  EXPECT_EQ(written.controlLength, "3");
+  EXPECT_EQ(written.discount, 5);
+  EXPECT_EQ(d.state.LanguageKey, "Tysk");
+}
+
+TEST(MainWindow, AModelPickedAfterALubeFreeClickLeadsToTheLiftHeight) {
+  WindowDriver m;
+  HMeny& w = m.w;
+  m.click(w.chkLubeFree);
+  if (!w.ComboPXH->view()->isVisible()) w.ComboPXH->showPopup();
+  ASSERT_EQ(w.ComboPXH->view()->currentIndex().data().toString(), "PXH 250L EX");
+  m.enter();  // picks from the dropped-down list
+  EXPECT_EQ(m.engine().currentModel(), "PXH 250L EX");
+  EXPECT_TRUE(w.chkStainless->isVisible());
+  m.type("4");
+  m.enter();
+  EXPECT_EQ(w.LiftHeightB->text(), "4");
+  EXPECT_EQ(m.focused(), w.ControlLengthB);
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QAbstractItemView>
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QColor>
@@ -121,6 +122,20 @@ struct WindowDriver {
     QStringList texts;
     for (const RecordedMessage& m : services.messages) texts << m.text;
     return texts;
+  }
+  // The texts of the Save / Discard / Cancel questions asked so far.
+  QStringList questions() const {
+    QStringList texts;
+    for (const RecordedMessage& m : services.messages)
+      if (m.buttons == MsgButtons::SaveDiscardCancel) texts << m.text;
+    return texts;
+  }
+  // File > Open with the file chosen in the dialog.
+  void openFile(const QString& file) {
+    services.fileAnswer = file;
+    w.OpenFile->trigger();
+    settle();
+    w.ComboPXH->hidePopup();
   }
   QString lastMessage() const {
     return services.messages.empty() ? QString() : services.messages.back().text;

@@ -149,7 +149,10 @@ press() {
 
 # A click of the left button at a point of the screen, in pixels.
 click_at() {
-  xdotool mousemove --sync "$1" "$2"
+  # A move to where the pointer already rests would wait for a motion that never comes.
+  local here
+  here=$(xdotool getmouselocation 2>/dev/null | sed -n 's/^x:\([0-9]*\) y:\([0-9]*\) .*/\1 \2/p')
+  [ "$here" = "$1 $2" ] || xdotool mousemove --sync "$1" "$2"
   sleep "$CLICK_SETTLE"
   xdotool click 1
   sleep "$KEY_DELAY"

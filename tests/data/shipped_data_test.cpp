@@ -238,3 +238,15 @@ TEST(ShippedData, HoistDescriptionsNameTheirModelAndTriggerOnlyTheirOwnMarkings)
               << "part " << k << " '" << d->toStdString() << "'";
         }
 }
+
+// The PXH 3000 lifts 2721.6 kg, 6000 lb, as its technical data say: its hoist lines in the US
+// variants say the same, rounded, and not the 3000 kg and 6600 lb of a nominal class.
+TEST(ShippedData, ThePxh3000IsListedWithTheCapacityOfItsTechnicalData) {
+  Database db = openShipped();
+  const std::map<int, PartRecord> parts = readParts(db);
+  for (int k : {80, 90, 108}) {  // PXH 3000 US, PXH 3000 EX, PXH 3000L EX
+    ASSERT_TRUE(parts.count(k)) << k;
+    EXPECT_TRUE(parts.at(k).descriptions[1].value_or(QString()).contains(" 2722 kg,")) << k;
+    EXPECT_TRUE(parts.at(k).descriptions[2].value_or(QString()).contains(" 6000 lb,")) << k;
+  }
+}

@@ -19,7 +19,9 @@ bool isStepKey(int key) {
 
 void Configurator::stepKey(Ctl c, int key) {
   if (!isStepKey(key)) return;
-  if (key == Key::Tab && tabStopsOn_) return;  // Tab then only moves the focus
+  // Tab then only moves the focus; leaving the stainless-steel box leads on to the lift height
+  // wherever Tab would put the focus, so there it is a step key as well.
+  if (key == Key::Tab && tabStopsOn_ && c != Ctl::chkStainless) return;
   const Ctl frame = frameOf(c);
   switch (c) {
     case Ctl::ComboPXH:
@@ -38,6 +40,10 @@ void Configurator::stepKey(Ctl c, int key) {
     case Ctl::optChoose1:
       feetChosen(elementOf(c));
       return;
+    case Ctl::chkStainless:
+      // Enter confirms the box as it stands, as a click or leaving it does.
+      chkStainless_Click();
+      break;
     case Ctl::Command1:
       if (key == Key::Tab) {
         show(Ctl::Check3D1_5);

@@ -208,8 +208,10 @@ bool HMeny::keyEvent(Ctl c, QObject* watched, QKeyEvent* e) {
     return true;
   }
 
-  // With the tab stops on, Tab moves the focus as usual and is no key of the control.
-  if (key == Key::Tab && engine_.tabStopsOn()) return false;
+  // With the tab stops on, Tab moves the focus as usual and is no key of the control; only the
+  // stainless-steel box hands it on, as leaving the box leads to the lift height, and the
+  // control Tab would reach next (the lube-free information) is no step.
+  if (key == Key::Tab && engine_.tabStopsOn() && c != Ctl::chkStainless) return false;
 
   if (c == Ctl::ComboPXH) {
     if ((code == Key::Up || code == Key::Down) && !(e->modifiers() & Qt::AltModifier)) {

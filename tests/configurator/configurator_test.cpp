@@ -195,6 +195,17 @@ TEST(Configurator, APickFromTheLubeFreeListLeadsToTheLiftHeight) {
   e.liftHeightTyped("4");
   e.stepKey(Ctl::LiftHeightB, 13);
   EXPECT_EQ(e.focus(), Ctl::ControlLengthB);
+
+  // A second pick of the 250 and 500 classes stops at the stainless-steel box: Enter there, and
+  // Tab (whose next control is no step), lead on to the lift height as a click does.
+  for (const int key : {13, 9}) {
+    e.modelPicked("PXH 500L EX");
+    ASSERT_EQ(e.focus(), Ctl::chkStainless);
+    ASSERT_TRUE(e.tabStopsOn());
+    e.stepKey(Ctl::chkStainless, key);
+    EXPECT_EQ(e.focus(), Ctl::LiftHeightB) << key;
+    EXPECT_TRUE(e.shown(Ctl::LiftHeightB)) << key;
+  }
 }
 
 TEST(Configurator, LiftHeightLimitsColoursAndChainLength) {

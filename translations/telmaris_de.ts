@@ -272,6 +272,10 @@ Soll sie gespeichert werden?</translation>
         <source>The price of %1 could not be stored.</source>
         <translation>Der Preis von %1 konnte nicht gespeichert werden.</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; is not between 0 and %2; the price of %3 stays as it was.</source>
+        <translation>„%1“ liegt nicht zwischen 0 und %2; der Preis von %3 bleibt unverändert.</translation>
+    </message>
 </context>
 <context>
     <name>Prices</name>
@@ -386,6 +390,14 @@ Seit dem Import in der Preisliste geändert; diese Preise bleiben erhalten (vor 
     <message>
         <source>The program directory cannot be entered.</source>
         <translation>Das Programmverzeichnis kann nicht betreten werden.</translation>
+    </message>
+    <message>
+        <source>%1: the price &quot;%2&quot; is not between 0 and %3.</source>
+        <translation>%1: Der Preis „%2“ liegt nicht zwischen 0 und %3.</translation>
+    </message>
+    <message>
+        <source>Record %1 (line %2): the line has %3 fields, which do not make whole records of an ordering number and a price. A price&apos;s decimals follow a period, not a comma (45.5, not 45,5).</source>
+        <translation>Datensatz %1 (Zeile %2): Die Zeile hat %3 Felder, die keine vollständigen Datensätze aus Bestellnummer und Preis ergeben. Die Dezimalstellen eines Preises folgen einem Punkt, nicht einem Komma (45.5, nicht 45,5).</translation>
     </message>
 </context>
 <context>

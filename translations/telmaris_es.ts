@@ -272,6 +272,10 @@ Do you want to save it?</source>
         <source>The price of %1 could not be stored.</source>
         <translation>No se ha podido guardar el precio de %1.</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; is not between 0 and %2; the price of %3 stays as it was.</source>
+        <translation>«%1» no está entre 0 y %2; el precio de %3 no cambia.</translation>
+    </message>
 </context>
 <context>
     <name>Prices</name>
@@ -386,6 +390,14 @@ Modificados en la lista de precios después de la importación, estos conservan 
     <message>
         <source>The program directory cannot be entered.</source>
         <translation>No se puede acceder al directorio del programa.</translation>
+    </message>
+    <message>
+        <source>%1: the price &quot;%2&quot; is not between 0 and %3.</source>
+        <translation>%1: el precio «%2» no está entre 0 y %3.</translation>
+    </message>
+    <message>
+        <source>Record %1 (line %2): the line has %3 fields, which do not make whole records of an ordering number and a price. A price&apos;s decimals follow a period, not a comma (45.5, not 45,5).</source>
+        <translation>Registro %1 (línea %2): la línea tiene %3 campos, que no forman registros completos de una referencia y un precio. Los decimales de un precio van tras un punto, no tras una coma (45.5, no 45,5).</translation>
     </message>
 </context>
 <context>

@@ -272,6 +272,10 @@ Voulez-vous l&apos;enregistrer ?</translation>
         <source>The price of %1 could not be stored.</source>
         <translation>Le prix de %1 n&apos;a pas pu être enregistré.</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; is not between 0 and %2; the price of %3 stays as it was.</source>
+        <translation>« %1 » n&apos;est pas compris entre 0 et %2 ; le prix de %3 reste inchangé.</translation>
+    </message>
 </context>
 <context>
     <name>Prices</name>
@@ -386,6 +390,14 @@ Modifiés dans la liste de prix depuis l&apos;importation, ces prix sont conserv
     <message>
         <source>The program directory cannot be entered.</source>
         <translation>Impossible d&apos;accéder au répertoire du programme.</translation>
+    </message>
+    <message>
+        <source>%1: the price &quot;%2&quot; is not between 0 and %3.</source>
+        <translation>%1 : le prix « %2 » n&apos;est pas compris entre 0 et %3.</translation>
+    </message>
+    <message>
+        <source>Record %1 (line %2): the line has %3 fields, which do not make whole records of an ordering number and a price. A price&apos;s decimals follow a period, not a comma (45.5, not 45,5).</source>
+        <translation>Enregistrement %1 (ligne %2) : la ligne a %3 champs, qui ne forment pas des enregistrements complets d&apos;une référence et d&apos;un prix. Les décimales d&apos;un prix suivent un point, pas une virgule (45.5, pas 45,5).</translation>
     </message>
 </context>
 <context>

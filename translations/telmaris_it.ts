@@ -272,6 +272,10 @@ Salvarla?</translation>
         <source>The price of %1 could not be stored.</source>
         <translation>Impossibile salvare il prezzo di %1.</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; is not between 0 and %2; the price of %3 stays as it was.</source>
+        <translation>«%1» non è compreso tra 0 e %2; il prezzo di %3 resta invariato.</translation>
+    </message>
 </context>
 <context>
     <name>Prices</name>
@@ -386,6 +390,14 @@ Modificati nel listino prezzi dopo l&apos;importazione, questi mantengono il lor
     <message>
         <source>The program directory cannot be entered.</source>
         <translation>Impossibile accedere alla cartella del programma.</translation>
+    </message>
+    <message>
+        <source>%1: the price &quot;%2&quot; is not between 0 and %3.</source>
+        <translation>%1: il prezzo «%2» non è compreso tra 0 e %3.</translation>
+    </message>
+    <message>
+        <source>Record %1 (line %2): the line has %3 fields, which do not make whole records of an ordering number and a price. A price&apos;s decimals follow a period, not a comma (45.5, not 45,5).</source>
+        <translation>Record %1 (riga %2): la riga ha %3 campi, che non formano record completi di un codice e un prezzo. I decimali di un prezzo seguono un punto, non una virgola (45.5, non 45,5).</translation>
     </message>
 </context>
 <context>

@@ -272,6 +272,10 @@ Pretende guardá-la?</translation>
         <source>The price of %1 could not be stored.</source>
         <translation>Não foi possível gravar o preço de %1.</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; is not between 0 and %2; the price of %3 stays as it was.</source>
+        <translation>«%1» não está entre 0 e %2; o preço de %3 mantém-se inalterado.</translation>
+    </message>
 </context>
 <context>
     <name>Prices</name>
@@ -386,6 +390,14 @@ Alterados na lista de preços desde a importação, estes mantêm o seu preço (
     <message>
         <source>The program directory cannot be entered.</source>
         <translation>Não é possível acessar o diretório do programa.</translation>
+    </message>
+    <message>
+        <source>%1: the price &quot;%2&quot; is not between 0 and %3.</source>
+        <translation>%1: o preço «%2» não está entre 0 e %3.</translation>
+    </message>
+    <message>
+        <source>Record %1 (line %2): the line has %3 fields, which do not make whole records of an ordering number and a price. A price&apos;s decimals follow a period, not a comma (45.5, not 45,5).</source>
+        <translation>Registo %1 (linha %2): a linha tem %3 campos, que não formam registos completos de uma referência e um preço. As casas decimais de um preço seguem um ponto, não uma vírgula (45.5, não 45,5).</translation>
     </message>
 </context>
 <context>

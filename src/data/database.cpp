@@ -102,7 +102,7 @@ Database Database::open(const QString& file, const QString& connect, Mode mode) 
     sqlite3_close(db);
     throw DatabaseError(absolute(file), message);
   }
-  Database database(db, file);
+  Database database(db, file, connect);
 
   const QByteArray key = parseConnectString(connect).password.toUtf8();
   if (!key.isEmpty() && sqlite3_key(db, key.constData(), static_cast<int>(key.size())) != SQLITE_OK)
@@ -122,15 +122,22 @@ Database Database::open(const QString& file, const QString& connect, Mode mode) 
 }
 
 Database::Database(Database&& other) noexcept
-    : db_(std::exchange(other.db_, nullptr)), file_(std::move(other.file_)) {}
+    : db_(std::exchange(other.db_, nullptr)),
+      file_(std::move(other.file_)),
+      connect_(std::move(other.connect_)) {}
 
 Database& Database::operator=(Database&& other) noexcept {
   if (this != &other) {
     close();
     db_ = std::exchange(other.db_, nullptr);
     file_ = std::move(other.file_);
+    connect_ = std::move(other.connect_);
   }
   return *this;
+}
+
+Database Database::openAgain() const {
+  return open(file_, connect_);
 }
 
 Database::~Database() {
@@ -260,7 +267,22 @@ Transaction::~Transaction() {
   if (db_ && db_->handle()) sqlite3_exec(db_->handle(), "ROLLBACK;", nullptr, nullptr, nullptr);
 }
 
-void Transaction::commit() {
-  db_->execute(QStringLiteral("COMMIT;"));
+void Transaction::commit(const std::function<bool(Database&)>& written) {
+  try {
+    db_->execute(QStringLiteral("COMMIT;"));
+  } catch (const DatabaseError&) {
+    // Still inside the transaction (the file was busy, say): nothing has been written, and the
+    // destructor rolls it back.
+    if (!written || sqlite3_get_autocommit(db_->handle()) == 0) throw;
+    // Ended, but committed or rolled back? Only the file can tell, read afresh: this
+    // connection's cache is not to be trusted after the error.
+    bool there = false;
+    try {
+      Database fresh = db_->openAgain();
+      there = written(fresh);
+    } catch (const Failure&) {
+    }
+    if (!there) throw;
+  }
   db_ = nullptr;
 }

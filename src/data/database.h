@@ -7,6 +7,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 #include <optional>
 
 #include "common/problem.h"
@@ -55,15 +56,19 @@ class Database {
 
   const QString& file() const { return file_; }
   sqlite3* handle() const { return db_; }
+  // Another connection to the same file with the same key. Throws DatabaseError.
+  Database openAgain() const;
   void close();
 
  private:
   friend class Statement;
-  Database(sqlite3* db, QString file) : db_(db), file_(std::move(file)) {}
+  Database(sqlite3* db, QString file, QString connect)
+      : db_(db), file_(std::move(file)), connect_(std::move(connect)) {}
   [[noreturn]] void fail() const;
 
   sqlite3* db_ = nullptr;
   QString file_;
+  QString connect_;
 };
 
 class Statement {
@@ -89,6 +94,8 @@ class Statement {
   bool isNull(int column) const;
   std::optional<qint64> integer(int column) const;
   std::optional<double> real(int column) const;
+  // The value narrowed to single precision, as the program held prices once; a price read to be
+  // written back is read with real(), which keeps it as stored.
   std::optional<float> single(int column) const;
   std::optional<QString> text(int column) const;
 
@@ -107,7 +114,12 @@ class Transaction {
   Transaction(const Transaction&) = delete;
   Transaction& operator=(const Transaction&) = delete;
   ~Transaction();
-  void commit();
+  // Ends the transaction, its changes written. The engine may report an error once the changes
+  // are already in the file (an I/O error while it releases its lock, as a network share can
+  // give): when the transaction has ended all the same, `written` is asked on a fresh connection
+  // whether the changes are there, and a yes makes the commit a success. Throws DatabaseError
+  // when they are not, or when there is no `written` to ask.
+  void commit(const std::function<bool(Database&)>& written = {});
 
  private:
   friend class Database;

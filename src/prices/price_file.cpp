@@ -1,12 +1,13 @@
 // Reading price files and regrouping ordering numbers.
 #include "prices/price_file.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QRegularExpression>
 #include <QStringDecoder>
-#include <cfloat>
 #include <charconv>
 #include <cmath>
+#include <utility>
 
 namespace {
 
@@ -19,6 +20,7 @@ constexpr char16_t kDosEndOfFile = 0x1A;
 struct Field {
   QString text;
   int line = 0;
+  bool startsLine = false;  // the first field of its line
 };
 
 QString elided(const QString& text) {
@@ -50,9 +52,10 @@ void skipBlanks(const QString& line, qsizetype& i) {
 // same line; a price file has no use for quotes inside a field, so one is an error.
 void splitLine(const QString& line, int lineNumber, std::vector<Field>& fields) {
   qsizetype i = 0;
+  bool first = true;
   while (true) {
     skipBlanks(line, i);
-    Field field{{}, lineNumber};
+    Field field{{}, lineNumber, std::exchange(first, false)};
     if (i < line.size() && line[i] == u'"') {
       const qsizetype close = line.indexOf(u'"', i + 1);
       if (close < 0)
@@ -108,7 +111,12 @@ QString regroupOrderingNumber(const QString& number) {
   return number.left(4) + u' ' + number.mid(4, 4) + u' ' + number.mid(8, 2);
 }
 
-std::optional<float> parsePrice(const QString& text) {
+QString priceOutOfRangeText(const QString& where, const QString& price) {
+  return QCoreApplication::translate("Prices", "%1: the price \"%2\" is not between 0 and %3.")
+      .arg(where, price, QString::number(kMaxPrice, 'f', 2));
+}
+
+std::optional<double> parsePrice(const QString& text) {
   static const QRegularExpression form(
       QStringLiteral("^[+-]?(\\d+(\\.\\d*)?|\\.\\d+)([eE][+-]?\\d+)?$"));
   const QString trimmed = text.trimmed();
@@ -119,16 +127,41 @@ std::optional<float> parsePrice(const QString& text) {
   double value = 0;
   const auto [end, error] = std::from_chars(first, digits.constData() + digits.size(), value);
   if (error != std::errc() || end != digits.constData() + digits.size()) return std::nullopt;
-  if (!std::isfinite(value) || std::fabs(value) > FLT_MAX) return std::nullopt;
-  return static_cast<float>(value);
+  if (!std::isfinite(value)) return std::nullopt;
+  return value == 0 ? 0.0 : value;  // "-0" is 0, not a price that shows as "-0.00"
 }
 
 std::vector<PriceEntry> parsePriceFile(QByteArrayView data) {
   const std::vector<Field> fields = splitFields(decode(data));
   std::vector<PriceEntry> entries;
   entries.reserve(fields.size() / 2);
+  // A line of more than two fields must start a record and end one; the fields of a line run
+  // from the one that starts it to the next one that does. Problems are told in the order of
+  // the file, so the first such line waits for its record.
+  std::optional<std::size_t> badLine;
+  std::size_t badCount = 0;
+  for (std::size_t first = 0; first < fields.size() && !badLine;) {
+    std::size_t end = first + 1;
+    while (end < fields.size() && !fields[end].startsLine) ++end;
+    if (end - first > 2 && (first % 2 != 0 || (end - first) % 2 != 0)) {
+      badLine = first;
+      badCount = end - first;
+    }
+    first = end;
+  }
+
   for (std::size_t i = 0; i < fields.size(); i += 2) {
     const int record = static_cast<int>(i / 2) + 1;
+    if (badLine && *badLine / 2 == i / 2)
+      throw PriceReadError(
+          QCoreApplication::translate(
+              "Prices",
+              "Record %1 (line %2): the line has %3 fields, which do not make whole records of an "
+              "ordering number and a price. A price's decimals follow a period, not a comma "
+              "(45.5, not 45,5).")
+              .arg(record)
+              .arg(fields[*badLine].line)
+              .arg(badCount));
     const Field& number = fields[i];
     if (i + 1 >= fields.size())
       throw PriceReadError(
@@ -137,12 +170,15 @@ std::vector<PriceEntry> parsePriceFile(QByteArrayView data) {
               .arg(number.line)
               .arg(elided(number.text)));
     const Field& price = fields[i + 1];
-    const std::optional<float> value = parsePrice(price.text);
+    const std::optional<double> value = parsePrice(price.text);
     if (!value)
       throw PriceReadError(QStringLiteral("Record %1 (line %2): the price \"%3\" is not a number.")
                                .arg(record)
                                .arg(price.line)
                                .arg(elided(price.text)));
+    if (!isPriceInRange(*value))
+      throw PriceReadError(priceOutOfRangeText(
+          QStringLiteral("Record %1 (line %2)").arg(record).arg(price.line), elided(price.text)));
     entries.push_back({regroupOrderingNumber(number.text), value,
                        QStringLiteral("Record %1 (line %2)").arg(record).arg(number.line)});
   }

@@ -11,10 +11,21 @@
 
 // One ordering number of a price list with its price.
 struct PriceEntry {
-  QString orderingNumber;      // regrouped, ready to be compared with the parts
-  std::optional<float> price;  // none when the source holds no readable price
-  QString source;              // where it stands, for messages: "Record 3 (line 4)", "Row 12"
+  QString orderingNumber;       // regrouped, ready to be compared with the parts
+  std::optional<double> price;  // none when the source holds no readable price
+  QString source;               // where it stands, for messages: "Record 3 (line 4)", "Row 12"
 };
+
+// The prices a part may have. A price list from elsewhere with a negative price or a figure in
+// the wrong unit would otherwise go into every ordering list unnoticed. More than two decimals
+// are allowed and kept as written: the price list shows and prints two, the sums use them all.
+inline constexpr double kMaxPrice = 9999999.99;
+inline bool isPriceInRange(double price) {
+  return price >= 0 && price <= kMaxPrice;
+}
+// What is wrong with a price outside that range, after where it stands ("Record 3 (line 4)",
+// "C12") and the price as written there.
+QString priceOutOfRangeText(const QString& where, const QString& price);
 
 // A price list that cannot be read: a problem of kind File whose text names the file, record,
 // row or cell and says why.
@@ -31,13 +42,17 @@ QString regroupOrderingNumber(const QString& number);
 
 // The contents of a price file: fields separated by commas and line breaks, read in pairs of
 // ordering number (quoted or bare) and price (with a period). A byte-order mark, Windows line
-// ends and blank lines make no difference. Every price must be a number; a list whose last
-// ordering number has no price is refused. Throws PriceReadError.
+// ends and blank lines make no difference. A record may run over two lines, and a line may hold
+// several records, but a line of more than two fields must hold whole records: one that does
+// not is refused, as a decimal comma ("45,5") gives it one field too many. Every price must be
+// a number from 0 to kMaxPrice; a list whose last ordering number has no price is refused.
+// Throws PriceReadError.
 std::vector<PriceEntry> parsePriceFile(QByteArrayView data);
 
 // Reads and parses the price file. Throws PriceReadError when it cannot be read.
 std::vector<PriceEntry> readPriceFile(const QString& path);
 
-// A price as a number with a period ("45.5", "3500", "1e3"); none for anything else, and for a
-// value that a single-precision price cannot hold.
-std::optional<float> parsePrice(const QString& text);
+// A price as a number with a period ("45.5", "3500", "1e3"), as the nearest double to what is
+// written; none for anything else and for infinite values. Whether it is in range is the
+// caller's question (isPriceInRange), so that it can say where the price stands.
+std::optional<double> parsePrice(const QString& text);

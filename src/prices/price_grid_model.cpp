@@ -52,7 +52,7 @@ QString priceGridSql(const QString& languageKey, PriceOrder order) {
   return gridQuery(languageKey, order, false);
 }
 
-std::optional<float> parseTypedPrice(const QString& text) {
+std::optional<double> parseTypedPrice(const QString& text) {
   QString typed = text.trimmed();
   const QString separator = systemDecimalSeparator();
   if (separator != QStringLiteral(".")) typed.replace(separator, QStringLiteral("."));
@@ -67,7 +67,7 @@ PriceGridModel::PriceGridModel(ProgramState& state, PriceOrder order, QObject* p
   Statement query = db_->prepare(sql);
   while (query.next())
     rows_.push_back({query.integer(0).value_or(-1), query.text(1).value_or(QString()),
-                     query.single(2), query.text(3).value_or(QString())});
+                     query.real(2), query.text(3).value_or(QString())});
   if (order == PriceOrder::ByDescription)
     sortByDescription(rows_, *variantByKey(state.LanguageKey));
 }
@@ -132,10 +132,20 @@ bool PriceGridModel::setData(const QModelIndex& index, const QVariant& value, in
       index.row() >= rowCount())
     return false;
   Row& row = rows_[static_cast<std::size_t>(index.row())];
-  const std::optional<float> price = parseTypedPrice(value.toString());
+  const QString typed = value.toString().trimmed();
+  // The editor opens on the price as shown, rounded to two decimals: left as it was, it is no
+  // new price.
+  if (row.price && typed == data(index, Qt::EditRole).toString()) return true;
+  const std::optional<double> price = parseTypedPrice(typed);
   if (!price) {
     emit editRefused(tr("\"%1\" is not a price; the price of %2 stays as it was.")
                          .arg(value.toString(), row.number));
+    return false;
+  }
+  if (!isPriceInRange(*price)) {
+    emit editRefused(
+        tr("\"%1\" is not between 0 and %2; the price of %3 stays as it was.")
+            .arg(typed, FormatNumber(kMaxPrice, QStringLiteral("###0.00")), row.number));
     return false;
   }
   if (price == row.price) return true;  // nothing to store, nothing for the history
@@ -144,7 +154,7 @@ bool PriceGridModel::setData(const QModelIndex& index, const QVariant& value, in
     Transaction transaction = db_->transaction();
     Statement write = db_->prepare(
         QStringLiteral("UPDATE tblDetaljPr SET sngPris = ?1 WHERE tblDetaljPr.lngNr = ?2;"));
-    write.bind(1, static_cast<double>(*price)).bind(2, row.record).run();
+    write.bind(1, *price).bind(2, row.record).run();
     PriceEvent edit{0,
                     priceHistoryNow(),
                     PriceEventKind::Edit,
@@ -152,7 +162,7 @@ bool PriceGridModel::setData(const QModelIndex& index, const QVariant& value, in
                     std::nullopt,
                     {{row.record, row.number, row.price, price}}};
     recordPriceEvent(*db_, edit);
-    transaction.commit();
+    transaction.commit([&](Database& fresh) { return priceEventIsStored(fresh, edit); });
   } catch (const Failure& e) {
     emit editRefused(problemMessage(e.problem(), state_.TextCatalogue,
                                     tr("The price of %1 could not be stored.").arg(row.number)));

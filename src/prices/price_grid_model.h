@@ -22,7 +22,8 @@ enum class PriceOrder { ByOrderingNumber, ByDescription };
 QString priceGridSql(const QString& languageKey, PriceOrder order);
 
 // A price as the user types it into the grid: with the system's decimal separator or a period.
-std::optional<float> parseTypedPrice(const QString& text);
+// Whether it is in range is for the caller to check (isPriceInRange).
+std::optional<double> parseTypedPrice(const QString& text);
 
 class PriceGridModel : public QAbstractTableModel {
   Q_OBJECT
@@ -42,7 +43,10 @@ class PriceGridModel : public QAbstractTableModel {
                       int role = Qt::DisplayRole) const override;
   Qt::ItemFlags flags(const QModelIndex& index) const override;
   // A committed price edit: written to the part's record in the database and to the price the
-  // main window holds, so that the next ordering list quotes it.
+  // main window holds, so that the next ordering list quotes it. Text that is no price, or a
+  // price outside 0 to kMaxPrice, is refused (editRefused) and the price stays. The text shown
+  // for the price, committed as it is, stores nothing: a price of more decimals than it shows
+  // keeps them.
   bool setData(const QModelIndex& index, const QVariant& value, int role = Qt::EditRole) override;
 
   static int columnWidthTwips(int column);
@@ -57,7 +61,7 @@ class PriceGridModel : public QAbstractTableModel {
   struct Row {
     qint64 record = 0;
     QString number;
-    std::optional<float> price;
+    std::optional<double> price;  // as stored
     QString description;
   };
 

@@ -7,6 +7,7 @@
 
 #include <QCoreApplication>
 #include <QDateTime>
+#include <QHash>
 
 #include "common/number_format.h"
 #include "data/database.h"
@@ -40,9 +41,9 @@ PriceEventKind kindOf(const QString& name) {
   return PriceEventKind::Import;
 }
 
-void bindPrice(Statement& write, int index, const std::optional<float>& price) {
+void bindPrice(Statement& write, int index, const std::optional<double>& price) {
   if (price)
-    write.bind(index, static_cast<double>(*price));
+    write.bind(index, *price);
   else
     write.bindNull(index);
 }
@@ -74,10 +75,10 @@ void readChanges(Database& db, PriceEvent& event) {
   read.bind(1, event.id);
   while (read.next())
     event.changes.push_back({read.integer(0).value_or(0), read.text(1).value_or(QString()),
-                             read.single(2), read.single(3)});
+                             read.real(2), read.real(3)});
 }
 
-QString priceText(const std::optional<float>& price) {
+QString priceText(const std::optional<double>& price) {
   return price ? FormatNumber(*price, QStringLiteral("###0.00")) : QStringLiteral("none");
 }
 
@@ -120,6 +121,33 @@ void recordPriceEvent(Database& db, PriceEvent& event) {
     bindPrice(write, 9, c.newPrice);
     write.run();
   }
+}
+
+bool priceEventIsStored(Database& db, const PriceEvent& event) {
+  if (!hasPriceHistory(db)) return false;
+  {
+    Statement head = db.prepare(
+        QStringLiteral("SELECT strWhen, strKind, strSource, lngUndoes FROM tblPriceHistory "
+                       "WHERE lngEvent = ?1 AND lngNr IS NULL;"));
+    head.bind(1, event.id);
+    if (!head.next() || head.text(0) != event.when || head.text(1) != kindName(event.kind) ||
+        head.text(2) != event.source || head.integer(3) != event.undoes)
+      return false;
+    Statement count = db.prepare(QStringLiteral(
+        "SELECT COUNT(*) FROM tblPriceHistory WHERE lngEvent = ?1 AND lngNr IS NOT NULL;"));
+    count.bind(1, event.id);
+    if (!count.next() || count.integer(0) != static_cast<qint64>(event.changes.size()))
+      return false;
+  }
+  QHash<qint64, std::optional<double>> prices;
+  Statement read = db.prepare(QStringLiteral("SELECT lngNr, sngPris FROM tblDetaljPr;"));
+  while (read.next())
+    if (const std::optional<qint64> part = read.integer(0)) prices.insert(*part, read.real(1));
+  for (const PriceChange& c : event.changes) {
+    const auto found = prices.constFind(c.part);
+    if (found == prices.constEnd() || *found != c.newPrice) return false;
+  }
+  return true;
 }
 
 std::vector<PriceEvent> readPriceHistory(Database& db) {

@@ -15,12 +15,13 @@ class Database;
 
 enum class PriceEventKind { Import, Edit, Undo };
 
-// One part's price before and after a change. A price the database holds none for is empty.
+// One part's price before and after a change, each exactly as the database holds it, so that an
+// undo puts back the very value it replaced. A price the database holds none for is empty.
 struct PriceChange {
   qint64 part = 0;  // tblDetaljPr.lngNr
   QString orderingNumber;
-  std::optional<float> oldPrice;
-  std::optional<float> newPrice;
+  std::optional<double> oldPrice;
+  std::optional<double> newPrice;
 };
 
 struct PriceEvent {
@@ -44,6 +45,11 @@ bool hasPriceHistory(Database& db);
 // Adds the event with its changes, within the caller's transaction, and gives it the next id.
 // Makes the table first when the database has none. Throws DatabaseError.
 void recordPriceEvent(Database& db, PriceEvent& event);
+
+// Whether the database holds the event as recordPriceEvent wrote it, and every part it changed
+// at its new price: after an error the engine reported past a commit, this tells whether the
+// change went in. Throws DatabaseError.
+bool priceEventIsStored(Database& db, const PriceEvent& event);
 
 // Every event, newest first, with its changes in the order they were recorded. Empty for a
 // database without the table. Throws DatabaseError.

@@ -15,22 +15,22 @@ namespace {
 struct StoredPart {
   qint64 record = 0;
   QString number;
-  std::optional<float> oldPrice;
-  float price = 0;
+  std::optional<double> oldPrice;
+  double price = 0;
   bool priced = false;
 };
 
 // Every part's price by record number.
-QHash<qint64, std::optional<float>> currentPrices(Database& db) {
-  QHash<qint64, std::optional<float>> prices;
+QHash<qint64, std::optional<double>> currentPrices(Database& db) {
+  QHash<qint64, std::optional<double>> prices;
   Statement read =
       db.prepare(QStringLiteral("SELECT tblDetaljPr.lngNr, tblDetaljPr.sngPris FROM tblDetaljPr;"));
   while (read.next())
-    if (const std::optional<qint64> part = read.integer(0)) prices.insert(*part, read.single(1));
+    if (const std::optional<qint64> part = read.integer(0)) prices.insert(*part, read.real(1));
   return prices;
 }
 
-QString priceText(const std::optional<float>& price) {
+QString priceText(const std::optional<double>& price) {
   return price ? FormatNumber(*price, QStringLiteral("###0.00")) : QStringLiteral("none");
 }
 
@@ -65,7 +65,7 @@ PriceImportSummary importPrices(Database& db, const std::vector<PriceEntry>& ent
       const std::optional<qint64> record = read.integer(0);
       if (!record || *record == kPlaceholderPart) continue;
       const std::optional<QString> number = read.text(1);
-      parts.push_back({*record, number.value_or(QString()), read.single(2)});
+      parts.push_back({*record, number.value_or(QString()), read.real(2)});
       if (number) partsByNumber[*number].push_back(parts.size() - 1);
     }
   }
@@ -77,6 +77,10 @@ PriceImportSummary importPrices(Database& db, const std::vector<PriceEntry>& ent
     if (!entry.price)
       throw PriceReadError(QStringLiteral("%1: the price of %2 is missing or not a number.")
                                .arg(entry.source, entry.orderingNumber));
+    // The readers refuse such prices themselves; this holds for lists made any other way.
+    if (!isPriceInRange(*entry.price))
+      throw PriceReadError(
+          priceOutOfRangeText(entry.source, QString::number(*entry.price, 'g', 15)));
     for (std::size_t i : *found) {
       parts[i].price = *entry.price;
       parts[i].priced = true;
@@ -105,12 +109,12 @@ PriceImportSummary importPrices(Database& db, const std::vector<PriceEntry>& ent
       QStringLiteral("UPDATE tblDetaljPr SET sngPris = ?1 WHERE tblDetaljPr.lngNr = ?2;"));
   for (const PriceChange& change : summary.changes) {
     write.reset();
-    write.bind(1, static_cast<double>(*change.newPrice)).bind(2, change.part).run();
+    write.bind(1, *change.newPrice).bind(2, change.part).run();
   }
   PriceEvent event{
       0, options.when, PriceEventKind::Import, options.source, std::nullopt, summary.changes};
   recordPriceEvent(db, event);
-  transaction->commit();
+  transaction->commit([&](Database& fresh) { return priceEventIsStored(fresh, event); });
   return summary;
 }
 
@@ -130,9 +134,9 @@ std::optional<PriceUndoSummary> undoLastImport(Database& db, const PriceImportOp
   summary.import = std::move(*import);
   const std::vector<qint64> edited = partsEditedAfter(db, summary.import.id);
   const std::set<qint64> editedParts(edited.begin(), edited.end());
-  const QHash<qint64, std::optional<float>> prices = currentPrices(db);
+  const QHash<qint64, std::optional<double>> prices = currentPrices(db);
   for (const PriceChange& c : summary.import.changes) {
-    const std::optional<float> now = prices.value(c.part);
+    const std::optional<double> now = prices.value(c.part);
     if (editedParts.count(c.part)) {
       summary.kept.push_back({c.part, c.orderingNumber, c.oldPrice, now});
       continue;
@@ -146,7 +150,7 @@ std::optional<PriceUndoSummary> undoLastImport(Database& db, const PriceImportOp
   for (const PriceChange& c : summary.changes) {
     write.reset();
     if (c.newPrice)
-      write.bind(1, static_cast<double>(*c.newPrice));
+      write.bind(1, *c.newPrice);
     else
       write.bindNull(1);
     write.bind(2, c.part).run();
@@ -158,7 +162,7 @@ std::optional<PriceUndoSummary> undoLastImport(Database& db, const PriceImportOp
                    summary.import.id,
                    summary.changes};
   recordPriceEvent(db, event);
-  transaction->commit();
+  transaction->commit([&](Database& fresh) { return priceEventIsStored(fresh, event); });
   return summary;
 }
 

@@ -35,8 +35,10 @@ struct PriceImportOptions {
 // Gives every part of tblDetaljPr but the placeholder the price of the last entry whose ordering
 // number equals its own exactly, or 0 when no entry names it, writes the prices and records the
 // changes in the history, in one transaction. Entries that name no part are ignored. Throws
-// PriceReadError when an entry that names a part has no price, and DatabaseError when the
-// database refuses; either way nothing has been changed.
+// PriceReadError when an entry that names a part has no price or one outside 0 to kMaxPrice,
+// and DatabaseError when the database refuses; either way nothing has been changed. An error
+// the engine reports after the commit, with the prices and the history in the file all the
+// same, is no failure: the file is read again to tell.
 PriceImportSummary importPrices(Database& db, const std::vector<PriceEntry>& entries,
                                 const PriceImportOptions& options = {});
 
@@ -55,7 +57,8 @@ struct PriceUndoSummary {
 // Puts back, for each part the newest import not yet undone changed, the price it had before
 // that import, except for the parts edited in the price list since, and records the undo; one
 // transaction. Another undo then goes one import further back. None when no import is left to
-// undo. Throws DatabaseError; nothing has then been changed.
+// undo. Throws DatabaseError; nothing has then been changed. An error past the commit is told
+// as the import's is.
 std::optional<PriceUndoSummary> undoLastImport(Database& db,
                                                const PriceImportOptions& options = {});
 std::optional<PriceUndoSummary> undoLastImport(const QString& databaseFile,

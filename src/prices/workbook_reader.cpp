@@ -6,7 +6,6 @@
 
 #include <QFile>
 #include <QXmlStreamReader>
-#include <cfloat>
 #include <charconv>
 #include <cmath>
 
@@ -240,9 +239,11 @@ void parseSheet(const QByteArray& data, const std::vector<QString>& strings, int
       if (column > lastColumn || (!hasValue && !hasFormula)) continue;
       SheetCell cell;
       cell.kind = SheetCell::Kind::Text;
-      if (!hasValue) {
-        // A formula whose result was never stored, as some producers write them: the value the
-        // cell shows in the spreadsheet program is not in the file.
+      const bool textResult = type == u"s" || type == u"str" || type == u"inlineStr";
+      if (!hasValue || (hasFormula && !textResult && value.trimmed().isEmpty())) {
+        // A formula whose result was never stored, as some producers write them (no value, or
+        // an empty one): the value the cell shows in the spreadsheet program is not in the file.
+        // An empty text is a result of its own.
         cell.kind = SheetCell::Kind::NoValue;
       } else if (type == u"e") {
         cell.kind = SheetCell::Kind::Error;
@@ -309,11 +310,11 @@ Worksheet readXlsx(const QString& path, int lastColumn) {
   return sheet;
 }
 
-std::optional<float> priceOf(const SheetCell& cell) {
+std::optional<double> priceOf(const SheetCell& cell) {
   switch (cell.kind) {
     case SheetCell::Kind::Number:
-      if (!std::isfinite(cell.number) || std::fabs(cell.number) > FLT_MAX) return std::nullopt;
-      return static_cast<float>(cell.number);
+      if (!std::isfinite(cell.number)) return std::nullopt;
+      return cell.number == 0 ? 0.0 : cell.number;  // no "-0.00"
     case SheetCell::Kind::Text:
       return parsePrice(cell.text);
     case SheetCell::Kind::Empty:
@@ -391,8 +392,13 @@ std::vector<PriceEntry> priceEntriesFromWorksheet(const Worksheet& sheet) {
   for (int row = 1;; ++row) {
     if (row > 2 && number.size() < 10) break;
     number = regroupOrderingNumber(cellText(valueCell(sheet, row, kNumberColumn)));
-    entries.push_back(
-        {number, priceOf(valueCell(sheet, row, kPriceColumn)), QStringLiteral("Row %1").arg(row)});
+    const SheetCell priceCell = valueCell(sheet, row, kPriceColumn);
+    const std::optional<double> price = priceOf(priceCell);
+    // The row that ends the list, whose number is too short to name a part, may hold a total.
+    if (price && !isPriceInRange(*price) && number.size() >= 10)
+      throw PriceReadError(
+          priceOutOfRangeText(QStringLiteral("C%1").arg(row), cellText(priceCell)));
+    entries.push_back({number, price, QStringLiteral("Row %1").arg(row)});
   }
   return entries;
 }

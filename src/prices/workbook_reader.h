@@ -54,7 +54,8 @@ QByteArray readZipEntry(const QString& zipPath, const QString& entryName);
 // characters (an empty cell ends the list), no further row is read; that row itself is part of
 // the list. A price cell that holds no number gives an entry without a price. Throws
 // PriceReadError naming the cell when a cell of a row read holds a formula without a value or an
-// error value: the list would otherwise be read short, or with prices of 0.
+// error value: the list would otherwise be read short, or with prices of 0; and when a row with
+// a number long enough to name a part has a price outside 0 to kMaxPrice.
 std::vector<PriceEntry> priceEntriesFromWorksheet(const Worksheet& sheet);
 
 // readFirstWorksheet and priceEntriesFromWorksheet together.

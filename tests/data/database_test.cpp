@@ -76,6 +76,7 @@ TEST(Database, KeepsNullAsNullAndReadsInInsertionOrder) {
     }
     if (*s.integer(0) == 3) {
       EXPECT_EQ(s.single(2), 0.1f);
+      EXPECT_EQ(s.real(2), 0.1) << "as stored, not narrowed";
     }
   }
   EXPECT_EQ(order, (std::vector<qint64>{1, 2, 3, 0}));

@@ -5,13 +5,14 @@
 #include <gtest/gtest.h>
 
 #include <QTemporaryDir>
+#include <cmath>
 
 #include "prices/price_fixtures.h"
 
 namespace {
 
-std::vector<std::pair<QString, float>> pairs(const QByteArray& text) {
-  std::vector<std::pair<QString, float>> out;
+std::vector<std::pair<QString, double>> pairs(const QByteArray& text) {
+  std::vector<std::pair<QString, double>> out;
   for (const PriceEntry& e : parsePriceFile(text)) out.emplace_back(e.orderingNumber, *e.price);
   return out;
 }
@@ -38,8 +39,8 @@ TEST(PriceFile, RegroupsNumbersShorterThanTwelveCharacters) {
 }
 
 TEST(PriceFile, ReadsFieldPairsSeparatedByCommasAndLineBreaks) {
-  const std::vector<std::pair<QString, float>> examples{{"7302 4410 01", 3500.0f},
-                                                        {"7302 4410 19", 45.5f}};
+  const std::vector<std::pair<QString, double>> examples{{"7302 4410 01", 3500.0},
+                                                         {"7302 4410 19", 45.5}};
   EXPECT_EQ(pairs("\"7302 4410 01\",3500\n\"7302 4410 19\",45.5\n"), examples);
   // Bare numbers, blanks around fields, a record over two lines, no final line break.
   EXPECT_EQ(pairs("  7302441001 , 3500\n\"7302 4410 19\"\n45.5"), examples);
@@ -53,21 +54,45 @@ TEST(PriceFile, ReadsFieldPairsSeparatedByCommasAndLineBreaks) {
   QByteArray utf16("\xFF\xFE", 2);
   utf16.append(reinterpret_cast<const char*>(text.utf16()), text.size() * 2);
   EXPECT_EQ(pairs(utf16), examples);
-  // Other price forms.
-  EXPECT_EQ(pairs("a,+1e3\nb,.5\nc,\"7.25\"\nd,-2"),
-            (std::vector<std::pair<QString, float>>{
-                {"a  ", 1000.0f}, {"b  ", 0.5f}, {"c  ", 7.25f}, {"d  ", -2.0f}}));
+  // Other price forms, and the range's ends. More decimals than two are kept as written: 12.345
+  // and 31.6 are the doubles nearest to them, not those of single precision.
+  EXPECT_EQ(pairs("a,+1e3\nb,.5\nc,\"7.25\"\nd,-0\ne,9999999.99\nf,12.345\ng,31.6"),
+            (std::vector<std::pair<QString, double>>{{"a  ", 1000.0},
+                                                     {"b  ", 0.5},
+                                                     {"c  ", 7.25},
+                                                     {"d  ", 0.0},
+                                                     {"e  ", 9999999.99},
+                                                     {"f  ", 12.345},
+                                                     {"g  ", 31.6}}));
+  EXPECT_FALSE(std::signbit(*parsePrice("-0")));
   EXPECT_TRUE(parsePriceFile("").empty());
   EXPECT_TRUE(parsePriceFile("\r\n\n  \n").empty());
 }
 
 TEST(PriceFile, NamesTheRecordAndLineThatCannotBeRead) {
+  const QString comma =
+      " fields, which do not make whole records of an ordering number and a price. A price's "
+      "decimals follow a period, not a comma (45.5, not 45,5).";
   EXPECT_EQ(failure("\"7302 4410 01\",3500\n\n\"7302 4410 19\"\n"),
             "Record 2 (line 3): the ordering number \"7302 4410 19\" has no price.");
-  EXPECT_EQ(failure("\"7302 4410 01\",35,00\n"),
-            "Record 2 (line 1): the ordering number \"00\" has no price.");
+  // A decimal comma gives its line a field too many; so does a line that goes on a record
+  // begun on the line before. Records are counted by pairs of fields, lines by line ends.
+  EXPECT_EQ(failure("\"7302 4410 01\",35,00\n"), "Record 1 (line 1): the line has 3" + comma);
+  EXPECT_EQ(failure("a,1\n\nb,45,5\nc,7\n"), "Record 2 (line 3): the line has 3" + comma);
+  EXPECT_EQ(failure("a,1\nb\n2,c,3\n"), "Record 2 (line 3): the line has 3" + comma);
+  EXPECT_EQ(failure("a,1,b,2,c\n"), "Record 1 (line 1): the line has 5" + comma);
+  // The first problem of the file is the one told.
+  EXPECT_EQ(failure("a,x\nb,45,5\n"), "Record 1 (line 1): the price \"x\" is not a number.");
   EXPECT_EQ(failure("a,1\nb,3 500\n"), "Record 2 (line 2): the price \"3 500\" is not a number.");
-  EXPECT_EQ(failure("a,1\nb,45,5\nc,7\n"), "Record 3 (line 3): the price \"c\" is not a number.");
+  // Prices from 0 to 9 999 999.99 only, whether or not the number names a part.
+  EXPECT_EQ(failure("a,1\nb,-5\n"),
+            "Record 2 (line 2): the price \"-5\" is not between 0 and 9999999.99.");
+  EXPECT_EQ(failure("a,1\nb\n1e9\n"),
+            "Record 2 (line 3): the price \"1e9\" is not between 0 and 9999999.99.");
+  EXPECT_EQ(failure("a,9999999.991\n"),
+            "Record 1 (line 1): the price \"9999999.991\" is not between 0 and 9999999.99.");
+  EXPECT_EQ(failure("a,-0.001\n"),
+            "Record 1 (line 1): the price \"-0.001\" is not between 0 and 9999999.99.");
   EXPECT_EQ(failure("a,\n"), "Record 1 (line 1): the price \"\" is not a number.");
   EXPECT_EQ(failure("a,1e999\n"), "Record 1 (line 1): the price \"1e999\" is not a number.");
   EXPECT_EQ(failure("a,nan\n"), "Record 1 (line 1): the price \"nan\" is not a number.");

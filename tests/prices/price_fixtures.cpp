@@ -1,6 +1,7 @@
 // Test databases, files and workbooks of the price maintenance tests.
 #include "prices/price_fixtures.h"
 
+#include <sqlite3.h>
 #include <xlsxwriter.h>
 #include <zip.h>
 
@@ -22,11 +23,11 @@ QString pricesRecordsSql() {
          "UPDATE tblDetaljPr SET strDetaljnummer = '8420 0250 00' WHERE lngNr IN (20, 21);\n";
 }
 
-std::map<qint64, std::optional<float>> storedPrices(const QString& databaseFile) {
+std::map<qint64, std::optional<double>> storedPrices(const QString& databaseFile) {
   Database db = Database::open(databaseFile, kConnectString);
   Statement read = db.prepare(QStringLiteral("SELECT lngNr, sngPris FROM tblDetaljPr;"));
-  std::map<qint64, std::optional<float>> prices;
-  while (read.next()) prices[*read.integer(0)] = read.single(1);
+  std::map<qint64, std::optional<double>> prices;
+  while (read.next()) prices[*read.integer(0)] = read.real(1);
   return prices;
 }
 
@@ -34,6 +35,120 @@ void writeFile(const QString& path, const QByteArray& contents) {
   QFile file(path);
   if (!file.open(QIODevice::WriteOnly) || file.write(contents) != contents.size())
     throw std::runtime_error("cannot write " + path.toStdString());
+}
+
+// ---- A file system with faults: every call goes to the default one, but for the armed fault.
+
+namespace {
+
+struct FaultState {
+  sqlite3_vfs* real = nullptr;
+  sqlite3_vfs vfs{};
+  sqlite3_io_methods methods{};
+  FaultyFileSystem::Fault armed = FaultyFileSystem::Fault::None;
+  bool struck = false;
+} faults;
+
+// The file of the default file system follows its wrapper in the same allocation.
+struct FaultyFile {
+  sqlite3_file base;
+};
+sqlite3_file* realFile(sqlite3_file* file) {
+  return reinterpret_cast<sqlite3_file*>(reinterpret_cast<FaultyFile*>(file) + 1);
+}
+
+bool strikes(FaultyFileSystem::Fault fault) {
+  if (faults.armed != fault) return false;
+  faults.armed = FaultyFileSystem::Fault::None;
+  faults.struck = true;
+  return true;
+}
+
+int faultyOpen(sqlite3_vfs*, const char* name, sqlite3_file* file, int flags, int* outFlags) {
+  sqlite3_file* real = realFile(file);
+  const int rc = faults.real->xOpen(faults.real, name, real, flags, outFlags);
+  file->pMethods = real->pMethods ? &faults.methods : nullptr;
+  return rc;
+}
+
+void installFaultyMethods() {
+  sqlite3_io_methods& m = faults.methods;
+  m.iVersion = 1;
+  m.xClose = [](sqlite3_file* f) { return realFile(f)->pMethods->xClose(realFile(f)); };
+  m.xRead = [](sqlite3_file* f, void* data, int amount, sqlite3_int64 offset) {
+    return realFile(f)->pMethods->xRead(realFile(f), data, amount, offset);
+  };
+  m.xWrite = [](sqlite3_file* f, const void* data, int amount, sqlite3_int64 offset) {
+    return realFile(f)->pMethods->xWrite(realFile(f), data, amount, offset);
+  };
+  m.xTruncate = [](sqlite3_file* f, sqlite3_int64 size) {
+    return realFile(f)->pMethods->xTruncate(realFile(f), size);
+  };
+  m.xSync = [](sqlite3_file* f, int flags) {
+    if (strikes(FaultyFileSystem::Fault::Sync)) return SQLITE_IOERR_FSYNC;
+    return realFile(f)->pMethods->xSync(realFile(f), flags);
+  };
+  m.xFileSize = [](sqlite3_file* f, sqlite3_int64* size) {
+    return realFile(f)->pMethods->xFileSize(realFile(f), size);
+  };
+  m.xLock = [](sqlite3_file* f, int lock) {
+    return realFile(f)->pMethods->xLock(realFile(f), lock);
+  };
+  m.xUnlock = [](sqlite3_file* f, int lock) {
+    const int rc = realFile(f)->pMethods->xUnlock(realFile(f), lock);
+    if (rc == SQLITE_OK && lock == SQLITE_LOCK_SHARED &&
+        strikes(FaultyFileSystem::Fault::UnlockAfterCommit))
+      return SQLITE_IOERR_UNLOCK;
+    return rc;
+  };
+  m.xCheckReservedLock = [](sqlite3_file* f, int* out) {
+    return realFile(f)->pMethods->xCheckReservedLock(realFile(f), out);
+  };
+  m.xFileControl = [](sqlite3_file* f, int op, void* arg) {
+    return realFile(f)->pMethods->xFileControl(realFile(f), op, arg);
+  };
+  m.xSectorSize = [](sqlite3_file* f) { return realFile(f)->pMethods->xSectorSize(realFile(f)); };
+  m.xDeviceCharacteristics = [](sqlite3_file* f) {
+    return realFile(f)->pMethods->xDeviceCharacteristics(realFile(f));
+  };
+}
+
+}  // namespace
+
+FaultyFileSystem::FaultyFileSystem() {
+  faults.real = sqlite3_vfs_find(nullptr);
+  faults.vfs = *faults.real;
+  faults.vfs.pNext = nullptr;
+  faults.vfs.zName = "telmaris-faults";
+  faults.vfs.szOsFile = static_cast<int>(sizeof(FaultyFile)) + faults.real->szOsFile;
+  faults.vfs.xOpen = faultyOpen;
+  faults.vfs.xDelete = [](sqlite3_vfs*, const char* name, int syncDir) {
+    return faults.real->xDelete(faults.real, name, syncDir);
+  };
+  faults.vfs.xAccess = [](sqlite3_vfs*, const char* name, int flags, int* out) {
+    return faults.real->xAccess(faults.real, name, flags, out);
+  };
+  faults.vfs.xFullPathname = [](sqlite3_vfs*, const char* name, int size, char* out) {
+    return faults.real->xFullPathname(faults.real, name, size, out);
+  };
+  installFaultyMethods();
+  faults.armed = Fault::None;
+  faults.struck = false;
+  sqlite3_vfs_register(&faults.vfs, 1);
+}
+
+FaultyFileSystem::~FaultyFileSystem() {
+  sqlite3_vfs_unregister(&faults.vfs);
+  sqlite3_vfs_register(faults.real, 1);
+}
+
+void FaultyFileSystem::arm(Fault fault) {
+  faults.armed = fault;
+  faults.struck = false;
+}
+
+bool FaultyFileSystem::struck() const {
+  return faults.struck;
 }
 
 NumbersAndPrices numbersAndPricesOf(const std::vector<PriceEntry>& list) {

@@ -21,8 +21,8 @@ inline constexpr int kExamplePart1 = 11;  // "7302 4410 01"
 inline constexpr int kExamplePart2 = 12;  // "7302 4410 19"
 inline constexpr int kSharedPartA = 20;   // "8420 0250 00"
 inline constexpr int kSharedPartB = 21;   // "8420 0250 00"
-inline float syntheticPrice(int part) {
-  return static_cast<float>(part * 10 + 0.5);
+inline double syntheticPrice(int part) {
+  return part * 10 + 0.5;
 }
 
 // A temporary program directory with a database of pricesRecordsSql(), the current directory
@@ -33,12 +33,34 @@ class PriceProgramDirectory : public ProgramDirectory {
 };
 
 // Every part's price in the database by record number.
-std::map<qint64, std::optional<float>> storedPrices(const QString& databaseFile);
+std::map<qint64, std::optional<double>> storedPrices(const QString& databaseFile);
 
 void writeFile(const QString& path, const QByteArray& contents);
 
+// The engine's file system with a fault in it, the default file system while the object lives
+// (one at a time). An armed fault strikes once, at the next call of its kind on any file.
+class FaultyFileSystem {
+ public:
+  enum class Fault {
+    None,
+    // Going from a write lock back to a read lock reports an I/O error after the lock has gone,
+    // as a network share can: the commit before it is in the file.
+    UnlockAfterCommit,
+    // Flushing to disk reports an I/O error without flushing: the commit fails before it
+    // reaches the file, and the engine rolls it back.
+    Sync,
+  };
+  FaultyFileSystem();
+  ~FaultyFileSystem();
+  FaultyFileSystem(const FaultyFileSystem&) = delete;
+  FaultyFileSystem& operator=(const FaultyFileSystem&) = delete;
+  void arm(Fault fault);
+  // Whether the armed fault has struck.
+  bool struck() const;
+};
+
 // The ordering numbers and prices of a price list, in its order.
-using NumbersAndPrices = std::vector<std::pair<QString, std::optional<float>>>;
+using NumbersAndPrices = std::vector<std::pair<QString, std::optional<double>>>;
 NumbersAndPrices numbersAndPricesOf(const std::vector<PriceEntry>& list);
 // What is wrong with the workbook at `path` as reading it says, "" when it reads.
 QString refusal(const QString& path);

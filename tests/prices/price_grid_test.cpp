@@ -19,6 +19,7 @@
 #include "prices/form2.h"
 #include "prices/price_fixtures.h"
 #include "prices/price_grid_model.h"
+#include "prices/price_history.h"
 #include "startup/program_state.h"
 #include "support/recording_services.h"
 
@@ -170,17 +171,37 @@ TEST(PriceGrid, AStoredEditReachesTheDatabaseAndTheNextOrderingList) {
 
   ASSERT_TRUE(m.setData(price, " 1234.5 "));
   EXPECT_EQ(price.data(), "1234.50");
-  EXPECT_EQ(storedPrices(g.dir.database())[hoist], 1234.5f);
+  EXPECT_EQ(storedPrices(g.dir.database())[hoist], 1234.5);
   const OrderingList after = BuildOrderingList(g.state, hoistOnly);
   EXPECT_EQ(after.parts()[0]->amount, 1234.5f);
   EXPECT_EQ(after.total, 1234.5f);
 
-  // Text that is no price is refused and said so; nothing changes.
-  for (const char* typed : {"abc", "", "12,5", "1e40"}) EXPECT_FALSE(m.setData(price, typed));
-  EXPECT_EQ(refused.count(), 4);
+  // Text that is no price, or a price below 0 or above 9 999 999.99, is refused and said so
+  // naming the part; nothing changes.
+  for (const char* typed : {"abc", "", "12,5", "-5", "1e9", "9999999.991"})
+    EXPECT_FALSE(m.setData(price, typed));
+  ASSERT_EQ(refused.count(), 6);
+  const QString number = price.siblingAtColumn(0).data().toString();
+  EXPECT_EQ(
+      refused[2][0],
+      QStringLiteral("\"12,5\" is not a price; the price of %1 stays as it was.").arg(number));
+  EXPECT_EQ(
+      refused[3][0],
+      QStringLiteral("\"-5\" is not between 0 and 9999999.99; the price of %1 stays as it was.")
+          .arg(number));
   EXPECT_EQ(price.data(), "1234.50");
   EXPECT_EQ(*g.state.PartPrice[hoist], 1234.5f);
-  EXPECT_EQ(storedPrices(g.dir.database())[hoist], 1234.5f);
+  EXPECT_EQ(storedPrices(g.dir.database())[hoist], 1234.5);
+
+  // More decimals than the column shows are kept; the price as shown, committed unchanged, is
+  // no edit and leaves them.
+  ASSERT_TRUE(m.setData(price, "9999999.99"));
+  ASSERT_TRUE(m.setData(price, "12.345"));
+  EXPECT_EQ(price.data(), "12.35");
+  ASSERT_TRUE(m.setData(price, "12.35"));
+  EXPECT_EQ(storedPrices(g.dir.database())[hoist], 12.345);
+  Database db = Database::open(g.dir.database(), kConnectString);
+  EXPECT_EQ(readPriceHistory(db).size(), 3u);
 }
 
 TEST(PriceGrid, TheWindowShowsTheGridAndLeadsBackToTheMainWindow) {

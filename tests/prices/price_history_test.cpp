@@ -52,12 +52,12 @@ TEST(PriceHistory, ADryRunSaysWhatAnImportWillDoAndWritesNothing) {
   ASSERT_EQ(dry.changes.size(), 129u);
   // Those set to 0 first, by ordering number: part 1 ("7302 0001 01") leads them.
   EXPECT_EQ(dry.changes.front().orderingNumber, "7302 0001 01");
-  EXPECT_EQ(dry.changes.front().newPrice, 0.0f);
+  EXPECT_EQ(dry.changes.front().newPrice, 0.0);
   // Then the new prices, by ordering number: part 40 before part 11 ("7302 4410 01").
   EXPECT_EQ(dry.changes[127].part, kPart40);
   EXPECT_EQ(dry.changes[128].part, kExamplePart1);
-  EXPECT_EQ(dry.changes[128].oldPrice, 110.5f);
-  EXPECT_EQ(dry.changes[128].newPrice, 3500.0f);
+  EXPECT_EQ(dry.changes[128].oldPrice, 110.5);
+  EXPECT_EQ(dry.changes[128].newPrice, 3500.0);
   const QString report = priceImportReport(dry);
   EXPECT_TRUE(report.startsWith("New price:  2\nUnchanged:  1\nSet to 0:   127\nAlready 0:  0\n"))
       << report.toStdString();
@@ -76,16 +76,23 @@ TEST(PriceHistory, ADryRunSaysWhatAnImportWillDoAndWritesNothing) {
 
 TEST(PriceHistory, EachUndoGivesBackThePricesOfTheStateBeforeItsImport) {
   PriceProgramDirectory dir;
+  // Prices with decimals that single precision does not hold (part k at k + 0.6): the imports
+  // store and the undos put back the very doubles, not their nearest floats.
+  Database::open(dir.database(), kConnectString)
+      .execute(QStringLiteral("UPDATE tblDetaljPr SET sngPris = lngNr + 0.6;"));
   const auto start = storedPrices(dir.database());
+  EXPECT_EQ(start.at(kPart30), 30.6);
   {
     Database db = Database::open(dir.database(), kConnectString);
     EXPECT_FALSE(undoLastImport(db)) << "nothing to undo yet";
   }
 
-  import(dir.database(), "\"7302 4410 01\",3500\n\"7302 0030 01\",30\n", "A.DAT");
+  import(dir.database(), "\"7302 4410 01\",3500\n\"7302 0030 01\",31.6\n", "A.DAT");
   const auto afterA = storedPrices(dir.database());
-  import(dir.database(), "\"7302 4410 01\",3600\n\"7302 0030 01\",31.25\n", "B.XLSX");
-  EXPECT_EQ(storedPrices(dir.database())[kExamplePart1], 3600.0f);
+  EXPECT_EQ(afterA.at(kPart30), 31.6);
+  import(dir.database(), "\"7302 4410 01\",3600\n\"7302 0030 01\",36.9\n", "B.XLSX");
+  EXPECT_EQ(storedPrices(dir.database())[kExamplePart1], 3600.0);
+  EXPECT_EQ(storedPrices(dir.database())[kPart30], 36.9);
 
   const std::optional<PriceUndoSummary> undoB = undoLastImport(dir.database());
   ASSERT_TRUE(undoB);
@@ -112,7 +119,7 @@ TEST(PriceHistory, EachUndoGivesBackThePricesOfTheStateBeforeItsImport) {
   const QString report = priceHistoryReport(history);
   EXPECT_TRUE(
       report.contains("2026-12-07 10:00:00  2. Import of B.XLSX: 2 prices changed\n"
-                      "    7302 0030 01         30.00  ->       31.25\n"
+                      "    7302 0030 01         31.60  ->       36.90\n"
                       "    7302 4410 01       3500.00  ->     3600.00\n"))
       << report.toStdString();
 }
@@ -138,8 +145,8 @@ TEST(PriceHistory, APriceEditedInTheListAfterAnImportSurvivesItsUndo) {
     EXPECT_EQ(history[0].kind, PriceEventKind::Edit);
     EXPECT_EQ(history[0].source, kPriceListWindowSource);
     ASSERT_EQ(history[0].changes.size(), 1u);
-    EXPECT_EQ(history[0].changes[0].oldPrice, 3500.0f);
-    EXPECT_EQ(history[0].changes[0].newPrice, 4000.0f);
+    EXPECT_EQ(history[0].changes[0].oldPrice, 3500.0);
+    EXPECT_EQ(history[0].changes[0].newPrice, 4000.0);
   }
 
   const std::optional<PriceUndoSummary> undo = undoLastImport(dir.database());
@@ -148,7 +155,7 @@ TEST(PriceHistory, APriceEditedInTheListAfterAnImportSurvivesItsUndo) {
   EXPECT_EQ(undo->kept[0].part, kExamplePart1);
   EXPECT_TRUE(priceUndoReport(*undo).contains("keep their price"));
   const auto prices = storedPrices(dir.database());
-  EXPECT_EQ(prices.at(kExamplePart1), 4000.0f) << "the edited price stays";
+  EXPECT_EQ(prices.at(kExamplePart1), 4000.0) << "the edited price stays";
   EXPECT_EQ(prices.at(kPart30), syntheticPrice(kPart30)) << "the others go back";
   EXPECT_EQ(prices.at(kPart40), syntheticPrice(kPart40));
 }

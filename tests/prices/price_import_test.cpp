@@ -1,5 +1,6 @@
 // Putting a price list into the parts database: the reset to 0, exact matching, the placeholder
-// part, and the single transaction that leaves everything as it was when a list fails.
+// part, the single transaction that leaves everything as it was when a list fails, and an error
+// past the commit.
 #include "prices/price_import.h"
 
 #include <gtest/gtest.h>
@@ -7,6 +8,7 @@
 #include "data/database.h"
 #include "data/parts_loader.h"
 #include "prices/price_fixtures.h"
+#include "prices/price_history.h"
 
 namespace {
 
@@ -29,13 +31,13 @@ TEST(PriceImport, PricesTheNamedPartsAndResetsTheOthersButThePlaceholder) {
   EXPECT_EQ(result.alreadyZero, 0);
   for (const auto& [part, price] : prices) {
     if (part == kExamplePart1)
-      EXPECT_EQ(price, 3500.0f);
+      EXPECT_EQ(price, 3500.0);
     else if (part == kExamplePart2)
-      EXPECT_EQ(price, 45.5f);
+      EXPECT_EQ(price, 45.5);
     else if (part == kPlaceholderPart)
       EXPECT_EQ(price, syntheticPrice(0)) << "the placeholder keeps its price";
     else
-      EXPECT_EQ(price, 0.0f) << "part " << part;
+      EXPECT_EQ(price, 0.0) << "part " << part;
   }
 }
 
@@ -49,11 +51,11 @@ TEST(PriceImport, MatchesExactlyAndLetsTheLastRecordOfANumberWin) {
                                        "\"7302 0030 01\",6\n"
                                        "\"0000 0000 00\",7\n"));  // never the placeholder
   auto prices = storedPrices(dir.database());
-  EXPECT_EQ(prices[kExamplePart1], 1.0f);
-  EXPECT_EQ(prices[kExamplePart2], 0.0f);
-  EXPECT_EQ(prices[kSharedPartA], 4.0f);
-  EXPECT_EQ(prices[kSharedPartB], 4.0f);
-  EXPECT_EQ(prices[30], 6.0f);
+  EXPECT_EQ(prices[kExamplePart1], 1.0);
+  EXPECT_EQ(prices[kExamplePart2], 0.0);
+  EXPECT_EQ(prices[kSharedPartA], 4.0);
+  EXPECT_EQ(prices[kSharedPartB], 4.0);
+  EXPECT_EQ(prices[30], 6.0);
   EXPECT_EQ(prices[kPlaceholderPart], syntheticPrice(0));
 
   // An empty list is a list in which every part costs 0.
@@ -61,7 +63,7 @@ TEST(PriceImport, MatchesExactlyAndLetsTheLastRecordOfANumberWin) {
   prices = storedPrices(dir.database());
   for (const auto& [part, price] : prices)
     if (part != kPlaceholderPart) {
-      EXPECT_EQ(price, 0.0f);
+      EXPECT_EQ(price, 0.0);
     }
 }
 
@@ -90,4 +92,57 @@ TEST(PriceImport, AFailingListChangesNothing) {
                               "WHEN NEW.lngNr = 60 BEGIN SELECT RAISE(ABORT, 'refused'); END;"));
   EXPECT_THROW(importPrices(other.database(), entries("\"7302 4410 01\",3500\n")), DatabaseError);
   EXPECT_EQ(storedPrices(other.database()), before);
+
+  // A price out of range, in a list made other than by the readers, which refuse it themselves.
+  const auto imported = storedPrices(dir.database());
+  list = entries("\"7302 4410 01\",3600\n");
+  list.push_back({QStringLiteral("7302 4410 19"), -0.5, QStringLiteral("Row 9")});
+  try {
+    importPrices(dir.database(), list);
+    ADD_FAILURE() << "imported";
+  } catch (const PriceReadError& e) {
+    EXPECT_EQ(e.problem().what, "Row 9: the price \"-0.5\" is not between 0 and 9999999.99.");
+  }
+  EXPECT_EQ(storedPrices(dir.database()), imported);
+}
+
+// An error the engine reports with the commit may come after the changes reached the file (a
+// lock released with an I/O error) or before (a flush that failed, rolled back): the file says
+// which, and the import, or the undo, succeeds or fails with it.
+TEST(PriceImport, AnErrorWithTheCommitFailsOnlyWhenThePricesAreNotInTheFile) {
+  const struct {
+    FaultyFileSystem::Fault fault;
+    bool written;
+  } cases[] = {{FaultyFileSystem::Fault::UnlockAfterCommit, true},
+               {FaultyFileSystem::Fault::Sync, false}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.written ? "unlock" : "sync");
+    PriceProgramDirectory dir;
+    const auto before = storedPrices(dir.database());
+    FaultyFileSystem files;
+    files.arm(c.fault);
+    const std::vector<PriceEntry> list = entries("\"7302 4410 01\",3500\n");
+    if (c.written) {
+      EXPECT_EQ(importPrices(dir.database(), list).newPrice, 1);
+    } else {
+      EXPECT_THROW(importPrices(dir.database(), list), DatabaseError);
+    }
+    EXPECT_TRUE(files.struck());
+    Database db = Database::open(dir.database(), kConnectString);
+    EXPECT_EQ(readPriceHistory(db).size(), c.written ? 1u : 0u);
+    EXPECT_EQ(storedPrices(dir.database())[kExamplePart1],
+              c.written ? 3500.0 : syntheticPrice(kExamplePart1));
+    if (!c.written) {
+      EXPECT_EQ(storedPrices(dir.database()), before);
+      continue;
+    }
+
+    files.arm(c.fault);
+    const std::optional<PriceUndoSummary> undo = undoLastImport(dir.database());
+    EXPECT_TRUE(files.struck());
+    ASSERT_TRUE(undo);
+    EXPECT_EQ(undo->changes.size(), 130u);
+    EXPECT_EQ(storedPrices(dir.database()), before);
+    EXPECT_EQ(readPriceHistory(db).size(), 2u);
+  }
 }

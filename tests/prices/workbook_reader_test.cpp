@@ -25,9 +25,9 @@ std::vector<std::vector<PriceEntry>> readAllForms(const FixtureSheet& sheet) {
   return lists;
 }
 
-std::vector<std::pair<QString, std::optional<float>>> numbersAndPrices(
+std::vector<std::pair<QString, std::optional<double>>> numbersAndPrices(
     const std::vector<PriceEntry>& list) {
-  std::vector<std::pair<QString, std::optional<float>>> out;
+  std::vector<std::pair<QString, std::optional<double>>> out;
   for (const PriceEntry& e : list) out.emplace_back(e.orderingNumber, e.price);
   return out;
 }
@@ -40,12 +40,12 @@ TEST(PriceWorkbook, EveryFormOfTheSameSheetGivesTheSameList) {
                                          {QStringLiteral("Préis & <Co>"), 1.25},
                                          {QStringLiteral("ab"), 2}});
   const auto lists = readAllForms(sheet);
-  const std::vector<std::pair<QString, std::optional<float>>> expected{
+  const std::vector<std::pair<QString, std::optional<double>>> expected{
       {"Ordering No.", std::nullopt},  // the heading's price is text: no price
-      {"7302 4410 01", 3500.0f},
-      {"7302 4410 19", 45.5f},  // ten digits typed as a number
-      {"Préis & <Co>", 1.25f},
-      {"ab  ", 2.0f}};  // shorter than 10 once regrouped: the last row read
+      {"7302 4410 01", 3500.0},
+      {"7302 4410 19", 45.5},  // ten digits typed as a number
+      {"Préis & <Co>", 1.25},
+      {"ab  ", 2.0}};  // shorter than 10 once regrouped: the last row read
   for (const auto& list : lists) {
     EXPECT_EQ(numbersAndPrices(list), expected);
     EXPECT_EQ(list.back().source, "Row 5");
@@ -74,7 +74,38 @@ TEST(PriceWorkbook, ReadsDownToTheFirstShortNumberFromRowTwoOn) {
   const FixtureSheet emptyRow1{{2, 2, QStringLiteral("7302 4410 01")}, {2, 3, 7.0}};
   for (const auto& list : readAllForms(emptyRow1)) {
     ASSERT_EQ(list.size(), 3u);
-    EXPECT_EQ(list[1].price, 7.0f);
+    EXPECT_EQ(list[1].price, 7.0);
+  }
+}
+
+// A price below 0 or above 9 999 999.99 on a row that can name a part is refused naming its
+// cell; the row that ends the list may hold any figure, a total say.
+TEST(PriceWorkbook, APriceOutOfRangeIsRefusedNamingTheCell) {
+  QTemporaryDir dir;
+  const std::pair<Writer, const char*> forms[] = {
+      {writeXls, "a.xls"}, {writeXlsx, "b.xlsx"}, {writeXlsxByHand, "C.XLSX"}};
+  const struct {
+    double price;
+    QString refusal;  // empty: read
+  } cases[] = {
+      {-5, "C3: the price \"-5\" is not between 0 and 9999999.99."},
+      {1e9, "C3: the price \"1000000000\" is not between 0 and 9999999.99."},
+      {9999999.991, "C3: the price \"9999999.991\" is not between 0 and 9999999.99."},
+      {9999999.99, ""},
+      {0.125, ""},
+  };
+  for (const auto& c : cases) {
+    FixtureSheet sheet =
+        priceSheet({{QStringLiteral("7302 4410 01"), 3500}, {7302441019.0, c.price}});
+    sheet.push_back({4, 3, 12e9});  // the total, beside an empty B4 that ends the list
+    for (const auto& [write, name] : forms) {
+      SCOPED_TRACE(std::string(name) + " " + std::to_string(c.price));
+      write(dir.filePath(name), sheet);
+      EXPECT_EQ(refusal(dir.filePath(name)), c.refusal);
+      if (c.refusal.isEmpty()) {
+        EXPECT_EQ(readPriceWorkbook(dir.filePath(name))[2].price, c.price);
+      }
+    }
   }
 }
 
@@ -90,7 +121,7 @@ TEST(PriceWorkbook, AWorkbookImportPricesAsTheFileImportDoes) {
                   {4, 3, 45.5}});
   importPrices(db.database(), readPriceWorkbook(path));
   auto prices = storedPrices(db.database());
-  EXPECT_EQ(prices[kExamplePart1], 3500.0f);
-  EXPECT_EQ(prices[kExamplePart2], 0.0f);
-  EXPECT_EQ(prices[30], 0.0f);
+  EXPECT_EQ(prices[kExamplePart1], 3500.0);
+  EXPECT_EQ(prices[kExamplePart2], 0.0);
+  EXPECT_EQ(prices[30], 0.0);
 }

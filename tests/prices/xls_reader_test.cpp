@@ -63,9 +63,9 @@ TEST(XlsReader, FormulaResultsAreReadInEveryLayoutOfTheFileAndTheWorkbook) {
                            {7, 1, formulaError(0x07)},
                            {7, 2, QStringLiteral("7302 0040 01")},
                            {7, 3, 7.0}};
-  const NumbersAndPrices expected{{"Ordering No.", std::nullopt}, {"7302 4410 01", 3500.0f},
-                                  {"7302 4410 19", 45.5f},        {"8420 0250 00", 0.75f},
-                                  {"7302 0030 01", 12.5f},        {"  ", 1.0f}};
+  const NumbersAndPrices expected{{"Ordering No.", std::nullopt}, {"7302 4410 01", 3500.0},
+                                  {"7302 4410 19", 45.5},         {"8420 0250 00", 0.75},
+                                  {"7302 0030 01", 12.5},         {"  ", 1.0}};
 
   const std::pair<const char*, XlsOptions> layouts[] = {
       {"default", {}},
@@ -258,9 +258,9 @@ TEST(XlsReader, DamagedFilesAreRefusedCleanly) {
 // price sheet, in a substream of the sheet's own.
 TEST(XlsReader, WorkbooksSavedByLibreOfficeCalc) {
   const NumbersAndPrices expected{
-      {"Ordering No.", std::nullopt}, {"7302 4410 01", 3500.0f}, {"7302 4410 19", 45.5f},
-      {"7302 0030 01", 3.5f},         {"8420 0250 00", 3545.5f}, {"7302 0040 01", 60.25f},
-      {"7302 0041 01", 70.25f},       {"7302 0042 01", 80.25f},  {"  ", 1.0f}};
+      {"Ordering No.", std::nullopt}, {"7302 4410 01", 3500.0}, {"7302 4410 19", 45.5},
+      {"7302 0030 01", 3.5},          {"8420 0250 00", 3545.5}, {"7302 0040 01", 60.25},
+      {"7302 0041 01", 70.25},        {"7302 0042 01", 80.25},  {"  ", 1.0}};
   for (const char* name : {"libreoffice-formulas.xls", "libreoffice-chart.xls"}) {
     SCOPED_TRACE(name);
     const QString path = QStringLiteral(TELMARIS_SOURCE_DIR "/tests/prices/data/") + name;

@@ -45,10 +45,10 @@ QByteArray viewSheet(const QByteArray& root) {
 // ROUND() and SUM() (t="n"); A4 is =1=1 (t="b"). B8 is ="" and ends the list; row 9 lies below.
 TEST(XlsxReader, AWorkbookOfFormulasSavedByLibreOfficeCalc) {
   const QString path = QStringLiteral(TELMARIS_SOURCE_DIR "/tests/prices/data/calc-formulas.xlsx");
-  const NumbersAndPrices expected{{"Ordering No.", std::nullopt}, {"7302 4410 01", 3500.0f},
-                                  {"7302 4410 19", 45.5f},        {"7302 0030 01", 3.5f},
-                                  {"8420 0250 00", 3545.5f},      {"7302 0040 01", 60.06f},
-                                  {"7302 0041 01", 70.07f},       {"  ", 1.0f}};
+  const NumbersAndPrices expected{{"Ordering No.", std::nullopt}, {"7302 4410 01", 3500.0},
+                                  {"7302 4410 19", 45.5},         {"7302 0030 01", 3.5},
+                                  {"8420 0250 00", 3545.5},       {"7302 0040 01", 60.06},
+                                  {"7302 0041 01", 70.07},        {"  ", 1.0}};
   EXPECT_EQ(numbersAndPricesOf(readPriceWorkbook(path)), expected);
   const Worksheet sheet = readFirstWorksheet(path, 3);
   EXPECT_EQ(sheet.cell(4, 1).kind, SheetCell::Kind::Text);
@@ -74,11 +74,10 @@ TEST(XlsxReader, TheFirstWorksheetIsTheFirstTabThatIsAWorksheet) {
              dialog,
              {"Prices", "worksheet", "worksheets/sheet2.xml", priceList("3500")},
              {"Old prices", "worksheet", "worksheets/sheet1.xml", priceList("99")}});
-  EXPECT_EQ(numbersAndPricesOf(readPriceWorkbook(path)),
-            (NumbersAndPrices{{"Ordering No.", 0.0f},
-                              {"7302 4410 01", 3500.0f},
-                              {"7302 4410 19", 3500.0f},
-                              {"  ", 0.0f}}));
+  EXPECT_EQ(
+      numbersAndPricesOf(readPriceWorkbook(path)),
+      (NumbersAndPrices{
+          {"Ordering No.", 0.0}, {"7302 4410 01", 3500.0}, {"7302 4410 19", 3500.0}, {"  ", 0.0}}));
 
   // Tabs of other kinds only: no price list at all rather than one that sets every price to 0.
   writeXlsxParts(path, {chart, dialog});
@@ -108,6 +107,11 @@ TEST(XlsxReader, AFormulaWithoutAStoredResultOrWithAnErrorIsRefusedNamingTheCell
   } cases[] = {
       {"<c r=\"B4\" t=\"str\"><f>\"7302 0030 \"&amp;\"01\"</f></c>" + c4, 2,
        SheetCell::Kind::NoValue, "B4 holds a formula without a value."},
+      // A stored value that is empty is none either.
+      {b4 + "<c r=\"C4\"><f>C2*2</f><v></v></c>", 3, SheetCell::Kind::NoValue,
+       "C4 holds a formula without a value."},
+      {b4 + "<c r=\"C4\" t=\"n\"><f>C2*2</f><v/></c>", 3, SheetCell::Kind::NoValue,
+       "C4 holds a formula without a value."},
       {b4 + "<c r=\"C4\" t=\"e\"><f>C2/0</f><v>#DIV/0!</v></c>", 3, SheetCell::Kind::Error,
        "C4 holds the error value #DIV/0!."},
       {"<c r=\"B4\" t=\"e\"><f>VLOOKUP(1,A1:A2,2)</f><v>#N/A</v></c>" + c4, 2,
@@ -133,9 +137,8 @@ TEST(XlsxReader, AFormulaWithoutAStoredResultOrWithAnErrorIsRefusedNamingTheCell
   rows[5] = "<c r=\"B5\" t=\"str\"><f>\"7302 0030 \"&amp;\"01\"</f></c>" + c4;
   rows[5].replace("C4", "C5");
   writeXlsxParts(path, {{"Prices", "worksheet", "worksheets/sheet1.xml", sheetXml(rows)}});
-  EXPECT_EQ(numbersAndPricesOf(readPriceWorkbook(path)),
-            (NumbersAndPrices{{"Ordering No.", 0.0f},
-                              {"7302 4410 01", 3500.0f},
-                              {"7302 4410 19", 45.5f},
-                              {"  ", 0.0f}}));
+  EXPECT_EQ(
+      numbersAndPricesOf(readPriceWorkbook(path)),
+      (NumbersAndPrices{
+          {"Ordering No.", 0.0}, {"7302 4410 01", 3500.0}, {"7302 4410 19", 45.5}, {"  ", 0.0}}));
 }

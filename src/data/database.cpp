@@ -248,11 +248,6 @@ std::optional<double> Statement::real(int column) const {
   return sqlite3_column_double(stmt_, column);
 }
 
-std::optional<float> Statement::single(int column) const {
-  if (isNull(column)) return std::nullopt;
-  return static_cast<float>(sqlite3_column_double(stmt_, column));
-}
-
 std::optional<QString> Statement::text(int column) const {
   if (isNull(column)) return std::nullopt;
   const auto* bytes = reinterpret_cast<const char*>(sqlite3_column_text(stmt_, column));

@@ -96,7 +96,6 @@ class Statement {
   std::optional<double> real(int column) const;
   // The value narrowed to single precision, as the program held prices once; a price read to be
   // written back is read with real(), which keeps it as stored.
-  std::optional<float> single(int column) const;
   std::optional<QString> text(int column) const;
 
  private:

@@ -54,21 +54,6 @@ QString chainPriceFile(const QTemporaryDir& dir) {
   return file;
 }
 
-// A new lift height typed over the old one and confirmed; the later steps start again.
-void changeLiftHeight(WindowDriver& d, const QString& value) {
-  // The window becoming active again drops the model list down; the user closes it first.
-  d.w.activateWindow();
-  (void)QTest::qWaitForWindowActive(&d.w);
-  d.settle();
-  d.w.ComboPXH->hidePopup();
-  d.click(d.w.LiftHeightB);
-  d.w.LiftHeightB->selectAll();
-  d.type(value);
-  d.enter();
-  d.w.ComboPXH->hidePopup();
-  ASSERT_EQ(d.w.currentConfiguration().liftHeight, value);
-}
-
 }  // namespace
 
 TEST(MainWindow, PlacesItsControlsAtTheirDesignRectangles) {
@@ -322,7 +307,7 @@ TEST(MainWindow, APriceImportOrItsUndoKeepsTheConfigurationAndItsFile) {
   d.services.endStatus.reset();
 
   // A change not yet saved is still one after the undo, and is asked about.
-  changeLiftHeight(d, "5");
+  d.changeLiftHeight("5");
   const Configuration changed = d.w.currentConfiguration();
   d.w.mnuUndoImport_Click();
   d.w.ComboPXH->hidePopup();

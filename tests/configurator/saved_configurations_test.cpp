@@ -54,21 +54,6 @@ void openFile(WindowDriver& d, const QString& file) {
   d.w.ComboPXH->hidePopup();
 }
 
-// A new lift height, confirmed: the later steps start again.
-void changeLiftHeight(WindowDriver& d, const QString& value) {
-  // The window becoming active again drops the model list down; the user closes it first.
-  d.w.activateWindow();
-  EXPECT_TRUE(QTest::qWaitForWindowActive(&d.w));
-  d.settle();
-  d.w.ComboPXH->hidePopup();
-  d.click(d.w.LiftHeightB);
-  d.w.LiftHeightB->selectAll();
-  d.type(value);
-  d.enter();
-  d.w.ComboPXH->hidePopup();
-  EXPECT_EQ(d.w.currentConfiguration().liftHeight, value);
-}
-
 // The Save / Discard / Cancel questions asked so far.
 std::vector<QString> questions(const WindowDriver& d) {
   std::vector<QString> asked;
@@ -130,7 +115,7 @@ TEST(SavedConfigurations, AChangedConfigurationIsNotSetAsideWithoutAsking) {
 
   // Exit: Cancel stays, Discard ends without writing.
   openFile(d, quote);
-  changeLiftHeight(d, "5");
+  d.changeLiftHeight("5");
   const Configuration changed = d.w.currentConfiguration();
   ASSERT_EQ(changed.liftHeight, "5");
   d.services.answers = {MsgAnswer::Cancel};
@@ -151,7 +136,7 @@ TEST(SavedConfigurations, AChangedConfigurationIsNotSetAsideWithoutAsking) {
   // Exit before let go of: opening the file again asks about them first.)
   d.services.answers = {MsgAnswer::Discard};
   openFile(d, quote);
-  changeLiftHeight(d, "5");
+  d.changeLiftHeight("5");
   d.services.answers = {MsgAnswer::Cancel};
   d.w.close();
   EXPECT_EQ(questions(d).size(), 4u);
@@ -176,7 +161,7 @@ TEST(SavedConfigurations, AChangedConfigurationIsNotSetAsideWithoutAsking) {
 
   // The variant: Cancel keeps it and its check mark, Discard changes it.
   openFile(d, quote);
-  changeLiftHeight(d, "5");
+  d.changeLiftHeight("5");
   d.services.answers = {MsgAnswer::Cancel};
   d.w.mnuSpråk[1]->trigger();
   EXPECT_EQ(questions(d).size(), 7u);
@@ -195,7 +180,7 @@ TEST(SavedConfigurations, AChangedConfigurationIsNotSetAsideWithoutAsking) {
   // the changed answers, Discard opens the other file.
   openFile(d, quote);
   EXPECT_EQ(d.state.LanguageKey, "");
-  changeLiftHeight(d, "5");
+  d.changeLiftHeight("5");
   QFile bad(files.dir.filePath("bad.telmaris"));
   ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
   bad.write("{\"trolley\": 7}");
@@ -226,7 +211,7 @@ TEST(SavedConfigurations, SaveWritesTheAttachedFileAndAFailedSaveIsCancel) {
   WindowDriver d("", true);
 
   openFile(d, quote);
-  changeLiftHeight(d, "5");
+  d.changeLiftHeight("5");
   d.services.answers = {MsgAnswer::Save};
   d.w.Exit->trigger();
   EXPECT_EQ(questions(d).size(), 1u);
@@ -241,7 +226,7 @@ TEST(SavedConfigurations, SaveWritesTheAttachedFileAndAFailedSaveIsCancel) {
   d.services.saveAnswer = copy;
   d.w.SaveFileAs->trigger();
   ASSERT_EQ(configurationIn(copy).liftHeight, "5");
-  changeLiftHeight(d, "6");
+  d.changeLiftHeight("6");
   d.services.answers = {MsgAnswer::Save};
   d.w.NewFile->trigger();
   d.w.ComboPXH->hidePopup();
@@ -252,7 +237,7 @@ TEST(SavedConfigurations, SaveWritesTheAttachedFileAndAFailedSaveIsCancel) {
 
   // The folder of the file went away: the save fails, is reported, and nothing is set aside.
   openFile(d, lost);
-  changeLiftHeight(d, "7");
+  d.changeLiftHeight("7");
   ASSERT_TRUE(QDir(files.dir.filePath("gone")).removeRecursively());
   d.services.answers = {MsgAnswer::Save};
   d.w.Exit->trigger();
@@ -291,7 +276,7 @@ TEST(SavedConfigurations, RecentConfigurationsNewestFirstFiveAtMost) {
 
   // Choosing an entry opens it as File > Open does: asked about the changed configuration
   // first, then opened, attached and moved to the front.
-  changeLiftHeight(d, "5");
+  d.changeLiftHeight("5");
   d.services.answers = {MsgAnswer::Cancel};
   recentEntry(d.w, 3)->trigger();
   EXPECT_EQ(questions(d).size(), 1u);
@@ -305,7 +290,7 @@ TEST(SavedConfigurations, RecentConfigurationsNewestFirstFiveAtMost) {
   EXPECT_EQ(RecentFiles(files.settings()).files(),
             QStringList({quotes[2], german, quotes[4], quotes[3], quotes[1]}));
   EXPECT_EQ(recentMenu(d.w)[0], "&1 c.telmaris | " + quotes[2]);
-  changeLiftHeight(d, "6");
+  d.changeLiftHeight("6");
   d.services.answers = {MsgAnswer::Save};
   d.w.NewFile->trigger();
   d.w.ComboPXH->hidePopup();

@@ -1,6 +1,8 @@
 // Drives the real main window with keys and clicks, the way a user walks through a configuration.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
@@ -70,6 +72,21 @@ struct WindowDriver {
     settle();
   }
   void enter() { press(Qt::Key_Return); }
+
+  // A new lift height typed over the old one and confirmed; the later steps start again. The
+  // window becoming active again drops the model list down, so the user closes it first.
+  void changeLiftHeight(const QString& value) {
+    w.activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&w));
+    settle();
+    w.ComboPXH->hidePopup();
+    click(w.LiftHeightB);
+    w.LiftHeightB->selectAll();
+    type(value);
+    enter();
+    w.ComboPXH->hidePopup();
+    EXPECT_EQ(w.currentConfiguration().liftHeight, value);
+  }
   void tab() { press(Qt::Key_Tab); }
 
   void type(const QString& text) {

@@ -400,18 +400,3 @@ TEST(MainWindow, AConfigurationNeverSavedIsNotDiscardedWithoutAsking) {
   EXPECT_EQ(written.discount, 5);
   EXPECT_EQ(d.state.LanguageKey, "Tysk");
 }
-
-TEST(MainWindow, AModelPickedAfterALubeFreeClickLeadsToTheLiftHeight) {
-  WindowDriver m;
-  HMeny& w = m.w;
-  m.click(w.chkLubeFree);
-  if (!w.ComboPXH->view()->isVisible()) w.ComboPXH->showPopup();
-  ASSERT_EQ(w.ComboPXH->view()->currentIndex().data().toString(), "PXH 250L EX");
-  m.enter();  // picks from the dropped-down list
-  EXPECT_EQ(m.engine().currentModel(), "PXH 250L EX");
-  EXPECT_TRUE(w.chkStainless->isVisible());
-  m.type("4");
-  m.enter();
-  EXPECT_EQ(w.LiftHeightB->text(), "4");
-  EXPECT_EQ(m.focused(), w.ControlLengthB);
-}

@@ -255,6 +255,34 @@ TEST(CommandLine, UnfinishedOrRefusedConfigurationsAreNeverListed) {
   EXPECT_EQ(telmaris({"--dir", TELMARIS_PROGRAM_DIR, "--list", light}).status, 0);
 }
 
+// A spreadsheet that cannot be written whole (a full disk) leaves the file that was there, and the
+// command says so in its own words only: nothing of the library's comes before it.
+TEST(CommandLine, AFailedSpreadsheetLeavesThePreviousFileAndTheProgramsMessageAlone) {
+  QTemporaryDir dir;
+  const QString disk = dir.filePath("disk");
+  QDir().mkpath(disk);
+  // A file system of 4 KiB: room for the old file, none for a workbook.
+  if (QProcess::execute("mount", {"-t", "tmpfs", "-o", "size=4k", "tmpfs", disk}) != 0)
+    GTEST_SKIP() << "no small file system can be mounted here";
+  const QString xlsx = disk + "/list.xlsx";
+  QFile old(xlsx);
+  ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+  old.write("the list before");
+  old.close();
+  const Ran full = telmaris({"--dir", TELMARIS_PROGRAM_DIR, "--xlsx", xlsx,
+                             TELMARIS_SOURCE_DIR "/examples/english-european.telmaris"});
+  ASSERT_TRUE(old.open(QIODevice::ReadOnly));
+  const QByteArray kept = old.readAll();
+  old.close();
+  const QStringList left = QDir(disk).entryList(QDir::Files);
+  QProcess::execute("umount", {disk});
+  EXPECT_EQ(full.status, 3);
+  EXPECT_TRUE(full.err.startsWith(xlsx + ": ")) << full.err.toStdString();
+  EXPECT_EQ(full.err.count('\n'), 1) << full.err.toStdString();
+  EXPECT_EQ(kept, "the list before");
+  EXPECT_EQ(left, QStringList{"list.xlsx"});
+}
+
 TEST(CommandLine, ImportsPricesOrChangesNothing) {
   ProgramDirectory dir(ProgramDirectory::Built{});
   QTemporaryDir files;

@@ -1,6 +1,7 @@
 // Commands without a window.
 #include "startup/command_line.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QDir>
 #include <QFile>
@@ -9,6 +10,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTextStream>
+#include <QTranslator>
 #include <cmath>
 #include <cstdio>
 
@@ -44,6 +46,7 @@ struct OpenedConfiguration {
   QString languageKey;
   PartsData data;
   Configurator engine;
+  QTranslator translator;  // the program's own texts in the variant's language
 
   // Throws Failure: a file or database problem, an answer the steps refused, or a configuration
   // that stops before the output buttons, which the window would not print either.
@@ -55,7 +58,14 @@ struct OpenedConfiguration {
     if (!parsed)
       throw Failure(Problem{Problem::Kind::File, file, parsed.problem().what, std::nullopt});
     configuration = *parsed;
-    languageKey = variantOf(configuration.variant).languageKey;
+    const Variant& variant = variantOf(configuration.variant);
+    languageKey = variant.languageKey;
+    // The steps' messages of the program's own in the variant's language, as the window says
+    // them beside the catalogue's texts; without the file they stay in English.
+    const QString language = variant.locale.left(2);
+    if (language != QLatin1String("en") &&
+        translator.load(QStringLiteral("telmaris_") + language, QStringLiteral("translations")))
+      QCoreApplication::installTranslator(&translator);
     loadPartsDatabase(QStringLiteral("Telmaris.mdb"), languageKey, data);
     std::optional<StepMessage> stop = engine.apply(configuration, languageKey);
     if (!stop) stop = engine.unanswered();

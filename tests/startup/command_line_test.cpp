@@ -217,6 +217,12 @@ TEST(CommandLine, UnfinishedOrRefusedConfigurationsAreNeverListed) {
            "trolley": "manual-wide", "hoistControl": "pull-chain"})",
        "Manual, wide beam 181-300 mm: not offered for the PXH 5000 EX with the answers of the "
        "steps before."},
+      // In the variant's language, the program's own words as well as the catalogue's.
+      {R"({"variant": "Deutsch", "model": "PXH 250 EX", "liftHeight": "4", "controlLength": "3",
+           "trolley": "none", "hoistControl": "4-button"})",
+       "4 Tasten: für den PXH 250 EX mit den Antworten der vorigen Schritte nicht angeboten."},
+      {R"({"variant": "Français", "model": "PXH 250 EX", "liftHeight": "4", "controlLength": "3"})",
+       "Le chariot n'est pas choisi."},
   };
   int n = 0;
   for (const Case& c : cases) {

@@ -206,12 +206,24 @@ OrderingList BuildOrderingList(const PartsData& data, const ConfiguredHoist& h) 
 }
 
 QString quantityField(const OrderingLine& line, bool imperial) {
-  if (!line.isLength) return FormatRight(line.quantity, QStringLiteral("###"), 3);
-  QString field = FormatRight(line.quantity, QStringLiteral("### m"), 5);
+  return FormatRight(line.quantity, QStringLiteral("###"), 3) + unitField(line, imperial);
+}
+
+QString unitField(const OrderingLine& line, bool imperial) {
+  if (!line.isLength) return {};
+  QString field = QStringLiteral(" m");
   if (imperial)
     field += QStringLiteral(" (") +
              FormatRight(line.quantity / kMetresPerFoot, QStringLiteral("### ft"), 6) +
              QStringLiteral(")");
+  return field;
+}
+
+QString descriptionField(const OrderingLine& line, const OrderingList& list) {
+  QString field = line.description.leftJustified(kDescriptionWidth);
+  if (line.description.contains(QLatin1String("PXH 1000L U EX")) ||
+      line.description.contains(QLatin1String("PXH 1000 U EX")))
+    field += QStringLiteral(" (") + list.phasedOutNote + QStringLiteral(")");
   return field;
 }
 
@@ -259,14 +271,10 @@ QStringList orderingListLines(const OrderingList& list, int indent) {
         const int gap = l.isLength ? (us ? 1 : 4) : (us ? 12 : 6);
         // Ordering numbers are 12 characters; a shorter one is padded so that the amount and
         // the description stay in their columns, which the printed page cuts by position.
-        QString text = lead + quantityField(l, us) + blanks(gap) +
-                       l.orderingNumber.leftJustified(kPartNumberWidth) + u' ' +
-                       FormatRight(l.amount, kPricePattern, width) + blanks(2) +
-                       l.description.leftJustified(kDescriptionWidth);
-        if (text.contains(QLatin1String("PXH 1000L U EX")) ||
-            text.contains(QLatin1String("PXH 1000 U EX")))
-          text += QStringLiteral(" (") + list.phasedOutNote + QStringLiteral(")");
-        out << text;
+        out << lead + quantityField(l, us) + blanks(gap) +
+                   l.orderingNumber.leftJustified(kPartNumberWidth) + u' ' +
+                   FormatRight(l.amount, kPricePattern, width) + blanks(2) +
+                   descriptionField(l, list);
         break;
       }
     }

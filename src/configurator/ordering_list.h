@@ -60,6 +60,11 @@ OrderingList BuildOrderingList(const PartsData& data, const ConfiguredHoist& hoi
 // The quantity field of a part line: "  5 m", in US Imperial with the feet "  5 m (    16 ft)",
 // or the count right-aligned in three characters.
 QString quantityField(const OrderingLine& line, bool imperial);
+// What follows the count of a length: " m", in US Imperial " m ( 16 ft)"; empty for pieces.
+QString unitField(const OrderingLine& line, bool imperial);
+// The description field of a part line: the description in its 40 characters, and after them
+// the note of a model being phased out.
+QString descriptionField(const OrderingLine& line, const OrderingList& list);
 
 // The list as fixed-width text lines, each starting with `indent` blanks: the ordering number
 // 9 characters after the indent (15 in US Imperial), the amount 22 (28), the description 32 (38);

@@ -33,11 +33,6 @@ void print(TextDevice& device, QString text, double x, double y, double size, bo
   PrintTextAt(device, text, x, y, size, bold, anchor);
 }
 
-// Characters of a list line by position, counted from 1 as the list's layout is described.
-QString field(const QString& line, int from, int count = -1) {
-  return line.mid(from - 1, count);
-}
-
 }  // namespace
 
 PagePictures readPagePictures() {
@@ -52,8 +47,6 @@ void paintOrderingPage(QPainter& painter, QSizeF printableMm, const PartsData& d
                        const ConfiguredHoist& hoist, const OrderingList& list, SheetValues& sheet,
                        const PagePictures& pictures, const QDate& date) {
   const TextCatalogueArray& texts = data.TextCatalogue;
-  QStringList lines = orderingListLines(list, kPageListIndent);
-  lines.prepend(QString());  // numbered from 1, as the page counts them
   painter.save();
   painter.setRenderHint(QPainter::SmoothPixmapTransform);
   painter.setRenderHint(QPainter::Antialiasing);
@@ -67,7 +60,6 @@ void paintOrderingPage(QPainter& painter, QSizeF printableMm, const PartsData& d
   painter.setFont(QFont(QStringLiteral("Arial")));
   PainterTextDevice page(painter);
   const int s = list.imperial ? 6 : 0;
-  const int i = kPageListIndent;
   const int width = amountFieldWidth(list);
   const int wider = width - kAmountWidth;
   const double amountRight = 81 + s + wider * kDigitWidth;
@@ -81,18 +73,26 @@ void paintOrderingPage(QPainter& painter, QSizeF printableMm, const PartsData& d
   print(page, texts[Text::Price], amountRight, 10, 10, true, 7);
   print(page, texts[Text::Description], descriptionLeft, 10, 10, true, 1);
 
+  // The rows under the heading down to the rule: a part in its columns, the marking in the
+  // description's column, and one blank row between the groups that have parts after them.
+  using Kind = OrderingLine::Kind;
   double y = 12;
-  for (qsizetype n = 2; n < lines.size(); ++n) {
-    const QString& line = lines[n];
-    const QString next = lines.value(n + 1);
-    if (line.contains(QLatin1String("_____"))) break;
-    if (line.isEmpty() && next.isEmpty()) continue;
-    if (line.isEmpty() && next.contains(QLatin1String("_____"))) break;
-    print(page, field(line, i + 1, 3), 25, y, 10, false, 7);
-    print(page, field(line, i + 4, 6 + s), 26.5, y, 10, false, 1);
-    print(page, field(line, i + 10 + s, 12), 38 + s, y, 10, false, 1);
-    print(page, field(line, i + 23 + s, width), amountRight, y, 10, false, 7);
-    print(page, field(line, i + 33 + s + wider), descriptionLeft, y, 10, false, 1);
+  const std::vector<OrderingLine>& rows = list.lines;
+  for (std::size_t n = 0; n < rows.size() && rows[n].kind != Kind::Rule; ++n) {
+    const OrderingLine& row = rows[n];
+    const Kind next = n + 1 < rows.size() ? rows[n + 1].kind : Kind::Rule;
+    if (row.kind == Kind::Heading) continue;
+    if (row.kind == Kind::Blank && next == Kind::Blank) continue;
+    if (row.kind == Kind::Blank && next == Kind::Rule) break;
+    if (row.kind == Kind::Part) {
+      print(page, FormatRight(row.quantity, QStringLiteral("###"), 3), 25, y, 10, false, 7);
+      print(page, unitField(row, list.imperial), 26.5, y, 10, false, 1);
+      print(page, row.orderingNumber, 38 + s, y, 10, false, 1);
+      print(page, FormatRight(row.amount, kPricePattern, width), amountRight, y, 10, false, 7);
+      print(page, descriptionField(row, list), descriptionLeft, y, 10, false, 1);
+    } else if (row.kind == Kind::Marking) {
+      print(page, row.text, descriptionLeft, y, 10, false, 1);
+    }
     y += kRowPitch;
   }
 

@@ -23,9 +23,6 @@ struct PagePictures {
 // empty, and nothing is printed in its place.
 PagePictures readPagePictures();
 
-// The indent of the list's lines on the page.
-inline constexpr int kPageListIndent = 8;
-
 // Paints the page. The painter's coordinates are millimetres from the top left corner of the
 // printable area, whose size is given. Sets the technical data's top as the page places it.
 void paintOrderingPage(QPainter& painter, QSizeF printableMm, const PartsData& data,

@@ -10,7 +10,7 @@ packages=(
   libgtest-dev googletest
   fonts-liberation fontconfig
   poppler-utils xvfb xauth imagemagick xdotool openbox x11-utils
-  desktop-file-utils dpkg-dev file
+  desktop-file-utils dpkg-dev file strace
   qt6-l10n-tools qt6-translations-l10n clang-format
 )
 

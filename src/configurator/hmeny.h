@@ -51,6 +51,9 @@ class HMeny : public QMainWindow {
   bool Form_Load();
   // The part of the load that reads the database and puts the texts on the controls.
   bool loadDatabaseAndCaptions();
+  // The window as a configuration walked elsewhere left the steps, on parts data read there:
+  // the load without its database, then the steps shown (the printed page's image of --pdf).
+  bool showWalked(const PartsData& parts, const Configurator& walked);
   // What stopped the last load, if the database did.
   const std::optional<Problem>& loadProblem() const { return loadProblem_; }
 
@@ -185,6 +188,8 @@ class HMeny : public QMainWindow {
  private:
   // The variant chosen in the language menu, without asking about the configuration.
   void changeVariant(int index);
+  // The load handler, on the parts data given or, without, on those the database holds.
+  bool loadWindow(const PartsData* loaded);
   void installHandlers();
   void mapControls();
   // The configurator control of a widget (the model list's typing field and drop-down count

@@ -84,6 +84,19 @@ bool HMeny::endAtLoadProblem(const Problem& problem) {
 }
 
 bool HMeny::Form_Load() {
+  return loadWindow(nullptr);
+}
+
+bool HMeny::showWalked(const PartsData& parts, const Configurator& walked) {
+  if (!loadWindow(&parts)) return false;
+  ComboPXH->hidePopup();
+  engine_ = walked;
+  render();
+  ComboPXH->hidePopup();
+  return true;
+}
+
+bool HMeny::loadWindow(const PartsData* loaded) {
   state_.ProgramDate = kProgramDate;
   state_.DatabaseFile = QStringLiteral("Telmaris.mdb");
 
@@ -97,7 +110,12 @@ bool HMeny::Form_Load() {
     showStepMessages();  // the contact message, and the end of the program
     return false;
   }
-  if (!loadDatabaseAndCaptions()) return false;
+  if (loaded) {
+    static_cast<PartsData&>(state_) = *loaded;
+    applyCaptions();
+  } else if (!loadDatabaseAndCaptions()) {
+    return false;
+  }
   show();
   resize(client->width(), client->height() + menuBar()->sizeHint().height());
 

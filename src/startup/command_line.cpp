@@ -181,8 +181,8 @@ int runInProgramDirectory(const CommandLine& command, const QString& file, const
       if (!writePage) throw usageProblem(QStringLiteral("this program writes no pages"));
       const QDate date = command.date.isEmpty() ? QDate::currentDate()
                                                 : QDate::fromString(command.date, Qt::ISODate);
-      writePage(PageRequest{opened.data, opened.configuration, opened.engine.hoist(), list, output,
-                            date});
+      writePage(PageRequest{opened.data, opened.configuration, opened.engine, opened.engine.hoist(),
+                            list, output, date});
       return kDone;
     }
     default:

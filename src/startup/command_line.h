@@ -9,6 +9,7 @@
 
 #include "common/problem.h"
 #include "configurator/configuration.h"
+#include "configurator/configurator.h"
 #include "configurator/ordering_list.h"
 
 class QTextStream;
@@ -17,6 +18,7 @@ class QTextStream;
 struct PageRequest {
   const PartsData& data;
   const Configuration& configuration;
+  const Configurator& walked;  // the steps as the configuration left them, for the window image
   ConfiguredHoist hoist;
   const OrderingList& list;
   QString output;  // the PDF file

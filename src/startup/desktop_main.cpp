@@ -19,24 +19,24 @@
 
 namespace {
 
-// The main window with the configuration opened, as the printed page shows it. Throws Failure
-// when the window cannot load.
-QImage windowImageOf(const Configuration& configuration) {
+// The main window as the steps walked for the page left it, on the parts data read for it: the
+// database is read once and the steps are walked once. Throws Failure when the window cannot
+// load.
+QImage windowImageOf(const PageRequest& r) {
   ProgramState state;
   HeadlessServices services;
-  state.LanguageKey = variantOf(configuration.variant).languageKey;
+  state.LanguageKey = variantOf(r.configuration.variant).languageKey;
   HMeny window(state, services);
-  if (!window.Form_Load()) {
+  if (!window.showWalked(r.data, r.walked)) {
     throw Failure(window.loadProblem().value_or(
         Problem{Problem::Kind::Database, state.DatabaseFile,
                 QStringLiteral("the main window cannot be loaded"), std::nullopt}));
   }
-  window.openConfiguration(configuration);
   return window.windowImage();
 }
 
 void writePage(const PageRequest& r) {
-  writePagePdf(r.output, r.data, r.hoist, r.list, windowImageOf(r.configuration), r.date);
+  writePagePdf(r.output, r.data, r.hoist, r.list, windowImageOf(r), r.date);
 }
 
 }  // namespace

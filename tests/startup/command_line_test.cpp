@@ -289,6 +289,27 @@ TEST(CommandLine, AFailedSpreadsheetLeavesThePreviousFileAndTheProgramsMessageAl
   EXPECT_EQ(left, QStringList{"list.xlsx"});
 }
 
+// The printed page of --pdf, window image included, comes from one reading of the database and
+// one walk through the steps: the file is opened once.
+TEST(CommandLine, APageReadsTheDatabaseOnce) {
+  QTemporaryDir dir;
+  QProcess strace;
+  strace.start("strace",
+               {"-f", "-e", "trace=openat", "-o", dir.filePath("trace"), TELMARIS_EXECUTABLE,
+                "--dir", TELMARIS_PROGRAM_DIR, "--pdf", dir.filePath("p.pdf"),
+                TELMARIS_SOURCE_DIR "/examples/english-european.telmaris"});
+  if (!strace.waitForStarted()) GTEST_SKIP() << "strace is not installed";
+  ASSERT_TRUE(strace.waitForFinished(120000));
+  ASSERT_EQ(strace.exitCode(), 0) << strace.readAllStandardError().toStdString();
+  QFile trace(dir.filePath("trace"));
+  ASSERT_TRUE(trace.open(QIODevice::ReadOnly));
+  int opens = 0;
+  for (const QByteArray& line : trace.readAll().split('\n'))
+    if (line.contains("/Telmaris.mdb\"")) ++opens;
+  EXPECT_EQ(opens, 1);
+  EXPECT_EQ(pdfPageCount(dir.filePath("p.pdf")), 1);
+}
+
 TEST(CommandLine, ImportsPricesOrChangesNothing) {
   ProgramDirectory dir(ProgramDirectory::Built{});
   QTemporaryDir files;

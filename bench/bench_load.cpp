@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -18,9 +19,9 @@
 namespace {
 
 // Opens the file, reads every field of the three tables and closes it again.
-bool bareRead() {
+bool bareRead(const QByteArray& file) {
   sqlite3* db = nullptr;
-  if (sqlite3_open_v2("Telmaris.mdb", &db, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK)
+  if (sqlite3_open_v2(file.constData(), &db, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK)
     return false;
   sqlite3_key(db, "QUINTARO", 8);
   long long cells = 0;
@@ -45,19 +46,19 @@ int main(int argc, char** argv) {
   const QString dir =
       argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(TELMARIS_PROGRAM_DIR);
   const int repetitions = argc > 2 ? std::max(1, std::atoi(argv[2])) : 15;
-  if (!QDir::setCurrent(dir)) {
+  ProgramState state;
+  state.Directory = ProgramDirectory(QDir::current().absoluteFilePath(dir));
+  if (!state.Directory.exists()) {
     std::fprintf(stderr, "no program directory %s\n", qPrintable(dir));
     return 1;
   }
-
-  ProgramState state;
-  state.DatabaseFile = QStringLiteral("Telmaris.mdb");
+  const QByteArray file = QFile::encodeName(state.Directory.database());
   HeadlessServices services;
   HMeny window(state, services);
   std::vector<double> load, bare;
   for (int i = 0; i < repetitions; ++i) {
     auto start = BenchClock::now();
-    if (!bareRead()) {
+    if (!bareRead(file)) {
       std::fprintf(stderr, "bare read failed\n");
       return 1;
     }

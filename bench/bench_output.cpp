@@ -16,6 +16,7 @@
 #include "configurator/hmeny.h"
 #include "configurator/ordering_list.h"
 #include "data/parts_loader.h"
+#include "data/program_directory.h"
 #include "output/ordering_page.h"
 #include "output/technical_data.h"
 #include "startup/program_state.h"
@@ -65,10 +66,10 @@ int main(int argc, char** argv) {
     else
       repetitions = std::max(1, arg.toInt());
   }
-  QDir::setCurrent(QStringLiteral(TELMARIS_PROGRAM_DIR));
+  const ProgramDirectory directory(QStringLiteral(TELMARIS_PROGRAM_DIR));
 
   PartsData data;
-  loadPartsDatabase(QStringLiteral("Telmaris.mdb"), QString(), data);
+  loadPartsDatabase(directory.database(), QString(), data);
   const ConfiguredHoist hoist = fullConfiguration();
 
   std::vector<double> list;
@@ -82,9 +83,10 @@ int main(int argc, char** argv) {
   // The page carries an image of the main window, as a print does.
   HeadlessServices quiet;
   ProgramState windowState;
+  windowState.Directory = directory;
   HMeny window(windowState, quiet);
   window.Form_Load();
-  PagePictures pictures = readPagePictures();
+  PagePictures pictures = readPagePictures(directory);
   pictures.window = window.windowImage();
   SheetValues sheet;
 

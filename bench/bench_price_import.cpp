@@ -18,6 +18,7 @@
 #include "bench_timing.h"
 #include "data/database.h"
 #include "data/parts_loader.h"
+#include "data/program_directory.h"
 #include "prices/price_file.h"
 #include "prices/price_history.h"
 #include "prices/price_import.h"
@@ -52,8 +53,8 @@ int main(int argc, char** argv) {
   const int records = argc > 3 ? std::max(1, std::atoi(argv[3])) : 10000;
 
   QTemporaryDir work;
-  const QString database = work.filePath(QStringLiteral("Telmaris.mdb"));
-  if (!QFile::copy(QDir(dir).filePath(QStringLiteral("Telmaris.mdb")), database)) {
+  const QString database = ProgramDirectory(work.path()).database();
+  if (!QFile::copy(ProgramDirectory(dir).database(), database)) {
     std::fprintf(stderr, "no Telmaris.mdb in %s\n", qPrintable(dir));
     return 1;
   }

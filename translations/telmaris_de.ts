@@ -388,10 +388,6 @@ Seit dem Import in der Preisliste geändert; diese Preise bleiben erhalten (vor 
         <translation>Die Teiledatenbank hat die Preise abgelehnt.</translation>
     </message>
     <message>
-        <source>The program directory cannot be entered.</source>
-        <translation>Das Programmverzeichnis kann nicht betreten werden.</translation>
-    </message>
-    <message>
         <source>%1: the price &quot;%2&quot; is not between 0 and %3.</source>
         <translation>%1: Der Preis „%2“ liegt nicht zwischen 0 und %3.</translation>
     </message>

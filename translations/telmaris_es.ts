@@ -388,10 +388,6 @@ Modificados en la lista de precios después de la importación, estos conservan 
         <translation>La base de datos de piezas ha rechazado los precios.</translation>
     </message>
     <message>
-        <source>The program directory cannot be entered.</source>
-        <translation>No se puede acceder al directorio del programa.</translation>
-    </message>
-    <message>
         <source>%1: the price &quot;%2&quot; is not between 0 and %3.</source>
         <translation>%1: el precio «%2» no está entre 0 y %3.</translation>
     </message>

@@ -388,10 +388,6 @@ Modifiés dans la liste de prix depuis l&apos;importation, ces prix sont conserv
         <translation>La base de données des pièces a refusé les prix.</translation>
     </message>
     <message>
-        <source>The program directory cannot be entered.</source>
-        <translation>Impossible d&apos;accéder au répertoire du programme.</translation>
-    </message>
-    <message>
         <source>%1: the price &quot;%2&quot; is not between 0 and %3.</source>
         <translation>%1 : le prix « %2 » n&apos;est pas compris entre 0 et %3.</translation>
     </message>

@@ -388,10 +388,6 @@ Modificati nel listino prezzi dopo l&apos;importazione, questi mantengono il lor
         <translation>Il database dei componenti ha rifiutato i prezzi.</translation>
     </message>
     <message>
-        <source>The program directory cannot be entered.</source>
-        <translation>Impossibile accedere alla cartella del programma.</translation>
-    </message>
-    <message>
         <source>%1: the price &quot;%2&quot; is not between 0 and %3.</source>
         <translation>%1: il prezzo «%2» non è compreso tra 0 e %3.</translation>
     </message>

@@ -388,10 +388,6 @@ Alterados na lista de preços desde a importação, estes mantêm o seu preço (
         <translation>O banco de dados de peças recusou os preços.</translation>
     </message>
     <message>
-        <source>The program directory cannot be entered.</source>
-        <translation>Não é possível acessar o diretório do programa.</translation>
-    </message>
-    <message>
         <source>%1: the price &quot;%2&quot; is not between 0 and %3.</source>
         <translation>%1: o preço «%2» não está entre 0 e %3.</translation>
     </message>

@@ -18,9 +18,10 @@ HelpWindow* helpWindowOf(HMeny* owner) {
 // The help window with the pages in the language of the variant in use: after a change of
 // variant the window kept from before shows the pages of the new language. A page missing in
 // that language is shown in English.
-HelpWindow* helpWindowIn(HMeny* owner, Services& services, const QString& languageKey) {
-  const QString folder = helpFolderPath(languageKey);
-  const QString english = helpFolderPath();
+HelpWindow* helpWindowIn(HMeny* owner, Services& services, const ProgramDirectory& directory,
+                         const QString& languageKey) {
+  const QString folder = helpFolderPath(directory, languageKey);
+  const QString english = helpFolderPath(directory);
   HelpWindow* help = helpWindowOf(owner);
   if (!help) return new HelpWindow(folder, services, owner, english);
   help->setFolders(folder, english);
@@ -36,13 +37,13 @@ void bringUp(HelpWindow* help) {
 }  // namespace
 
 void HMeny::HowToUse_Click() {
-  HelpWindow* help = helpWindowIn(this, services_, state_.LanguageKey);
+  HelpWindow* help = helpWindowIn(this, services_, state_.Directory, state_.LanguageKey);
   help->showContents();
   bringUp(help);
 }
 
 void HMeny::UsingHelp_Click() {
-  HelpWindow* help = helpWindowIn(this, services_, state_.LanguageKey);
+  HelpWindow* help = helpWindowIn(this, services_, state_.Directory, state_.LanguageKey);
   help->showUsingHelp();
   bringUp(help);
 }
@@ -58,7 +59,7 @@ void HMeny::mnuPDF_Click() {
 void HMeny::cmdLubeFree_Click() {
   // A missing document or a desktop without a word processor is the desktop's to report; the
   // program itself says nothing, so the answer is not looked at.
-  services_.openWithDesktop(lubeFreeDocumentUrl());
+  services_.openWithDesktop(lubeFreeDocumentUrl(state_.Directory));
 }
 
 void HMeny::closeHelp() {

@@ -98,7 +98,6 @@ bool HMeny::showWalked(const PartsData& parts, const Configurator& walked) {
 
 bool HMeny::loadWindow(const PartsData* loaded) {
   state_.ProgramDate = kProgramDate;
-  state_.DatabaseFile = QStringLiteral("Telmaris.mdb");
 
   setWindowState(Qt::WindowNoState);
   // The frame at the top left of the screen's free area: the title bar stays on the screen.
@@ -134,7 +133,7 @@ bool HMeny::loadWindow(const PartsData* loaded) {
 
 bool HMeny::loadDatabaseAndCaptions() {
   try {
-    loadPartsDatabase(state_.DatabaseFile, state_.LanguageKey, state_);
+    loadPartsDatabase(state_.Directory.database(), state_.LanguageKey, state_);
   } catch (const Failure& e) {
     return endAtLoadProblem(e.problem());
   }
@@ -144,7 +143,7 @@ bool HMeny::loadDatabaseAndCaptions() {
 
 void HMeny::applyCaptions() {
   // Qt's dialogs and the program's own texts in the variant's language.
-  useLanguageOf(state_.LanguageKey, state_.AppPath);
+  useLanguageOf(state_.LanguageKey, state_.Directory.path());
   applyOwnTexts();
   form2_->Form_Load();
   for (const CaptionAssignment& a : mainWindowCaptions()) {
@@ -188,21 +187,21 @@ void HMeny::arrangeAuxiliaryWindows() {
 }
 
 void HMeny::loadControlPictures() {
-  auto icon = [](QPushButton* button, const QString& file) {
-    button->setIcon(QIcon(QPixmap::fromImage(loadPictureFile(file))));
+  auto picture = [this](const QString& file) {
+    return QPixmap::fromImage(loadPictureFile(state_.Directory.file(file)));
+  };
+  auto icon = [&picture](QPushButton* button, const QString& file) {
+    button->setIcon(QIcon(picture(file)));
     button->setIconSize(button->size() - QSize(8, 8));
   };
   icon(Cmd_Skärmutskrift, QStringLiteral("screen-output.png"));
   icon(Printerutskrift, QStringLiteral("printer-output.png"));
   for (int i : {1, 2, 3, 4, 5, 8, 9, 10, 11, 12, 14})
-    Picture[i]->setPixmap(
-        QPixmap::fromImage(loadPictureFile(QStringLiteral("Picture%1.png").arg(i))));
+    Picture[i]->setPixmap(picture(QStringLiteral("Picture%1.png").arg(i)));
   const bool us = isUsVariant(state_.LanguageKey);
   const QString two = us ? QStringLiteral("2knapp-USA.bmp") : QStringLiteral("2knapp.bmp");
   const QString four = us ? QStringLiteral("4knny-USA.bmp") : QStringLiteral("4knny.bmp");
-  auto show = [](QLabel* p, const QString& file) {
-    p->setPixmap(QPixmap::fromImage(loadPictureFile(file)));
-  };
+  auto show = [&picture](QLabel* p, const QString& file) { p->setPixmap(picture(file)); };
   show(Picture[6], two);
   show(Picture[7], four);
   show(Picture[15], two);

@@ -27,7 +27,7 @@ void HMeny::Cmd_Skärmutskrift_Click() {
   form2_->showOrderingList(state_.TextCatalogue[Text::OrderingListTitle], list);
 
   form3_->show();
-  form3_->clearDrawing();
+  form3_->clearDrawing(state_.Directory.file(QStringLiteral("sheet-sketch.png")));
   state_.OutputTarget = QStringLiteral("F2");
   form3_->draw([this, &hoist](TextDevice& sheet) {
     writeSheets(state_.TextCatalogue, hoist, sheetValues_, sheet, kScreenSheetOrigins);
@@ -81,7 +81,7 @@ bool HMeny::printPage(QPrinter& printer) {
   const QSizeF printable = printer.pageLayout().paintRect(QPageLayout::Millimeter).size();
   const ConfiguredHoist hoist = engine_.hoist();
   const OrderingList list = BuildOrderingList(state_, hoist);
-  PagePictures pictures = readPagePictures();
+  PagePictures pictures = readPagePictures(state_.Directory);
   pictures.window = windowImage();
   Picture[13]->setPixmap(QPixmap::fromImage(pictures.window));
   paintOrderingPage(painter, printable, state_, hoist, list, sheetValues_, pictures,

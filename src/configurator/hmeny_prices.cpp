@@ -37,20 +37,6 @@ void reportPriceFailure(QWidget* parent, Services& services, const ProgramState&
               state.TextCatalogue[Text::NewPrices]);
 }
 
-// The program directory, where the price files are looked for and the database is, has to be
-// the current one again after a file dialog; a directory that went away is said so.
-bool enterProgramDirectory(QWidget* parent, Services& services, const ProgramState& state) {
-  if (QDir::setCurrent(state.AppPath)) return true;
-  showProblem(
-      services, parent,
-      Problem{Problem::Kind::File, QDir::toNativeSeparators(state.AppPath),
-              QCoreApplication::translate("Prices", "The program directory cannot be entered."),
-              std::nullopt},
-      state.TextCatalogue, state.TextCatalogue[Text::PricesNotRead],
-      state.TextCatalogue[Text::NewPrices]);
-  return false;
-}
-
 // Reads the price list, shows what it will change, and on OK writes it to the database. A list
 // that cannot be read or written is reported with the record or row at fault; the database and
 // the prices in memory are then as they were. True when the new prices are in the database.
@@ -62,7 +48,8 @@ bool importPriceList(QWidget* parent, Services& services, const ProgramState& st
     {
       BusyCursor busy(Qt::BusyCursor);
       entries = read();
-      summary = importPrices(state.DatabaseFile, entries, {QFileInfo(file).fileName(), true});
+      summary =
+          importPrices(state.Directory.database(), entries, {QFileInfo(file).fileName(), true});
     }
     const QString text = QCoreApplication::translate(
                              "Prices", "%1\n\nOK imports the prices; Cancel changes nothing.\n\n")
@@ -72,7 +59,7 @@ bool importPriceList(QWidget* parent, Services& services, const ProgramState& st
         MsgAnswer::Cancel)
       return false;
     BusyCursor busy(Qt::BusyCursor);
-    importPrices(state.DatabaseFile, entries, {QFileInfo(file).fileName()});
+    importPrices(state.Directory.database(), entries, {QFileInfo(file).fileName()});
     return true;
   } catch (const Failure& e) {
     reportPriceFailure(parent, services, state, e.problem());
@@ -96,8 +83,8 @@ void HMeny::Newprices_Click() {
       services_.askOpenFileName(this, t[Text::OpenPriceFile],
                                 {QCoreApplication::translate("Prices", "Price file (*.DAT)"),
                                  QCoreApplication::translate("Prices", "Price file (*.TXT)")},
-                                state_.AppPath);
-  if (file.isEmpty() || !enterProgramDirectory(this, services_, state_)) return;
+                                state_.Directory.path());
+  if (file.isEmpty()) return;
   if (importPriceList(this, services_, state_, file, [&] { return readPriceFile(file); }))
     reloadAfterNewPrices();
 }
@@ -135,8 +122,9 @@ void HMeny::Newprices1_Click() {
   // Workbooks of both forms, whatever the case of their names.
   const QString file = services_.askOpenFileName(
       this, t[Text::OpenWorkbook],
-      {QCoreApplication::translate("Prices", "Price file (*.XLS *.XLSX)")}, state_.AppPath);
-  if (file.isEmpty() || !enterProgramDirectory(this, services_, state_)) return;
+      {QCoreApplication::translate("Prices", "Price file (*.XLS *.XLSX)")},
+      state_.Directory.path());
+  if (file.isEmpty()) return;
   if (importPriceList(this, services_, state_, file, [&] { return readPriceWorkbook(file); }))
     reloadAfterNewPrices();
 }
@@ -150,7 +138,7 @@ void HMeny::mnuPriceHistory_Click() {
     std::vector<PriceEvent> history;
     {
       BusyCursor busy(Qt::WaitCursor);
-      Database db = Database::open(state_.DatabaseFile, kConnectString);
+      Database db = Database::open(state_.Directory.database(), kConnectString);
       history = readPriceHistory(db);
     }
     services_.report(this, mnuPriceHistory->text().remove(u'&'), priceHistoryReport(history));
@@ -166,7 +154,7 @@ void HMeny::mnuUndoImport_Click() {
     std::optional<PriceUndoSummary> undo;
     {
       BusyCursor busy(Qt::WaitCursor);
-      undo = undoLastImport(state_.DatabaseFile, {QString(), true});
+      undo = undoLastImport(state_.Directory.database(), {QString(), true});
     }
     if (!undo) {
       services_.message(this,
@@ -180,7 +168,7 @@ void HMeny::mnuUndoImport_Click() {
     if (services_.report(this, title, text, MsgButtons::OkCancel) == MsgAnswer::Cancel) return;
     {
       BusyCursor busy(Qt::BusyCursor);
-      undoLastImport(state_.DatabaseFile);
+      undoLastImport(state_.Directory.database());
     }
   } catch (const Failure& e) {
     reportPriceFailure(this, services_, state_, e.problem());

@@ -31,13 +31,13 @@ QString helpLanguage(const QString& languageKey) {
   return variant ? variant->locale.section(QLatin1Char('_'), 0, 0) : QStringLiteral("en");
 }
 
-QString helpFolderPath(const QString& languageKey) {
+QString helpFolderPath(const ProgramDirectory& directory, const QString& languageKey) {
   const QString language = helpLanguage(languageKey);
   const QString folder =
       language == QLatin1String("en") ? kHelpFolder : kHelpFolder + QLatin1Char('/') + language;
-  return QDir::current().absoluteFilePath(folder);
+  return directory.file(folder);
 }
 
-QUrl lubeFreeDocumentUrl() {
-  return QUrl::fromLocalFile(QDir::current().absoluteFilePath(kLubeFreeDocument));
+QUrl lubeFreeDocumentUrl(const ProgramDirectory& directory) {
+  return QUrl::fromLocalFile(directory.file(kLubeFreeDocument));
 }

@@ -5,6 +5,8 @@
 #include <QString>
 #include <QUrl>
 
+#include "data/program_directory.h"
+
 // The help pages lie in this folder of the program directory: the English pages in it, those of
 // the other languages in a folder of it named by the language ("fr", "es", "pt", "it", "de"),
 // which share the style sheet and the pictures of the English pages.
@@ -27,6 +29,6 @@ QString helpLanguage(const QString& languageKey);
 // The folder of the help pages in the language of the variant, in the program directory, which
 // is the current directory. Without a key, or for English, the folder of the English pages,
 // which stand in for a page missing in another language.
-QString helpFolderPath(const QString& languageKey = QString());
+QString helpFolderPath(const ProgramDirectory& directory, const QString& languageKey = QString());
 // The lube-free document in the program directory, as the desktop wants it.
-QUrl lubeFreeDocumentUrl();
+QUrl lubeFreeDocumentUrl(const ProgramDirectory& directory);

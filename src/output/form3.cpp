@@ -26,9 +26,9 @@ Form3::Form3(QWidget* parent) : QWidget(parent, Qt::Window) {
   writing_.fill(Qt::transparent);
 }
 
-void Form3::clearDrawing() {
+void Form3::clearDrawing(const QString& sketchFile) {
   if (!sketchRead_) {
-    sketch_ = loadPictureFile(QStringLiteral("sheet-sketch.png"));
+    sketch_ = loadPictureFile(sketchFile);
     sketchRead_ = true;
   }
   writing_.fill(Qt::transparent);

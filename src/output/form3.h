@@ -16,7 +16,8 @@ class Form3 : public QWidget {
 
   // Takes away what was written; the sketch stays. The sketch is read from the program
   // directory the first time.
-  void clearDrawing();
+  // The sketch alone again; the sketch's file is read the first time.
+  void clearDrawing(const QString& sketchFile);
 
   // Lets `write` put texts on the window through a device measured in millimetres from the
   // window's top left corner, in the window's smaller type.

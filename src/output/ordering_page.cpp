@@ -35,11 +35,11 @@ void print(TextDevice& device, QString text, double x, double y, double size, bo
 
 }  // namespace
 
-PagePictures readPagePictures() {
+PagePictures readPagePictures(const ProgramDirectory& directory) {
   PagePictures p;
-  p.logo = loadPictureFile(QStringLiteral("KRNLOGO.PCX"));
-  p.hoistSketch = loadPictureFile(QStringLiteral("SKISSPXH.PCX"));
-  p.trolleySketch = loadPictureFile(QStringLiteral("SKISSPXK.PCX"));
+  p.logo = loadPictureFile(directory.file(QStringLiteral("KRNLOGO.PCX")));
+  p.hoistSketch = loadPictureFile(directory.file(QStringLiteral("SKISSPXH.PCX")));
+  p.trolleySketch = loadPictureFile(directory.file(QStringLiteral("SKISSPXK.PCX")));
   return p;
 }
 

@@ -11,6 +11,7 @@ class QPainter;
 struct SheetValues;
 
 #include "configurator/ordering_list.h"
+#include "data/program_directory.h"
 
 struct PagePictures {
   QImage logo;           // "KRNLOGO.PCX"
@@ -21,7 +22,7 @@ struct PagePictures {
 
 // The logo and the sketches from the program directory; a missing file leaves its picture
 // empty, and nothing is printed in its place.
-PagePictures readPagePictures();
+PagePictures readPagePictures(const ProgramDirectory& directory);
 
 // Paints the page. The painter's coordinates are millimetres from the top left corner of the
 // printable area, whose size is given. Sets the technical data's top as the page places it.

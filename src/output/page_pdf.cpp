@@ -18,11 +18,9 @@ void setUpPdfPrinter(QPrinter& printer, const QString& output) {
 }
 
 void writePagePdf(const QString& output, const PartsData& data, const ConfiguredHoist& hoist,
-                  const OrderingList& list, const QImage& window, const QDate& date) {
+                  const OrderingList& list, const PagePictures& pictures, const QDate& date) {
   QPrinter printer(QPrinter::HighResolution);
   setUpPdfPrinter(printer, output);
-  PagePictures pictures = readPagePictures();
-  pictures.window = window;
   QPainter painter;
   const auto unwritable = [&output] {
     return Failure(Problem{Problem::Kind::File, output,

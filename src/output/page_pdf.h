@@ -7,6 +7,7 @@
 
 #include "common/problem.h"
 #include "configurator/ordering_list.h"
+#include "output/ordering_page.h"
 
 // The border, in millimetres, that the page keeps around the printed area, as a printer keeps
 // one it cannot print on.
@@ -17,7 +18,7 @@ class QPrinter;
 // A printer that writes an A4 page with that border into the PDF file `output`.
 void setUpPdfPrinter(QPrinter& printer, const QString& output);
 
-// Writes the A4 page with the window image given. Throws Failure when the file cannot be
-// written.
+// Writes the A4 page with the pictures given, the window image among them. Throws Failure when
+// the file cannot be written.
 void writePagePdf(const QString& output, const PartsData& data, const ConfiguredHoist& hoist,
-                  const OrderingList& list, const QImage& window, const QDate& date);
+                  const OrderingList& list, const PagePictures& pictures, const QDate& date);

@@ -61,7 +61,7 @@ std::optional<double> parseTypedPrice(const QString& text) {
 
 PriceGridModel::PriceGridModel(ProgramState& state, PriceOrder order, QObject* parent)
     : QAbstractTableModel(parent), state_(state) {
-  db_ = std::make_unique<Database>(Database::open(state.DatabaseFile, kConnectString));
+  db_ = std::make_unique<Database>(Database::open(state.Directory.database(), kConnectString));
   const QString sql = gridQuery(state.LanguageKey, order, true);
   if (sql.isEmpty()) return;
   Statement query = db_->prepare(sql);

@@ -31,8 +31,8 @@ class PriceGridModel : public QAbstractTableModel {
  public:
   enum Column { kNumberColumn = 0, kPriceColumn = 1, kDescriptionColumn = 2 };
 
-  // Opens DatabaseFile and reads the rows of the active variant in the given order. The file
-  // stays open while the model lives, for the edits. Throws DatabaseError.
+  // Opens the program directory's database and reads the rows of the active variant in the given
+  // order. The file stays open while the model lives, for the edits. Throws DatabaseError.
   PriceGridModel(ProgramState& state, PriceOrder order, QObject* parent = nullptr);
   ~PriceGridModel() override;
 

@@ -20,6 +20,7 @@
 #include "configurator/ordering_list.h"
 #include "data/database.h"
 #include "data/parts_loader.h"
+#include "data/program_directory.h"
 #include "prices/excel_export.h"
 #include "prices/price_file.h"
 #include "prices/price_history.h"
@@ -50,7 +51,7 @@ struct OpenedConfiguration {
 
   // Throws Failure: a file or database problem, an answer the steps refused, or a configuration
   // that stops before the output buttons, which the window would not print either.
-  void open(const QString& file) {
+  void open(const QString& file, const ProgramDirectory& directory) {
     QFile in(file);
     if (!in.open(QIODevice::ReadOnly))
       throw Failure(Problem{Problem::Kind::File, file, in.errorString(), std::nullopt});
@@ -64,9 +65,10 @@ struct OpenedConfiguration {
     // them beside the catalogue's texts; without the file they stay in English.
     const QString language = variant.locale.left(2);
     if (language != QLatin1String("en") &&
-        translator.load(QStringLiteral("telmaris_") + language, QStringLiteral("translations")))
+        translator.load(QStringLiteral("telmaris_") + language,
+                        directory.file(QStringLiteral("translations"))))
       QCoreApplication::installTranslator(&translator);
-    loadPartsDatabase(QStringLiteral("Telmaris.mdb"), languageKey, data);
+    loadPartsDatabase(directory.database(), languageKey, data);
     std::optional<StepMessage> stop = engine.apply(configuration, languageKey);
     if (!stop) stop = engine.unanswered();
     if (stop)
@@ -109,7 +111,8 @@ QJsonObject listAsJson(const OrderingList& list) {
 
 // Reads the price list and imports it, or with a dry run only compares it with the prices;
 // prints what changes. Throws Failure.
-void importPriceList(const QString& file, bool dryRun, QTextStream& out) {
+void importPriceList(const ProgramDirectory& directory, const QString& file, bool dryRun,
+                     QTextStream& out) {
   const QString suffix = QFileInfo(file).suffix().toUpper();
   std::vector<PriceEntry> entries;
   try {
@@ -123,43 +126,43 @@ void importPriceList(const QString& file, bool dryRun, QTextStream& out) {
     throw Failure(p);
   }
   const PriceImportSummary summary =
-      importPrices(QStringLiteral("Telmaris.mdb"), entries, {QFileInfo(file).fileName(), dryRun});
+      importPrices(directory.database(), entries, {QFileInfo(file).fileName(), dryRun});
   if (dryRun) out << "Dry run: nothing has been changed.\n";
   out << priceImportReport(summary);
 }
 
-void printPriceHistory(QTextStream& out) {
-  Database db = Database::open(QStringLiteral("Telmaris.mdb"), kConnectString);
+void printPriceHistory(const ProgramDirectory& directory, QTextStream& out) {
+  Database db = Database::open(directory.database(), kConnectString);
   out << priceHistoryReport(readPriceHistory(db));
 }
 
-void undoImport(QTextStream& out) {
-  const std::optional<PriceUndoSummary> undone = undoLastImport(QStringLiteral("Telmaris.mdb"));
+void undoImport(const ProgramDirectory& directory, QTextStream& out) {
+  const std::optional<PriceUndoSummary> undone = undoLastImport(directory.database());
   if (!undone)
     throw Failure(Problem{Problem::Kind::Database, QStringLiteral("telmaris"),
                           QStringLiteral("there is no price import to undo"), std::nullopt});
   out << priceUndoReport(*undone);
 }
 
-// The command that needs the program directory as the current one. Throws Failure.
-int runInProgramDirectory(const CommandLine& command, const QString& file, const QString& output,
-                          QTextStream& out, const PageWriter& writePage,
-                          OpenedConfiguration& opened) {
+// The command on the program directory's data. Throws Failure.
+int runOnProgramDirectory(const CommandLine& command, const ProgramDirectory& directory,
+                          const QString& file, const QString& output, QTextStream& out,
+                          const PageWriter& writePage, OpenedConfiguration& opened) {
   switch (command.kind) {
     case CommandLine::Kind::ImportPrices:
-      importPriceList(file, command.dryRun, out);
+      importPriceList(directory, file, command.dryRun, out);
       return kDone;
     case CommandLine::Kind::PriceHistory:
-      printPriceHistory(out);
+      printPriceHistory(directory, out);
       return kDone;
     case CommandLine::Kind::UndoImport:
-      undoImport(out);
+      undoImport(directory, out);
       return kDone;
     default:
       break;
   }
 
-  opened.open(file);
+  opened.open(file, directory);
   const OrderingList list = BuildOrderingList(opened.data, opened.engine.hoist());
   switch (command.kind) {
     case CommandLine::Kind::List:
@@ -181,8 +184,8 @@ int runInProgramDirectory(const CommandLine& command, const QString& file, const
       if (!writePage) throw usageProblem(QStringLiteral("this program writes no pages"));
       const QDate date = command.date.isEmpty() ? QDate::currentDate()
                                                 : QDate::fromString(command.date, Qt::ISODate);
-      writePage(PageRequest{opened.data, opened.configuration, opened.engine, opened.engine.hoist(),
-                            list, output, date});
+      writePage(PageRequest{directory, opened.data, opened.configuration, opened.engine,
+                            opened.engine.hoist(), list, output, date});
       return kDone;
     }
     default:
@@ -318,14 +321,15 @@ int runCommand(const CommandLine& command, const QString& executableDirectory, Q
   const QString file = here.absoluteFilePath(command.file);
   const QString output =
       command.output.isEmpty() ? QString() : here.absoluteFilePath(command.output);
-  const QString directory = command.directory.isEmpty() ? executableDirectory : command.directory;
-  if (!QDir::setCurrent(directory)) {
-    return printProblem(err, Problem{Problem::Kind::File, directory,
+  const ProgramDirectory directory(
+      here.absoluteFilePath(command.directory.isEmpty() ? executableDirectory : command.directory));
+  if (!directory.exists()) {
+    return printProblem(err, Problem{Problem::Kind::File, directory.path(),
                                      QStringLiteral("no such program directory"), std::nullopt});
   }
   OpenedConfiguration opened;
   try {
-    return runInProgramDirectory(command, file, output, out, writePage, opened);
+    return runOnProgramDirectory(command, directory, file, output, out, writePage, opened);
   } catch (const Failure& e) {
     return printProblem(err, e.problem(), &opened.data.TextCatalogue);
   } catch (const std::exception& e) {

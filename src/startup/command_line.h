@@ -11,11 +11,13 @@
 #include "configurator/configuration.h"
 #include "configurator/configurator.h"
 #include "configurator/ordering_list.h"
+#include "data/program_directory.h"
 
 class QTextStream;
 
 // What --pdf writes: the printed page of a configuration.
 struct PageRequest {
+  const ProgramDirectory& directory;
   const PartsData& data;
   const Configuration& configuration;
   const Configurator& walked;  // the steps as the configuration left them, for the window image

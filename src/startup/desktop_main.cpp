@@ -26,17 +26,20 @@ QImage windowImageOf(const PageRequest& r) {
   ProgramState state;
   HeadlessServices services;
   state.LanguageKey = variantOf(r.configuration.variant).languageKey;
+  state.Directory = r.directory;
   HMeny window(state, services);
   if (!window.showWalked(r.data, r.walked)) {
     throw Failure(window.loadProblem().value_or(
-        Problem{Problem::Kind::Database, state.DatabaseFile,
+        Problem{Problem::Kind::Database, state.Directory.database(),
                 QStringLiteral("the main window cannot be loaded"), std::nullopt}));
   }
   return window.windowImage();
 }
 
 void writePage(const PageRequest& r) {
-  writePagePdf(r.output, r.data, r.hoist, r.list, windowImageOf(r), r.date);
+  PagePictures pictures = readPagePictures(r.directory);
+  pictures.window = windowImageOf(r);
+  writePagePdf(r.output, r.data, r.hoist, r.list, pictures, r.date);
 }
 
 }  // namespace
@@ -63,9 +66,8 @@ int main(int argc, char** argv) {
     return runCommand(command, QApplication::applicationDirPath(), out, err, writePage);
   }
 
-  // The program directory is the whole command line when there is one, or that of --dir. The
-  // file of --open is taken from where the command was given, before the program directory
-  // becomes the current one.
+  // The program directory is the whole command line when there is one, or that of --dir; the
+  // file of --open is taken from where the command was given.
   const QString file =
       command.file.isEmpty() ? QString() : QDir::current().absoluteFilePath(command.file);
   ProgramState state;

@@ -61,12 +61,13 @@ frmVinjett::~frmVinjett() = default;
 
 bool frmVinjett::Form_Load(const QString& commandLine, const QString& executableDir,
                            const QString& configurationFile) {
-  // Everything the program reads and writes is in its directory: one it cannot enter ends it
+  // Everything the program reads and writes is in its directory: one that is not there ends it
   // before anything is shown, as a missing database does.
-  state_.AppPath = commandLine.isEmpty() ? executableDir : commandLine;
-  if (!QDir::setCurrent(state_.AppPath)) {
+  state_.Directory = ProgramDirectory(
+      QDir::current().absoluteFilePath(commandLine.isEmpty() ? executableDir : commandLine));
+  if (!state_.Directory.exists()) {
     showProblem(services_, nullptr,
-                Problem{Problem::Kind::File, QDir::toNativeSeparators(state_.AppPath),
+                Problem{Problem::Kind::File, QDir::toNativeSeparators(state_.Directory.path()),
                         tr("The folder cannot be entered."), std::nullopt},
                 state_.TextCatalogue, tr("The program directory cannot be opened."),
                 kDefaultMessageTitle, MsgIcon::Critical);
@@ -91,8 +92,10 @@ bool frmVinjett::Form_Load(const QString& commandLine, const QString& executable
   show();
   Command1[0]->setFocus();
 
-  Picture1->setPixmap(QPixmap::fromImage(loadPictureFile(QStringLiteral("vinjett-logo.png"))));
-  Picture2->setPixmap(QPixmap::fromImage(loadPictureFile(QStringLiteral("vinjett-hoist.png"))));
+  Picture1->setPixmap(QPixmap::fromImage(
+      loadPictureFile(state_.Directory.file(QStringLiteral("vinjett-logo.png")))));
+  Picture2->setPixmap(QPixmap::fromImage(
+      loadPictureFile(state_.Directory.file(QStringLiteral("vinjett-hoist.png")))));
   return true;
 }
 

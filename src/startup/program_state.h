@@ -9,14 +9,14 @@
 #include <optional>
 
 #include "data/parts_data.h"
+#include "data/program_directory.h"
 
 // The parts data of the variant are the state's own: every window reads them from here.
 struct ProgramState : PartsData {
   // Variant and files
-  QString LanguageKey;   // "" English European, else "Fransk", "US Metric", "US Imperial", ...
-  QString AppPath;       // program directory, made the current directory at start-up
-  QString DatabaseFile;  // "Telmaris.mdb", relative to the program directory
-  QString ProgramDate;   // release date shown in the About box
+  QString LanguageKey;  // "" English European, else "Fransk", "US Metric", "US Imperial", ...
+  ProgramDirectory Directory;  // the program directory: database, pictures, help
+  QString ProgramDate;         // release date shown in the About box
 
   // Output
   QString OutputTarget;  // "F2" (screen) or "Printer"

@@ -185,7 +185,7 @@ TEST(Captions, FitEveryControlOfTheMainWindowInEveryVariant) {
 }
 
 TEST(Captions, FitTheStartupWindow) {
-  ProgramDirectory dir(ProgramDirectory::Built{});
+  TestProgramDirectory dir(TestProgramDirectory::Built{});
   ProgramState state;
   RecordingServices services;
   frmVinjett start(state, services);

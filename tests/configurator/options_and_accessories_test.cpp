@@ -67,7 +67,7 @@ namespace {
 // From the start-up window to the output buttons with Enter, Tab, the cursor keys and typing.
 void walkByKeyboard(int variant, const QString& lift, const QString& control,
                     const QString& expectedModel) {
-  ProgramDirectory dir;
+  TestProgramDirectory dir;
   ProgramState state;
   RecordingServices services;
   frmVinjett start(state, services);

@@ -322,7 +322,7 @@ TEST(SavedConfigurations, RecentConfigurationsNewestFirstFiveAtMost) {
 TEST(SavedConfigurations, OpenedAtStartInTheFilesVariant) {
   Files files;
   const QString german = files.copy("deutsch-250-schmierfrei-rabatt.telmaris", "de.telmaris");
-  ProgramDirectory dir(ProgramDirectory::Built{});
+  TestProgramDirectory dir(TestProgramDirectory::Built{});
   {
     ProgramState state;
     RecordingServices services;

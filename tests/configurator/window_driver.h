@@ -30,15 +30,16 @@ inline const QColor kRedBox(255, 0, 0);
 struct WindowDriver {
   // On a database of test texts ("Eng12"), or on a copy of the shipped program directory.
   explicit WindowDriver(const QString& key = "", bool shipped = false)
-      : WindowDriver(key, shipped ? std::make_unique<ProgramDirectory>(ProgramDirectory::Built{})
-                                  : std::make_unique<ProgramDirectory>()) {}
+      : WindowDriver(key,
+                     shipped ? std::make_unique<TestProgramDirectory>(TestProgramDirectory::Built{})
+                             : std::make_unique<TestProgramDirectory>()) {}
   // On a database of the given records.
   WindowDriver(const QString& key, const QString& recordsSql)
-      : WindowDriver(key, std::make_unique<ProgramDirectory>(recordsSql)) {}
+      : WindowDriver(key, std::make_unique<TestProgramDirectory>(recordsSql)) {}
 
-  WindowDriver(const QString& key, std::unique_ptr<ProgramDirectory> directory)
+  WindowDriver(const QString& key, std::unique_ptr<TestProgramDirectory> directory)
       : dir(std::move(directory)), w(state, services) {
-    state.AppPath = dir->path();
+    state.Directory = dir->directory();
     state.LanguageKey = key;
     loaded = w.Form_Load();
     w.activateWindow();
@@ -159,7 +160,7 @@ struct WindowDriver {
   }
   static QColor colour(const QLineEdit* box) { return box->palette().color(QPalette::Base); }
 
-  std::unique_ptr<ProgramDirectory> dir;
+  std::unique_ptr<TestProgramDirectory> dir;
   ProgramState state;
   RecordingServices services;
   HMeny w;

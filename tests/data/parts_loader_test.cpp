@@ -29,16 +29,16 @@ QString smallRecords() {
       "INSERT INTO tblDetaljer (intIndex, PXH200, PXH250) VALUES (2, 301, NULL);");
 }
 
-void load(PartsData& data, const QString& key) {
-  loadPartsDatabase(QStringLiteral("Telmaris.mdb"), key, data);
+void load(const TestProgramDirectory& dir, PartsData& data, const QString& key) {
+  loadPartsDatabase(dir.database(), key, data);
 }
 
 }  // namespace
 
 TEST(PartsLoader, FillsThePartMatrixInRecordOrderWithTheFixedHoists) {
-  ProgramDirectory dir(smallRecords());
+  TestProgramDirectory dir(smallRecords());
   PartsData state;
-  load(state, "");
+  load(dir, state, "");
 
   EXPECT_EQ(state.PartMatrix(1, 1), 101);
   EXPECT_EQ(state.PartMatrix(2, 1), 201);
@@ -57,10 +57,10 @@ TEST(PartsLoader, FillsThePartMatrixInRecordOrderWithTheFixedHoists) {
 }
 
 TEST(PartsLoader, KeepsWhatANullLeavesOutAcrossVariants) {
-  ProgramDirectory dir(smallRecords());
+  TestProgramDirectory dir(smallRecords());
   PartsData state;
 
-  load(state, "Fransk");
+  load(dir, state, "Fransk");
   EXPECT_EQ(state.TextCatalogue[Text::MenuFile], "Fichier");
   EXPECT_EQ(state.TextCatalogue[Text::ProgramTitle], "");  // null on the first load: empty
   EXPECT_EQ(state.PartDescription[5], "");                 // null description on the first load
@@ -70,16 +70,16 @@ TEST(PartsLoader, KeepsWhatANullLeavesOutAcrossVariants) {
   EXPECT_FALSE(state.PartPrice[0].has_value());  // a null price stays null
   EXPECT_EQ(state.PartPrice[5], 12.5f);
 
-  load(state, "");
+  load(dir, state, "");
   EXPECT_EQ(state.TextCatalogue[Text::ProgramTitle], "TITLE");
   EXPECT_EQ(state.PartDescription[5], "Pull chain");
 
-  load(state, "US Metric");  // English texts, US descriptions
+  load(dir, state, "US Metric");  // English texts, US descriptions
   EXPECT_EQ(state.TextCatalogue[Text::MenuFile], "File");
   EXPECT_EQ(state.PartDescription[5], "Hand chain");
   EXPECT_EQ(state.PartDescription[130], "Hook");  // null in US Metric: the English text stays
 
-  load(state, "Fransk");
+  load(dir, state, "Fransk");
   EXPECT_EQ(state.TextCatalogue[Text::ProgramTitle],
             "TITLE");  // null in French: the earlier text stays
   EXPECT_EQ(state.PartDescription[5], "Hand chain");
@@ -104,10 +104,10 @@ TEST(PartsLoader, StopsAtARecordOutsideTheProgramsArrays) {
       {rows.c_str(), "tblDetaljer", "51"},
   };
   for (const Case& c : cases) {
-    ProgramDirectory dir(QString::fromUtf8(c.sql));
+    TestProgramDirectory dir(QString::fromUtf8(c.sql));
     PartsData state;
     try {
-      load(state, "");
+      load(dir, state, "");
       ADD_FAILURE() << c.sql;
     } catch (const RecordOutOfBounds& e) {
       EXPECT_EQ(e.problem().kind, Problem::Kind::Database);
@@ -118,8 +118,8 @@ TEST(PartsLoader, StopsAtARecordOutsideTheProgramsArrays) {
   QString fifty;
   for (int r = 1; r <= 50; ++r)
     fifty += QStringLiteral("INSERT INTO tblDetaljer (intIndex, PXH200) VALUES (%1, %1);").arg(r);
-  ProgramDirectory dir(fifty);
+  TestProgramDirectory dir(fifty);
   PartsData state;
-  load(state, "Tysk");
+  load(dir, state, "Tysk");
   EXPECT_EQ(state.PartMatrix(50, 1), 50);
 }

@@ -14,6 +14,7 @@
 #include "data/database.h"
 #include "data/parts_data.h"
 #include "data/parts_loader.h"
+#include "data/program_directory.h"
 #include "startup/variants.h"
 
 namespace {
@@ -23,15 +24,15 @@ const char* const kDescriptionColumns[] = {"strEngelska",   "strUSAMetric", "str
                                            "strItalienska", "strTyska"};
 constexpr int kPartCount = 131;  // record numbers 0 to 130
 
+const ProgramDirectory kShipped(QStringLiteral(TELMARIS_PROGRAM_DIR));
+
 Database openShipped() {
-  QDir::setCurrent(QStringLiteral(TELMARIS_PROGRAM_DIR));
-  return Database::open(QStringLiteral("Telmaris.mdb"), kConnectString);
+  return Database::open(kShipped.database(), kConnectString);
 }
 
 PartsData loadShipped(const QString& languageKey) {
-  QDir::setCurrent(QStringLiteral(TELMARIS_PROGRAM_DIR));
   PartsData data;
-  loadPartsDatabase(QStringLiteral("Telmaris.mdb"), languageKey, data);
+  loadPartsDatabase(kShipped.database(), languageKey, data);
   return data;
 }
 

@@ -24,7 +24,7 @@ namespace {
 // pull chain, two empty lines, the rule and the totals.
 struct ExportedList {
   explicit ExportedList(int discount) {
-    loadPartsDatabase(QStringLiteral("Telmaris.mdb"), QString(), data);
+    loadPartsDatabase(dir.database(), QString(), data);
     ConfiguredHoist hoist;
     hoist.hoistColumn = hoist.modelIndex = 1;
     hoist.chainLength = 5;

@@ -27,9 +27,9 @@ inline double syntheticPrice(int part) {
 
 // A temporary program directory with a database of pricesRecordsSql(), the current directory
 // while it lives.
-class PriceProgramDirectory : public ProgramDirectory {
+class PriceProgramDirectory : public TestProgramDirectory {
  public:
-  PriceProgramDirectory() : ProgramDirectory(pricesRecordsSql()) {}
+  PriceProgramDirectory() : TestProgramDirectory(pricesRecordsSql()) {}
 };
 
 // Every part's price in the database by record number.

@@ -37,8 +37,8 @@ struct Grid {
             "UPDATE tblDetaljPr SET strEngelska = NULL WHERE lngNr = 8;"
             "UPDATE tblDetaljPr SET strEngelska = 'Aardvark hook' WHERE lngNr = 9;"));
     state.LanguageKey = key;
-    state.DatabaseFile = QStringLiteral("Telmaris.mdb");
-    loadPartsDatabase(state.DatabaseFile, key, state);
+    state.Directory = dir.directory();
+    loadPartsDatabase(state.Directory.database(), key, state);
   }
   std::vector<qint64> records(const PriceGridModel& m) const {
     std::vector<qint64> out;
@@ -238,10 +238,12 @@ TEST(PriceGrid, TheWindowShowsTheGridAndLeadsBackToTheMainWindow) {
   EXPECT_TRUE(main.isVisible());
 
   // A database that cannot be read is reported; the grid stays as it was.
-  g.state.DatabaseFile = QStringLiteral("missing.mdb");
+  QTemporaryDir empty;
+  g.state.Directory = ProgramDirectory(empty.path());
   form.LoadPriceGrid();
   ASSERT_EQ(services.messages.size(), 1u);
-  EXPECT_TRUE(services.messages[0].text.contains("missing.mdb"));
+  EXPECT_TRUE(services.messages[0].text.contains(empty.path()))
+      << services.messages[0].text.toStdString();
   EXPECT_EQ(form.ssdbgridChangePrices->model()->index(0, 2).data(), "Aardvark hook");
   EXPECT_FALSE(form.isVisible());
 }

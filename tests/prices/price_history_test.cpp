@@ -129,7 +129,7 @@ TEST(PriceHistory, APriceEditedInTheListAfterAnImportSurvivesItsUndo) {
   import(dir.database(), "\"7302 4410 01\",3500\n\"7302 0030 01\",30\n", "A.DAT");
 
   ProgramState state;
-  state.DatabaseFile = dir.database();
+  state.Directory = dir.directory();
   {
     PriceGridModel grid(state, PriceOrder::ByOrderingNumber);
     int row = 0;

@@ -311,7 +311,7 @@ TEST(CommandLine, APageReadsTheDatabaseOnce) {
 }
 
 TEST(CommandLine, ImportsPricesOrChangesNothing) {
-  ProgramDirectory dir(ProgramDirectory::Built{});
+  TestProgramDirectory dir(TestProgramDirectory::Built{});
   QTemporaryDir files;
   const QString list = files.filePath("prices.dat");
   QFile f(list);

@@ -198,7 +198,7 @@ Listed listOf(const QString& programDirectory, const QString& file) {
 }  // namespace
 
 TEST(Examples, EveryExampleListsItsParts) {
-  const ProgramDirectory directory(ProgramDirectory::Built{});
+  const TestProgramDirectory directory(TestProgramDirectory::Built{});
   const QDir examples(QStringLiteral(TELMARIS_SOURCE_DIR "/examples"));
   const QStringList files = examples.entryList(QDir::Files, QDir::Name);
   ASSERT_EQ(files.size(), 8);

@@ -15,7 +15,7 @@
 #include "support/test_database.h"
 
 TEST(StartupWindow, OffersTheEightVariantsAndStartsEnglishOnEnter) {
-  ProgramDirectory dir;
+  TestProgramDirectory dir;
   ProgramState state;
   RecordingServices services;
   frmVinjett start(state, services);
@@ -51,7 +51,7 @@ TEST(StartupWindow, OffersTheEightVariantsAndStartsEnglishOnEnter) {
 }
 
 TEST(StartupWindow, EndsTheProgramWhenItsDirectoryOrTheDatabaseCannotBeRead) {
-  ProgramDirectory dir;
+  TestProgramDirectory dir;
   QFile::remove(dir.database());
   ProgramState state;
   {
@@ -71,7 +71,7 @@ TEST(StartupWindow, EndsTheProgramWhenItsDirectoryOrTheDatabaseCannotBeRead) {
   RecordingServices services;
   frmVinjett start(state, services);
   start.Form_Load("", dir.path());
-  EXPECT_EQ(state.AppPath, dir.path());
+  EXPECT_EQ(state.Directory.path(), dir.path());
   start.Command1_Click(3);
   ASSERT_EQ(services.messages.size(), 1u);
   const QString text = services.messages[0].text;

@@ -46,19 +46,13 @@ QString syntheticRecordsSql() {
   return sql;
 }
 
-ProgramDirectory::ProgramDirectory(const QString& recordsSql) : previous_(QDir::currentPath()) {
+TestProgramDirectory::TestProgramDirectory(const QString& recordsSql) {
   makeDatabase(database(), recordsSql);
-  QDir::setCurrent(dir_.path());
 }
 
-ProgramDirectory::ProgramDirectory(Built) : previous_(QDir::currentPath()) {
+TestProgramDirectory::TestProgramDirectory(Built) {
   const QDir built(QStringLiteral(TELMARIS_PROGRAM_DIR));
   for (const QFileInfo& file : built.entryInfoList(QDir::Files))
     if (file.fileName() != QLatin1String("telmaris"))
       QFile::copy(file.filePath(), dir_.filePath(file.fileName()));
-  QDir::setCurrent(dir_.path());
-}
-
-ProgramDirectory::~ProgramDirectory() {
-  QDir::setCurrent(previous_);
 }

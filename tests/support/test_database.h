@@ -4,6 +4,8 @@
 #include <QString>
 #include <QTemporaryDir>
 
+#include "data/program_directory.h"
+
 // Makes an encrypted parts database at `path` with the program's tables and the given records.
 void makeDatabase(const QString& path, const QString& recordsSql);
 
@@ -12,18 +14,18 @@ void makeDatabase(const QString& path, const QString& recordsSql);
 // of descriptions ("Eng part 5").
 QString syntheticRecordsSql();
 
-// A temporary program directory that is the current directory while the object lives.
-class ProgramDirectory {
+// A temporary program directory, removed with the object. The current directory stays where it
+// is: the program finds its files through the directory it is given.
+class TestProgramDirectory {
  public:
   struct Built {};
   // A copy of the build's program directory: the shipped database, pictures and documents.
-  explicit ProgramDirectory(Built);
-  explicit ProgramDirectory(const QString& recordsSql = syntheticRecordsSql());
-  ~ProgramDirectory();
+  explicit TestProgramDirectory(Built);
+  explicit TestProgramDirectory(const QString& recordsSql = syntheticRecordsSql());
   QString path() const { return dir_.path(); }
-  QString database() const { return dir_.filePath(QStringLiteral("Telmaris.mdb")); }
+  QString database() const { return ProgramDirectory(dir_.path()).database(); }
+  ProgramDirectory directory() const { return ProgramDirectory(dir_.path()); }
 
  private:
   QTemporaryDir dir_;
-  QString previous_;
 };

@@ -242,6 +242,7 @@ class HMeny : public QMainWindow {
   Ctl userFocus_ = Ctl::None;          // the focus the user moved, not yet handed over
   bool swallowPickKey_ = false;        // the Enter that picked in the open list is still on its way
   bool dropDownPending_ = false;       // the model list drops down when the window becomes active
+  bool modelListStaysClosed_ = false;  // a load under answers given again: no list drops down
   QPointer<QWindow> lastFocusWindow_;  // the program's window that had the focus last
 
   // Saved configurations (hmeny_files.cpp)

@@ -88,8 +88,10 @@ bool HMeny::Form_Load() {
 }
 
 bool HMeny::showWalked(const PartsData& parts, const Configurator& walked) {
-  if (!loadWindow(&parts)) return false;
-  ComboPXH->hidePopup();
+  modelListStaysClosed_ = true;
+  const bool loaded = loadWindow(&parts);
+  modelListStaysClosed_ = false;
+  if (!loaded) return false;
   engine_ = walked;
   render();
   ComboPXH->hidePopup();

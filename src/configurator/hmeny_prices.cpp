@@ -100,8 +100,12 @@ void HMeny::reloadAfterNewPrices() {
   // The reload chooses the first model again, so the steps of the old one must go.
   engine_.resetConfiguration();
   BusyCursor busy(Qt::WaitCursor);
-  if (!Form_Load() || !inProgress) return;
-  ComboPXH->hidePopup();
+  // The list the load drops down would only close again under the kept answers, and a list
+  // that opens holds the program's activation for a moment, in which keys go astray.
+  modelListStaysClosed_ = inProgress;
+  const bool loaded = Form_Load();
+  modelListStaysClosed_ = false;
+  if (!loaded || !inProgress) return;
   engine_.apply(kept, state_.LanguageKey);
   // The notes of the steps were read when the answers were given; only an answer the steps now
   // turn down is said, at the step where the walk stopped.

@@ -181,7 +181,7 @@ void HMeny::render() {
   rendering_ = false;
 
   showStepMessages();
-  if (engine_.takeDropDownRequest() && isVisible()) {
+  if (engine_.takeDropDownRequest() && isVisible() && !modelListStaysClosed_) {
     dropDownPending_ = true;
     if (isActiveWindow())
       dropDownModelList();

@@ -164,7 +164,7 @@ bool Configurator::shown(Ctl c) const {
 }
 
 bool Configurator::imperial() const {
-  return languageKey_ == QLatin1String("US Imperial");
+  return isImperialVariant(languageKey_);
 }
 
 bool Configurator::takeDropDownRequest() {

@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "configurator/configuration.h"
+#include "startup/variants.h"
 
 struct ConfiguredHoist {
   QString languageKey;         // the variant; "US Imperial" lists and measures in feet and inches
@@ -31,5 +32,5 @@ struct ConfiguredHoist {
   int chainType = 1;              // optTypeOfChain element
   bool stainless = false;
 
-  bool imperial() const { return languageKey == QLatin1String("US Imperial"); }
+  bool imperial() const { return isImperialVariant(languageKey); }
 };

@@ -13,10 +13,6 @@ bool isContinental(const QString& key) {
          key == QLatin1String("Tysk");
 }
 
-bool isUsKey(const QString& key) {
-  return key == QLatin1String("US Metric") || key == QLatin1String("US Imperial");
-}
-
 struct ModelRow {
   const char* name;
   std::optional<ModelColumns> other;  // every variant but the US ones
@@ -67,7 +63,7 @@ std::optional<QStringList> modelListNames(const QString& languageKey, bool lubeF
   if (languageKey.isEmpty() || isContinental(languageKey)) {
     classes = {QStringLiteral("250"),  QStringLiteral("500"),  QStringLiteral("980"),
                QStringLiteral("1000"), QStringLiteral("2500"), QStringLiteral("5000")};
-  } else if (isUsKey(languageKey)) {
+  } else if (isUsVariant(languageKey)) {
     classes = {QStringLiteral("250"),  QStringLiteral("500"),  QStringLiteral("980"),
                QStringLiteral("1000"), QStringLiteral("2500"), QStringLiteral("3000"),
                QStringLiteral("5000")};
@@ -93,6 +89,6 @@ QString unknownModelMessage(const QString& name) {
 }
 
 DefaultModel defaultModel(const QString& languageKey) {
-  if (isUsKey(languageKey)) return {QStringLiteral("PXH 1000 U EX"), 13};
+  if (isUsVariant(languageKey)) return {QStringLiteral("PXH 1000 U EX"), 13};
   return {QStringLiteral("PXH 200 EX"), 1};
 }

@@ -64,3 +64,7 @@ std::optional<Variant> variantByKey(const QString& languageKey) {
 bool isUsVariant(const QString& languageKey) {
   return languageKey.left(2) == QLatin1String("US");
 }
+
+bool isImperialVariant(const QString& languageKey) {
+  return languageKey == variantOf(VariantId::UsImperial).languageKey;
+}

@@ -39,3 +39,5 @@ std::optional<Variant> variantByKey(const QString& languageKey);
 
 // True for the two US variants (the key starts with "US").
 bool isUsVariant(const QString& languageKey);
+// True for US Imperial, which types, lists and measures lengths in feet and inches.
+bool isImperialVariant(const QString& languageKey);

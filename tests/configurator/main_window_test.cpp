@@ -13,8 +13,8 @@
 #include <vector>
 
 #include "common/twips.h"
-#include "configurator/configuration_file.h"
 #include "configurator/ordering_list.h"
+#include "configurator/recent_files.h"
 #include "configurator/window_driver.h"
 #include "output/form3.h"
 #include "prices/form2.h"
@@ -36,12 +36,11 @@ const QString kExamples = QStringLiteral(TELMARIS_SOURCE_DIR "/examples/");
 const QString kNotSaved =
     QStringLiteral("The configuration has not been saved.\n\nDo you want to save it?");
 
+// The answers a configuration file holds, read as the program reads them.
 Configuration configurationIn(const QString& file) {
-  QFile f(file);
-  EXPECT_TRUE(f.open(QIODevice::ReadOnly)) << file.toStdString();
-  const Result<Configuration> parsed = parseConfiguration(f.readAll());
-  EXPECT_TRUE(parsed) << file.toStdString();
-  return parsed ? *parsed : Configuration{};
+  const Result<Configuration> read = readConfigurationFile(file);
+  EXPECT_TRUE(read) << file.toStdString();
+  return read ? *read : Configuration{};
 }
 
 // The price file that renews one price: the zinc-plated 7 mm chain of the smaller models (part

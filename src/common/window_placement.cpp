@@ -55,6 +55,7 @@ class FrameWatch : public QObject {
     // place is the user's.
     if (event->type() == QEvent::Show && !settled_) {
       looks_ = 0;
+      steadyLooks_ = 0;
       if (!timer_.isActive()) timer_.start(kLookInterval, this);
     }
     return false;
@@ -72,9 +73,15 @@ class FrameWatch : public QObject {
     const qreal ratio = window_->devicePixelRatioF();
     const int slack = ratio == std::floor(ratio) ? 0 : 2;
     if ((window_->frameGeometry().topLeft() - target).manhattanLength() <= slack) {
-      settled_ = true;
-      return timer_.stop();
+      // The window manager may still be framing it while Qt reports the place asked for: the
+      // place is only taken when it holds for a few looks in a row.
+      if (++steadyLooks_ >= kSteadyLooks) {
+        settled_ = true;
+        timer_.stop();
+      }
+      return;
     }
+    steadyLooks_ = 0;
     place();
   }
 
@@ -84,9 +91,11 @@ class FrameWatch : public QObject {
   QPointer<const QWidget> framed_;
   QBasicTimer timer_;
   int looks_ = 0;
+  int steadyLooks_ = 0;
   bool settled_ = false;
   static constexpr int kLookInterval = 50;  // milliseconds
   static constexpr int kLooks = 200;        // ten seconds at most
+  static constexpr int kSteadyLooks = 6;    // the frame in place for 300 ms
 };
 
 }  // namespace

@@ -12,9 +12,9 @@
 #include <vector>
 
 #include "bench_timing.h"
-#include "common/services.h"
-#include "configurator/hmeny.h"
+#include "main_window/hmeny.h"
 #include "startup/program_state.h"
+#include "widgets/services.h"
 
 namespace {
 

@@ -12,14 +12,14 @@
 #include <vector>
 
 #include "bench_timing.h"
-#include "common/services.h"
-#include "configurator/hmeny.h"
 #include "configurator/ordering_list.h"
 #include "data/parts_loader.h"
 #include "data/program_directory.h"
-#include "output/ordering_page.h"
-#include "output/technical_data.h"
+#include "main_window/hmeny.h"
+#include "page/ordering_page.h"
+#include "sheets/technical_data.h"
 #include "startup/program_state.h"
+#include "widgets/services.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <QSaveFile>
 #include <cstdio>
 
-#include "output/pcx.h"
+#include "pictures/pcx.h"
 #include "pictures/pictures.h"
 
 namespace {

@@ -12,12 +12,12 @@
 #include <QStyleOptionGroupBox>
 #include <QTextDocument>
 
+#include "common/variants.h"
+#include "common/version.h"
 #include "configurator/ordering_list.h"
 #include "configurator/window_driver.h"
-#include "prices/form2.h"
+#include "price_window/form2.h"
 #include "startup/frm_vinjett.h"
-#include "startup/variants.h"
-#include "startup/version.h"
 
 namespace {
 

@@ -12,12 +12,12 @@
 #include <utility>
 #include <vector>
 
-#include "common/twips.h"
 #include "configurator/ordering_list.h"
 #include "configurator/recent_files.h"
 #include "configurator/window_driver.h"
-#include "output/form3.h"
-#include "prices/form2.h"
+#include "list_window/form3.h"
+#include "price_window/form2.h"
+#include "widgets/twips.h"
 
 namespace {
 

@@ -17,7 +17,7 @@
 #include <QTest>
 #include <memory>
 
-#include "configurator/hmeny.h"
+#include "main_window/hmeny.h"
 #include "startup/program_state.h"
 #include "support/recording_services.h"
 #include "support/test_database.h"

@@ -9,13 +9,13 @@
 #include <optional>
 #include <vector>
 
+#include "common/variants.h"
 #include "configurator/model_catalogue.h"
 #include "configurator/model_rules.h"
 #include "data/database.h"
 #include "data/parts_data.h"
 #include "data/parts_loader.h"
 #include "data/program_directory.h"
-#include "startup/variants.h"
 
 namespace {
 

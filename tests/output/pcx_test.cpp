@@ -1,6 +1,6 @@
 // The PCX reader and writer: both depths survive a round trip, the run-length coding follows
 // the format to the byte, and damaged or hostile files give a null picture.
-#include "output/pcx.h"
+#include "pictures/pcx.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The pictures of the built program directory and how picture files are read: by their content,
 // and never failing harder than a null image.
-#include "output/picture_files.h"
+#include "pictures/picture_files.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +9,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "output/pcx.h"
+#include "pictures/pcx.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include <QTemporaryDir>
 
 #include "configurator/window_driver.h"
-#include "output/window_capture.h"
+#include "page/picture_fit.h"
 #include "support/pdf_words.h"
 
 namespace {

@@ -4,10 +4,10 @@
 #include <QTableView>
 
 #include "configurator/window_driver.h"
-#include "output/form3.h"
-#include "output/ordering_list_view.h"
-#include "output/screen_list.h"
-#include "prices/form2.h"
+#include "list_window/form3.h"
+#include "list_window/ordering_list_view.h"
+#include "price_window/form2.h"
+#include "screen/screen_list.h"
 
 TEST(ScreenList, ShrinksEmptyRunsAndKeepsTheEndsBold) {
   const QStringList lines{"Heading", "", "hoist", "marking", "", "", "_____", "Total"};

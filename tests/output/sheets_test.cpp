@@ -6,9 +6,9 @@
 #include <QPointF>
 #include <QStringList>
 
-#include "output/dimension_sheets.h"
-#include "output/print_text.h"
-#include "output/technical_data.h"
+#include "page/print_text.h"
+#include "sheets/dimension_sheets.h"
+#include "sheets/technical_data.h"
 
 namespace {
 

@@ -12,7 +12,7 @@
 
 #include "configurator/ordering_list.h"
 #include "data/parts_loader.h"
-#include "prices/form2.h"
+#include "price_window/form2.h"
 #include "prices/price_fixtures.h"
 #include "prices/workbook_reader.h"
 #include "startup/program_state.h"

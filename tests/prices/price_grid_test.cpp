@@ -11,17 +11,17 @@
 #include <QTableView>
 #include <QTest>
 
-#include "common/services.h"
 #include "configurator/ordering_list.h"
 #include "data/database.h"
 #include "data/parts_loader.h"
-#include "output/ordering_list_view.h"
-#include "prices/form2.h"
+#include "list_window/ordering_list_view.h"
+#include "price_window/form2.h"
+#include "price_window/price_grid_model.h"
 #include "prices/price_fixtures.h"
-#include "prices/price_grid_model.h"
 #include "prices/price_history.h"
 #include "startup/program_state.h"
 #include "support/recording_services.h"
+#include "widgets/services.h"
 
 namespace {
 

@@ -8,8 +8,8 @@
 
 #include "data/database.h"
 #include "data/parts_loader.h"
+#include "price_window/price_grid_model.h"
 #include "prices/price_fixtures.h"
-#include "prices/price_grid_model.h"
 #include "prices/price_import.h"
 #include "startup/program_state.h"
 

@@ -6,9 +6,9 @@
 #include <QTemporaryDir>
 
 #include "configurator/window_driver.h"
-#include "prices/form2.h"
+#include "price_window/form2.h"
+#include "price_window/price_grid_model.h"
 #include "prices/price_fixtures.h"
-#include "prices/price_grid_model.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 // The program's work from the command line, run as a process of its own.
-#include "startup/command_line.h"
+#include "commands/command_line.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +10,7 @@
 
 #include "data/parts_data.h"
 #include "data/parts_loader.h"
-#include "output/page_pdf.h"
+#include "page/page_pdf.h"
 #include "support/pdf_words.h"
 #include "support/test_database.h"
 

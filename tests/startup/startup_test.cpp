@@ -8,7 +8,7 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "configurator/hmeny.h"
+#include "main_window/hmeny.h"
 #include "startup/frm_vinjett.h"
 #include "startup/program_state.h"
 #include "support/recording_services.h"

@@ -12,8 +12,8 @@
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
 
+#include "common/variants.h"
 #include "startup/application_setup.h"
-#include "startup/variants.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <optional>
 #include <vector>
 
-#include "common/services.h"
+#include "widgets/services.h"
 
 struct RecordedMessage {
   QString text;

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "output/print_text.h"
+#include "page/print_text.h"
 #include "pictures/drawing.h"
 #include "pictures/pictures.h"
 

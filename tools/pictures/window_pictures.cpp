@@ -5,10 +5,10 @@
 #include <QPainterPath>
 #include <cmath>
 
-#include "common/twips.h"
 #include "pictures/drawing.h"
 #include "pictures/illustrations.h"
 #include "pictures/pictures.h"
+#include "widgets/twips.h"
 
 namespace {
 

@@ -1,0 +1,168 @@
+// Reading and writing saved configurations.
+#include "configurator/configuration_file.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QRegularExpression>
+#include <QStringList>
+
+#include "common/variants.h"
+
+namespace {
+
+const QStringList kTrolleys{QStringLiteral("none"), QStringLiteral("manual-narrow"),
+                            QStringLiteral("manual-wide"), QStringLiteral("motor-narrow"),
+                            QStringLiteral("motor-wide")};
+const QStringList kHoistControls{QStringLiteral("pull-chain"), QStringLiteral("2-button"),
+                                 QStringLiteral("twist-rod"), QStringLiteral("4-button"),
+                                 QStringLiteral("2-button-hook")};
+const QStringList kTrolleyControls{QStringLiteral("pull-chain"), QStringLiteral("2-button")};
+const QStringList kAccessories{QStringLiteral("overload"), QStringLiteral("chainCollector"),
+                               QStringLiteral("chainStop"), QStringLiteral("safetyHook"),
+                               QStringLiteral("assembled")};
+
+// The saved name of a choice, by its element number; null for none.
+template <typename Choice>
+QJsonValue nameOf(const QStringList& names, const std::optional<Choice>& choice) {
+  return choice ? QJsonValue(names[element(*choice)]) : QJsonValue();
+}
+
+struct Reader {
+  const QJsonObject& object;
+  QString error;
+
+  bool wrong(const QString& key, const QString& expected) {
+    if (error.isEmpty()) error = QStringLiteral("\"%1\" must be %2.").arg(key, expected);
+    return false;
+  }
+
+  void boolean(const QJsonObject& from, const QString& key, bool& target, const QString& path) {
+    if (!from.contains(key)) return;
+    if (!from.value(key).isBool()) return void(wrong(path, QStringLiteral("true or false")));
+    target = from.value(key).toBool();
+  }
+
+  void text(const QString& key, QString& target) {
+    if (!object.contains(key)) return;
+    const QJsonValue v = object.value(key);
+    if (v.isString())
+      target = v.toString();
+    else
+      wrong(key, QStringLiteral("a text"));
+  }
+
+  // A length as the user types it: digits with at most one decimal point or comma. A number
+  // of JSON is refused, as its digits are not those the user typed.
+  void length(const QString& key, QString& target) {
+    if (!object.contains(key)) return;
+    static const QRegularExpression typed(QStringLiteral("^[0-9]*([.,][0-9]*)?$"));
+    const QJsonValue v = object.value(key);
+    if (!v.isString() || !typed.match(v.toString()).hasMatch())
+      return void(wrong(key, QStringLiteral("a text of digits with at most one \".\" or \",\"")));
+    target = v.toString();
+  }
+
+  // One of the names, the choice of the same element number; or null, no choice.
+  template <typename Choice>
+  void choice(const QString& key, const QStringList& names, std::optional<Choice>& target) {
+    if (!object.contains(key)) return;
+    const QJsonValue v = object.value(key);
+    if (v.isNull()) {
+      target.reset();
+      return;
+    }
+    const int index = v.isString() ? static_cast<int>(names.indexOf(v.toString())) : -1;
+    if (index < 0)
+      return void(wrong(
+          key, QStringLiteral("one of \"%1\" or null").arg(names.join(QStringLiteral("\", \"")))));
+    target = static_cast<Choice>(index);
+  }
+};
+
+}  // namespace
+
+Result<Configuration> parseConfiguration(const QByteArray& json) {
+  const auto wrongFile = [](const QString& what) {
+    return Problem{Problem::Kind::File, {}, what, std::nullopt};
+  };
+  QJsonParseError parseError;
+  const QJsonDocument document = QJsonDocument::fromJson(json, &parseError);
+  if (parseError.error != QJsonParseError::NoError)
+    return wrongFile(QStringLiteral("The file is no configuration: %1 (at character %2).")
+                         .arg(parseError.errorString())
+                         .arg(parseError.offset));
+  if (!document.isObject()) return wrongFile(QStringLiteral("The file is no configuration."));
+  const QJsonObject object = document.object();
+  // A missing key is an answer not given: the steps wait there. Only the ticks, the discount
+  // and the variant have a value without one (false, 0, English European).
+  Configuration c;
+  c.trolley.reset();
+  c.hoistControl.reset();
+  Reader r{object, {}};
+
+  if (object.contains(u"telmaris") && object.value(u"telmaris").toInt(-1) != 1)
+    r.wrong(QStringLiteral("telmaris"), QStringLiteral("1"));
+  if (object.contains(u"variant")) {
+    const QString caption = object.value(u"variant").toString();
+    int index = -1;
+    for (int i = 0; i < kVariantCount; ++i)
+      if (variantByIndex(i)->startCaption == caption) index = i;
+    if (index < 0)
+      r.wrong(QStringLiteral("variant"),
+              QStringLiteral("one of the eight variants, such as \"English European\""));
+    else
+      c.variant = static_cast<VariantId>(index);
+  }
+  r.boolean(object, QStringLiteral("lubeFree"), c.lubeFree, QStringLiteral("lubeFree"));
+  r.text(QStringLiteral("model"), c.model);
+  r.boolean(object, QStringLiteral("stainlessChain"), c.stainlessChain,
+            QStringLiteral("stainlessChain"));
+  r.length(QStringLiteral("liftHeight"), c.liftHeight);
+  r.length(QStringLiteral("controlLength"), c.controlLength);
+  r.choice(QStringLiteral("trolley"), kTrolleys, c.trolley);
+  r.choice(QStringLiteral("hoistControl"), kHoistControls, c.hoistControl);
+  r.boolean(object, QStringLiteral("articulation"), c.articulation, QStringLiteral("articulation"));
+  r.choice(QStringLiteral("trolleyControl"), kTrolleyControls, c.trolleyControl);
+  if (object.contains(u"accessories")) {
+    const QJsonValue v = object.value(u"accessories");
+    if (!v.isObject()) {
+      r.wrong(QStringLiteral("accessories"), QStringLiteral("an object"));
+    } else {
+      const QJsonObject accessories = v.toObject();
+      for (int i = 0; i < kAccessories.size(); ++i)
+        r.boolean(accessories, kAccessories[i], c.accessories[i],
+                  QStringLiteral("accessories.") + kAccessories[i]);
+    }
+  }
+  if (object.contains(u"discount")) {
+    const QJsonValue v = object.value(u"discount");
+    const double d = v.toDouble(-1);
+    if (!v.isDouble() || d < 0 || d > 99 || d != static_cast<int>(d))
+      r.wrong(QStringLiteral("discount"), QStringLiteral("a whole number from 0 to 99"));
+    else
+      c.discount = static_cast<int>(d);
+  }
+  if (!r.error.isEmpty()) return wrongFile(r.error);
+  return c;
+}
+
+QByteArray writeConfiguration(const Configuration& c) {
+  QJsonObject accessories;
+  for (int i = 0; i < kAccessories.size(); ++i) accessories[kAccessories[i]] = c.accessories[i];
+  QJsonObject o;
+  o[QStringLiteral("telmaris")] = 1;
+  o[QStringLiteral("variant")] = variantOf(c.variant).startCaption;
+  o[QStringLiteral("lubeFree")] = c.lubeFree;
+  o[QStringLiteral("model")] = c.model;
+  o[QStringLiteral("stainlessChain")] = c.stainlessChain;
+  o[QStringLiteral("liftHeight")] = c.liftHeight;
+  o[QStringLiteral("controlLength")] = c.controlLength;
+  o[QStringLiteral("trolley")] = nameOf(kTrolleys, c.trolley);
+  o[QStringLiteral("hoistControl")] = nameOf(kHoistControls, c.hoistControl);
+  o[QStringLiteral("articulation")] = c.articulation;
+  o[QStringLiteral("trolleyControl")] = nameOf(kTrolleyControls, c.trolleyControl);
+  o[QStringLiteral("accessories")] = accessories;
+  o[QStringLiteral("discount")] = c.discount;
+  return QJsonDocument(o).toJson(QJsonDocument::Indented);
+}

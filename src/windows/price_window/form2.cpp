@@ -1,0 +1,234 @@
+// The price list window: its controls at their design places, the price grid, the way back to
+// the main window and the spreadsheet export.
+#include "price_window/form2.h"
+
+#include <QBoxLayout>
+#include <QDir>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QKeyEvent>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollArea>
+#include <QTableView>
+#include <QUrl>
+
+#include "common/window_title.h"
+#include "data/database.h"
+#include "list_window/ordering_list_view.h"
+#include "price_window/price_grid_model.h"
+#include "prices/excel_export.h"
+#include "screen/screen_list_log.h"
+#include "startup/program_state.h"
+#include "widgets/busy_cursor.h"
+#include "widgets/services.h"
+#include "widgets/twips.h"
+
+Form2::Form2(QWidget* parent) : QWidget(parent, Qt::Window) {
+  setObjectName(QStringLiteral("Form2"));
+  setWindowTitle(QStringLiteral("Ordering List"));
+  // Opens at its design size where the screen allows (see designSize()), and grows; its layout
+  // keeps it from shrinking below what its controls need.
+  resize(designSize());
+
+  fraSortOrder = new QGroupBox(QStringLiteral("Order by:"), this);
+  fraSortOrder->setObjectName(QStringLiteral("fraSortOrder"));
+  fraSortOrder->setAutoFillBackground(true);
+  QPalette white = fraSortOrder->palette();
+  white.setColor(QPalette::Window, Qt::white);
+  fraSortOrder->setPalette(white);
+  fraSortOrder->setMinimumWidth(twipsToPixels(4335));
+  auto* sortRow = new QHBoxLayout(fraSortOrder);
+  sortRow->setContentsMargins(twipsToPixels(210), 2, twipsToPixels(120), 2);
+  const char* captions[] = {"Ordering No.", "Description"};
+  for (int i = 0; i < 2; ++i) {
+    optSortOrder[i] = new QRadioButton(QString::fromUtf8(captions[i]), fraSortOrder);
+    optSortOrder[i]->setObjectName(QStringLiteral("optSortOrder(%1)").arg(i));
+    sortRow->addWidget(optSortOrder[i]);
+    connect(optSortOrder[i], &QRadioButton::clicked, this, [this] { LoadPriceGrid(); });
+  }
+  sortRow->addStretch(1);
+  optSortOrder[0]->setChecked(true);
+
+  // The buttons keep their design size at least, and widen for a longer caption.
+  cmdExcelFile = new QPushButton(QStringLiteral("Liste de commande pour fichier Excel"), this);
+  cmdExcelFile->setObjectName(QStringLiteral("cmdExcelFile"));
+  cmdExcelFile->setMinimumSize(twipsToPixels(1665), twipsToPixels(570));
+  connect(cmdExcelFile, &QPushButton::clicked, this, [this] { cmdExcelFile_Click(); });
+  cmdToMainMenu = new QPushButton(QStringLiteral("To Main menu"), this);
+  cmdToMainMenu->setObjectName(QStringLiteral("cmdToMainMenu"));
+  cmdToMainMenu->setMinimumSize(twipsToPixels(1425), twipsToPixels(570));
+  connect(cmdToMainMenu, &QPushButton::clicked, this, [this] { cmdToMainMenu_Click(); });
+
+  ssdbgridChangePrices = new QTableView(this);
+  ssdbgridChangePrices->setObjectName(QStringLiteral("ssdbgridChangePrices"));
+  ssdbgridChangePrices->verticalHeader()->hide();
+  ssdbgridChangePrices->setSelectionMode(QAbstractItemView::SingleSelection);
+  ssdbgridChangePrices->setEditTriggers(QAbstractItemView::DoubleClicked |
+                                        QAbstractItemView::EditKeyPressed |
+                                        QAbstractItemView::AnyKeyPressed);
+
+  orderingList = new OrderingListView(this);
+  orderingListArea_ = new QScrollArea(this);
+  orderingListArea_->setObjectName(QStringLiteral("orderingListArea"));
+  orderingListArea_->setWidget(orderingList);
+  orderingListArea_->setWidgetResizable(true);
+  orderingListArea_->setFrameShape(QFrame::NoFrame);
+  orderingListArea_->hide();
+
+  // The sort frame and the two buttons along the top; the grid, or the list from the left edge
+  // as wide as the window, fill the rest.
+  auto* top = new QHBoxLayout;
+  top->setSpacing(twipsToPixels(150));
+  top->setContentsMargins(twipsToPixels(300), twipsToPixels(30), twipsToPixels(150), 0);
+  top->addWidget(fraSortOrder);
+  top->addStretch(1);
+  top->addWidget(cmdExcelFile);
+  top->addWidget(cmdToMainMenu);
+  auto* grid = new QVBoxLayout;
+  grid->setContentsMargins(twipsToPixels(300), 0, twipsToPixels(300), twipsToPixels(300));
+  grid->addWidget(ssdbgridChangePrices);
+  auto* page = new QVBoxLayout(this);
+  page->setContentsMargins(0, 0, 0, 0);
+  page->addLayout(top);
+  page->addLayout(grid, 1);
+  page->addWidget(orderingListArea_, 1);
+}
+
+QSize Form2::designSize() {
+  return {twipsToPixels(9735), twipsToPixels(7215)};
+}
+
+void Form2::attach(ProgramState& state, Services& services, QWidget* mainWindow) {
+  state_ = &state;
+  services_ = &services;
+  mainWindow_ = mainWindow;
+  Form_Load();
+}
+
+void Form2::Form_Load() {
+  if (!state_) return;
+  cmdToMainMenu->setText(state_->TextCatalogue[Text::ToMainMenu]);
+  setWindowTitle(withoutAccessKeys(state_->TextCatalogue[Text::OrderingListTitle]));
+  cmdExcelFile->setText(state_->TextCatalogue[Text::OrderingListToExcel]);
+}
+
+void Form2::showOrderingList(const QString& title, const OrderingList& list) {
+  list_ = list;
+  std::vector<ScreenLine> lines = screenListLines(orderingListLines(list, kScreenListIndent));
+  setWindowState(Qt::WindowNoState);
+  show();
+  setWindowTitle(title);
+  ssdbgridChangePrices->hide();
+  fraSortOrder->hide();
+  orderingListArea_->show();
+  QStringList shown;
+  shown.reserve(static_cast<qsizetype>(lines.size()));
+  for (const ScreenLine& line : lines) shown << line.text;
+  orderingList->setLines(std::move(lines));
+  logScreenList(shown);
+  raise();
+}
+
+void Form2::LoadPriceGrid() {
+  if (!state_) return;
+  const ProgramState& s = *state_;
+  const PriceOrder order =
+      optSortOrder[0]->isChecked() ? PriceOrder::ByOrderingNumber : PriceOrder::ByDescription;
+  PriceGridModel* model = nullptr;
+  std::optional<Problem> failure;
+  {
+    BusyCursor busy(Qt::WaitCursor);
+    try {
+      model = new PriceGridModel(*state_, order, this);
+    } catch (const Failure& e) {
+      failure = e.problem();
+    }
+  }
+  if (!model) {
+    showProblem(*services_, this, *failure, s.TextCatalogue,
+                tr("The price list cannot be read from the parts database."));
+    return;
+  }
+  connect(model, &PriceGridModel::editRefused, this, [this](const QString& m) { showMessage(m); });
+
+  setWindowState(Qt::WindowNoState);
+  show();
+  setWindowTitle(withoutAccessKeys(s.TextCatalogue[Text::MenuPricesInGrid]));
+  orderingListArea_->hide();
+  orderingList->setLines({});
+  fraSortOrder->setTitle(s.TextCatalogue[Text::SortBy]);
+  optSortOrder[0]->setText(s.TextCatalogue[Text::OrderingNumber]);
+  optSortOrder[1]->setText(s.TextCatalogue[Text::Description]);
+  fraSortOrder->show();
+  ssdbgridChangePrices->show();
+
+  PriceGridModel* previous = grid_;
+  QItemSelectionModel* previousSelection = ssdbgridChangePrices->selectionModel();
+  grid_ = model;
+  ssdbgridChangePrices->setModel(grid_);
+  // The view leaves the old model's selection to its owner.
+  delete previousSelection;
+  if (previous) previous->deleteLater();
+  for (int c = 0; c < grid_->columnCount(); ++c)
+    ssdbgridChangePrices->setColumnWidth(c, twipsToPixels(PriceGridModel::columnWidthTwips(c)));
+  raise();
+}
+
+void Form2::cmdToMainMenu_Click() {
+  // The main window's activation hides this window; hiding it here as well keeps that true on
+  // desktops that refuse to hand the focus over.
+  if (mainWindow_) {
+    mainWindow_->show();
+    mainWindow_->raise();
+    mainWindow_->activateWindow();
+  }
+  hide();
+}
+
+void Form2::cmdExcelFile_Click() {
+  if (!state_ || !list_) return;
+  QString path;
+  std::optional<Problem> failure;
+  {
+    BusyCursor busy(Qt::BusyCursor);
+    try {
+      path = exportOrderingList(state_->TextCatalogue, *list_, QDir::tempPath());
+    } catch (const Failure& e) {
+      failure = e.problem();
+    }
+  }
+  if (failure) {
+    showProblem(*services_, this, *failure, state_->TextCatalogue, {});
+    return;
+  }
+  if (!services_->openWithDesktop(QUrl::fromLocalFile(path)))
+    showMessage(tr("No spreadsheet program could open the ordering list.\n\n"
+                   "It has been saved as %1")
+                    .arg(QDir::toNativeSeparators(path)));
+}
+
+void Form2::keyPressEvent(QKeyEvent* event) {
+  // Enter that no control took for itself (an open price editor does) leads back.
+  if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+    cmdToMainMenu_Click();
+    event->accept();
+    return;
+  }
+  QWidget::keyPressEvent(event);
+}
+
+void Form2::showMessage(const QString& text) {
+  if (services_) services_->message(this, text, kDefaultMessageTitle, MsgIcon::Warning);
+}
+
+QObject* Form2::control(const QString& name) const {
+  return findChild<QObject*>(name);
+}
+
+void Form2::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  raise();
+  activateWindow();
+}

@@ -1,0 +1,187 @@
+// The price list query and its table model over the parts database.
+#include "price_window/price_grid_model.h"
+
+#include <QCollator>
+#include <QColor>
+#include <QLocale>
+#include <algorithm>
+
+#include "common/number_format.h"
+#include "common/variants.h"
+#include "data/database.h"
+#include "data/parts_loader.h"
+#include "prices/price_file.h"
+#include "prices/price_history.h"
+#include "startup/program_state.h"
+
+namespace {
+
+// The query with or without the record number in front, which the grid needs to find a row's
+// record again but does not show.
+QString gridQuery(const QString& languageKey, PriceOrder order, bool withRecord) {
+  const std::optional<Variant> variant = variantByKey(languageKey);
+  if (!variant) return {};
+  const QString column = QStringLiteral("tblDetaljPr.") + variant->descriptionColumn;
+  const QString orderBy = order == PriceOrder::ByOrderingNumber
+                              ? QStringLiteral("ORDER BY tblDetaljPr.strDetaljnummer; ")
+                              : QStringLiteral("ORDER BY %1; ").arg(column);
+  return QStringLiteral("SELECT DISTINCTROW ") +
+         (withRecord ? QStringLiteral("tblDetaljPr.lngNr, ") : QString()) +
+         QStringLiteral("tblDetaljPr.strDetaljnummer, tblDetaljPr.sngPris, ") + column +
+         QStringLiteral(" FROM tblDetaljPr ") +
+         QStringLiteral("WHERE LEN(%1)>0 AND LEFT(%1,1)<>'?' ").arg(column) + orderBy;
+}
+
+// Rows by description in the order of the variant's language, whatever their case and accents
+// ("Étrier" among the words with E, "ölpoliert" before "verzinkt"), and rows of the same
+// description by ordering number. The database compares the bytes, which puts every capital
+// before the small letters and every accented letter after "z".
+template <typename Row>
+void sortByDescription(std::vector<Row>& rows, const Variant& variant) {
+  QCollator collator{QLocale(variant.locale)};
+  collator.setCaseSensitivity(Qt::CaseInsensitive);
+  std::stable_sort(rows.begin(), rows.end(), [&](const Row& a, const Row& b) {
+    const int order = collator.compare(a.description, b.description);
+    return order != 0 ? order < 0 : a.number < b.number;
+  });
+}
+
+}  // namespace
+
+QString priceGridSql(const QString& languageKey, PriceOrder order) {
+  return gridQuery(languageKey, order, false);
+}
+
+std::optional<double> parseTypedPrice(const QString& text) {
+  QString typed = text.trimmed();
+  const QString separator = systemDecimalSeparator();
+  if (separator != QStringLiteral(".")) typed.replace(separator, QStringLiteral("."));
+  return parsePrice(typed);
+}
+
+PriceGridModel::PriceGridModel(ProgramState& state, PriceOrder order, QObject* parent)
+    : QAbstractTableModel(parent), state_(state) {
+  db_ = std::make_unique<Database>(Database::open(state.Directory.database(), kConnectString));
+  const QString sql = gridQuery(state.LanguageKey, order, true);
+  if (sql.isEmpty()) return;
+  Statement query = db_->prepare(sql);
+  while (query.next())
+    rows_.push_back({query.integer(0).value_or(-1), query.text(1).value_or(QString()),
+                     query.real(2), query.text(3).value_or(QString())});
+  if (order == PriceOrder::ByDescription)
+    sortByDescription(rows_, *variantByKey(state.LanguageKey));
+}
+
+PriceGridModel::~PriceGridModel() = default;
+
+int PriceGridModel::rowCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : static_cast<int>(rows_.size());
+}
+
+int PriceGridModel::columnCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : 3;
+}
+
+QVariant PriceGridModel::data(const QModelIndex& index, int role) const {
+  if (!index.isValid() || index.row() >= rowCount()) return {};
+  const Row& row = rows_[static_cast<std::size_t>(index.row())];
+  switch (role) {
+    case Qt::DisplayRole:
+    case Qt::EditRole:
+      switch (index.column()) {
+        case kNumberColumn:
+          return row.number;
+        case kPriceColumn:
+          return row.price ? FormatNumber(*row.price, QStringLiteral("###0.00")) : QString();
+        case kDescriptionColumn:
+          return row.description;
+      }
+      break;
+    case Qt::BackgroundRole:
+      if (index.column() == kPriceColumn) return QColor(255, 255, 0);
+      break;
+    case Qt::TextAlignmentRole:
+      if (index.column() == kPriceColumn)
+        return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
+      break;
+  }
+  return {};
+}
+
+QVariant PriceGridModel::headerData(int section, Qt::Orientation orientation, int role) const {
+  if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
+  switch (section) {
+    case kNumberColumn:
+      return state_.TextCatalogue[Text::OrderingNumber];
+    case kPriceColumn:
+      return state_.TextCatalogue[Text::Price];
+    case kDescriptionColumn:
+      return state_.TextCatalogue[Text::Description];
+  }
+  return {};
+}
+
+Qt::ItemFlags PriceGridModel::flags(const QModelIndex& index) const {
+  Qt::ItemFlags f = QAbstractTableModel::flags(index);
+  if (index.isValid() && index.column() == kPriceColumn) f |= Qt::ItemIsEditable;
+  return f;
+}
+
+bool PriceGridModel::setData(const QModelIndex& index, const QVariant& value, int role) {
+  if (role != Qt::EditRole || !index.isValid() || index.column() != kPriceColumn ||
+      index.row() >= rowCount())
+    return false;
+  Row& row = rows_[static_cast<std::size_t>(index.row())];
+  const QString typed = value.toString().trimmed();
+  // The editor opens on the price as shown, rounded to two decimals: left as it was, it is no
+  // new price.
+  if (row.price && typed == data(index, Qt::EditRole).toString()) return true;
+  const std::optional<double> price = parseTypedPrice(typed);
+  if (!price) {
+    emit editRefused(tr("\"%1\" is not a price; the price of %2 stays as it was.")
+                         .arg(value.toString(), row.number));
+    return false;
+  }
+  if (!isPriceInRange(*price)) {
+    emit editRefused(
+        tr("\"%1\" is not between 0 and %2; the price of %3 stays as it was.")
+            .arg(typed, FormatNumber(kMaxPrice, QStringLiteral("###0.00")), row.number));
+    return false;
+  }
+  if (price == row.price) return true;  // nothing to store, nothing for the history
+  try {
+    // The price and its line in the history go in together or not at all.
+    Transaction transaction = db_->transaction();
+    Statement write = db_->prepare(
+        QStringLiteral("UPDATE tblDetaljPr SET sngPris = ?1 WHERE tblDetaljPr.lngNr = ?2;"));
+    write.bind(1, *price).bind(2, row.record).run();
+    PriceEvent edit{0,
+                    priceHistoryNow(),
+                    PriceEventKind::Edit,
+                    kPriceListWindowSource,
+                    std::nullopt,
+                    {{row.record, row.number, row.price, price}}};
+    recordPriceEvent(*db_, edit);
+    transaction.commit([&](Database& fresh) { return priceEventIsStored(fresh, edit); });
+  } catch (const Failure& e) {
+    emit editRefused(problemMessage(e.problem(), state_.TextCatalogue,
+                                    tr("The price of %1 could not be stored.").arg(row.number)));
+    return false;
+  }
+  row.price = price;
+  if (decltype(state_.PartPrice)::inBounds(row.record)) state_.PartPrice[row.record] = price;
+  emit dataChanged(index, index, {Qt::DisplayRole, Qt::EditRole});
+  return true;
+}
+
+int PriceGridModel::columnWidthTwips(int column) {
+  switch (column) {
+    case kNumberColumn:
+      return 1400;
+    case kPriceColumn:
+      return 1000;
+    case kDescriptionColumn:
+      return 6200;
+  }
+  return 0;
+}

@@ -2,6 +2,7 @@
 #include "common/variants.h"
 
 #include <array>
+#include <initializer_list>
 
 namespace {
 
@@ -67,4 +68,11 @@ bool isUsVariant(const QString& languageKey) {
 
 bool isImperialVariant(const QString& languageKey) {
   return languageKey == variantOf(VariantId::UsImperial).languageKey;
+}
+
+bool isContinentalVariant(const QString& languageKey) {
+  for (VariantId id : {VariantId::French, VariantId::Spanish, VariantId::Portuguese,
+                       VariantId::Italian, VariantId::German})
+    if (languageKey == variantOf(id).languageKey) return true;
+  return false;
 }

@@ -41,3 +41,6 @@ std::optional<Variant> variantByKey(const QString& languageKey);
 bool isUsVariant(const QString& languageKey);
 // True for US Imperial, which types, lists and measures lengths in feet and inches.
 bool isImperialVariant(const QString& languageKey);
+// True for the five continental languages (French, Spanish, Portuguese, Italian, German), whose
+// longer captions need more room and whose technical data has no US column.
+bool isContinentalVariant(const QString& languageKey);

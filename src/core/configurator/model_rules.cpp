@@ -1,77 +1,83 @@
-// Model rules.
+// Model rules, read from the table of hoist models.
 #include "configurator/model_rules.h"
 
-#include <initializer_list>
+#include "configurator/hoist_model.h"
 
 namespace {
 
-bool oneOf(int value, std::initializer_list<int> values) {
-  for (int v : values)
-    if (v == value) return true;
-  return false;
-}
-
-bool named(const QString& model, std::initializer_list<const char*> names) {
-  for (const char* n : names)
-    if (model == QLatin1String(n)) return true;
-  return false;
+// How a name offers the overload device: from its record, or for a name without one from the
+// class its first seven characters give. No model of the catalogue reaches the second rule.
+OverloadDevice overloadDeviceOf(const QString& model) {
+  if (const HoistModel* m = hoistModelNamed(model)) return m->overload;
+  const QString head = model.left(7);
+  if (head == QLatin1String("PXH 980")) return OverloadDevice::NotAvailable;
+  if (head == QLatin1String("PXH 300")) return OverloadDevice::Optional;
+  return OverloadDevice::ByColumn;
 }
 
 }  // namespace
 
 bool isLightGroup(int modelIndex) {
-  return oneOf(modelIndex, {1, 2, 3, 4, 7, 8, 10, 11, 12, 13, 16, 17});
+  const HoistModel* m = hoistModelByIndex(modelIndex);
+  return m && m->group == ModelGroup::Light;
 }
 
 bool isHeavyGroup(int modelIndex) {
-  return oneOf(modelIndex, {5, 6, 9, 14, 15, 18});
+  const HoistModel* m = hoistModelByIndex(modelIndex);
+  return m && m->group == ModelGroup::Heavy;
 }
 
 bool isStandardOverloadGroup(int modelIndex) {
-  return oneOf(modelIndex, {5, 6, 9, 10, 13, 14, 15, 18});
+  const VariantColumns* c = columnsByIndex(modelIndex);
+  return c && c->standardOverloadGroup;
 }
 
 bool offersStainlessChain(int modelIndex) {
-  return oneOf(modelIndex, {2, 3, 11, 12});
+  const HoistModel* m = hoistModelByIndex(modelIndex);
+  return m && m->stainlessChain;
 }
 
 bool offersSafetyHook(int modelIndex) {
-  return modelIndex < 5 || oneOf(modelIndex, {10, 11, 12, 13});
+  if (const HoistModel* m = hoistModelByIndex(modelIndex)) return m->safetyHook;
+  // No model has a column below 1; the answer for them stays what it always was.
+  return modelIndex < 1;
 }
 
 bool overloadIsOrderedSeparately(int modelIndex, const QString& model) {
-  return oneOf(modelIndex, {1, 2, 3, 4, 7, 8, 11, 12, 16, 17}) ||
-         named(model, {"PXH 3000 EX", "PXH 3000L EX"});
+  const VariantColumns* c = columnsByIndex(modelIndex);
+  const HoistModel* m = hoistModelNamed(model);
+  return (c && !c->standardOverloadGroup) || (m && m->overload == OverloadDevice::Optional);
 }
 
 OverloadOffer overloadOffer(int modelIndex, const QString& model) {
-  const QString head = model.left(7);
-  if (isStandardOverloadGroup(modelIndex)) {
-    if (head == QLatin1String("PXH 300")) return OverloadOffer::Optional;
-    if (head == QLatin1String("PXH 980")) return OverloadOffer::NotAvailable;
-    return OverloadOffer::IncludedAsStandard;
+  switch (overloadDeviceOf(model)) {
+    case OverloadDevice::NotAvailable:
+      return OverloadOffer::NotAvailable;
+    case OverloadDevice::Optional:
+      return OverloadOffer::Optional;
+    case OverloadDevice::ByColumn:
+      break;
   }
-  if (head == QLatin1String("PXH 980")) return OverloadOffer::NotAvailable;
-  return OverloadOffer::Optional;
+  return isStandardOverloadGroup(modelIndex) ? OverloadOffer::IncludedAsStandard
+                                             : OverloadOffer::Optional;
 }
 
 std::optional<QString> trolleyDesignation(const QString& model, bool motorDriven) {
-  if (named(model, {"PXH 200 EX", "PXH 250 EX", "PXH 500 EX", "PXH 980 EX", "PXH 1000 U EX",
-                    "PXH 1000 EX", "PXH 250 P2", "PXH 250 P4", "PXH 500 P2", "PXH 500 P4",
-                    "PXH 1000 P2", "PXH 1000 P4", "PXH 250 US", "PXH 500 US", "PXH 250L EX",
-                    "PXH 500L EX", "PXH 980L EX", "PXH 1000L EX", "PXH 1000L U EX"}))
-    return motorDriven ? QStringLiteral("PXK 1000M") : QStringLiteral("PXK 1000");
-  if (named(model, {"PXH 2500 EX", "PXH 2500 P2", "PXH 2500 P4", "PXH 2500L EX"}))
-    return motorDriven ? QStringLiteral("PXK 2500M") : QStringLiteral("PXK 2500");
-  if (named(model, {"PXH 250-SR", "PXH 500-SR"}))
-    return motorDriven ? QStringLiteral("PXK 1000M-SR") : QStringLiteral("PXK 1000-SR");
-  if (named(model, {"PXH 1250-SR"}))
-    return motorDriven ? QStringLiteral("PXK 2500M-SR") : QStringLiteral("PXK 2500-SR");
-  if (named(model, {"PXH 3000 EX", "PXH 3000L EX"}))
-    return motorDriven ? QStringLiteral("PXK 3000M") : QStringLiteral("WXK 3000");
-  if (named(model, {"PXH 5000 EX", "PXH 5000 P2", "PXH 5000 P4", "PXH 5000L EX"}))
-    return motorDriven ? std::optional<QString>(QStringLiteral("PXK 5000M")) : std::nullopt;
-  if (named(model, {"PXH 6000 EX", "PXH 6000L EX"}))
+  if (const HoistModel* m = hoistModelNamed(model)) {
+    const char* designation = motorDriven ? m->motorTrolley : m->manualTrolley;
+    return designation ? std::optional<QString>(QLatin1String(designation)) : std::nullopt;
+  }
+  // Names that no variant recognises (the P2/P4 and "US" hoists and the 6000 class): no model
+  // of the catalogue reaches these; they stay for configurations that name them.
+  auto as = [&](const char* name) { return trolleyDesignation(QLatin1String(name), motorDriven); };
+  for (const char* n : {"PXH 250 P2", "PXH 250 P4", "PXH 500 P2", "PXH 500 P4", "PXH 1000 P2",
+                        "PXH 1000 P4", "PXH 250 US", "PXH 500 US"})
+    if (model == QLatin1String(n)) return as("PXH 1000 EX");
+  for (const char* n : {"PXH 2500 P2", "PXH 2500 P4"})
+    if (model == QLatin1String(n)) return as("PXH 2500 EX");
+  for (const char* n : {"PXH 5000 P2", "PXH 5000 P4"})
+    if (model == QLatin1String(n)) return as("PXH 5000 EX");
+  if (model == QLatin1String("PXH 6000 EX") || model == QLatin1String("PXH 6000L EX"))
     return motorDriven ? std::optional<QString>(QStringLiteral("PXK 6000M")) : std::nullopt;
   return std::nullopt;
 }

@@ -1,5 +1,5 @@
 // Which options each model offers: the model groups by part-matrix column, and the rules the
-// guided steps and the ordering list share.
+// guided steps and the ordering list share. They read the table of hoist models (hoist_model.h).
 #pragma once
 
 #include <QString>
@@ -26,9 +26,11 @@ enum class OverloadOffer { Optional, NotAvailable, IncludedAsStandard };
 OverloadOffer overloadOffer(int modelIndex, const QString& model);
 
 // Designation of the trolley of a model, manual or motor driven; none where the model has no
-// such trolley.
+// such trolley. Also answers for names no variant recognises (the P2/P4 and "US" hoists, the 6000
+// class), which no model of the catalogue reaches.
 std::optional<QString> trolleyDesignation(const QString& model, bool motorDriven);
 
-// The last two characters "P2" / "P4": models ordered without the control device itself.
+// The last two characters "P2" / "P4": models ordered without the control device itself. No
+// model of the catalogue has such a name; the rules stay for configurations that name one.
 bool isP2Model(const QString& model);
 bool isP4Model(const QString& model);

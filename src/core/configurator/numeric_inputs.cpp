@@ -6,6 +6,7 @@
 #include <limits>
 
 #include "common/number_format.h"
+#include "configurator/hoist_model.h"
 
 double parseLeadingNumber(const QString& text) {
   qsizetype i = 0;
@@ -63,6 +64,9 @@ QString KommaTillPunkt(const QString& text) {
 }
 
 int liftHeightLimit(const QString& model) {
+  if (const HoistModel* m = hoistModelNamed(model)) return m->liftLimitMetres;
+  // A name without a record takes the limit of the class its first eight characters give. No
+  // model of the catalogue reaches this rule; it stays for configurations that name others.
   const QString head = model.left(8);
   for (const char* fifty : {"PXH 1000", "PXH 2500", "PXH 3000", "PXH 500-", "PXH 1250"})
     if (head == QLatin1String(fifty)) return 50;
@@ -75,32 +79,8 @@ double liftHeightUpperBound(int limitMetres, bool imperial) {
 }
 
 std::optional<ChainRule> chainRule(int modelIndex) {
-  switch (modelIndex) {
-    case 1:
-    case 2:
-    case 3:
-    case 7:
-    case 11:
-    case 12:
-    case 16:
-      return ChainRule{1, 0.5, 26, Text::NoCollectorAbove25m};
-    case 4:
-    case 8:
-    case 10:
-    case 13:
-    case 17:
-      return ChainRule{2, 0.5, 26, Text::NoCollectorAbove25m};
-    case 5:
-    case 9:
-    case 14:
-    case 18:
-      return ChainRule{1, 0.6, 19, Text::NoCollectorAbove18m};
-    case 6:
-    case 15:
-      return ChainRule{2, 0.9, 19, Text::NoCollectorAbove18m};
-    default:
-      return std::nullopt;
-  }
+  const HoistModel* m = hoistModelByIndex(modelIndex);
+  return m ? std::optional<ChainRule>(m->chain) : std::nullopt;
 }
 
 std::optional<std::int16_t> chainLength(int modelIndex, double liftHeightMetres) {
@@ -129,21 +109,16 @@ std::array<QString, 2> chooseCaptions(double feet) {
 }
 
 std::optional<BeamWidths> beamWidths(const QString& model, bool imperial) {
-  auto any = [&](std::initializer_list<const char*> names) {
-    for (const char* n : names)
-      if (model == QLatin1String(n)) return true;
-    return false;
-  };
-  if (any({"PXH 200 EX", "PXH 250 EX", "PXH 500 EX", "PXH 980 EX", "PXH 1000 EX", "PXH 1000 U EX",
-           "PXH 200L EX", "PXH 250L EX", "PXH 500L EX", "PXH 980L EX", "PXH 1000L EX",
-           "PXH 1000L U EX"}))
-    return imperial ? BeamWidths{QStringLiteral("2-6.3 in"), QStringLiteral("6.3-11 in"), false}
-                    : BeamWidths{QStringLiteral("50-160 mm"), QStringLiteral("161-280 mm"), false};
-  if (any({"PXH 2500 EX", "PXH 3000 EX", "PXH 2500L EX", "PXH 3000L EX"}))
-    return imperial ? BeamWidths{QStringLiteral("2.9-7.1 in"), QStringLiteral("7.1-11.8 in"), false}
-                    : BeamWidths{QStringLiteral("74-180 mm"), QStringLiteral("181-300 mm"), false};
-  if (any({"PXH 5000 EX", "PXH 6000 EX", "PXH 5000L EX", "PXH 6000L EX"}))
-    return imperial ? BeamWidths{{}, QStringLiteral("7.1-11.8 in"), true}
-                    : BeamWidths{{}, QStringLiteral("181-300 mm"), true};
-  return std::nullopt;
+  const HoistModel* m = hoistModelNamed(model);
+  // Names that no variant recognises: no model of the catalogue reaches these; they stay for
+  // configurations that name them.
+  if (!m && model == QLatin1String("PXH 200L EX"))
+    m = hoistModelNamed(QStringLiteral("PXH 200 EX"));
+  if (!m && (model == QLatin1String("PXH 6000 EX") || model == QLatin1String("PXH 6000L EX")))
+    m = hoistModelNamed(QStringLiteral("PXH 5000 EX"));
+  if (!m || !m->beamWidths) return std::nullopt;
+  const BeamWidthTexts& w = *m->beamWidths;
+  auto text = [](const char* t) { return t ? QString::fromLatin1(t) : QString(); };
+  return imperial ? BeamWidths{text(w.narrowImperial), text(w.wideImperial), w.onlyMotorWide}
+                  : BeamWidths{text(w.narrowMetric), text(w.wideMetric), w.onlyMotorWide};
 }

@@ -31,7 +31,9 @@ int FilterDigitKey(int key);
 // The text with its first comma replaced by a period.
 QString KommaTillPunkt(const QString& text);
 
-// Greatest lift height of a model in metres: 25, 50 or 100.
+// Greatest lift height of a model in metres: 25, 50 or 100. A name without a record in the table
+// of hoist models takes the limit of its class by its first eight characters ("PXH 500-",
+// "PXH 1250", "PXH 6000", ...); no model of the catalogue reaches that rule.
 int liftHeightLimit(const QString& model);
 // The same limit in the units the user types: metres, or feet (not rounded) in US Imperial.
 double liftHeightUpperBound(int limitMetres, bool imperial);
@@ -59,7 +61,8 @@ std::int16_t feetToWholeMetres(std::int16_t feet);
 // with one decimal and a period ("9.8" and "13.1" for 10).
 std::array<QString, 2> chooseCaptions(double feet);
 
-// Beam-width ranges offered with the trolleys of a model.
+// Beam-width ranges offered with the trolleys of a model. Also answers for "PXH 200L EX" and the
+// 6000 class, names no model of the catalogue has.
 struct BeamWidths {
   QString narrow;  // empty where the model takes no narrow trolley
   QString wide;

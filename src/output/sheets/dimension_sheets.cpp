@@ -1,19 +1,13 @@
-// The hoist and trolley dimension figures by model column, and where each one stands.
+// Where the hoist and trolley dimension figures of the model column stand on the sketches.
 #include "sheets/dimension_sheets.h"
 
 #include <QString>
-#include <initializer_list>
 
+#include "configurator/hoist_model.h"
 #include "page/print_text.h"
 #include "sheets/technical_data.h"
 
 namespace {
-
-// One figure in millimetres and in inches.
-struct Figure {
-  const char* mm = "";
-  const char* in = "";
-};
 
 // Where a figure stands relative to its drawing's origin.
 struct Place {
@@ -21,11 +15,7 @@ struct Place {
   int anchor;
 };
 
-bool oneOf(int value, std::initializer_list<int> set) {
-  for (int v : set)
-    if (v == value) return true;
-  return false;
-}
+constexpr Figure kEmpty{"", ""};
 
 void writeFigure(TextDevice& device, const Figure& f, bool inches, double x, double y, int anchor) {
   QString text = QString::fromLatin1(inches ? f.in : f.mm);
@@ -35,26 +25,10 @@ void writeFigure(TextDevice& device, const Figure& f, bool inches, double x, dou
 }  // namespace
 
 void MeasuringHoist(const ConfiguredHoist& hoist, const SheetPlace& place, TextDevice& device) {
-  const int m = hoist.modelIndex;
-  Figure d[4];
-  if (oneOf(m, {1, 2, 3, 7, 11, 12, 16, 4, 8, 13, 17, 10})) {
-    d[0] = oneOf(m, {4, 8, 13, 17}) ? Figure{"445", "17.5"}
-           : m == 10                ? Figure{"495", "19.4"}
-                                    : Figure{"377", "14.8"};
-    d[1] = {"122", "4.8"};
-    d[2] = {"390", "15.4"};
-    d[3] = {"29", "1.1"};
-  } else if (oneOf(m, {5, 9, 14, 18})) {
-    d[0] = {"575", "22.6"};
-    d[1] = {"212", "8.3"};
-    d[2] = {"546", "21.5"};
-    d[3] = {"50", "2.0"};
-  } else if (oneOf(m, {6, 15})) {
-    d[0] = {"785", "30.9"};
-    d[1] = {"249", "9.8"};
-    d[2] = {"546", "21.5"};
-    d[3] = {"60", "2.4"};
-  }
+  // A column without figures still writes its four texts, empty.
+  const HoistFigures* figures = hoistFigures(hoist.modelIndex);
+  const HoistFigures f = figures ? *figures : HoistFigures{kEmpty, kEmpty, kEmpty, kEmpty};
+  const Figure d[4] = {f.d1, f.d2, f.d3, f.d4};
   const Place places[4] = {{-7, 27, 5}, {11.5, -0.5, 5}, {44, -0.5, 5}, {33.5, 36, 5}};
   const bool inches = hoist.imperial();
   for (int i = 0; i < 4; ++i)
@@ -63,7 +37,6 @@ void MeasuringHoist(const ConfiguredHoist& hoist, const SheetPlace& place, TextD
 }
 
 void MeasuringTrolley(const ConfiguredHoist& hoist, const SheetPlace& place, TextDevice& device) {
-  const int m = hoist.modelIndex;
   const Trolley trolley = hoist.trolley.value_or(Trolley::None);
   const bool inches = hoist.imperial();
   auto writeAll = [&](const Figure* figures, const Place* places, int count) {
@@ -74,44 +47,20 @@ void MeasuringTrolley(const ConfiguredHoist& hoist, const SheetPlace& place, Tex
 
   if (trolley == Trolley::ManualNarrow || trolley == Trolley::ManualWide) {
     const bool wide = trolley == Trolley::ManualWide;
-    Figure t[4];  // T1, T2, T3, T4
-    if (oneOf(m, {1, 2, 3, 4, 7, 8, 10, 11, 12, 13, 16, 17})) {
-      t[0] = {"26", "1.1"};
-      t[1] = {"52", "2.0"};
-      t[2] = wide ? Figure{"Beam width +57", "Beam width +2.3"} : Figure{"212", "8.3"};
-      t[3] = {"264", "10.4"};
-    } else if (oneOf(m, {5, 9, 14, 18})) {
-      t[0] = {"35", "1.4"};
-      t[1] = {"78", "3.1"};
-      t[2] = wide ? Figure{"Beam width +89", "Beam width +3.5"} : Figure{"262", "10.3"};
-      t[3] = {"384", "15.2"};
-    }
+    const ManualTrolleyFigures* figures = manualTrolleyFigures(hoist.modelIndex);
+    const ManualTrolleyFigures f =
+        figures ? *figures : ManualTrolleyFigures{kEmpty, kEmpty, kEmpty, kEmpty, kEmpty};
+    const Figure t[4] = {f.t1, f.t2, wide ? f.t3Wide : f.t3Narrow, f.t4};  // T1, T2, T3, T4
     const Place places[4] = {{-9.5, 7, 5}, {-15, 29.5, 8}, {1, 40, 5}, {53, 14, 5}};
     writeAll(t, places, 4);
   } else if (trolley == Trolley::MotorNarrow || trolley == Trolley::MotorWide) {
     const bool wide = trolley == Trolley::MotorWide;
-    Figure t[6];  // T1, T2, T3, T5, T4, T6 in the order they are written
-    if (oneOf(m, {1, 2, 3, 4, 10, 11, 12, 13})) {
-      t[0] = {"24", "1.0"};
-      t[1] = {"52", "2.0"};
-      t[2] = wide ? Figure{"Beam width +57", "Beam width +2.3"} : Figure{"212", "8.3"};
-      t[3] = {"225", "8.9"};
-      t[4] = {"264", "10.4"};
-    } else if (oneOf(m, {5, 9, 14, 18})) {
-      t[0] = {"37", "1.5"};
-      t[1] = {"78", "3.1"};
-      t[2] = wide ? Figure{"Beam width +89", "Beam width +3.5"} : Figure{"262", "10.3"};
-      t[3] = {"148", "5.9"};
-      t[4] = {"380", "15.0"};
-      t[5] = {"94", "3.7"};
-    } else if (oneOf(m, {6, 15})) {
-      t[0] = {"41", "1.6"};
-      t[1] = {"93", "3.7"};
-      t[2] = {"Beam width +97", "Beam width +3.8"};
-      t[3] = {"166", "6.6"};
-      t[4] = {"437", "17.2"};
-      t[5] = {"59", "2.4"};
-    }
+    const MotorTrolleyFigures* figures = motorTrolleyFigures(hoist.modelIndex);
+    const MotorTrolleyFigures f =
+        figures ? *figures
+                : MotorTrolleyFigures{kEmpty, kEmpty, kEmpty, kEmpty, kEmpty, kEmpty, kEmpty};
+    // T1, T2, T3, T5, T4, T6 in the order they are written
+    const Figure t[6] = {f.t1, f.t2, wide ? f.t3Wide : f.t3Narrow, f.t5, f.t4, f.t6};
     const Place places[6] = {{-9.1, 7, 5}, {-15, 29.5, 8}, {1, 40, 5},
                              {15, 7, 5},   {53, 14, 5},    {37.5, 14, 5}};
     writeAll(t, places, 6);

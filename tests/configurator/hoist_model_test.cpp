@@ -1,5 +1,7 @@
 // The table of hoist models: each model's facts as the rules read them, the agreement of models
 // that share a part-matrix column, and the rules for names no model of the catalogue has.
+#include "configurator/hoist_model.h"
+
 #include <gtest/gtest.h>
 
 #include <QSet>
@@ -7,7 +9,6 @@
 #include <map>
 
 #include "common/variants.h"
-#include "configurator/hoist_model.h"
 #include "configurator/model_catalogue.h"
 #include "configurator/model_rules.h"
 #include "configurator/numeric_inputs.h"
@@ -47,25 +48,118 @@ constexpr OverloadOffer kStd = OverloadOffer::IncludedAsStandard;
 // Worked out from the model catalogue, the chain table, the beam-width and trolley tables, the
 // accessory rules and the dimension tables.
 const Expected kExpected[] = {
-    {"PXH 200 EX", "", {1, 1, 0}, kNone, true, 100, 1, 0.5, 26, "50-160 mm", "161-280 mm",
-     "6.3-11 in", kOpt, kOpt, false, true, "PXK 1000", "PXK 1000M", "377", ""},
-    {"PXH 250 EX", "PXH 250L EX", {2, 2, 29}, {11, 2, 29}, true, 100, 1, 0.5, 26, "50-160 mm",
-     "161-280 mm", "6.3-11 in", kOpt, kOpt, true, true, "PXK 1000", "PXK 1000M", "377", "377"},
-    {"PXH 500 EX", "PXH 500L EX", {3, 3, 30}, {12, 3, 30}, true, 100, 1, 0.5, 26, "50-160 mm",
-     "161-280 mm", "6.3-11 in", kOpt, kOpt, true, true, "PXK 1000", "PXK 1000M", "377", "377"},
-    {"PXH 980 EX", "PXH 980L EX", {4, 37, 38}, {13, 37, 38}, true, 100, 2, 0.5, 26, "50-160 mm",
-     "161-280 mm", "6.3-11 in", kNa, kNa, false, true, "PXK 1000", "PXK 1000M", "445", "445"},
-    {"PXH 1000 EX", "PXH 1000L EX", {10, 10, 31}, {13, 10, 31}, true, 50, 2, 0.5, 26, "50-160 mm",
-     "161-280 mm", "6.3-11 in", kStd, kStd, false, true, "PXK 1000", "PXK 1000M", "495", "445"},
-    {"PXH 1000 U EX", "PXH 1000L U EX", {4, 4, 32}, {13, 4, 32}, true, 50, 2, 0.5, 26,
-     "50-160 mm", "161-280 mm", "6.3-11 in", kOpt, kStd, false, true, "PXK 1000", "PXK 1000M",
-     "445", "445"},
-    {"PXH 2500 EX", "PXH 2500L EX", {5, 5, 33}, {14, 5, 33}, false, 50, 1, 0.6, 19, "74-180 mm",
-     "181-300 mm", "7.1-11.8 in", kStd, kStd, false, false, "PXK 2500", "PXK 2500M", "575", "575"},
-    {"PXH 3000 EX", "PXH 3000L EX", kNone, {14, 24, 35}, false, 50, 1, 0.6, 19, "74-180 mm",
-     "181-300 mm", "7.1-11.8 in", kOpt, kOpt, false, false, "WXK 3000", "PXK 3000M", "", "575"},
-    {"PXH 5000 EX", "PXH 5000L EX", {6, 6, 34}, {15, 6, 34}, false, 25, 2, 0.9, 19, "",
-     "181-300 mm", "7.1-11.8 in", kStd, kStd, false, false, "", "PXK 5000M", "785", "785"},
+    {"PXH 200 EX", "",   {1, 1, 0},   kNone,        true,        100,  1,
+     0.5,          26,   "50-160 mm", "161-280 mm", "6.3-11 in", kOpt, kOpt,
+     false,        true, "PXK 1000",  "PXK 1000M",  "377",       ""},
+    {"PXH 250 EX", "PXH 250L EX", {2, 2, 29},   {11, 2, 29}, true, 100,  1,    0.5,
+     26,           "50-160 mm",   "161-280 mm", "6.3-11 in", kOpt, kOpt, true, true,
+     "PXK 1000",   "PXK 1000M",   "377",        "377"},
+    {"PXH 500 EX", "PXH 500L EX", {3, 3, 30},   {12, 3, 30}, true, 100,  1,    0.5,
+     26,           "50-160 mm",   "161-280 mm", "6.3-11 in", kOpt, kOpt, true, true,
+     "PXK 1000",   "PXK 1000M",   "377",        "377"},
+    {"PXH 980 EX", "PXH 980L EX", {4, 37, 38},  {13, 37, 38}, true, 100, 2,     0.5,
+     26,           "50-160 mm",   "161-280 mm", "6.3-11 in",  kNa,  kNa, false, true,
+     "PXK 1000",   "PXK 1000M",   "445",        "445"},
+    {"PXH 1000 EX",
+     "PXH 1000L EX",
+     {10, 10, 31},
+     {13, 10, 31},
+     true,
+     50,
+     2,
+     0.5,
+     26,
+     "50-160 mm",
+     "161-280 mm",
+     "6.3-11 in",
+     kStd,
+     kStd,
+     false,
+     true,
+     "PXK 1000",
+     "PXK 1000M",
+     "495",
+     "445"},
+    {"PXH 1000 U EX",
+     "PXH 1000L U EX",
+     {4, 4, 32},
+     {13, 4, 32},
+     true,
+     50,
+     2,
+     0.5,
+     26,
+     "50-160 mm",
+     "161-280 mm",
+     "6.3-11 in",
+     kOpt,
+     kStd,
+     false,
+     true,
+     "PXK 1000",
+     "PXK 1000M",
+     "445",
+     "445"},
+    {"PXH 2500 EX",
+     "PXH 2500L EX",
+     {5, 5, 33},
+     {14, 5, 33},
+     false,
+     50,
+     1,
+     0.6,
+     19,
+     "74-180 mm",
+     "181-300 mm",
+     "7.1-11.8 in",
+     kStd,
+     kStd,
+     false,
+     false,
+     "PXK 2500",
+     "PXK 2500M",
+     "575",
+     "575"},
+    {"PXH 3000 EX",
+     "PXH 3000L EX",
+     kNone,
+     {14, 24, 35},
+     false,
+     50,
+     1,
+     0.6,
+     19,
+     "74-180 mm",
+     "181-300 mm",
+     "7.1-11.8 in",
+     kOpt,
+     kOpt,
+     false,
+     false,
+     "WXK 3000",
+     "PXK 3000M",
+     "",
+     "575"},
+    {"PXH 5000 EX",
+     "PXH 5000L EX",
+     {6, 6, 34},
+     {15, 6, 34},
+     false,
+     25,
+     2,
+     0.9,
+     19,
+     "",
+     "181-300 mm",
+     "7.1-11.8 in",
+     kStd,
+     kStd,
+     false,
+     false,
+     "",
+     "PXK 5000M",
+     "785",
+     "785"},
 };
 
 QString orNone(const std::optional<QString>& text) {
@@ -84,6 +178,8 @@ TEST(HoistModel, EachModelsFactsInBothKindsOfVariant) {
       SCOPED_TRACE(name.toStdString());
       const bool lubeFree = name != QLatin1String(e.name);
       EXPECT_EQ(liftHeightLimit(name), e.liftLimit);
+      // Only the U models bring the note that they are being phased out.
+      EXPECT_EQ(isPhasedOutModel(name), QLatin1String(e.name) == QLatin1String("PXH 1000 U EX"));
       EXPECT_EQ(orNone(trolleyDesignation(name, false)), e.manualTrolley);
       EXPECT_EQ(orNone(trolleyDesignation(name, true)), e.motorTrolley);
       const std::optional<BeamWidths> metric = beamWidths(name, false);
@@ -113,8 +209,7 @@ TEST(HoistModel, EachModelsFactsInBothKindsOfVariant) {
         EXPECT_EQ(chain->falls, e.falls);
         EXPECT_DOUBLE_EQ(chain->allowance, e.allowance);
         EXPECT_EQ(chain->collectorBlockedAt, e.collectorBlockedAt);
-        EXPECT_EQ(chain->message,
-                  e.light ? Text::NoCollectorAbove25m : Text::NoCollectorAbove18m);
+        EXPECT_EQ(chain->message, e.light ? Text::NoCollectorAbove25m : Text::NoCollectorAbove18m);
         EXPECT_EQ(overloadOffer(m, name), isUsVariant(key) ? e.offerUs : e.offerOther);
         EXPECT_EQ(offersStainlessChain(m), e.stainless);
         EXPECT_EQ(offersSafetyHook(m), e.safetyHook);

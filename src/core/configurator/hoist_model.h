@@ -78,6 +78,8 @@ struct HoistModel {
   // Offered in the model list of every variant that recognises it; the others are recognised
   // only when typed.
   bool listed;
+  // Being phased out: choosing it brings a note, and its part on the ordering list says so.
+  bool phasedOut;
   // False for the columns that the database holds but no model name selects (the SR models):
   // their record keeps the rules by column and by name answering for them as they always did.
   bool inCatalogue;
@@ -117,6 +119,11 @@ const HoistModel* hoistModelNamed(const QString& name);
 const HoistModel* hoistModelByIndex(int modelIndex);
 // The columns with this ModelIndex; nullptr for none.
 const VariantColumns* columnsByIndex(int modelIndex);
+
+// True for a model being phased out (the U models), by its name or its lube-free twin's.
+bool isPhasedOutModel(const QString& name);
+// True when a text, a part's description for one, holds the name of a model being phased out.
+bool mentionsPhasedOutModel(const QString& text);
 
 // The technical data figures of a model name; none for a name the program has no figures for.
 std::optional<TechnicalFigures> technicalFigures(const QString& model);

@@ -7,6 +7,7 @@
 
 #include "common/number_format.h"
 #include "common/units.h"
+#include "configurator/hoist_model.h"
 #include "configurator/model_rules.h"
 
 namespace {
@@ -221,8 +222,7 @@ QString unitField(const OrderingLine& line, bool imperial) {
 
 QString descriptionField(const OrderingLine& line, const OrderingList& list) {
   QString field = line.description.leftJustified(kDescriptionWidth);
-  if (line.description.contains(QLatin1String("PXH 1000L U EX")) ||
-      line.description.contains(QLatin1String("PXH 1000 U EX")))
+  if (mentionsPhasedOutModel(line.description))
     field += QStringLiteral(" (") + list.phasedOutNote + QStringLiteral(")");
   return field;
 }

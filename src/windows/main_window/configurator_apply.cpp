@@ -2,9 +2,9 @@
 // it, through the same rules, and the walk stops at the first answer the rules turn down.
 #include <QCoreApplication>
 
-#include "configurator/configurator.h"
 #include "configurator/model_catalogue.h"
 #include "configurator/numeric_inputs.h"
+#include "main_window/configurator.h"
 
 namespace {
 

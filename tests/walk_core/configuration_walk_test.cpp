@@ -475,13 +475,15 @@ TEST(ConfigurationWalk, RefusedAndMissingAnswersStopAtTheirStep) {
     EXPECT_EQ(heavy.step(), WalkStep::TrolleyControl);
   }
   {
-    SCOPED_TRACE("discount above 99 %");
+    SCOPED_TRACE("discount above 99 % or below 0");
     ConfigurationWalk w = toTrolleys(VariantId::Spanish, false, text("PXH 1000 EX"), 1);
     w.trolley(Trolley::None);
     w.hoistControl(HoistControl::PullChain);
     while (w.step() == WalkStep::Accessory) w.accessory(false);
-    EXPECT_FALSE(w.discount(100));
-    expectProblem(w.problem(), std::nullopt, text("The discount is 0 to 99 %."));
+    for (int percent : {100, -5}) {
+      EXPECT_FALSE(w.discount(percent));
+      expectProblem(w.problem(), std::nullopt, text("The discount is 0 to 99 %."));
+    }
     EXPECT_TRUE(w.discount(99));
     EXPECT_EQ(w.hoist().discount, 99);
   }

@@ -424,8 +424,9 @@ bool ConfigurationWalk::discount(int percent) {
   discountAsked_ = true;
   offer_.discountAsked = true;
   discount_ = toInt16(parseLeadingNumber(QString::number(percent)));
-  // A discount above 99 % would leave no net amount.
-  if (fieldColour(discount_, 0, 99) == FieldColour::Red)
+  // A discount above 99 % would leave no net amount; one below 0 would raise the price (the
+  // window's box takes digits only and cannot hold one).
+  if (fieldColour(discount_, 0, 99) == FieldColour::Red || discount_ < 0)
     return refuse(std::nullopt,
                   translated(QT_TRANSLATE_NOOP("Configurator", "The discount is 0 to 99 %.")),
                   WalkStep::Discount);

@@ -46,6 +46,18 @@ ConfigurationWalk toTrolleys(VariantId v, bool lubeFree, const QString& model, i
   return w;
 }
 
+// An English European walk answered as far as the answers go (a 2 m lift height by default).
+ConfigurationWalk walkTo(const char* model, const char* control = nullptr,
+                         std::optional<Trolley> trolley = std::nullopt, const char* lift = "2") {
+  ConfigurationWalk w(VariantId::EnglishEuropean);
+  EXPECT_TRUE(w.model(text(model)));
+  if (w.step() == WalkStep::StainlessChain) w.stainlessChain(false);
+  EXPECT_TRUE(w.liftHeight(text(lift)));
+  const bool controlTaken = !control || w.controlLength(text(control));
+  EXPECT_TRUE(controlTaken && (!trolley || w.trolley(trolley)));
+  return w;
+}
+
 // The model groups of the trolley step: the beam-width ranges of the narrow and wide trolleys,
 // metric and in inches, and whether the manual and narrow trolleys are offered.
 struct TrolleyGroup {
@@ -417,58 +429,45 @@ TEST(ConfigurationWalk, RefusedAndMissingAnswersStopAtTheirStep) {
   {
     SCOPED_TRACE("control length: missing or not positive; whole metres");
     for (const char* length : {"", "0", "-2"}) {
-      ConfigurationWalk w(VariantId::EnglishEuropean);
-      w.model(text("PXH 1000 EX"));
-      w.liftHeight(text("3"));
+      ConfigurationWalk w = walkTo("PXH 1000 EX");
       EXPECT_FALSE(w.controlLength(text(length)));
       expectProblem(w.problem(), Text::EnterControlLength, {});
     }
     // A length that is not whole is rounded half to even; less than a metre counts as one.
     for (auto [typed, metres] : {std::pair{"3,5", 4}, {"2.5", 2}, {"0.4", 1}, {"12", 12}}) {
-      ConfigurationWalk w(VariantId::EnglishEuropean);
-      w.model(text("PXH 1000 EX"));
-      w.liftHeight(text("3"));
+      ConfigurationWalk w = walkTo("PXH 1000 EX");
       ASSERT_TRUE(w.controlLength(text(typed)));
       EXPECT_EQ(w.hoist().controlLength, metres) << typed;
     }
   }
   {
     SCOPED_TRACE("options not offered, or turned down by the lengths");
-    ConfigurationWalk w = toTrolleys(VariantId::EnglishEuropean, false, text("PXH 5000 EX"), 1);
+    ConfigurationWalk w = walkTo("PXH 5000 EX", "1");
     EXPECT_FALSE(w.trolley(Trolley::ManualNarrow));
     expectProblem(w.problem(), Text::ManualNarrow,
                   text(" ") + kNotOffered.arg(text("PXH 5000 EX")));
     EXPECT_FALSE(w.trolley(std::nullopt));
     expectProblem(w.problem(), std::nullopt, text("The trolley is not chosen."));
 
-    ConfigurationWalk light = toTrolleys(VariantId::EnglishEuropean, false, text("PXH 250 EX"), 4);
-    ASSERT_TRUE(light.trolley(Trolley::ManualNarrow));
+    ConfigurationWalk light = walkTo("PXH 250 EX", "4", Trolley::ManualNarrow);
     EXPECT_FALSE(light.hoistControl(HoistControl::TwoButtonHook));
     expectProblem(light.problem(), Text::HookMountedLabel, kNotOffered.arg(text("PXH 250 EX")));
     EXPECT_FALSE(light.hoistControl(std::nullopt));
     expectProblem(light.problem(), std::nullopt, text("The hoist control is not chosen."));
 
-    ConfigurationWalk longControl(VariantId::EnglishEuropean);
-    longControl.model(text("PXH 1000 EX"));
-    longControl.liftHeight(text("3"));
-    longControl.controlLength(text("11"));
-    ConfigurationWalk buttons = longControl;
-    buttons.trolley(Trolley::None);
+    ConfigurationWalk buttons = walkTo("PXH 1000 EX", "11", Trolley::None);
     EXPECT_FALSE(buttons.hoistControl(HoistControl::TwoButton));
     expectProblem(buttons.problem(), Text::PushButtonsUpTo10m, {});
     EXPECT_EQ(buttons.step(), WalkStep::HoistControl);
     EXPECT_EQ(buttons.hoist().hoistControl, HoistControl::PullChain);
     // A light model's motor trolley takes the 2-button trolley control only: over 10 m the
     // control length itself must change.
-    ConfigurationWalk motor = longControl;
-    motor.trolley(Trolley::MotorNarrow);
+    ConfigurationWalk motor = walkTo("PXH 1000 EX", "11", Trolley::MotorNarrow);
     EXPECT_FALSE(motor.hoistControl(HoistControl::PullChain));
     expectProblem(motor.problem(), Text::PushButtonsUpTo10m, {});
     EXPECT_EQ(motor.step(), WalkStep::ControlLength);
 
-    ConfigurationWalk heavy = toTrolleys(VariantId::EnglishEuropean, false, text("PXH 2500 EX"), 1);
-    heavy.controlLength(text("12"));
-    heavy.trolley(Trolley::MotorNarrow);
+    ConfigurationWalk heavy = walkTo("PXH 2500 EX", "12", Trolley::MotorNarrow);
     heavy.hoistControl(HoistControl::PullChain);
     EXPECT_FALSE(heavy.trolleyControl(TrolleyControl::TwoButton));
     expectProblem(heavy.problem(), Text::PushButtonsUpTo10m, {});
@@ -476,8 +475,7 @@ TEST(ConfigurationWalk, RefusedAndMissingAnswersStopAtTheirStep) {
   }
   {
     SCOPED_TRACE("discount above 99 % or below 0");
-    ConfigurationWalk w = toTrolleys(VariantId::Spanish, false, text("PXH 1000 EX"), 1);
-    w.trolley(Trolley::None);
+    ConfigurationWalk w = walkTo("PXH 1000 EX", "1", Trolley::None);
     w.hoistControl(HoistControl::PullChain);
     while (w.step() == WalkStep::Accessory) w.accessory(false);
     for (int percent : {100, -5}) {
@@ -489,7 +487,7 @@ TEST(ConfigurationWalk, RefusedAndMissingAnswersStopAtTheirStep) {
   }
   {
     SCOPED_TRACE("an earlier step answered again starts over from it; a later one is no answer");
-    ConfigurationWalk w = toTrolleys(VariantId::EnglishEuropean, false, text("PXH 250 EX"), 1);
+    ConfigurationWalk w = walkTo("PXH 250 EX", "1");
     EXPECT_FALSE(w.discount(5));
     EXPECT_EQ(w.problem()->kind, Problem::Kind::Usage);
     EXPECT_EQ(w.step(), WalkStep::Trolley);

@@ -82,12 +82,7 @@ bool ConfigurationWalk::refuse(std::optional<Text> text, const QString& what, Wa
 
 bool ConfigurationWalk::refuseNotOffered(std::optional<Text> caption, const QString& suffix,
                                          WalkStep stayAt) {
-  return refuse(
-      caption,
-      suffix + QCoreApplication::translate(
-                   "Configurator", ": not offered for the %1 with the answers of the steps before.")
-                   .arg(model_),
-      stayAt);
+  return refuse(caption, suffix + notOfferedTail(model_), stayAt);
 }
 
 // ---- Variant, lube-free execution and model

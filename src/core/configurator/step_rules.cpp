@@ -1,7 +1,15 @@
 // The shared decisions of the guided steps.
 #include "configurator/step_rules.h"
 
+#include <QCoreApplication>
+
 #include "configurator/numeric_inputs.h"
+
+QString notOfferedTail(const QString& model) {
+  return QCoreApplication::translate(
+             "Configurator", ": not offered for the %1 with the answers of the steps before.")
+      .arg(model);
+}
 
 std::optional<std::array<TrolleyOption, 5>> trolleyOptions(const QString& model, bool imperial) {
   const std::optional<BeamWidths> widths = beamWidths(model, imperial);

@@ -12,6 +12,10 @@
 #include "configurator/model_rules.h"
 #include "data/text_catalogue.h"
 
+// What follows the caption of an option that a step does not offer the model, in the program's
+// own words: ": not offered for the <model> with the answers of the steps before."
+QString notOfferedTail(const QString& model);
+
 // ---- Trolleys
 
 // A trolley option as the trolley step offers it: its caption (a text of the catalogue and what

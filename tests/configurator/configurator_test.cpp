@@ -1,7 +1,7 @@
 // The rules of the guided steps, driven through the configurator as the user walks them: model,
 // lift height, control length, trolley and controls, accessories, discount, the resets, and saved
 // configurations applied through the same steps.
-#include "configurator/configurator.h"
+#include "main_window/configurator.h"
 
 #include <gtest/gtest.h>
 

@@ -17,7 +17,7 @@
 #include "common/units.h"
 #include "common/variants.h"
 #include "configurator/configuration_file.h"
-#include "configurator/configurator.h"
+#include "configurator/configuration_walk.h"
 #include "configurator/ordering_list.h"
 #include "data/database.h"
 #include "data/parts_loader.h"
@@ -41,12 +41,12 @@ CommandLine usage(const QString& error) {
   return c;
 }
 
-// A saved configuration walked through the configurator, on the parts data of its variant.
+// A saved configuration walked through the steps, on the parts data of its variant.
 struct OpenedConfiguration {
   Configuration configuration;
   QString languageKey;
   PartsData data;
-  Configurator engine;
+  ConfiguredHoist hoist;
   QTranslator translator;  // the program's own texts in the variant's language
 
   // Throws Failure: a file or database problem, an answer the steps refused, or a configuration
@@ -69,14 +69,10 @@ struct OpenedConfiguration {
                         directory.file(QStringLiteral("translations"))))
       QCoreApplication::installTranslator(&translator);
     loadPartsDatabase(directory.database(), languageKey, data);
-    std::optional<StepMessage> stop = engine.apply(configuration, languageKey);
-    if (!stop) stop = engine.unanswered();
-    if (stop)
-      // A text of the catalogue with its tail, or a text of its own.
-      throw Failure(Problem{Problem::Kind::Refused,
-                            {},
-                            stop->text ? stop->suffix : stop->prefix + stop->suffix,
-                            stop->text});
+    // A refused or missing answer: a text of the catalogue with its tail, or a text of its own.
+    const Result<ConfiguredHoist> walked = ConfigurationWalk::apply(configuration);
+    if (!walked) throw Failure(walked.problem());
+    hoist = *walked;
   }
 };
 
@@ -163,7 +159,7 @@ int runOnProgramDirectory(const CommandLine& command, const ProgramDirectory& di
   }
 
   opened.open(file, directory);
-  const OrderingList list = BuildOrderingList(opened.data, opened.engine.hoist());
+  const OrderingList list = BuildOrderingList(opened.data, opened.hoist);
   switch (command.kind) {
     case CommandLine::Kind::List:
       for (const QString& line : orderingListLines(list, kListIndent)) out << line << '\n';
@@ -184,8 +180,8 @@ int runOnProgramDirectory(const CommandLine& command, const ProgramDirectory& di
       if (!writePage) throw usageProblem(QStringLiteral("this program writes no pages"));
       const QDate date = command.date.isEmpty() ? QDate::currentDate()
                                                 : QDate::fromString(command.date, Qt::ISODate);
-      writePage(PageRequest{directory, opened.data, opened.configuration, opened.engine,
-                            opened.engine.hoist(), list, output, date});
+      writePage(PageRequest{directory, opened.data, opened.configuration, opened.hoist, list,
+                            output, date});
       return kDone;
     }
     default:

@@ -9,7 +9,7 @@
 
 #include "common/problem.h"
 #include "configurator/configuration.h"
-#include "configurator/configurator.h"
+#include "configurator/configured_hoist.h"
 #include "configurator/ordering_list.h"
 #include "data/program_directory.h"
 
@@ -19,8 +19,7 @@ class QTextStream;
 struct PageRequest {
   const ProgramDirectory& directory;
   const PartsData& data;
-  const Configuration& configuration;
-  const Configurator& walked;  // the steps as the configuration left them, for the window image
+  const Configuration& configuration;  // the window image walks its answers through the window
   ConfiguredHoist hoist;
   const OrderingList& list;
   QString output;  // the PDF file

@@ -33,10 +33,6 @@ std::optional<QStringList> modelListNames(const QString& languageKey, bool lubeF
   return names;
 }
 
-int controlLengthLabelTop(const QString& languageKey) {
-  return isContinentalVariant(languageKey) ? 1740 : 1920;
-}
-
 QString unknownModelMessage(const QString& name) {
   return QStringLiteral(
              "The model \"%1\" is not in the program's range.\n"

@@ -10,10 +10,6 @@
 // variant key the program does not know.
 std::optional<QStringList> modelListNames(const QString& languageKey, bool lubeFree);
 
-// Top of the control-length label in twips: the longer labels of the continental languages
-// need the space of two lines.
-int controlLengthLabelTop(const QString& languageKey);
-
 // The part-matrix columns of a confirmed model: ModelIndex for every part row but the hoist,
 // HoistColumn for row 1, the hoist itself.
 struct ModelColumns {

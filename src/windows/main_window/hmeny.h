@@ -18,7 +18,7 @@
 
 #include "common/problem.h"
 #include "configurator/configuration.h"
-#include "configurator/configurator.h"
+#include "main_window/configurator.h"
 #include "sheets/technical_data.h"
 
 class QAction;

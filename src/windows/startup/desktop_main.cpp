@@ -19,16 +19,19 @@
 
 namespace {
 
-// The main window as the steps walked for the page left it, on the parts data read for it: the
-// database is read once and the steps are walked once. Throws Failure when the window cannot
-// load.
+// The main window as its steps show the configuration, on the parts data read for the page: the
+// database is read once. The command line has walked the answers already and found them all
+// taken; the window's step driver takes the same answers through the same rules. Throws Failure
+// when the window cannot load.
 QImage windowImageOf(const PageRequest& r) {
   ProgramState state;
   HeadlessServices services;
   state.LanguageKey = variantOf(r.configuration.variant).languageKey;
   state.Directory = r.directory;
+  Configurator steps;
+  steps.apply(r.configuration, state.LanguageKey);
   HMeny window(state, services);
-  if (!window.showWalked(r.data, r.walked)) {
+  if (!window.showWalked(r.data, steps)) {
     throw Failure(window.loadProblem().value_or(
         Problem{Problem::Kind::Database, state.Directory.database(),
                 QStringLiteral("the main window cannot be loaded"), std::nullopt}));

@@ -5,9 +5,11 @@
 
 #include "common/number_format.h"
 #include "common/units.h"
-#include "configurator/configurator.h"
+#include "configurator/hoist_model.h"
 #include "configurator/model_catalogue.h"
 #include "configurator/model_rules.h"
+#include "configurator/step_rules.h"
+#include "main_window/configurator.h"
 
 namespace {
 
@@ -136,7 +138,7 @@ void Configurator::ComboPXH_LostFocus() {
   const QString text = modelText_;
   if (text.isEmpty()) return;
   currentModel_ = text;
-  if (text == QLatin1String("PXH 1000 U EX") || text == QLatin1String("PXH 1000L U EX"))
+  if (isPhasedOutModel(text))
     say(StepMessage{text + QStringLiteral(": "), Text::PhasedOut, {}, false, false});
   if (const std::optional<ModelColumns> columns = modelColumns(text, languageKey_)) {
     modelIndex_ = static_cast<std::int16_t>(columns->modelIndex);
@@ -298,8 +300,9 @@ void Configurator::ControlLengthB_KeyPress() {
     setFocus(Ctl::ControlLengthB);
     return;
   }
-  const std::optional<BeamWidths> widths = beamWidths(currentModel_, imperial());
-  if (!widths) {
+  const std::optional<std::array<TrolleyOption, 5>> options =
+      trolleyOptions(currentModel_, imperial());
+  if (!options) {
     // Only a name typed into the model list gets here; a typing error must not end the program.
     say(StepMessage{unknownModelMessage(currentModel_), std::nullopt, {}, true, false});
     setFocus(Ctl::ComboPXH);
@@ -307,15 +310,12 @@ void Configurator::ControlLengthB_KeyPress() {
   }
   show(Ctl::Frame3DTrolley);
   show(Ctl::Picture3);
-  for (int e = 1; e <= 3; ++e) enable(opt3DTrolley(e), !widths->onlyMotorWide);
-  const QString blank = QStringLiteral(" ");
-  auto caption = [this](Trolley t) -> StepCaption& {
-    return trolleyCaptions_[static_cast<std::size_t>(element(t))];
-  };
-  caption(Trolley::ManualNarrow) = {Text::ManualNarrow, blank + widths->narrow};
-  caption(Trolley::ManualWide) = {Text::ManualWide, blank + widths->wide};
-  caption(Trolley::MotorNarrow) = {Text::MotorNarrow, blank + widths->narrow};
-  caption(Trolley::MotorWide) = {Text::MotorWide, blank + widths->wide};
+  for (std::size_t e = 1; e <= 4; ++e) {
+    const TrolleyOption& option = (*options)[e];
+    // The wide motor trolley is always offered and never greyed.
+    if (e <= 3) enable(opt3DTrolley(static_cast<int>(e)), option.offered);
+    trolleyCaptions_[e] = {option.caption, option.suffix};
+  }
   setFocus(Ctl::Opt3DTrolley0);
 }
 
@@ -420,30 +420,24 @@ void Configurator::Opt3DHoistControl_Click(HoistControl choice) {
     select(Ctl::Opt3DHoistControl0);  // runs these checks again for "Pull chain"
     setFocus(Ctl::Opt3DHoistControl0);
   };
-  if (choice == HoistControl::TwoButtonHook && liftHeight_ > 3) {
-    sayText(Text::HookMountedUpTo3m);
+  if (const std::optional<Text> refused =
+          hoistControlRefusal(choice, liftHeight_, controlLength_)) {
+    sayText(*refused);
     return fallBack();
   }
-  if (choice == HoistControl::TwistRod && controlLength_ >= 5) {
-    sayText(Text::TwistRodUpTo4m);
-    return fallBack();
-  }
-  if (choice == HoistControl::TwistRod && (controlLength_ == 3 || controlLength_ == 4)) {
+  if (asksArticulation(choice, controlLength_)) {
     show(Ctl::Check3D1_4);
     setFocus(Ctl::Check3D1_4);
   } else {
     hide(Ctl::Check3D1_4);
   }
-  if ((choice == HoistControl::TwoButton || choice == HoistControl::FourButton) &&
-      controlLength_ > 10) {
-    sayText(Text::PushButtonsUpTo10m);
-    return fallBack();
-  }
 }
 
 void Configurator::Opt3DHoistControl_KeyPress() {
-  const bool motorTrolley = checked(Ctl::Opt3DTrolley3) || checked(Ctl::Opt3DTrolley4);
-  if (!motorTrolley || checked(Ctl::Opt3DHoistControl3)) {
+  const std::optional<TrolleyControlOptions> options =
+      trolleyControlOptions(modelIndex_, selected<Trolley>(Ctl::Opt3DTrolley0, 5),
+                            selected<HoistControl>(Ctl::Opt3DHoistControl0, 5), controlLength_);
+  if (!options) {
     for (Ctl c : {Ctl::Label4_1, Ctl::Frame3DTrolleyControls, Ctl::Picture14, Ctl::Picture15})
       hide(c);
     clearGroup(Ctl::Frame3DTrolleyControls);
@@ -458,17 +452,18 @@ void Configurator::Opt3DHoistControl_KeyPress() {
   enable(Ctl::Opt3DTrolleyControls1, true);
   show(Ctl::Picture14);
   show(Ctl::Picture15);
-  if (isHeavyGroup(modelIndex_)) {
-    setFocus(controlLength_ > 10 ? Ctl::Opt3DTrolleyControls0 : Ctl::Opt3DTrolleyControls1);
+  if (options->userChooses) {
+    setFocus(opt3DTrolleyControls(element(options->preselected)));
     return;
   }
   // The light models take the 2-button trolley control only.
   hide(Ctl::Opt3DTrolleyControls0);
   hide(Ctl::Picture14);
-  select(Ctl::Opt3DTrolleyControls1);
+  select(opt3DTrolleyControls(element(options->preselected)));
   enable(Ctl::Frame3DTrolleyControls, false);
-  if (controlLength_ > 10) {
-    sayText(Text::PushButtonsUpTo10m);
+  if (const std::optional<Text> refused =
+          trolleyControlRefusal(options->preselected, controlLength_)) {
+    sayText(*refused);
     setFocus(Ctl::ControlLengthB);
   } else {
     ShowAccessoryChoices();
@@ -476,8 +471,10 @@ void Configurator::Opt3DHoistControl_KeyPress() {
 }
 
 void Configurator::Opt3DTrolleyControls_Click(TrolleyControl choice) {
-  if (isHeavyGroup(modelIndex_) && choice == TrolleyControl::TwoButton && controlLength_ > 10) {
-    sayText(Text::PushButtonsUpTo10m);
+  // The light models have the one choice, which the completed hoist-control step checks.
+  if (!isHeavyGroup(modelIndex_)) return;
+  if (const std::optional<Text> refused = trolleyControlRefusal(choice, controlLength_)) {
+    sayText(*refused);
     show(Ctl::Opt3DTrolleyControls0);
     show(Ctl::Picture14);
     select(Ctl::Opt3DTrolleyControls0);
@@ -497,45 +494,20 @@ void Configurator::ticked(Ctl box, bool on) {
 }
 
 void Configurator::Check3D1_KeyPress(Accessory confirmed) {
-  auto offer = [this](Ctl box, Ctl pictureOfBox) {
-    if (pictureOfBox != Ctl::None) show(pictureOfBox);
-    show(box);
-    setFocus(box);
-  };
-  switch (confirmed) {
-    case Accessory::OverloadDevice:
-      // The chain may have changed since the step was opened: apply the collector rule again.
-      chainCollectorFlag_ = chainCollectorBlocked(modelIndex_, chainLength_) ? 1 : 0;
-      if (chainCollectorFlag_ == 1)
-        offer(Ctl::Check3D1_2, Ctl::Picture10);
-      else
-        offer(Ctl::Check3D1_1, Ctl::Picture11);
-      break;
-    case Accessory::ChainCollector:
-      offer(Ctl::Check3D1_2, Ctl::Picture10);
-      break;
-    case Accessory::ChainStop:
-      if (offersSafetyHook(modelIndex_))
-        offer(Ctl::Check3D1_3, Ctl::Picture9);
-      else
-        offer(Ctl::Check3D1_5, Ctl::None);
-      break;
-    case Accessory::SafetyHook:
-      offer(Ctl::Check3D1_5, Ctl::None);
-      break;
-    case Accessory::Articulation:
-      Opt3DHoistControl_KeyPress();
-      break;
-    case Accessory::Assembled:
-      if (comboKeyDownFlag_ != 0) {
-        show(Ctl::Label1_2);
-        show(Ctl::RabattB);
-        setFocus(Ctl::RabattB);
-      } else {
-        show(Ctl::Cmd_Skärmutskrift);
-        show(Ctl::Printerutskrift);
-        setFocus(Ctl::Cmd_Skärmutskrift);
-      }
-      break;
+  if (confirmed == Accessory::Articulation) return Opt3DHoistControl_KeyPress();
+  // The chain may have changed since the step was opened: apply the collector rule again.
+  if (confirmed == Accessory::OverloadDevice)
+    chainCollectorFlag_ = chainCollectorBlocked(modelIndex_, chainLength_) ? 1 : 0;
+  if (const std::optional<Accessory> next =
+          accessoryAfter(confirmed, modelIndex_, chainCollectorFlag_ != 0))
+    return offerAccessory(*next);
+  if (comboKeyDownFlag_ != 0) {
+    show(Ctl::Label1_2);
+    show(Ctl::RabattB);
+    setFocus(Ctl::RabattB);
+  } else {
+    show(Ctl::Cmd_Skärmutskrift);
+    show(Ctl::Printerutskrift);
+    setFocus(Ctl::Cmd_Skärmutskrift);
   }
 }

@@ -1,10 +1,11 @@
 // The configurator's controls, its focus, and the procedures that show and hide the steps.
-#include "configurator/configurator.h"
+#include "main_window/configurator.h"
 
 #include <utility>
 
 #include "configurator/model_catalogue.h"
 #include "configurator/model_rules.h"
+#include "configurator/step_rules.h"
 
 namespace {
 
@@ -411,9 +412,10 @@ void Configurator::ShowHoistControlChoices() {
   picture4Left_ = kFrameRight;
   for (Ctl c : {Ctl::Picture4, Ctl::Picture5, Ctl::Picture6, Ctl::Picture7}) show(c);
 
-  const QString& model = currentModel_;
+  const HoistControlOptions options =
+      hoistControlOptions(currentModel_, selected<Trolley>(Ctl::Opt3DTrolley0, 5));
   int completeWith = -1;
-  if (isP2Model(model)) {
+  if (options.completesWith == HoistControl::TwoButton) {
     // Ordered without the 2-button control itself: the one choice completes the step at once.
     for (Ctl c : {Ctl::Opt3DHoistControl0, Ctl::Opt3DHoistControl2, Ctl::Opt3DHoistControl3,
                   Ctl::Opt3DHoistControl4, Ctl::LabelHookM, Ctl::Picture4, Ctl::Picture5,
@@ -421,7 +423,7 @@ void Configurator::ShowHoistControlChoices() {
       hide(c);
     setFocus(Ctl::Opt3DHoistControl1);
     completeWith = 1;
-  } else if (isP4Model(model)) {
+  } else if (options.completesWith == HoistControl::FourButton) {
     settle();
     show(Ctl::Opt3DHoistControl3);
     select(Ctl::Opt3DHoistControl3);
@@ -433,9 +435,10 @@ void Configurator::ShowHoistControlChoices() {
     completeWith = 3;
   } else {
     // The 4-button control steers the motor trolley too; without one it is not offered.
-    const bool motor = checked(Ctl::Opt3DTrolley3) || checked(Ctl::Opt3DTrolley4);
-    show(Ctl::Opt3DHoistControl3, motor);
-    show(Ctl::Picture7, motor);
+    const bool fourButton =
+        options.offered[static_cast<std::size_t>(element(HoistControl::FourButton))];
+    show(Ctl::Opt3DHoistControl3, fourButton);
+    show(Ctl::Picture7, fourButton);
   }
   picture6Left_ = kFrameRight + (visible(Ctl::Picture7) ? 700 : 0);
   if (completeWith >= 0) {
@@ -468,15 +471,27 @@ void Configurator::ShowAccessoryChoices() {
       show(Ctl::Label3);
       break;
   }
-  if (chainCollectorFlag_ == 0) {
-    show(Ctl::Picture11);
-    show(Ctl::Check3D1_1);
-    setFocus(Ctl::Check3D1_1);
-  } else {
-    show(Ctl::Picture10);
-    show(Ctl::Check3D1_2);
-    setFocus(Ctl::Check3D1_2);
+  offerAccessory(*accessoryAfter(Accessory::OverloadDevice, modelIndex_, chainCollectorFlag_ != 0));
+}
+
+void Configurator::offerAccessory(Accessory a) {
+  // The picture beside each accessory box; the assembled accessories have none.
+  switch (a) {
+    case Accessory::ChainCollector:
+      show(Ctl::Picture11);
+      break;
+    case Accessory::ChainStop:
+      show(Ctl::Picture10);
+      break;
+    case Accessory::SafetyHook:
+      show(Ctl::Picture9);
+      break;
+    default:
+      break;
   }
+  const Ctl box = check3D1(element(a));
+  show(box);
+  setFocus(box);
 }
 
 // ---- Load, variant, New File
@@ -488,7 +503,8 @@ void Configurator::LaddaComboPXH() {
     say(StepMessage{{}, std::nullopt, {}, true, true});
     return;
   }
-  controlLengthLabelTop_ = ::controlLengthLabelTop(languageKey_);
+  // The longer labels of the continental languages take the space of two lines.
+  controlLengthLabelTop_ = isContinentalVariant(languageKey_) ? 1740 : 1920;
   modelList_ = *names;
   modelText_ = modelList_.value(0);
 }

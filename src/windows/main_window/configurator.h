@@ -1,11 +1,13 @@
-// The configurator: the rules of the main window's guided steps, without a widget.
+// The configurator: the main window's step driver, without a widget.
 //
 // It keeps what the window shows as the state of the steps: which controls are visible,
 // enabled and ticked, the texts of the three boxes and the model list, their colours, the
-// captions that the steps set, and which control has the focus. The window turns each event of
-// the user into one call below and then renders the answer; saved configurations and the
-// command line call it directly. Every limit, refusal, reset and the order of the accessories
-// live here.
+// captions that the steps set, which control has the focus, the tab stops and the positions in
+// twips. The window turns each event of the user into one call below and then renders the
+// answer; the window image of a printed page walks a saved configuration through it. What the
+// steps offer and turn down, and the order of the accessories, it takes from the rules the core's
+// configuration walk uses (configurator/step_rules.h); the resets, the focus order and the
+// window's own quirks live here.
 //
 // Focus moves the steps on, as in the window: a call that gives a control the focus runs, once
 // the call itself is done, the leave rule of the control that had it and then the entry rule of
@@ -283,6 +285,8 @@ class Configurator {
   void SetTabStops(bool on) { tabStopsOn_ = on; }
   void ShowHoistControlChoices();
   void ShowAccessoryChoices();
+  // Shows the box of an accessory with its picture and gives it the focus.
+  void offerAccessory(Accessory a);
   void LaddaComboPXH();
 
   // Handlers of the controls

@@ -2,9 +2,10 @@
 // it, through the same rules, and the walk stops at the first answer the rules turn down.
 #include <QCoreApplication>
 
-#include "configurator/configurator.h"
 #include "configurator/model_catalogue.h"
 #include "configurator/numeric_inputs.h"
+#include "configurator/step_rules.h"
+#include "main_window/configurator.h"
 
 namespace {
 
@@ -36,12 +37,7 @@ std::optional<StepMessage> Configurator::apply(const Configuration& c, const QSt
   auto atStep = [this](Ctl frame) { return frameOf(focused_) == frame; };
   // An option the model, or the answers before it, do not offer, named by its caption.
   auto notOffered = [this](std::optional<Text> caption, const QString& suffix) {
-    say(StepMessage{{},
-                    caption,
-                    suffix + QCoreApplication::translate(
-                                 "Configurator",
-                                 ": not offered for the %1 with the answers of the steps before.")
-                                 .arg(currentModel_)});
+    say(StepMessage{{}, caption, suffix + notOfferedTail(currentModel_)});
     return refusal_;
   };
 

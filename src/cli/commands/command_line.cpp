@@ -51,7 +51,9 @@ struct OpenedConfiguration {
 
   // Throws Failure: a file or database problem, an answer the steps refused, or a configuration
   // that stops before the output buttons, which the window would not print either.
-  void open(const QString& file, const ProgramDirectory& directory) {
+  // The page of --pdf walks the answers itself, through the window whose image it shows:
+  // `walk` false leaves the walk to it.
+  void open(const QString& file, const ProgramDirectory& directory, bool walk = true) {
     QFile in(file);
     if (!in.open(QIODevice::ReadOnly))
       throw Failure(Problem{Problem::Kind::File, file, in.errorString(), std::nullopt});
@@ -69,6 +71,7 @@ struct OpenedConfiguration {
                         directory.file(QStringLiteral("translations"))))
       QCoreApplication::installTranslator(&translator);
     loadPartsDatabase(directory.database(), languageKey, data);
+    if (!walk) return;
     // A refused or missing answer: a text of the catalogue with its tail, or a text of its own.
     const Result<ConfiguredHoist> walked = ConfigurationWalk::apply(configuration);
     if (!walked) throw Failure(walked.problem());
@@ -158,6 +161,14 @@ int runOnProgramDirectory(const CommandLine& command, const ProgramDirectory& di
       break;
   }
 
+  if (command.kind == CommandLine::Kind::Pdf) {
+    if (!writePage) throw usageProblem(QStringLiteral("this program writes no pages"));
+    opened.open(file, directory, false);
+    const QDate date = command.date.isEmpty() ? QDate::currentDate()
+                                              : QDate::fromString(command.date, Qt::ISODate);
+    writePage(PageRequest{directory, opened.data, opened.configuration, output, date});
+    return kDone;
+  }
   opened.open(file, directory);
   const OrderingList list = BuildOrderingList(opened.data, opened.hoist);
   switch (command.kind) {
@@ -176,14 +187,6 @@ int runOnProgramDirectory(const CommandLine& command, const ProgramDirectory& di
         throw Failure(p);
       }
       return kDone;
-    case CommandLine::Kind::Pdf: {
-      if (!writePage) throw usageProblem(QStringLiteral("this program writes no pages"));
-      const QDate date = command.date.isEmpty() ? QDate::currentDate()
-                                                : QDate::fromString(command.date, Qt::ISODate);
-      writePage(PageRequest{directory, opened.data, opened.configuration, opened.hoist, list,
-                            output, date});
-      return kDone;
-    }
     default:
       throw usageProblem(QStringLiteral("no command given"));
   }

@@ -16,16 +16,17 @@
 class QTextStream;
 
 // What --pdf writes: the printed page of a configuration.
+// The page of a configuration, and the image of the main window that walked it: the window's
+// step driver walks the answers once, for both.
 struct PageRequest {
   const ProgramDirectory& directory;
   const PartsData& data;
-  const Configuration& configuration;  // the window image walks its answers through the window
-  ConfiguredHoist hoist;
-  const OrderingList& list;
+  const Configuration& configuration;
   QString output;  // the PDF file
   QDate date;      // printed on the page
 };
-// Writes the page. Throws Failure.
+// Walks the configuration and writes its page. Throws Failure, a refused or missing answer as
+// the list commands give it.
 using PageWriter = std::function<void(const PageRequest& request)>;
 
 struct CommandLine {

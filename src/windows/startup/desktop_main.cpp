@@ -19,30 +19,35 @@
 
 namespace {
 
-// The main window as its steps show the configuration, on the parts data read for the page: the
-// database is read once. The command line has walked the answers already and found them all
-// taken; the window's step driver takes the same answers through the same rules. Throws Failure
-// when the window cannot load.
-QImage windowImageOf(const PageRequest& r) {
+// A refusal, or a missing answer, of the window's steps as the list commands give it: a
+// refusal with a catalogue text has no lead of its own.
+Problem refusalOf(const StepMessage& m) {
+  return Problem{Problem::Kind::Refused, {}, m.text ? m.suffix : m.prefix + m.suffix, m.text};
+}
+
+// The configuration walked once, by the step driver of a hidden main window on the parts data
+// read for the page: the window's image and the page's list come from the same walk, and the
+// database is read once. Throws Failure for a refused or missing answer, and when the window
+// cannot load.
+void writePage(const PageRequest& r) {
   ProgramState state;
   HeadlessServices services;
   state.LanguageKey = variantOf(r.configuration.variant).languageKey;
   state.Directory = r.directory;
   Configurator steps;
-  steps.apply(r.configuration, state.LanguageKey);
+  std::optional<StepMessage> stop = steps.apply(r.configuration, state.LanguageKey);
+  if (!stop) stop = steps.unanswered();
+  if (stop) throw Failure(refusalOf(*stop));
   HMeny window(state, services);
   if (!window.showWalked(r.data, steps)) {
     throw Failure(window.loadProblem().value_or(
         Problem{Problem::Kind::Database, state.Directory.database(),
                 QStringLiteral("the main window cannot be loaded"), std::nullopt}));
   }
-  return window.windowImage();
-}
-
-void writePage(const PageRequest& r) {
   PagePictures pictures = readPagePictures(r.directory);
-  pictures.window = windowImageOf(r);
-  writePagePdf(r.output, r.data, r.hoist, r.list, pictures, r.date);
+  pictures.window = window.windowImage();
+  const ConfiguredHoist hoist = steps.hoist();
+  writePagePdf(r.output, r.data, hoist, BuildOrderingList(r.data, hoist), pictures, r.date);
 }
 
 }  // namespace

@@ -24,6 +24,9 @@ QPoint keptInside(const QRect& area, QPoint p, const QSize& frame) {
 
 QMargins marginsOfFramed(const QWidget* w) {
   if (!w || !w->isVisible()) return {};
+  // The platform's window knows the frame as soon as the window manager announces it; the
+  // widget's own frame geometry follows only after the window's next move or resize.
+  if (const QWindow* handle = w->windowHandle()) return handle->frameMargins();
   const QRect frame = w->frameGeometry();
   const QRect client = w->geometry();
   return {client.left() - frame.left(), client.top() - frame.top(), frame.right() - client.right(),
@@ -40,12 +43,20 @@ class FrameWatch : public QObject {
       : QObject(window), window_(window), where_(std::move(where)), framed_(framed) {
     setObjectName(kName);
     window->installEventFilter(this);
+    // A window placed while it shows gets no Show event: look from now on.
+    if (window->isVisible()) timer_.start(kLookInterval, this);
   }
 
   void place() {
     const QMargins margins = frameMarginsOf(window_, framed_);
     const QSize frame = window_->size().grownBy(margins);
-    window_->move(where_(frame));
+    // A framed window is placed by its client area, the frame's margins off the frame's place:
+    // the widget's own idea of its frame follows the window manager only after a later move.
+    if (!marginsOfFramed(window_).isNull())
+      window_->setGeometry(
+          QRect(where_(frame) + QPoint(margins.left(), margins.top()), window_->size()));
+    else
+      window_->move(where_(frame));
   }
 
  protected:
@@ -63,16 +74,23 @@ class FrameWatch : public QObject {
 
   void timerEvent(QTimerEvent* event) override {
     if (event->timerId() != timer_.timerId()) return;
-    if (!window_->isVisible() || ++looks_ >= kLooks) return timer_.stop();
+    if (++looks_ >= kLooks) return timer_.stop();
+    if (!window_->isVisible()) return;
     // Until the framed window stands where it belongs: a window manager may frame it late, or
     // put it where it likes before it takes the place asked for.
     const QMargins margins = marginsOfFramed(window_);
-    if (margins.isNull()) return;
+    // Until the window manager has framed the window (a title bar above it), Qt knows no
+    // margins, or only some of them.
+    if (margins.top() <= 0) {
+      steadyLooks_ = 0;
+      return;
+    }
     const QPoint target = where_(window_->size().grownBy(margins));
     // A screen scaled by a fraction rounds each place, in pixels of its own.
     const qreal ratio = window_->devicePixelRatioF();
     const int slack = ratio == std::floor(ratio) ? 0 : 2;
-    if ((window_->frameGeometry().topLeft() - target).manhattanLength() <= slack) {
+    const QPoint frameAt = window_->geometry().topLeft() - QPoint(margins.left(), margins.top());
+    if ((frameAt - target).manhattanLength() <= slack) {
       // The window manager may still be framing it while Qt reports the place asked for: the
       // place is only taken when it holds for a few looks in a row.
       if (++steadyLooks_ >= kSteadyLooks) {

@@ -133,7 +133,7 @@ QStringList problemsOf(QWidget* window, const QString& where) {
 TEST(Captions, FitEveryControlOfTheMainWindowInEveryVariant) {
   for (int v = 0; v < kVariantCount; ++v) {
     const Variant variant = *variantByIndex(v);
-    const bool imperial = variant.languageKey == "US Imperial";
+    const bool imperial = isImperialVariant(variant.id);
     const QString lift = imperial ? "13" : "4";
     const QString control = imperial ? "9.8" : "3";  // 3 m
     QStringList problems;

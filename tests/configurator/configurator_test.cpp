@@ -12,6 +12,7 @@
 #include <tuple>
 #include <vector>
 
+#include "common/variants.h"
 #include "configurator/configuration.h"
 
 // Readable names in failure messages.
@@ -29,7 +30,7 @@ constexpr FieldColour White = FieldColour::White, Yellow = FieldColour::Yellow,
                       Red = FieldColour::Red;
 
 bool isUs(const QString& key) {
-  return key.startsWith(QLatin1String("US"));
+  return isUsVariant(variantByKey(key)->id);
 }
 
 int number(const std::optional<Text>& text) {
@@ -166,6 +167,22 @@ TEST(Configurator, ModelListAndColumnsByVariant) {
       EXPECT_EQ(e.focus(), stainless ? Ctl::chkStainless : Ctl::LiftHeightB);
       EXPECT_TRUE(e.shown(e.focus()));
     }
+  }
+
+  // A key the program does not know, even one that begins with "US", lists no model and brings
+  // the message that ends the program, at the load and when a saved configuration is applied.
+  {
+    Configurator unknown;
+    unknown.load("US Other");
+    EXPECT_FALSE(unknown.variant().has_value());
+    EXPECT_TRUE(unknown.modelList().isEmpty());
+    const std::vector<StepMessage> messages = unknown.takeMessages();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_TRUE(messages[0].endsProgram);
+    const std::optional<StepMessage> refusal =
+        Configurator().apply(answers("PXH 250 EX", "4", "3"), "US Other");
+    ASSERT_TRUE(refusal.has_value());
+    EXPECT_TRUE(refusal->endsProgram);
   }
 
   // A stainless-steel chain ticked for a 250, then a model without one: the tick goes.

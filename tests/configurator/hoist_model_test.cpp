@@ -1,5 +1,6 @@
 // The table of hoist models: each model's facts as the rules read them, the agreement of models
-// that share a part-matrix column, and the rules for names no model of the catalogue has.
+// that share a part-matrix column, the rules for names no model of the catalogue has, and the
+// variants' keys with what each variant decides about the models and units.
 #include "configurator/hoist_model.h"
 
 #include <gtest/gtest.h>
@@ -102,10 +103,11 @@ TEST(HoistModel, EachModelsFactsInBothKindsOfVariant) {
       EXPECT_EQ(imperial->wide, e.wideIn);
       EXPECT_EQ(metric->onlyMotorWide, !*e.narrowMm);
 
-      for (const QString& key : {QStringLiteral("Tysk"), QStringLiteral("US Metric")}) {
-        SCOPED_TRACE(key.toStdString());
-        const Columns& c = isUsVariant(key) ? e.us : e.other;
-        const std::optional<ModelColumns> cols = modelColumns(name, key);
+      for (const VariantId variant : {VariantId::German, VariantId::UsMetric}) {
+        SCOPED_TRACE(variantOf(variant).startCaption.toStdString());
+        const bool us = isUsVariant(variant);
+        const Columns& c = us ? e.us : e.other;
+        const std::optional<ModelColumns> cols = modelColumns(name, variant);
         if (c.modelIndex == 0) {
           EXPECT_FALSE(cols);
           continue;
@@ -122,10 +124,10 @@ TEST(HoistModel, EachModelsFactsInBothKindsOfVariant) {
         EXPECT_DOUBLE_EQ(chain->allowance, e.allowance);
         EXPECT_EQ(chain->collectorBlockedAt, e.collectorBlockedAt);
         EXPECT_EQ(chain->message, e.light ? Text::NoCollectorAbove25m : Text::NoCollectorAbove18m);
-        EXPECT_EQ(overloadOffer(m, name), isUsVariant(key) ? e.offerUs : e.offerOther);
+        EXPECT_EQ(overloadOffer(m, name), us ? e.offerUs : e.offerOther);
         EXPECT_EQ(offersStainlessChain(m), e.stainless);
         EXPECT_EQ(offersSafetyHook(m), e.safetyHook);
-        EXPECT_STREQ(hoistFigures(m)->d1.mm, isUsVariant(key) ? e.d1Us : e.d1Other);
+        EXPECT_STREQ(hoistFigures(m)->d1.mm, us ? e.d1Us : e.d1Other);
       }
     }
   }
@@ -166,15 +168,15 @@ TEST(HoistModel, NoRecognisedNameReachesTheRulesForOtherNames) {
   const QSet<int> srColumns{7, 8, 9, 16, 17, 18};
   int names = 0;
   for (int v = 0; v < kVariantCount; ++v) {
-    const QString key = variantByIndex(v)->languageKey;
-    for (const QString& name : recognisedModelNames(key)) {
-      SCOPED_TRACE((key + " " + name).toStdString());
+    const Variant variant = *variantByIndex(v);
+    for (const QString& name : recognisedModelNames(variant.id)) {
+      SCOPED_TRACE((variant.startCaption + " " + name).toStdString());
       ++names;
-      const HoistModel* m = hoistModel(name, key);
+      const HoistModel* m = hoistModel(name, variant.id);
       ASSERT_NE(m, nullptr);
       EXPECT_TRUE(m->inCatalogue);
       EXPECT_EQ(hoistModelNamed(name), m);
-      EXPECT_FALSE(srColumns.contains(modelColumns(name, key)->modelIndex));
+      EXPECT_FALSE(srColumns.contains(modelColumns(name, variant.id)->modelIndex));
       EXPECT_FALSE(isP2Model(name) || isP4Model(name));
       EXPECT_FALSE(name.startsWith("PXH 500-") || name.startsWith("PXH 1250") ||
                    name.startsWith("PXH 6000") || name.endsWith(" US") ||
@@ -183,4 +185,40 @@ TEST(HoistModel, NoRecognisedNameReachesTheRulesForOtherNames) {
   }
   // 15 names in each of the six other variants, 16 in each US variant.
   EXPECT_EQ(names, 6 * 15 + 2 * 16);
+}
+
+// The program state's keys of the eight variants and what each variant decides by its key: the
+// US model columns and default model, feet and inches, and the room of the continental captions.
+// A key the program does not know is no variant at all, even where it begins with "US".
+TEST(HoistModel, VariantsByTheirKeys) {
+  struct Case {
+    const char* key;
+    VariantId id;
+    bool us, imperial, continental;
+  };
+  const Case cases[] = {
+      {"", VariantId::EnglishEuropean, false, false, false},
+      {"Fransk", VariantId::French, false, false, true},
+      {"US Metric", VariantId::UsMetric, true, false, false},
+      {"US Imperial", VariantId::UsImperial, true, true, false},
+      {"Spansk", VariantId::Spanish, false, false, true},
+      {"Portugisisk", VariantId::Portuguese, false, false, true},
+      {"Italiensk", VariantId::Italian, false, false, true},
+      {"Tysk", VariantId::German, false, false, true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.key);
+    const std::optional<Variant> v = variantByKey(QLatin1String(c.key));
+    ASSERT_TRUE(v.has_value());
+    EXPECT_EQ(v->id, c.id);
+    EXPECT_EQ(isUsVariant(v->id), c.us);
+    EXPECT_EQ(isImperialVariant(v->id), c.imperial);
+    EXPECT_EQ(isContinentalVariant(v->id), c.continental);
+    const DefaultModel model = defaultModel(v->id);
+    EXPECT_EQ(model.name, c.us ? "PXH 1000 U EX" : "PXH 200 EX");
+    EXPECT_EQ(model.modelIndex, c.us ? 13 : 1);
+    EXPECT_EQ(modelListNames(v->id, false).contains("PXH 3000 EX"), c.us);
+  }
+  for (const char* unknown : {"US", "US Metrics", "us metric", "English", "Deutsch"})
+    EXPECT_FALSE(variantByKey(QLatin1String(unknown)).has_value()) << unknown;
 }

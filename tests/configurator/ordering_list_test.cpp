@@ -213,7 +213,7 @@ TEST_F(OrderingListTest, AccessoriesAndChainCollectorRows) {
 
 TEST_F(OrderingListTest, UsImperialColumns) {
   ConfiguredHoist h = hoist();
-  h.languageKey = "US Imperial";
+  h.variant = VariantId::UsImperial;
   h.discount = 10;
   const QStringList t = lines(h);
   const QString i(8, ' ');

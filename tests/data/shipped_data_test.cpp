@@ -104,10 +104,10 @@ std::vector<Cell> cellsRead(const QString& model, int modelIndex) {
   return cells;
 }
 
-QStringList modelsOf(const QString& key) {
-  QStringList names = recognisedModelNames(key);
+QStringList modelsOf(VariantId variant) {
+  QStringList names = recognisedModelNames(variant);
   for (bool lubeFree : {false, true})
-    for (const QString& n : modelListNames(key, lubeFree).value_or(QStringList()))
+    for (const QString& n : modelListNames(variant, lubeFree))
       if (!names.contains(n)) names << n;
   return names;
 }
@@ -185,9 +185,9 @@ TEST(ShippedData, EveryReachableCellNamesAPartTheVariantSells) {
       EXPECT_TRUE(state.PartPrice[*part].has_value()) << what;
     };
 
-    for (const QString& model : modelsOf(key)) {
+    for (const QString& model : modelsOf(v.id)) {
       const std::string m = "variant '" + key.toStdString() + "', " + model.toStdString();
-      const std::optional<ModelColumns> cols = modelColumns(model, key);
+      const std::optional<ModelColumns> cols = modelColumns(model, v.id);
       ASSERT_TRUE(cols.has_value()) << m << " is listed but not recognised";
       const int mi = cols->modelIndex;
       expectSold(state.PartMatrix(1, cols->hoistColumn), m + ", hoist", false);
@@ -214,8 +214,8 @@ TEST(ShippedData, HoistDescriptionsNameTheirModelAndTriggerOnlyTheirOwnMarkings)
   const std::map<int, PartRecord> parts = readParts(db);
   std::map<int, QString> hoistOfPart;
   for (const Variant& v : allVariants())
-    for (const QString& model : recognisedModelNames(v.languageKey)) {
-      const int column = modelColumns(model, v.languageKey)->hoistColumn;
+    for (const QString& model : recognisedModelNames(v.id)) {
+      const int column = modelColumns(model, v.id)->hoistColumn;
       const std::optional<std::int32_t> part = state.PartMatrix(1, column);
       ASSERT_TRUE(part && parts.count(*part)) << "hoist column " << column;
       EXPECT_EQ(hoistOfPart.emplace(*part, model).first->second, model)

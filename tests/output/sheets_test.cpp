@@ -24,12 +24,13 @@ void expectItem(const Item& item, const QString& text, double x, double top, dou
   EXPECT_EQ(item.bold, bold) << text.toStdString();
 }
 
-ConfiguredHoist sheetHoist(const QString& model, int modelIndex, const QString& key = "",
+ConfiguredHoist sheetHoist(const QString& model, int modelIndex,
+                           VariantId variant = VariantId::EnglishEuropean,
                            std::optional<Trolley> trolley = std::nullopt) {
   ConfiguredHoist h;
   h.model = model;
   h.modelIndex = modelIndex;
-  h.languageKey = key;
+  h.variant = variant;
   h.chainLength = 26;
   h.trolley = trolley;
   return h;
@@ -104,7 +105,8 @@ TEST(TechnicalData, ValuesLabelsAndTheirPlaces) {
   // German on the screen sheet: no US column, the values right-aligned at 165.
   rec.items.clear();
   sheet.TechDataTop = -3;
-  TechnicalData(texts, sheetHoist("PXH 250 EX", 2, "Tysk", Trolley::MotorNarrow), sheet, rec);
+  TechnicalData(texts, sheetHoist("PXH 250 EX", 2, VariantId::German, Trolley::MotorNarrow), sheet,
+                rec);
   ASSERT_EQ(rec.items.size(), 17u);
   expectItem(rec.items[0], "Technical data", 100, 2, 10, true);
   expectItem(rec.items[2], "250 kg", 159, 7);
@@ -115,7 +117,9 @@ TEST(TechnicalData, HeavyModelsSizesAndUnknownModels) {
   SheetValues sheet;
   RecordingTextDevice rec;
   // 2721.6 kg are 6000 lb; the motor trolley gives the large hose.
-  TechnicalData(texts, sheetHoist("PXH 3000 EX", 14, "", Trolley::MotorWide), sheet, rec);
+  TechnicalData(texts,
+                sheetHoist("PXH 3000 EX", 14, VariantId::EnglishEuropean, Trolley::MotorWide),
+                sheet, rec);
   EXPECT_EQ(rec.items[0].text, "6000 lb");
   EXPECT_EQ(rec.items[10].text, "2722 kg");
   EXPECT_EQ(rec.items[6].text, "3/4 in");
@@ -124,7 +128,8 @@ TEST(TechnicalData, HeavyModelsSizesAndUnknownModels) {
   // A manual trolley or none gives the small hose; the 1250-SR has the large one without.
   for (const std::optional<Trolley> trolley : {std::optional<Trolley>(), {Trolley::ManualWide}}) {
     rec.items.clear();
-    TechnicalData(texts, sheetHoist("PXH 2500 EX", 5, "", trolley), sheet, rec);
+    TechnicalData(texts, sheetHoist("PXH 2500 EX", 5, VariantId::EnglishEuropean, trolley), sheet,
+                  rec);
     EXPECT_EQ(rec.items[22].text, "12.5 mm");
     EXPECT_EQ(rec.items[6].text, "1/2 in");
   }
@@ -154,7 +159,7 @@ TEST(DimensionSheets, HoistFigures) {
   expectItem(rec.items[2], "390", 65.5, 99.5);  // D3 at (67, 97.5)
   expectItem(rec.items[3], "29", 55.5, 136);    // D4 at (56.5, 134)
 
-  h.languageKey = "US Imperial";
+  h.variant = VariantId::UsImperial;
   rec.items.clear();
   MeasuringHoist(h, place, rec);
   EXPECT_EQ(textsOf(rec.items), QStringList({"14.8", "4.8", "15.4", "1.1"}));
@@ -162,7 +167,7 @@ TEST(DimensionSheets, HoistFigures) {
 
 TEST(DimensionSheets, TrolleyFigures) {
   // PXH 5000 EX with the wide motor trolley on the page (top 110, left2 115).
-  ConfiguredHoist h = sheetHoist("PXH 5000 EX", 6, "", Trolley::MotorWide);
+  ConfiguredHoist h = sheetHoist("PXH 5000 EX", 6, VariantId::EnglishEuropean, Trolley::MotorWide);
   const SheetPlace place{110, 0, 115};
   RecordingTextDevice rec;
   MeasuringTrolley(h, place, rec);
@@ -189,7 +194,7 @@ TEST(DimensionSheets, TrolleyFigures) {
   EXPECT_EQ(rec.items[2].text, "Beam width +89");
 
   h.modelIndex = 2;
-  h.languageKey = "US Imperial";
+  h.variant = VariantId::UsImperial;
   rec.items.clear();
   MeasuringTrolley(h, place, rec);
   EXPECT_EQ(rec.items[2].text, "Beam width +2.3");

@@ -2,7 +2,6 @@
 #include "common/variants.h"
 
 #include <array>
-#include <initializer_list>
 
 namespace {
 
@@ -62,17 +61,26 @@ std::optional<Variant> variantByKey(const QString& languageKey) {
   return std::nullopt;
 }
 
-bool isUsVariant(const QString& languageKey) {
-  return languageKey.left(2) == QLatin1String("US");
+bool isUsVariant(VariantId id) {
+  return id == VariantId::UsMetric || id == VariantId::UsImperial;
 }
 
-bool isImperialVariant(const QString& languageKey) {
-  return languageKey == variantOf(VariantId::UsImperial).languageKey;
+bool isImperialVariant(VariantId id) {
+  return id == VariantId::UsImperial;
 }
 
-bool isContinentalVariant(const QString& languageKey) {
-  for (VariantId id : {VariantId::French, VariantId::Spanish, VariantId::Portuguese,
-                       VariantId::Italian, VariantId::German})
-    if (languageKey == variantOf(id).languageKey) return true;
+bool isContinentalVariant(VariantId id) {
+  switch (id) {
+    case VariantId::French:
+    case VariantId::Spanish:
+    case VariantId::Portuguese:
+    case VariantId::Italian:
+    case VariantId::German:
+      return true;
+    case VariantId::EnglishEuropean:
+    case VariantId::UsMetric:
+    case VariantId::UsImperial:
+      return false;
+  }
   return false;
 }

@@ -37,10 +37,11 @@ const Variant& variantOf(VariantId id);
 // The variant of a LanguageKey; none for a key the program does not know.
 std::optional<Variant> variantByKey(const QString& languageKey);
 
-// True for the two US variants (the key starts with "US").
-bool isUsVariant(const QString& languageKey);
+// True for the two US variants, US Metric and US Imperial, whose hoist models and technical data
+// are the US ones.
+bool isUsVariant(VariantId id);
 // True for US Imperial, which types, lists and measures lengths in feet and inches.
-bool isImperialVariant(const QString& languageKey);
+bool isImperialVariant(VariantId id);
 // True for the five continental languages (French, Spanish, Portuguese, Italian, German), whose
 // longer captions need more room and whose technical data has no US column.
-bool isContinentalVariant(const QString& languageKey);
+bool isContinentalVariant(VariantId id);

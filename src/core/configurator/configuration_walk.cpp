@@ -11,11 +11,6 @@
 
 namespace {
 
-// The variant as the model catalogue and the numeric rules still name it.
-QString languageKeyOf(VariantId id) {
-  return variantOf(id).languageKey;
-}
-
 // Lengths are typed through the key filter of the length boxes, which makes a comma a period.
 QString asTyped(const QString& length) {
   QString text = length;
@@ -44,7 +39,7 @@ ConfigurationWalk::ConfigurationWalk(VariantId variant) {
 }
 
 bool ConfigurationWalk::imperial() const {
-  return isImperialVariant(languageKey_);
+  return isImperialVariant(variant_);
 }
 
 // ---- Moving between the steps
@@ -90,7 +85,6 @@ bool ConfigurationWalk::refuseNotOffered(std::optional<Text> caption, const QStr
 
 bool ConfigurationWalk::variant(VariantId id) {
   variant_ = id;
-  languageKey_ = languageKeyOf(id);
   lubeFree_ = false;
   discountAsked_ = false;
   hoistColumn_ = 0;
@@ -110,13 +104,13 @@ bool ConfigurationWalk::lubeFree(bool on) {
 
 void ConfigurationWalk::startModelStep() {
   offer_ = WalkOffer{};
-  offer_.models = modelListNames(languageKey_, lubeFree_).value_or(QStringList());
+  offer_.models = modelListNames(variant_, lubeFree_);
   offer_.lubeFree = lubeFree_;
   offer_.discountAsked = discountAsked_;
   visited_ = {};
   open(WalkStep::Model);
   // Until a model is confirmed the walk holds the load's default one.
-  const DefaultModel fallback = defaultModel(languageKey_);
+  const DefaultModel fallback = defaultModel(variant_);
   model_ = fallback.name;
   modelIndex_ = fallback.modelIndex;
   stainless_ = false;
@@ -136,7 +130,7 @@ void ConfigurationWalk::startModelStep() {
 
 bool ConfigurationWalk::model(const QString& name) {
   if (!at(WalkStep::Model)) return false;
-  const std::optional<ModelColumns> columns = modelColumns(name, languageKey_);
+  const std::optional<ModelColumns> columns = modelColumns(name, variant_);
   if (!columns) return refuse(std::nullopt, unknownModelMessage(name), WalkStep::Model);
   model_ = name;
   if (isPhasedOutModel(name))
@@ -434,7 +428,7 @@ bool ConfigurationWalk::discount(int percent) {
 
 ConfiguredHoist ConfigurationWalk::hoist() const {
   ConfiguredHoist h;
-  h.languageKey = languageKey_;
+  h.variant = variant_;
   h.model = model_;
   h.modelIndex = modelIndex_;
   h.hoistColumn = hoistColumn_;

@@ -135,7 +135,6 @@ class ConfigurationWalk {
   bool imperial() const;
 
   VariantId variant_ = VariantId::EnglishEuropean;
-  QString languageKey_;
   WalkStep step_ = WalkStep::Model;
   std::array<bool, 12> visited_{};  // by WalkStep: the steps the walk has opened
   WalkOffer offer_;

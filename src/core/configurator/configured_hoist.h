@@ -11,7 +11,8 @@
 #include "configurator/configuration.h"
 
 struct ConfiguredHoist {
-  QString languageKey;         // the variant; "US Imperial" lists and measures in feet and inches
+  // The variant; US Imperial lists and measures in feet and inches.
+  VariantId variant = VariantId::EnglishEuropean;
   QString model;               // CurrentModel
   int modelIndex = 0;          // part-matrix column of every row but the hoist
   int hoistColumn = 0;         // part-matrix column whose row 1 is the hoist
@@ -32,5 +33,5 @@ struct ConfiguredHoist {
   int chainType = 1;              // optTypeOfChain element
   bool stainless = false;
 
-  bool imperial() const { return isImperialVariant(languageKey); }
+  bool imperial() const { return isImperialVariant(variant); }
 };

@@ -322,8 +322,8 @@ bool named(const QString& model, std::initializer_list<const char*> names) {
 
 }  // namespace
 
-const std::optional<VariantColumns>& HoistModel::columns(const QString& languageKey) const {
-  return isUsVariant(languageKey) ? us : other;
+const std::optional<VariantColumns>& HoistModel::columns(VariantId variant) const {
+  return isUsVariant(variant) ? us : other;
 }
 
 const VariantColumns* HoistModel::columnsWithIndex(int modelIndex) const {
@@ -344,9 +344,9 @@ std::span<const HoistModel> hoistModels() {
   return kModels;
 }
 
-const HoistModel* hoistModel(const QString& name, const QString& languageKey) {
+const HoistModel* hoistModel(const QString& name, VariantId variant) {
   const HoistModel* m = hoistModelNamed(name);
-  return m && m->inCatalogue && m->columns(languageKey) ? m : nullptr;
+  return m && m->inCatalogue && m->columns(variant) ? m : nullptr;
 }
 
 const HoistModel* hoistModelNamed(const QString& name) {

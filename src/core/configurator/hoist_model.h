@@ -6,6 +6,7 @@
 #include <optional>
 #include <span>
 
+#include "common/variants.h"
 #include "configurator/model_rules.h"
 #include "configurator/numeric_inputs.h"
 
@@ -100,7 +101,7 @@ struct HoistModel {
   const MotorTrolleyFigures* motorTrolleyFigures;
 
   // The columns in the variant; none where the variant does not recognise the model.
-  const std::optional<VariantColumns>& columns(const QString& languageKey) const;
+  const std::optional<VariantColumns>& columns(VariantId variant) const;
   // The columns of either kind whose ModelIndex is the one given; nullptr for none.
   const VariantColumns* columnsWithIndex(int modelIndex) const;
   bool hasName(const QString& model) const;
@@ -111,7 +112,7 @@ struct HoistModel {
 std::span<const HoistModel> hoistModels();
 
 // The model of a name the variant recognises; nullptr for any other name.
-const HoistModel* hoistModel(const QString& name, const QString& languageKey);
+const HoistModel* hoistModel(const QString& name, VariantId variant);
 // The record of a name in any variant, the SR models included; nullptr for none.
 const HoistModel* hoistModelNamed(const QString& name);
 // The record whose columns (in either kind of variant) have this ModelIndex; nullptr for none.

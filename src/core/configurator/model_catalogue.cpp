@@ -4,31 +4,29 @@
 #include "common/variants.h"
 #include "configurator/hoist_model.h"
 
-std::optional<ModelColumns> modelColumns(const QString& name, const QString& languageKey) {
-  const HoistModel* m = hoistModel(name, languageKey);
+std::optional<ModelColumns> modelColumns(const QString& name, VariantId variant) {
+  const HoistModel* m = hoistModel(name, variant);
   if (!m) return std::nullopt;
-  const VariantColumns& c = *m->columns(languageKey);
+  const VariantColumns& c = *m->columns(variant);
   return ModelColumns{c.modelIndex,
                       m->isLubeFreeName(name) ? c.lubeFreeHoistColumn : c.hoistColumn};
 }
 
-QStringList recognisedModelNames(const QString& languageKey) {
+QStringList recognisedModelNames(VariantId variant) {
   QStringList standard, lubeFree;
   for (const HoistModel& m : hoistModels()) {
-    if (!m.inCatalogue || !m.columns(languageKey)) continue;
+    if (!m.inCatalogue || !m.columns(variant)) continue;
     standard << QLatin1String(m.name);
     if (m.lubeFreeName) lubeFree << QLatin1String(m.lubeFreeName);
   }
   return standard + lubeFree;
 }
 
-std::optional<QStringList> modelListNames(const QString& languageKey, bool lubeFree) {
+QStringList modelListNames(VariantId variant, bool lubeFree) {
   // The two lists differ only in the 3000 class, which the US variants alone recognise.
-  if (!languageKey.isEmpty() && !isContinentalVariant(languageKey) && !isUsVariant(languageKey))
-    return std::nullopt;
   QStringList names;
   for (const HoistModel& m : hoistModels())
-    if (m.inCatalogue && m.listed && m.columns(languageKey))
+    if (m.inCatalogue && m.listed && m.columns(variant))
       names << QLatin1String(lubeFree ? m.lubeFreeName : m.name);
   return names;
 }
@@ -40,8 +38,8 @@ QString unknownModelMessage(const QString& name) {
       .arg(name);
 }
 
-DefaultModel defaultModel(const QString& languageKey) {
+DefaultModel defaultModel(VariantId variant) {
   const QString name =
-      isUsVariant(languageKey) ? QStringLiteral("PXH 1000 U EX") : QStringLiteral("PXH 200 EX");
-  return {name, hoistModel(name, languageKey)->columns(languageKey)->modelIndex};
+      isUsVariant(variant) ? QStringLiteral("PXH 1000 U EX") : QStringLiteral("PXH 200 EX");
+  return {name, hoistModel(name, variant)->columns(variant)->modelIndex};
 }

@@ -5,10 +5,11 @@
 #include <QStringList>
 #include <optional>
 
+#include "common/variants.h"
+
 // The names the model list offers, in order: the six capacity classes, and "3000" as well in the
-// US variants; with lube-free execution each name carries an "L" after the class. None for a
-// variant key the program does not know.
-std::optional<QStringList> modelListNames(const QString& languageKey, bool lubeFree);
+// US variants; with lube-free execution each name carries an "L" after the class.
+QStringList modelListNames(VariantId variant, bool lubeFree);
 
 // The part-matrix columns of a confirmed model: ModelIndex for every part row but the hoist,
 // HoistColumn for row 1, the hoist itself.
@@ -19,10 +20,10 @@ struct ModelColumns {
 
 // The columns of a model name in the variant; none for a name the variant does not recognise.
 // Names the list never offers ("PXH 200 EX", the U models) are recognised all the same.
-std::optional<ModelColumns> modelColumns(const QString& name, const QString& languageKey);
+std::optional<ModelColumns> modelColumns(const QString& name, VariantId variant);
 
 // Every model name the program recognises in the variant, offered in the list or not.
-QStringList recognisedModelNames(const QString& languageKey);
+QStringList recognisedModelNames(VariantId variant);
 
 // The message for a model name typed into the list that the program has no data for.
 QString unknownModelMessage(const QString& name);
@@ -32,4 +33,4 @@ struct DefaultModel {
   int modelIndex;
 };
 // The model the program state holds after a load, before the user confirms one.
-DefaultModel defaultModel(const QString& languageKey);
+DefaultModel defaultModel(VariantId variant);

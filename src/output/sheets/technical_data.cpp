@@ -64,7 +64,7 @@ void TechnicalData(const TextCatalogueArray& texts, const ConfiguredHoist& hoist
       sheet.TechSizeInch,
       QStringLiteral("1/2 in")};
 
-  const bool withUs = !isContinentalVariant(hoist.languageKey);
+  const bool withUs = !isContinentalVariant(hoist.variant);
   const double valueX = withUs ? 155 : 165;
   const double top = sheet.TechDataTop;
   auto rowY = [&](int i) { return top + kFirstRowOffset + kRowPitch * i; };

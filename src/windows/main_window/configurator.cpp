@@ -165,7 +165,7 @@ bool Configurator::shown(Ctl c) const {
 }
 
 bool Configurator::imperial() const {
-  return isImperialVariant(languageKey_);
+  return isImperialVariant(modelVariant());
 }
 
 bool Configurator::takeDropDownRequest() {
@@ -189,7 +189,7 @@ int Configurator::selectedIn(Ctl first, int count) const {
 
 ConfiguredHoist Configurator::hoist() const {
   ConfiguredHoist h;
-  h.languageKey = languageKey_;
+  h.variant = modelVariant();
   h.model = currentModel_;
   h.modelIndex = modelIndex_;
   h.hoistColumn = hoistColumn_;
@@ -497,22 +497,26 @@ void Configurator::offerAccessory(Accessory a) {
 // ---- Load, variant, New File
 
 void Configurator::LaddaComboPXH() {
-  const std::optional<QStringList> names = modelListNames(languageKey_, checked(Ctl::chkLubeFree));
   modelList_.clear();
-  if (!names) {
+  if (!variant_) {
     say(StepMessage{{}, std::nullopt, {}, true, true});
     return;
   }
   // The longer labels of the continental languages take the space of two lines.
-  controlLengthLabelTop_ = isContinentalVariant(languageKey_) ? 1740 : 1920;
-  modelList_ = *names;
+  controlLengthLabelTop_ = isContinentalVariant(*variant_) ? 1740 : 1920;
+  modelList_ = modelListNames(*variant_, checked(Ctl::chkLubeFree));
   modelText_ = modelList_.value(0);
 }
 
+std::optional<VariantId> Configurator::variantOfKey(const QString& languageKey) {
+  const std::optional<Variant> v = variantByKey(languageKey);
+  return v ? std::optional<VariantId>(v->id) : std::nullopt;
+}
+
 void Configurator::load(const QString& languageKey) {
-  languageKey_ = languageKey;
+  variant_ = variantOfKey(languageKey);
   LaddaComboPXH();
-  const DefaultModel model = defaultModel(languageKey_);
+  const DefaultModel model = defaultModel(modelVariant());
   currentModel_ = model.name;
   modelIndex_ = static_cast<std::int16_t>(model.modelIndex);
   setFocus(Ctl::ComboPXH);

@@ -197,7 +197,8 @@ class Configurator {
   void clearRefusal() { refusal_.reset(); }
 
   // ---- The model data and the values of the steps
-  const QString& languageKey() const { return languageKey_; }
+  // The variant of the last load; none after a load with a LanguageKey the program does not know.
+  const std::optional<VariantId>& variant() const { return variant_; }
   bool imperial() const;
   const QString& currentModel() const { return currentModel_; }
   int modelIndex() const { return modelIndex_; }
@@ -217,7 +218,8 @@ class Configurator {
 
   // ---- The user's actions
   // The window's load, at start-up and after a change of variant: the model list of the
-  // variant, the default model, the focus on the dropped-down list.
+  // variant, the default model, the focus on the dropped-down list. A LanguageKey the program
+  // does not know brings the message that ends the program.
   void load(const QString& languageKey);
   // A change of variant from the menu: the whole configuration anew, then the load.
   void changeVariant(const QString& languageKey);
@@ -266,6 +268,12 @@ class Configurator {
   const std::optional<StepMessage>& unanswered() const { return unanswered_; }
 
  private:
+  // The variant of a LanguageKey; none for a key the program does not know.
+  static std::optional<VariantId> variantOfKey(const QString& languageKey);
+  // The variant the model data is read for. A load that meets an unknown key brings the
+  // message that ends the program; until it ends, the steps read the model data as English
+  // European does.
+  VariantId modelVariant() const { return variant_.value_or(VariantId::EnglishEuropean); }
   ControlState& state(Ctl c) { return controls_[static_cast<int>(c)]; }
   void show(Ctl c, bool on = true) { state(c).visible = on; }
   void hide(Ctl c) { state(c).visible = false; }
@@ -330,7 +338,9 @@ class Configurator {
   std::optional<StepMessage> refusal_;
   std::optional<StepMessage> unanswered_;
 
-  QString languageKey_;
+  // The variant of the program state's LanguageKey. A Configurator not yet loaded stands for
+  // English European, whose key is the empty one.
+  std::optional<VariantId> variant_ = VariantId::EnglishEuropean;
   QStringList modelList_;
   QString modelText_;
   QString liftText_, controlText_, discountText_;

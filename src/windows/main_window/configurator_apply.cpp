@@ -42,7 +42,7 @@ std::optional<StepMessage> Configurator::apply(const Configuration& c, const QSt
   };
 
   // Another variant means a full reload; in the same one a fresh start is enough.
-  if (languageKey != languageKey_ || modelList_.isEmpty()) {
+  if (variantOfKey(languageKey) != variant_ || modelList_.isEmpty()) {
     changeVariant(languageKey);
   } else {
     ResetFromStep(0);
@@ -55,7 +55,7 @@ std::optional<StepMessage> Configurator::apply(const Configuration& c, const QSt
   // A discount was asked for with the D key in the model list.
   if (c.discountAsked || c.discount > 0) comboKeyDownFlag_ = -1;
 
-  if (!modelColumns(c.model, languageKey_)) {
+  if (!modelColumns(c.model, modelVariant())) {
     say(StepMessage{unknownModelMessage(c.model), std::nullopt, {}, true, false});
     return refusal_;
   }

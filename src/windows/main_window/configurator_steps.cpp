@@ -140,7 +140,7 @@ void Configurator::ComboPXH_LostFocus() {
   currentModel_ = text;
   if (isPhasedOutModel(text))
     say(StepMessage{text + QStringLiteral(": "), Text::PhasedOut, {}, false, false});
-  if (const std::optional<ModelColumns> columns = modelColumns(text, languageKey_)) {
+  if (const std::optional<ModelColumns> columns = modelColumns(text, modelVariant())) {
     modelIndex_ = static_cast<std::int16_t>(columns->modelIndex);
     hoistColumn_ = static_cast<std::int16_t>(columns->hoistColumn);
   }
@@ -187,7 +187,7 @@ void Configurator::lubeFreeChange() {
     // The click that left the list for the lube-free box took the list's name over as the
     // model, a name the new list no longer holds. As after the load, a pick from the new list
     // starts from the load's model, so that it leads on to the lift height.
-    const DefaultModel model = defaultModel(languageKey_);
+    const DefaultModel model = defaultModel(modelVariant());
     currentModel_ = model.name;
     modelIndex_ = static_cast<std::int16_t>(model.modelIndex);
   }

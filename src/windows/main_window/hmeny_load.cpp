@@ -200,7 +200,8 @@ void HMeny::loadControlPictures() {
   icon(Printerutskrift, QStringLiteral("printer-output.png"));
   for (int i : {1, 2, 3, 4, 5, 8, 9, 10, 11, 12, 14})
     Picture[i]->setPixmap(picture(QStringLiteral("Picture%1.png").arg(i)));
-  const bool us = isUsVariant(state_.LanguageKey);
+  const std::optional<Variant> variant = variantByKey(state_.LanguageKey);
+  const bool us = variant && isUsVariant(variant->id);
   const QString two = us ? QStringLiteral("2knapp-USA.bmp") : QStringLiteral("2knapp.bmp");
   const QString four = us ? QStringLiteral("4knny-USA.bmp") : QStringLiteral("4knny.bmp");
   auto show = [&picture](QLabel* p, const QString& file) { p->setPixmap(picture(file)); };

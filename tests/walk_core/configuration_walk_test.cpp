@@ -19,10 +19,6 @@ constexpr VariantId kVariants[] = {
     VariantId::EnglishEuropean, VariantId::French,     VariantId::UsMetric, VariantId::UsImperial,
     VariantId::Spanish,         VariantId::Portuguese, VariantId::Italian,  VariantId::German};
 
-bool isUs(VariantId v) {
-  return v == VariantId::UsMetric || v == VariantId::UsImperial;
-}
-
 QString text(const char* s) {
   return QString::fromUtf8(s);
 }
@@ -103,7 +99,7 @@ TEST(ConfigurationWalk, ModelListsTrolleysAndHoistControlsByVariantAndModel) {
       // The six capacity classes, and 3000 in the US variants; "L" before " EX" when lube-free.
       QStringList expected;
       for (const char* c : {"250", "500", "980", "1000", "2500", "3000", "5000"})
-        if (isUs(v) || QLatin1String(c) != QLatin1String("3000"))
+        if (isUsVariant(v) || QLatin1String(c) != QLatin1String("3000"))
           expected << text("PXH ") + text(c) + (lubeFree ? text("L") : QString()) + text(" EX");
       ASSERT_EQ(start.offer().models, expected) << int(v) << lubeFree;
 

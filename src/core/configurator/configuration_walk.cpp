@@ -255,9 +255,7 @@ void ConfigurationWalk::openTrolleyStep(const std::array<TrolleyOption, 5>& opti
 bool ConfigurationWalk::trolley(std::optional<Trolley> choice) {
   if (!at(WalkStep::Trolley)) return false;
   if (!choice)
-    return refuse(std::nullopt,
-                  translated(QT_TRANSLATE_NOOP("Configurator", "The trolley is not chosen.")),
-                  WalkStep::Trolley);
+    return refuse(std::nullopt, missingAnswerText(MissingAnswer::Trolley), WalkStep::Trolley);
   const TrolleyOption& option = offer_.trolleys[static_cast<std::size_t>(element(*choice))];
   if (!option.offered) return refuseNotOffered(option.caption, option.suffix, WalkStep::Trolley);
   trolley_ = choice;
@@ -284,8 +282,7 @@ bool ConfigurationWalk::openHoistControlStep() {
 bool ConfigurationWalk::hoistControl(std::optional<HoistControl> choice) {
   if (!at(WalkStep::HoistControl)) return false;
   if (!choice)
-    return refuse(std::nullopt,
-                  translated(QT_TRANSLATE_NOOP("Configurator", "The hoist control is not chosen.")),
+    return refuse(std::nullopt, missingAnswerText(MissingAnswer::HoistControl),
                   WalkStep::HoistControl);
   const std::size_t e = static_cast<std::size_t>(element(*choice));
   if (!offer_.hoistControls[e]) {
@@ -340,10 +337,8 @@ bool ConfigurationWalk::completeHoistControl() {
 bool ConfigurationWalk::trolleyControl(std::optional<TrolleyControl> choice) {
   if (!at(WalkStep::TrolleyControl)) return false;
   if (!choice)
-    return refuse(
-        std::nullopt,
-        translated(QT_TRANSLATE_NOOP("Configurator", "The trolley control is not chosen.")),
-        WalkStep::TrolleyControl);
+    return refuse(std::nullopt, missingAnswerText(MissingAnswer::TrolleyControl),
+                  WalkStep::TrolleyControl);
   const std::size_t e = static_cast<std::size_t>(element(*choice));
   if (!offer_.trolleyControls[e]) {
     static constexpr Text kCaptions[] = {Text::PullChain, Text::TwoButton};
@@ -508,8 +503,6 @@ Result<ConfiguredHoist> ConfigurationWalk::apply(const Configuration& c,
     if (!taken) return *walk.problem();
   }
   if (walk.step() != WalkStep::Done)
-    return refusal(std::nullopt,
-                   translated(QT_TRANSLATE_NOOP(
-                       "Configurator", "The configuration does not reach the output buttons.")));
+    return refusal(std::nullopt, missingAnswerText(MissingAnswer::OutputNotReached));
   return walk.hoist();
 }

@@ -11,6 +11,21 @@ QString notOfferedTail(const QString& model) {
       .arg(model);
 }
 
+QString missingAnswerText(MissingAnswer missing) {
+  switch (missing) {
+    case MissingAnswer::Trolley:
+      return QCoreApplication::translate("Configurator", "The trolley is not chosen.");
+    case MissingAnswer::HoistControl:
+      return QCoreApplication::translate("Configurator", "The hoist control is not chosen.");
+    case MissingAnswer::TrolleyControl:
+      return QCoreApplication::translate("Configurator", "The trolley control is not chosen.");
+    case MissingAnswer::OutputNotReached:
+      break;
+  }
+  return QCoreApplication::translate("Configurator",
+                                     "The configuration does not reach the output buttons.");
+}
+
 std::optional<std::array<TrolleyOption, 5>> trolleyOptions(const QString& model, bool imperial) {
   const std::optional<BeamWidths> widths = beamWidths(model, imperial);
   if (!widths) return std::nullopt;

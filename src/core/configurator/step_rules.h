@@ -16,6 +16,12 @@
 // own words: ": not offered for the <model> with the answers of the steps before."
 QString notOfferedTail(const QString& model);
 
+// The answers a saved configuration can leave out whose step has no text of the catalogue to
+// ask for them, and the end a configuration must reach to be listed.
+enum class MissingAnswer { Trolley, HoistControl, TrolleyControl, OutputNotReached };
+// Its words, in the program's own texts: "The trolley is not chosen." and so on.
+QString missingAnswerText(MissingAnswer missing);
+
 // ---- Trolleys
 
 // A trolley option as the trolley step offers it: its caption (a text of the catalogue and what

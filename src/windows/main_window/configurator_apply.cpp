@@ -1,7 +1,5 @@
 // A saved configuration walked through the steps: each answer is given as the user would give
 // it, through the same rules, and the walk stops at the first answer the rules turn down.
-#include <QCoreApplication>
-
 #include "configurator/model_catalogue.h"
 #include "configurator/numeric_inputs.h"
 #include "configurator/step_rules.h"
@@ -29,9 +27,8 @@ std::optional<StepMessage> Configurator::apply(const Configuration& c, const QSt
     unanswered_ = std::move(message);
     return refusal_;
   };
-  auto waitWith = [&](const char* what) {
-    return waitFor(
-        StepMessage{QCoreApplication::translate("Configurator", what), std::nullopt, {}});
+  auto waitWith = [&](MissingAnswer missing) {
+    return waitFor(StepMessage{missingAnswerText(missing), std::nullopt, {}});
   };
   // The step that has the focus, by the frame of its options.
   auto atStep = [this](Ctl frame) { return frameOf(focused_) == frame; };
@@ -88,7 +85,7 @@ std::optional<StepMessage> Configurator::apply(const Configuration& c, const QSt
   }
 
   if (!shown(Ctl::Frame3DTrolley)) return waitFor(StepMessage{{}, Text::EnterControlLength, {}});
-  if (!c.trolley) return waitWith(QT_TRANSLATE_NOOP("Configurator", "The trolley is not chosen."));
+  if (!c.trolley) return waitWith(MissingAnswer::Trolley);
   const Ctl trolley = opt3DTrolley(element(*c.trolley));
   if (!control(trolley).enabled) {
     const StepCaption& caption = trolleyCaptions_[static_cast<std::size_t>(element(*c.trolley))];
@@ -100,8 +97,7 @@ std::optional<StepMessage> Configurator::apply(const Configuration& c, const QSt
 
   // Models ordered without their control device complete the hoist controls by themselves.
   if (atStep(Ctl::Frame3DHoistControls)) {
-    if (!c.hoistControl)
-      return waitWith(QT_TRANSLATE_NOOP("Configurator", "The hoist control is not chosen."));
+    if (!c.hoistControl) return waitWith(MissingAnswer::HoistControl);
     const Ctl option = opt3DHoistControl(element(*c.hoistControl));
     if (!shown(option)) {
       static constexpr Text kCaptions[] = {Text::PullChain, Text::TwoButton, Text::TwistRod,
@@ -117,8 +113,7 @@ std::optional<StepMessage> Configurator::apply(const Configuration& c, const QSt
 
   // The heavy hoists' trolley control waits, with a choice made beforehand, for the user's.
   if (atStep(Ctl::Frame3DTrolleyControls)) {
-    if (!c.trolleyControl)
-      return waitWith(QT_TRANSLATE_NOOP("Configurator", "The trolley control is not chosen."));
+    if (!c.trolleyControl) return waitWith(MissingAnswer::TrolleyControl);
     const Ctl option = opt3DTrolleyControls(element(*c.trolleyControl));
     if (!shown(option)) {
       static constexpr Text kCaptions[] = {Text::PullChain, Text::TwoButton};
@@ -148,8 +143,6 @@ std::optional<StepMessage> Configurator::apply(const Configuration& c, const QSt
     stepKey(Ctl::RabattB, Key::Enter);
     if (refused()) return refusal_;
   }
-  if (!shown(Ctl::Printerutskrift))
-    return waitWith(
-        QT_TRANSLATE_NOOP("Configurator", "The configuration does not reach the output buttons."));
+  if (!shown(Ctl::Printerutskrift)) return waitWith(MissingAnswer::OutputNotReached);
   return refusal_;
 }

@@ -247,6 +247,7 @@ TEST(PrintedPage, PreviewAndExportDrawTheSamePageUnderTheModelAndDate) {
   EXPECT_EQ(d.services.fileDialogs[0].filters, QStringList{"PDF documents (*.pdf)"});
   ASSERT_TRUE(QFile::exists(out.filePath("export.pdf")));
   EXPECT_EQ(pdfPageCount(out.filePath("export.pdf")), 1);
+  EXPECT_EQ(pdfInfoField(out.filePath("export.pdf"), "Title"), "Ordering list PXH 250 EX");
   const std::vector<PdfWord> words = pdfWords(out.filePath("export.pdf"));
   EXPECT_TRUE(find(words, "2475.0"));
   EXPECT_TRUE(find(words, "2026-12-07"));

@@ -152,6 +152,9 @@ TEST(CommandLine, FilesAndOutputs) {
       telmaris({"--dir", TELMARIS_PROGRAM_DIR, "--date", "2021-03-04", "--pdf", pdf, english});
   EXPECT_EQ(printed.status, 0) << printed.err;
   EXPECT_EQ(pdfPageCount(pdf), 1);
+  // Text 111 of the English column and the example's model name the document.
+  EXPECT_EQ(pdfInfoField(pdf, "Title"), "Ordering list PXH 250 EX");
+  EXPECT_EQ(pdfInfoField(pdf, "Creator"), "Velmora Telmaris");
   const std::vector<PdfWord> words = pdfWords(pdf);
   const auto date = std::find_if(words.begin(), words.end(),
                                  [](const PdfWord& w) { return w.text == "2021-03-04"; });

@@ -38,9 +38,14 @@ std::vector<PdfWord> pdfWords(const QString& pdfFile, int page) {
   return words;
 }
 
+QString pdfInfoField(const QString& pdfFile, const QString& field) {
+  const QRegularExpression line(QStringLiteral("^%1:\\s*(.*)$").arg(field),
+                                QRegularExpression::MultilineOption);
+  return line.match(run("pdfinfo", {pdfFile})).captured(1).trimmed();
+}
+
 int pdfPageCount(const QString& pdfFile) {
-  static const QRegularExpression pages(R"(Pages:\s+(\d+))");
-  return pages.match(run("pdfinfo", {pdfFile})).captured(1).toInt();
+  return pdfInfoField(pdfFile, QStringLiteral("Pages")).toInt();
 }
 
 int pdfImageCount(const QString& pdfFile, int page) {

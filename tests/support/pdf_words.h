@@ -12,5 +12,7 @@ struct PdfWord {
 
 std::vector<PdfWord> pdfWords(const QString& pdfFile, int page = 1);
 int pdfPageCount(const QString& pdfFile);
+// A field of the document's information, as pdfinfo prints it ("Title", "Creator").
+QString pdfInfoField(const QString& pdfFile, const QString& field);
 // The number of pictures drawn on a page.
 int pdfImageCount(const QString& pdfFile, int page = 1);

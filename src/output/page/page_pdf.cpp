@@ -8,9 +8,16 @@
 #include "page/ordering_page.h"
 #include "sheets/technical_data.h"
 
-void setUpPdfPrinter(QPrinter& printer, const QString& output) {
+QString pagePdfTitle(const TextCatalogueArray& texts, const QString& model) {
+  return texts[Text::OrderingListTitle].trimmed() + QLatin1Char(' ') + model;
+}
+
+void setUpPdfPrinter(QPrinter& printer, const QString& output, const QString& title) {
   printer.setOutputFormat(QPrinter::PdfFormat);
   printer.setOutputFileName(output);
+  // The title and the maker a PDF viewer shows in its title bar and document properties.
+  printer.setDocName(title);
+  printer.setCreator(QStringLiteral("Velmora Telmaris"));
   printer.setPageSize(QPageSize(QPageSize::A4));
   printer.setPageMargins(
       QMarginsF(kCommandPdfMargin, kCommandPdfMargin, kCommandPdfMargin, kCommandPdfMargin),
@@ -20,7 +27,7 @@ void setUpPdfPrinter(QPrinter& printer, const QString& output) {
 void writePagePdf(const QString& output, const PartsData& data, const ConfiguredHoist& hoist,
                   const OrderingList& list, const PagePictures& pictures, const QDate& date) {
   QPrinter printer(QPrinter::HighResolution);
-  setUpPdfPrinter(printer, output);
+  setUpPdfPrinter(printer, output, pagePdfTitle(data.TextCatalogue, hoist.model));
   QPainter painter;
   const auto unwritable = [&output] {
     return Failure(Problem{Problem::Kind::File, output,

@@ -16,7 +16,11 @@ inline constexpr double kCommandPdfMargin = 5;
 class QPrinter;
 
 // A printer that writes an A4 page with that border into the PDF file `output`.
-void setUpPdfPrinter(QPrinter& printer, const QString& output);
+void setUpPdfPrinter(QPrinter& printer, const QString& output, const QString& title);
+
+// The document title of the page's PDF: the list's title in the variant's language and the
+// model, "Bestellliste PXH 250 EX".
+QString pagePdfTitle(const TextCatalogueArray& texts, const QString& model);
 
 // Writes the A4 page with the pictures given, the window image among them. Throws Failure when
 // the file cannot be written.

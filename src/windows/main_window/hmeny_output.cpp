@@ -109,7 +109,7 @@ void HMeny::ExportPdf_Click() {
     BusyCursor busy;
     // An A4 page with the border a printer keeps, as the command line writes it.
     QPrinter printer(QPrinter::HighResolution);
-    setUpPdfPrinter(printer, file);
+    setUpPdfPrinter(printer, file, pagePdfTitle(state_.TextCatalogue, engine_.currentModel()));
     written = printPage(printer) && QFileInfo::exists(file);
   }
   if (!written)

@@ -199,6 +199,7 @@ void HMeny::dropDownModelList() {
 }
 
 void HMeny::showStepMessages() {
+  bool refused = false;
   for (const StepMessage& m : engine_.takeMessages()) {
     if (m.endsProgram) {
       services_.message(this, contactAuthorMessage());
@@ -206,7 +207,13 @@ void HMeny::showStepMessages() {
       return;
     }
     showMessage(messageText(m));
+    refused = refused || m.refusal;
   }
+  // The box that keeps the focus after a refusal shows its text selected, so that what is
+  // typed next replaces the text turned down instead of adding to it.
+  if (auto* box = qobject_cast<QLineEdit*>(widgetOf(engine_.focus()));
+      refused && box && box->isVisible())
+    box->selectAll();
 }
 
 QString HMeny::messageText(const StepMessage& m) const {

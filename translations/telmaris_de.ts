@@ -116,7 +116,7 @@ Sollen die Änderungen gespeichert werden?</translation>
         <translation>Preisver&amp;lauf</translation>
     </message>
     <message>
-        <source>&amp;Undo last price import</source>
+        <source>Undo &amp;last price import</source>
         <translation>Letzten Preisimport &amp;rückgängig machen</translation>
     </message>
     <message>

@@ -116,7 +116,7 @@ Do you want to save the changes?</source>
         <translation>Histo&amp;rial de precios</translation>
     </message>
     <message>
-        <source>&amp;Undo last price import</source>
+        <source>Undo &amp;last price import</source>
         <translation>Des&amp;hacer la última importación de precios</translation>
     </message>
     <message>

@@ -116,7 +116,7 @@ Voulez-vous enregistrer les modifications ?</translation>
         <translation>&amp;Historique des prix</translation>
     </message>
     <message>
-        <source>&amp;Undo last price import</source>
+        <source>Undo &amp;last price import</source>
         <translation>&amp;Annuler la dernière importation de prix</translation>
     </message>
     <message>

@@ -116,7 +116,7 @@ Salvare le modifiche?</translation>
         <translation>&amp;Cronologia prezzi</translation>
     </message>
     <message>
-        <source>&amp;Undo last price import</source>
+        <source>Undo &amp;last price import</source>
         <translation>&amp;Annulla l&apos;ultima importazione di prezzi</translation>
     </message>
     <message>

@@ -116,7 +116,7 @@ Pretende guardar as alterações?</translation>
         <translation>&amp;Histórico de preços</translation>
     </message>
     <message>
-        <source>&amp;Undo last price import</source>
+        <source>Undo &amp;last price import</source>
         <translation>Anu&amp;lar a última importação de preços</translation>
     </message>
     <message>

@@ -4,7 +4,10 @@
 
 #include <QCheckBox>
 #include <QGroupBox>
+#include <QKeySequence>
 #include <QLabel>
+#include <QMap>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
@@ -128,6 +131,22 @@ QStringList problemsOf(QWidget* window, const QString& where) {
   return problems;
 }
 
+// Two items of one menu with the same access key: Alt and the letter would pick the first of
+// them only. "Português" and "PDF file" share their P by design.
+QStringList accessKeyClashes(QMenu* menu, const QString& where) {
+  QStringList clashes;
+  QMap<QString, QAction*> seen;
+  for (QAction* a : menu->actions()) {
+    const QString key = QKeySequence::mnemonic(a->text()).toString();
+    if (a->isSeparator() || key.isEmpty()) continue;
+    if (QAction* first = seen.value(key);
+        first && !(first->objectName() == "mnuSpr\u00e5k(5)" && a->objectName() == "mnuPDF"))
+      clashes << QStringLiteral("%1 %2: %3 and %4").arg(where, key, first->text(), a->text());
+    seen.insert(key, a);
+  }
+  return clashes;
+}
+
 }  // namespace
 
 TEST(Captions, FitEveryControlOfTheMainWindowInEveryVariant) {
@@ -143,6 +162,8 @@ TEST(Captions, FitEveryControlOfTheMainWindowInEveryVariant) {
 
     WindowDriver d(variant.languageKey, true);
     check(d, "after start-up");
+    for (QMenu* menu : {d.w.File, d.w.OptionsM, d.w.Help})
+      problems << accessKeyClashes(menu, variant.menuCaption + " " + menu->title());
     d.click(d.w.ComboPXH->lineEdit());
     d.press(Qt::Key_D);  // the discount step comes at the end
     d.walkToTrolley("PXH 250 EX", lift, control);

@@ -352,8 +352,8 @@ TEST(SavedConfigurations, OpenedAtStartInTheFilesVariant) {
     main->ComboPXH->hidePopup();
   }
   {
-    // A file that is no configuration: the message File > Open gives, then the start-up
-    // window as usual.
+    // A file that is no configuration: the message File > Open gives, in the language of the
+    // last session (German, that of the file opened above), then the start-up window as usual.
     QFile bad(files.dir.filePath("bad.telmaris"));
     ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
     bad.write("{\"trolley\": 7}");
@@ -363,8 +363,8 @@ TEST(SavedConfigurations, OpenedAtStartInTheFilesVariant) {
     frmVinjett start(state, services);
     ASSERT_TRUE(start.Form_Load(dir.path(), "/nowhere", bad.fileName()));
     ASSERT_EQ(services.messages.size(), 1u);
-    EXPECT_TRUE(services.messages[0].text.startsWith("The configuration cannot be opened.\n\n" +
-                                                     bad.fileName() + "\n"))
+    EXPECT_TRUE(services.messages[0].text.startsWith(
+        "Die Konfiguration kann nicht geöffnet werden.\n\n" + bad.fileName() + "\n"))
         << services.messages[0].text.toStdString();
     EXPECT_TRUE(services.messages[0].text.contains("\"trolley\""));
     EXPECT_TRUE(start.isVisible());
@@ -378,8 +378,9 @@ TEST(SavedConfigurations, OpenedAtStartInTheFilesVariant) {
     const QString missing = files.dir.filePath("missing.telmaris");
     ASSERT_TRUE(start.Form_Load(dir.path(), "/nowhere", missing));
     ASSERT_EQ(services.messages.size(), 1u);
-    EXPECT_TRUE(services.messages[0].text.startsWith("The configuration cannot be opened.\n\n" +
-                                                     missing + "\nThe file cannot be read: "))
+    EXPECT_TRUE(
+        services.messages[0].text.startsWith("Die Konfiguration kann nicht geöffnet werden.\n\n" +
+                                             missing + "\nDie Datei kann nicht gelesen werden: "))
         << services.messages[0].text.toStdString();
     EXPECT_TRUE(start.isVisible());
     EXPECT_EQ(start.mainWindow(), nullptr);

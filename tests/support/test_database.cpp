@@ -55,4 +55,9 @@ TestProgramDirectory::TestProgramDirectory(Built) {
   for (const QFileInfo& file : built.entryInfoList(QDir::Files))
     if (file.fileName() != QLatin1String("telmaris"))
       QFile::copy(file.filePath(), dir_.filePath(file.fileName()));
+  // The program's own texts in the other languages, as the windows load them.
+  const QDir translations(built.filePath(QStringLiteral("translations")));
+  QDir(dir_.path()).mkdir(QStringLiteral("translations"));
+  for (const QFileInfo& file : translations.entryInfoList(QDir::Files))
+    QFile::copy(file.filePath(), dir_.filePath(QStringLiteral("translations/") + file.fileName()));
 }

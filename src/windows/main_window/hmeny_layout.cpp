@@ -70,7 +70,7 @@ void HMeny::applyOwnTexts() {
   PrintPreview->setText(tr("Print Previe&w..."));
   ExportPdf->setText(tr("Export as P&DF..."));
   mnuPriceHistory->setText(tr("Price &history"));
-  mnuUndoImport->setText(tr("&Undo last price import"));
+  mnuUndoImport->setText(tr("Undo &last price import"));
   Cmd_Skärmutskrift->setToolTip(tr("Show the ordering list on the screen"));
   Printerutskrift->setToolTip(tr("Print the ordering list"));
 }

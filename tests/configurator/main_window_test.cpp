@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QImage>
 #include <QMenu>
+#include <QStyleOption>
 #include <QTemporaryDir>
 #include <functional>
 #include <utility>
@@ -173,6 +174,15 @@ TEST(MainWindow, ShowsTheStepsAsTheyOpenAndClose) {
   EXPECT_TRUE(d.w.Picture[7]->isVisible());
   EXPECT_FALSE(d.w.Opt3DHoistControl[4]->isVisible());
   EXPECT_EQ(d.focused(), d.w.Opt3DHoistControl[0]);
+  // The option the steps put the focus on shows its focus mark, after a click as well: the user
+  // sees what Enter confirms.
+  for (int clicked : {1, 0}) {
+    d.click(d.w.Opt3DHoistControl[clicked]);
+    ASSERT_EQ(d.focused(), d.w.Opt3DHoistControl[clicked]);
+    QStyleOptionButton option;
+    option.initFrom(d.w.Opt3DHoistControl[clicked]);
+    EXPECT_TRUE(option.state & QStyle::State_KeyboardFocusChange) << clicked;
+  }
   // The 2-button picture 700 twips right of the frame's right edge less 15: 7750 twips.
   EXPECT_EQ(d.w.Picture[6]->x(), 517);
   d.enter();  // pull chain: the trolley controls, 2-button only for the light models

@@ -178,6 +178,9 @@ void HMeny::render() {
       box->selectAll();
   }
   renderedFocus_ = e.focus();
+  // The steps move the focus themselves, which Qt takes for a change without the keyboard and
+  // shows without a focus mark: the user would not see which option or box Enter confirms.
+  setAttribute(Qt::WA_KeyboardFocusChange, true);
   rendering_ = false;
 
   showStepMessages();

@@ -493,31 +493,4 @@ TEST(ConfigurationWalk, RefusedAndMissingAnswersStopAtTheirStep) {
     EXPECT_EQ(w.hoist().chainLength, 26);
     EXPECT_FALSE(w.trolley(Trolley::None));
   }
-  {
-    SCOPED_TRACE("saved configurations stop at the first refused or missing answer");
-    Configuration c;
-    c.variant = VariantId::UsImperial;
-    c.model = text("PXH 1000 EX");
-    c.liftHeight = text("10");
-    c.controlLength = text("10");
-    Result<ConfiguredHoist> r = ConfigurationWalk::apply(c);
-    ASSERT_FALSE(r);
-    expectProblem(r.problem(), Text::WholeMetresOnly, text(" (9.8 ft, 13.1 ft)"));
-
-    c.controlLength = text("9.8");
-    c.trolley = Trolley::MotorWide;
-    c.model = text("PXH 2500 EX");
-    c.trolleyControl.reset();
-    r = ConfigurationWalk::apply(c);
-    ASSERT_FALSE(r);
-    expectProblem(r.problem(), std::nullopt, text("The trolley control is not chosen."));
-
-    c.trolleyControl = TrolleyControl::TwoButton;
-    c.discount = 12;
-    r = ConfigurationWalk::apply(c);
-    ASSERT_TRUE(r);
-    EXPECT_EQ(r->controlLength, 3);
-    EXPECT_EQ(r->discount, 12);
-    EXPECT_EQ(r->trolleyDesignation, text("PXK 2500M"));
-  }
 }

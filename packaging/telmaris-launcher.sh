@@ -7,8 +7,12 @@
 # first start and reused afterwards:
 #   - the database Telmaris.mdb is the user's: a newer installed one never replaces it; the
 #     launcher notes on standard error how to take the new price list;
-#   - pictures, help pages and the reference document are refreshed from the installation
-#     whenever they changed there.
+#   - pictures, help pages, translations and the reference document are refreshed from the
+#     installation whenever they changed there; nothing else is copied (the executables stay
+#     installed);
+#   - the folder is the user's alone (0700) and so is the database (0600), whatever the umask:
+#     a dealer's prices are not for every account of the machine. A folder made by an older
+#     launcher is tightened at the next start.
 #
 # A command line of the user's own wins: a program directory, or --dir, is passed on unchanged;
 # a command (--list, --pdf, --import-prices, ...) without --dir runs on the user's directory.
@@ -54,12 +58,24 @@ refresh() {
   fi
 }
 
+# Whether the program reads the installed entry from its program directory: the help pages, the
+# translations, the pictures and the reference document.
+is_program_data() {
+  case "$1" in
+    help | translations | *.png | *.bmp | *.BMP | *.pcx | *.PCX | *.doc) return 0 ;;
+  esac
+  return 1
+}
+
 # Makes the user's program directory, or brings its pictures and help up to date.
 prepare_user_directory() {
   mkdir -p "$user_dir"
+  chmod 700 "$user_dir"
+  # An executable an older launcher copied here is never run from here.
+  rm -f "$user_dir/telmaris-desktop"
   if [ ! -f "$user_dir/Telmaris.mdb" ]; then
-    cp "$installed/Telmaris.mdb" "$user_dir/Telmaris.mdb.new"
-    chmod u+w "$user_dir/Telmaris.mdb.new"
+    (umask 077 && cp "$installed/Telmaris.mdb" "$user_dir/Telmaris.mdb.new")
+    chmod 600 "$user_dir/Telmaris.mdb.new"
     mv -f "$user_dir/Telmaris.mdb.new" "$user_dir/Telmaris.mdb"
     installed_database_sum > "$stamp"
   elif [ ! -f "$stamp" ]; then
@@ -68,13 +84,11 @@ prepare_user_directory() {
   elif [ "$(installed_database_sum)" != "$(cat "$stamp")" ]; then
     note_newer_database
   fi
+  chmod 600 "$user_dir/Telmaris.mdb"
   for entry in "$installed"/* "$installed"/.[!.]*; do
     [ -e "$entry" ] || continue
     name=${entry##*/}
-    case "$name" in
-      telmaris | Telmaris.mdb) ;;  # the executable stays installed; the database is the user's
-      *) refresh "$name" ;;
-    esac
+    if is_program_data "$name"; then refresh "$name"; fi
   done
 }
 
@@ -109,9 +123,12 @@ if [ $# -gt 0 ]; then
   prepare_user_directory
   import=no
   for argument in "$@"; do
-    if [ "$argument" = --import-prices ]; then import=yes; fi
+    case "$argument" in
+      --import-prices) if [ "$import" = no ]; then import=yes; fi ;;
+      --dry-run) import=dry ;;  # changes nothing, so the note stays
+    esac
   done
-  if [ "$import" = no ]; then exec "$program" --dir "$user_dir" "$@"; fi
+  if [ "$import" != yes ]; then exec "$program" --dir "$user_dir" "$@"; fi
   # A price list the user imported is the user's choice: the installed one is taken as seen.
   status=0
   "$program" --dir "$user_dir" "$@" || status=$?

@@ -140,12 +140,33 @@ TEST_F(Installed, FirstStartCopiesTheDataAndTheUsersPricesAreKept) {
   ASSERT_EQ(first.status, 0) << first.err.toStdString();
   EXPECT_EQ(first.out, buildTreeList());
   EXPECT_TRUE(first.err.isEmpty()) << first.err.toStdString();
-  EXPECT_FALSE(QFileInfo::exists(userFile("telmaris"))) << "the executable stays installed";
+  EXPECT_FALSE(QFileInfo::exists(userFile("telmaris"))) << "the executables stay installed";
+  EXPECT_FALSE(QFileInfo::exists(userFile("telmaris-desktop")));
+  EXPECT_TRUE(QFileInfo(userFile("help/index.html")).isFile());
+  EXPECT_TRUE(QFileInfo(userFile("KRNLOGO.PCX")).isFile());
   ASSERT_TRUE(QFileInfo(userFile("Telmaris.mdb")).isWritable());
+  // The user's alone, whatever the umask (the test runs with the usual 022).
+  const auto owner = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadUser |
+                     QFileDevice::WriteUser;
+  EXPECT_EQ(QFileInfo(userDir()).permissions(),
+            owner | QFileDevice::ExeOwner | QFileDevice::ExeUser);
+  EXPECT_EQ(QFileInfo(userFile("Telmaris.mdb")).permissions(), owner);
+
+  // A folder an older launcher made open to all, with the window executable copied in, is
+  // tightened and cleared at the next start.
+  ASSERT_TRUE(QFile::setPermissions(userDir(), QFileInfo(userDir()).permissions() |
+                                                   QFileDevice::ReadOther | QFileDevice::ExeOther));
+  ASSERT_TRUE(QFile::setPermissions(userFile("Telmaris.mdb"), owner | QFileDevice::ReadOther));
+  ASSERT_TRUE(
+      QFile::copy(installed("lib/telmaris/telmaris-desktop"), userFile("telmaris-desktop")));
 
   setPrice(userFile("Telmaris.mdb"), 2, 1234.5);
   const Ran second = launch({"--list", kExample});
   ASSERT_EQ(second.status, 0) << second.err.toStdString();
+  EXPECT_EQ(QFileInfo(userDir()).permissions(),
+            owner | QFileDevice::ExeOwner | QFileDevice::ExeUser);
+  EXPECT_EQ(QFileInfo(userFile("Telmaris.mdb")).permissions(), owner);
+  EXPECT_FALSE(QFileInfo::exists(userFile("telmaris-desktop")));
   EXPECT_TRUE(second.out.contains("8420 0250 00   1234.5")) << second.out.toStdString();
   EXPECT_TRUE(second.err.isEmpty()) << second.err.toStdString();
 
@@ -174,7 +195,8 @@ TEST_F(Installed, ANewerInstalledPriceListIsNotedButNeverTakenSilently) {
             readAll(installed("lib/telmaris/help/index.html")))
       << "help pages are refreshed from the installation";
 
-  // An imported price file is the user's own choice and ends the note.
+  // An imported price file is the user's own choice and ends the note; a dry run changes
+  // nothing, so the note stays.
   QTemporaryDir lists;
   const QString list = lists.filePath("PRICES.DAT");
   {
@@ -182,6 +204,9 @@ TEST_F(Installed, ANewerInstalledPriceListIsNotedButNeverTakenSilently) {
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write("\"8420 0250 00\",3500.00\n");
   }
+  ASSERT_EQ(launch({"--import-prices", list, "--dry-run"}).status, 0);
+  const Ran afterDryRun = launch({"--list", kExample});
+  EXPECT_TRUE(afterDryRun.err.contains("--import-prices")) << afterDryRun.err.toStdString();
   const Ran imported = launch({"--import-prices", list});
   ASSERT_EQ(imported.status, 0) << imported.err.toStdString();
   const Ran afterImport = launch({"--list", kExample});

@@ -119,8 +119,7 @@ FileReplacement::FileReplacement(const QString& target) {
   QTemporaryFile file(QFileInfo(target_).absolutePath() + QStringLiteral("/.") +
                       QFileInfo(target_).fileName() + QStringLiteral(".XXXXXX"));
   file.setAutoRemove(false);
-  if (!file.open())
-    fail(target, tr("The file cannot be written: %1").arg(file.errorString()));
+  if (!file.open()) fail(target, tr("The file cannot be written: %1").arg(file.errorString()));
   temporary_ = file.fileName();
 }
 
@@ -161,9 +160,8 @@ void writeFileWhole(const QString& target, const QByteArray& content) {
     fail(target, tr("The file could not be written completely; the disk may be full. A previous "
                     "file of this name is unchanged."));
   out.close();
-  replacement.commit([&content](const QString& written) {
-    return QFileInfo(written).size() == content.size();
-  });
+  replacement.commit(
+      [&content](const QString& written) { return QFileInfo(written).size() == content.size(); });
 }
 
 QString withControlsEscaped(const QString& text) {

@@ -368,3 +368,25 @@ TEST(CommandLine, ImportsPricesOrChangesNothing) {
   EXPECT_EQ(nothing.status, 3);
   EXPECT_EQ(nothing.err, "telmaris: there is no price import to undo\n");
 }
+
+// Bytes of a price file, or of a file's name, never reach the terminal as escape sequences: a
+// colour change or a new window title shows as \xNN.
+TEST(CommandLine, ControlCharactersFromInputAreShownEscaped) {
+  TestProgramDirectory dir(TestProgramDirectory::Built{});
+  QTemporaryDir files;
+  const QString list = files.filePath("prices.dat");
+  QFile f(list);
+  f.open(QIODevice::WriteOnly);
+  f.write("\"8420 0250 00\",\x1b[31m3500\n");
+  f.close();
+  const Ran field = telmaris({"--dir", dir.path(), "--import-prices", list});
+  EXPECT_EQ(field.status, 3);
+  EXPECT_TRUE(field.err.contains("\"\\x1b[31m3500\"")) << field.err.toStdString();
+  EXPECT_FALSE(field.err.contains(QChar(0x1b)));
+
+  const Ran name =
+      telmaris({"--dir", dir.path(), "--list", files.filePath("\x1b]0;owned\x07.telmaris")});
+  EXPECT_EQ(name.status, 3);
+  EXPECT_TRUE(name.err.contains("\\x1b]0;owned\\x07.telmaris")) << name.err.toStdString();
+  EXPECT_FALSE(name.err.contains(QChar(0x1b)) || name.err.contains(QChar(0x07)));
+}

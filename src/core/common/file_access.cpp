@@ -21,8 +21,7 @@ QString tr(const char* text) {
 }
 
 [[noreturn]] void fail(const QString& path, const QString& what) {
-  throw Failure(Problem{Problem::Kind::File, QDir::toNativeSeparators(withControlsEscaped(path)),
-                        what, std::nullopt});
+  throw Failure(Problem{Problem::Kind::File, QDir::toNativeSeparators(path), what, std::nullopt});
 }
 
 QString systemError(int error) {
@@ -162,18 +161,4 @@ void writeFileWhole(const QString& target, const QByteArray& content) {
   out.close();
   replacement.commit(
       [&content](const QString& written) { return QFileInfo(written).size() == content.size(); });
-}
-
-QString withControlsEscaped(const QString& text) {
-  QString shown;
-  shown.reserve(text.size());
-  for (const QChar c : text) {
-    const char16_t u = c.unicode();
-    const bool control = (u < 0x20 && u != u'\t') || u == 0x7F || (u >= 0x80 && u < 0xA0);
-    if (control)
-      shown += QStringLiteral("\\x%1").arg(static_cast<unsigned>(u), 2, 16, QLatin1Char('0'));
-    else
-      shown += c;
-  }
-  return shown;
 }

@@ -13,6 +13,7 @@
 #include <functional>
 
 #include "common/problem.h"
+#include "common/shown_text.h"
 
 // Refuses, with a Failure of kind File naming the file, anything but a regular file that can be
 // opened for reading. Does not block on a FIFO.
@@ -52,8 +53,3 @@ class FileReplacement {
 
 // Writes `content` to `target` whole or not at all. Throws Failure of kind File naming the target.
 void writeFileWhole(const QString& target, const QByteArray& content);
-
-// A text from a file or a command line shown safely on a terminal or in a window: every control
-// character (tab aside) as \xNN, so an escape sequence in a price file or a file name cannot
-// recolour the terminal or retitle its window.
-QString withControlsEscaped(const QString& text);

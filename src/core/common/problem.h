@@ -10,6 +10,7 @@
 #include <utility>
 #include <variant>
 
+#include "common/shown_text.h"
 #include "data/text_catalogue.h"
 
 struct Problem {
@@ -27,13 +28,16 @@ struct Problem {
   // follows it directly.
   std::optional<Text> text;
 
-  // What is wrong in words: the catalogue's text, when there is one, and `what`.
+  // What is wrong in words: the catalogue's text, when there is one, and `what`. Both may
+  // quote input (a price file's field, a file name), so control characters are shown escaped.
   QString whatIn(const TextCatalogueArray* texts) const {
-    return (text && texts ? (*texts)[*text] : QString()) + what;
+    return (text && texts ? (*texts)[*text] : QString()) + withControlsEscaped(what, true);
   }
+  // The place, escaped: a file name may hold anything.
+  QString shownWhere() const { return withControlsEscaped(where); }
   // "where: what", or what alone: how a command prints it on standard error.
   QString describe(const TextCatalogueArray* texts = nullptr) const {
-    return where.isEmpty() ? whatIn(texts) : where + QStringLiteral(": ") + whatIn(texts);
+    return where.isEmpty() ? whatIn(texts) : shownWhere() + QStringLiteral(": ") + whatIn(texts);
   }
 };
 
@@ -42,7 +46,7 @@ struct Problem {
 inline QString problemMessage(const Problem& p, const TextCatalogueArray& texts,
                               const QString& lead = {}) {
   QString message = lead.isEmpty() ? QString() : lead + QStringLiteral("\n\n");
-  if (!p.where.isEmpty()) message += p.where + QStringLiteral("\n");
+  if (!p.where.isEmpty()) message += p.shownWhere() + QStringLiteral("\n");
   return message + p.whatIn(&texts);
 }
 

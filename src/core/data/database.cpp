@@ -13,10 +13,6 @@
 
 namespace {
 
-QString tr(const char* text) {
-  return QCoreApplication::translate("Database", text);
-}
-
 QString absolute(const QString& file) {
   return QFileInfo(file).absoluteFilePath();
 }
@@ -38,11 +34,15 @@ QString explained(sqlite3* db, const QString& file, const QString& message) {
       if (!info.exists()) break;
       const QString folder = QDir::toNativeSeparators(info.absolutePath());
       if (!writable(info.absolutePath()))
-        return tr("The folder %1 is read-only: the database cannot be changed there, as a change "
-                  "needs a journal file beside it (%2).")
+        return QCoreApplication::translate(
+                   "Database",
+                   "The folder %1 is read-only: the database cannot be changed there, as a change "
+                   "needs a journal file beside it (%2).")
             .arg(folder, message);
       if (!writable(info.absoluteFilePath()))
-        return tr("The database file is read-only: it cannot be changed (%1).").arg(message);
+        return QCoreApplication::translate(
+                   "Database", "The database file is read-only: it cannot be changed (%1).")
+            .arg(message);
       break;
     }
     default:
@@ -136,12 +136,17 @@ Database Database::open(const QString& file, const QString& connect, Mode mode) 
   // and find no table in it.
   const QFileInfo info(file);
   if (info.exists() && !info.isFile())
-    throw DatabaseError(absolute(file), info.isDir()
-                                            ? tr("This is a folder, not a database file.")
-                                            : tr("This is not a regular file (a device, a pipe "
-                                                 "or a socket), so it holds no database."));
+    throw DatabaseError(
+        absolute(file),
+        info.isDir()
+            ? QCoreApplication::translate("Database", "This is a folder, not a database file.")
+            : QCoreApplication::translate("Database",
+                                          "This is not a regular file (a device, a pipe "
+                                          "or a socket), so it holds no database."));
   if (mode == Mode::OpenExisting && info.exists() && info.size() == 0)
-    throw DatabaseError(absolute(file), tr("The file is empty: it holds no database."));
+    throw DatabaseError(
+        absolute(file),
+        QCoreApplication::translate("Database", "The file is empty: it holds no database."));
   sqlite3* db = nullptr;
   int flags = SQLITE_OPEN_READWRITE;
   if (mode == Mode::Create) flags |= SQLITE_OPEN_CREATE;

@@ -19,10 +19,6 @@
 
 namespace {
 
-QString tr(const char* text) {
-  return QCoreApplication::translate("Prices", text);
-}
-
 // The columns of the history table, in the order the program makes them, with their types.
 struct HistoryColumn {
   const char* name;
@@ -38,9 +34,11 @@ constexpr HistoryColumn kHistoryColumns[] = {
 [[noreturn]] void refuseHistory(Database& db, const QString& reason) {
   throw Failure(Problem{
       Problem::Kind::Database, QFileInfo(db.file()).absoluteFilePath(),
-      tr("The table %1 is not the program's price history: %2. The prices are neither read "
-         "from it nor changed with it, and nothing has been changed. \"telmaris %3\" renames "
-         "it aside, after which the prices start a new, empty history.")
+      QCoreApplication::translate(
+          "Prices",
+          "The table %1 is not the program's price history: %2. The prices are neither read "
+          "from it nor changed with it, and nothing has been changed. \"telmaris %3\" renames "
+          "it aside, after which the prices start a new, empty history.")
           .arg(kPriceHistoryTable, reason, kSetAsidePriceHistoryOption),
       std::nullopt});
 }
@@ -122,8 +120,9 @@ void readChanges(Database& db, PriceEvent& event) {
   while (read.next()) {
     // A part number or a price of another kind would put a price on the wrong part.
     if (read.integer(4) != 1)
-      refuseHistory(db,
-                    tr("the parts of event %1 are not as the program records them").arg(event.id));
+      refuseHistory(db, QCoreApplication::translate(
+                            "Prices", "the parts of event %1 are not as the program records them")
+                            .arg(event.id));
     event.changes.push_back({read.integer(0).value_or(0), read.text(1).value_or(QString()),
                              read.real(2), read.real(3)});
   }
@@ -148,12 +147,14 @@ bool hasPriceHistory(Database& db) {
         " OR (type = 'trigger' AND tbl_name = 'tblPriceHistory' COLLATE NOCASE);"));
     while (find.next()) {
       const QString type = find.text(0).value_or(QString());
-      if (type == u"view") refuseHistory(db, tr("it is a view, not a table"));
-      if (type == u"trigger") refuseHistory(db, tr("a trigger of its own acts on it"));
+      if (type == u"view")
+        refuseHistory(db, QCoreApplication::translate("Prices", "it is a view, not a table"));
+      if (type == u"trigger")
+        refuseHistory(db, QCoreApplication::translate("Prices", "a trigger of its own acts on it"));
       if (type != u"table") continue;
       if (find.text(1).value_or(QString()).startsWith(QLatin1String("CREATE VIRTUAL"),
                                                       Qt::CaseInsensitive))
-        refuseHistory(db, tr("it is a virtual table"));
+        refuseHistory(db, QCoreApplication::translate("Prices", "it is a virtual table"));
       table = true;
     }
   }
@@ -176,7 +177,8 @@ bool hasPriceHistory(Database& db) {
       QStringList expected;
       for (const HistoryColumn& c : kHistoryColumns)
         expected << QLatin1String(c.name) + QLatin1Char(' ') + QLatin1String(c.type);
-      refuseHistory(db, tr("its columns are not %1").arg(expected.join(QStringLiteral(", "))));
+      refuseHistory(db, QCoreApplication::translate("Prices", "its columns are not %1")
+                            .arg(expected.join(QStringLiteral(", "))));
     }
   }
 
@@ -200,10 +202,12 @@ bool hasPriceHistory(Database& db) {
                        check.integer(1).value_or(0) >= 1 &&
                        check.integer(3).value_or(0) <= kMaxPriceEventId;
   if ((!empty && !inRange) || check.integer(4) != 0)
-    refuseHistory(db,
-                  tr("its event numbers are not whole numbers from 1 to %1").arg(kMaxPriceEventId));
+    refuseHistory(db, QCoreApplication::translate(
+                          "Prices", "its event numbers are not whole numbers from 1 to %1")
+                          .arg(kMaxPriceEventId));
   if (check.integer(5) != 0 || check.integer(6) != 0)
-    refuseHistory(db, tr("its events are not as the program records them"));
+    refuseHistory(db, QCoreApplication::translate(
+                          "Prices", "its events are not as the program records them"));
   return true;
 }
 
@@ -220,11 +224,15 @@ void requirePartPrices(Database& db) {
   }
   const QString file = QFileInfo(db.file()).absoluteFilePath();
   if (!table)
-    throw DatabaseError(file, tr("The database has no table tblDetaljPr (the parts and their "
-                                 "prices): it is not a parts database of the program."));
+    throw DatabaseError(file, QCoreApplication::translate(
+                                  "Prices",
+                                  "The database has no table tblDetaljPr (the parts and their "
+                                  "prices): it is not a parts database of the program."));
   if (!missing.isEmpty())
-    throw DatabaseError(file, tr("The table tblDetaljPr (the parts and their prices) has no "
-                                 "column %1.")
+    throw DatabaseError(file, QCoreApplication::translate(
+                                  "Prices",
+                                  "The table tblDetaljPr (the parts and their prices) has no "
+                                  "column %1.")
                                   .arg(missing.join(QStringLiteral(", "))));
 }
 
@@ -254,9 +262,11 @@ QString setAsidePriceHistory(Database& db, const QDateTime& now) {
         QRegularExpression::CaseInsensitiveOption);
     const QRegularExpressionMatch match = head.match(sql);
     if (!match.hasMatch())
-      throw DatabaseError(QFileInfo(db.file()).absoluteFilePath(),
-                          tr("The view %1 cannot be renamed: its definition is not readable.")
-                              .arg(withControlsEscaped(name)));
+      throw DatabaseError(
+          QFileInfo(db.file()).absoluteFilePath(),
+          QCoreApplication::translate(
+              "Prices", "The view %1 cannot be renamed: its definition is not readable.")
+              .arg(withControlsEscaped(name)));
     db.execute(sql.left(match.capturedStart(1)) + quotedName(aside) +
                sql.mid(match.capturedEnd(1)) + QStringLiteral(";"));
     db.execute(QStringLiteral("DROP VIEW %1;").arg(quotedName(name)));

@@ -51,27 +51,26 @@ bool sameChanges(const std::vector<PriceChange>& a, const std::vector<PriceChang
                     });
 }
 
-QString tr(const char* text) {
-  return QCoreApplication::translate("Prices", text);
-}
-
 // Refuses the undo the user agreed to when it would now take back something else.
 void requireAsShown(Database& db, const PriceUndoSummary& now, const PriceUndoSummary& shown) {
   QString why;
   if (now.import.id != shown.import.id)
-    why = tr("import %1 (%2) is now the last import not undone")
+    why = QCoreApplication::translate("Prices", "import %1 (%2) is now the last import not undone")
               .arg(now.import.id)
               .arg(withControlsEscaped(now.import.source));
   else if (now.newestEvent != shown.newestEvent)
-    why = tr("a change of the prices was recorded after it was shown");
+    why = QCoreApplication::translate("Prices",
+                                      "a change of the prices was recorded after it was shown");
   else if (!sameChanges(now.changes, shown.changes) || !sameChanges(now.kept, shown.kept))
-    why = tr("prices it would change were changed meanwhile");
+    why = QCoreApplication::translate("Prices", "prices it would change were changed meanwhile");
   else
     return;
   throw PriceHistoryChanged(Problem{
       Problem::Kind::Database, QFileInfo(db.file()).absoluteFilePath(),
-      tr("The price history changed after the undo of import %1 (%2) was shown: %3. Nothing has "
-         "been undone; choose the undo again to see what it would take back now.")
+      QCoreApplication::translate(
+          "Prices",
+          "The price history changed after the undo of import %1 (%2) was shown: %3. Nothing has "
+          "been undone; choose the undo again to see what it would take back now.")
           .arg(shown.import.id)
           .arg(withControlsEscaped(shown.import.source), why),
       std::nullopt});
@@ -175,8 +174,10 @@ std::optional<PriceUndoSummary> undoLastImport(Database& db, const PriceImportOp
     if (shown)
       throw PriceHistoryChanged(Problem{
           Problem::Kind::Database, QFileInfo(db.file()).absoluteFilePath(),
-          tr("The price history changed after the undo of import %1 (%2) was shown: no import "
-             "is left to undo. Nothing has been changed.")
+          QCoreApplication::translate(
+              "Prices",
+              "The price history changed after the undo of import %1 (%2) was shown: no import "
+              "is left to undo. Nothing has been changed.")
               .arg(shown->import.id)
               .arg(withControlsEscaped(shown->import.source)),
           std::nullopt});

@@ -23,11 +23,12 @@ namespace {
 struct HistoryColumn {
   const char* name;
   const char* type;
+  bool notNull = false;
 };
 constexpr HistoryColumn kHistoryColumns[] = {
-    {"lngEvent", "INTEGER"},     {"strWhen", "TEXT"},      {"strKind", "TEXT"},
-    {"strSource", "TEXT"},       {"lngUndoes", "INTEGER"}, {"lngNr", "INTEGER"},
-    {"strDetaljnummer", "TEXT"}, {"sngOldPris", "REAL"},   {"sngNewPris", "REAL"}};
+    {"lngEvent", "INTEGER", true}, {"strWhen", "TEXT", true}, {"strKind", "TEXT", true},
+    {"strSource", "TEXT", true},   {"lngUndoes", "INTEGER"},  {"lngNr", "INTEGER"},
+    {"strDetaljnummer", "TEXT"},   {"sngOldPris", "REAL"},    {"sngNewPris", "REAL"}};
 
 // A history table the program did not write, refused before anything is read from it or
 // written to it.
@@ -170,13 +171,15 @@ bool hasPriceHistory(Database& db) {
              columns.text(1).value_or(QString()).compare(QLatin1String(kHistoryColumns[n].name),
                                                          Qt::CaseInsensitive) == 0 &&
              columns.text(2).value_or(QString()).compare(QLatin1String(kHistoryColumns[n].type),
-                                                         Qt::CaseInsensitive) == 0;
+                                                         Qt::CaseInsensitive) == 0 &&
+             (columns.integer(3).value_or(0) != 0) == kHistoryColumns[n].notNull;
       ++n;
     }
     if (!same || n != std::size(kHistoryColumns)) {
       QStringList expected;
       for (const HistoryColumn& c : kHistoryColumns)
-        expected << QLatin1String(c.name) + QLatin1Char(' ') + QLatin1String(c.type);
+        expected << QLatin1String(c.name) + QLatin1Char(' ') + QLatin1String(c.type) +
+                        (c.notNull ? QStringLiteral(" NOT NULL") : QString());
       refuseHistory(db, QCoreApplication::translate("Prices", "its columns are not %1")
                             .arg(expected.join(QStringLiteral(", "))));
     }
@@ -184,10 +187,10 @@ bool hasPriceHistory(Database& db) {
 
   // The lowest and the highest event number come from the index on the events: a text or a
   // blob sorts above every number, so a highest one that is a whole number in range means every
-  // number is. The heads (one per event) are few and looked at one by one.
+  // number is (and none is missing: the column takes no null). The heads (one per event) are few
+  // and looked at one by one.
   Statement check = db.prepare(QStringLiteral(
       "SELECT typeof(lo), lo, typeof(hi), hi,"
-      " EXISTS (SELECT 1 FROM tblPriceHistory WHERE lngEvent IS NULL),"
       " EXISTS (SELECT 1 FROM tblPriceHistory WHERE lngNr IS NULL AND"
       "   (typeof(lngEvent) <> 'integer' OR typeof(lngUndoes) NOT IN ('integer', 'null')"
       "    OR strKind IS NOT 'import' AND strKind IS NOT 'edit' AND strKind IS NOT 'undo'"
@@ -201,11 +204,11 @@ bool hasPriceHistory(Database& db) {
   const bool inRange = check.text(0) == u"integer" && check.text(2) == u"integer" &&
                        check.integer(1).value_or(0) >= 1 &&
                        check.integer(3).value_or(0) <= kMaxPriceEventId;
-  if ((!empty && !inRange) || check.integer(4) != 0)
+  if (!empty && !inRange)
     refuseHistory(db, QCoreApplication::translate(
                           "Prices", "its event numbers are not whole numbers from 1 to %1")
                           .arg(kMaxPriceEventId));
-  if (check.integer(5) != 0 || check.integer(6) != 0)
+  if (check.integer(4) != 0 || check.integer(5) != 0)
     refuseHistory(db, QCoreApplication::translate(
                           "Prices", "its events are not as the program records them"));
   return true;

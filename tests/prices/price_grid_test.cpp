@@ -291,4 +291,15 @@ TEST(PriceGrid, AnEditMeetsThePricesAnotherProgramStored) {
   ASSERT_EQ(history[0].changes.size(), 1u);
   EXPECT_EQ(history[0].changes[0].oldPrice, 555.0);
   EXPECT_EQ(history[0].changes[0].newPrice, 600.0);
+
+  // The window's grid reads the prices again before an editor opens on one.
+  RecordingServices services;
+  Form2 form;
+  form.attach(g.state, services, nullptr);
+  form.LoadPriceGrid();
+  other.execute("UPDATE tblDetaljPr SET sngPris = 700 WHERE lngNr = 30;");
+  const QModelIndex shown = form.priceGrid()->index(g.rowOf(*form.priceGrid(), 30), 1);
+  EXPECT_EQ(shown.data(), "600.00");
+  form.ssdbgridChangePrices->edit(shown);
+  EXPECT_EQ(shown.data(), "700.00");
 }

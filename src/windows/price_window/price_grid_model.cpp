@@ -92,10 +92,9 @@ std::vector<PriceGridModel::Row> PriceGridModel::readRows() {
 
 void PriceGridModel::refresh() {
   std::vector<Row> rows = readRows();
-  const bool sameParts =
-      std::equal(rows.begin(), rows.end(), rows_.begin(), rows_.end(),
-                 [](const Row& a, const Row& b) { return a.record == b.record; });
-  if (!sameParts) {
+  const bool sameRows = std::equal(rows.begin(), rows.end(), rows_.begin(), rows_.end(),
+                                   [](const Row& a, const Row& b) { return a.record == b.record; });
+  if (!sameRows) {
     beginResetModel();
     rows_ = std::move(rows);
     endResetModel();

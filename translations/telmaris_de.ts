@@ -36,6 +36,29 @@
     </message>
 </context>
 <context>
+    <name>Database</name>
+    <message>
+        <source>The folder %1 is read-only: the database cannot be changed there, as a change needs a journal file beside it (%2).</source>
+        <translation>Der Ordner %1 ist schreibgeschützt: Die Datenbank kann dort nicht geändert werden, da eine Änderung eine Journaldatei neben ihr braucht (%2).</translation>
+    </message>
+    <message>
+        <source>The database file is read-only: it cannot be changed (%1).</source>
+        <translation>Die Datenbankdatei ist schreibgeschützt: Sie kann nicht geändert werden (%1).</translation>
+    </message>
+    <message>
+        <source>This is a folder, not a database file.</source>
+        <translation>Dies ist ein Ordner, keine Datenbankdatei.</translation>
+    </message>
+    <message>
+        <source>This is not a regular file (a device, a pipe or a socket), so it holds no database.</source>
+        <translation>Dies ist keine gewöhnliche Datei (ein Gerät, eine Pipe oder ein Socket) und enthält daher keine Datenbank.</translation>
+    </message>
+    <message>
+        <source>The file is empty: it holds no database.</source>
+        <translation>Die Datei ist leer: Sie enthält keine Datenbank.</translation>
+    </message>
+</context>
+<context>
     <name>Export</name>
     <message>
         <source>Ordering list</source>
@@ -67,6 +90,10 @@ Sie wurde gespeichert als %1</translation>
     <message>
         <source>The price list cannot be read from the parts database.</source>
         <translation>Die Preisliste kann nicht aus der Teiledatenbank gelesen werden.</translation>
+    </message>
+    <message>
+        <source>There is not enough memory for this work.</source>
+        <translation>Für diese Arbeit ist nicht genug Speicher vorhanden.</translation>
     </message>
 </context>
 <context>
@@ -276,6 +303,22 @@ Soll sie gespeichert werden?</translation>
         <source>&quot;%1&quot; is not between 0 and %2; the price of %3 stays as it was.</source>
         <translation>„%1“ liegt nicht zwischen 0 und %2; der Preis von %3 bleibt unverändert.</translation>
     </message>
+    <message>
+        <source>none</source>
+        <translation>keiner</translation>
+    </message>
+    <message>
+        <source>Another program has changed the price of %1 from %2 to %3 since the list showed it: nothing has been stored. The list now shows the stored prices.</source>
+        <translation>Ein anderes Programm hat den Preis von %1 von %2 auf %3 geändert, seit die Liste ihn zeigte: Es wurde nichts gespeichert. Die Liste zeigt jetzt die gespeicherten Preise.</translation>
+    </message>
+    <message>
+        <source>Another program has removed the part %1 from the parts database: nothing has been stored. The list now shows the stored prices.</source>
+        <translation>Ein anderes Programm hat das Teil %1 aus der Teiledatenbank entfernt: Es wurde nichts gespeichert. Die Liste zeigt jetzt die gespeicherten Preise.</translation>
+    </message>
+    <message>
+        <source>There is not enough memory for this work.</source>
+        <translation>Für diese Arbeit ist nicht genug Speicher vorhanden.</translation>
+    </message>
 </context>
 <context>
     <name>Prices</name>
@@ -394,6 +437,90 @@ Seit dem Import in der Preisliste geändert; diese Preise bleiben erhalten (vor 
     <message>
         <source>Record %1 (line %2): the line has %3 fields, which do not make whole records of an ordering number and a price. A price&apos;s decimals follow a period, not a comma (45.5, not 45,5).</source>
         <translation>Datensatz %1 (Zeile %2): Die Zeile hat %3 Felder, die keine vollständigen Datensätze aus Bestellnummer und Preis ergeben. Die Dezimalstellen eines Preises folgen einem Punkt, nicht einem Komma (45.5, nicht 45,5).</translation>
+    </message>
+    <message>
+        <source>There is no price history to set aside; nothing has been changed.
+</source>
+        <translation>Es gibt keinen Preisverlauf, der beiseitegelegt werden kann; es wurde nichts geändert.
+</translation>
+    </message>
+    <message>
+        <source>The price history %1 is now %2; the next import or price change starts a new, empty history.
+</source>
+        <translation>Der Preisverlauf %1 heißt jetzt %2; der nächste Import oder die nächste Preisänderung beginnt einen neuen, leeren Verlauf.
+</translation>
+    </message>
+    <message>
+        <source>The table %1 is not the program&apos;s price history: %2. The prices are neither read from it nor changed with it, and nothing has been changed. &quot;telmaris %3&quot; renames it aside, after which the prices start a new, empty history.</source>
+        <translation>Die Tabelle %1 ist nicht der Preisverlauf des Programms: %2. Die Preise werden weder aus ihr gelesen noch mit ihr geändert, und es wurde nichts geändert. „telmaris %3“ benennt sie um und legt sie beiseite; danach beginnen die Preise einen neuen, leeren Verlauf.</translation>
+    </message>
+    <message>
+        <source>the parts of event %1 are not as the program records them</source>
+        <translation>die Teile von Ereignis %1 sind nicht so, wie das Programm sie aufzeichnet</translation>
+    </message>
+    <message>
+        <source>it is a view, not a table</source>
+        <translation>sie ist eine Sicht, keine Tabelle</translation>
+    </message>
+    <message>
+        <source>a trigger of its own acts on it</source>
+        <translation>ein eigener Trigger wirkt auf sie</translation>
+    </message>
+    <message>
+        <source>it is a virtual table</source>
+        <translation>sie ist eine virtuelle Tabelle</translation>
+    </message>
+    <message>
+        <source>its columns are not %1</source>
+        <translation>ihre Spalten sind nicht %1</translation>
+    </message>
+    <message>
+        <source>its event numbers are not whole numbers from 1 to %1</source>
+        <translation>ihre Ereignisnummern sind keine ganzen Zahlen von 1 bis %1</translation>
+    </message>
+    <message>
+        <source>its events are not as the program records them</source>
+        <translation>ihre Ereignisse sind nicht so, wie das Programm sie aufzeichnet</translation>
+    </message>
+    <message>
+        <source>The database has no table tblDetaljPr (the parts and their prices): it is not a parts database of the program.</source>
+        <translation>Die Datenbank hat keine Tabelle tblDetaljPr (die Teile und ihre Preise): Sie ist keine Teiledatenbank des Programms.</translation>
+    </message>
+    <message>
+        <source>The table tblDetaljPr (the parts and their prices) has no column %1.</source>
+        <translation>Die Tabelle tblDetaljPr (die Teile und ihre Preise) hat keine Spalte %1.</translation>
+    </message>
+    <message>
+        <source>The view %1 cannot be renamed: its definition is not readable.</source>
+        <translation>Die Sicht %1 kann nicht umbenannt werden: Ihre Definition ist nicht lesbar.</translation>
+    </message>
+    <message>
+        <source>import %1 (%2) is now the last import not undone</source>
+        <translation>Import %1 (%2) ist jetzt der letzte nicht rückgängig gemachte Import</translation>
+    </message>
+    <message>
+        <source>a change of the prices was recorded after it was shown</source>
+        <translation>eine Preisänderung wurde aufgezeichnet, nachdem sie angezeigt wurde</translation>
+    </message>
+    <message>
+        <source>prices it would change were changed meanwhile</source>
+        <translation>Preise, die sie ändern würde, wurden inzwischen geändert</translation>
+    </message>
+    <message>
+        <source>The price history changed after the undo of import %1 (%2) was shown: %3. Nothing has been undone; choose the undo again to see what it would take back now.</source>
+        <translation>Der Preisverlauf hat sich geändert, nachdem das Rückgängigmachen von Import %1 (%2) angezeigt wurde: %3. Es wurde nichts rückgängig gemacht; wählen Sie das Rückgängigmachen erneut, um zu sehen, was es jetzt zurücknehmen würde.</translation>
+    </message>
+    <message>
+        <source>The price history changed after the undo of import %1 (%2) was shown: no import is left to undo. Nothing has been changed.</source>
+        <translation>Der Preisverlauf hat sich geändert, nachdem das Rückgängigmachen von Import %1 (%2) angezeigt wurde: Es ist kein Import mehr rückgängig zu machen. Es wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <source>There is not enough memory for this work.</source>
+        <translation>Für diese Arbeit ist nicht genug Speicher vorhanden.</translation>
+    </message>
+    <message>
+        <source>Nothing has been changed.</source>
+        <translation>Es wurde nichts geändert.</translation>
     </message>
 </context>
 <context>

@@ -36,6 +36,29 @@
     </message>
 </context>
 <context>
+    <name>Database</name>
+    <message>
+        <source>The folder %1 is read-only: the database cannot be changed there, as a change needs a journal file beside it (%2).</source>
+        <translation>La carpeta %1 es de solo lectura: la base de datos no se puede modificar allí, ya que un cambio necesita un archivo de registro junto a ella (%2).</translation>
+    </message>
+    <message>
+        <source>The database file is read-only: it cannot be changed (%1).</source>
+        <translation>El archivo de la base de datos es de solo lectura: no se puede modificar (%1).</translation>
+    </message>
+    <message>
+        <source>This is a folder, not a database file.</source>
+        <translation>Esto es una carpeta, no un archivo de base de datos.</translation>
+    </message>
+    <message>
+        <source>This is not a regular file (a device, a pipe or a socket), so it holds no database.</source>
+        <translation>Esto no es un archivo normal (un dispositivo, una tubería o un socket), así que no contiene ninguna base de datos.</translation>
+    </message>
+    <message>
+        <source>The file is empty: it holds no database.</source>
+        <translation>El archivo está vacío: no contiene ninguna base de datos.</translation>
+    </message>
+</context>
+<context>
     <name>Export</name>
     <message>
         <source>Ordering list</source>
@@ -67,6 +90,10 @@ Se ha guardado como %1</translation>
     <message>
         <source>The price list cannot be read from the parts database.</source>
         <translation>No se puede leer la lista de precios de la base de datos de piezas.</translation>
+    </message>
+    <message>
+        <source>There is not enough memory for this work.</source>
+        <translation>No hay memoria suficiente para este trabajo.</translation>
     </message>
 </context>
 <context>
@@ -276,6 +303,22 @@ Do you want to save it?</source>
         <source>&quot;%1&quot; is not between 0 and %2; the price of %3 stays as it was.</source>
         <translation>«%1» no está entre 0 y %2; el precio de %3 no cambia.</translation>
     </message>
+    <message>
+        <source>none</source>
+        <translation>ninguno</translation>
+    </message>
+    <message>
+        <source>Another program has changed the price of %1 from %2 to %3 since the list showed it: nothing has been stored. The list now shows the stored prices.</source>
+        <translation>Otro programa ha cambiado el precio de %1 de %2 a %3 desde que la lista lo mostró: no se ha guardado nada. La lista muestra ahora los precios guardados.</translation>
+    </message>
+    <message>
+        <source>Another program has removed the part %1 from the parts database: nothing has been stored. The list now shows the stored prices.</source>
+        <translation>Otro programa ha quitado la pieza %1 de la base de datos de piezas: no se ha guardado nada. La lista muestra ahora los precios guardados.</translation>
+    </message>
+    <message>
+        <source>There is not enough memory for this work.</source>
+        <translation>No hay memoria suficiente para este trabajo.</translation>
+    </message>
 </context>
 <context>
     <name>Prices</name>
@@ -394,6 +437,90 @@ Modificados en la lista de precios después de la importación, estos conservan 
     <message>
         <source>Record %1 (line %2): the line has %3 fields, which do not make whole records of an ordering number and a price. A price&apos;s decimals follow a period, not a comma (45.5, not 45,5).</source>
         <translation>Registro %1 (línea %2): la línea tiene %3 campos, que no forman registros completos de una referencia y un precio. Los decimales de un precio van tras un punto, no tras una coma (45.5, no 45,5).</translation>
+    </message>
+    <message>
+        <source>There is no price history to set aside; nothing has been changed.
+</source>
+        <translation>No hay ningún historial de precios que apartar; no se ha cambiado nada.
+</translation>
+    </message>
+    <message>
+        <source>The price history %1 is now %2; the next import or price change starts a new, empty history.
+</source>
+        <translation>El historial de precios %1 se llama ahora %2; la próxima importación o cambio de precio empieza un historial nuevo y vacío.
+</translation>
+    </message>
+    <message>
+        <source>The table %1 is not the program&apos;s price history: %2. The prices are neither read from it nor changed with it, and nothing has been changed. &quot;telmaris %3&quot; renames it aside, after which the prices start a new, empty history.</source>
+        <translation>La tabla %1 no es el historial de precios del programa: %2. Los precios no se leen de ella ni se cambian con ella, y no se ha cambiado nada. «telmaris %3» le cambia el nombre para apartarla; después los precios empiezan un historial nuevo y vacío.</translation>
+    </message>
+    <message>
+        <source>the parts of event %1 are not as the program records them</source>
+        <translation>las piezas del evento %1 no son como el programa las registra</translation>
+    </message>
+    <message>
+        <source>it is a view, not a table</source>
+        <translation>es una vista, no una tabla</translation>
+    </message>
+    <message>
+        <source>a trigger of its own acts on it</source>
+        <translation>un disparador propio actúa sobre ella</translation>
+    </message>
+    <message>
+        <source>it is a virtual table</source>
+        <translation>es una tabla virtual</translation>
+    </message>
+    <message>
+        <source>its columns are not %1</source>
+        <translation>sus columnas no son %1</translation>
+    </message>
+    <message>
+        <source>its event numbers are not whole numbers from 1 to %1</source>
+        <translation>sus números de evento no son números enteros de 1 a %1</translation>
+    </message>
+    <message>
+        <source>its events are not as the program records them</source>
+        <translation>sus eventos no son como el programa los registra</translation>
+    </message>
+    <message>
+        <source>The database has no table tblDetaljPr (the parts and their prices): it is not a parts database of the program.</source>
+        <translation>La base de datos no tiene la tabla tblDetaljPr (las piezas y sus precios): no es una base de datos de piezas del programa.</translation>
+    </message>
+    <message>
+        <source>The table tblDetaljPr (the parts and their prices) has no column %1.</source>
+        <translation>La tabla tblDetaljPr (las piezas y sus precios) no tiene la columna %1.</translation>
+    </message>
+    <message>
+        <source>The view %1 cannot be renamed: its definition is not readable.</source>
+        <translation>No se puede cambiar el nombre de la vista %1: su definición no se puede leer.</translation>
+    </message>
+    <message>
+        <source>import %1 (%2) is now the last import not undone</source>
+        <translation>la importación %1 (%2) es ahora la última importación no deshecha</translation>
+    </message>
+    <message>
+        <source>a change of the prices was recorded after it was shown</source>
+        <translation>se registró un cambio de los precios después de mostrarla</translation>
+    </message>
+    <message>
+        <source>prices it would change were changed meanwhile</source>
+        <translation>precios que cambiaría se han cambiado entretanto</translation>
+    </message>
+    <message>
+        <source>The price history changed after the undo of import %1 (%2) was shown: %3. Nothing has been undone; choose the undo again to see what it would take back now.</source>
+        <translation>El historial de precios cambió después de mostrarse la anulación de la importación %1 (%2): %3. No se ha deshecho nada; elija de nuevo deshacer para ver lo que desharía ahora.</translation>
+    </message>
+    <message>
+        <source>The price history changed after the undo of import %1 (%2) was shown: no import is left to undo. Nothing has been changed.</source>
+        <translation>El historial de precios cambió después de mostrarse la anulación de la importación %1 (%2): no queda ninguna importación que deshacer. No se ha cambiado nada.</translation>
+    </message>
+    <message>
+        <source>There is not enough memory for this work.</source>
+        <translation>No hay memoria suficiente para este trabajo.</translation>
+    </message>
+    <message>
+        <source>Nothing has been changed.</source>
+        <translation>No se ha cambiado nada.</translation>
     </message>
 </context>
 <context>

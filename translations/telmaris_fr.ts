@@ -36,6 +36,29 @@
     </message>
 </context>
 <context>
+    <name>Database</name>
+    <message>
+        <source>The folder %1 is read-only: the database cannot be changed there, as a change needs a journal file beside it (%2).</source>
+        <translation>Le dossier %1 est en lecture seule : la base de données ne peut pas y être modifiée, car une modification a besoin d&apos;un fichier journal à côté d&apos;elle (%2).</translation>
+    </message>
+    <message>
+        <source>The database file is read-only: it cannot be changed (%1).</source>
+        <translation>Le fichier de la base de données est en lecture seule : il ne peut pas être modifié (%1).</translation>
+    </message>
+    <message>
+        <source>This is a folder, not a database file.</source>
+        <translation>Ceci est un dossier, pas un fichier de base de données.</translation>
+    </message>
+    <message>
+        <source>This is not a regular file (a device, a pipe or a socket), so it holds no database.</source>
+        <translation>Ceci n&apos;est pas un fichier ordinaire (un périphérique, un tube ou une socket) : il ne contient aucune base de données.</translation>
+    </message>
+    <message>
+        <source>The file is empty: it holds no database.</source>
+        <translation>Le fichier est vide : il ne contient aucune base de données.</translation>
+    </message>
+</context>
+<context>
     <name>Export</name>
     <message>
         <source>Ordering list</source>
@@ -67,6 +90,10 @@ Elle a été enregistrée sous %1</translation>
     <message>
         <source>The price list cannot be read from the parts database.</source>
         <translation>Impossible de lire la liste de prix dans la base de données des pièces.</translation>
+    </message>
+    <message>
+        <source>There is not enough memory for this work.</source>
+        <translation>Il n&apos;y a pas assez de mémoire pour ce travail.</translation>
     </message>
 </context>
 <context>
@@ -276,6 +303,22 @@ Voulez-vous l&apos;enregistrer ?</translation>
         <source>&quot;%1&quot; is not between 0 and %2; the price of %3 stays as it was.</source>
         <translation>« %1 » n&apos;est pas compris entre 0 et %2 ; le prix de %3 reste inchangé.</translation>
     </message>
+    <message>
+        <source>none</source>
+        <translation>aucun</translation>
+    </message>
+    <message>
+        <source>Another program has changed the price of %1 from %2 to %3 since the list showed it: nothing has been stored. The list now shows the stored prices.</source>
+        <translation>Un autre programme a changé le prix de %1 de %2 en %3 depuis que la liste l&apos;a affiché : rien n&apos;a été enregistré. La liste affiche maintenant les prix enregistrés.</translation>
+    </message>
+    <message>
+        <source>Another program has removed the part %1 from the parts database: nothing has been stored. The list now shows the stored prices.</source>
+        <translation>Un autre programme a retiré la pièce %1 de la base de données des pièces : rien n&apos;a été enregistré. La liste affiche maintenant les prix enregistrés.</translation>
+    </message>
+    <message>
+        <source>There is not enough memory for this work.</source>
+        <translation>Il n&apos;y a pas assez de mémoire pour ce travail.</translation>
+    </message>
 </context>
 <context>
     <name>Prices</name>
@@ -394,6 +437,90 @@ Modifiés dans la liste de prix depuis l&apos;importation, ces prix sont conserv
     <message>
         <source>Record %1 (line %2): the line has %3 fields, which do not make whole records of an ordering number and a price. A price&apos;s decimals follow a period, not a comma (45.5, not 45,5).</source>
         <translation>Enregistrement %1 (ligne %2) : la ligne a %3 champs, qui ne forment pas des enregistrements complets d&apos;une référence et d&apos;un prix. Les décimales d&apos;un prix suivent un point, pas une virgule (45.5, pas 45,5).</translation>
+    </message>
+    <message>
+        <source>There is no price history to set aside; nothing has been changed.
+</source>
+        <translation>Il n&apos;y a aucun historique des prix à mettre de côté ; rien n&apos;a été modifié.
+</translation>
+    </message>
+    <message>
+        <source>The price history %1 is now %2; the next import or price change starts a new, empty history.
+</source>
+        <translation>L&apos;historique des prix %1 s&apos;appelle maintenant %2 ; la prochaine importation ou modification de prix commence un nouvel historique vide.
+</translation>
+    </message>
+    <message>
+        <source>The table %1 is not the program&apos;s price history: %2. The prices are neither read from it nor changed with it, and nothing has been changed. &quot;telmaris %3&quot; renames it aside, after which the prices start a new, empty history.</source>
+        <translation>La table %1 n&apos;est pas l&apos;historique des prix du programme : %2. Les prix ne sont ni lus dans cette table ni modifiés avec elle, et rien n&apos;a été modifié. « telmaris %3 » la renomme pour la mettre de côté ; les prix commencent alors un nouvel historique vide.</translation>
+    </message>
+    <message>
+        <source>the parts of event %1 are not as the program records them</source>
+        <translation>les pièces de l&apos;événement %1 ne sont pas telles que le programme les enregistre</translation>
+    </message>
+    <message>
+        <source>it is a view, not a table</source>
+        <translation>c&apos;est une vue, pas une table</translation>
+    </message>
+    <message>
+        <source>a trigger of its own acts on it</source>
+        <translation>un déclencheur qui lui est propre agit sur elle</translation>
+    </message>
+    <message>
+        <source>it is a virtual table</source>
+        <translation>c&apos;est une table virtuelle</translation>
+    </message>
+    <message>
+        <source>its columns are not %1</source>
+        <translation>ses colonnes ne sont pas %1</translation>
+    </message>
+    <message>
+        <source>its event numbers are not whole numbers from 1 to %1</source>
+        <translation>ses numéros d&apos;événement ne sont pas des nombres entiers de 1 à %1</translation>
+    </message>
+    <message>
+        <source>its events are not as the program records them</source>
+        <translation>ses événements ne sont pas tels que le programme les enregistre</translation>
+    </message>
+    <message>
+        <source>The database has no table tblDetaljPr (the parts and their prices): it is not a parts database of the program.</source>
+        <translation>La base de données n&apos;a pas de table tblDetaljPr (les pièces et leurs prix) : ce n&apos;est pas une base de données des pièces du programme.</translation>
+    </message>
+    <message>
+        <source>The table tblDetaljPr (the parts and their prices) has no column %1.</source>
+        <translation>La table tblDetaljPr (les pièces et leurs prix) n&apos;a pas de colonne %1.</translation>
+    </message>
+    <message>
+        <source>The view %1 cannot be renamed: its definition is not readable.</source>
+        <translation>La vue %1 ne peut pas être renommée : sa définition n&apos;est pas lisible.</translation>
+    </message>
+    <message>
+        <source>import %1 (%2) is now the last import not undone</source>
+        <translation>l&apos;importation %1 (%2) est maintenant la dernière importation non annulée</translation>
+    </message>
+    <message>
+        <source>a change of the prices was recorded after it was shown</source>
+        <translation>une modification des prix a été enregistrée après son affichage</translation>
+    </message>
+    <message>
+        <source>prices it would change were changed meanwhile</source>
+        <translation>des prix qu&apos;elle changerait ont été modifiés entre-temps</translation>
+    </message>
+    <message>
+        <source>The price history changed after the undo of import %1 (%2) was shown: %3. Nothing has been undone; choose the undo again to see what it would take back now.</source>
+        <translation>L&apos;historique des prix a changé après l&apos;affichage de l&apos;annulation de l&apos;importation %1 (%2) : %3. Rien n&apos;a été annulé ; choisissez à nouveau l&apos;annulation pour voir ce qu&apos;elle reprendrait maintenant.</translation>
+    </message>
+    <message>
+        <source>The price history changed after the undo of import %1 (%2) was shown: no import is left to undo. Nothing has been changed.</source>
+        <translation>L&apos;historique des prix a changé après l&apos;affichage de l&apos;annulation de l&apos;importation %1 (%2) : il ne reste aucune importation à annuler. Rien n&apos;a été modifié.</translation>
+    </message>
+    <message>
+        <source>There is not enough memory for this work.</source>
+        <translation>Il n&apos;y a pas assez de mémoire pour ce travail.</translation>
+    </message>
+    <message>
+        <source>Nothing has been changed.</source>
+        <translation>Rien n&apos;a été modifié.</translation>
     </message>
 </context>
 <context>

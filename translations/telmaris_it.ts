@@ -36,6 +36,29 @@
     </message>
 </context>
 <context>
+    <name>Database</name>
+    <message>
+        <source>The folder %1 is read-only: the database cannot be changed there, as a change needs a journal file beside it (%2).</source>
+        <translation>La cartella %1 è di sola lettura: il database non può esservi modificato, perché una modifica richiede un file di giornale accanto ad esso (%2).</translation>
+    </message>
+    <message>
+        <source>The database file is read-only: it cannot be changed (%1).</source>
+        <translation>Il file del database è di sola lettura: non può essere modificato (%1).</translation>
+    </message>
+    <message>
+        <source>This is a folder, not a database file.</source>
+        <translation>Questa è una cartella, non un file di database.</translation>
+    </message>
+    <message>
+        <source>This is not a regular file (a device, a pipe or a socket), so it holds no database.</source>
+        <translation>Questo non è un file normale (un dispositivo, una pipe o un socket), quindi non contiene alcun database.</translation>
+    </message>
+    <message>
+        <source>The file is empty: it holds no database.</source>
+        <translation>Il file è vuoto: non contiene alcun database.</translation>
+    </message>
+</context>
+<context>
     <name>Export</name>
     <message>
         <source>Ordering list</source>
@@ -67,6 +90,10 @@ It has been saved as %1</source>
     <message>
         <source>The price list cannot be read from the parts database.</source>
         <translation>Impossibile leggere il listino prezzi dal database dei componenti.</translation>
+    </message>
+    <message>
+        <source>There is not enough memory for this work.</source>
+        <translation>Non c&apos;è memoria sufficiente per questo lavoro.</translation>
     </message>
 </context>
 <context>
@@ -276,6 +303,22 @@ Salvarla?</translation>
         <source>&quot;%1&quot; is not between 0 and %2; the price of %3 stays as it was.</source>
         <translation>«%1» non è compreso tra 0 e %2; il prezzo di %3 resta invariato.</translation>
     </message>
+    <message>
+        <source>none</source>
+        <translation>nessuno</translation>
+    </message>
+    <message>
+        <source>Another program has changed the price of %1 from %2 to %3 since the list showed it: nothing has been stored. The list now shows the stored prices.</source>
+        <translation>Un altro programma ha cambiato il prezzo di %1 da %2 a %3 da quando l&apos;elenco lo ha mostrato: non è stato salvato nulla. L&apos;elenco ora mostra i prezzi salvati.</translation>
+    </message>
+    <message>
+        <source>Another program has removed the part %1 from the parts database: nothing has been stored. The list now shows the stored prices.</source>
+        <translation>Un altro programma ha tolto il componente %1 dal database dei componenti: non è stato salvato nulla. L&apos;elenco ora mostra i prezzi salvati.</translation>
+    </message>
+    <message>
+        <source>There is not enough memory for this work.</source>
+        <translation>Non c&apos;è memoria sufficiente per questo lavoro.</translation>
+    </message>
 </context>
 <context>
     <name>Prices</name>
@@ -394,6 +437,90 @@ Modificati nel listino prezzi dopo l&apos;importazione, questi mantengono il lor
     <message>
         <source>Record %1 (line %2): the line has %3 fields, which do not make whole records of an ordering number and a price. A price&apos;s decimals follow a period, not a comma (45.5, not 45,5).</source>
         <translation>Record %1 (riga %2): la riga ha %3 campi, che non formano record completi di un codice e un prezzo. I decimali di un prezzo seguono un punto, non una virgola (45.5, non 45,5).</translation>
+    </message>
+    <message>
+        <source>There is no price history to set aside; nothing has been changed.
+</source>
+        <translation>Non c&apos;è alcuno storico dei prezzi da mettere da parte; non è stato cambiato nulla.
+</translation>
+    </message>
+    <message>
+        <source>The price history %1 is now %2; the next import or price change starts a new, empty history.
+</source>
+        <translation>Lo storico dei prezzi %1 ora si chiama %2; la prossima importazione o modifica di prezzo inizia uno storico nuovo e vuoto.
+</translation>
+    </message>
+    <message>
+        <source>The table %1 is not the program&apos;s price history: %2. The prices are neither read from it nor changed with it, and nothing has been changed. &quot;telmaris %3&quot; renames it aside, after which the prices start a new, empty history.</source>
+        <translation>La tabella %1 non è lo storico dei prezzi del programma: %2. I prezzi non vengono né letti da essa né cambiati con essa, e non è stato cambiato nulla. «telmaris %3» la rinomina per metterla da parte; dopo i prezzi iniziano uno storico nuovo e vuoto.</translation>
+    </message>
+    <message>
+        <source>the parts of event %1 are not as the program records them</source>
+        <translation>i componenti dell&apos;evento %1 non sono come il programma li registra</translation>
+    </message>
+    <message>
+        <source>it is a view, not a table</source>
+        <translation>è una vista, non una tabella</translation>
+    </message>
+    <message>
+        <source>a trigger of its own acts on it</source>
+        <translation>un trigger proprio agisce su di essa</translation>
+    </message>
+    <message>
+        <source>it is a virtual table</source>
+        <translation>è una tabella virtuale</translation>
+    </message>
+    <message>
+        <source>its columns are not %1</source>
+        <translation>le sue colonne non sono %1</translation>
+    </message>
+    <message>
+        <source>its event numbers are not whole numbers from 1 to %1</source>
+        <translation>i suoi numeri di evento non sono numeri interi da 1 a %1</translation>
+    </message>
+    <message>
+        <source>its events are not as the program records them</source>
+        <translation>i suoi eventi non sono come il programma li registra</translation>
+    </message>
+    <message>
+        <source>The database has no table tblDetaljPr (the parts and their prices): it is not a parts database of the program.</source>
+        <translation>Il database non ha la tabella tblDetaljPr (i componenti e i loro prezzi): non è un database dei componenti del programma.</translation>
+    </message>
+    <message>
+        <source>The table tblDetaljPr (the parts and their prices) has no column %1.</source>
+        <translation>La tabella tblDetaljPr (i componenti e i loro prezzi) non ha la colonna %1.</translation>
+    </message>
+    <message>
+        <source>The view %1 cannot be renamed: its definition is not readable.</source>
+        <translation>La vista %1 non può essere rinominata: la sua definizione non è leggibile.</translation>
+    </message>
+    <message>
+        <source>import %1 (%2) is now the last import not undone</source>
+        <translation>l&apos;importazione %1 (%2) è ora l&apos;ultima importazione non annullata</translation>
+    </message>
+    <message>
+        <source>a change of the prices was recorded after it was shown</source>
+        <translation>una modifica dei prezzi è stata registrata dopo che è stata mostrata</translation>
+    </message>
+    <message>
+        <source>prices it would change were changed meanwhile</source>
+        <translation>prezzi che cambierebbe sono stati cambiati nel frattempo</translation>
+    </message>
+    <message>
+        <source>The price history changed after the undo of import %1 (%2) was shown: %3. Nothing has been undone; choose the undo again to see what it would take back now.</source>
+        <translation>Lo storico dei prezzi è cambiato dopo che è stato mostrato l&apos;annullamento dell&apos;importazione %1 (%2): %3. Non è stato annullato nulla; scegliete di nuovo l&apos;annullamento per vedere che cosa annullerebbe ora.</translation>
+    </message>
+    <message>
+        <source>The price history changed after the undo of import %1 (%2) was shown: no import is left to undo. Nothing has been changed.</source>
+        <translation>Lo storico dei prezzi è cambiato dopo che è stato mostrato l&apos;annullamento dell&apos;importazione %1 (%2): non resta alcuna importazione da annullare. Non è stato cambiato nulla.</translation>
+    </message>
+    <message>
+        <source>There is not enough memory for this work.</source>
+        <translation>Non c&apos;è memoria sufficiente per questo lavoro.</translation>
+    </message>
+    <message>
+        <source>Nothing has been changed.</source>
+        <translation>Non è stato cambiato nulla.</translation>
     </message>
 </context>
 <context>

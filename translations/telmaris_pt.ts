@@ -36,6 +36,29 @@
     </message>
 </context>
 <context>
+    <name>Database</name>
+    <message>
+        <source>The folder %1 is read-only: the database cannot be changed there, as a change needs a journal file beside it (%2).</source>
+        <translation>A pasta %1 é só de leitura: o banco de dados não pode ser alterado aí, pois uma alteração precisa de um arquivo de registro ao lado dele (%2).</translation>
+    </message>
+    <message>
+        <source>The database file is read-only: it cannot be changed (%1).</source>
+        <translation>O arquivo do banco de dados é só de leitura: não pode ser alterado (%1).</translation>
+    </message>
+    <message>
+        <source>This is a folder, not a database file.</source>
+        <translation>Isto é uma pasta, não um arquivo de banco de dados.</translation>
+    </message>
+    <message>
+        <source>This is not a regular file (a device, a pipe or a socket), so it holds no database.</source>
+        <translation>Isto não é um arquivo comum (um dispositivo, um pipe ou um socket), por isso não contém nenhum banco de dados.</translation>
+    </message>
+    <message>
+        <source>The file is empty: it holds no database.</source>
+        <translation>O arquivo está vazio: não contém nenhum banco de dados.</translation>
+    </message>
+</context>
+<context>
     <name>Export</name>
     <message>
         <source>Ordering list</source>
@@ -67,6 +90,10 @@ Foi guardada como %1</translation>
     <message>
         <source>The price list cannot be read from the parts database.</source>
         <translation>Não é possível ler a lista de preços do banco de dados de peças.</translation>
+    </message>
+    <message>
+        <source>There is not enough memory for this work.</source>
+        <translation>Não há memória suficiente para este trabalho.</translation>
     </message>
 </context>
 <context>
@@ -276,6 +303,22 @@ Pretende guardá-la?</translation>
         <source>&quot;%1&quot; is not between 0 and %2; the price of %3 stays as it was.</source>
         <translation>«%1» não está entre 0 e %2; o preço de %3 mantém-se inalterado.</translation>
     </message>
+    <message>
+        <source>none</source>
+        <translation>nenhum</translation>
+    </message>
+    <message>
+        <source>Another program has changed the price of %1 from %2 to %3 since the list showed it: nothing has been stored. The list now shows the stored prices.</source>
+        <translation>Outro programa alterou o preço de %1 de %2 para %3 desde que a lista o mostrou: nada foi guardado. A lista mostra agora os preços guardados.</translation>
+    </message>
+    <message>
+        <source>Another program has removed the part %1 from the parts database: nothing has been stored. The list now shows the stored prices.</source>
+        <translation>Outro programa removeu a peça %1 do banco de dados de peças: nada foi guardado. A lista mostra agora os preços guardados.</translation>
+    </message>
+    <message>
+        <source>There is not enough memory for this work.</source>
+        <translation>Não há memória suficiente para este trabalho.</translation>
+    </message>
 </context>
 <context>
     <name>Prices</name>
@@ -394,6 +437,90 @@ Alterados na lista de preços desde a importação, estes mantêm o seu preço (
     <message>
         <source>Record %1 (line %2): the line has %3 fields, which do not make whole records of an ordering number and a price. A price&apos;s decimals follow a period, not a comma (45.5, not 45,5).</source>
         <translation>Registo %1 (linha %2): a linha tem %3 campos, que não formam registos completos de uma referência e um preço. As casas decimais de um preço seguem um ponto, não uma vírgula (45.5, não 45,5).</translation>
+    </message>
+    <message>
+        <source>There is no price history to set aside; nothing has been changed.
+</source>
+        <translation>Não existe nenhum histórico de preços para pôr de lado; nada foi alterado.
+</translation>
+    </message>
+    <message>
+        <source>The price history %1 is now %2; the next import or price change starts a new, empty history.
+</source>
+        <translation>O histórico de preços %1 chama-se agora %2; a próxima importação ou alteração de preço começa um histórico novo e vazio.
+</translation>
+    </message>
+    <message>
+        <source>The table %1 is not the program&apos;s price history: %2. The prices are neither read from it nor changed with it, and nothing has been changed. &quot;telmaris %3&quot; renames it aside, after which the prices start a new, empty history.</source>
+        <translation>A tabela %1 não é o histórico de preços do programa: %2. Os preços não são lidos dela nem alterados com ela, e nada foi alterado. «telmaris %3» muda-lhe o nome para a pôr de lado; depois os preços começam um histórico novo e vazio.</translation>
+    </message>
+    <message>
+        <source>the parts of event %1 are not as the program records them</source>
+        <translation>as peças do evento %1 não estão como o programa as regista</translation>
+    </message>
+    <message>
+        <source>it is a view, not a table</source>
+        <translation>é uma vista, não uma tabela</translation>
+    </message>
+    <message>
+        <source>a trigger of its own acts on it</source>
+        <translation>um gatilho próprio age sobre ela</translation>
+    </message>
+    <message>
+        <source>it is a virtual table</source>
+        <translation>é uma tabela virtual</translation>
+    </message>
+    <message>
+        <source>its columns are not %1</source>
+        <translation>as suas colunas não são %1</translation>
+    </message>
+    <message>
+        <source>its event numbers are not whole numbers from 1 to %1</source>
+        <translation>os seus números de evento não são números inteiros de 1 a %1</translation>
+    </message>
+    <message>
+        <source>its events are not as the program records them</source>
+        <translation>os seus eventos não estão como o programa os regista</translation>
+    </message>
+    <message>
+        <source>The database has no table tblDetaljPr (the parts and their prices): it is not a parts database of the program.</source>
+        <translation>O banco de dados não tem a tabela tblDetaljPr (as peças e os seus preços): não é um banco de dados de peças do programa.</translation>
+    </message>
+    <message>
+        <source>The table tblDetaljPr (the parts and their prices) has no column %1.</source>
+        <translation>A tabela tblDetaljPr (as peças e os seus preços) não tem a coluna %1.</translation>
+    </message>
+    <message>
+        <source>The view %1 cannot be renamed: its definition is not readable.</source>
+        <translation>Não é possível mudar o nome da vista %1: a sua definição não é legível.</translation>
+    </message>
+    <message>
+        <source>import %1 (%2) is now the last import not undone</source>
+        <translation>a importação %1 (%2) é agora a última importação não anulada</translation>
+    </message>
+    <message>
+        <source>a change of the prices was recorded after it was shown</source>
+        <translation>foi registada uma alteração dos preços depois de ser mostrada</translation>
+    </message>
+    <message>
+        <source>prices it would change were changed meanwhile</source>
+        <translation>preços que alteraria foram alterados entretanto</translation>
+    </message>
+    <message>
+        <source>The price history changed after the undo of import %1 (%2) was shown: %3. Nothing has been undone; choose the undo again to see what it would take back now.</source>
+        <translation>O histórico de preços mudou depois de ser mostrada a anulação da importação %1 (%2): %3. Nada foi anulado; escolha de novo anular para ver o que anularia agora.</translation>
+    </message>
+    <message>
+        <source>The price history changed after the undo of import %1 (%2) was shown: no import is left to undo. Nothing has been changed.</source>
+        <translation>O histórico de preços mudou depois de ser mostrada a anulação da importação %1 (%2): não resta nenhuma importação para anular. Nada foi alterado.</translation>
+    </message>
+    <message>
+        <source>There is not enough memory for this work.</source>
+        <translation>Não há memória suficiente para este trabalho.</translation>
+    </message>
+    <message>
+        <source>Nothing has been changed.</source>
+        <translation>Nada foi alterado.</translation>
     </message>
 </context>
 <context>

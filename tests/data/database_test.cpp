@@ -4,7 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 
 #include "data/parts_loader.h"
@@ -106,10 +108,51 @@ TEST(Database, ReportsEveryFileThatCannotBeOpened) {
   text.write(QByteArray(4096, 'x'));
   text.close();
   EXPECT_TRUE(openError(text.fileName(), kConnectString).contains("not a database"));
+  // The engine would take an empty file or a device for an empty database.
+  QFile empty(dir.filePath("empty.mdb"));
+  ASSERT_TRUE(empty.open(QIODevice::WriteOnly));
+  empty.close();
+  EXPECT_EQ(openError(empty.fileName(), kConnectString),
+            "The file is empty: it holds no database.");
+  EXPECT_TRUE(openError("/dev/null", kConnectString).startsWith("This is not a regular file"));
+  EXPECT_EQ(openError(dir.path(), kConnectString), "This is a folder, not a database file.");
 
   Database holder = Database::open(good, kConnectString);
   holder.execute("BEGIN EXCLUSIVE; UPDATE t SET p = 1;");
   EXPECT_TRUE(openError(good, kConnectString).contains("locked"));
   holder.execute("ROLLBACK;");
   EXPECT_NO_THROW(Database::open(good, kConnectString));
+}
+
+// A change needs a journal file beside the database: in a read-only folder it fails although the
+// database file itself is writable, and the message names the folder, not the engine's "unable
+// to open database file".
+TEST(Database, NamesTheReadOnlyFolderThatKeepsAChangeOut) {
+  QTemporaryDir dir;
+  { scratch(dir); }
+  const QString folder = dir.filePath("read-only");
+  QDir().mkpath(folder);
+  if (QProcess::execute("mount", {"-t", "tmpfs", "-o", "size=64k", "tmpfs", folder}) != 0)
+    GTEST_SKIP() << "no file system can be mounted here";
+  const QString file = folder + "/t.mdb";
+  QFile(file).open(QIODevice::WriteOnly);
+  // The folder read-only, the writable database of `dir` in it under the same name.
+  const bool mounted = QProcess::execute("mount", {"-o", "remount,ro", folder}) == 0 &&
+                       QProcess::execute("mount", {"--bind", dir.filePath("t.mdb"), file}) == 0;
+  QString message;
+  if (mounted) {
+    try {
+      Database db = Database::open(file, kConnectString);
+      db.execute("UPDATE t SET p = 2;");
+    } catch (const DatabaseError& e) {
+      message = e.problem().what;
+    }
+  }
+  QProcess::execute("umount", {file});
+  QProcess::execute("umount", {folder});
+  ASSERT_TRUE(mounted);
+  EXPECT_TRUE(message.startsWith("The folder " + folder +
+                                 " is read-only: the database cannot be "
+                                 "changed there"))
+      << message.toStdString();
 }

@@ -247,3 +247,59 @@ TEST(PriceGrid, TheWindowShowsTheGridAndLeadsBackToTheMainWindow) {
   EXPECT_EQ(form.ssdbgridChangePrices->model()->index(0, 2).data(), "Aardvark hook");
   EXPECT_FALSE(form.isVisible());
 }
+
+// Another program changes prices while the list is open (a second connection here): an edit
+// compares with the stored price, not the one shown, stores nothing when they differ and shows
+// the stored prices; the history's old price is the stored one.
+TEST(PriceGrid, AnEditMeetsThePricesAnotherProgramStored) {
+  Grid g;
+  PriceGridModel m(g.state, PriceOrder::ByOrderingNumber);
+  QSignalSpy refused(&m, &PriceGridModel::editRefused);
+  const QModelIndex price30 = m.index(g.rowOf(m, 30), 1), price40 = m.index(g.rowOf(m, 40), 1);
+  Database other = Database::open(g.dir.database(), kConnectString);
+  other.execute("UPDATE tblDetaljPr SET sngPris = 333 WHERE lngNr IN (30, 40);");
+  EXPECT_EQ(price30.data(), "300.50");
+
+  EXPECT_FALSE(m.setData(price30, "310"));
+  ASSERT_EQ(refused.count(), 1);
+  EXPECT_EQ(refused[0][0],
+            "Another program has changed the price of 7302 0030 01 from 300.50 to "
+            "333.00 since the list showed it: nothing has been stored. The list "
+            "now shows the stored prices.");
+  EXPECT_EQ(price30.data(), "333.00");
+  EXPECT_EQ(price40.data(), "333.00");
+  EXPECT_EQ(storedPrices(g.dir.database())[30], 333.0);
+
+  // The price shown, confirmed as it is, is checked too: the other program's price stays.
+  other.execute("UPDATE tblDetaljPr SET sngPris = 444 WHERE lngNr = 40;");
+  EXPECT_FALSE(m.setData(price40, "333.00"));
+  EXPECT_EQ(refused.count(), 2);
+  EXPECT_EQ(storedPrices(g.dir.database())[40], 444.0);
+  EXPECT_EQ(price40.data(), "444.00");
+
+  // The list notices another program's change before an edit, and only such a change.
+  other.execute("UPDATE tblDetaljPr SET sngPris = 555 WHERE lngNr = 30;");
+  EXPECT_TRUE(m.refreshIfChanged());
+  EXPECT_EQ(price30.data(), "555.00");
+  EXPECT_FALSE(m.refreshIfChanged());
+  ASSERT_TRUE(m.setData(price30, "600"));
+  EXPECT_FALSE(m.refreshIfChanged()) << "its own edit is no other program's";
+  EXPECT_EQ(refused.count(), 2);
+  Database db = Database::open(g.dir.database(), kConnectString);
+  const std::vector<PriceEvent> history = readPriceHistory(db);
+  ASSERT_EQ(history.size(), 1u);
+  ASSERT_EQ(history[0].changes.size(), 1u);
+  EXPECT_EQ(history[0].changes[0].oldPrice, 555.0);
+  EXPECT_EQ(history[0].changes[0].newPrice, 600.0);
+
+  // The window's grid reads the prices again before an editor opens on one.
+  RecordingServices services;
+  Form2 form;
+  form.attach(g.state, services, nullptr);
+  form.LoadPriceGrid();
+  other.execute("UPDATE tblDetaljPr SET sngPris = 700 WHERE lngNr = 30;");
+  const QModelIndex shown = form.priceGrid()->index(g.rowOf(*form.priceGrid(), 30), 1);
+  EXPECT_EQ(shown.data(), "600.00");
+  form.ssdbgridChangePrices->edit(shown);
+  EXPECT_EQ(shown.data(), "700.00");
+}

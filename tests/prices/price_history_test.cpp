@@ -159,3 +159,68 @@ TEST(PriceHistory, APriceEditedInTheListAfterAnImportSurvivesItsUndo) {
   EXPECT_EQ(prices.at(kPart30), syntheticPrice(kPart30)) << "the others go back";
   EXPECT_EQ(prices.at(kPart40), syntheticPrice(kPart40));
 }
+
+// A history table the program did not write is neither read, nor recorded into, nor undone
+// from: the import, the undo and the history are refused naming the table and the option that
+// sets it aside, and no price changes. Set aside, the next import starts a new history.
+TEST(PriceHistory, AHistoryTableNotTheProgramsOwnIsRefusedUntilSetAside) {
+  const struct {
+    const char* what;
+    bool programsTable;  // the program's own table, with the rows below put in
+    const char* sql;
+  } cases[] = {
+      {"the largest event number", true,
+       "INSERT INTO tblPriceHistory (lngEvent, strWhen, strKind, strSource)"
+       " VALUES (9223372036854775807, '2020-01-01 00:00:00', 'import', 'FOREIGN');"},
+      {"a text event number", true,
+       "INSERT INTO tblPriceHistory (lngEvent, strWhen, strKind, strSource)"
+       " VALUES ('x', '2020-01-01 00:00:00', 'import', 'FOREIGN');"},
+      {"other columns", false, "CREATE TABLE tblPriceHistory (lngEvent INTEGER, strNote TEXT);"},
+      {"a view", false, "CREATE VIEW tblPriceHistory AS SELECT 1 AS lngEvent;"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    PriceProgramDirectory dir;
+    {
+      Database db = Database::open(dir.database(), kConnectString);
+      if (c.programsTable) createPriceHistoryTable(db);
+      db.execute(c.sql);
+    }
+    const auto before = storedPrices(dir.database());
+    const QByteArray list = "\"7302 4410 01\",3500\n";
+    for (int command = 0; command < 4; ++command) {
+      try {
+        Database db = Database::open(dir.database(), kConnectString);
+        if (command == 0) import(dir.database(), list, "A.DAT");
+        if (command == 1) import(dir.database(), list, "A.DAT", true);
+        if (command == 2) undoLastImport(db);
+        if (command == 3) readPriceHistory(db);
+        ADD_FAILURE() << "command " << command << " trusted the table";
+      } catch (const Failure& e) {
+        EXPECT_EQ(e.problem().kind, Problem::Kind::Database);
+        EXPECT_TRUE(
+            e.problem().what.startsWith("The table tblPriceHistory is not the program's "
+                                        "price history: "))
+            << e.problem().what.toStdString();
+        EXPECT_TRUE(e.problem().what.contains("\"telmaris --set-aside-price-history\""));
+      }
+    }
+    EXPECT_EQ(storedPrices(dir.database()), before);
+
+    Database db = Database::open(dir.database(), kConnectString);
+    EXPECT_EQ(setAsidePriceHistory(db, QDateTime(QDate(2026, 12, 7), QTime(10, 0, 5))),
+              "tblPriceHistory_set_aside_20261207_100005");
+    EXPECT_EQ(import(dir.database(), list, "A.DAT").newPrice, 1);
+    const std::vector<PriceEvent> history = readPriceHistory(db);
+    ASSERT_EQ(history.size(), 1u);
+    EXPECT_EQ(history[0].id, 1);
+    EXPECT_EQ(undoLastImport(db)->import.source, "A.DAT");
+    EXPECT_EQ(storedPrices(dir.database()), before);
+    // What was set aside is kept under its new name.
+    Statement kept = db.prepare(
+        "SELECT COUNT(*) FROM sqlite_master WHERE name = "
+        "'tblPriceHistory_set_aside_20261207_100005'");
+    ASSERT_TRUE(kept.next());
+    EXPECT_EQ(kept.integer(0), 1);
+  }
+}

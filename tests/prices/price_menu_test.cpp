@@ -6,9 +6,12 @@
 #include <QTemporaryDir>
 
 #include "configurator/window_driver.h"
+#include "data/database.h"
+#include "data/parts_loader.h"
 #include "price_window/form2.h"
 #include "price_window/price_grid_model.h"
 #include "prices/price_fixtures.h"
+#include "prices/price_history.h"
 
 namespace {
 
@@ -150,4 +153,55 @@ TEST(PriceMenu, AnImportIsShownBeforeItIsWrittenLoadedAndCanBeUndone) {
   m.w.Newprices1_Click();
   EXPECT_EQ(m.state.PartPrice[kExamplePart2], 13.0f);
   EXPECT_EQ(storedPrices(m.dir->database())[kExamplePart2], 13.0f);
+}
+
+// Another program imports, or records a price, while the undo's summary is open: OK takes back
+// nothing and says why; the next undo shows and takes back the newest import.
+TEST(PriceMenu, TheUndoTakesBackTheImportItShowedOrNothing) {
+  MainWindow m;
+  const QString database = m.dir->database();
+  importPrices(database, parsePriceFile("\"7302 4410 01\",3500\n"), {"A.DAT"});
+  int step = 0;
+  m.services.whileReportShown = [&] {
+    if (++step == 1) importPrices(database, parsePriceFile("\"7302 4410 01\",3600\n"), {"B.DAT"});
+    if (step != 2) return;
+    // A price of part 30 edited in another program's price list.
+    Database other = Database::open(database, kConnectString);
+    Transaction t = other.transaction();
+    other.execute("UPDATE tblDetaljPr SET sngPris = 77 WHERE lngNr = 30;");
+    PriceEvent edit{0,
+                    "2026-12-07 11:00:00",
+                    PriceEventKind::Edit,
+                    kPriceListWindowSource,
+                    {},
+                    {{30, "7302 0030 01", 0.0, 77.0}}};
+    recordPriceEvent(other, edit);
+    t.commit();
+  };
+
+  m.w.mnuUndoImport_Click();
+  ASSERT_EQ(m.services.reports.size(), 1u);
+  EXPECT_TRUE(m.services.reports[0].text.contains("A.DAT): 130 prices go back"));
+  ASSERT_FALSE(m.services.messages.empty());
+  EXPECT_TRUE(m.services.messages.back().text.contains(
+      "import 2 (B.DAT) is now the last import not undone. Nothing has been undone"))
+      << m.services.messages.back().text.toStdString();
+  EXPECT_EQ(storedPrices(database)[kExamplePart1], 3600.0) << "B's prices stay";
+
+  m.w.mnuUndoImport_Click();
+  ASSERT_EQ(m.services.reports.size(), 2u);
+  EXPECT_TRUE(m.services.reports[1].text.contains("B.DAT): 1 prices go back"));
+  EXPECT_TRUE(m.services.messages.back().text.contains(
+      "a change of the prices was recorded after it was shown"));
+  EXPECT_EQ(storedPrices(database)[kExamplePart1], 3600.0);
+
+  // Nothing in the way: B is taken back, and only B.
+  m.w.mnuUndoImport_Click();
+  EXPECT_EQ(storedPrices(database)[kExamplePart1], 3500.0);
+  EXPECT_EQ(storedPrices(database)[30], 77.0);
+  EXPECT_EQ(m.state.PartPrice[kExamplePart1], 3500.0f);
+  Database db = Database::open(database, kConnectString);
+  const std::vector<PriceEvent> history = readPriceHistory(db);
+  ASSERT_EQ(history.size(), 4u);  // A, B, the edit, and one undo
+  EXPECT_EQ(history[0].undoes, 2);
 }

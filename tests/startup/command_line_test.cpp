@@ -8,6 +8,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include "data/database.h"
 #include "data/parts_data.h"
 #include "data/parts_loader.h"
 #include "page/page_pdf.h"
@@ -389,4 +390,54 @@ TEST(CommandLine, ControlCharactersFromInputAreShownEscaped) {
   EXPECT_EQ(name.status, 3);
   EXPECT_TRUE(name.err.contains("\\x1b]0;owned\\x07.telmaris")) << name.err.toStdString();
   EXPECT_FALSE(name.err.contains(QChar(0x1b)) || name.err.contains(QChar(0x07)));
+
+// The price commands on a database that cannot be read say why and exit with 3; a history table
+// that is not the program's is refused until --set-aside-price-history renames it aside; a file
+// name from the command line reaches the terminal with its control characters escaped.
+TEST(CommandLine, PriceCommandsNameWhatIsWrongWithTheDatabase) {
+  QTemporaryDir dirs;
+  const QString list = dirs.filePath("B\x1b]0;title\x07\x1b[31m.DAT");
+  QFile f(list);
+  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+  f.write("\"7302 0011 01\",5\n");
+  f.close();
+  auto programDirectory = [&](const QString& name) {
+    QDir(dirs.path()).mkpath(name);
+    return ProgramDirectory(dirs.filePath(name)).database();
+  };
+  QFile(programDirectory("empty")).open(QIODevice::WriteOnly);
+  QFile::link("/dev/null", programDirectory("device"));
+  makeDatabase(programDirectory("no-parts"), "DROP TABLE tblDetaljPr;");
+  const std::pair<QString, QString> broken[] = {
+      {"empty", "The file is empty: it holds no database."},
+      {"device", "This is not a regular file"},
+      {"no-parts", "The database has no table tblDetaljPr"}};
+  for (const auto& [name, cause] : broken)
+    for (const QStringList& command :
+         {QStringList{"--price-history"}, QStringList{"--undo-import"},
+          QStringList{"--import-prices", list}, QStringList{"--set-aside-price-history"}}) {
+      const Ran ran = telmaris(QStringList{"--dir", dirs.filePath(name)} + command);
+      EXPECT_EQ(ran.status, 3) << name.toStdString() << ' ' << command[0].toStdString();
+      EXPECT_TRUE(ran.err.contains(cause)) << ran.err.toStdString();
+    }
+
+  TestProgramDirectory dir;
+  Database::open(dir.database(), kConnectString)
+      .execute("CREATE VIEW tblPriceHistory AS SELECT 1 AS lngEvent;");
+  const Ran refused = telmaris({"--dir", dir.path(), "--import-prices", list});
+  EXPECT_EQ(refused.status, 3);
+  EXPECT_TRUE(refused.err.contains("The table tblPriceHistory is not the program's price history"))
+      << refused.err.toStdString();
+  const Ran setAside = telmaris({"--dir", dir.path(), "--set-aside-price-history"});
+  EXPECT_EQ(setAside.status, 0) << setAside.err.toStdString();
+  EXPECT_TRUE(
+      setAside.out.startsWith("The price history tblPriceHistory is now "
+                              "tblPriceHistory_set_aside_"))
+      << setAside.out.toStdString();
+  EXPECT_EQ(telmaris({"--dir", dir.path(), "--import-prices", list}).status, 0);
+  const Ran history = telmaris({"--dir", dir.path(), "--price-history"});
+  EXPECT_EQ(history.status, 0);
+  EXPECT_TRUE(history.out.contains("1. Import of B\\x1b]0;title\\x07\\x1b[31m.DAT:"))
+      << history.out.toStdString();
+  EXPECT_FALSE(history.out.contains('\x1b'));
 }

@@ -3,6 +3,7 @@
 
 #include <QString>
 #include <deque>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -29,6 +30,7 @@ class RecordingServices : public Services {
   MsgAnswer report(QWidget*, const QString& title, const QString& text,
                    MsgButtons buttons) override {
     reports.push_back({text, title, MsgIcon::None, buttons});
+    if (whileReportShown) whileReportShown();
     if (answers.empty()) return MsgAnswer::Ok;
     const MsgAnswer a = answers.front();
     answers.pop_front();
@@ -87,5 +89,7 @@ class RecordingServices : public Services {
   // Messages and reports alike, in order. Once they run out: Ok, and Cancel to a question of
   // Save / Discard / Cancel.
   std::deque<MsgAnswer> answers;
+  // What happens elsewhere while a report is open (another program at work, say).
+  std::function<void()> whileReportShown;
   std::optional<int> endStatus;
 };

@@ -14,6 +14,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "common/file_access.h"
 #include "common/units.h"
 #include "common/variants.h"
 #include "configurator/configuration_file.h"
@@ -121,7 +122,7 @@ void importPriceList(const ProgramDirectory& directory, const QString& file, boo
   } catch (const Failure& e) {
     // The readers' texts name the record or row; the file goes in front.
     Problem p = e.problem();
-    if (p.where.isEmpty()) p.where = file;
+    if (p.where.isEmpty()) p.where = withControlsEscaped(file);
     throw Failure(p);
   }
   const PriceImportSummary summary =
@@ -143,6 +144,23 @@ void undoImport(const ProgramDirectory& directory, QTextStream& out) {
   out << priceUndoReport(*undone);
 }
 
+// Renames a price history the program cannot trust (or its own) aside, so that the next import
+// starts a new one.
+void setAsideHistory(const ProgramDirectory& directory, QTextStream& out) {
+  Database db = Database::open(directory.database(), kConnectString);
+  requirePartPrices(db);
+  const QString aside = setAsidePriceHistory(db);
+  if (aside.isEmpty())
+    out << QCoreApplication::translate("Prices",
+                                       "There is no price history to set aside; nothing has been "
+                                       "changed.\n");
+  else
+    out << QCoreApplication::translate("Prices",
+                                       "The price history %1 is now %2; the next import or price "
+                                       "change starts a new, empty history.\n")
+               .arg(kPriceHistoryTable, withControlsEscaped(aside));
+}
+
 // The command on the program directory's data. Throws Failure.
 int runOnProgramDirectory(const CommandLine& command, const ProgramDirectory& directory,
                           const QString& file, const QString& output, QTextStream& out,
@@ -156,6 +174,9 @@ int runOnProgramDirectory(const CommandLine& command, const ProgramDirectory& di
       return kDone;
     case CommandLine::Kind::UndoImport:
       undoImport(directory, out);
+      return kDone;
+    case CommandLine::Kind::SetAsidePriceHistory:
+      setAsideHistory(directory, out);
       return kDone;
     default:
       break;
@@ -245,6 +266,9 @@ CommandLine parseCommandLine(const QStringList& arguments) {
     } else if (a == QLatin1String("--undo-import")) {
       ok = c.kind == CommandLine::Kind::Window;
       c.kind = CommandLine::Kind::UndoImport;
+    } else if (a == kSetAsidePriceHistoryOption) {
+      ok = c.kind == CommandLine::Kind::Window;
+      c.kind = CommandLine::Kind::SetAsidePriceHistory;
     } else {
       return usage(QStringLiteral("unknown option %1").arg(a));
     }
@@ -289,6 +313,9 @@ QString commandLineHelp() {
       "                                                  newest first\n"
       "  telmaris [--dir DIR] --undo-import              put back the prices from before the\n"
       "                                                  last import not yet undone\n"
+      "  telmaris [--dir DIR] --set-aside-price-history  rename the price history table aside\n"
+      "                                                  (one the program cannot trust, say);\n"
+      "                                                  the next import starts a new one\n"
       "  telmaris --help                                 this text\n"
       "\n"
       "--dir is the program directory, the folder of Telmaris.mdb (default: the program's own).\n"

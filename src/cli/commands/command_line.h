@@ -42,6 +42,7 @@ struct CommandLine {
     ImportPrices,
     PriceHistory,
     UndoImport,
+    SetAsidePriceHistory,
     Help,
     Usage
   };

@@ -2,19 +2,58 @@
 #include "data/database.h"
 
 #include <sqlite3.h>
+#include <unistd.h>
 
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <utility>
 
 namespace {
 
-QString engineMessage(sqlite3* db) {
-  return db ? QString::fromUtf8(sqlite3_errmsg(db)) : QStringLiteral("out of memory");
-}
-
 QString absolute(const QString& file) {
   return QFileInfo(file).absoluteFilePath();
+}
+
+bool writable(const QString& path) {
+  return ::access(QFile::encodeName(path).constData(), W_OK) == 0;
+}
+
+// The engine's message, or the cause behind it where the engine names only a symptom: a change
+// needs a journal file beside the database, so a folder that takes no new file refuses every
+// change with "unable to open database file".
+QString explained(sqlite3* db, const QString& file, const QString& message) {
+  switch (sqlite3_extended_errcode(db) & 0xff) {
+    case SQLITE_CANTOPEN:
+    case SQLITE_READONLY:
+    case SQLITE_IOERR:
+    case SQLITE_PERM: {
+      const QFileInfo info(file);
+      if (!info.exists()) break;
+      const QString folder = QDir::toNativeSeparators(info.absolutePath());
+      if (!writable(info.absolutePath()))
+        return QCoreApplication::translate(
+                   "Database",
+                   "The folder %1 is read-only: the database cannot be changed there, as a change "
+                   "needs a journal file beside it (%2).")
+            .arg(folder, message);
+      if (!writable(info.absoluteFilePath()))
+        return QCoreApplication::translate(
+                   "Database", "The database file is read-only: it cannot be changed (%1).")
+            .arg(message);
+      break;
+    }
+    default:
+      break;
+  }
+  return message;
+}
+
+QString engineMessage(sqlite3* db, const QString& file) {
+  if (!db) return QStringLiteral("out of memory");
+  return explained(db, file, QString::fromUtf8(sqlite3_errmsg(db)));
 }
 
 // LEN(text): the number of characters; null stays null.
@@ -93,12 +132,27 @@ QString translateSql(const QString& sql) {
 Database Database::open(const QString& file, const QString& connect, Mode mode) {
   // An empty name would give a private temporary database instead of an error.
   if (file.isEmpty()) throw DatabaseError(file, QStringLiteral("no database file named"));
+  // The engine would take a device such as /dev/null, or an empty file, for an empty database
+  // and find no table in it.
+  const QFileInfo info(file);
+  if (info.exists() && !info.isFile())
+    throw DatabaseError(
+        absolute(file),
+        info.isDir()
+            ? QCoreApplication::translate("Database", "This is a folder, not a database file.")
+            : QCoreApplication::translate("Database",
+                                          "This is not a regular file (a device, a pipe "
+                                          "or a socket), so it holds no database."));
+  if (mode == Mode::OpenExisting && info.exists() && info.size() == 0)
+    throw DatabaseError(
+        absolute(file),
+        QCoreApplication::translate("Database", "The file is empty: it holds no database."));
   sqlite3* db = nullptr;
   int flags = SQLITE_OPEN_READWRITE;
   if (mode == Mode::Create) flags |= SQLITE_OPEN_CREATE;
   const QByteArray path = file.toUtf8();
   if (sqlite3_open_v2(path.constData(), &db, flags, nullptr) != SQLITE_OK) {
-    const QString message = engineMessage(db);
+    const QString message = engineMessage(db, file);
     sqlite3_close(db);
     throw DatabaseError(absolute(file), message);
   }
@@ -150,7 +204,7 @@ void Database::close() {
 }
 
 void Database::fail() const {
-  throw DatabaseError(absolute(file_), engineMessage(db_));
+  throw DatabaseError(absolute(file_), engineMessage(db_, file_));
 }
 
 Statement Database::prepare(const QString& sql) {
@@ -166,7 +220,8 @@ void Database::execute(const QString& sql) {
   const QByteArray text = translateSql(sql).toUtf8();
   char* error = nullptr;
   if (sqlite3_exec(db_, text.constData(), nullptr, nullptr, &error) != SQLITE_OK) {
-    const QString message = error ? QString::fromUtf8(error) : engineMessage(db_);
+    const QString message =
+        error ? explained(db_, file_, QString::fromUtf8(error)) : engineMessage(db_, file_);
     sqlite3_free(error);
     throw DatabaseError(absolute(file_), message);
   }

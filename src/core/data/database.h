@@ -39,7 +39,11 @@ class Database {
   enum class Mode { OpenExisting, Create };
 
   // Opens the file with the key of the connect string and checks that the key reads it.
-  // Throws DatabaseError naming the file and the engine's message when it cannot.
+  // Throws DatabaseError naming the file and the engine's message when it cannot; an existing
+  // file that is empty (unless it is to be created) or no regular file (a device, a folder) is
+  // refused as holding no database. Where the engine names a symptom of a file or a folder that
+  // cannot be written ("unable to open database file" for a journal that cannot be made beside
+  // the file), this and every later error names the read-only folder or file instead.
   static Database open(const QString& file, const QString& connect, Mode mode = Mode::OpenExisting);
 
   Database(Database&& other) noexcept;

@@ -5,8 +5,14 @@
 // The history is one table. A database from before the history has none; it is made by the
 // first change that is recorded, in that change's transaction, so that reading a database never
 // writes to it.
+//
+// A table of the history's name that the program did not write (a view, other columns, event
+// numbers that are not whole numbers from 1 up) is neither read nor written to: every function
+// here that meets one throws a Failure of kind Database that names it and the command that sets
+// it aside (setAsidePriceHistory).
 #pragma once
 
+#include <QDateTime>
 #include <QString>
 #include <optional>
 #include <vector>
@@ -36,11 +42,33 @@ struct PriceEvent {
 // What the history calls the price list window as the source of an edit.
 inline const QString kPriceListWindowSource = QStringLiteral("price list window");
 
+// The history's table, and the command line option that renames a table of its name aside.
+inline const QString kPriceHistoryTable = QStringLiteral("tblPriceHistory");
+inline const QString kSetAsidePriceHistoryOption = QStringLiteral("--set-aside-price-history");
+// The largest event number the history takes as its own: far below where adding one could
+// overflow, and held exactly by a double.
+inline constexpr qint64 kMaxPriceEventId = qint64{1} << 53;
+
 // Makes the history table, empty, unless the database has it.
 void createPriceHistoryTable(Database& db);
 
-// Whether the database holds the history table yet.
+// Whether the database holds the history table yet. Throws Failure (kind Database, naming the
+// table) when it holds one the program cannot trust: see above.
 bool hasPriceHistory(Database& db);
+
+// Checks that the database holds the parts with their prices (tblDetaljPr with lngNr,
+// strDetaljnummer and sngPris), which every price command works on. Throws DatabaseError naming
+// the table or the column that is missing.
+void requirePartPrices(Database& db);
+
+// Renames the history table (or a view of its name) to tblPriceHistory_set_aside_YYYYMMDD_HHMMSS
+// of `now`, its indexes dropped, in one transaction; the next change recorded starts a new, empty
+// history. The new name, or empty when there is nothing of the history's name. Throws
+// DatabaseError.
+QString setAsidePriceHistory(Database& db, const QDateTime& now = QDateTime::currentDateTime());
+
+// The newest event's id, 0 without any. Throws as hasPriceHistory.
+qint64 newestPriceEvent(Database& db);
 
 // Adds the event with its changes, within the caller's transaction, and gives it the next id.
 // Makes the table first when the database has none. Throws DatabaseError.
@@ -65,4 +93,5 @@ std::vector<qint64> partsEditedAfter(Database& db, qint64 eventId);
 QString priceHistoryNow();
 
 // The history as text, newest event first, for the command line and the history window alike.
+// Texts from files (ordering numbers, file names) show their control characters escaped.
 QString priceHistoryReport(const std::vector<PriceEvent>& events);

@@ -2,10 +2,12 @@
 #include "prices/price_import.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QHash>
 #include <algorithm>
 #include <set>
 
+#include "common/file_access.h"
 #include "common/number_format.h"
 #include "data/database.h"
 #include "data/parts_loader.h"
@@ -36,9 +38,42 @@ QString priceText(const std::optional<double>& price) {
 
 QString changeLine(const PriceChange& c) {
   return QStringLiteral("  %1  %2  ->  %3\n")
-      .arg(c.orderingNumber.leftJustified(14))
+      .arg(withControlsEscaped(c.orderingNumber).leftJustified(14))
       .arg(priceText(c.oldPrice), 10)
       .arg(priceText(c.newPrice), 10);
+}
+
+bool sameChanges(const std::vector<PriceChange>& a, const std::vector<PriceChange>& b) {
+  return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                    [](const PriceChange& x, const PriceChange& y) {
+                      return x.part == y.part && x.orderingNumber == y.orderingNumber &&
+                             x.oldPrice == y.oldPrice && x.newPrice == y.newPrice;
+                    });
+}
+
+// Refuses the undo the user agreed to when it would now take back something else.
+void requireAsShown(Database& db, const PriceUndoSummary& now, const PriceUndoSummary& shown) {
+  QString why;
+  if (now.import.id != shown.import.id)
+    why = QCoreApplication::translate("Prices", "import %1 (%2) is now the last import not undone")
+              .arg(now.import.id)
+              .arg(withControlsEscaped(now.import.source));
+  else if (now.newestEvent != shown.newestEvent)
+    why = QCoreApplication::translate("Prices",
+                                      "a change of the prices was recorded after it was shown");
+  else if (!sameChanges(now.changes, shown.changes) || !sameChanges(now.kept, shown.kept))
+    why = QCoreApplication::translate("Prices", "prices it would change were changed meanwhile");
+  else
+    return;
+  throw PriceHistoryChanged(Problem{
+      Problem::Kind::Database, QFileInfo(db.file()).absoluteFilePath(),
+      QCoreApplication::translate(
+          "Prices",
+          "The price history changed after the undo of import %1 (%2) was shown: %3. Nothing has "
+          "been undone; choose the undo again to see what it would take back now.")
+          .arg(shown.import.id)
+          .arg(withControlsEscaped(shown.import.source), why),
+      std::nullopt});
 }
 
 bool byNumber(const PriceChange& a, const PriceChange& b) {
@@ -54,6 +89,9 @@ PriceImportSummary importPrices(Database& db, const std::vector<PriceEntry>& ent
   // A dry run only reads, in one statement.
   std::optional<Transaction> transaction;
   if (!options.dryRun) transaction.emplace(db.transaction());
+  // A history the program cannot record into refuses the import before it is shown.
+  requirePartPrices(db);
+  hasPriceHistory(db);
 
   std::vector<StoredPart> parts;
   QHash<QString, std::vector<std::size_t>> partsByNumber;
@@ -124,13 +162,28 @@ PriceImportSummary importPrices(const QString& databaseFile, const std::vector<P
   return importPrices(db, entries, options);
 }
 
-std::optional<PriceUndoSummary> undoLastImport(Database& db, const PriceImportOptions& options) {
+std::optional<PriceUndoSummary> undoLastImport(Database& db, const PriceImportOptions& options,
+                                               const PriceUndoSummary* shown) {
   std::optional<Transaction> transaction;
   if (!options.dryRun) transaction.emplace(db.transaction());
-  std::optional<PriceEvent> import = lastImportNotUndone(db);
-  if (!import) return std::nullopt;
-
+  requirePartPrices(db);
   PriceUndoSummary summary;
+  summary.newestEvent = newestPriceEvent(db);
+  std::optional<PriceEvent> import = lastImportNotUndone(db);
+  if (!import) {
+    if (shown)
+      throw PriceHistoryChanged(Problem{
+          Problem::Kind::Database, QFileInfo(db.file()).absoluteFilePath(),
+          QCoreApplication::translate(
+              "Prices",
+              "The price history changed after the undo of import %1 (%2) was shown: no import "
+              "is left to undo. Nothing has been changed.")
+              .arg(shown->import.id)
+              .arg(withControlsEscaped(shown->import.source)),
+          std::nullopt});
+    return std::nullopt;
+  }
+
   summary.import = std::move(*import);
   const std::vector<qint64> edited = partsEditedAfter(db, summary.import.id);
   const std::set<qint64> editedParts(edited.begin(), edited.end());
@@ -143,6 +196,7 @@ std::optional<PriceUndoSummary> undoLastImport(Database& db, const PriceImportOp
     }
     if (now != c.oldPrice) summary.changes.push_back({c.part, c.orderingNumber, now, c.oldPrice});
   }
+  if (shown) requireAsShown(db, summary, *shown);
   if (options.dryRun) return summary;
 
   Statement write = db.prepare(
@@ -167,9 +221,10 @@ std::optional<PriceUndoSummary> undoLastImport(Database& db, const PriceImportOp
 }
 
 std::optional<PriceUndoSummary> undoLastImport(const QString& databaseFile,
-                                               const PriceImportOptions& options) {
+                                               const PriceImportOptions& options,
+                                               const PriceUndoSummary* shown) {
   Database db = Database::open(databaseFile, kConnectString);
-  return undoLastImport(db, options);
+  return undoLastImport(db, options, shown);
 }
 
 QString priceImportReport(const PriceImportSummary& s) {
@@ -194,7 +249,7 @@ QString priceUndoReport(const PriceUndoSummary& s) {
   QString text = QCoreApplication::translate(
                      "Prices", "Import %1 (%2, %3): %4 prices go back to their price before it.\n")
                      .arg(s.import.id)
-                     .arg(s.import.when, s.import.source)
+                     .arg(withControlsEscaped(s.import.when), withControlsEscaped(s.import.source))
                      .arg(s.changes.size());
   if (!s.changes.empty()) {
     text += QCoreApplication::translate(

@@ -52,18 +52,31 @@ struct PriceUndoSummary {
   std::vector<PriceChange> changes;  // each part back at its price from before the import
   // The parts edited in the price list since the import: they keep the edited price.
   std::vector<PriceChange> kept;
+  qint64 newestEvent = 0;  // the history's newest event when the summary was made
+};
+
+// An undo that was to take back what a summary showed, and found the history or the prices
+// changed since (another program imported, say): nothing has been changed.
+class PriceHistoryChanged : public Failure {
+ public:
+  using Failure::Failure;
 };
 
 // Puts back, for each part the newest import not yet undone changed, the price it had before
 // that import, except for the parts edited in the price list since, and records the undo; one
 // transaction. Another undo then goes one import further back. None when no import is left to
-// undo. Throws DatabaseError; nothing has then been changed. An error past the commit is told
-// as the import's is.
-std::optional<PriceUndoSummary> undoLastImport(Database& db,
-                                               const PriceImportOptions& options = {});
+// undo. With `shown`, the summary the user agreed to, the undo is done only when it would do
+// exactly that: the same import is the last one not undone, nothing was recorded after the
+// summary was made, and the same prices go back; otherwise it throws PriceHistoryChanged.
+// Throws DatabaseError, or Failure for a history the program cannot trust; nothing has then been
+// changed. An error past the commit is told as the import's is.
+std::optional<PriceUndoSummary> undoLastImport(Database& db, const PriceImportOptions& options = {},
+                                               const PriceUndoSummary* shown = nullptr);
 std::optional<PriceUndoSummary> undoLastImport(const QString& databaseFile,
-                                               const PriceImportOptions& options = {});
+                                               const PriceImportOptions& options = {},
+                                               const PriceUndoSummary* shown = nullptr);
 
-// The summaries as text, for the confirmation window and the command line alike.
+// The summaries as text, for the confirmation window and the command line alike. Texts from
+// files (ordering numbers, file names) show their control characters escaped.
 QString priceImportReport(const PriceImportSummary& summary);
 QString priceUndoReport(const PriceUndoSummary& summary);

@@ -7,8 +7,10 @@
 #include <QDir>
 #include <QFileInfo>
 #include <functional>
+#include <new>
 #include <vector>
 
+#include "common/file_access.h"
 #include "data/database.h"
 #include "data/parts_loader.h"
 #include "list_window/form3.h"
@@ -37,6 +39,26 @@ void reportPriceFailure(QWidget* parent, Services& services, const ProgramState&
               state.TextCatalogue[Text::NewPrices]);
 }
 
+// What stopped the work when it was no Problem: too little memory, or a reason nobody foresaw.
+Problem unforeseenProblem(const std::exception& e) {
+  return Problem{
+      Problem::Kind::File, QString(),
+      dynamic_cast<const std::bad_alloc*>(&e)
+          ? QCoreApplication::translate("Prices", "There is not enough memory for this work.")
+          : QString::fromLocal8Bit(e.what()),
+      std::nullopt};
+}
+
+// Such a stop of an import or an undo: the transaction that was open has been rolled back, and
+// the program goes on as it was.
+void reportUnforeseen(QWidget* parent, Services& services, const ProgramState& state,
+                      const std::exception& e) {
+  QApplication::beep();
+  showProblem(services, parent, unforeseenProblem(e), state.TextCatalogue,
+              QCoreApplication::translate("Prices", "Nothing has been changed."),
+              state.TextCatalogue[Text::NewPrices]);
+}
+
 // Reads the price list, shows what it will change, and on OK writes it to the database. A list
 // that cannot be read or written is reported with the record or row at fault; the database and
 // the prices in memory are then as they were. True when the new prices are in the database.
@@ -53,7 +75,7 @@ bool importPriceList(QWidget* parent, Services& services, const ProgramState& st
     }
     const QString text = QCoreApplication::translate(
                              "Prices", "%1\n\nOK imports the prices; Cancel changes nothing.\n\n")
-                             .arg(QDir::toNativeSeparators(file)) +
+                             .arg(withControlsEscaped(QDir::toNativeSeparators(file))) +
                          priceImportReport(summary);
     if (services.report(parent, state.TextCatalogue[Text::NewPrices], text, MsgButtons::OkCancel) ==
         MsgAnswer::Cancel)
@@ -63,6 +85,8 @@ bool importPriceList(QWidget* parent, Services& services, const ProgramState& st
     return true;
   } catch (const Failure& e) {
     reportPriceFailure(parent, services, state, e.problem());
+  } catch (const std::exception& e) {
+    reportUnforeseen(parent, services, state, e);
   }
   return false;
 }
@@ -149,6 +173,9 @@ void HMeny::mnuPriceHistory_Click() {
   } catch (const Failure& e) {
     showProblem(services_, this, e.problem(), state_.TextCatalogue,
                 tr("The price history cannot be read."), state_.TextCatalogue[Text::NewPrices]);
+  } catch (const std::exception& e) {
+    showProblem(services_, this, unforeseenProblem(e), state_.TextCatalogue,
+                tr("The price history cannot be read."), state_.TextCatalogue[Text::NewPrices]);
   }
 }
 
@@ -171,11 +198,20 @@ void HMeny::mnuUndoImport_Click() {
                          priceUndoReport(*undo);
     if (services_.report(this, title, text, MsgButtons::OkCancel) == MsgAnswer::Cancel) return;
     {
+      // Exactly what was shown, or nothing: another program may have imported or changed
+      // prices while the summary was open.
       BusyCursor busy(Qt::BusyCursor);
-      undoLastImport(state_.Directory.database());
+      undoLastImport(state_.Directory.database(), {}, &*undo);
     }
+  } catch (const PriceHistoryChanged& e) {
+    QApplication::beep();
+    services_.message(this, e.problem().what, title, MsgIcon::Warning);
+    return;
   } catch (const Failure& e) {
     reportPriceFailure(this, services_, state_, e.problem());
+    return;
+  } catch (const std::exception& e) {
+    reportUnforeseen(this, services_, state_, e);
     return;
   }
   reloadAfterNewPrices();

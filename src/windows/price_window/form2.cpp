@@ -13,6 +13,7 @@
 #include <QScrollArea>
 #include <QTableView>
 #include <QUrl>
+#include <new>
 
 #include "common/window_title.h"
 #include "data/database.h"
@@ -24,6 +25,48 @@
 #include "widgets/busy_cursor.h"
 #include "widgets/services.h"
 #include "widgets/twips.h"
+
+namespace {
+
+// The price grid's view: before an editor opens on a price, the rows are read again when another
+// program changed the database, so that the editor starts from the stored price.
+class PriceTableView : public QTableView {
+ public:
+  using QTableView::QTableView;
+
+  // Whether a price is being typed.
+  bool editing() const { return state() == EditingState; }
+
+ protected:
+  bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override {
+    auto* grid = qobject_cast<PriceGridModel*>(model());
+    if (!grid || !index.isValid() || state() == EditingState || !(trigger & editTriggers()) ||
+        !(grid->flags(index) & Qt::ItemIsEditable))
+      return QTableView::edit(index, trigger, event);
+    const qint64 record = grid->recordAt(index.row());
+    const int column = index.column();
+    try {
+      grid->refreshIfChanged();
+    } catch (const std::exception&) {
+      // The database cannot be read just now: the edit itself will say why when it is stored.
+    }
+    // Rows laid out anew put the part elsewhere, or nowhere.
+    const int row = grid->rowOf(record);
+    if (row < 0) return false;
+    return QTableView::edit(grid->index(row, column), trigger, event);
+  }
+};
+
+// What cannot be done for want of memory, or for a reason nobody foresaw, said as a problem.
+Problem unforeseenProblem(const std::exception& e) {
+  return Problem{Problem::Kind::File, QString(),
+                 dynamic_cast<const std::bad_alloc*>(&e)
+                     ? Form2::tr("There is not enough memory for this work.")
+                     : QString::fromLocal8Bit(e.what()),
+                 std::nullopt};
+}
+
+}  // namespace
 
 Form2::Form2(QWidget* parent) : QWidget(parent, Qt::Window) {
   setObjectName(QStringLiteral("Form2"));
@@ -61,7 +104,7 @@ Form2::Form2(QWidget* parent) : QWidget(parent, Qt::Window) {
   cmdToMainMenu->setMinimumSize(twipsToPixels(1425), twipsToPixels(570));
   connect(cmdToMainMenu, &QPushButton::clicked, this, [this] { cmdToMainMenu_Click(); });
 
-  ssdbgridChangePrices = new QTableView(this);
+  ssdbgridChangePrices = new PriceTableView(this);
   ssdbgridChangePrices->setObjectName(QStringLiteral("ssdbgridChangePrices"));
   ssdbgridChangePrices->verticalHeader()->hide();
   ssdbgridChangePrices->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -144,6 +187,8 @@ void Form2::LoadPriceGrid() {
       model = new PriceGridModel(*state_, order, this);
     } catch (const Failure& e) {
       failure = e.problem();
+    } catch (const std::exception& e) {
+      failure = unforeseenProblem(e);
     }
   }
   if (!model) {
@@ -197,6 +242,8 @@ void Form2::cmdExcelFile_Click() {
       path = exportOrderingList(state_->TextCatalogue, *list_, QDir::tempPath());
     } catch (const Failure& e) {
       failure = e.problem();
+    } catch (const std::exception& e) {
+      failure = unforeseenProblem(e);
     }
   }
   if (failure) {
@@ -225,6 +272,21 @@ void Form2::showMessage(const QString& text) {
 
 QObject* Form2::control(const QString& name) const {
   return findChild<QObject*>(name);
+}
+
+void Form2::changeEvent(QEvent* event) {
+  QWidget::changeEvent(event);
+  // Back in the window, the grid shows what another program stored meanwhile; a price being
+  // typed keeps the price it started from, which its commit compares with the stored one.
+  if (event->type() != QEvent::ActivationChange || !isActiveWindow() || !grid_ ||
+      !ssdbgridChangePrices->isVisible() ||
+      static_cast<PriceTableView*>(ssdbgridChangePrices)->editing())
+    return;
+  try {
+    grid_->refreshIfChanged();
+  } catch (const std::exception&) {
+    // The database cannot be read just now; an edit says why, and the grid stays as it was.
+  }
 }
 
 void Form2::showEvent(QShowEvent* event) {

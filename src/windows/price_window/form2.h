@@ -62,6 +62,8 @@ class Form2 : public QWidget {
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
+  // On activation the price grid reads the prices again when another program changed them.
+  void changeEvent(QEvent* event) override;
   // A window that is shown becomes the active one, as a window just opened is expected to.
   void showEvent(QShowEvent* event) override;
 

@@ -5,7 +5,9 @@
 #include <QColor>
 #include <QLocale>
 #include <algorithm>
+#include <new>
 
+#include "common/file_access.h"
 #include "common/number_format.h"
 #include "common/variants.h"
 #include "data/database.h"
@@ -60,19 +62,61 @@ std::optional<double> parseTypedPrice(const QString& text) {
 }
 
 PriceGridModel::PriceGridModel(ProgramState& state, PriceOrder order, QObject* parent)
-    : QAbstractTableModel(parent), state_(state) {
+    : QAbstractTableModel(parent), state_(state), order_(order) {
   db_ = std::make_unique<Database>(Database::open(state.Directory.database(), kConnectString));
-  const QString sql = gridQuery(state.LanguageKey, order, true);
-  if (sql.isEmpty()) return;
-  Statement query = db_->prepare(sql);
-  while (query.next())
-    rows_.push_back({query.integer(0).value_or(-1), query.text(1).value_or(QString()),
-                     query.real(2), query.text(3).value_or(QString())});
-  if (order == PriceOrder::ByDescription)
-    sortByDescription(rows_, *variantByKey(state.LanguageKey));
+  rows_ = readRows();
 }
 
 PriceGridModel::~PriceGridModel() = default;
+
+qint64 PriceGridModel::dataVersion() {
+  Statement version = db_->prepare(QStringLiteral("PRAGMA data_version;"));
+  version.next();
+  return version.integer(0).value_or(0);
+}
+
+std::vector<PriceGridModel::Row> PriceGridModel::readRows() {
+  // Taken before the rows: a change made while they are read is seen at the next look.
+  dataVersion_ = dataVersion();
+  std::vector<Row> rows;
+  const QString sql = gridQuery(state_.LanguageKey, order_, true);
+  if (sql.isEmpty()) return rows;
+  Statement query = db_->prepare(sql);
+  while (query.next())
+    rows.push_back({query.integer(0).value_or(-1), query.text(1).value_or(QString()), query.real(2),
+                    query.text(3).value_or(QString())});
+  if (order_ == PriceOrder::ByDescription)
+    sortByDescription(rows, *variantByKey(state_.LanguageKey));
+  return rows;
+}
+
+void PriceGridModel::refresh() {
+  std::vector<Row> rows = readRows();
+  const bool sameRows = std::equal(rows.begin(), rows.end(), rows_.begin(), rows_.end(),
+                                   [](const Row& a, const Row& b) { return a.record == b.record; });
+  if (!sameRows) {
+    beginResetModel();
+    rows_ = std::move(rows);
+    endResetModel();
+    return;
+  }
+  rows_ = std::move(rows);
+  if (!rows_.empty())
+    emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1),
+                     {Qt::DisplayRole, Qt::EditRole});
+}
+
+bool PriceGridModel::refreshIfChanged() {
+  if (dataVersion() == dataVersion_) return false;
+  refresh();
+  return true;
+}
+
+int PriceGridModel::rowOf(qint64 record) const {
+  for (std::size_t r = 0; r < rows_.size(); ++r)
+    if (rows_[r].record == record) return static_cast<int>(r);
+  return -1;
+}
 
 int PriceGridModel::rowCount(const QModelIndex& parent) const {
   return parent.isValid() ? 0 : static_cast<int>(rows_.size());
@@ -132,44 +176,83 @@ bool PriceGridModel::setData(const QModelIndex& index, const QVariant& value, in
       index.row() >= rowCount())
     return false;
   Row& row = rows_[static_cast<std::size_t>(index.row())];
+  const qint64 record = row.record;
+  const QString number = withControlsEscaped(row.number);
+  const std::optional<double> shown = row.price;
   const QString typed = value.toString().trimmed();
   // The editor opens on the price as shown, rounded to two decimals: left as it was, it is no
   // new price.
-  if (row.price && typed == data(index, Qt::EditRole).toString()) return true;
-  const std::optional<double> price = parseTypedPrice(typed);
-  if (!price) {
-    emit editRefused(tr("\"%1\" is not a price; the price of %2 stays as it was.")
-                         .arg(value.toString(), row.number));
-    return false;
+  std::optional<double> price = shown;
+  if (!shown || typed != data(index, Qt::EditRole).toString()) {
+    price = parseTypedPrice(typed);
+    if (!price) {
+      emit editRefused(tr("\"%1\" is not a price; the price of %2 stays as it was.")
+                           .arg(withControlsEscaped(value.toString()), number));
+      return false;
+    }
+    if (!isPriceInRange(*price)) {
+      emit editRefused(tr("\"%1\" is not between 0 and %2; the price of %3 stays as it was.")
+                           .arg(withControlsEscaped(typed),
+                                FormatNumber(kMaxPrice, QStringLiteral("###0.00")), number));
+      return false;
+    }
   }
-  if (!isPriceInRange(*price)) {
-    emit editRefused(
-        tr("\"%1\" is not between 0 and %2; the price of %3 stays as it was.")
-            .arg(typed, FormatNumber(kMaxPrice, QStringLiteral("###0.00")), row.number));
-    return false;
-  }
-  if (price == row.price) return true;  // nothing to store, nothing for the history
+  const QString failed = tr("The price of %1 could not be stored.").arg(number);
   try {
-    // The price and its line in the history go in together or not at all.
-    Transaction transaction = db_->transaction();
+    // The price and its line in the history go in together or not at all, and the price they
+    // replace is the one stored, read in the same transaction: another program may have changed
+    // it since the row was read. Confirming the price shown reads it alone.
+    std::optional<Transaction> transaction;
+    if (price != shown) transaction.emplace(db_->transaction());
+    std::optional<double> stored;
+    bool found = false;
+    {
+      Statement read = db_->prepare(
+          QStringLiteral("SELECT sngPris FROM tblDetaljPr WHERE tblDetaljPr.lngNr = ?1;"));
+      read.bind(1, record);
+      found = read.next();
+      if (found) stored = read.real(0);
+    }
+    if (!found || stored != shown) {
+      transaction.reset();
+      refresh();
+      const auto priceText = [](const std::optional<double>& p) {
+        return p ? FormatNumber(*p, QStringLiteral("###0.00")) : tr("none");
+      };
+      emit editRefused(
+          found ? tr("Another program has changed the price of %1 from %2 to %3 since the list "
+                     "showed it: nothing has been stored. The list now shows the stored prices.")
+                      .arg(number, priceText(shown), priceText(stored))
+                : tr("Another program has removed the part %1 from the parts database: nothing "
+                     "has been stored. The list now shows the stored prices.")
+                      .arg(number));
+      return false;
+    }
+    if (!transaction) return true;  // nothing to store, nothing for the history
     Statement write = db_->prepare(
         QStringLiteral("UPDATE tblDetaljPr SET sngPris = ?1 WHERE tblDetaljPr.lngNr = ?2;"));
-    write.bind(1, *price).bind(2, row.record).run();
+    write.bind(1, *price).bind(2, record).run();
     PriceEvent edit{0,
                     priceHistoryNow(),
                     PriceEventKind::Edit,
                     kPriceListWindowSource,
                     std::nullopt,
-                    {{row.record, row.number, row.price, price}}};
+                    {{record, row.number, stored, price}}};
     recordPriceEvent(*db_, edit);
-    transaction.commit([&](Database& fresh) { return priceEventIsStored(fresh, edit); });
+    transaction->commit([&](Database& fresh) { return priceEventIsStored(fresh, edit); });
   } catch (const Failure& e) {
-    emit editRefused(problemMessage(e.problem(), state_.TextCatalogue,
-                                    tr("The price of %1 could not be stored.").arg(row.number)));
+    emit editRefused(problemMessage(e.problem(), state_.TextCatalogue, failed));
+    return false;
+  } catch (const std::bad_alloc&) {
+    emit editRefused(failed + QStringLiteral("\n\n") +
+                     tr("There is not enough memory for this work."));
+    return false;
+  } catch (const std::exception& e) {
+    emit editRefused(failed + QStringLiteral("\n\n") + QString::fromLocal8Bit(e.what()));
     return false;
   }
   row.price = price;
-  if (decltype(state_.PartPrice)::inBounds(row.record)) state_.PartPrice[row.record] = price;
+  if (decltype(state_.PartPrice)::inBounds(record)) state_.PartPrice[record] = price;
   emit dataChanged(index, index, {Qt::DisplayRole, Qt::EditRole});
   return true;
 }

@@ -46,8 +46,18 @@ class PriceGridModel : public QAbstractTableModel {
   // main window holds, so that the next ordering list quotes it. Text that is no price, or a
   // price outside 0 to kMaxPrice, is refused (editRefused) and the price stays. The text shown
   // for the price, committed as it is, stores nothing: a price of more decimals than it shows
-  // keeps them.
+  // keeps them. The stored price is read in the transaction that writes the new one, and is the
+  // old price the history records; when it is no longer the price the row shows (another
+  // program changed it), nothing is stored, the rows are read again and editRefused says so.
   bool setData(const QModelIndex& index, const QVariant& value, int role = Qt::EditRole) override;
+
+  // Reads the rows again when another program changed the database since they were read (the
+  // engine's data_version of this connection tells). The same parts in the same order keep
+  // their rows, and with them the current cell; otherwise the rows are laid out anew. True when
+  // the rows were read again. Throws DatabaseError.
+  bool refreshIfChanged();
+  // The row that shows the part, -1 when none does.
+  int rowOf(qint64 record) const;
 
   static int columnWidthTwips(int column);
   // The part record number (lngNr) shown in a row.
@@ -65,7 +75,14 @@ class PriceGridModel : public QAbstractTableModel {
     QString description;
   };
 
+  std::vector<Row> readRows();
+  qint64 dataVersion();
+  // The rows as stored now, shown in place of those before.
+  void refresh();
+
   ProgramState& state_;
+  PriceOrder order_;
   std::unique_ptr<Database> db_;
+  qint64 dataVersion_ = 0;  // the database's data_version when the rows were read
   std::vector<Row> rows_;
 };

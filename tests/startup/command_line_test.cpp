@@ -390,6 +390,7 @@ TEST(CommandLine, ControlCharactersFromInputAreShownEscaped) {
   EXPECT_EQ(name.status, 3);
   EXPECT_TRUE(name.err.contains("\\x1b]0;owned\\x07.telmaris")) << name.err.toStdString();
   EXPECT_FALSE(name.err.contains(QChar(0x1b)) || name.err.contains(QChar(0x07)));
+}
 
 // The price commands on a database that cannot be read say why and exit with 3; a history table
 // that is not the program's is refused until --set-aside-price-history renames it aside; a file

@@ -78,6 +78,33 @@
     </message>
 </context>
 <context>
+    <name>Files</name>
+    <message>
+        <source>The file cannot be opened: %1</source>
+        <translation>Die Datei kann nicht geöffnet werden: %1</translation>
+    </message>
+    <message>
+        <source>This is a folder, not a file.</source>
+        <translation>Dies ist ein Ordner, keine Datei.</translation>
+    </message>
+    <message>
+        <source>This is not a regular file (a device, a pipe or a socket).</source>
+        <translation>Dies ist keine gewöhnliche Datei (ein Gerät, eine Pipe oder ein Socket).</translation>
+    </message>
+    <message>
+        <source>The file cannot be read: %1</source>
+        <translation>Die Datei kann nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>The file cannot be written: %1</source>
+        <translation>Die Datei kann nicht geschrieben werden: %1</translation>
+    </message>
+    <message>
+        <source>The file could not be written completely; the disk may be full. A previous file of this name is unchanged.</source>
+        <translation>Die Datei konnte nicht vollständig geschrieben werden; der Datenträger ist vielleicht voll. Eine vorhandene Datei dieses Namens ist unverändert.</translation>
+    </message>
+</context>
+<context>
     <name>Form2</name>
     <message>
         <source>No spreadsheet program could open the ordering list.
@@ -163,10 +190,6 @@ Sollen die Änderungen gespeichert werden?</translation>
         <translation>PDF-Dokumente (*.pdf)</translation>
     </message>
     <message>
-        <source>The ordering page could not be written to %1.</source>
-        <translation>Die Bestellseite konnte nicht in %1 geschrieben werden.</translation>
-    </message>
-    <message>
         <source>The configuration cannot be opened.</source>
         <translation>Die Konfiguration kann nicht geöffnet werden.</translation>
     </message>
@@ -189,6 +212,10 @@ Do you want to save it?</source>
         <translation>Die Konfiguration wurde nicht gespeichert.
 
 Soll sie gespeichert werden?</translation>
+    </message>
+    <message>
+        <source>The ordering page could not be written.</source>
+        <translation>Die Bestellseite konnte nicht geschrieben werden.</translation>
     </message>
 </context>
 <context>

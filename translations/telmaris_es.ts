@@ -78,6 +78,33 @@
     </message>
 </context>
 <context>
+    <name>Files</name>
+    <message>
+        <source>The file cannot be opened: %1</source>
+        <translation>No se puede abrir el archivo: %1</translation>
+    </message>
+    <message>
+        <source>This is a folder, not a file.</source>
+        <translation>Es una carpeta, no un archivo.</translation>
+    </message>
+    <message>
+        <source>This is not a regular file (a device, a pipe or a socket).</source>
+        <translation>No es un archivo normal (un dispositivo, una tubería o un socket).</translation>
+    </message>
+    <message>
+        <source>The file cannot be read: %1</source>
+        <translation>No se puede leer el archivo: %1</translation>
+    </message>
+    <message>
+        <source>The file cannot be written: %1</source>
+        <translation>No se puede escribir el archivo: %1</translation>
+    </message>
+    <message>
+        <source>The file could not be written completely; the disk may be full. A previous file of this name is unchanged.</source>
+        <translation>No se ha podido escribir el archivo completo; puede que el disco esté lleno. Un archivo anterior con este nombre no ha cambiado.</translation>
+    </message>
+</context>
+<context>
     <name>Form2</name>
     <message>
         <source>No spreadsheet program could open the ordering list.
@@ -163,10 +190,6 @@ Do you want to save the changes?</source>
         <translation>Documentos PDF (*.pdf)</translation>
     </message>
     <message>
-        <source>The ordering page could not be written to %1.</source>
-        <translation>No se ha podido escribir la página de pedido en %1.</translation>
-    </message>
-    <message>
         <source>The configuration cannot be opened.</source>
         <translation>No se puede abrir la configuración.</translation>
     </message>
@@ -189,6 +212,10 @@ Do you want to save it?</source>
         <translation>La configuración no se ha guardado.
 
 ¿Desea guardarla?</translation>
+    </message>
+    <message>
+        <source>The ordering page could not be written.</source>
+        <translation>No se ha podido escribir la página de pedido.</translation>
     </message>
 </context>
 <context>

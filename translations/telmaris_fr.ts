@@ -78,6 +78,33 @@
     </message>
 </context>
 <context>
+    <name>Files</name>
+    <message>
+        <source>The file cannot be opened: %1</source>
+        <translation>Impossible d&apos;ouvrir le fichier : %1</translation>
+    </message>
+    <message>
+        <source>This is a folder, not a file.</source>
+        <translation>Il s&apos;agit d&apos;un dossier, pas d&apos;un fichier.</translation>
+    </message>
+    <message>
+        <source>This is not a regular file (a device, a pipe or a socket).</source>
+        <translation>Il ne s&apos;agit pas d&apos;un fichier ordinaire (un périphérique, un tube ou un socket).</translation>
+    </message>
+    <message>
+        <source>The file cannot be read: %1</source>
+        <translation>Impossible de lire le fichier : %1</translation>
+    </message>
+    <message>
+        <source>The file cannot be written: %1</source>
+        <translation>Impossible d&apos;écrire le fichier : %1</translation>
+    </message>
+    <message>
+        <source>The file could not be written completely; the disk may be full. A previous file of this name is unchanged.</source>
+        <translation>Le fichier n&apos;a pas pu être écrit entièrement ; le disque est peut-être plein. Un fichier précédent de ce nom est inchangé.</translation>
+    </message>
+</context>
+<context>
     <name>Form2</name>
     <message>
         <source>No spreadsheet program could open the ordering list.
@@ -163,10 +190,6 @@ Voulez-vous enregistrer les modifications ?</translation>
         <translation>Documents PDF (*.pdf)</translation>
     </message>
     <message>
-        <source>The ordering page could not be written to %1.</source>
-        <translation>La page de commande n&apos;a pas pu être écrite dans %1.</translation>
-    </message>
-    <message>
         <source>The configuration cannot be opened.</source>
         <translation>Impossible d&apos;ouvrir la configuration.</translation>
     </message>
@@ -189,6 +212,10 @@ Do you want to save it?</source>
         <translation>La configuration n&apos;a pas été enregistrée.
 
 Voulez-vous l&apos;enregistrer ?</translation>
+    </message>
+    <message>
+        <source>The ordering page could not be written.</source>
+        <translation>La page de commande n&apos;a pas pu être écrite.</translation>
     </message>
 </context>
 <context>

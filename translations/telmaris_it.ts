@@ -78,6 +78,33 @@
     </message>
 </context>
 <context>
+    <name>Files</name>
+    <message>
+        <source>The file cannot be opened: %1</source>
+        <translation>Impossibile aprire il file: %1</translation>
+    </message>
+    <message>
+        <source>This is a folder, not a file.</source>
+        <translation>Questa è una cartella, non un file.</translation>
+    </message>
+    <message>
+        <source>This is not a regular file (a device, a pipe or a socket).</source>
+        <translation>Questo non è un file normale (un dispositivo, una pipe o un socket).</translation>
+    </message>
+    <message>
+        <source>The file cannot be read: %1</source>
+        <translation>Impossibile leggere il file: %1</translation>
+    </message>
+    <message>
+        <source>The file cannot be written: %1</source>
+        <translation>Impossibile scrivere il file: %1</translation>
+    </message>
+    <message>
+        <source>The file could not be written completely; the disk may be full. A previous file of this name is unchanged.</source>
+        <translation>Non è stato possibile scrivere il file per intero; il disco potrebbe essere pieno. Un file precedente con questo nome è rimasto invariato.</translation>
+    </message>
+</context>
+<context>
     <name>Form2</name>
     <message>
         <source>No spreadsheet program could open the ordering list.
@@ -163,10 +190,6 @@ Salvare le modifiche?</translation>
         <translation>Documenti PDF (*.pdf)</translation>
     </message>
     <message>
-        <source>The ordering page could not be written to %1.</source>
-        <translation>Impossibile scrivere la pagina d&apos;ordine in %1.</translation>
-    </message>
-    <message>
         <source>The configuration cannot be opened.</source>
         <translation>Impossibile aprire la configurazione.</translation>
     </message>
@@ -189,6 +212,10 @@ Do you want to save it?</source>
         <translation>La configurazione non è stata salvata.
 
 Salvarla?</translation>
+    </message>
+    <message>
+        <source>The ordering page could not be written.</source>
+        <translation>Impossibile scrivere la pagina d&apos;ordine.</translation>
     </message>
 </context>
 <context>

@@ -78,6 +78,33 @@
     </message>
 </context>
 <context>
+    <name>Files</name>
+    <message>
+        <source>The file cannot be opened: %1</source>
+        <translation>Não é possível abrir o ficheiro: %1</translation>
+    </message>
+    <message>
+        <source>This is a folder, not a file.</source>
+        <translation>Isto é uma pasta, não um ficheiro.</translation>
+    </message>
+    <message>
+        <source>This is not a regular file (a device, a pipe or a socket).</source>
+        <translation>Isto não é um ficheiro normal (um dispositivo, um pipe ou um socket).</translation>
+    </message>
+    <message>
+        <source>The file cannot be read: %1</source>
+        <translation>Não é possível ler o ficheiro: %1</translation>
+    </message>
+    <message>
+        <source>The file cannot be written: %1</source>
+        <translation>Não é possível escrever o ficheiro: %1</translation>
+    </message>
+    <message>
+        <source>The file could not be written completely; the disk may be full. A previous file of this name is unchanged.</source>
+        <translation>Não foi possível escrever o ficheiro por inteiro; o disco pode estar cheio. Um ficheiro anterior com este nome ficou inalterado.</translation>
+    </message>
+</context>
+<context>
     <name>Form2</name>
     <message>
         <source>No spreadsheet program could open the ordering list.
@@ -163,10 +190,6 @@ Pretende guardar as alterações?</translation>
         <translation>Documentos PDF (*.pdf)</translation>
     </message>
     <message>
-        <source>The ordering page could not be written to %1.</source>
-        <translation>Não foi possível escrever a página de encomenda em %1.</translation>
-    </message>
-    <message>
         <source>The configuration cannot be opened.</source>
         <translation>Não é possível abrir a configuração.</translation>
     </message>
@@ -189,6 +212,10 @@ Do you want to save it?</source>
         <translation>A configuração não foi guardada.
 
 Pretende guardá-la?</translation>
+    </message>
+    <message>
+        <source>The ordering page could not be written.</source>
+        <translation>Não foi possível escrever a página de encomenda.</translation>
     </message>
 </context>
 <context>

@@ -13,6 +13,7 @@
 #include "configurator/recent_files.h"
 #include "configurator/window_driver.h"
 #include "startup/frm_vinjett.h"
+#include "support/file_size_limit.h"
 
 // Failures show a configuration as its file, with the one answer a file does not hold.
 void PrintTo(const Configuration& c, std::ostream* os) {
@@ -246,6 +247,20 @@ TEST(SavedConfigurations, SaveWritesTheAttachedFileAndAFailedSaveIsCancel) {
   EXPECT_TRUE(d.lastMessage().contains("lost.telmaris")) << d.lastMessage().toStdString();
   EXPECT_FALSE(d.services.endStatus.has_value());
   EXPECT_EQ(d.w.currentConfiguration().liftHeight, "7");
+
+  // A full disk: the save fails and says so, and the file keeps what it held.
+  d.services.answers = {MsgAnswer::Discard};
+  openFile(d, copy);
+  d.changeLiftHeight("8");
+  {
+    const FileSizeLimit full(0);
+    d.w.SaveFile->trigger();
+  }
+  EXPECT_TRUE(d.lastMessage().contains("could not be saved")) << d.lastMessage().toStdString();
+  EXPECT_TRUE(d.lastMessage().contains(copy)) << d.lastMessage().toStdString();
+  EXPECT_EQ(configurationIn(copy).liftHeight, "6");
+  EXPECT_EQ(QDir(files.dir.path()).entryList(QDir::Files | QDir::Hidden),
+            QStringList({"copy.telmaris", "quote.telmaris"}));
 }
 
 TEST(SavedConfigurations, RecentConfigurationsNewestFirstFiveAtMost) {

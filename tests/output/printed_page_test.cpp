@@ -9,7 +9,9 @@
 #include <QTemporaryDir>
 
 #include "configurator/window_driver.h"
+#include "page/page_pdf.h"
 #include "page/picture_fit.h"
+#include "support/file_size_limit.h"
 #include "support/pdf_words.h"
 
 namespace {
@@ -136,13 +138,20 @@ TEST(PrintedPage, TotalsCopiesAndCancel) {
     EXPECT_TRUE(w) << figure;
   }
 
-  // A printer that cannot take the job: texts 56, 57 and 58, and the pointer is back.
-  PrintRequest broken = pdfRequest(out);
+  // Printing to a file that cannot be written names the file; a printer that cannot take the
+  // job says texts 56, 57 and 58. Each stops at the first copy, and the pointer is back.
+  PrintRequest broken = pdfRequest(out, 2);
   broken.beforeCopy = [](QPrinter& p, int) { p.setOutputFileName("/nonexistent/folder/x.pdf"); };
   d.services.printAnswer = broken;
   d.w.Printerutskrift_Click();
-  ASSERT_EQ(d.services.messages.size(), 1u);
-  EXPECT_EQ(d.services.messages[0].text, d.state.TextCatalogue[Text::PrintingError] + "\n\n" +
+  broken.beforeCopy = [](QPrinter& p, int) { p.setOutputFileName({}); };
+  d.services.printAnswer = broken;
+  d.w.Printerutskrift_Click();
+  ASSERT_EQ(d.services.messages.size(), 2u);
+  EXPECT_TRUE(d.services.messages[0].text.startsWith(
+      "The ordering page could not be written.\n\n/nonexistent/folder/x.pdf\n"))
+      << d.services.messages[0].text.toStdString();
+  EXPECT_EQ(d.services.messages[1].text, d.state.TextCatalogue[Text::PrintingError] + "\n\n" +
                                              d.state.TextCatalogue[Text::CheckThePrinter] + "\n" +
                                              d.state.TextCatalogue[Text::TryAgain]);
   EXPECT_EQ(QApplication::overrideCursor(), nullptr);
@@ -153,7 +162,7 @@ TEST(PrintedPage, TotalsCopiesAndCancel) {
   d.w.Printerutskrift_Click();
   EXPECT_TRUE(QDir(none.path()).isEmpty());
   EXPECT_TRUE(d.services.messages.empty());
-  EXPECT_EQ(d.services.printDialogs, 3);
+  EXPECT_EQ(d.services.printDialogs, 4);
 }
 
 // Amounts above 999 999.9 keep every digit, and their column moves right for that list alone,
@@ -251,6 +260,37 @@ TEST(PrintedPage, PreviewAndExportDrawTheSamePageUnderTheModelAndDate) {
   const std::vector<PdfWord> words = pdfWords(out.filePath("export.pdf"));
   EXPECT_TRUE(find(words, "2475.0"));
   EXPECT_TRUE(find(words, "2026-12-07"));
+
+  // The page is checked whole: cut short, or with a piece gone from the middle, it is not.
+  QFile exported(out.filePath("export.pdf"));
+  ASSERT_TRUE(exported.open(QIODevice::ReadOnly));
+  const QByteArray whole = exported.readAll();
+  exported.close();
+  EXPECT_TRUE(pdfFileComplete(exported.fileName()));
+  for (const QByteArray& part : {whole.first(4096), whole.first(whole.size() - 20),
+                                 whole.first(2000) + whole.sliced(2100)}) {
+    QFile broken(out.filePath("broken.pdf"));
+    ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
+    broken.write(part);
+    broken.close();
+    EXPECT_FALSE(pdfFileComplete(broken.fileName())) << part.size();
+    broken.remove();
+  }
+  // Exported again onto a full disk: the message names the file, and the page exported before
+  // is as it was, with nothing beside it.
+  {
+    const FileSizeLimit full(4096);
+    d.w.ExportPdf->trigger();
+  }
+  ASSERT_EQ(d.services.messages.size(), 1u);
+  EXPECT_TRUE(d.lastMessage().startsWith("The ordering page could not be written.\n\n" +
+                                         exported.fileName() + "\n"))
+      << d.lastMessage().toStdString();
+  ASSERT_TRUE(exported.open(QIODevice::ReadOnly));
+  EXPECT_TRUE(exported.readAll() == whole);
+  EXPECT_EQ(QDir(out.path()).entryList(QDir::Files | QDir::Hidden),
+            QStringList({"export.pdf", "preview.pdf"}));
+  d.services.messages.clear();
 
   // The print dialog suggests the same file; a folder that cannot be written is said.
   d.w.Utskrift->trigger();

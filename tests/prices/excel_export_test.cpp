@@ -16,6 +16,7 @@
 #include "prices/price_fixtures.h"
 #include "prices/workbook_reader.h"
 #include "startup/program_state.h"
+#include "support/file_size_limit.h"
 #include "support/recording_services.h"
 
 namespace {
@@ -228,6 +229,22 @@ TEST(ExcelExport, TheButtonHandsANewWorkbookToTheDesktop) {
   form.cmdExcelFile_Click();
   ASSERT_EQ(services.messages.size(), 1u);
   EXPECT_TRUE(services.messages[0].text.contains(services.opened[2].toLocalFile()));
+
+  // A workbook that cannot be written whole (a full disk) is said, and leaves no folder behind.
+  QTemporaryDir temporary;
+  const QByteArray tmpdir = qgetenv("TMPDIR");
+  qputenv("TMPDIR", QFile::encodeName(temporary.path()));
+  {
+    const FileSizeLimit full(0);
+    form.cmdExcelFile_Click();
+  }
+  tmpdir.isNull() ? qunsetenv("TMPDIR") : qputenv("TMPDIR", tmpdir);
+  ASSERT_EQ(services.messages.size(), 2u);
+  EXPECT_TRUE(services.messages[1].text.contains(temporary.path()))
+      << services.messages[1].text.toStdString();
+  EXPECT_EQ(services.opened.size(), 3u);
+  EXPECT_TRUE(
+      QDir(temporary.path()).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
   for (const QUrl& url : services.opened)
     QDir(QFileInfo(url.toLocalFile()).absolutePath()).removeRecursively();
 }

@@ -265,32 +265,38 @@ TEST(CommandLine, UnfinishedOrRefusedConfigurationsAreNeverListed) {
   EXPECT_EQ(telmaris({"--dir", TELMARIS_PROGRAM_DIR, "--list", light}).status, 0);
 }
 
-// A spreadsheet that cannot be written whole (a full disk) leaves the file that was there, and the
-// command says so in its own words only: nothing of the library's comes before it.
-TEST(CommandLine, AFailedSpreadsheetLeavesThePreviousFileAndTheProgramsMessageAlone) {
+// A page or a spreadsheet that cannot be written whole (a full disk) leaves the file that was
+// there and nothing beside it, and the command says so in its own words only, naming the file.
+// Written whole, the new file takes the old one's place and keeps its permissions.
+TEST(CommandLine, AFailedWriteLeavesThePreviousFileAndTheProgramsMessageAlone) {
   QTemporaryDir dir;
-  const QString disk = dir.filePath("disk");
-  QDir().mkpath(disk);
-  // A file system of 4 KiB: room for the old file, none for a workbook.
-  if (QProcess::execute("mount", {"-t", "tmpfs", "-o", "size=4k", "tmpfs", disk}) != 0)
-    GTEST_SKIP() << "no small file system can be mounted here";
-  const QString xlsx = disk + "/list.xlsx";
-  QFile old(xlsx);
-  ASSERT_TRUE(old.open(QIODevice::WriteOnly));
-  old.write("the list before");
-  old.close();
-  const Ran full = telmaris({"--dir", TELMARIS_PROGRAM_DIR, "--xlsx", xlsx,
-                             TELMARIS_SOURCE_DIR "/examples/english-european.telmaris"});
-  ASSERT_TRUE(old.open(QIODevice::ReadOnly));
-  const QByteArray kept = old.readAll();
-  old.close();
-  const QStringList left = QDir(disk).entryList(QDir::Files);
-  QProcess::execute("umount", {disk});
-  EXPECT_EQ(full.status, 3);
-  EXPECT_TRUE(full.err.startsWith(xlsx + ": ")) << full.err.toStdString();
-  EXPECT_EQ(full.err.count('\n'), 1) << full.err.toStdString();
-  EXPECT_EQ(kept, "the list before");
-  EXPECT_EQ(left, QStringList{"list.xlsx"});
+  const QString english = QStringLiteral(TELMARIS_SOURCE_DIR "/examples/english-european.telmaris");
+  for (const QString& option : {QStringLiteral("--pdf"), QStringLiteral("--xlsx")}) {
+    const QString target = dir.filePath(option == "--pdf" ? "page.pdf" : "list.xlsx");
+    QFile old(target);
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    old.write("the file before");
+    old.close();
+    old.setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+    // Files of 8 blocks of 512 bytes at most; a write beyond fails instead of ending the program.
+    QProcess full;
+    full.start("sh", {"-c", R"(trap "" XFSZ; ulimit -f 8; exec "$0" "$@")", TELMARIS_EXECUTABLE,
+                      "--dir", TELMARIS_PROGRAM_DIR, option, target, english});
+    ASSERT_TRUE(full.waitForFinished(60000));
+    const QString err = QString::fromUtf8(full.readAllStandardError());
+    EXPECT_EQ(full.exitCode(), 3) << option.toStdString();
+    EXPECT_TRUE(err.startsWith(target + ": ")) << err.toStdString();
+    EXPECT_EQ(err.count('\n'), 1) << err.toStdString();
+    ASSERT_TRUE(old.open(QIODevice::ReadOnly));
+    EXPECT_EQ(old.readAll(), "the file before") << option.toStdString();
+    old.close();
+
+    EXPECT_EQ(telmaris({"--dir", TELMARIS_PROGRAM_DIR, option, target, english}).status, 0);
+    EXPECT_GT(old.size(), 1000);
+    EXPECT_EQ(old.permissions() & (QFile::ReadGroup | QFile::ReadOther), 0) << option.toStdString();
+  }
+  EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+            QStringList({"list.xlsx", "page.pdf"}));
 }
 
 // The printed page of --pdf, window image included, comes from one reading of the database and

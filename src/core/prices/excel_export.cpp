@@ -10,13 +10,11 @@
 #include <QFile>
 #include <QRegularExpression>
 #include <QTemporaryDir>
-#include <QTemporaryFile>
 #include <algorithm>
-#include <cerrno>
 #include <charconv>
 #include <cstdio>
-#include <cstring>
 
+#include "common/file_access.h"
 #include "common/number_format.h"
 #include "common/window_title.h"
 #include "configurator/ordering_list.h"
@@ -74,6 +72,31 @@ class QuietStandardError {
   int saved_ = -1;
 };
 
+// Whether the zip archive at `path` is whole: it ends with the end-of-central-directory record,
+// and the central directory that record describes ends right where the record starts.
+bool zipFileComplete(const QString& path) {
+  QFile file(path);
+  const qint64 size = file.size();
+  constexpr qint64 kRecord = 22;  // the record without its comment
+  if (!file.open(QIODevice::ReadOnly) || size < kRecord) return false;
+  const qint64 tailSize = std::min<qint64>(size, kRecord + 0xFFFF);
+  if (!file.seek(size - tailSize)) return false;
+  const QByteArray tail = file.read(tailSize);
+  if (tail.size() != tailSize) return false;
+  const auto word = [&tail](qsizetype at, int bytes) {
+    quint32 value = 0;
+    for (int i = bytes - 1; i >= 0; --i) value = value << 8 | static_cast<quint8>(tail[at + i]);
+    return qint64{value};
+  };
+  const qsizetype record = tail.lastIndexOf(QByteArrayView("PK\x05\x06", 4));
+  if (record < 0 || record + kRecord > tail.size()) return false;
+  const qint64 recordOffset = size - tailSize + record;
+  const qint64 directorySize = word(record + 12, 4);
+  const qint64 directoryOffset = word(record + 16, 4);
+  return record + kRecord + word(record + 20, 2) == tail.size() &&
+         directoryOffset + directorySize == recordOffset;
+}
+
 }  // namespace
 
 void ExportSheet::set(int row, int column, const ExportValue& value) {
@@ -116,14 +139,8 @@ ExportSheet orderingListSheet(const TextCatalogueArray& texts, const OrderingLis
 void writeExportWorkbook(const QString& path, const ExportSheet& sheet) {
   // The workbook is written beside its place under a name of its own and takes the place only
   // once whole: a failed export leaves the file that was there before.
-  QTemporaryFile partial(path + QStringLiteral(".XXXXXX"));
-  if (!partial.open())
-    throw ExportError(QCoreApplication::translate("Export", "The workbook %1 cannot be written: %2")
-                          .arg(path, partial.errorString()));
-  partial.close();
-  partial.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
-                         QFile::ReadOther);
-  const QByteArray name = QFile::encodeName(partial.fileName());
+  FileReplacement partial(path);
+  const QByteArray name = QFile::encodeName(partial.temporaryPath());
   QuietStandardError quiet;
   lxw_workbook* book = workbook_new(name.constData());
   if (!book)
@@ -176,11 +193,7 @@ void writeExportWorkbook(const QString& path, const ExportSheet& sheet) {
   if (error != LXW_NO_ERROR)
     throw ExportError(QCoreApplication::translate("Export", "The workbook %1 cannot be written: %2")
                           .arg(path, QString::fromUtf8(lxw_strerror(error))));
-  // rename() puts the whole file in the place of the old one in one step.
-  if (std::rename(name.constData(), QFile::encodeName(path).constData()) != 0)
-    throw ExportError(QCoreApplication::translate("Export", "The workbook %1 cannot be written: %2")
-                          .arg(path, QString::fromLocal8Bit(std::strerror(errno))));
-  partial.setAutoRemove(false);
+  partial.commit(zipFileComplete);
 }
 
 QString exportOrderingList(const TextCatalogueArray& texts, const OrderingList& list,
@@ -192,9 +205,10 @@ QString exportOrderingList(const TextCatalogueArray& texts, const OrderingList& 
     throw ExportError(
         QCoreApplication::translate("Export", "No folder for the workbook can be made in %1: %2")
             .arg(folder, dir.errorString()));
-  dir.setAutoRemove(false);
   const QString path =
       dir.filePath(fileNameFrom(texts[Text::OrderingListTitle]) + QStringLiteral(".xlsx"));
   writeExportWorkbook(path, orderingListSheet(texts, list));
+  // The folder stays for the spreadsheet program once it holds the whole workbook.
+  dir.setAutoRemove(false);
   return path;
 }

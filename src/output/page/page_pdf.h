@@ -4,6 +4,7 @@
 #include <QDate>
 #include <QImage>
 #include <QString>
+#include <functional>
 
 #include "common/problem.h"
 #include "configurator/ordering_list.h"
@@ -22,7 +23,23 @@ void setUpPdfPrinter(QPrinter& printer, const QString& output, const QString& ti
 // model, "Bestellliste PXH 250 EX".
 QString pagePdfTitle(const TextCatalogueArray& texts, const QString& model);
 
-// Writes the A4 page with the pictures given, the window image among them. Throws Failure when
-// the file cannot be written.
+// Whether the PDF file at `path` is whole: it starts with the PDF header, ends with the trailer's
+// startxref and %%EOF, and the cross-reference table startxref points at finds every object it
+// lists where it says. A write that stopped short (a full disk) or lost a piece fails this.
+bool pdfFileComplete(const QString& path);
+
+// Whether a page printed on `printer` goes into a file (Export as PDF, or printing to a file
+// chosen in the print dialog or the preview) rather than to a printer or onto the preview.
+bool printerWritesFile(const QPrinter& printer);
+
+// Prints with `print` into the printer's PDF file `output` whole or not at all: the printer writes
+// into a temporary file beside it, which takes the file's place once `print` returned true and
+// pdfFileComplete() holds. Throws Failure of kind File naming the file; a previous file of that
+// name is then as it was, and no temporary file is left.
+void printPdfFileWhole(QPrinter& printer, const QString& output,
+                       const std::function<bool(QPrinter&)>& print);
+
+// Writes the A4 page with the pictures given, the window image among them, whole or not at all.
+// Throws Failure of kind File naming the file when it cannot be written.
 void writePagePdf(const QString& output, const PartsData& data, const ConfiguredHoist& hoist,
                   const OrderingList& list, const PagePictures& pictures, const QDate& date);

@@ -79,6 +79,9 @@ class HMeny : public QMainWindow {
   QImage windowImage();
   // Draws the printed page, one copy, on the printer; false when the printer cannot be drawn on.
   bool printPage(QPrinter& printer);
+  // Draws the page into the PDF file the printer writes, whole or not at all; false, with the
+  // message naming the file shown, when the file could not be written.
+  bool printPageToFile(QPrinter& printer);
   // File > Print Preview: the page as it will print, drawn by the same page composer.
   void PrintPreview_Click();
   // File > Export as PDF: the page written to a PDF file without the print dialog.

@@ -16,9 +16,9 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSaveFile>
 #include <tuple>
 
+#include "common/file_access.h"
 #include "common/variants.h"
 #include "configurator/configuration_file.h"
 #include "configurator/recent_files.h"
@@ -81,13 +81,12 @@ void HMeny::openConfigurationFile(const QString& file) {
 
 bool HMeny::saveConfigurationTo(const QString& file) {
   const Configuration configuration = currentConfiguration();
-  QSaveFile out(file);
-  if (!out.open(QIODevice::WriteOnly) || out.write(writeConfiguration(configuration)) < 0 ||
-      !out.commit()) {
-    showProblem(services_, this,
-                Problem{Problem::Kind::File, QDir::toNativeSeparators(file), out.errorString(),
-                        std::nullopt},
-                state_.TextCatalogue, tr("The configuration could not be saved."));
+  // Whole or not at all: a save that fails, on a full disk say, leaves the file as it was.
+  try {
+    writeFileWhole(file, writeConfiguration(configuration));
+  } catch (const Failure& e) {
+    showProblem(services_, this, e.problem(), state_.TextCatalogue,
+                tr("The configuration could not be saved."));
     return false;
   }
   configurationFile_ = QFileInfo(file).absoluteFilePath();

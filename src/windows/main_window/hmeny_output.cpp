@@ -1,7 +1,6 @@
 // The output commands: the ordering list on the screen and on paper.
 #include <QCoreApplication>
 #include <QDir>
-#include <QFileInfo>
 #include <QLabel>
 #include <QPainter>
 #include <QPrinter>
@@ -59,7 +58,10 @@ void HMeny::Printerutskrift_Click() {
     BusyCursor busy;
     for (int copy = 1; copy <= copies; ++copy) {
       if (request->beforeCopy) request->beforeCopy(*request->printer, copy);
-      if (!printPage(*request->printer)) {
+      // Printing to a file picked in the dialog writes it as Export as PDF does.
+      if (printerWritesFile(*request->printer)) {
+        if (!printPageToFile(*request->printer)) break;
+      } else if (!printPage(*request->printer)) {
         showMessage(state_.TextCatalogue[Text::PrintingError] + QStringLiteral("\n\n") +
                     state_.TextCatalogue[Text::CheckThePrinter] + QStringLiteral("\n") +
                     state_.TextCatalogue[Text::TryAgain]);
@@ -89,12 +91,28 @@ bool HMeny::printPage(QPrinter& printer) {
   return painter.end();
 }
 
+bool HMeny::printPageToFile(QPrinter& printer) {
+  const QString file = printer.outputFileName();
+  try {
+    printPdfFileWhole(printer, file, [this](QPrinter& into) { return printPage(into); });
+    return true;
+  } catch (const Failure& e) {
+    showProblem(services_, this, e.problem(), state_.TextCatalogue,
+                tr("The ordering page could not be written."));
+    return false;
+  }
+}
+
 void HMeny::PrintPreview_Click() {
   if (!commitPendingEdit(Ctl::Printerutskrift) || !outputReady()) return;
   state_.OutputTarget = QStringLiteral("Printer");
   services_.showPrintPreview(this, suggestedPdfFile(), [this](QPrinter& printer) {
     BusyCursor busy;
-    printPage(printer);
+    // The preview's print button may print to a file.
+    if (printerWritesFile(printer))
+      printPageToFile(printer);
+    else
+      printPage(printer);
   });
 }
 
@@ -104,17 +122,11 @@ void HMeny::ExportPdf_Click() {
                                                  {tr("PDF documents (*.pdf)")}, suggestedPdfFile());
   if (file.isEmpty()) return;
   state_.OutputTarget = QStringLiteral("Printer");
-  bool written = false;
-  {
-    BusyCursor busy;
-    // An A4 page with the border a printer keeps, as the command line writes it.
-    QPrinter printer(QPrinter::HighResolution);
-    setUpPdfPrinter(printer, file, pagePdfTitle(state_.TextCatalogue, engine_.currentModel()));
-    written = printPage(printer) && QFileInfo::exists(file);
-  }
-  if (!written)
-    showMessage(
-        tr("The ordering page could not be written to %1.").arg(QDir::toNativeSeparators(file)));
+  BusyCursor busy;
+  // An A4 page with the border a printer keeps, as the command line writes it.
+  QPrinter printer(QPrinter::HighResolution);
+  setUpPdfPrinter(printer, file, pagePdfTitle(state_.TextCatalogue, engine_.currentModel()));
+  printPageToFile(printer);
 }
 
 QString HMeny::suggestedPdfFile() {

@@ -16,10 +16,6 @@
 
 namespace {
 
-QString tr(const char* text) {
-  return QCoreApplication::translate("Files", text);
-}
-
 [[noreturn]] void fail(const QString& path, const QString& what) {
   throw Failure(Problem{Problem::Kind::File, QDir::toNativeSeparators(withControlsEscaped(path)),
                         what, std::nullopt});
@@ -51,13 +47,15 @@ int openRegular(const QString& path, struct stat& info) {
   const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
   if (fd < 0) {
     const int error = errno;
-    fail(path, tr("The file cannot be opened: %1").arg(systemError(error)));
+    fail(path, QCoreApplication::translate("Files", "The file cannot be opened: %1")
+                   .arg(systemError(error)));
   }
   if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
     const bool folder = S_ISDIR(info.st_mode);
     ::close(fd);
-    fail(path, folder ? tr("This is a folder, not a file.")
-                      : tr("This is not a regular file (a device, a pipe or a socket)."));
+    fail(path, folder ? QCoreApplication::translate("Files", "This is a folder, not a file.")
+                      : QCoreApplication::translate(
+                            "Files", "This is not a regular file (a device, a pipe or a socket)."));
   }
   // Back to blocking reads: a regular file never waits for long.
   ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
@@ -100,7 +98,8 @@ QByteArray readRegularFile(const QString& path, qint64 maxBytes, const QString& 
     if (n < 0) {
       if (errno == EINTR) continue;
       const int error = errno;
-      fail(path, tr("The file cannot be read: %1").arg(systemError(error)));
+      fail(path, QCoreApplication::translate("Files", "The file cannot be read: %1")
+                     .arg(systemError(error)));
     }
     if (n == 0) break;
     done += n;
@@ -120,7 +119,8 @@ FileReplacement::FileReplacement(const QString& target) {
                       QFileInfo(target_).fileName() + QStringLiteral(".XXXXXX"));
   file.setAutoRemove(false);
   if (!file.open())
-    fail(target, tr("The file cannot be written: %1").arg(file.errorString()));
+    fail(target, QCoreApplication::translate("Files", "The file cannot be written: %1")
+                     .arg(file.errorString()));
   temporary_ = file.fileName();
 }
 
@@ -130,8 +130,10 @@ FileReplacement::~FileReplacement() {
 
 void FileReplacement::commit(const std::function<bool(const QString&)>& complete) {
   if (!syncFile(temporary_) || (complete && !complete(temporary_)))
-    fail(target_, tr("The file could not be written completely; the disk may be full. A "
-                     "previous file of this name is unchanged."));
+    fail(target_, QCoreApplication::translate(
+                      "Files",
+                      "The file could not be written completely; the disk may be full. A "
+                      "previous file of this name is unchanged."));
   // The target's permissions, or those of a new file.
   const QByteArray temporaryName = QFile::encodeName(temporary_);
   const QByteArray targetName = QFile::encodeName(target_);
@@ -147,7 +149,8 @@ void FileReplacement::commit(const std::function<bool(const QString&)>& complete
   ::chmod(temporaryName.constData(), mode);
   if (std::rename(temporaryName.constData(), targetName.constData()) != 0) {
     const int error = errno;
-    fail(target_, tr("The file cannot be written: %1").arg(systemError(error)));
+    fail(target_, QCoreApplication::translate("Files", "The file cannot be written: %1")
+                      .arg(systemError(error)));
   }
   committed_ = true;
   syncFolder(QFileInfo(target_).absolutePath());
@@ -158,12 +161,13 @@ void writeFileWhole(const QString& target, const QByteArray& content) {
   QFile out(replacement.temporaryPath());
   if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
       out.write(content) != content.size() || !out.flush())
-    fail(target, tr("The file could not be written completely; the disk may be full. A previous "
-                    "file of this name is unchanged."));
+    fail(target, QCoreApplication::translate(
+                     "Files",
+                     "The file could not be written completely; the disk may be full. A previous "
+                     "file of this name is unchanged."));
   out.close();
-  replacement.commit([&content](const QString& written) {
-    return QFileInfo(written).size() == content.size();
-  });
+  replacement.commit(
+      [&content](const QString& written) { return QFileInfo(written).size() == content.size(); });
 }
 
 QString withControlsEscaped(const QString& text) {

@@ -408,7 +408,8 @@ QByteArray workbookStream(const FixtureSheet& cells, const XlsOptions& options) 
     putText(b, sheet.name, false, biff5);
     return record(0x0085, b);
   };
-  strings.resize(strings.size() + static_cast<std::size_t>(options.extraSharedStrings));
+  strings.resize(strings.size() + static_cast<std::size_t>(options.extraSharedStrings),
+                 options.extraSharedText);
   const QByteArray codepage = record(0x0042, words(biff5 ? 1252 : 1200));
   const QByteArray sst = biff5 ? QByteArray() : sharedStrings(strings, options.richText);
   // The sheet positions depend on the length of the globals, which they are part of.
@@ -641,8 +642,8 @@ void writeXlsxWithSharedStrings(const QString& path, const QByteArray& sheet,
   // The pieces a megabyte at a time, quickly packed.
   zip_fileinfo info{};
   QByteArray block;
-  while (block.size() < 1024 * 1024) block += piece;
-  const qint64 perBlock = block.size() / piece.size();
+  while (count > 0 && block.size() < 1024 * 1024) block += piece;
+  const qint64 perBlock = count > 0 ? block.size() / piece.size() : 1;
   bool ok = zipOpenNewFileInZip64(zip, "xl/sharedStrings.xml", &info, nullptr, 0, nullptr, 0,
                                   nullptr, Z_DEFLATED, Z_BEST_SPEED, 1) == ZIP_OK;
   const auto write = [&](const QByteArray& bytes) {

@@ -160,8 +160,8 @@ class PriceListReader {
   std::vector<PriceEntry> entries_;
 };
 
-std::vector<PriceEntry> parsePriceText(QByteArrayView data, const QString& file) {
-  const QString text = decode(data);
+// The records of the file's text; `file` names the file for a refusal of the file as a whole.
+std::vector<PriceEntry> parsePriceText(const QString& text, const QString& file) {
   QStringView rest(text);
   const qsizetype dosEnd = rest.indexOf(QChar(kDosEndOfFile));
   if (dosEnd >= 0) rest.truncate(dosEnd);
@@ -225,15 +225,17 @@ std::optional<double> parsePrice(const QString& text) {
 }
 
 std::vector<PriceEntry> parsePriceFile(QByteArrayView data) {
-  return parsePriceText(data, QString());
+  return parsePriceText(decode(data), QString());
 }
 
 std::vector<PriceEntry> readPriceFile(const QString& path) {
-  const QByteArray data = readPriceListFile(
+  QByteArray data = readPriceListFile(
       path, kMaxPriceFileBytes,
       QCoreApplication::translate("Prices",
                                   "The file is larger than %1 MB, and a price file is a few "
                                   "hundred kilobytes. It is no price file.")
           .arg(kMaxPriceFileBytes / (1024 * 1024)));
-  return parsePriceText(data, shownFileName(path));
+  const QString text = decode(data);
+  data = QByteArray();  // the file's bytes are let go once they are text
+  return parsePriceText(text, shownFileName(path));
 }

@@ -54,9 +54,10 @@ void requireWorkbookFile(const QString& path) {
 
 // ---- The zipped form
 
-// Opens the zip for minizip as its own functions would, but only when it is a regular file of at
-// most kMaxWorkbookBytes, and without waiting on a FIFO put in its place after it was checked.
-voidpf ZCALLBACK openRegularZip(voidpf, const void* name, int) {
+// Opens the workbook for reading as minizip's own functions would, but only when it is a regular
+// file of at most kMaxWorkbookBytes, and without waiting on a FIFO put in its place after it was
+// checked. None when it is no such file.
+voidpf ZCALLBACK openRegularWorkbook(voidpf, const void* name, int) {
   const int fd =
       ::open(static_cast<const char*>(name), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
   if (fd < 0) return nullptr;
@@ -114,7 +115,7 @@ class ZipFile {
     requireWorkbookFile(path);
     zlib_filefunc64_def functions{};
     fill_fopen64_filefunc(&functions);
-    functions.zopen64_file = openRegularZip;
+    functions.zopen64_file = openRegularWorkbook;
     const QByteArray name = QFile::encodeName(path);
     zip_ = unzOpen2_64(name.constData(), &functions);
     if (!zip_) fail(path, QStringLiteral("it is damaged or not a workbook."));
@@ -127,10 +128,10 @@ class ZipFile {
     return unzLocateFile(zip_, entry.toUtf8().constData(), 2) == UNZ_OK;
   }
 
-  // Hands the part, unpacked as it is read, to `read`; refuses the workbook when the part is
+  // Hands the part, unpacked as it is read, to `reader`; refuses the workbook when the part is
   // damaged or unpacks to more than kMaxWorkbookPartBytes.
-  template <typename Read>
-  void read(const QString& entry, Read&& read) {
+  template <typename Reader>
+  void read(const QString& entry, Reader&& reader) {
     if (!has(entry)) fail(path_, QStringLiteral("its part %1 is missing.").arg(entry));
     unz_file_info64 info{};
     if (unzGetCurrentFileInfo64(zip_, &info, nullptr, 0, nullptr, 0, nullptr, 0) != UNZ_OK)
@@ -141,7 +142,7 @@ class ZipFile {
     ZipPart part(zip_);
     std::exception_ptr failure;
     try {
-      read(static_cast<QIODevice&>(part));
+      reader(static_cast<QIODevice&>(part));
       // What the reader left unread is unpacked too: the check of the part's sum needs it all.
       char rest[65536];
       while (part.read(rest, sizeof rest) > 0) {
@@ -528,12 +529,14 @@ QByteArray readWorkbookFile(const QString& path) {
 
 Worksheet readFirstWorksheet(const QString& path, int lastColumn) {
   requireWorkbookFile(path);
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly))
-    throw PriceReadError(
-        QStringLiteral("The workbook %1 cannot be opened: %2").arg(path, file.errorString()));
-  const QByteArray head = file.read(8);
-  file.close();
+  // The first bytes tell the form.
+  const QByteArray name = QFile::encodeName(path);
+  FILE* file = static_cast<FILE*>(openRegularWorkbook(nullptr, name.constData(), 0));
+  if (!file) fail(path, QStringLiteral("it cannot be opened."));
+  char start[8] = {};
+  const QByteArrayView head(start,
+                            static_cast<qsizetype>(std::fread(start, 1, sizeof start, file)));
+  std::fclose(file);
   if (head.startsWith(QByteArrayLiteral("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1")))
     return readXlsWorksheet(path, lastColumn);
   if (head.startsWith(QByteArrayLiteral("PK\x03\x04"))) return readXlsx(path, lastColumn);

@@ -38,6 +38,7 @@ const Input kInputs[] = {
     {"price", "real.dat", "price file, 5 000 records"},
     {"price", "largest.dat", "price file, 100 000 records of 16 MB"},
     {"price", "shortest.dat", "price file, 100 000 records \"1,1\""},
+    {"price", "oneline.dat", "price file, one line of 16 MB (refused)"},
     {"price", "beyond.dat", "price file, 63 MB of \"1,1\" (refused)"},
     {"workbook", "real.xls", ".xls, 5 000 rows"},
     {"workbook", "largest.xls", ".xls, 65 535 rows, 1 000 000 texts, 32 MB"},
@@ -103,6 +104,9 @@ void makeInputs(const QDir& dir) {
   QByteArray shortest;
   for (int i = 0; i < kMaxPriceRecords; ++i) shortest += "1,1\n";
   write(dir.filePath("shortest.dat"), shortest);
+  QByteArray line;
+  while (line.size() < kMaxPriceFileBytes - 4) line += "1,";
+  write(dir.filePath("oneline.dat"), line + "1\n");
   QByteArray beyond;
   while (beyond.size() < 63 * 1024 * 1024) beyond += shortest;
   write(dir.filePath("beyond.dat"), beyond);

@@ -139,6 +139,11 @@ TEST(PriceFile, OnlyARegularFileOfAPriceListsSizeIsRead) {
                                    ": Line 100002: the file holds more than 100000 records, and a "
                                    "price list names a few thousand parts. It is no price file.");
   EXPECT_TRUE(failure(records + "1,1").startsWith("Line 100001: the file holds more than"));
+  // So do as many on one line, and a line of twice as many fields, however they go on.
+  QByteArray line = records;
+  line.replace('\n', ',');
+  EXPECT_TRUE(failure(line + "1,1").startsWith("Line 1: the file holds more than"));
+  EXPECT_TRUE(failure(line + line + "\"").startsWith("Line 1: the file holds more than"));
 
   // A file larger than any price file is refused before it is read (it need not be written).
   QFile large(dir.filePath("large.dat"));

@@ -52,10 +52,13 @@ void skipBlanks(QStringView line, qsizetype& i) {
 }
 
 // Splits one line into its comma-separated fields. A quoted field runs to the next quote on the
-// same line; a price file has no use for quotes inside a field, so one is an error.
-void splitLine(QStringView line, int lineNumber, std::vector<Field>& fields) {
+// same line; a price file has no use for quotes inside a field, so one is an error. False when
+// the line has more than `maxFields` fields; the first of them are then in `fields`.
+bool splitLine(QStringView line, int lineNumber, std::vector<Field>& fields,
+               std::size_t maxFields) {
   qsizetype i = 0;
   while (true) {
+    if (fields.size() == maxFields) return false;
     skipBlanks(line, i);
     Field field{{}, lineNumber};
     if (i < line.size() && line[i] == u'"') {
@@ -80,7 +83,7 @@ void splitLine(QStringView line, int lineNumber, std::vector<Field>& fields) {
       i = end;
     }
     fields.push_back(field);
-    if (i >= line.size()) return;
+    if (i >= line.size()) return true;
     ++i;  // the comma
   }
 }
@@ -93,7 +96,10 @@ class PriceListReader {
 
   void readLine(QStringView line, int lineNumber) {
     fields_.clear();
-    splitLine(line, lineNumber, fields_);
+    // The fields of the records still allowed, and of one more: a line of more can only be
+    // refused, and is, before its fields fill the memory.
+    const std::size_t recordsLeft = kMaxPriceRecords - entries_.size();
+    if (!splitLine(line, lineNumber, fields_, 2 * recordsLeft + 2)) tooManyRecords(lineNumber);
     // A line of more than two fields must start a record and end one.
     const std::size_t count = fields_.size();
     if (count > 2 && (pending_ || count % 2 != 0))
@@ -109,14 +115,7 @@ class PriceListReader {
     for (const Field& field : fields_) {
       if (!pending_) {
         if (entries_.size() >= static_cast<std::size_t>(kMaxPriceRecords))
-          throw PriceReadError(
-              file_,
-              QCoreApplication::translate(
-                  "Prices",
-                  "Line %1: the file holds more than %2 records, and a price list names a few "
-                  "thousand parts. It is no price file.")
-                  .arg(lineNumber)
-                  .arg(kMaxPriceRecords));
+          tooManyRecords(lineNumber);
         pending_ = field;
       } else {
         addRecord(*pending_, field);
@@ -136,6 +135,16 @@ class PriceListReader {
   }
 
  private:
+  [[noreturn]] void tooManyRecords(int lineNumber) const {
+    throw PriceReadError(file_,
+                         QCoreApplication::translate(
+                             "Prices",
+                             "Line %1: the file holds more than %2 records, and a price list "
+                             "names a few thousand parts. It is no price file.")
+                             .arg(lineNumber)
+                             .arg(kMaxPriceRecords));
+  }
+
   // The number of the record the next field or the pending number belongs to.
   int record() const { return static_cast<int>(entries_.size()) + 1; }
 

@@ -15,8 +15,9 @@
 // it, then the stream (at most twice the file at once); of an .xlsx workbook only what the XML
 // reader holds of the part at hand. Besides: 40 bytes for each shared text and two bytes for each
 // of its characters (bounded by the stream or the part that holds them), and about 100 bytes for
-// each cell of the columns read. At the limits that is under 200 MB whatever the workbook (about
-// 150 MB measured by telmaris_bench_read_memory); the workbook of a real price list takes a few MB.
+// each cell of the columns read with two bytes a character of its text. At the limits that is
+// about 200 MB at most, whatever the workbook (150 MB measured by telmaris_bench_read_memory);
+// the workbook of a real price list takes a few MB.
 #pragma once
 
 #include <QByteArray>

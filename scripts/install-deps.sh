@@ -12,6 +12,7 @@ packages=(
   poppler-utils xvfb xauth imagemagick xdotool openbox x11-utils
   desktop-file-utils dpkg-dev file strace
   qt6-l10n-tools qt6-translations-l10n clang-format
+  python3 python3-xlrd python3-openpyxl
 )
 
 missing=()

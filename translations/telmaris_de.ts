@@ -4,8 +4,8 @@
 <context>
     <name>ConfigurationFiles</name>
     <message>
-        <source>The file cannot be read: %1</source>
-        <translation>Die Datei kann nicht gelesen werden: %1</translation>
+        <source>The file is larger than %1 KB, and a configuration is about half a kilobyte. It is no configuration.</source>
+        <translation>Die Datei ist größer als %1 KB, eine Konfiguration hat etwa ein halbes Kilobyte. Sie ist keine Konfiguration.</translation>
     </message>
 </context>
 <context>
@@ -101,7 +101,7 @@
     </message>
     <message>
         <source>The file could not be written completely; the disk may be full. A previous file of this name is unchanged.</source>
-        <translation>Die Datei konnte nicht vollständig geschrieben werden; der Datenträger ist vielleicht voll. Eine vorhandene Datei dieses Namens ist unverändert.</translation>
+        <translation>Die Datei konnte nicht vollständig geschrieben werden; vielleicht ist der Datenträger voll. Eine frühere Datei dieses Namens ist unverändert.</translation>
     </message>
 </context>
 <context>
@@ -212,6 +212,10 @@ Do you want to save it?</source>
         <translation>Die Konfiguration wurde nicht gespeichert.
 
 Soll sie gespeichert werden?</translation>
+    </message>
+    <message>
+        <source>There is not enough memory to finish this.</source>
+        <translation>Der Arbeitsspeicher reicht nicht aus, um dies abzuschließen.</translation>
     </message>
     <message>
         <source>The ordering page could not be written.</source>
@@ -464,6 +468,34 @@ Seit dem Import in der Preisliste geändert; diese Preise bleiben erhalten (vor 
     <message>
         <source>Record %1 (line %2): the line has %3 fields, which do not make whole records of an ordering number and a price. A price&apos;s decimals follow a period, not a comma (45.5, not 45,5).</source>
         <translation>Datensatz %1 (Zeile %2): Die Zeile hat %3 Felder, die keine vollständigen Datensätze aus Bestellnummer und Preis ergeben. Die Dezimalstellen eines Preises folgen einem Punkt, nicht einem Komma (45.5, nicht 45,5).</translation>
+    </message>
+    <message>
+        <source>Line %1: the file holds more than %2 records, and a price list names a few thousand parts. It is no price file.</source>
+        <translation>Zeile %1: Die Datei enthält mehr als %2 Datensätze, eine Preisliste nennt einige tausend Teile. Sie ist keine Preisdatei.</translation>
+    </message>
+    <message>
+        <source>The file is larger than %1 MB, and a price file is a few hundred kilobytes. It is no price file.</source>
+        <translation>Die Datei ist größer als %1 MB, eine Preisdatei hat einige hundert Kilobyte. Sie ist keine Preisdatei.</translation>
+    </message>
+    <message>
+        <source>The file is larger than %1 MB, and a price workbook is a few hundred kilobytes. It is no price workbook.</source>
+        <translation>Die Datei ist größer als %1 MB, eine Preis-Arbeitsmappe hat einige hundert Kilobyte. Sie ist keine Preis-Arbeitsmappe.</translation>
+    </message>
+    <message>
+        <source>The workbook&apos;s part %1 unpacks to more than %2 MB, and the parts of a price workbook are far smaller. It is no price workbook.</source>
+        <translation>Der Teil %1 der Arbeitsmappe entpackt sich zu mehr als %2 MB, die Teile einer Preis-Arbeitsmappe sind weit kleiner. Sie ist keine Preis-Arbeitsmappe.</translation>
+    </message>
+    <message>
+        <source>The workbook&apos;s part %1 lists more than %2 relationships, and a price workbook has a few. It is no price workbook.</source>
+        <translation>Der Teil %1 der Arbeitsmappe führt mehr als %2 Beziehungen auf, eine Preis-Arbeitsmappe hat wenige. Sie ist keine Preis-Arbeitsmappe.</translation>
+    </message>
+    <message>
+        <source>The first worksheet has the cell %1 below row %2, and a price list ends long before. It is no price workbook.</source>
+        <translation>Das erste Arbeitsblatt hat die Zelle %1 unterhalb von Zeile %2, eine Preisliste endet lange vorher. Sie ist keine Preis-Arbeitsmappe.</translation>
+    </message>
+    <message>
+        <source>The workbook holds more than %1 shared texts, and a price workbook holds a few thousand. It is no price workbook.</source>
+        <translation>Die Arbeitsmappe enthält mehr als %1 gemeinsame Texte, eine Preis-Arbeitsmappe enthält einige tausend. Sie ist keine Preis-Arbeitsmappe.</translation>
     </message>
     <message>
         <source>There is no price history to set aside; nothing has been changed.

@@ -4,8 +4,8 @@
 <context>
     <name>ConfigurationFiles</name>
     <message>
-        <source>The file cannot be read: %1</source>
-        <translation>No se puede leer el archivo: %1</translation>
+        <source>The file is larger than %1 KB, and a configuration is about half a kilobyte. It is no configuration.</source>
+        <translation>El archivo ocupa más de %1 KB, y una configuración ocupa cerca de medio kilobyte. No es una configuración.</translation>
     </message>
 </context>
 <context>
@@ -85,11 +85,11 @@
     </message>
     <message>
         <source>This is a folder, not a file.</source>
-        <translation>Es una carpeta, no un archivo.</translation>
+        <translation>Esto es una carpeta, no un archivo.</translation>
     </message>
     <message>
         <source>This is not a regular file (a device, a pipe or a socket).</source>
-        <translation>No es un archivo normal (un dispositivo, una tubería o un socket).</translation>
+        <translation>Esto no es un archivo normal (un dispositivo, una tubería o un socket).</translation>
     </message>
     <message>
         <source>The file cannot be read: %1</source>
@@ -101,7 +101,7 @@
     </message>
     <message>
         <source>The file could not be written completely; the disk may be full. A previous file of this name is unchanged.</source>
-        <translation>No se ha podido escribir el archivo completo; puede que el disco esté lleno. Un archivo anterior con este nombre no ha cambiado.</translation>
+        <translation>No se pudo escribir el archivo completo; puede que el disco esté lleno. Un archivo anterior con este nombre no ha cambiado.</translation>
     </message>
 </context>
 <context>
@@ -212,6 +212,10 @@ Do you want to save it?</source>
         <translation>La configuración no se ha guardado.
 
 ¿Desea guardarla?</translation>
+    </message>
+    <message>
+        <source>There is not enough memory to finish this.</source>
+        <translation>No hay memoria suficiente para terminar esta operación.</translation>
     </message>
     <message>
         <source>The ordering page could not be written.</source>
@@ -464,6 +468,34 @@ Modificados en la lista de precios después de la importación, estos conservan 
     <message>
         <source>Record %1 (line %2): the line has %3 fields, which do not make whole records of an ordering number and a price. A price&apos;s decimals follow a period, not a comma (45.5, not 45,5).</source>
         <translation>Registro %1 (línea %2): la línea tiene %3 campos, que no forman registros completos de una referencia y un precio. Los decimales de un precio van tras un punto, no tras una coma (45.5, no 45,5).</translation>
+    </message>
+    <message>
+        <source>Line %1: the file holds more than %2 records, and a price list names a few thousand parts. It is no price file.</source>
+        <translation>Línea %1: el archivo contiene más de %2 registros, y una lista de precios nombra unos pocos miles de piezas. No es un archivo de precios.</translation>
+    </message>
+    <message>
+        <source>The file is larger than %1 MB, and a price file is a few hundred kilobytes. It is no price file.</source>
+        <translation>El archivo ocupa más de %1 MB, y un archivo de precios ocupa unos cientos de kilobytes. No es un archivo de precios.</translation>
+    </message>
+    <message>
+        <source>The file is larger than %1 MB, and a price workbook is a few hundred kilobytes. It is no price workbook.</source>
+        <translation>El archivo ocupa más de %1 MB, y un libro de precios ocupa unos cientos de kilobytes. No es un libro de precios.</translation>
+    </message>
+    <message>
+        <source>The workbook&apos;s part %1 unpacks to more than %2 MB, and the parts of a price workbook are far smaller. It is no price workbook.</source>
+        <translation>La parte %1 del libro se descomprime en más de %2 MB, y las partes de un libro de precios son mucho menores. No es un libro de precios.</translation>
+    </message>
+    <message>
+        <source>The workbook&apos;s part %1 lists more than %2 relationships, and a price workbook has a few. It is no price workbook.</source>
+        <translation>La parte %1 del libro enumera más de %2 relaciones, y un libro de precios tiene unas pocas. No es un libro de precios.</translation>
+    </message>
+    <message>
+        <source>The first worksheet has the cell %1 below row %2, and a price list ends long before. It is no price workbook.</source>
+        <translation>La primera hoja tiene la celda %1 por debajo de la fila %2, y una lista de precios termina mucho antes. No es un libro de precios.</translation>
+    </message>
+    <message>
+        <source>The workbook holds more than %1 shared texts, and a price workbook holds a few thousand. It is no price workbook.</source>
+        <translation>El libro contiene más de %1 textos compartidos, y un libro de precios contiene unos pocos miles. No es un libro de precios.</translation>
     </message>
     <message>
         <source>There is no price history to set aside; nothing has been changed.

@@ -4,8 +4,8 @@
 <context>
     <name>ConfigurationFiles</name>
     <message>
-        <source>The file cannot be read: %1</source>
-        <translation>Impossible de lire le fichier : %1</translation>
+        <source>The file is larger than %1 KB, and a configuration is about half a kilobyte. It is no configuration.</source>
+        <translation>Le fichier dépasse %1 Ko, alors qu&apos;une configuration fait environ un demi-kilo-octet. Ce n&apos;est pas une configuration.</translation>
     </message>
 </context>
 <context>
@@ -81,27 +81,27 @@
     <name>Files</name>
     <message>
         <source>The file cannot be opened: %1</source>
-        <translation>Impossible d&apos;ouvrir le fichier : %1</translation>
+        <translation>Le fichier ne peut pas être ouvert : %1</translation>
     </message>
     <message>
         <source>This is a folder, not a file.</source>
-        <translation>Il s&apos;agit d&apos;un dossier, pas d&apos;un fichier.</translation>
+        <translation>Ceci est un dossier, pas un fichier.</translation>
     </message>
     <message>
         <source>This is not a regular file (a device, a pipe or a socket).</source>
-        <translation>Il ne s&apos;agit pas d&apos;un fichier ordinaire (un périphérique, un tube ou un socket).</translation>
+        <translation>Ceci n&apos;est pas un fichier ordinaire (un périphérique, un tube ou une socket).</translation>
     </message>
     <message>
         <source>The file cannot be read: %1</source>
-        <translation>Impossible de lire le fichier : %1</translation>
+        <translation>Le fichier ne peut pas être lu : %1</translation>
     </message>
     <message>
         <source>The file cannot be written: %1</source>
-        <translation>Impossible d&apos;écrire le fichier : %1</translation>
+        <translation>Le fichier ne peut pas être écrit : %1</translation>
     </message>
     <message>
         <source>The file could not be written completely; the disk may be full. A previous file of this name is unchanged.</source>
-        <translation>Le fichier n&apos;a pas pu être écrit entièrement ; le disque est peut-être plein. Un fichier précédent de ce nom est inchangé.</translation>
+        <translation>Le fichier n&apos;a pas pu être écrit entièrement ; le disque est peut-être plein. Un fichier antérieur de ce nom est inchangé.</translation>
     </message>
 </context>
 <context>
@@ -212,6 +212,10 @@ Do you want to save it?</source>
         <translation>La configuration n&apos;a pas été enregistrée.
 
 Voulez-vous l&apos;enregistrer ?</translation>
+    </message>
+    <message>
+        <source>There is not enough memory to finish this.</source>
+        <translation>La mémoire ne suffit pas pour terminer cette opération.</translation>
     </message>
     <message>
         <source>The ordering page could not be written.</source>
@@ -464,6 +468,34 @@ Modifiés dans la liste de prix depuis l&apos;importation, ces prix sont conserv
     <message>
         <source>Record %1 (line %2): the line has %3 fields, which do not make whole records of an ordering number and a price. A price&apos;s decimals follow a period, not a comma (45.5, not 45,5).</source>
         <translation>Enregistrement %1 (ligne %2) : la ligne a %3 champs, qui ne forment pas des enregistrements complets d&apos;une référence et d&apos;un prix. Les décimales d&apos;un prix suivent un point, pas une virgule (45.5, pas 45,5).</translation>
+    </message>
+    <message>
+        <source>Line %1: the file holds more than %2 records, and a price list names a few thousand parts. It is no price file.</source>
+        <translation>Ligne %1 : le fichier contient plus de %2 enregistrements, alors qu&apos;une liste de prix nomme quelques milliers de pièces. Ce n&apos;est pas un fichier de prix.</translation>
+    </message>
+    <message>
+        <source>The file is larger than %1 MB, and a price file is a few hundred kilobytes. It is no price file.</source>
+        <translation>Le fichier dépasse %1 Mo, alors qu&apos;un fichier de prix fait quelques centaines de kilo-octets. Ce n&apos;est pas un fichier de prix.</translation>
+    </message>
+    <message>
+        <source>The file is larger than %1 MB, and a price workbook is a few hundred kilobytes. It is no price workbook.</source>
+        <translation>Le fichier dépasse %1 Mo, alors qu&apos;un classeur de prix fait quelques centaines de kilo-octets. Ce n&apos;est pas un classeur de prix.</translation>
+    </message>
+    <message>
+        <source>The workbook&apos;s part %1 unpacks to more than %2 MB, and the parts of a price workbook are far smaller. It is no price workbook.</source>
+        <translation>La partie %1 du classeur se décompresse en plus de %2 Mo, alors que les parties d&apos;un classeur de prix sont bien plus petites. Ce n&apos;est pas un classeur de prix.</translation>
+    </message>
+    <message>
+        <source>The workbook&apos;s part %1 lists more than %2 relationships, and a price workbook has a few. It is no price workbook.</source>
+        <translation>La partie %1 du classeur énumère plus de %2 relations, alors qu&apos;un classeur de prix en a quelques-unes. Ce n&apos;est pas un classeur de prix.</translation>
+    </message>
+    <message>
+        <source>The first worksheet has the cell %1 below row %2, and a price list ends long before. It is no price workbook.</source>
+        <translation>La première feuille de calcul a la cellule %1 sous la ligne %2, alors qu&apos;une liste de prix s&apos;arrête bien avant. Ce n&apos;est pas un classeur de prix.</translation>
+    </message>
+    <message>
+        <source>The workbook holds more than %1 shared texts, and a price workbook holds a few thousand. It is no price workbook.</source>
+        <translation>Le classeur contient plus de %1 textes partagés, alors qu&apos;un classeur de prix en contient quelques milliers. Ce n&apos;est pas un classeur de prix.</translation>
     </message>
     <message>
         <source>There is no price history to set aside; nothing has been changed.

@@ -4,8 +4,8 @@
 <context>
     <name>ConfigurationFiles</name>
     <message>
-        <source>The file cannot be read: %1</source>
-        <translation>Impossibile leggere il file: %1</translation>
+        <source>The file is larger than %1 KB, and a configuration is about half a kilobyte. It is no configuration.</source>
+        <translation>Il file supera %1 KB, mentre una configurazione occupa circa mezzo kilobyte. Non è una configurazione.</translation>
     </message>
 </context>
 <context>
@@ -212,6 +212,10 @@ Do you want to save it?</source>
         <translation>La configurazione non è stata salvata.
 
 Salvarla?</translation>
+    </message>
+    <message>
+        <source>There is not enough memory to finish this.</source>
+        <translation>Memoria insufficiente per completare l&apos;operazione.</translation>
     </message>
     <message>
         <source>The ordering page could not be written.</source>
@@ -464,6 +468,34 @@ Modificati nel listino prezzi dopo l&apos;importazione, questi mantengono il lor
     <message>
         <source>Record %1 (line %2): the line has %3 fields, which do not make whole records of an ordering number and a price. A price&apos;s decimals follow a period, not a comma (45.5, not 45,5).</source>
         <translation>Record %1 (riga %2): la riga ha %3 campi, che non formano record completi di un codice e un prezzo. I decimali di un prezzo seguono un punto, non una virgola (45.5, non 45,5).</translation>
+    </message>
+    <message>
+        <source>Line %1: the file holds more than %2 records, and a price list names a few thousand parts. It is no price file.</source>
+        <translation>Riga %1: il file contiene più di %2 record, mentre un listino prezzi elenca qualche migliaio di parti. Non è un file di prezzi.</translation>
+    </message>
+    <message>
+        <source>The file is larger than %1 MB, and a price file is a few hundred kilobytes. It is no price file.</source>
+        <translation>Il file supera %1 MB, mentre un file di prezzi occupa qualche centinaio di kilobyte. Non è un file di prezzi.</translation>
+    </message>
+    <message>
+        <source>The file is larger than %1 MB, and a price workbook is a few hundred kilobytes. It is no price workbook.</source>
+        <translation>Il file supera %1 MB, mentre una cartella di lavoro dei prezzi occupa qualche centinaio di kilobyte. Non è una cartella di lavoro dei prezzi.</translation>
+    </message>
+    <message>
+        <source>The workbook&apos;s part %1 unpacks to more than %2 MB, and the parts of a price workbook are far smaller. It is no price workbook.</source>
+        <translation>La parte %1 della cartella di lavoro si decomprime in più di %2 MB, mentre le parti di una cartella di lavoro dei prezzi sono molto più piccole. Non è una cartella di lavoro dei prezzi.</translation>
+    </message>
+    <message>
+        <source>The workbook&apos;s part %1 lists more than %2 relationships, and a price workbook has a few. It is no price workbook.</source>
+        <translation>La parte %1 della cartella di lavoro elenca più di %2 relazioni, mentre una cartella di lavoro dei prezzi ne ha poche. Non è una cartella di lavoro dei prezzi.</translation>
+    </message>
+    <message>
+        <source>The first worksheet has the cell %1 below row %2, and a price list ends long before. It is no price workbook.</source>
+        <translation>Il primo foglio di lavoro ha la cella %1 sotto la riga %2, mentre un listino prezzi finisce molto prima. Non è una cartella di lavoro dei prezzi.</translation>
+    </message>
+    <message>
+        <source>The workbook holds more than %1 shared texts, and a price workbook holds a few thousand. It is no price workbook.</source>
+        <translation>La cartella di lavoro contiene più di %1 testi condivisi, mentre una cartella di lavoro dei prezzi ne contiene qualche migliaio. Non è una cartella di lavoro dei prezzi.</translation>
     </message>
     <message>
         <source>There is no price history to set aside; nothing has been changed.

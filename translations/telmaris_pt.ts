@@ -4,8 +4,8 @@
 <context>
     <name>ConfigurationFiles</name>
     <message>
-        <source>The file cannot be read: %1</source>
-        <translation>Não é possível ler o arquivo: %1</translation>
+        <source>The file is larger than %1 KB, and a configuration is about half a kilobyte. It is no configuration.</source>
+        <translation>O ficheiro tem mais de %1 KB, e uma configuração tem cerca de meio kilobyte. Não é uma configuração.</translation>
     </message>
 </context>
 <context>
@@ -101,7 +101,7 @@
     </message>
     <message>
         <source>The file could not be written completely; the disk may be full. A previous file of this name is unchanged.</source>
-        <translation>Não foi possível escrever o ficheiro por inteiro; o disco pode estar cheio. Um ficheiro anterior com este nome ficou inalterado.</translation>
+        <translation>Não foi possível escrever o ficheiro por completo; o disco pode estar cheio. Um ficheiro anterior com este nome ficou inalterado.</translation>
     </message>
 </context>
 <context>
@@ -212,6 +212,10 @@ Do you want to save it?</source>
         <translation>A configuração não foi guardada.
 
 Pretende guardá-la?</translation>
+    </message>
+    <message>
+        <source>There is not enough memory to finish this.</source>
+        <translation>Não há memória suficiente para concluir esta operação.</translation>
     </message>
     <message>
         <source>The ordering page could not be written.</source>
@@ -464,6 +468,34 @@ Alterados na lista de preços desde a importação, estes mantêm o seu preço (
     <message>
         <source>Record %1 (line %2): the line has %3 fields, which do not make whole records of an ordering number and a price. A price&apos;s decimals follow a period, not a comma (45.5, not 45,5).</source>
         <translation>Registo %1 (linha %2): a linha tem %3 campos, que não formam registos completos de uma referência e um preço. As casas decimais de um preço seguem um ponto, não uma vírgula (45.5, não 45,5).</translation>
+    </message>
+    <message>
+        <source>Line %1: the file holds more than %2 records, and a price list names a few thousand parts. It is no price file.</source>
+        <translation>Linha %1: o ficheiro contém mais de %2 registos, e uma lista de preços indica alguns milhares de peças. Não é um ficheiro de preços.</translation>
+    </message>
+    <message>
+        <source>The file is larger than %1 MB, and a price file is a few hundred kilobytes. It is no price file.</source>
+        <translation>O ficheiro tem mais de %1 MB, e um ficheiro de preços tem algumas centenas de kilobytes. Não é um ficheiro de preços.</translation>
+    </message>
+    <message>
+        <source>The file is larger than %1 MB, and a price workbook is a few hundred kilobytes. It is no price workbook.</source>
+        <translation>O ficheiro tem mais de %1 MB, e um livro de preços tem algumas centenas de kilobytes. Não é um livro de preços.</translation>
+    </message>
+    <message>
+        <source>The workbook&apos;s part %1 unpacks to more than %2 MB, and the parts of a price workbook are far smaller. It is no price workbook.</source>
+        <translation>A parte %1 do livro descomprime-se em mais de %2 MB, e as partes de um livro de preços são muito menores. Não é um livro de preços.</translation>
+    </message>
+    <message>
+        <source>The workbook&apos;s part %1 lists more than %2 relationships, and a price workbook has a few. It is no price workbook.</source>
+        <translation>A parte %1 do livro enumera mais de %2 relações, e um livro de preços tem poucas. Não é um livro de preços.</translation>
+    </message>
+    <message>
+        <source>The first worksheet has the cell %1 below row %2, and a price list ends long before. It is no price workbook.</source>
+        <translation>A primeira folha tem a célula %1 abaixo da linha %2, e uma lista de preços termina muito antes. Não é um livro de preços.</translation>
+    </message>
+    <message>
+        <source>The workbook holds more than %1 shared texts, and a price workbook holds a few thousand. It is no price workbook.</source>
+        <translation>O livro contém mais de %1 textos partilhados, e um livro de preços contém alguns milhares. Não é um livro de preços.</translation>
     </message>
     <message>
         <source>There is no price history to set aside; nothing has been changed.

@@ -14,6 +14,7 @@
 #include "configurator/window_driver.h"
 #include "startup/frm_vinjett.h"
 #include "support/file_size_limit.h"
+#include "support/special_files.h"
 
 // Failures show a configuration as its file, with the one answer a file does not hold.
 void PrintTo(const Configuration& c, std::ostream* os) {
@@ -334,6 +335,23 @@ TEST(SavedConfigurations, RecentConfigurationsNewestFirstFiveAtMost) {
   EXPECT_EQ(recentMenu(d.w).size(), 5);
 }
 
+// Settings that are no regular file (a FIFO, a folder) are neither read nor replaced: the list
+// is empty and stays so, and the FIFO or folder stays where it is.
+TEST(SavedConfigurations, SettingsThatAreNoFileAreLeftAlone) {
+  Files files;
+  const QString quote = files.copy("english-european.telmaris", "a.telmaris");
+  QDir(files.dir.path()).mkpath("config");
+  const Fifo fifo(files.settings());
+  RecentFiles fromFifo(fifo.path());
+  fromFifo.add(quote);
+  EXPECT_TRUE(fromFifo.files().isEmpty());
+  EXPECT_FALSE(QFileInfo(fifo.path()).isFile());
+  const QString folder = files.dir.filePath("folder.conf");
+  ASSERT_TRUE(QDir().mkdir(folder));
+  RecentFiles(folder).add(quote);
+  EXPECT_TRUE(QFileInfo(folder).isDir());
+}
+
 TEST(SavedConfigurations, OpenedAtStartInTheFilesVariant) {
   Files files;
   const QString german = files.copy("deutsch-250-schmierfrei-rabatt.telmaris", "de.telmaris");
@@ -395,7 +413,7 @@ TEST(SavedConfigurations, OpenedAtStartInTheFilesVariant) {
     ASSERT_EQ(services.messages.size(), 1u);
     EXPECT_TRUE(
         services.messages[0].text.startsWith("Die Konfiguration kann nicht geöffnet werden.\n\n" +
-                                             missing + "\nDie Datei kann nicht gelesen werden: "))
+                                             missing + "\nDie Datei kann nicht geöffnet werden: "))
         << services.messages[0].text.toStdString();
     EXPECT_TRUE(start.isVisible());
     EXPECT_EQ(start.mainWindow(), nullptr);

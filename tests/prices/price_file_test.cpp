@@ -4,10 +4,13 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 #include <cmath>
 
 #include "prices/price_fixtures.h"
+#include "support/special_files.h"
 
 namespace {
 
@@ -15,6 +18,16 @@ std::vector<std::pair<QString, double>> pairs(const QByteArray& text) {
   std::vector<std::pair<QString, double>> out;
   for (const PriceEntry& e : parsePriceFile(text)) out.emplace_back(e.orderingNumber, *e.price);
   return out;
+}
+
+// What reading the file says is wrong, place first; "" when it reads.
+QString fileFailure(const QString& path) {
+  try {
+    readPriceFile(path);
+  } catch (const PriceReadError& e) {
+    return e.problem().describe();
+  }
+  return {};
 }
 
 QString failure(const QByteArray& text) {
@@ -108,4 +121,44 @@ TEST(PriceFile, ReadsFilesAndReportsThoseItCannotOpen) {
   ASSERT_EQ(readPriceFile(path).size(), 1u);
   EXPECT_EQ(readPriceFile(path)[0].source, "Record 1 (line 1)");
   EXPECT_THROW(readPriceFile(dir.filePath("missing.dat")), PriceReadError);
+}
+
+// A price file is read only within what a price list can hold, and only from a regular file:
+// the rest is refused at once, naming the file.
+TEST(PriceFile, OnlyARegularFileOfAPriceListsSizeIsRead) {
+  QTemporaryDir dir;
+  // As many records as a price list may have, of the shortest kind, and one more.
+  QByteArray records;
+  for (int i = 0; i < kMaxPriceRecords; ++i) records += "1,1\n";
+  const QString most = dir.filePath("most.dat");
+  writeFile(most, records);
+  EXPECT_EQ(readPriceFile(most).size(), 100000u);
+  const QString more = dir.filePath("more.dat");
+  writeFile(more, records + "\n1,1\n");
+  EXPECT_EQ(fileFailure(more), more +
+                                   ": Line 100002: the file holds more than 100000 records, and a "
+                                   "price list names a few thousand parts. It is no price file.");
+  EXPECT_TRUE(failure(records + "1,1").startsWith("Line 100001: the file holds more than"));
+  // So do as many on one line, and a line of twice as many fields, however they go on.
+  QByteArray line = records;
+  line.replace('\n', ',');
+  EXPECT_TRUE(failure(line + "1,1").startsWith("Line 1: the file holds more than"));
+  EXPECT_TRUE(failure(line + line + "\"").startsWith("Line 1: the file holds more than"));
+
+  // A file larger than any price file is refused before it is read (it need not be written).
+  QFile large(dir.filePath("large.dat"));
+  ASSERT_TRUE(large.open(QIODevice::WriteOnly));
+  ASSERT_TRUE(large.resize(16 * 1024 * 1024 + 1));
+  large.close();
+  EXPECT_EQ(fileFailure(large.fileName()),
+            large.fileName() +
+                ": The file is larger than 16 MB, and a price file is a few hundred kilobytes. It "
+                "is no price file.");
+
+  const Fifo fifo(dir.filePath("fifo.dat"));
+  EXPECT_EQ(fileFailure(fifo.path()),
+            fifo.path() + ": This is not a regular file (a device, a pipe or a socket).");
+  ASSERT_TRUE(QDir(dir.path()).mkdir("folder.dat"));
+  EXPECT_EQ(fileFailure(dir.filePath("folder.dat")),
+            dir.filePath("folder.dat") + ": This is a folder, not a file.");
 }

@@ -2,6 +2,7 @@
 #include "prices/price_fixtures.h"
 
 #include <sqlite3.h>
+#include <unzip.h>
 #include <xlsxwriter.h>
 #include <zip.h>
 
@@ -407,6 +408,8 @@ QByteArray workbookStream(const FixtureSheet& cells, const XlsOptions& options) 
     putText(b, sheet.name, false, biff5);
     return record(0x0085, b);
   };
+  strings.resize(strings.size() + static_cast<std::size_t>(options.extraSharedStrings),
+                 options.extraSharedText);
   const QByteArray codepage = record(0x0042, words(biff5 ? 1252 : 1200));
   const QByteArray sst = biff5 ? QByteArray() : sharedStrings(strings, options.richText);
   // The sheet positions depend on the length of the globals, which they are part of.
@@ -613,6 +616,79 @@ void writeXlsxParts(const QString& path, const std::vector<XlsxTab>& tabs,
            relsHead + rels + "</Relationships>");
   for (const XlsxTab& tab : tabs)
     addEntry(zip, QDir::cleanPath(QString::fromUtf8(folder + tab.part)).toUtf8(), tab.xml);
+  if (zipClose(zip, nullptr) != ZIP_OK) throw std::runtime_error("cannot close the zip");
+}
+
+void writeXlsxWithSharedStrings(const QString& path, const QByteArray& sheet,
+                                const QByteArray& head, const QByteArray& piece, qint64 count,
+                                const QByteArray& tail) {
+  const QByteArray relsHead =
+      "<Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">";
+  zipFile zip = zipOpen64(QFile::encodeName(path).constData(), APPEND_STATUS_CREATE);
+  if (!zip) throw std::runtime_error("cannot create " + path.toStdString());
+  addEntry(zip, "_rels/.rels",
+           relsHead + "<Relationship Id=\"rId1\" Type=\"" + kRelationships +
+               "/officeDocument\" Target=\"xl/workbook.xml\"/></Relationships>");
+  addEntry(zip, "xl/workbook.xml",
+           "<workbook xmlns=\"" + QByteArray(kSpreadsheetMain) + "\" xmlns:r=\"" + kRelationships +
+               "\"><sheets><sheet name=\"Prices\" sheetId=\"1\" r:id=\"rId1\"/></sheets>"
+               "</workbook>");
+  addEntry(zip, "xl/_rels/workbook.xml.rels",
+           relsHead + "<Relationship Id=\"rId1\" Type=\"" + kRelationships +
+               "/worksheet\" Target=\"worksheets/sheet1.xml\"/><Relationship Id=\"rId2\" "
+               "Type=\"" +
+               kRelationships + "/sharedStrings\" Target=\"sharedStrings.xml\"/></Relationships>");
+  addEntry(zip, "xl/worksheets/sheet1.xml", sheet);
+  // The pieces a megabyte at a time, quickly packed.
+  zip_fileinfo info{};
+  QByteArray block;
+  while (count > 0 && block.size() < 1024 * 1024) block += piece;
+  const qint64 perBlock = count > 0 ? block.size() / piece.size() : 1;
+  bool ok = zipOpenNewFileInZip64(zip, "xl/sharedStrings.xml", &info, nullptr, 0, nullptr, 0,
+                                  nullptr, Z_DEFLATED, Z_BEST_SPEED, 1) == ZIP_OK;
+  const auto write = [&](const QByteArray& bytes) {
+    ok = ok &&
+         zipWriteInFileInZip(zip, bytes.constData(), static_cast<unsigned>(bytes.size())) == ZIP_OK;
+  };
+  write(head);
+  for (qint64 done = 0; done < count;) {
+    if (count - done >= perBlock) {
+      write(block);
+      done += perBlock;
+    } else {
+      write(piece);
+      ++done;
+    }
+  }
+  write(tail);
+  if (!ok || zipCloseFileInZip(zip) != ZIP_OK || zipClose(zip, nullptr) != ZIP_OK)
+    throw std::runtime_error("cannot write " + path.toStdString());
+}
+
+ZipEntries zipEntries(const QString& path) {
+  unzFile zip = unzOpen64(QFile::encodeName(path).constData());
+  if (!zip) throw std::runtime_error("cannot open " + path.toStdString());
+  ZipEntries entries;
+  for (int at = unzGoToFirstFile(zip); at == UNZ_OK; at = unzGoToNextFile(zip)) {
+    char name[1024];
+    unz_file_info64 info{};
+    if (unzGetCurrentFileInfo64(zip, &info, name, sizeof name, nullptr, 0, nullptr, 0) != UNZ_OK ||
+        unzOpenCurrentFile(zip) != UNZ_OK)
+      throw std::runtime_error("cannot read " + path.toStdString());
+    QByteArray data(static_cast<qsizetype>(info.uncompressed_size), '\0');
+    const int got = unzReadCurrentFile(zip, data.data(), static_cast<unsigned>(data.size()));
+    unzCloseCurrentFile(zip);
+    if (got != data.size()) throw std::runtime_error("cannot read " + path.toStdString());
+    entries.emplace_back(name, data);
+  }
+  unzClose(zip);
+  return entries;
+}
+
+void writeZip(const QString& path, const ZipEntries& entries) {
+  zipFile zip = zipOpen64(QFile::encodeName(path).constData(), APPEND_STATUS_CREATE);
+  if (!zip) throw std::runtime_error("cannot create " + path.toStdString());
+  for (const auto& [name, data] : entries) addEntry(zip, name, data);
   if (zipClose(zip, nullptr) != ZIP_OK) throw std::runtime_error("cannot close the zip");
 }
 

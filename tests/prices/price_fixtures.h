@@ -119,6 +119,10 @@ struct XlsOptions {
   bool fatBeyondHeader = false;  // 110 FAT sectors, the stream's own in the one beyond the header
   // BIFF5 in a "Book" stream: code page 1252 (texts of Latin-1, "€" and "–"), LABEL records.
   bool biff5 = false;
+  // Texts after those of the cells in the shared strings (BIFF8), used by no cell: this many,
+  // each extraSharedText.
+  int extraSharedStrings = 0;
+  QString extraSharedText = {};
 };
 // The sheet as the bytes of an .xls workbook (BIFF8 in a compound file) with a second sheet
 // behind it. The shared strings go on in CONTINUE records when they need more than one record.
@@ -149,5 +153,15 @@ struct XlsxTab {
 // tab. There is no [Content_Types].xml: the reader has no need of it.
 void writeXlsxParts(const QString& path, const std::vector<XlsxTab>& tabs,
                     const QByteArray& workbookPart = "xl/workbook.xml");
+// A workbook of one worksheet, the sheet part `sheet`, and shared strings whose part is `head`,
+// `piece` `count` times and `tail`: unpacked it may be far larger than what is made at once.
+// Packed for speed rather than size.
+void writeXlsxWithSharedStrings(const QString& path, const QByteArray& sheet,
+                                const QByteArray& head, const QByteArray& piece, qint64 count,
+                                const QByteArray& tail);
+// The entries of a zip file by name, in their order, unpacked; and a zip file of such entries.
+using ZipEntries = std::vector<std::pair<QByteArray, QByteArray>>;
+ZipEntries zipEntries(const QString& path);
+void writeZip(const QString& path, const ZipEntries& entries);
 // A sheet part with the rows given as the XML of their cells, by row number.
 QByteArray sheetXml(const std::map<int, QByteArray>& rows, const QByteArray& root = "worksheet");

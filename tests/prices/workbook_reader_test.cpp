@@ -3,10 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QTemporaryDir>
 
 #include "prices/price_fixtures.h"
 #include "prices/price_import.h"
+#include "support/special_files.h"
 
 namespace {
 
@@ -124,4 +126,17 @@ TEST(PriceWorkbook, AWorkbookImportPricesAsTheFileImportDoes) {
   EXPECT_EQ(prices[kExamplePart1], 3500.0);
   EXPECT_EQ(prices[kExamplePart2], 0.0);
   EXPECT_EQ(prices[30], 0.0);
+}
+
+// Only a regular file is read as a workbook: a FIFO or a folder is refused at once, naming it.
+TEST(PriceWorkbook, OnlyARegularFileIsRead) {
+  QTemporaryDir dir;
+  for (const char* name : {"fifo.xls", "fifo.xlsx"}) {
+    const Fifo fifo(dir.filePath(name));
+    EXPECT_EQ(refusal(fifo.path()),
+              fifo.path() + ": This is not a regular file (a device, a pipe or a socket).");
+  }
+  ASSERT_TRUE(QDir(dir.path()).mkdir("folder.xlsx"));
+  EXPECT_EQ(refusal(dir.filePath("folder.xlsx")),
+            dir.filePath("folder.xlsx") + ": This is a folder, not a file.");
 }

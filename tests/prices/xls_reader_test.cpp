@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QTemporaryDir>
 #include <QtEndian>
 #include <functional>
@@ -267,4 +268,31 @@ TEST(XlsReader, WorkbooksSavedByLibreOfficeCalc) {
     EXPECT_EQ(numbersAndPricesOf(readPriceWorkbook(path)), expected);
     EXPECT_EQ(readFirstWorksheet(path, 3).cell(4, 1).text, QStringLiteral("Träger – 5 t"));
   }
+}
+
+// Every string of the shared strings takes three bytes at least: a file of a few megabytes can
+// hold millions of empty ones, each kept as a text. More than a price workbook can use are
+// refused, and so is a file larger than any price workbook, before it is read.
+TEST(XlsReader, AWorkbookBeyondWhatAPriceWorkbookHoldsIsRefusedNamingIt) {
+  QTemporaryDir dir;
+  const FixtureSheet sheet = priceSheet({{QStringLiteral("7302 4410 01"), 3500}});
+  // The sheets' own texts: the heading's three, the number, and the other sheet's number.
+  const QString most = dir.filePath("most.xls");
+  writeFile(most, xlsWorkbook(sheet, {.extraSharedStrings = kMaxSharedStrings - 5}));
+  EXPECT_EQ(refusal(most), QString());
+  const QString more = dir.filePath("more.xls");
+  writeFile(more, xlsWorkbook(sheet, {.extraSharedStrings = kMaxSharedStrings - 4}));
+  EXPECT_EQ(refusal(more), more +
+                               ": The workbook holds more than 1000000 shared texts, and a price "
+                               "workbook holds a few thousand. It is no price workbook.");
+
+  QFile large(dir.filePath("large.xls"));
+  ASSERT_TRUE(large.open(QIODevice::WriteOnly));
+  large.write(xlsWorkbook(sheet));
+  ASSERT_TRUE(large.resize(32 * 1024 * 1024 + 1));
+  large.close();
+  EXPECT_EQ(refusal(large.fileName()),
+            large.fileName() +
+                ": The file is larger than 32 MB, and a price workbook is a few "
+                "hundred kilobytes. It is no price workbook.");
 }

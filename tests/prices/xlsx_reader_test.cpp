@@ -142,3 +142,46 @@ TEST(XlsxReader, AFormulaWithoutAStoredResultOrWithAnErrorIsRefusedNamingTheCell
       (NumbersAndPrices{
           {"Ordering No.", 0.0}, {"7302 4410 01", 3500.0}, {"7302 4410 19", 45.5}, {"  ", 0.0}}));
 }
+
+// A zipped part may unpack to a thousand times its size: what is unpacked, the shared texts and
+// the rows of the cells kept are bounded by what a price workbook holds, and a workbook beyond
+// them is refused, naming it.
+TEST(XlsxReader, AWorkbookBeyondWhatAPriceWorkbookHoldsIsRefusedNamingIt) {
+  QTemporaryDir dir;
+  const QByteArray sheet =
+      sheetXml({{2, "<c r=\"B2\" t=\"s\"><v>0</v></c><c r=\"C2\"><v>1</v></c>"}});
+  const QByteArray head = "<sst xmlns=\"" + QByteArray(kSpreadsheetMain) + "\">";
+  const QByteArray number = "<si><t>7302 4410 01</t></si>";
+  const QString most = dir.filePath("most.xlsx");
+  writeXlsxWithSharedStrings(most, sheet, head + number, "<si/>", kMaxSharedStrings - 1, "</sst>");
+  EXPECT_EQ(numbersAndPricesOf(readPriceWorkbook(most)),
+            (NumbersAndPrices{{"  ", std::nullopt}, {"7302 4410 01", 1.0}, {"  ", std::nullopt}}));
+  const QString more = dir.filePath("more.xlsx");
+  writeXlsxWithSharedStrings(more, sheet, head + number, "<si/>", kMaxSharedStrings, "</sst>");
+  EXPECT_EQ(refusal(more), more +
+                               ": The workbook holds more than 1000000 shared texts, and a price "
+                               "workbook holds a few thousand. It is no price workbook.");
+  // 33 MB of blanks after the texts, packed to a few hundred kilobytes.
+  const QString packed = dir.filePath("packed.xlsx");
+  writeXlsxWithSharedStrings(packed, sheet, head + number, QByteArray(1024, ' '), 33 * 1024,
+                             "</sst>");
+  EXPECT_EQ(refusal(packed),
+            packed +
+                ": The workbook's part xl/sharedStrings.xml unpacks to more than 32 MB, and the "
+                "parts of a price workbook are far smaller. It is no price workbook.");
+
+  // A cell of the columns read below the last row a price list may have; one in a later column
+  // is not read.
+  const QString deep = dir.filePath("deep.xlsx");
+  writeXlsxParts(deep, {{"Prices", "worksheet", "worksheets/sheet1.xml",
+                         sheetXml({{2, priceCells(2, "7302 4410 01", "1")},
+                                   {100000, "<c r=\"D100000\"><v>1</v></c>"},
+                                   {100001, "<c r=\"D100001\"><v>1</v></c>"}})}});
+  EXPECT_EQ(refusal(deep), QString());
+  writeXlsxParts(deep, {{"Prices", "worksheet", "worksheets/sheet1.xml",
+                         sheetXml({{2, priceCells(2, "7302 4410 01", "1")},
+                                   {100001, "<c r=\"C100001\"><v>1</v></c>"}})}});
+  EXPECT_EQ(refusal(deep), deep +
+                               ": The first worksheet has the cell C100001 below row 100000, and a "
+                               "price list ends long before. It is no price workbook.");
+}

@@ -13,6 +13,7 @@
 #include "data/parts_loader.h"
 #include "page/page_pdf.h"
 #include "support/pdf_words.h"
+#include "support/special_files.h"
 #include "support/test_database.h"
 
 namespace {
@@ -165,6 +166,31 @@ TEST(CommandLine, FilesAndOutputs) {
   const QString xlsx = dir.filePath("list.xlsx");
   EXPECT_EQ(telmaris({"--dir", TELMARIS_PROGRAM_DIR, "--xlsx", xlsx, english}).status, 0);
   EXPECT_GT(QFile(xlsx).size(), 1000);
+}
+
+// A configuration file is read only when it is a regular file of a configuration's size: a link
+// to a device, a FIFO, a folder or a file far too large is refused at once, naming it.
+TEST(CommandLine, ReadsOnlyARegularFileOfAConfigurationsSize) {
+  QTemporaryDir dir;
+  const QString zero = dir.filePath("zero.telmaris");
+  ASSERT_TRUE(QFile::link("/dev/zero", zero));
+  const Fifo fifo(dir.filePath("fifo.telmaris"));
+  ASSERT_TRUE(QDir(dir.path()).mkdir("folder.telmaris"));
+  QFile large(dir.filePath("large.telmaris"));
+  ASSERT_TRUE(large.open(QIODevice::WriteOnly) && large.resize(1024 * 1024));
+  large.close();
+  const std::pair<QString, QString> cases[] = {
+      {zero, "This is not a regular file (a device, a pipe or a socket)."},
+      {fifo.path(), "This is not a regular file (a device, a pipe or a socket)."},
+      {dir.filePath("folder.telmaris"), "This is a folder, not a file."},
+      {large.fileName(),
+       "The file is larger than 64 KB, and a configuration is about half a "
+       "kilobyte. It is no configuration."}};
+  for (const auto& [file, why] : cases) {
+    const Ran listed = telmaris({"--dir", TELMARIS_PROGRAM_DIR, "--list", file});
+    EXPECT_EQ(listed.status, 3) << file.toStdString();
+    EXPECT_EQ(listed.err, file + ": " + why + "\n");
+  }
 }
 
 // A configuration whose steps stop before the output buttons is never priced, whatever the

@@ -3,11 +3,17 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QTemporaryDir>
+#include <random>
 
+#include "common/variants.h"
 #include "configurator/ordering_list.h"
 #include "configurator/window_driver.h"
+#include "support/special_files.h"
 
 namespace {
 
@@ -15,6 +21,12 @@ Configuration parsed(const QByteArray& json) {
   const Result<Configuration> result = parseConfiguration(json);
   EXPECT_TRUE(result) << result.problem().what.toStdString();
   return result ? *result : Configuration{};
+}
+
+void write(const QString& file, const QByteArray& bytes) {
+  QFile out(file);
+  ASSERT_TRUE(out.open(QIODevice::WriteOnly | QIODevice::Truncate));
+  ASSERT_EQ(out.write(bytes), bytes.size());
 }
 
 QString error(const QByteArray& json) {
@@ -142,4 +154,102 @@ TEST(ConfigurationFile, SavedFromTheWindowOpensToTheSameList) {
   d.w.OpenFile->trigger();
   EXPECT_TRUE(d.lastMessage().contains("\"trolley\"")) << d.lastMessage().toStdString();
   EXPECT_TRUE(d.w.Printerutskrift->isVisible());
+  // Nor does a FIFO, which is refused at once.
+  const Fifo fifo(out.filePath("fifo.telmaris"));
+  d.services.fileAnswer = fifo.path();
+  d.w.OpenFile->trigger();
+  EXPECT_EQ(d.lastMessage(), "The configuration cannot be opened.\n\n" + fifo.path() +
+                                 "\nThis is not a regular file (a device, a pipe or a socket).");
+  EXPECT_TRUE(d.w.Printerutskrift->isVisible());
+}
+
+// A configuration is read only from a regular file of a configuration's size; anything else is
+// refused at once, naming the file.
+TEST(ConfigurationFile, OnlyARegularFileOfAConfigurationsSizeIsRead) {
+  QTemporaryDir dir;
+  const auto refusal = [](const QString& file) {
+    const Result<Configuration> read = readConfigurationFile(file);
+    return read ? QString() : read.problem().describe();
+  };
+  // A configuration with blanks up to the largest size allowed, and with one more.
+  QByteArray json = R"({"model": "PXH 500 EX"})";
+  json.append(kMaxConfigurationBytes - json.size(), ' ');
+  const QString largest = dir.filePath("largest.telmaris");
+  write(largest, json);
+  ASSERT_TRUE(readConfigurationFile(largest)) << refusal(largest).toStdString();
+  EXPECT_EQ(readConfigurationFile(largest)->model, "PXH 500 EX");
+  write(largest, json + ' ');
+  EXPECT_EQ(refusal(largest), largest +
+                                  ": The file is larger than 64 KB, and a configuration is "
+                                  "about half a kilobyte. It is no configuration.");
+
+  const Fifo fifo(dir.filePath("fifo.telmaris"));
+  EXPECT_EQ(refusal(fifo.path()),
+            fifo.path() + ": This is not a regular file (a device, a pipe or a socket).");
+  ASSERT_TRUE(QDir(dir.path()).mkdir("folder.telmaris"));
+  EXPECT_EQ(refusal(dir.filePath("folder.telmaris")),
+            dir.filePath("folder.telmaris") + ": This is a folder, not a file.");
+}
+
+// The example configurations with bytes changed or cut short: each is refused naming the file,
+// or read as the JSON it holds says.
+TEST(ConfigurationFile, FuzzedFilesReadAsWrittenOrAreRefused) {
+#if defined(__SANITIZE_ADDRESS__)
+  constexpr int kRounds = 250;
+#else
+  constexpr int kRounds = 1000;
+#endif
+  QTemporaryDir dir;
+  std::vector<QByteArray> sources;
+  for (const QFileInfo& example :
+       QDir(TELMARIS_SOURCE_DIR "/examples").entryInfoList({"*.telmaris"}, QDir::Files)) {
+    QFile in(example.filePath());
+    ASSERT_TRUE(in.open(QIODevice::ReadOnly));
+    sources.push_back(in.readAll());
+  }
+  ASSERT_EQ(sources.size(), 8u);
+  const char* tokens[] = {"\"",           ",",       ":", "{",  "}",   "[",  "]",   "null",
+                          "true",         "false",   "0", "99", "100", "-1", "2.5", "\"none\"",
+                          "\"2-button\"", "\"4,5\"", " ", "\\"};
+  std::mt19937 random(3);
+  int read = 0;
+  for (int round = 0; round < kRounds; ++round) {
+    QByteArray bytes = sources[round % sources.size()];
+    if (round % 10 == 9) {
+      bytes.truncate(static_cast<qsizetype>(random() % bytes.size()));
+    } else {
+      for (int n = 1 + static_cast<int>(random() % 3); n > 0; --n) {
+        const qsizetype at = static_cast<qsizetype>(random() % bytes.size());
+        if (random() % 2)
+          bytes[at] = static_cast<char>(random());
+        else
+          bytes.replace(at, static_cast<qsizetype>(random() % 4), tokens[random() % 20]);
+      }
+    }
+    const QString file = dir.filePath("fuzzed.telmaris");
+    write(file, bytes);
+    const Result<Configuration> c = readConfigurationFile(file);
+    if (!c) {
+      EXPECT_EQ(c.problem().kind, Problem::Kind::File);
+      EXPECT_EQ(c.problem().where, file);
+      EXPECT_FALSE(c.problem().what.isEmpty());
+      continue;
+    }
+    ++read;
+    const QJsonObject o = QJsonDocument::fromJson(bytes).object();
+    SCOPED_TRACE(bytes.toStdString());
+    EXPECT_EQ(variantOf(c->variant).startCaption, o.value("variant").toString("English European"));
+    EXPECT_EQ(c->model, o.value("model").toString(Configuration{}.model));
+    EXPECT_EQ(c->liftHeight, o.value("liftHeight").toString());
+    EXPECT_EQ(c->controlLength, o.value("controlLength").toString());
+    EXPECT_EQ(c->lubeFree, o.value("lubeFree").toBool());
+    EXPECT_EQ(c->stainlessChain, o.value("stainlessChain").toBool());
+    EXPECT_EQ(c->articulation, o.value("articulation").toBool());
+    EXPECT_EQ(c->discount, o.value("discount").toInt());
+    EXPECT_EQ(c->accessories[2], o.value("accessories").toObject().value("chainStop").toBool());
+    const Result<Configuration> again = parseConfiguration(writeConfiguration(*c));
+    ASSERT_TRUE(again) << again.problem().what.toStdString();
+    EXPECT_TRUE(*again == *c);
+  }
+  EXPECT_GT(read, kRounds / 10);
 }

@@ -4,7 +4,6 @@
 #include <QCoreApplication>
 #include <QDate>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -55,12 +54,8 @@ struct OpenedConfiguration {
   // The page of --pdf walks the answers itself, through the window whose image it shows:
   // `walk` false leaves the walk to it.
   void open(const QString& file, const ProgramDirectory& directory, bool walk = true) {
-    QFile in(file);
-    if (!in.open(QIODevice::ReadOnly))
-      throw Failure(Problem{Problem::Kind::File, file, in.errorString(), std::nullopt});
-    const Result<Configuration> parsed = parseConfiguration(in.readAll());
-    if (!parsed)
-      throw Failure(Problem{Problem::Kind::File, file, parsed.problem().what, std::nullopt});
+    const Result<Configuration> parsed = readConfigurationFile(file);
+    if (!parsed) throw Failure(parsed.problem());
     configuration = *parsed;
     const Variant& variant = variantOf(configuration.variant);
     languageKey = variant.languageKey;

@@ -1,12 +1,15 @@
 // Reading and writing saved configurations.
 #include "configurator/configuration_file.h"
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QRegularExpression>
 #include <QStringList>
 
+#include "common/file_access.h"
 #include "common/variants.h"
 
 namespace {
@@ -165,4 +168,23 @@ QByteArray writeConfiguration(const Configuration& c) {
   o[QStringLiteral("accessories")] = accessories;
   o[QStringLiteral("discount")] = c.discount;
   return QJsonDocument(o).toJson(QJsonDocument::Indented);
+}
+
+Result<Configuration> readConfigurationFile(const QString& file) {
+  QByteArray json;
+  try {
+    json = readRegularFile(
+        file, kMaxConfigurationBytes,
+        QCoreApplication::translate("ConfigurationFiles",
+                                    "The file is larger than %1 KB, and a configuration is about "
+                                    "half a kilobyte. It is no configuration.")
+            .arg(kMaxConfigurationBytes / 1024));
+  } catch (const Failure& e) {
+    return e.problem();
+  }
+  Result<Configuration> parsed = parseConfiguration(json);
+  if (!parsed)
+    return Problem{Problem::Kind::File, QDir::toNativeSeparators(withControlsEscaped(file)),
+                   parsed.problem().what, std::nullopt};
+  return parsed;
 }

@@ -17,3 +17,12 @@
 Result<Configuration> parseConfiguration(const QByteArray& json);
 
 QByteArray writeConfiguration(const Configuration& configuration);
+
+// A saved configuration is about half a kilobyte; a file larger than this is no configuration
+// and is refused before it is read.
+inline constexpr qint64 kMaxConfigurationBytes = 64 * 1024;
+
+// Reads and parses a configuration file: a regular file (a FIFO, a device or a folder is refused
+// at once) of at most kMaxConfigurationBytes. The problem names the file and says what is wrong
+// with it.
+Result<Configuration> readConfigurationFile(const QString& file);

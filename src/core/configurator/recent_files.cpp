@@ -1,9 +1,7 @@
-// Reading a configuration file for the window, and the list of recent configurations.
+// The list of recent configurations.
 #include "configurator/recent_files.h"
 
-#include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QSettings>
 
@@ -13,25 +11,22 @@ namespace {
 
 const QString kRecentKey = QStringLiteral("recentConfigurations");
 
+// The settings hold a few short lines; a larger file is not the program's.
+constexpr qint64 kMaxSettingsBytes = 1024 * 1024;
+
+// Whether QSettings may read and write the settings file: when there is none yet, or it is a
+// regular file of a settings file's size. A FIFO, a device or a folder in its place would make
+// QSettings wait forever or fill the memory, and is left alone: the list is then empty.
+bool settingsFileUsable(const QString& file) {
+  const QFileInfo info(file);
+  return !info.exists() || (info.isFile() && info.size() <= kMaxSettingsBytes);
+}
+
 QString cleanName(const QString& file) {
   return QDir::cleanPath(QFileInfo(file).absoluteFilePath());
 }
 
 }  // namespace
-
-Result<Configuration> readConfigurationFile(const QString& file) {
-  const QString where = QDir::toNativeSeparators(file);
-  QFile in(file);
-  if (!in.open(QIODevice::ReadOnly)) {
-    return Problem{Problem::Kind::File, where,
-                   QCoreApplication::translate("ConfigurationFiles", "The file cannot be read: %1")
-                       .arg(in.errorString()),
-                   std::nullopt};
-  }
-  Result<Configuration> parsed = parseConfiguration(in.readAll());
-  if (!parsed) return Problem{Problem::Kind::File, where, parsed.problem().what, std::nullopt};
-  return parsed;
-}
 
 QStringList withRecentFile(const QStringList& list, const QString& file, int kept) {
   QStringList result;
@@ -63,7 +58,7 @@ QString userSettingsFile() {
 RecentFiles::RecentFiles(QString settingsFile) : settingsFile_(std::move(settingsFile)) {}
 
 QStringList RecentFiles::files() const {
-  if (settingsFile_.isEmpty()) return {};
+  if (settingsFile_.isEmpty() || !settingsFileUsable(settingsFile_)) return {};
   const QSettings settings(settingsFile_, QSettings::IniFormat);
   // An edited or older settings file may hold more, twice, or empty names.
   return withRecentFile(settings.value(kRecentKey).toStringList(), QString());
@@ -80,7 +75,7 @@ void RecentFiles::remove(const QString& file) {
 }
 
 void RecentFiles::store(const QStringList& files) {
-  if (settingsFile_.isEmpty()) return;
+  if (settingsFile_.isEmpty() || !settingsFileUsable(settingsFile_)) return;
   QSettings settings(settingsFile_, QSettings::IniFormat);
   settings.setValue(kRecentKey, files);
 }

@@ -1,5 +1,5 @@
-// The configuration files the user works with: one read as File > Open reads it, and the list
-// of the last ones opened or saved, newest first, kept in the user's settings.
+// The configuration files the user works with: the list of the last ones opened or saved,
+// newest first, kept in the user's settings (a configuration is read by readConfigurationFile).
 #pragma once
 
 #include <QString>
@@ -7,10 +7,7 @@
 
 #include "common/problem.h"
 #include "configurator/configuration.h"
-
-// Reads and parses a configuration file; the problem names the file and says what is wrong
-// with it.
-Result<Configuration> readConfigurationFile(const QString& file);
+#include "configurator/configuration_file.h"  // readConfigurationFile
 
 // How many configurations File > Recent configurations offers.
 inline constexpr int kRecentFilesKept = 5;

@@ -5,7 +5,7 @@
 #include <QtEndian>
 #include <algorithm>
 
-#include "prices/price_file.h"
+#include "prices/workbook_reader.h"
 
 namespace {
 
@@ -74,7 +74,7 @@ CompoundFile::CompoundFile(QByteArray data, const QString& path)
 }
 
 void CompoundFile::fail(const QString& why) const {
-  throw PriceReadError(QStringLiteral("The workbook %1 cannot be read: %2").arg(path_, why));
+  failWorkbook(path_, why);
 }
 
 const char* CompoundFile::sector(quint32 number, qint64 length) const {

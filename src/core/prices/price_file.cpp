@@ -2,30 +2,30 @@
 #include "prices/price_file.h"
 
 #include <QCoreApplication>
-#include <QFile>
+#include <QDir>
 #include <QRegularExpression>
 #include <QStringDecoder>
 #include <charconv>
 #include <cmath>
 #include <utility>
 
-namespace {
+#include "common/file_access.h"
 
-// A price file is a few hundred kilobytes; anything far larger is not one.
-constexpr qint64 kMaxPriceFileBytes = 64 * 1024 * 1024;
+namespace {
 
 // DOS editors ended text files with Ctrl+Z; what follows it is not part of the text.
 constexpr char16_t kDosEndOfFile = 0x1A;
 
+// A field of the line at hand, as a piece of the file's text.
 struct Field {
-  QString text;
+  QStringView text;
   int line = 0;
-  bool startsLine = false;  // the first field of its line
 };
 
-QString elided(const QString& text) {
+QString elided(QStringView text) {
   constexpr int kShown = 40;
-  return text.size() <= kShown ? text : text.left(kShown) + QStringLiteral("...");
+  return text.size() <= kShown ? text.toString()
+                               : text.left(kShown).toString() + QStringLiteral("...");
 }
 
 // Price files come from Notepad and from other systems alike: UTF-8 with or without a mark,
@@ -34,9 +34,12 @@ QString decode(QByteArrayView data) {
   if (data.startsWith("\xEF\xBB\xBF")) return QString::fromUtf8(data.sliced(3));
   if (data.startsWith("\xFF\xFE")) return QStringDecoder(QStringDecoder::Utf16LE)(data.sliced(2));
   if (data.startsWith("\xFE\xFF")) return QStringDecoder(QStringDecoder::Utf16BE)(data.sliced(2));
-  QStringDecoder utf8(QStringDecoder::Utf8);
-  QString text = utf8(data);
-  if (!utf8.hasError()) return text;
+  {
+    // Gone before the Latin-1 text is made: never two texts of the file at once.
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    QString text = utf8(data);
+    if (!utf8.hasError()) return text;
+  }
   return QString::fromLatin1(data);
 }
 
@@ -44,24 +47,26 @@ bool isBlank(QChar c) {
   return c == u' ' || c == u'\t';
 }
 
-void skipBlanks(const QString& line, qsizetype& i) {
+void skipBlanks(QStringView line, qsizetype& i) {
   while (i < line.size() && isBlank(line[i])) ++i;
 }
 
 // Splits one line into its comma-separated fields. A quoted field runs to the next quote on the
-// same line; a price file has no use for quotes inside a field, so one is an error.
-void splitLine(const QString& line, int lineNumber, std::vector<Field>& fields) {
+// same line; a price file has no use for quotes inside a field, so one is an error. False when
+// the line has more than `maxFields` fields; the first of them are then in `fields`.
+bool splitLine(QStringView line, int lineNumber, std::vector<Field>& fields,
+               std::size_t maxFields) {
   qsizetype i = 0;
-  bool first = true;
   while (true) {
+    if (fields.size() == maxFields) return false;
     skipBlanks(line, i);
-    Field field{{}, lineNumber, std::exchange(first, false)};
+    Field field{{}, lineNumber};
     if (i < line.size() && line[i] == u'"') {
       const qsizetype close = line.indexOf(u'"', i + 1);
       if (close < 0)
         throw PriceReadError(
             QStringLiteral("Line %1: the closing quote is missing.").arg(lineNumber));
-      field.text = line.mid(i + 1, close - i - 1);
+      field.text = line.sliced(i + 1, close - i - 1);
       i = close + 1;
       skipBlanks(line, i);
       if (i < line.size() && line[i] != u',')
@@ -70,41 +75,138 @@ void splitLine(const QString& line, int lineNumber, std::vector<Field>& fields) 
     } else {
       qsizetype end = line.indexOf(u',', i);
       if (end < 0) end = line.size();
-      field.text = line.mid(i, end - i).trimmed();
+      field.text = line.sliced(i, end - i).trimmed();
       if (field.text.contains(u'"'))
         throw PriceReadError(QStringLiteral("Line %1: the field \"%2\" has a stray quote.")
                                  .arg(lineNumber)
                                  .arg(elided(field.text)));
       i = end;
     }
-    fields.push_back(std::move(field));
-    if (i >= line.size()) return;
+    fields.push_back(field);
+    if (i >= line.size()) return true;
     ++i;  // the comma
   }
 }
 
-std::vector<Field> splitFields(QString text) {
-  const qsizetype dosEnd = text.indexOf(QChar(kDosEndOfFile));
-  if (dosEnd >= 0) text.truncate(dosEnd);
+// Reads the records line by line: the fields of one line at a time, the ordering number of a
+// record that goes on to the next line, and the entries read so far.
+class PriceListReader {
+ public:
+  explicit PriceListReader(const QString& file) : file_(file) {}
 
-  std::vector<Field> fields;
+  void readLine(QStringView line, int lineNumber) {
+    fields_.clear();
+    // The fields of the records still allowed, and of one more: a line of more can only be
+    // refused, and is, before its fields fill the memory.
+    const std::size_t recordsLeft = kMaxPriceRecords - entries_.size();
+    if (!splitLine(line, lineNumber, fields_, 2 * recordsLeft + 2)) tooManyRecords(lineNumber);
+    // A line of more than two fields must start a record and end one.
+    const std::size_t count = fields_.size();
+    if (count > 2 && (pending_ || count % 2 != 0))
+      throw PriceReadError(
+          QCoreApplication::translate(
+              "Prices",
+              "Record %1 (line %2): the line has %3 fields, which do not make whole records of an "
+              "ordering number and a price. A price's decimals follow a period, not a comma "
+              "(45.5, not 45,5).")
+              .arg(record())
+              .arg(lineNumber)
+              .arg(count));
+    for (const Field& field : fields_) {
+      if (!pending_) {
+        if (entries_.size() >= static_cast<std::size_t>(kMaxPriceRecords))
+          tooManyRecords(lineNumber);
+        pending_ = field;
+      } else {
+        addRecord(*pending_, field);
+        pending_.reset();
+      }
+    }
+  }
+
+  std::vector<PriceEntry> finish() {
+    if (pending_)
+      throw PriceReadError(
+          QStringLiteral("Record %1 (line %2): the ordering number \"%3\" has no price.")
+              .arg(record())
+              .arg(pending_->line)
+              .arg(elided(pending_->text)));
+    return std::move(entries_);
+  }
+
+ private:
+  [[noreturn]] void tooManyRecords(int lineNumber) const {
+    throw PriceReadError(file_,
+                         QCoreApplication::translate(
+                             "Prices",
+                             "Line %1: the file holds more than %2 records, and a price list "
+                             "names a few thousand parts. It is no price file.")
+                             .arg(lineNumber)
+                             .arg(kMaxPriceRecords));
+  }
+
+  // The number of the record the next field or the pending number belongs to.
+  int record() const { return static_cast<int>(entries_.size()) + 1; }
+
+  void addRecord(const Field& number, const Field& price) {
+    const QString priceText = price.text.toString();
+    const std::optional<double> value = parsePrice(priceText);
+    if (!value)
+      throw PriceReadError(QStringLiteral("Record %1 (line %2): the price \"%3\" is not a number.")
+                               .arg(record())
+                               .arg(price.line)
+                               .arg(elided(price.text)));
+    if (!isPriceInRange(*value))
+      throw PriceReadError(priceOutOfRangeText(
+          QStringLiteral("Record %1 (line %2)").arg(record()).arg(price.line), elided(price.text)));
+    entries_.push_back({regroupOrderingNumber(number.text.toString()), value,
+                        QStringLiteral("Record %1 (line %2)").arg(record()).arg(number.line)});
+  }
+
+  QString file_;  // for the refusal of a file of too many records; empty when not known
+  std::vector<Field> fields_;
+  std::optional<Field> pending_;
+  std::vector<PriceEntry> entries_;
+};
+
+// The records of the file's text; `file` names the file for a refusal of the file as a whole.
+std::vector<PriceEntry> parsePriceText(const QString& text, const QString& file) {
+  QStringView rest(text);
+  const qsizetype dosEnd = rest.indexOf(QChar(kDosEndOfFile));
+  if (dosEnd >= 0) rest.truncate(dosEnd);
+
+  PriceListReader reader(file);
   int lineNumber = 0;
   qsizetype start = 0;
-  while (start < text.size()) {
+  while (start < rest.size()) {
     qsizetype end = start;
-    while (end < text.size() && text[end] != u'\n' && text[end] != u'\r') ++end;
+    while (end < rest.size() && rest[end] != u'\n' && rest[end] != u'\r') ++end;
     ++lineNumber;
-    const QString line = text.mid(start, end - start);
-    if (!line.trimmed().isEmpty()) splitLine(line, lineNumber, fields);
+    const QStringView line = rest.sliced(start, end - start);
+    if (!line.trimmed().isEmpty()) reader.readLine(line, lineNumber);
     // "\r\n" is one line end, a lone "\r" or "\n" another.
-    if (end < text.size() && text[end] == u'\r' && end + 1 < text.size() && text[end + 1] == u'\n')
+    if (end < rest.size() && rest[end] == u'\r' && end + 1 < rest.size() && rest[end + 1] == u'\n')
       ++end;
     start = end + 1;
   }
-  return fields;
+  return reader.finish();
 }
 
 }  // namespace
+
+QString shownFileName(const QString& path) {
+  return QDir::toNativeSeparators(withControlsEscaped(path));
+}
+
+QByteArray readPriceListFile(const QString& path, qint64 maxBytes, const QString& tooLarge) {
+  try {
+    return readRegularFile(path, maxBytes, tooLarge);
+  } catch (const PriceReadError&) {
+    throw;
+  } catch (const Failure& e) {
+    throw PriceReadError(e.problem().where, e.problem().what);
+  }
+}
 
 QString regroupOrderingNumber(const QString& number) {
   if (number.size() >= 12) return number;
@@ -132,70 +234,17 @@ std::optional<double> parsePrice(const QString& text) {
 }
 
 std::vector<PriceEntry> parsePriceFile(QByteArrayView data) {
-  const std::vector<Field> fields = splitFields(decode(data));
-  std::vector<PriceEntry> entries;
-  entries.reserve(fields.size() / 2);
-  // A line of more than two fields must start a record and end one; the fields of a line run
-  // from the one that starts it to the next one that does. Problems are told in the order of
-  // the file, so the first such line waits for its record.
-  std::optional<std::size_t> badLine;
-  std::size_t badCount = 0;
-  for (std::size_t first = 0; first < fields.size() && !badLine;) {
-    std::size_t end = first + 1;
-    while (end < fields.size() && !fields[end].startsLine) ++end;
-    if (end - first > 2 && (first % 2 != 0 || (end - first) % 2 != 0)) {
-      badLine = first;
-      badCount = end - first;
-    }
-    first = end;
-  }
-
-  for (std::size_t i = 0; i < fields.size(); i += 2) {
-    const int record = static_cast<int>(i / 2) + 1;
-    if (badLine && *badLine / 2 == i / 2)
-      throw PriceReadError(
-          QCoreApplication::translate(
-              "Prices",
-              "Record %1 (line %2): the line has %3 fields, which do not make whole records of an "
-              "ordering number and a price. A price's decimals follow a period, not a comma "
-              "(45.5, not 45,5).")
-              .arg(record)
-              .arg(fields[*badLine].line)
-              .arg(badCount));
-    const Field& number = fields[i];
-    if (i + 1 >= fields.size())
-      throw PriceReadError(
-          QStringLiteral("Record %1 (line %2): the ordering number \"%3\" has no price.")
-              .arg(record)
-              .arg(number.line)
-              .arg(elided(number.text)));
-    const Field& price = fields[i + 1];
-    const std::optional<double> value = parsePrice(price.text);
-    if (!value)
-      throw PriceReadError(QStringLiteral("Record %1 (line %2): the price \"%3\" is not a number.")
-                               .arg(record)
-                               .arg(price.line)
-                               .arg(elided(price.text)));
-    if (!isPriceInRange(*value))
-      throw PriceReadError(priceOutOfRangeText(
-          QStringLiteral("Record %1 (line %2)").arg(record).arg(price.line), elided(price.text)));
-    entries.push_back({regroupOrderingNumber(number.text), value,
-                       QStringLiteral("Record %1 (line %2)").arg(record).arg(number.line)});
-  }
-  return entries;
+  return parsePriceText(decode(data), QString());
 }
 
 std::vector<PriceEntry> readPriceFile(const QString& path) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly))
-    throw PriceReadError(
-        QStringLiteral("The file %1 cannot be opened: %2").arg(path, file.errorString()));
-  // Read with a limit rather than trusting the size: a device reports none.
-  const QByteArray data = file.read(kMaxPriceFileBytes + 1);
-  if (file.error() != QFileDevice::NoError)
-    throw PriceReadError(
-        QStringLiteral("The file %1 cannot be read: %2").arg(path, file.errorString()));
-  if (data.size() > kMaxPriceFileBytes)
-    throw PriceReadError(QStringLiteral("The file %1 is too large for a price file.").arg(path));
-  return parsePriceFile(data);
+  QByteArray data = readPriceListFile(
+      path, kMaxPriceFileBytes,
+      QCoreApplication::translate("Prices",
+                                  "The file is larger than %1 MB, and a price file is a few "
+                                  "hundred kilobytes. It is no price file.")
+          .arg(kMaxPriceFileBytes / (1024 * 1024)));
+  const QString text = decode(data);
+  data = QByteArray();  // the file's bytes are let go once they are text
+  return parsePriceText(text, shownFileName(path));
 }

@@ -28,12 +28,34 @@ inline bool isPriceInRange(double price) {
 QString priceOutOfRangeText(const QString& where, const QString& price);
 
 // A price list that cannot be read: a problem of kind File whose text names the file, record,
-// row or cell and says why.
+// row or cell and says why. A problem with the file as a whole (not a regular file, too large)
+// names the file as its place instead.
 class PriceReadError : public Failure {
  public:
   explicit PriceReadError(const QString& detail)
       : Failure(Problem{Problem::Kind::File, {}, detail, std::nullopt}) {}
+  PriceReadError(const QString& file, const QString& detail)
+      : Failure(Problem{Problem::Kind::File, file, detail, std::nullopt}) {}
 };
+
+// What a price file may hold. The maker's price list names a few thousand parts at about 25
+// bytes a record: a few hundred kilobytes. A file larger than kMaxPriceFileBytes is refused
+// before it is read, and one of more than kMaxPriceRecords records as soon as reading reaches
+// the first record too many. Reading keeps the file until it is text (two bytes a character),
+// then the text, the entries read so far and no more of the fields than the line at hand: at
+// most about four times the file's size and 200 bytes a record, under 90 MB for the largest
+// file allowed (telmaris_bench_read_memory measures it).
+inline constexpr qint64 kMaxPriceFileBytes = 16 * 1024 * 1024;
+inline constexpr int kMaxPriceRecords = 100000;
+
+// The whole content of the price list file at `path`: a regular file of at most `maxBytes`
+// (a FIFO, a device or a folder is refused at once, without waiting). Throws PriceReadError
+// naming the file; `tooLarge` says what is wrong with a larger one.
+QByteArray readPriceListFile(const QString& path, qint64 maxBytes, const QString& tooLarge);
+
+// The name of a file as a price list's problem gives it: native separators, control
+// characters shown escaped.
+QString shownFileName(const QString& path);
 
 // Ordering numbers are printed as "7302 4410 01"; a number shorter than 12 characters is taken
 // as ten characters written without their blanks and regrouped 4, 4 and 2. Longer numbers are
@@ -45,11 +67,14 @@ QString regroupOrderingNumber(const QString& number);
 // ends and blank lines make no difference. A record may run over two lines, and a line may hold
 // several records, but a line of more than two fields must hold whole records: one that does
 // not is refused, as a decimal comma ("45,5") gives it one field too many. Every price must be
-// a number from 0 to kMaxPrice; a list whose last ordering number has no price is refused.
-// Throws PriceReadError.
+// a number from 0 to kMaxPrice; a list whose last ordering number has no price is refused, and
+// so is one of more than kMaxPriceRecords records. The records are read line by line and the
+// first problem in the order of the file is the one told. Throws PriceReadError.
 std::vector<PriceEntry> parsePriceFile(QByteArrayView data);
 
-// Reads and parses the price file. Throws PriceReadError when it cannot be read.
+// Reads and parses the price file: a regular file of at most kMaxPriceFileBytes. Throws
+// PriceReadError when it cannot be read; a file refused as a whole is named as the problem's
+// place.
 std::vector<PriceEntry> readPriceFile(const QString& path);
 
 // A price as a number with a period ("45.5", "3500", "1e3"), as the nearest double to what is

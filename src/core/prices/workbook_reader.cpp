@@ -2,13 +2,23 @@
 // the two forms, and the price list read from a worksheet.
 #include "prices/workbook_reader.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <unzip.h>
 
+#include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
+#include <QIODevice>
 #include <QXmlStreamReader>
+#include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstdio>
+#include <exception>
 
+#include "common/file_access.h"
 #include "prices/xls_reader.h"
 
 namespace {
@@ -16,20 +26,98 @@ namespace {
 // The largest sheet a spreadsheet program makes.
 constexpr int kMaxRows = 1048576;
 constexpr int kMaxColumns = 16384;
-// No price list comes near this; a zip entry that unpacks to more is not a price workbook.
-constexpr quint64 kMaxEntryBytes = 256ull * 1024 * 1024;
+// The relationships a part may list: a workbook of as many sheets is no price workbook.
+constexpr std::size_t kMaxRelationships = 65536;
 
 [[noreturn]] void fail(const QString& path, const QString& why) {
-  throw PriceReadError(QStringLiteral("The workbook %1 cannot be read: %2").arg(path, why));
+  failWorkbook(path, why);
+}
+
+QString workbookTooLargeText() {
+  return QCoreApplication::translate(
+             "Prices",
+             "The file is larger than %1 MB, and a price workbook is a few hundred kilobytes. It "
+             "is no price workbook.")
+      .arg(kMaxWorkbookBytes / (1024 * 1024));
+}
+
+// Refuses anything but a regular file of at most kMaxWorkbookBytes, naming the file.
+void requireWorkbookFile(const QString& path) {
+  try {
+    requireRegularFile(path);
+  } catch (const Failure& e) {
+    throw PriceReadError(e.problem().where, e.problem().what);
+  }
+  if (QFileInfo(path).size() > kMaxWorkbookBytes)
+    throw PriceReadError(shownFileName(path), workbookTooLargeText());
 }
 
 // ---- The zipped form
 
+// Opens the workbook for reading as minizip's own functions would, but only when it is a regular
+// file of at most kMaxWorkbookBytes, and without waiting on a FIFO put in its place after it was
+// checked. None when it is no such file.
+voidpf ZCALLBACK openRegularWorkbook(voidpf, const void* name, int) {
+  const int fd =
+      ::open(static_cast<const char*>(name), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+  if (fd < 0) return nullptr;
+  struct stat info {};
+  if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || info.st_size > kMaxWorkbookBytes) {
+    ::close(fd);
+    return nullptr;
+  }
+  ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+  FILE* file = ::fdopen(fd, "rb");
+  if (!file) ::close(fd);
+  return file;
+}
+
+// One part of the zip, unpacked as it is read. No more than kMaxWorkbookPartBytes are ever
+// unpacked, whatever size the zip's directory gives for the part: one byte more ends the reading
+// with tooLarge() set.
+class ZipPart : public QIODevice {
+ public:
+  explicit ZipPart(unzFile zip) : zip_(zip) { open(QIODevice::ReadOnly | QIODevice::Unbuffered); }
+  bool isSequential() const override { return true; }
+  bool tooLarge() const { return tooLarge_; }
+  bool damaged() const { return damaged_; }
+
+ protected:
+  qint64 readData(char* data, qint64 maxSize) override {
+    if (tooLarge_ || damaged_) return 0;
+    // Room for one byte beyond the limit, which tells a part too large from one just as large.
+    const qint64 room = kMaxWorkbookPartBytes + 1 - unpacked_;
+    const auto wanted = static_cast<unsigned>(std::min<qint64>({maxSize, room, 1 << 20}));
+    const int got = unzReadCurrentFile(zip_, data, wanted);
+    if (got < 0) {
+      damaged_ = true;
+      return 0;
+    }
+    unpacked_ += got;
+    if (unpacked_ > kMaxWorkbookPartBytes) {
+      tooLarge_ = true;
+      return 0;
+    }
+    return got;
+  }
+  qint64 writeData(const char*, qint64) override { return -1; }
+
+ private:
+  unzFile zip_;
+  qint64 unpacked_ = 0;
+  bool tooLarge_ = false;
+  bool damaged_ = false;
+};
+
 class ZipFile {
  public:
   explicit ZipFile(const QString& path) : path_(path) {
+    requireWorkbookFile(path);
+    zlib_filefunc64_def functions{};
+    fill_fopen64_filefunc(&functions);
+    functions.zopen64_file = openRegularWorkbook;
     const QByteArray name = QFile::encodeName(path);
-    zip_ = unzOpen64(name.constData());
+    zip_ = unzOpen2_64(name.constData(), &functions);
     if (!zip_) fail(path, QStringLiteral("it is damaged or not a workbook."));
   }
   ~ZipFile() { unzClose(zip_); }
@@ -40,30 +128,54 @@ class ZipFile {
     return unzLocateFile(zip_, entry.toUtf8().constData(), 2) == UNZ_OK;
   }
 
-  QByteArray read(const QString& entry) {
+  // Hands the part, unpacked as it is read, to `reader`; refuses the workbook when the part is
+  // damaged or unpacks to more than kMaxWorkbookPartBytes.
+  template <typename Reader>
+  void read(const QString& entry, Reader&& reader) {
     if (!has(entry)) fail(path_, QStringLiteral("its part %1 is missing.").arg(entry));
     unz_file_info64 info{};
     if (unzGetCurrentFileInfo64(zip_, &info, nullptr, 0, nullptr, 0, nullptr, 0) != UNZ_OK)
       fail(path_, QStringLiteral("its part %1 is damaged.").arg(entry));
-    if (info.uncompressed_size > kMaxEntryBytes)
-      fail(path_, QStringLiteral("its part %1 is too large.").arg(entry));
+    if (info.uncompressed_size > static_cast<quint64>(kMaxWorkbookPartBytes)) tooLarge(entry);
     if (unzOpenCurrentFile(zip_) != UNZ_OK)
       fail(path_, QStringLiteral("its part %1 cannot be unpacked.").arg(entry));
-    QByteArray data;
-    char buffer[65536];
-    int got = 0;
-    // The size in the directory may lie; the limit holds for what is actually unpacked.
-    while ((got = unzReadCurrentFile(zip_, buffer, sizeof buffer)) > 0) {
-      data.append(buffer, got);
-      if (static_cast<quint64>(data.size()) > kMaxEntryBytes) break;
+    ZipPart part(zip_);
+    std::exception_ptr failure;
+    try {
+      reader(static_cast<QIODevice&>(part));
+      // What the reader left unread is unpacked too: the check of the part's sum needs it all.
+      char rest[65536];
+      while (part.read(rest, sizeof rest) > 0) {
+      }
+    } catch (...) {
+      failure = std::current_exception();
     }
     const int closed = unzCloseCurrentFile(zip_);
-    if (got < 0 || closed != UNZ_OK || static_cast<quint64>(data.size()) > kMaxEntryBytes)
-      fail(path_, QStringLiteral("its part %1 is damaged.").arg(entry));
+    // A part cut off at the limit, or broken off by a damage, is at the root of what the reader
+    // made of it.
+    if (part.tooLarge()) tooLarge(entry);
+    if (part.damaged()) fail(path_, QStringLiteral("its part %1 is damaged.").arg(entry));
+    if (failure) std::rethrow_exception(failure);
+    if (closed != UNZ_OK) fail(path_, QStringLiteral("its part %1 is damaged.").arg(entry));
+  }
+
+  // The whole part.
+  QByteArray read(const QString& entry) {
+    QByteArray data;
+    read(entry, [&data](QIODevice& part) { data = part.readAll(); });
     return data;
   }
 
  private:
+  [[noreturn]] void tooLarge(const QString& entry) const {
+    refuseWorkbook(path_, QCoreApplication::translate(
+                              "Prices",
+                              "The workbook's part %1 unpacks to more than %2 MB, and the parts "
+                              "of a price workbook are far smaller. It is no price workbook.")
+                              .arg(entry)
+                              .arg(kMaxWorkbookPartBytes / (1024 * 1024)));
+  }
+
   QString path_;
   unzFile zip_ = nullptr;
 };
@@ -79,13 +191,20 @@ void checkXml(const QXmlStreamReader& xml, const QString& path, const QString& p
     fail(path, QStringLiteral("its part %1 is damaged (%2).").arg(part, xml.errorString()));
 }
 
-std::vector<Relationship> parseRelationships(const QByteArray& data, const QString& path,
+std::vector<Relationship> parseRelationships(QIODevice& data, const QString& path,
                                              const QString& part) {
   std::vector<Relationship> relationships;
-  QXmlStreamReader xml(data);
+  QXmlStreamReader xml(&data);
   while (!xml.atEnd()) {
     xml.readNext();
     if (xml.isStartElement() && xml.name() == u"Relationship") {
+      if (relationships.size() >= kMaxRelationships)
+        refuseWorkbook(path, QCoreApplication::translate(
+                                 "Prices",
+                                 "The workbook's part %1 lists more than %2 relationships, and a "
+                                 "price workbook has a few. It is no price workbook.")
+                                 .arg(part)
+                                 .arg(kMaxRelationships));
       const QXmlStreamAttributes a = xml.attributes();
       relationships.push_back({a.value(QLatin1String("Id")).toString(),
                                a.value(QLatin1String("Type")).toString(),
@@ -150,13 +269,17 @@ QString readRichText(QXmlStreamReader& xml, QStringView element) {
   return text;
 }
 
-std::vector<QString> parseSharedStrings(const QByteArray& data, const QString& path,
-                                        const QString& part) {
+// The shared texts, at most kMaxSharedStrings of them; their characters are bounded by the
+// part's size.
+std::vector<QString> parseSharedStrings(QIODevice& data, const QString& path, const QString& part) {
   std::vector<QString> strings;
-  QXmlStreamReader xml(data);
+  QXmlStreamReader xml(&data);
   while (!xml.atEnd()) {
     xml.readNext();
-    if (xml.isStartElement() && xml.name() == u"si") strings.push_back(readRichText(xml, u"si"));
+    if (!xml.isStartElement() || xml.name() != u"si") continue;
+    if (strings.size() >= static_cast<std::size_t>(kMaxSharedStrings))
+      refuseWorkbook(path, tooManySharedStringsText());
+    strings.push_back(readRichText(xml, u"si"));
   }
   checkXml(xml, path, part);
   return strings;
@@ -190,9 +313,9 @@ bool parseNumber(const QString& text, double& value) {
   return error == std::errc() && end == digits.constData() + digits.size() && !digits.isEmpty();
 }
 
-void parseSheet(const QByteArray& data, const std::vector<QString>& strings, int lastColumn,
+void parseSheet(QIODevice& data, const std::vector<QString>& strings, int lastColumn,
                 const QString& path, const QString& part, Worksheet& sheet) {
-  QXmlStreamReader xml(data);
+  QXmlStreamReader xml(&data);
   int row = 0;
   int column = 0;
   auto damaged = [&](const QString& why) {
@@ -237,6 +360,14 @@ void parseSheet(const QByteArray& data, const std::vector<QString>& strings, int
         }
       }
       if (column > lastColumn || (!hasValue && !hasFormula)) continue;
+      // The cells kept are bounded by the rows a price list can have.
+      if (cellRow > kMaxWorksheetRows)
+        refuseWorkbook(path, QCoreApplication::translate(
+                                 "Prices",
+                                 "The first worksheet has the cell %1 below row %2, and a price "
+                                 "list ends long before. It is no price workbook.")
+                                 .arg(cellName(cellRow, column))
+                                 .arg(kMaxWorksheetRows));
       SheetCell cell;
       cell.kind = SheetCell::Kind::Text;
       const bool textResult = type == u"s" || type == u"str" || type == u"inlineStr";
@@ -271,21 +402,23 @@ Worksheet readXlsx(const QString& path, int lastColumn) {
   ZipFile zip(path);
   QString workbookPart = QStringLiteral("xl/workbook.xml");
   if (zip.has(QStringLiteral("_rels/.rels"))) {
-    const auto rels = parseRelationships(zip.read(QStringLiteral("_rels/.rels")), path,
-                                         QStringLiteral("_rels/.rels"));
+    const QString part = QStringLiteral("_rels/.rels");
+    std::vector<Relationship> rels;
+    zip.read(part, [&](QIODevice& data) { rels = parseRelationships(data, path, part); });
     if (const Relationship* office = findByType(rels, u"/officeDocument"))
       workbookPart = resolve(QString(), office->target);
   }
   const QString folder = folderOf(workbookPart);
   const QString relsPart =
       folder + QStringLiteral("_rels/") + workbookPart.mid(folder.size()) + QStringLiteral(".rels");
-  const auto rels = parseRelationships(zip.read(relsPart), path, relsPart);
+  std::vector<Relationship> rels;
+  zip.read(relsPart, [&](QIODevice& data) { rels = parseRelationships(data, path, relsPart); });
 
   // The sheet elements list the tabs in their order. Chart sheets, dialog sheets and macro
   // sheets are tabs too; the first worksheet is the first tab whose part is a worksheet.
   QString sheetPart;
-  {
-    QXmlStreamReader xml(zip.read(workbookPart));
+  zip.read(workbookPart, [&](QIODevice& data) {
+    QXmlStreamReader xml(&data);
     while (sheetPart.isEmpty() && !xml.atEnd()) {
       xml.readNext();
       if (!xml.isStartElement() || xml.name() != u"sheet") continue;
@@ -297,16 +430,17 @@ Worksheet readXlsx(const QString& path, int lastColumn) {
         if (r.id == sheetId && isWorksheet(r)) sheetPart = resolve(folder, r.target);
     }
     checkXml(xml, path, workbookPart);
-  }
+  });
   if (sheetPart.isEmpty()) fail(path, QStringLiteral("it holds no worksheet."));
 
   std::vector<QString> strings;
   if (const Relationship* shared = findByType(rels, u"/sharedStrings")) {
     const QString part = resolve(folder, shared->target);
-    strings = parseSharedStrings(zip.read(part), path, part);
+    zip.read(part, [&](QIODevice& data) { strings = parseSharedStrings(data, path, part); });
   }
   Worksheet sheet;
-  parseSheet(zip.read(sheetPart), strings, lastColumn, path, sheetPart, sheet);
+  zip.read(sheetPart,
+           [&](QIODevice& data) { parseSheet(data, strings, lastColumn, path, sheetPart, sheet); });
   return sheet;
 }
 
@@ -367,13 +501,42 @@ QString cellText(const SheetCell& cell) {
   return {};
 }
 
+QString cellName(int row, int column) {
+  QString letters;
+  for (int c = column; c > 0; c = (c - 1) / 26) letters.prepend(QChar(u'A' + (c - 1) % 26));
+  return letters + QString::number(row);
+}
+
+void failWorkbook(const QString& path, const QString& why) {
+  throw PriceReadError(
+      QStringLiteral("The workbook %1 cannot be read: %2").arg(shownFileName(path), why));
+}
+
+void refuseWorkbook(const QString& path, const QString& why) {
+  throw PriceReadError(shownFileName(path), why);
+}
+
+QString tooManySharedStringsText() {
+  return QCoreApplication::translate("Prices",
+                                     "The workbook holds more than %1 shared texts, and a price "
+                                     "workbook holds a few thousand. It is no price workbook.")
+      .arg(kMaxSharedStrings);
+}
+
+QByteArray readWorkbookFile(const QString& path) {
+  return readPriceListFile(path, kMaxWorkbookBytes, workbookTooLargeText());
+}
+
 Worksheet readFirstWorksheet(const QString& path, int lastColumn) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly))
-    throw PriceReadError(
-        QStringLiteral("The workbook %1 cannot be opened: %2").arg(path, file.errorString()));
-  const QByteArray head = file.read(8);
-  file.close();
+  requireWorkbookFile(path);
+  // The first bytes tell the form.
+  const QByteArray name = QFile::encodeName(path);
+  FILE* file = static_cast<FILE*>(openRegularWorkbook(nullptr, name.constData(), 0));
+  if (!file) fail(path, QStringLiteral("it cannot be opened."));
+  char start[8] = {};
+  const QByteArrayView head(start,
+                            static_cast<qsizetype>(std::fread(start, 1, sizeof start, file)));
+  std::fclose(file);
   if (head.startsWith(QByteArrayLiteral("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1")))
     return readXlsWorksheet(path, lastColumn);
   if (head.startsWith(QByteArrayLiteral("PK\x03\x04"))) return readXlsx(path, lastColumn);

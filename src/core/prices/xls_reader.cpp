@@ -2,7 +2,6 @@
 // stream (BIFF8, or BIFF5/7 in older files) in a compound file.
 #include "prices/xls_reader.h"
 
-#include <QFile>
 #include <QtEndian>
 #include <algorithm>
 #include <cstring>
@@ -13,9 +12,6 @@
 #include "prices/compound_file.h"
 
 namespace {
-
-// No price workbook comes near this; a larger file is not read into memory.
-constexpr qint64 kMaxFileBytes = 256ll * 1024 * 1024;
 
 // The record types read.
 enum : quint16 {
@@ -46,7 +42,7 @@ constexpr quint16 kGlobals = 0x0005;
 constexpr quint16 kSheetOrDialog = 0x0010;
 
 [[noreturn]] void fail(const QString& path, const QString& why) {
-  throw PriceReadError(QStringLiteral("The workbook %1 cannot be read: %2").arg(path, why));
+  failWorkbook(path, why);
 }
 
 quint16 u16(QByteArrayView bytes, qsizetype at) {
@@ -57,13 +53,6 @@ quint32 u32(QByteArrayView bytes, qsizetype at) {
 }
 quint8 u8(QByteArrayView bytes, qsizetype at) {
   return static_cast<quint8>(bytes[at]);
-}
-
-// "B7" for row 7, column 2, both from 1.
-QString cellName(int row, int column) {
-  QString letters;
-  for (int c = column; c > 0; c = (c - 1) / 26) letters.prepend(QChar(u'A' + (c - 1) % 26));
-  return letters + QString::number(row);
 }
 
 QString errorName(quint8 code) {
@@ -293,9 +282,14 @@ class XlsReader {
           in.doubleWord();  // the number of cells that use them
           const quint32 count = in.doubleWord();
           strings_.reserve(std::min<quint32>(count, 65536));
-          // A count larger than the strings written is not held against the file.
-          for (quint32 i = 0; i < count && !in.atEnd(); ++i)
+          // A count larger than the strings written is not held against the file. Every string
+          // takes three bytes of the stream at least and every character one: what the strings
+          // hold is bounded by the stream, and their number by kMaxSharedStrings as well.
+          for (quint32 i = 0; i < count && !in.atEnd(); ++i) {
+            if (strings_.size() >= static_cast<std::size_t>(kMaxSharedStrings))
+              refuseWorkbook(path_, tooManySharedStringsText());
             strings_.push_back(unicodeString(in, true));
+          }
           break;
         }
         case kEof:
@@ -457,18 +451,17 @@ class XlsReader {
 }  // namespace
 
 Worksheet readXlsWorksheet(const QString& path, int lastColumn) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly))
-    throw PriceReadError(
-        QStringLiteral("The workbook %1 cannot be opened: %2").arg(path, file.errorString()));
-  if (file.size() > kMaxFileBytes) fail(path, QStringLiteral("it is too large."));
-  const CompoundFile compound(file.readAll(), path);
   // BIFF8 workbooks keep their records in "Workbook", the older BIFF5 and BIFF7 ones in "Book".
+  // The file is let go once its stream is out of it.
   bool bookStream = false;
-  std::optional<QByteArray> stream = compound.stream(QStringLiteral("Workbook"));
-  if (!stream) {
-    stream = compound.stream(QStringLiteral("Book"));
-    bookStream = true;
+  std::optional<QByteArray> stream;
+  {
+    const CompoundFile compound(readWorkbookFile(path), path);
+    stream = compound.stream(QStringLiteral("Workbook"));
+    if (!stream) {
+      stream = compound.stream(QStringLiteral("Book"));
+      bookStream = true;
+    }
   }
   if (!stream) fail(path, QStringLiteral("it holds no workbook stream."));
   return XlsReader(*stream, bookStream, path, lastColumn).firstWorksheet();

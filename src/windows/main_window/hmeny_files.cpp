@@ -16,6 +16,8 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
+#include <exception>
+#include <new>
 #include <tuple>
 
 #include "common/file_access.h"
@@ -30,6 +32,16 @@ namespace {
 
 QStringList configurationFilter() {
   return {QCoreApplication::translate("HMeny", "Telmaris configurations (*.telmaris)")};
+}
+
+// A command's failure that is no Failure of the program's own, memory that ran out included, as a
+// problem with the file the command worked on: told like any other, and the window goes on.
+Problem problemOf(const std::exception& e, const QString& file) {
+  const QString what =
+      dynamic_cast<const std::bad_alloc*>(&e)
+          ? QCoreApplication::translate("HMeny", "There is not enough memory to finish this.")
+          : QString::fromLocal8Bit(e.what());
+  return Problem{Problem::Kind::File, QDir::toNativeSeparators(file), what, std::nullopt};
 }
 
 // A lift height or any later answer, or a discount: something a user would miss. A model alone
@@ -63,37 +75,48 @@ void HMeny::OpenFile_Click() {
 }
 
 void HMeny::openConfigurationFile(const QString& file) {
-  // A file that cannot be opened costs nothing: the question about the configuration on the
-  // screen comes only when there is another one to take its place.
-  const Result<Configuration> read = readConfigurationFile(file);
-  if (!read) {
-    showProblem(services_, this, read.problem(), state_.TextCatalogue,
+  const auto refused = [&](const Problem& problem) {
+    showProblem(services_, this, problem, state_.TextCatalogue,
                 tr("The configuration cannot be opened."));
-    return;
+  };
+  try {
+    // A file that cannot be opened costs nothing: the question about the configuration on the
+    // screen comes only when there is another one to take its place.
+    const Result<Configuration> read = readConfigurationFile(file);
+    if (!read) return refused(read.problem());
+    if (!maySetConfigurationAside()) return;
+    openConfiguration(*read);
+    configurationFile_ = QFileInfo(file).absoluteFilePath();
+    savedConfiguration_ = currentConfiguration();  // as far as the rules took the answers
+    RecentFiles(services_.settingsFile()).add(configurationFile_);
+    refreshRecentMenu();
+  } catch (const Failure& e) {
+    refused(e.problem());
+  } catch (const std::exception& e) {
+    refused(problemOf(e, file));
   }
-  if (!maySetConfigurationAside()) return;
-  openConfiguration(*read);
-  configurationFile_ = QFileInfo(file).absoluteFilePath();
-  savedConfiguration_ = currentConfiguration();  // as far as the rules took the answers
-  RecentFiles(services_.settingsFile()).add(configurationFile_);
-  refreshRecentMenu();
 }
 
 bool HMeny::saveConfigurationTo(const QString& file) {
-  const Configuration configuration = currentConfiguration();
-  // Whole or not at all: a save that fails, on a full disk say, leaves the file as it was.
-  try {
-    writeFileWhole(file, writeConfiguration(configuration));
-  } catch (const Failure& e) {
-    showProblem(services_, this, e.problem(), state_.TextCatalogue,
+  const auto failed = [&](const Problem& problem) {
+    showProblem(services_, this, problem, state_.TextCatalogue,
                 tr("The configuration could not be saved."));
     return false;
+  };
+  try {
+    const Configuration configuration = currentConfiguration();
+    // Whole or not at all: a save that fails, on a full disk say, leaves the file as it was.
+    writeFileWhole(file, writeConfiguration(configuration));
+    configurationFile_ = QFileInfo(file).absoluteFilePath();
+    savedConfiguration_ = configuration;
+    RecentFiles(services_.settingsFile()).add(configurationFile_);
+    refreshRecentMenu();
+    return true;
+  } catch (const Failure& e) {
+    return failed(e.problem());
+  } catch (const std::exception& e) {
+    return failed(problemOf(e, file));
   }
-  configurationFile_ = QFileInfo(file).absoluteFilePath();
-  savedConfiguration_ = configuration;
-  RecentFiles(services_.settingsFile()).add(configurationFile_);
-  refreshRecentMenu();
-  return true;
 }
 
 void HMeny::SaveFile_Click() {

@@ -16,6 +16,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <exception>
+#include <new>
 
 #include "common/variants.h"
 #include "common/version.h"
@@ -138,6 +140,15 @@ bool HMeny::loadDatabaseAndCaptions() {
     loadPartsDatabase(state_.Directory.database(), state_.LanguageKey, state_);
   } catch (const Failure& e) {
     return endAtLoadProblem(e.problem());
+  } catch (const std::exception& e) {
+    // Memory that ran out, or any other failure of the load: told like a damaged database, and
+    // the program ends in order instead of being torn down.
+    const QString what = dynamic_cast<const std::bad_alloc*>(&e)
+                             ? tr("There is not enough memory to finish this.")
+                             : QString::fromLocal8Bit(e.what());
+    return endAtLoadProblem(Problem{Problem::Kind::Database,
+                                    QDir::toNativeSeparators(state_.Directory.database()), what,
+                                    std::nullopt});
   }
   applyCaptions();
   return true;

@@ -118,10 +118,6 @@ Sie wurde gespeichert als %1</translation>
         <source>The price list cannot be read from the parts database.</source>
         <translation>Die Preisliste kann nicht aus der Teiledatenbank gelesen werden.</translation>
     </message>
-    <message>
-        <source>There is not enough memory for this work.</source>
-        <translation>Für diese Arbeit ist nicht genug Speicher vorhanden.</translation>
-    </message>
 </context>
 <context>
     <name>HMeny</name>
@@ -212,10 +208,6 @@ Do you want to save it?</source>
         <translation>Die Konfiguration wurde nicht gespeichert.
 
 Soll sie gespeichert werden?</translation>
-    </message>
-    <message>
-        <source>There is not enough memory to finish this.</source>
-        <translation>Der Arbeitsspeicher reicht nicht aus, um dies abzuschließen.</translation>
     </message>
     <message>
         <source>The ordering page could not be written.</source>
@@ -345,10 +337,6 @@ Soll sie gespeichert werden?</translation>
     <message>
         <source>Another program has removed the part %1 from the parts database: nothing has been stored. The list now shows the stored prices.</source>
         <translation>Ein anderes Programm hat das Teil %1 aus der Teiledatenbank entfernt: Es wurde nichts gespeichert. Die Liste zeigt jetzt die gespeicherten Preise.</translation>
-    </message>
-    <message>
-        <source>There is not enough memory for this work.</source>
-        <translation>Für diese Arbeit ist nicht genug Speicher vorhanden.</translation>
     </message>
 </context>
 <context>
@@ -574,12 +562,15 @@ Seit dem Import in der Preisliste geändert; diese Preise bleiben erhalten (vor 
         <translation>Der Preisverlauf hat sich geändert, nachdem das Rückgängigmachen von Import %1 (%2) angezeigt wurde: Es ist kein Import mehr rückgängig zu machen. Es wurde nichts geändert.</translation>
     </message>
     <message>
-        <source>There is not enough memory for this work.</source>
-        <translation>Für diese Arbeit ist nicht genug Speicher vorhanden.</translation>
-    </message>
-    <message>
         <source>Nothing has been changed.</source>
         <translation>Es wurde nichts geändert.</translation>
+    </message>
+</context>
+<context>
+    <name>Problems</name>
+    <message>
+        <source>There is not enough memory to finish this.</source>
+        <translation>Der Arbeitsspeicher reicht nicht aus, um dies abzuschließen.</translation>
     </message>
 </context>
 <context>

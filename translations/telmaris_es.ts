@@ -118,10 +118,6 @@ Se ha guardado como %1</translation>
         <source>The price list cannot be read from the parts database.</source>
         <translation>No se puede leer la lista de precios de la base de datos de piezas.</translation>
     </message>
-    <message>
-        <source>There is not enough memory for this work.</source>
-        <translation>No hay memoria suficiente para este trabajo.</translation>
-    </message>
 </context>
 <context>
     <name>HMeny</name>
@@ -212,10 +208,6 @@ Do you want to save it?</source>
         <translation>La configuración no se ha guardado.
 
 ¿Desea guardarla?</translation>
-    </message>
-    <message>
-        <source>There is not enough memory to finish this.</source>
-        <translation>No hay memoria suficiente para terminar esta operación.</translation>
     </message>
     <message>
         <source>The ordering page could not be written.</source>
@@ -345,10 +337,6 @@ Do you want to save it?</source>
     <message>
         <source>Another program has removed the part %1 from the parts database: nothing has been stored. The list now shows the stored prices.</source>
         <translation>Otro programa ha quitado la pieza %1 de la base de datos de piezas: no se ha guardado nada. La lista muestra ahora los precios guardados.</translation>
-    </message>
-    <message>
-        <source>There is not enough memory for this work.</source>
-        <translation>No hay memoria suficiente para este trabajo.</translation>
     </message>
 </context>
 <context>
@@ -574,12 +562,15 @@ Modificados en la lista de precios después de la importación, estos conservan 
         <translation>El historial de precios cambió después de mostrarse la anulación de la importación %1 (%2): no queda ninguna importación que deshacer. No se ha cambiado nada.</translation>
     </message>
     <message>
-        <source>There is not enough memory for this work.</source>
-        <translation>No hay memoria suficiente para este trabajo.</translation>
-    </message>
-    <message>
         <source>Nothing has been changed.</source>
         <translation>No se ha cambiado nada.</translation>
+    </message>
+</context>
+<context>
+    <name>Problems</name>
+    <message>
+        <source>There is not enough memory to finish this.</source>
+        <translation>No hay memoria suficiente para terminar esta operación.</translation>
     </message>
 </context>
 <context>

@@ -118,10 +118,6 @@ Elle a été enregistrée sous %1</translation>
         <source>The price list cannot be read from the parts database.</source>
         <translation>Impossible de lire la liste de prix dans la base de données des pièces.</translation>
     </message>
-    <message>
-        <source>There is not enough memory for this work.</source>
-        <translation>Il n&apos;y a pas assez de mémoire pour ce travail.</translation>
-    </message>
 </context>
 <context>
     <name>HMeny</name>
@@ -212,10 +208,6 @@ Do you want to save it?</source>
         <translation>La configuration n&apos;a pas été enregistrée.
 
 Voulez-vous l&apos;enregistrer ?</translation>
-    </message>
-    <message>
-        <source>There is not enough memory to finish this.</source>
-        <translation>La mémoire ne suffit pas pour terminer cette opération.</translation>
     </message>
     <message>
         <source>The ordering page could not be written.</source>
@@ -345,10 +337,6 @@ Voulez-vous l&apos;enregistrer ?</translation>
     <message>
         <source>Another program has removed the part %1 from the parts database: nothing has been stored. The list now shows the stored prices.</source>
         <translation>Un autre programme a retiré la pièce %1 de la base de données des pièces : rien n&apos;a été enregistré. La liste affiche maintenant les prix enregistrés.</translation>
-    </message>
-    <message>
-        <source>There is not enough memory for this work.</source>
-        <translation>Il n&apos;y a pas assez de mémoire pour ce travail.</translation>
     </message>
 </context>
 <context>
@@ -574,12 +562,15 @@ Modifiés dans la liste de prix depuis l&apos;importation, ces prix sont conserv
         <translation>L&apos;historique des prix a changé après l&apos;affichage de l&apos;annulation de l&apos;importation %1 (%2) : il ne reste aucune importation à annuler. Rien n&apos;a été modifié.</translation>
     </message>
     <message>
-        <source>There is not enough memory for this work.</source>
-        <translation>Il n&apos;y a pas assez de mémoire pour ce travail.</translation>
-    </message>
-    <message>
         <source>Nothing has been changed.</source>
         <translation>Rien n&apos;a été modifié.</translation>
+    </message>
+</context>
+<context>
+    <name>Problems</name>
+    <message>
+        <source>There is not enough memory to finish this.</source>
+        <translation>La mémoire ne suffit pas pour terminer cette opération.</translation>
     </message>
 </context>
 <context>

@@ -118,10 +118,6 @@ It has been saved as %1</source>
         <source>The price list cannot be read from the parts database.</source>
         <translation>Impossibile leggere il listino prezzi dal database dei componenti.</translation>
     </message>
-    <message>
-        <source>There is not enough memory for this work.</source>
-        <translation>Non c&apos;è memoria sufficiente per questo lavoro.</translation>
-    </message>
 </context>
 <context>
     <name>HMeny</name>
@@ -212,10 +208,6 @@ Do you want to save it?</source>
         <translation>La configurazione non è stata salvata.
 
 Salvarla?</translation>
-    </message>
-    <message>
-        <source>There is not enough memory to finish this.</source>
-        <translation>Memoria insufficiente per completare l&apos;operazione.</translation>
     </message>
     <message>
         <source>The ordering page could not be written.</source>
@@ -345,10 +337,6 @@ Salvarla?</translation>
     <message>
         <source>Another program has removed the part %1 from the parts database: nothing has been stored. The list now shows the stored prices.</source>
         <translation>Un altro programma ha tolto il componente %1 dal database dei componenti: non è stato salvato nulla. L&apos;elenco ora mostra i prezzi salvati.</translation>
-    </message>
-    <message>
-        <source>There is not enough memory for this work.</source>
-        <translation>Non c&apos;è memoria sufficiente per questo lavoro.</translation>
     </message>
 </context>
 <context>
@@ -574,12 +562,15 @@ Modificati nel listino prezzi dopo l&apos;importazione, questi mantengono il lor
         <translation>Lo storico dei prezzi è cambiato dopo che è stato mostrato l&apos;annullamento dell&apos;importazione %1 (%2): non resta alcuna importazione da annullare. Non è stato cambiato nulla.</translation>
     </message>
     <message>
-        <source>There is not enough memory for this work.</source>
-        <translation>Non c&apos;è memoria sufficiente per questo lavoro.</translation>
-    </message>
-    <message>
         <source>Nothing has been changed.</source>
         <translation>Non è stato cambiato nulla.</translation>
+    </message>
+</context>
+<context>
+    <name>Problems</name>
+    <message>
+        <source>There is not enough memory to finish this.</source>
+        <translation>Memoria insufficiente per completare l&apos;operazione.</translation>
     </message>
 </context>
 <context>

@@ -118,10 +118,6 @@ Foi guardada como %1</translation>
         <source>The price list cannot be read from the parts database.</source>
         <translation>Não é possível ler a lista de preços do banco de dados de peças.</translation>
     </message>
-    <message>
-        <source>There is not enough memory for this work.</source>
-        <translation>Não há memória suficiente para este trabalho.</translation>
-    </message>
 </context>
 <context>
     <name>HMeny</name>
@@ -212,10 +208,6 @@ Do you want to save it?</source>
         <translation>A configuração não foi guardada.
 
 Pretende guardá-la?</translation>
-    </message>
-    <message>
-        <source>There is not enough memory to finish this.</source>
-        <translation>Não há memória suficiente para concluir esta operação.</translation>
     </message>
     <message>
         <source>The ordering page could not be written.</source>
@@ -345,10 +337,6 @@ Pretende guardá-la?</translation>
     <message>
         <source>Another program has removed the part %1 from the parts database: nothing has been stored. The list now shows the stored prices.</source>
         <translation>Outro programa removeu a peça %1 do banco de dados de peças: nada foi guardado. A lista mostra agora os preços guardados.</translation>
-    </message>
-    <message>
-        <source>There is not enough memory for this work.</source>
-        <translation>Não há memória suficiente para este trabalho.</translation>
     </message>
 </context>
 <context>
@@ -574,12 +562,15 @@ Alterados na lista de preços desde a importação, estes mantêm o seu preço (
         <translation>O histórico de preços mudou depois de ser mostrada a anulação da importação %1 (%2): não resta nenhuma importação para anular. Nada foi alterado.</translation>
     </message>
     <message>
-        <source>There is not enough memory for this work.</source>
-        <translation>Não há memória suficiente para este trabalho.</translation>
-    </message>
-    <message>
         <source>Nothing has been changed.</source>
         <translation>Nada foi alterado.</translation>
+    </message>
+</context>
+<context>
+    <name>Problems</name>
+    <message>
+        <source>There is not enough memory to finish this.</source>
+        <translation>Não há memória suficiente para concluir esta operação.</translation>
     </message>
 </context>
 <context>

@@ -34,16 +34,6 @@ QStringList configurationFilter() {
   return {QCoreApplication::translate("HMeny", "Telmaris configurations (*.telmaris)")};
 }
 
-// A command's failure that is no Failure of the program's own, memory that ran out included, as a
-// problem with the file the command worked on: told like any other, and the window goes on.
-Problem problemOf(const std::exception& e, const QString& file) {
-  const QString what =
-      dynamic_cast<const std::bad_alloc*>(&e)
-          ? QCoreApplication::translate("HMeny", "There is not enough memory to finish this.")
-          : QString::fromLocal8Bit(e.what());
-  return Problem{Problem::Kind::File, QDir::toNativeSeparators(file), what, std::nullopt};
-}
-
 // A lift height or any later answer, or a discount: something a user would miss. A model alone
 // is picked again in a moment.
 bool hasAnswersBeyondTheModel(const Configuration& c) {
@@ -93,7 +83,7 @@ void HMeny::openConfigurationFile(const QString& file) {
   } catch (const Failure& e) {
     refused(e.problem());
   } catch (const std::exception& e) {
-    refused(problemOf(e, file));
+    refused(unforeseenProblem(e, file));
   }
 }
 
@@ -115,7 +105,7 @@ bool HMeny::saveConfigurationTo(const QString& file) {
   } catch (const Failure& e) {
     return failed(e.problem());
   } catch (const std::exception& e) {
-    return failed(problemOf(e, file));
+    return failed(unforeseenProblem(e, file));
   }
 }
 

@@ -143,12 +143,8 @@ bool HMeny::loadDatabaseAndCaptions() {
   } catch (const std::exception& e) {
     // Memory that ran out, or any other failure of the load: told like a damaged database, and
     // the program ends in order instead of being torn down.
-    const QString what = dynamic_cast<const std::bad_alloc*>(&e)
-                             ? tr("There is not enough memory to finish this.")
-                             : QString::fromLocal8Bit(e.what());
-    return endAtLoadProblem(Problem{Problem::Kind::Database,
-                                    QDir::toNativeSeparators(state_.Directory.database()), what,
-                                    std::nullopt});
+    return endAtLoadProblem(
+        unforeseenProblem(e, state_.Directory.database(), Problem::Kind::Database));
   }
   applyCaptions();
   return true;

@@ -6,6 +6,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QStandardPaths>
+#include <exception>
 
 #include "configurator/ordering_list.h"
 #include "list_window/form3.h"
@@ -98,6 +99,10 @@ bool HMeny::printPageToFile(QPrinter& printer) {
     return true;
   } catch (const Failure& e) {
     showProblem(services_, this, e.problem(), state_.TextCatalogue,
+                tr("The ordering page could not be written."));
+    return false;
+  } catch (const std::exception& e) {
+    showProblem(services_, this, unforeseenProblem(e, file), state_.TextCatalogue,
                 tr("The ordering page could not be written."));
     return false;
   }

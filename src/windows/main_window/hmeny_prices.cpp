@@ -39,16 +39,6 @@ void reportPriceFailure(QWidget* parent, Services& services, const ProgramState&
               state.TextCatalogue[Text::NewPrices]);
 }
 
-// What stopped the work when it was no Problem: too little memory, or a reason nobody foresaw.
-Problem unforeseenProblem(const std::exception& e) {
-  return Problem{
-      Problem::Kind::File, QString(),
-      dynamic_cast<const std::bad_alloc*>(&e)
-          ? QCoreApplication::translate("Prices", "There is not enough memory for this work.")
-          : QString::fromLocal8Bit(e.what()),
-      std::nullopt};
-}
-
 // Such a stop of an import or an undo: the transaction that was open has been rolled back, and
 // the program goes on as it was.
 void reportUnforeseen(QWidget* parent, Services& services, const ProgramState& state,

@@ -57,15 +57,6 @@ class PriceTableView : public QTableView {
   }
 };
 
-// What cannot be done for want of memory, or for a reason nobody foresaw, said as a problem.
-Problem unforeseenProblem(const std::exception& e) {
-  return Problem{Problem::Kind::File, QString(),
-                 dynamic_cast<const std::bad_alloc*>(&e)
-                     ? Form2::tr("There is not enough memory for this work.")
-                     : QString::fromLocal8Bit(e.what()),
-                 std::nullopt};
-}
-
 }  // namespace
 
 Form2::Form2(QWidget* parent) : QWidget(parent, Qt::Window) {

@@ -15,6 +15,7 @@
 #include "prices/price_file.h"
 #include "prices/price_history.h"
 #include "startup/program_state.h"
+#include "widgets/services.h"
 
 namespace {
 
@@ -243,12 +244,8 @@ bool PriceGridModel::setData(const QModelIndex& index, const QVariant& value, in
   } catch (const Failure& e) {
     emit editRefused(problemMessage(e.problem(), state_.TextCatalogue, failed));
     return false;
-  } catch (const std::bad_alloc&) {
-    emit editRefused(failed + QStringLiteral("\n\n") +
-                     tr("There is not enough memory for this work."));
-    return false;
   } catch (const std::exception& e) {
-    emit editRefused(failed + QStringLiteral("\n\n") + QString::fromLocal8Bit(e.what()));
+    emit editRefused(problemMessage(unforeseenProblem(e), state_.TextCatalogue, failed));
     return false;
   }
   row.price = price;

@@ -23,6 +23,7 @@
 #include <QVBoxLayout>
 #include <cstdio>
 #include <cstdlib>
+#include <new>
 
 #include "configurator/recent_files.h"
 
@@ -218,6 +219,14 @@ MsgAnswer HeadlessServices::message(QWidget*, const QString& text, const QString
                                     MsgButtons buttons) {
   messages << text;
   return buttons == MsgButtons::SaveDiscardCancel ? MsgAnswer::Cancel : MsgAnswer::Ok;
+}
+
+Problem unforeseenProblem(const std::exception& e, const QString& where, Problem::Kind kind) {
+  const QString what =
+      dynamic_cast<const std::bad_alloc*>(&e)
+          ? QCoreApplication::translate("Problems", "There is not enough memory to finish this.")
+          : QString::fromLocal8Bit(e.what());
+  return Problem{kind, QDir::toNativeSeparators(where), what, std::nullopt};
 }
 
 void showProblem(Services& services, QWidget* parent, const Problem& problem,

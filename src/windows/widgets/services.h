@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 #include <QUrl>
+#include <exception>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -83,6 +84,12 @@ class Services {
 void showProblem(Services& services, QWidget* parent, const Problem& problem,
                  const TextCatalogueArray& texts, const QString& lead,
                  const QString& title = kDefaultMessageTitle, MsgIcon icon = MsgIcon::Warning);
+
+// A command's failure that is no Failure of the program's own (memory that ran out, or a reason
+// nobody foresaw) as a problem of the given kind and place: told like any other, and the window
+// goes on.
+Problem unforeseenProblem(const std::exception& e, const QString& where = {},
+                          Problem::Kind kind = Problem::Kind::File);
 
 // The message shown when the program meets a state it was never meant to reach.
 QString contactAuthorMessage();

@@ -58,15 +58,27 @@ REPETITIONS=${TELMARIS_WALK_REPETITIONS:-5}
 # shellcheck source=lib.sh
 source "$here/lib.sh"
 
-# The window manager, as on a desktop; the walks wait until it has taken over the screen.
-openbox >"${TMPDIR:-/tmp}/telmaris-walk-openbox.$$.log" 2>&1 &
-openbox_pid=$!
-trap 'stop_program; kill "$openbox_pid" 2>/dev/null; wait "$openbox_pid" 2>/dev/null;
-      rm -f "${TMPDIR:-/tmp}/telmaris-walk-openbox.$$.log"' EXIT
-if ! wait_until sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"'; then
-  echo "walk: openbox did not start" >&2
-  exit 2
-fi
+# The window manager, as on a desktop; the walks wait until it has taken over the screen. On a
+# busy machine it may miss its first start: it is tried again before the walk gives up.
+openbox_log="${TMPDIR:-/tmp}/telmaris-walk-openbox.$$.log"
+openbox_pid=
+trap 'stop_program; [ -z "$openbox_pid" ] || kill "$openbox_pid" 2>/dev/null;
+      [ -z "$openbox_pid" ] || wait "$openbox_pid" 2>/dev/null; rm -f "$openbox_log"' EXIT
+for attempt in 1 2 3; do
+  openbox >"$openbox_log" 2>&1 &
+  openbox_pid=$!
+  if wait_until sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"'; then
+    break
+  fi
+  kill "$openbox_pid" 2>/dev/null
+  wait "$openbox_pid" 2>/dev/null
+  openbox_pid=
+  if [ "$attempt" -eq 3 ]; then
+    echo "walk: openbox did not start" >&2
+    cat "$openbox_log" >&2
+    exit 2
+  fi
+done
 
 walk_files=()
 if [ $# -eq 0 ]; then

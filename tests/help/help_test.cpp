@@ -1,4 +1,5 @@
-// The help window on the real main window, and the help pages of the program directory.
+// The help window on the real main window, and the help pages of the program directory with the
+// menus of the window they name.
 #include <gtest/gtest.h>
 
 #include <QAction>
@@ -15,10 +16,10 @@
 #include <QTextBrowser>
 #include <QTextDocumentFragment>
 
+#include "common/variants.h"
 #include "configurator/window_driver.h"
 #include "help/help_files.h"
 #include "help/help_window.h"
-#include "common/variants.h"
 
 namespace {
 
@@ -196,7 +197,7 @@ TEST(HelpPages, NameExactlyTheMenusOfTheWindowInTheirLanguage) {
   const QRegularExpression path(QStringLiteral(
       "<span class=\"menu\">[^<]*</span>(?:\\s*\u25b8\\s*<span class=\"menu\">[^<]*</span>)*"));
   for (int v = 0; v < kVariantCount; ++v) {
-    SCOPED_TRACE(variantByIndex(v)->menuCaption.toStdString());
+    SCOPED_TRACE(variantByIndex(v)->startCaption.toStdString());
     d.w.mnuSpråk[v]->trigger();
     d.settle();
     QSet<QString> menuPathsOfWindow, menuNames, named;
@@ -209,7 +210,7 @@ TEST(HelpPages, NameExactlyTheMenusOfTheWindowInTheirLanguage) {
         const QString written =
             QTextDocumentFragment::fromHtml(m.next().captured()).toPlainText().simplified();
         EXPECT_TRUE(written.contains(u'\u25b8') ? menuPathsOfWindow.contains(written)
-                                                 : menuNames.contains(written))
+                                                : menuNames.contains(written))
             << page.toStdString() << ": " << written.toStdString();
         for (const QString& name : written.split(kStep)) named << name;
       }
@@ -218,6 +219,6 @@ TEST(HelpPages, NameExactlyTheMenusOfTheWindowInTheirLanguage) {
           << page.toStdString() << " writes a menu path without the marks";
     }
     for (const QString& missing : menuNames - named)
-      ADD_FAILURE() << folders[v] << " never names " << missing.toStdString();
+      ADD_FAILURE() << "the pages never name " << missing.toStdString();
   }
 }

@@ -1,4 +1,5 @@
-// The help window on the real main window, and the help pages of the program directory.
+// The help window on the real main window, and the help pages of the program directory with the
+// menus of the window they name.
 #include <gtest/gtest.h>
 
 #include <QAction>
@@ -7,10 +8,15 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPointer>
 #include <QRegularExpression>
+#include <QSet>
 #include <QTextBrowser>
+#include <QTextDocumentFragment>
 
+#include "common/variants.h"
 #include "configurator/window_driver.h"
 #include "help/help_files.h"
 #include "help/help_window.h"
@@ -55,6 +61,24 @@ QStringList matches(const QString& html, const char* pattern) {
   const QRegularExpression re(QString::fromLatin1(pattern));
   for (auto m = re.globalMatch(html); m.hasNext();) found << m.next().captured(1);
   return found;
+}
+
+// The mark between the menus and items of a menu path.
+const QString kStep = QStringLiteral(" \u25b8 ");
+
+// The menu paths of a menu bar, such as "File ▸ Save File As...", with the access keys' & taken
+// out. Separators have no text. The entries of Recent configurations are left out: they are the
+// names of the files last opened or saved, or "(none)" in their place, which change with the
+// user's settings and are no command the help can name; the submenu itself is named.
+void menuPaths(const QList<QAction*>& actions, const QString& above, const QMenu* recent,
+               QSet<QString>& paths) {
+  for (QAction* a : actions) {
+    if (a->isSeparator()) continue;
+    const QString path = above + QString(a->text()).remove(u'&');
+    paths << path;
+    if (a->menu() && a->menu() != recent)
+      menuPaths(a->menu()->actions(), path + kStep, recent, paths);
+  }
 }
 
 }  // namespace
@@ -159,5 +183,42 @@ TEST(HelpPages, EveryLanguageHasEveryPageAndEveryLinkLeadsToAFileThatExists) {
         }
       }
     }
+  }
+}
+
+TEST(HelpPages, NameExactlyTheMenusOfTheWindowInTheirLanguage) {
+  // Every menu and item of the main window is named in the help pages of the variant's language,
+  // as <span class="menu">, and nothing else is: the English pages serve English European and
+  // both US variants. A path such as File ▸ Save File As... runs from the menu bar down, and no
+  // menu path is written any other way (no ">" and no loose "▸").
+  WindowDriver d("", true);
+  ASSERT_TRUE(d.loaded);
+  const char* folders[kVariantCount] = {"", "fr", "", "", "es", "pt", "it", "de"};
+  const QRegularExpression path(QStringLiteral(
+      "<span class=\"menu\">[^<]*</span>(?:\\s*\u25b8\\s*<span class=\"menu\">[^<]*</span>)*"));
+  for (int v = 0; v < kVariantCount; ++v) {
+    SCOPED_TRACE(variantByIndex(v)->startCaption.toStdString());
+    d.w.mnuSpråk[v]->trigger();
+    d.settle();
+    QSet<QString> menuPathsOfWindow, menuNames, named;
+    menuPaths(d.w.menuBar()->actions(), QString(), d.w.mnuRecent, menuPathsOfWindow);
+    for (const QString& p : menuPathsOfWindow) menuNames << p.section(kStep, -1);
+    const QDir folder(kBuiltHelp + "/" + folders[v]);
+    for (const QString& page : folder.entryList({"*.html"}, QDir::Files)) {
+      QString html = readText(folder.filePath(page));
+      for (auto m = path.globalMatch(html); m.hasNext();) {
+        const QString written =
+            QTextDocumentFragment::fromHtml(m.next().captured()).toPlainText().simplified();
+        EXPECT_TRUE(written.contains(u'\u25b8') ? menuPathsOfWindow.contains(written)
+                                                : menuNames.contains(written))
+            << page.toStdString() << ": " << written.toStdString();
+        for (const QString& name : written.split(kStep)) named << name;
+      }
+      html.remove(path);
+      EXPECT_FALSE(html.contains(QStringLiteral("&gt;")) || html.contains(u'\u25b8'))
+          << page.toStdString() << " writes a menu path without the marks";
+    }
+    for (const QString& missing : menuNames - named)
+      ADD_FAILURE() << "the pages never name " << missing.toStdString();
   }
 }

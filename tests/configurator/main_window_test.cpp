@@ -434,5 +434,5 @@ TEST(MainWindow, TellsWhatIsWrongWithAPriceFileOrAConfigurationInTheVariantsLang
   EXPECT_TRUE(d.lastMessage().contains(
       u"Le fichier n'est pas une configuration : un texte n'est pas fermé (au caractère"))
       << d.lastMessage().toStdString();
-  EXPECT_FLOAT_EQ(d.state.PartPrice[12], 36.9f);  // nothing imported
+  EXPECT_EQ(d.state.PartPrice[12], 36.9);  // nothing imported
 }

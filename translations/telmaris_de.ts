@@ -7,6 +7,106 @@
         <source>The file is larger than %1 KB, and a configuration is about half a kilobyte. It is no configuration.</source>
         <translation>Die Datei ist größer als %1 KB, eine Konfiguration hat etwa ein halbes Kilobyte. Sie ist keine Konfiguration.</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; must be %2.</source>
+        <translation>&quot;%1&quot; muss %2 sein.</translation>
+    </message>
+    <message>
+        <source>true or false</source>
+        <translation>true oder false</translation>
+    </message>
+    <message>
+        <source>a text</source>
+        <translation>ein Text</translation>
+    </message>
+    <message>
+        <source>a text of digits with at most one &quot;.&quot; or &quot;,&quot;</source>
+        <translation>ein Text aus Ziffern mit höchstens einem &quot;.&quot; oder &quot;,&quot;</translation>
+    </message>
+    <message>
+        <source>one of &quot;%1&quot; or null</source>
+        <translation>eines von &quot;%1&quot; oder null</translation>
+    </message>
+    <message>
+        <source>an object is not closed</source>
+        <translation>ein Objekt ist nicht geschlossen</translation>
+    </message>
+    <message>
+        <source>a colon is missing after a name</source>
+        <translation>nach einem Namen fehlt ein Doppelpunkt</translation>
+    </message>
+    <message>
+        <source>a list is not closed</source>
+        <translation>eine Liste ist nicht geschlossen</translation>
+    </message>
+    <message>
+        <source>a comma is missing between two values</source>
+        <translation>zwischen zwei Werten fehlt ein Komma</translation>
+    </message>
+    <message>
+        <source>a value is not valid</source>
+        <translation>ein Wert ist ungültig</translation>
+    </message>
+    <message>
+        <source>the file ends in a number</source>
+        <translation>die Datei endet mitten in einer Zahl</translation>
+    </message>
+    <message>
+        <source>a number is not valid</source>
+        <translation>eine Zahl ist ungültig</translation>
+    </message>
+    <message>
+        <source>a text has an invalid escape sequence</source>
+        <translation>ein Text enthält eine ungültige Escape-Sequenz</translation>
+    </message>
+    <message>
+        <source>a text is not valid UTF-8</source>
+        <translation>ein Text ist kein gültiges UTF-8</translation>
+    </message>
+    <message>
+        <source>a text is not closed</source>
+        <translation>ein Text ist nicht geschlossen</translation>
+    </message>
+    <message>
+        <source>an object is missing after a comma</source>
+        <translation>nach einem Komma fehlt ein Objekt</translation>
+    </message>
+    <message>
+        <source>the values are nested too deeply</source>
+        <translation>die Werte sind zu tief verschachtelt</translation>
+    </message>
+    <message>
+        <source>the document is too large</source>
+        <translation>das Dokument ist zu groß</translation>
+    </message>
+    <message>
+        <source>more follows the end of the document</source>
+        <translation>nach dem Ende des Dokuments folgt noch mehr</translation>
+    </message>
+    <message>
+        <source>its contents cannot be read</source>
+        <translation>ihr Inhalt kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>The file is no configuration: %1 (at character %2).</source>
+        <translation>Die Datei ist keine Konfiguration: %1 (bei Zeichen %2).</translation>
+    </message>
+    <message>
+        <source>The file is no configuration.</source>
+        <translation>Die Datei ist keine Konfiguration.</translation>
+    </message>
+    <message>
+        <source>one of the eight variants, such as &quot;English European&quot;</source>
+        <translation>eine der acht Varianten, etwa &quot;English European&quot;</translation>
+    </message>
+    <message>
+        <source>an object</source>
+        <translation>ein Objekt</translation>
+    </message>
+    <message>
+        <source>a whole number from 0 to 99</source>
+        <translation>eine ganze Zahl von 0 bis 99</translation>
+    </message>
 </context>
 <context>
     <name>Configurator</name>
@@ -33,6 +133,10 @@
     <message>
         <source>The configuration does not reach the output buttons.</source>
         <translation>Die Konfiguration erreicht die Ausgabeschaltflächen nicht.</translation>
+    </message>
+    <message>
+        <source>the walk has not reached the step of this answer</source>
+        <translation>die Konfiguration hat den Schritt dieser Antwort noch nicht erreicht</translation>
     </message>
 </context>
 <context>
@@ -565,6 +669,38 @@ Seit dem Import in der Preisliste geändert; diese Preise bleiben erhalten (vor 
         <source>Nothing has been changed.</source>
         <translation>Es wurde nichts geändert.</translation>
     </message>
+    <message>
+        <source>Line %1: the closing quote is missing.</source>
+        <translation>Zeile %1: Das schließende Anführungszeichen fehlt.</translation>
+    </message>
+    <message>
+        <source>Line %1: a comma must follow the closing quote.</source>
+        <translation>Zeile %1: Auf das schließende Anführungszeichen muss ein Komma folgen.</translation>
+    </message>
+    <message>
+        <source>Line %1: the field &quot;%2&quot; has a stray quote.</source>
+        <translation>Zeile %1: Das Feld „%2“ enthält ein einzelnes Anführungszeichen.</translation>
+    </message>
+    <message>
+        <source>Record %1 (line %2): the ordering number &quot;%3&quot; has no price.</source>
+        <translation>Datensatz %1 (Zeile %2): Die Bestellnummer „%3“ hat keinen Preis.</translation>
+    </message>
+    <message>
+        <source>Record %1 (line %2): the price &quot;%3&quot; is not a number.</source>
+        <translation>Datensatz %1 (Zeile %2): Der Preis „%3“ ist keine Zahl.</translation>
+    </message>
+    <message>
+        <source>Record %1 (line %2)</source>
+        <translation>Datensatz %1 (Zeile %2)</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keiner</translation>
+    </message>
+    <message>
+        <source>%1: the price of %2 is missing or not a number.</source>
+        <translation>%1: Der Preis von %2 fehlt oder ist keine Zahl.</translation>
+    </message>
 </context>
 <context>
     <name>Problems</name>
@@ -580,6 +716,189 @@ Seit dem Import in der Preisliste geändert; diese Preise bleiben erhalten (vor 
 Please contact the program&apos;s author and describe what you did.</source>
         <translation>Das Programm ist auf eine Situation gestoßen, die es nicht behandeln kann, und wird jetzt beendet.
 Bitte wenden Sie sich an den Autor des Programms und beschreiben Sie, was Sie getan haben.</translation>
+    </message>
+</context>
+<context>
+    <name>Workbooks</name>
+    <message>
+        <source>it is cut short.</source>
+        <translation>sie ist abgeschnitten.</translation>
+    </message>
+    <message>
+        <source>it is not a compound file.</source>
+        <translation>sie ist keine Verbunddatei.</translation>
+    </message>
+    <message>
+        <source>its compound file header is damaged.</source>
+        <translation>ihr Verbunddatei-Kopf ist beschädigt.</translation>
+    </message>
+    <message>
+        <source>its sector allocation table is damaged.</source>
+        <translation>ihre Sektorzuordnungstabelle ist beschädigt.</translation>
+    </message>
+    <message>
+        <source>the list of its allocation table&apos;s sectors is damaged.</source>
+        <translation>die Liste der Sektoren ihrer Zuordnungstabelle ist beschädigt.</translation>
+    </message>
+    <message>
+        <source>its sector allocation table</source>
+        <translation>Sektorzuordnungstabelle</translation>
+    </message>
+    <message>
+        <source>its mini allocation table</source>
+        <translation>Mini-Zuordnungstabelle</translation>
+    </message>
+    <message>
+        <source>it is cut short or its sectors are damaged.</source>
+        <translation>sie ist abgeschnitten oder ihre Sektoren sind beschädigt.</translation>
+    </message>
+    <message>
+        <source>%1 names a sector it does not have.</source>
+        <translation>die Struktur „%1“ nennt einen Sektor, den es nicht gibt.</translation>
+    </message>
+    <message>
+        <source>the sectors of %1 go round in a loop.</source>
+        <translation>die Sektoren der Struktur „%1“ bilden eine Schleife.</translation>
+    </message>
+    <message>
+        <source>%1 is damaged.</source>
+        <translation>die Struktur „%1“ ist beschädigt.</translation>
+    </message>
+    <message>
+        <source>%1 is longer than the file.</source>
+        <translation>die Struktur „%1“ ist länger als die Datei.</translation>
+    </message>
+    <message>
+        <source>%1 ends before its length.</source>
+        <translation>die Struktur „%1“ endet vor ihrer angegebenen Länge.</translation>
+    </message>
+    <message>
+        <source>its directory</source>
+        <translation>Verzeichnis</translation>
+    </message>
+    <message>
+        <source>its directory is damaged.</source>
+        <translation>ihr Verzeichnis ist beschädigt.</translation>
+    </message>
+    <message>
+        <source>its stream %1</source>
+        <translation>Datenstrom %1</translation>
+    </message>
+    <message>
+        <source>its mini stream</source>
+        <translation>Mini-Datenstrom</translation>
+    </message>
+    <message>
+        <source>%1 lies past the end of the mini stream.</source>
+        <translation>die Struktur „%1“ liegt hinter dem Ende des Mini-Datenstroms.</translation>
+    </message>
+    <message>
+        <source>it is damaged or not a workbook.</source>
+        <translation>sie ist beschädigt oder keine Arbeitsmappe.</translation>
+    </message>
+    <message>
+        <source>its part %1 is missing.</source>
+        <translation>ihr Teil %1 fehlt.</translation>
+    </message>
+    <message>
+        <source>its part %1 is damaged.</source>
+        <translation>ihr Teil %1 ist beschädigt.</translation>
+    </message>
+    <message>
+        <source>its part %1 cannot be unpacked.</source>
+        <translation>ihr Teil %1 kann nicht entpackt werden.</translation>
+    </message>
+    <message>
+        <source>its part %1 is damaged (%2).</source>
+        <translation>ihr Teil %1 ist beschädigt (%2).</translation>
+    </message>
+    <message>
+        <source>row number</source>
+        <translation>Zeilennummer</translation>
+    </message>
+    <message>
+        <source>cell reference %1</source>
+        <translation>Zellbezug %1</translation>
+    </message>
+    <message>
+        <source>cell position</source>
+        <translation>Zellposition</translation>
+    </message>
+    <message>
+        <source>shared string %1</source>
+        <translation>gemeinsamer Text %1</translation>
+    </message>
+    <message>
+        <source>number %1</source>
+        <translation>Zahl %1</translation>
+    </message>
+    <message>
+        <source>it holds no worksheet.</source>
+        <translation>sie enthält kein Arbeitsblatt.</translation>
+    </message>
+    <message>
+        <source>%1 holds a formula without a value.</source>
+        <translation>%1 enthält eine Formel ohne Wert.</translation>
+    </message>
+    <message>
+        <source>%1 holds the error value %2.</source>
+        <translation>%1 enthält den Fehlerwert %2.</translation>
+    </message>
+    <message>
+        <source>The workbook %1 cannot be read: %2</source>
+        <translation>Die Arbeitsmappe %1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>it cannot be opened.</source>
+        <translation>sie kann nicht geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>it is not an Excel workbook.</source>
+        <translation>sie ist keine Excel-Arbeitsmappe.</translation>
+    </message>
+    <message>
+        <source>Row %1</source>
+        <translation>Zeile %1</translation>
+    </message>
+    <message>
+        <source>%1 are damaged.</source>
+        <translation>die Struktur „%1“ ist beschädigt.</translation>
+    </message>
+    <message>
+        <source>its list of sheets is damaged.</source>
+        <translation>ihre Liste der Blätter ist beschädigt.</translation>
+    </message>
+    <message>
+        <source>its workbook stream ends in the middle of a record.</source>
+        <translation>ihr Arbeitsmappen-Datenstrom endet mitten in einem Datensatz.</translation>
+    </message>
+    <message>
+        <source>its record at byte %1 of the workbook stream is damaged.</source>
+        <translation>ihr Datensatz bei Byte %1 des Arbeitsmappen-Datenstroms ist beschädigt.</translation>
+    </message>
+    <message>
+        <source>its workbook stream does not begin with the workbook&apos;s globals.</source>
+        <translation>ihr Arbeitsmappen-Datenstrom beginnt nicht mit den globalen Daten der Arbeitsmappe.</translation>
+    </message>
+    <message>
+        <source>it is protected by a password. Save it without the password and import it again.</source>
+        <translation>sie ist mit einem Kennwort geschützt. Speichern Sie sie ohne Kennwort und importieren Sie sie erneut.</translation>
+    </message>
+    <message>
+        <source>its shared strings</source>
+        <translation>gemeinsame Texte</translation>
+    </message>
+    <message>
+        <source>the texts of its cells</source>
+        <translation>Texte der Zellen</translation>
+    </message>
+    <message>
+        <source>its cell %1 names a shared string it does not hold.</source>
+        <translation>ihre Zelle %1 nennt einen gemeinsamen Text, den sie nicht enthält.</translation>
+    </message>
+    <message>
+        <source>it holds no workbook stream.</source>
+        <translation>sie enthält keinen Arbeitsmappen-Datenstrom.</translation>
     </message>
 </context>
 <context>

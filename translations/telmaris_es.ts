@@ -7,6 +7,106 @@
         <source>The file is larger than %1 KB, and a configuration is about half a kilobyte. It is no configuration.</source>
         <translation>El archivo ocupa más de %1 KB, y una configuración ocupa cerca de medio kilobyte. No es una configuración.</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; must be %2.</source>
+        <translation>&quot;%1&quot; debe ser %2.</translation>
+    </message>
+    <message>
+        <source>true or false</source>
+        <translation>true o false</translation>
+    </message>
+    <message>
+        <source>a text</source>
+        <translation>un texto</translation>
+    </message>
+    <message>
+        <source>a text of digits with at most one &quot;.&quot; or &quot;,&quot;</source>
+        <translation>un texto de cifras con un &quot;.&quot; o &quot;,&quot; como máximo</translation>
+    </message>
+    <message>
+        <source>one of &quot;%1&quot; or null</source>
+        <translation>uno de &quot;%1&quot; o null</translation>
+    </message>
+    <message>
+        <source>an object is not closed</source>
+        <translation>un objeto no está cerrado</translation>
+    </message>
+    <message>
+        <source>a colon is missing after a name</source>
+        <translation>falta un signo de dos puntos después de un nombre</translation>
+    </message>
+    <message>
+        <source>a list is not closed</source>
+        <translation>una lista no está cerrada</translation>
+    </message>
+    <message>
+        <source>a comma is missing between two values</source>
+        <translation>falta una coma entre dos valores</translation>
+    </message>
+    <message>
+        <source>a value is not valid</source>
+        <translation>un valor no es válido</translation>
+    </message>
+    <message>
+        <source>the file ends in a number</source>
+        <translation>el archivo termina en medio de un número</translation>
+    </message>
+    <message>
+        <source>a number is not valid</source>
+        <translation>un número no es válido</translation>
+    </message>
+    <message>
+        <source>a text has an invalid escape sequence</source>
+        <translation>un texto contiene una secuencia de escape no válida</translation>
+    </message>
+    <message>
+        <source>a text is not valid UTF-8</source>
+        <translation>un texto no es UTF-8 válido</translation>
+    </message>
+    <message>
+        <source>a text is not closed</source>
+        <translation>un texto no está cerrado</translation>
+    </message>
+    <message>
+        <source>an object is missing after a comma</source>
+        <translation>falta un objeto después de una coma</translation>
+    </message>
+    <message>
+        <source>the values are nested too deeply</source>
+        <translation>los valores están anidados a demasiada profundidad</translation>
+    </message>
+    <message>
+        <source>the document is too large</source>
+        <translation>el documento es demasiado grande</translation>
+    </message>
+    <message>
+        <source>more follows the end of the document</source>
+        <translation>hay más datos después del final del documento</translation>
+    </message>
+    <message>
+        <source>its contents cannot be read</source>
+        <translation>su contenido no se puede leer</translation>
+    </message>
+    <message>
+        <source>The file is no configuration: %1 (at character %2).</source>
+        <translation>El archivo no es una configuración: %1 (en el carácter %2).</translation>
+    </message>
+    <message>
+        <source>The file is no configuration.</source>
+        <translation>El archivo no es una configuración.</translation>
+    </message>
+    <message>
+        <source>one of the eight variants, such as &quot;English European&quot;</source>
+        <translation>una de las ocho variantes, por ejemplo &quot;English European&quot;</translation>
+    </message>
+    <message>
+        <source>an object</source>
+        <translation>un objeto</translation>
+    </message>
+    <message>
+        <source>a whole number from 0 to 99</source>
+        <translation>un número entero de 0 a 99</translation>
+    </message>
 </context>
 <context>
     <name>Configurator</name>
@@ -33,6 +133,10 @@
     <message>
         <source>The configuration does not reach the output buttons.</source>
         <translation>La configuración no llega a los botones de salida.</translation>
+    </message>
+    <message>
+        <source>the walk has not reached the step of this answer</source>
+        <translation>la configuración aún no ha llegado al paso de esta respuesta</translation>
     </message>
 </context>
 <context>
@@ -565,6 +669,38 @@ Modificados en la lista de precios después de la importación, estos conservan 
         <source>Nothing has been changed.</source>
         <translation>No se ha cambiado nada.</translation>
     </message>
+    <message>
+        <source>Line %1: the closing quote is missing.</source>
+        <translation>Línea %1: falta la comilla de cierre.</translation>
+    </message>
+    <message>
+        <source>Line %1: a comma must follow the closing quote.</source>
+        <translation>Línea %1: tras la comilla de cierre debe ir una coma.</translation>
+    </message>
+    <message>
+        <source>Line %1: the field &quot;%2&quot; has a stray quote.</source>
+        <translation>Línea %1: el campo «%2» tiene una comilla suelta.</translation>
+    </message>
+    <message>
+        <source>Record %1 (line %2): the ordering number &quot;%3&quot; has no price.</source>
+        <translation>Registro %1 (línea %2): la referencia «%3» no tiene precio.</translation>
+    </message>
+    <message>
+        <source>Record %1 (line %2): the price &quot;%3&quot; is not a number.</source>
+        <translation>Registro %1 (línea %2): el precio «%3» no es un número.</translation>
+    </message>
+    <message>
+        <source>Record %1 (line %2)</source>
+        <translation>Registro %1 (línea %2)</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>ninguno</translation>
+    </message>
+    <message>
+        <source>%1: the price of %2 is missing or not a number.</source>
+        <translation>%1: el precio de %2 falta o no es un número.</translation>
+    </message>
 </context>
 <context>
     <name>Problems</name>
@@ -580,6 +716,189 @@ Modificados en la lista de precios después de la importación, estos conservan 
 Please contact the program&apos;s author and describe what you did.</source>
         <translation>El programa se ha encontrado con una situación que no puede resolver y se cerrará ahora.
 Póngase en contacto con el autor del programa y describa lo que estaba haciendo.</translation>
+    </message>
+</context>
+<context>
+    <name>Workbooks</name>
+    <message>
+        <source>it is cut short.</source>
+        <translation>está truncado.</translation>
+    </message>
+    <message>
+        <source>it is not a compound file.</source>
+        <translation>no es un archivo compuesto.</translation>
+    </message>
+    <message>
+        <source>its compound file header is damaged.</source>
+        <translation>su cabecera de archivo compuesto está dañada.</translation>
+    </message>
+    <message>
+        <source>its sector allocation table is damaged.</source>
+        <translation>su tabla de asignación de sectores está dañada.</translation>
+    </message>
+    <message>
+        <source>the list of its allocation table&apos;s sectors is damaged.</source>
+        <translation>la lista de sectores de su tabla de asignación está dañada.</translation>
+    </message>
+    <message>
+        <source>its sector allocation table</source>
+        <translation>tabla de asignación de sectores</translation>
+    </message>
+    <message>
+        <source>its mini allocation table</source>
+        <translation>minitabla de asignación</translation>
+    </message>
+    <message>
+        <source>it is cut short or its sectors are damaged.</source>
+        <translation>está truncado o sus sectores están dañados.</translation>
+    </message>
+    <message>
+        <source>%1 names a sector it does not have.</source>
+        <translation>la estructura «%1» nombra un sector que no existe.</translation>
+    </message>
+    <message>
+        <source>the sectors of %1 go round in a loop.</source>
+        <translation>los sectores de la estructura «%1» forman un bucle.</translation>
+    </message>
+    <message>
+        <source>%1 is damaged.</source>
+        <translation>la estructura «%1» está dañada.</translation>
+    </message>
+    <message>
+        <source>%1 is longer than the file.</source>
+        <translation>la estructura «%1» es más larga que el archivo.</translation>
+    </message>
+    <message>
+        <source>%1 ends before its length.</source>
+        <translation>la estructura «%1» termina antes de su longitud declarada.</translation>
+    </message>
+    <message>
+        <source>its directory</source>
+        <translation>directorio</translation>
+    </message>
+    <message>
+        <source>its directory is damaged.</source>
+        <translation>su directorio está dañado.</translation>
+    </message>
+    <message>
+        <source>its stream %1</source>
+        <translation>flujo %1</translation>
+    </message>
+    <message>
+        <source>its mini stream</source>
+        <translation>miniflujo</translation>
+    </message>
+    <message>
+        <source>%1 lies past the end of the mini stream.</source>
+        <translation>la estructura «%1» está más allá del final del miniflujo.</translation>
+    </message>
+    <message>
+        <source>it is damaged or not a workbook.</source>
+        <translation>está dañado o no es un libro.</translation>
+    </message>
+    <message>
+        <source>its part %1 is missing.</source>
+        <translation>falta su parte %1.</translation>
+    </message>
+    <message>
+        <source>its part %1 is damaged.</source>
+        <translation>su parte %1 está dañada.</translation>
+    </message>
+    <message>
+        <source>its part %1 cannot be unpacked.</source>
+        <translation>su parte %1 no se puede descomprimir.</translation>
+    </message>
+    <message>
+        <source>its part %1 is damaged (%2).</source>
+        <translation>su parte %1 está dañada (%2).</translation>
+    </message>
+    <message>
+        <source>row number</source>
+        <translation>número de fila</translation>
+    </message>
+    <message>
+        <source>cell reference %1</source>
+        <translation>referencia de celda %1</translation>
+    </message>
+    <message>
+        <source>cell position</source>
+        <translation>posición de celda</translation>
+    </message>
+    <message>
+        <source>shared string %1</source>
+        <translation>texto compartido %1</translation>
+    </message>
+    <message>
+        <source>number %1</source>
+        <translation>número %1</translation>
+    </message>
+    <message>
+        <source>it holds no worksheet.</source>
+        <translation>no contiene ninguna hoja.</translation>
+    </message>
+    <message>
+        <source>%1 holds a formula without a value.</source>
+        <translation>%1 contiene una fórmula sin valor.</translation>
+    </message>
+    <message>
+        <source>%1 holds the error value %2.</source>
+        <translation>%1 contiene el valor de error %2.</translation>
+    </message>
+    <message>
+        <source>The workbook %1 cannot be read: %2</source>
+        <translation>El libro %1 no se puede leer: %2</translation>
+    </message>
+    <message>
+        <source>it cannot be opened.</source>
+        <translation>no se puede abrir.</translation>
+    </message>
+    <message>
+        <source>it is not an Excel workbook.</source>
+        <translation>no es un libro de Excel.</translation>
+    </message>
+    <message>
+        <source>Row %1</source>
+        <translation>Fila %1</translation>
+    </message>
+    <message>
+        <source>%1 are damaged.</source>
+        <translation>la estructura «%1» está dañada.</translation>
+    </message>
+    <message>
+        <source>its list of sheets is damaged.</source>
+        <translation>su lista de hojas está dañada.</translation>
+    </message>
+    <message>
+        <source>its workbook stream ends in the middle of a record.</source>
+        <translation>su flujo de libro termina en medio de un registro.</translation>
+    </message>
+    <message>
+        <source>its record at byte %1 of the workbook stream is damaged.</source>
+        <translation>su registro en el byte %1 del flujo de libro está dañado.</translation>
+    </message>
+    <message>
+        <source>its workbook stream does not begin with the workbook&apos;s globals.</source>
+        <translation>su flujo de libro no empieza con los datos globales del libro.</translation>
+    </message>
+    <message>
+        <source>it is protected by a password. Save it without the password and import it again.</source>
+        <translation>está protegido con una contraseña. Guárdelo sin contraseña e impórtelo de nuevo.</translation>
+    </message>
+    <message>
+        <source>its shared strings</source>
+        <translation>textos compartidos</translation>
+    </message>
+    <message>
+        <source>the texts of its cells</source>
+        <translation>textos de las celdas</translation>
+    </message>
+    <message>
+        <source>its cell %1 names a shared string it does not hold.</source>
+        <translation>su celda %1 nombra un texto compartido que no contiene.</translation>
+    </message>
+    <message>
+        <source>it holds no workbook stream.</source>
+        <translation>no contiene ningún flujo de libro.</translation>
     </message>
 </context>
 <context>

@@ -7,6 +7,106 @@
         <source>The file is larger than %1 KB, and a configuration is about half a kilobyte. It is no configuration.</source>
         <translation>Le fichier dépasse %1 Ko, alors qu&apos;une configuration fait environ un demi-kilo-octet. Ce n&apos;est pas une configuration.</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; must be %2.</source>
+        <translation>&quot;%1&quot; doit être %2.</translation>
+    </message>
+    <message>
+        <source>true or false</source>
+        <translation>true ou false</translation>
+    </message>
+    <message>
+        <source>a text</source>
+        <translation>un texte</translation>
+    </message>
+    <message>
+        <source>a text of digits with at most one &quot;.&quot; or &quot;,&quot;</source>
+        <translation>un texte de chiffres avec au plus un &quot;.&quot; ou &quot;,&quot;</translation>
+    </message>
+    <message>
+        <source>one of &quot;%1&quot; or null</source>
+        <translation>l&apos;un de &quot;%1&quot; ou null</translation>
+    </message>
+    <message>
+        <source>an object is not closed</source>
+        <translation>un objet n&apos;est pas fermé</translation>
+    </message>
+    <message>
+        <source>a colon is missing after a name</source>
+        <translation>il manque un deux-points après un nom</translation>
+    </message>
+    <message>
+        <source>a list is not closed</source>
+        <translation>une liste n&apos;est pas fermée</translation>
+    </message>
+    <message>
+        <source>a comma is missing between two values</source>
+        <translation>il manque une virgule entre deux valeurs</translation>
+    </message>
+    <message>
+        <source>a value is not valid</source>
+        <translation>une valeur n&apos;est pas valide</translation>
+    </message>
+    <message>
+        <source>the file ends in a number</source>
+        <translation>le fichier se termine au milieu d&apos;un nombre</translation>
+    </message>
+    <message>
+        <source>a number is not valid</source>
+        <translation>un nombre n&apos;est pas valide</translation>
+    </message>
+    <message>
+        <source>a text has an invalid escape sequence</source>
+        <translation>un texte contient une séquence d&apos;échappement non valide</translation>
+    </message>
+    <message>
+        <source>a text is not valid UTF-8</source>
+        <translation>un texte n&apos;est pas de l&apos;UTF-8 valide</translation>
+    </message>
+    <message>
+        <source>a text is not closed</source>
+        <translation>un texte n&apos;est pas fermé</translation>
+    </message>
+    <message>
+        <source>an object is missing after a comma</source>
+        <translation>il manque un objet après une virgule</translation>
+    </message>
+    <message>
+        <source>the values are nested too deeply</source>
+        <translation>les valeurs sont imbriquées trop profondément</translation>
+    </message>
+    <message>
+        <source>the document is too large</source>
+        <translation>le document est trop grand</translation>
+    </message>
+    <message>
+        <source>more follows the end of the document</source>
+        <translation>d&apos;autres données suivent la fin du document</translation>
+    </message>
+    <message>
+        <source>its contents cannot be read</source>
+        <translation>son contenu ne peut pas être lu</translation>
+    </message>
+    <message>
+        <source>The file is no configuration: %1 (at character %2).</source>
+        <translation>Le fichier n&apos;est pas une configuration : %1 (au caractère %2).</translation>
+    </message>
+    <message>
+        <source>The file is no configuration.</source>
+        <translation>Le fichier n&apos;est pas une configuration.</translation>
+    </message>
+    <message>
+        <source>one of the eight variants, such as &quot;English European&quot;</source>
+        <translation>l&apos;une des huit variantes, par exemple &quot;English European&quot;</translation>
+    </message>
+    <message>
+        <source>an object</source>
+        <translation>un objet</translation>
+    </message>
+    <message>
+        <source>a whole number from 0 to 99</source>
+        <translation>un nombre entier de 0 à 99</translation>
+    </message>
 </context>
 <context>
     <name>Configurator</name>
@@ -33,6 +133,10 @@
     <message>
         <source>The configuration does not reach the output buttons.</source>
         <translation>La configuration n&apos;arrive pas jusqu&apos;aux boutons de sortie.</translation>
+    </message>
+    <message>
+        <source>the walk has not reached the step of this answer</source>
+        <translation>la saisie n&apos;a pas encore atteint l&apos;étape de cette réponse</translation>
     </message>
 </context>
 <context>
@@ -565,6 +669,38 @@ Modifiés dans la liste de prix depuis l&apos;importation, ces prix sont conserv
         <source>Nothing has been changed.</source>
         <translation>Rien n&apos;a été modifié.</translation>
     </message>
+    <message>
+        <source>Line %1: the closing quote is missing.</source>
+        <translation>Ligne %1 : le guillemet fermant manque.</translation>
+    </message>
+    <message>
+        <source>Line %1: a comma must follow the closing quote.</source>
+        <translation>Ligne %1 : une virgule doit suivre le guillemet fermant.</translation>
+    </message>
+    <message>
+        <source>Line %1: the field &quot;%2&quot; has a stray quote.</source>
+        <translation>Ligne %1 : le champ « %2 » contient un guillemet isolé.</translation>
+    </message>
+    <message>
+        <source>Record %1 (line %2): the ordering number &quot;%3&quot; has no price.</source>
+        <translation>Enregistrement %1 (ligne %2) : la référence « %3 » n&apos;a pas de prix.</translation>
+    </message>
+    <message>
+        <source>Record %1 (line %2): the price &quot;%3&quot; is not a number.</source>
+        <translation>Enregistrement %1 (ligne %2) : le prix « %3 » n&apos;est pas un nombre.</translation>
+    </message>
+    <message>
+        <source>Record %1 (line %2)</source>
+        <translation>Enregistrement %1 (ligne %2)</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>aucun</translation>
+    </message>
+    <message>
+        <source>%1: the price of %2 is missing or not a number.</source>
+        <translation>%1 : le prix de %2 manque ou n&apos;est pas un nombre.</translation>
+    </message>
 </context>
 <context>
     <name>Problems</name>
@@ -580,6 +716,189 @@ Modifiés dans la liste de prix depuis l&apos;importation, ces prix sont conserv
 Please contact the program&apos;s author and describe what you did.</source>
         <translation>Le programme a rencontré une situation qu&apos;il ne peut pas gérer et va se fermer.
 Veuillez contacter l&apos;auteur du programme et décrire ce que vous avez fait.</translation>
+    </message>
+</context>
+<context>
+    <name>Workbooks</name>
+    <message>
+        <source>it is cut short.</source>
+        <translation>il est tronqué.</translation>
+    </message>
+    <message>
+        <source>it is not a compound file.</source>
+        <translation>ce n&apos;est pas un fichier composé.</translation>
+    </message>
+    <message>
+        <source>its compound file header is damaged.</source>
+        <translation>son en-tête de fichier composé est endommagé.</translation>
+    </message>
+    <message>
+        <source>its sector allocation table is damaged.</source>
+        <translation>sa table d&apos;allocation des secteurs est endommagée.</translation>
+    </message>
+    <message>
+        <source>the list of its allocation table&apos;s sectors is damaged.</source>
+        <translation>la liste des secteurs de sa table d&apos;allocation est endommagée.</translation>
+    </message>
+    <message>
+        <source>its sector allocation table</source>
+        <translation>table d&apos;allocation des secteurs</translation>
+    </message>
+    <message>
+        <source>its mini allocation table</source>
+        <translation>mini-table d&apos;allocation</translation>
+    </message>
+    <message>
+        <source>it is cut short or its sectors are damaged.</source>
+        <translation>il est tronqué ou ses secteurs sont endommagés.</translation>
+    </message>
+    <message>
+        <source>%1 names a sector it does not have.</source>
+        <translation>la structure « %1 » désigne un secteur qui n&apos;existe pas.</translation>
+    </message>
+    <message>
+        <source>the sectors of %1 go round in a loop.</source>
+        <translation>les secteurs de la structure « %1 » forment une boucle.</translation>
+    </message>
+    <message>
+        <source>%1 is damaged.</source>
+        <translation>la structure « %1 » est endommagée.</translation>
+    </message>
+    <message>
+        <source>%1 is longer than the file.</source>
+        <translation>la structure « %1 » est plus longue que le fichier.</translation>
+    </message>
+    <message>
+        <source>%1 ends before its length.</source>
+        <translation>la structure « %1 » s&apos;arrête avant sa longueur annoncée.</translation>
+    </message>
+    <message>
+        <source>its directory</source>
+        <translation>répertoire</translation>
+    </message>
+    <message>
+        <source>its directory is damaged.</source>
+        <translation>son répertoire est endommagé.</translation>
+    </message>
+    <message>
+        <source>its stream %1</source>
+        <translation>flux %1</translation>
+    </message>
+    <message>
+        <source>its mini stream</source>
+        <translation>mini-flux</translation>
+    </message>
+    <message>
+        <source>%1 lies past the end of the mini stream.</source>
+        <translation>la structure « %1 » se trouve au-delà de la fin du mini-flux.</translation>
+    </message>
+    <message>
+        <source>it is damaged or not a workbook.</source>
+        <translation>il est endommagé ou ce n&apos;est pas un classeur.</translation>
+    </message>
+    <message>
+        <source>its part %1 is missing.</source>
+        <translation>sa partie %1 manque.</translation>
+    </message>
+    <message>
+        <source>its part %1 is damaged.</source>
+        <translation>sa partie %1 est endommagée.</translation>
+    </message>
+    <message>
+        <source>its part %1 cannot be unpacked.</source>
+        <translation>sa partie %1 ne peut pas être décompressée.</translation>
+    </message>
+    <message>
+        <source>its part %1 is damaged (%2).</source>
+        <translation>sa partie %1 est endommagée (%2).</translation>
+    </message>
+    <message>
+        <source>row number</source>
+        <translation>numéro de ligne</translation>
+    </message>
+    <message>
+        <source>cell reference %1</source>
+        <translation>référence de cellule %1</translation>
+    </message>
+    <message>
+        <source>cell position</source>
+        <translation>position de cellule</translation>
+    </message>
+    <message>
+        <source>shared string %1</source>
+        <translation>texte partagé %1</translation>
+    </message>
+    <message>
+        <source>number %1</source>
+        <translation>nombre %1</translation>
+    </message>
+    <message>
+        <source>it holds no worksheet.</source>
+        <translation>il ne contient aucune feuille de calcul.</translation>
+    </message>
+    <message>
+        <source>%1 holds a formula without a value.</source>
+        <translation>%1 contient une formule sans valeur.</translation>
+    </message>
+    <message>
+        <source>%1 holds the error value %2.</source>
+        <translation>%1 contient la valeur d&apos;erreur %2.</translation>
+    </message>
+    <message>
+        <source>The workbook %1 cannot be read: %2</source>
+        <translation>Le classeur %1 ne peut pas être lu : %2</translation>
+    </message>
+    <message>
+        <source>it cannot be opened.</source>
+        <translation>il ne peut pas être ouvert.</translation>
+    </message>
+    <message>
+        <source>it is not an Excel workbook.</source>
+        <translation>ce n&apos;est pas un classeur Excel.</translation>
+    </message>
+    <message>
+        <source>Row %1</source>
+        <translation>Ligne %1</translation>
+    </message>
+    <message>
+        <source>%1 are damaged.</source>
+        <translation>la structure « %1 » est endommagée.</translation>
+    </message>
+    <message>
+        <source>its list of sheets is damaged.</source>
+        <translation>sa liste des feuilles est endommagée.</translation>
+    </message>
+    <message>
+        <source>its workbook stream ends in the middle of a record.</source>
+        <translation>son flux de classeur se termine au milieu d&apos;un enregistrement.</translation>
+    </message>
+    <message>
+        <source>its record at byte %1 of the workbook stream is damaged.</source>
+        <translation>son enregistrement à l&apos;octet %1 du flux de classeur est endommagé.</translation>
+    </message>
+    <message>
+        <source>its workbook stream does not begin with the workbook&apos;s globals.</source>
+        <translation>son flux de classeur ne commence pas par les données globales du classeur.</translation>
+    </message>
+    <message>
+        <source>it is protected by a password. Save it without the password and import it again.</source>
+        <translation>il est protégé par un mot de passe. Enregistrez-le sans mot de passe et importez-le de nouveau.</translation>
+    </message>
+    <message>
+        <source>its shared strings</source>
+        <translation>textes partagés</translation>
+    </message>
+    <message>
+        <source>the texts of its cells</source>
+        <translation>textes des cellules</translation>
+    </message>
+    <message>
+        <source>its cell %1 names a shared string it does not hold.</source>
+        <translation>sa cellule %1 désigne un texte partagé qu&apos;il ne contient pas.</translation>
+    </message>
+    <message>
+        <source>it holds no workbook stream.</source>
+        <translation>il ne contient aucun flux de classeur.</translation>
     </message>
 </context>
 <context>

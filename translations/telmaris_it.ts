@@ -7,6 +7,106 @@
         <source>The file is larger than %1 KB, and a configuration is about half a kilobyte. It is no configuration.</source>
         <translation>Il file supera %1 KB, mentre una configurazione occupa circa mezzo kilobyte. Non è una configurazione.</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; must be %2.</source>
+        <translation>&quot;%1&quot; deve essere %2.</translation>
+    </message>
+    <message>
+        <source>true or false</source>
+        <translation>true o false</translation>
+    </message>
+    <message>
+        <source>a text</source>
+        <translation>un testo</translation>
+    </message>
+    <message>
+        <source>a text of digits with at most one &quot;.&quot; or &quot;,&quot;</source>
+        <translation>un testo di cifre con al massimo un &quot;.&quot; o &quot;,&quot;</translation>
+    </message>
+    <message>
+        <source>one of &quot;%1&quot; or null</source>
+        <translation>uno tra &quot;%1&quot; o null</translation>
+    </message>
+    <message>
+        <source>an object is not closed</source>
+        <translation>un oggetto non è chiuso</translation>
+    </message>
+    <message>
+        <source>a colon is missing after a name</source>
+        <translation>mancano i due punti dopo un nome</translation>
+    </message>
+    <message>
+        <source>a list is not closed</source>
+        <translation>un elenco non è chiuso</translation>
+    </message>
+    <message>
+        <source>a comma is missing between two values</source>
+        <translation>manca una virgola tra due valori</translation>
+    </message>
+    <message>
+        <source>a value is not valid</source>
+        <translation>un valore non è valido</translation>
+    </message>
+    <message>
+        <source>the file ends in a number</source>
+        <translation>il file termina a metà di un numero</translation>
+    </message>
+    <message>
+        <source>a number is not valid</source>
+        <translation>un numero non è valido</translation>
+    </message>
+    <message>
+        <source>a text has an invalid escape sequence</source>
+        <translation>un testo contiene una sequenza di escape non valida</translation>
+    </message>
+    <message>
+        <source>a text is not valid UTF-8</source>
+        <translation>un testo non è UTF-8 valido</translation>
+    </message>
+    <message>
+        <source>a text is not closed</source>
+        <translation>un testo non è chiuso</translation>
+    </message>
+    <message>
+        <source>an object is missing after a comma</source>
+        <translation>manca un oggetto dopo una virgola</translation>
+    </message>
+    <message>
+        <source>the values are nested too deeply</source>
+        <translation>i valori sono annidati troppo in profondità</translation>
+    </message>
+    <message>
+        <source>the document is too large</source>
+        <translation>il documento è troppo grande</translation>
+    </message>
+    <message>
+        <source>more follows the end of the document</source>
+        <translation>altri dati seguono la fine del documento</translation>
+    </message>
+    <message>
+        <source>its contents cannot be read</source>
+        <translation>il suo contenuto non può essere letto</translation>
+    </message>
+    <message>
+        <source>The file is no configuration: %1 (at character %2).</source>
+        <translation>Il file non è una configurazione: %1 (al carattere %2).</translation>
+    </message>
+    <message>
+        <source>The file is no configuration.</source>
+        <translation>Il file non è una configurazione.</translation>
+    </message>
+    <message>
+        <source>one of the eight variants, such as &quot;English European&quot;</source>
+        <translation>una delle otto varianti, ad esempio &quot;English European&quot;</translation>
+    </message>
+    <message>
+        <source>an object</source>
+        <translation>un oggetto</translation>
+    </message>
+    <message>
+        <source>a whole number from 0 to 99</source>
+        <translation>un numero intero da 0 a 99</translation>
+    </message>
 </context>
 <context>
     <name>Configurator</name>
@@ -33,6 +133,10 @@
     <message>
         <source>The configuration does not reach the output buttons.</source>
         <translation>La configurazione non arriva ai pulsanti di uscita.</translation>
+    </message>
+    <message>
+        <source>the walk has not reached the step of this answer</source>
+        <translation>la configurazione non ha ancora raggiunto il passo di questa risposta</translation>
     </message>
 </context>
 <context>
@@ -565,6 +669,38 @@ Modificati nel listino prezzi dopo l&apos;importazione, questi mantengono il lor
         <source>Nothing has been changed.</source>
         <translation>Non è stato cambiato nulla.</translation>
     </message>
+    <message>
+        <source>Line %1: the closing quote is missing.</source>
+        <translation>Riga %1: manca la virgoletta di chiusura.</translation>
+    </message>
+    <message>
+        <source>Line %1: a comma must follow the closing quote.</source>
+        <translation>Riga %1: la virgoletta di chiusura deve essere seguita da una virgola.</translation>
+    </message>
+    <message>
+        <source>Line %1: the field &quot;%2&quot; has a stray quote.</source>
+        <translation>Riga %1: il campo «%2» contiene una virgoletta isolata.</translation>
+    </message>
+    <message>
+        <source>Record %1 (line %2): the ordering number &quot;%3&quot; has no price.</source>
+        <translation>Record %1 (riga %2): il codice «%3» non ha un prezzo.</translation>
+    </message>
+    <message>
+        <source>Record %1 (line %2): the price &quot;%3&quot; is not a number.</source>
+        <translation>Record %1 (riga %2): il prezzo «%3» non è un numero.</translation>
+    </message>
+    <message>
+        <source>Record %1 (line %2)</source>
+        <translation>Record %1 (riga %2)</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>nessuno</translation>
+    </message>
+    <message>
+        <source>%1: the price of %2 is missing or not a number.</source>
+        <translation>%1: il prezzo di %2 manca o non è un numero.</translation>
+    </message>
 </context>
 <context>
     <name>Problems</name>
@@ -580,6 +716,189 @@ Modificati nel listino prezzi dopo l&apos;importazione, questi mantengono il lor
 Please contact the program&apos;s author and describe what you did.</source>
         <translation>Il programma si è trovato in una situazione che non è in grado di gestire e verrà chiuso.
 Contattare l&apos;autore del programma e descrivere le operazioni eseguite.</translation>
+    </message>
+</context>
+<context>
+    <name>Workbooks</name>
+    <message>
+        <source>it is cut short.</source>
+        <translation>è troncata.</translation>
+    </message>
+    <message>
+        <source>it is not a compound file.</source>
+        <translation>non è un file composto.</translation>
+    </message>
+    <message>
+        <source>its compound file header is damaged.</source>
+        <translation>la sua intestazione di file composto è danneggiata.</translation>
+    </message>
+    <message>
+        <source>its sector allocation table is damaged.</source>
+        <translation>la sua tabella di allocazione dei settori è danneggiata.</translation>
+    </message>
+    <message>
+        <source>the list of its allocation table&apos;s sectors is damaged.</source>
+        <translation>l&apos;elenco dei settori della sua tabella di allocazione è danneggiato.</translation>
+    </message>
+    <message>
+        <source>its sector allocation table</source>
+        <translation>tabella di allocazione dei settori</translation>
+    </message>
+    <message>
+        <source>its mini allocation table</source>
+        <translation>mini tabella di allocazione</translation>
+    </message>
+    <message>
+        <source>it is cut short or its sectors are damaged.</source>
+        <translation>è troncata o i suoi settori sono danneggiati.</translation>
+    </message>
+    <message>
+        <source>%1 names a sector it does not have.</source>
+        <translation>la struttura «%1» indica un settore inesistente.</translation>
+    </message>
+    <message>
+        <source>the sectors of %1 go round in a loop.</source>
+        <translation>i settori della struttura «%1» formano un ciclo.</translation>
+    </message>
+    <message>
+        <source>%1 is damaged.</source>
+        <translation>la struttura «%1» è danneggiata.</translation>
+    </message>
+    <message>
+        <source>%1 is longer than the file.</source>
+        <translation>la struttura «%1» è più lunga del file.</translation>
+    </message>
+    <message>
+        <source>%1 ends before its length.</source>
+        <translation>la struttura «%1» finisce prima della lunghezza dichiarata.</translation>
+    </message>
+    <message>
+        <source>its directory</source>
+        <translation>directory</translation>
+    </message>
+    <message>
+        <source>its directory is damaged.</source>
+        <translation>la sua directory è danneggiata.</translation>
+    </message>
+    <message>
+        <source>its stream %1</source>
+        <translation>flusso %1</translation>
+    </message>
+    <message>
+        <source>its mini stream</source>
+        <translation>mini flusso</translation>
+    </message>
+    <message>
+        <source>%1 lies past the end of the mini stream.</source>
+        <translation>la struttura «%1» si trova oltre la fine del mini flusso.</translation>
+    </message>
+    <message>
+        <source>it is damaged or not a workbook.</source>
+        <translation>è danneggiata o non è una cartella di lavoro.</translation>
+    </message>
+    <message>
+        <source>its part %1 is missing.</source>
+        <translation>manca la sua parte %1.</translation>
+    </message>
+    <message>
+        <source>its part %1 is damaged.</source>
+        <translation>la sua parte %1 è danneggiata.</translation>
+    </message>
+    <message>
+        <source>its part %1 cannot be unpacked.</source>
+        <translation>la sua parte %1 non può essere decompressa.</translation>
+    </message>
+    <message>
+        <source>its part %1 is damaged (%2).</source>
+        <translation>la sua parte %1 è danneggiata (%2).</translation>
+    </message>
+    <message>
+        <source>row number</source>
+        <translation>numero di riga</translation>
+    </message>
+    <message>
+        <source>cell reference %1</source>
+        <translation>riferimento di cella %1</translation>
+    </message>
+    <message>
+        <source>cell position</source>
+        <translation>posizione di cella</translation>
+    </message>
+    <message>
+        <source>shared string %1</source>
+        <translation>testo condiviso %1</translation>
+    </message>
+    <message>
+        <source>number %1</source>
+        <translation>numero %1</translation>
+    </message>
+    <message>
+        <source>it holds no worksheet.</source>
+        <translation>non contiene alcun foglio di lavoro.</translation>
+    </message>
+    <message>
+        <source>%1 holds a formula without a value.</source>
+        <translation>%1 contiene una formula senza valore.</translation>
+    </message>
+    <message>
+        <source>%1 holds the error value %2.</source>
+        <translation>%1 contiene il valore di errore %2.</translation>
+    </message>
+    <message>
+        <source>The workbook %1 cannot be read: %2</source>
+        <translation>La cartella di lavoro %1 non può essere letta: %2</translation>
+    </message>
+    <message>
+        <source>it cannot be opened.</source>
+        <translation>non può essere aperta.</translation>
+    </message>
+    <message>
+        <source>it is not an Excel workbook.</source>
+        <translation>non è una cartella di lavoro di Excel.</translation>
+    </message>
+    <message>
+        <source>Row %1</source>
+        <translation>Riga %1</translation>
+    </message>
+    <message>
+        <source>%1 are damaged.</source>
+        <translation>la struttura «%1» è danneggiata.</translation>
+    </message>
+    <message>
+        <source>its list of sheets is damaged.</source>
+        <translation>il suo elenco dei fogli è danneggiato.</translation>
+    </message>
+    <message>
+        <source>its workbook stream ends in the middle of a record.</source>
+        <translation>il suo flusso della cartella di lavoro termina a metà di un record.</translation>
+    </message>
+    <message>
+        <source>its record at byte %1 of the workbook stream is damaged.</source>
+        <translation>il suo record al byte %1 del flusso della cartella di lavoro è danneggiato.</translation>
+    </message>
+    <message>
+        <source>its workbook stream does not begin with the workbook&apos;s globals.</source>
+        <translation>il suo flusso della cartella di lavoro non inizia con i dati globali della cartella.</translation>
+    </message>
+    <message>
+        <source>it is protected by a password. Save it without the password and import it again.</source>
+        <translation>è protetta da una password. Salvarla senza password e importarla di nuovo.</translation>
+    </message>
+    <message>
+        <source>its shared strings</source>
+        <translation>testi condivisi</translation>
+    </message>
+    <message>
+        <source>the texts of its cells</source>
+        <translation>testi delle celle</translation>
+    </message>
+    <message>
+        <source>its cell %1 names a shared string it does not hold.</source>
+        <translation>la sua cella %1 indica un testo condiviso che non contiene.</translation>
+    </message>
+    <message>
+        <source>it holds no workbook stream.</source>
+        <translation>non contiene alcun flusso della cartella di lavoro.</translation>
     </message>
 </context>
 <context>

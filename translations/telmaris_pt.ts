@@ -7,6 +7,106 @@
         <source>The file is larger than %1 KB, and a configuration is about half a kilobyte. It is no configuration.</source>
         <translation>O ficheiro tem mais de %1 KB, e uma configuração tem cerca de meio kilobyte. Não é uma configuração.</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; must be %2.</source>
+        <translation>&quot;%1&quot; deve ser %2.</translation>
+    </message>
+    <message>
+        <source>true or false</source>
+        <translation>true ou false</translation>
+    </message>
+    <message>
+        <source>a text</source>
+        <translation>um texto</translation>
+    </message>
+    <message>
+        <source>a text of digits with at most one &quot;.&quot; or &quot;,&quot;</source>
+        <translation>um texto de algarismos com no máximo um &quot;.&quot; ou &quot;,&quot;</translation>
+    </message>
+    <message>
+        <source>one of &quot;%1&quot; or null</source>
+        <translation>um de &quot;%1&quot; ou null</translation>
+    </message>
+    <message>
+        <source>an object is not closed</source>
+        <translation>um objeto não está fechado</translation>
+    </message>
+    <message>
+        <source>a colon is missing after a name</source>
+        <translation>faltam os dois pontos depois de um nome</translation>
+    </message>
+    <message>
+        <source>a list is not closed</source>
+        <translation>uma lista não está fechada</translation>
+    </message>
+    <message>
+        <source>a comma is missing between two values</source>
+        <translation>falta uma vírgula entre dois valores</translation>
+    </message>
+    <message>
+        <source>a value is not valid</source>
+        <translation>um valor não é válido</translation>
+    </message>
+    <message>
+        <source>the file ends in a number</source>
+        <translation>o ficheiro termina a meio de um número</translation>
+    </message>
+    <message>
+        <source>a number is not valid</source>
+        <translation>um número não é válido</translation>
+    </message>
+    <message>
+        <source>a text has an invalid escape sequence</source>
+        <translation>um texto contém uma sequência de escape inválida</translation>
+    </message>
+    <message>
+        <source>a text is not valid UTF-8</source>
+        <translation>um texto não é UTF-8 válido</translation>
+    </message>
+    <message>
+        <source>a text is not closed</source>
+        <translation>um texto não está fechado</translation>
+    </message>
+    <message>
+        <source>an object is missing after a comma</source>
+        <translation>falta um objeto depois de uma vírgula</translation>
+    </message>
+    <message>
+        <source>the values are nested too deeply</source>
+        <translation>os valores estão aninhados demasiado profundamente</translation>
+    </message>
+    <message>
+        <source>the document is too large</source>
+        <translation>o documento é demasiado grande</translation>
+    </message>
+    <message>
+        <source>more follows the end of the document</source>
+        <translation>há mais dados depois do fim do documento</translation>
+    </message>
+    <message>
+        <source>its contents cannot be read</source>
+        <translation>o seu conteúdo não pode ser lido</translation>
+    </message>
+    <message>
+        <source>The file is no configuration: %1 (at character %2).</source>
+        <translation>O ficheiro não é uma configuração: %1 (no carácter %2).</translation>
+    </message>
+    <message>
+        <source>The file is no configuration.</source>
+        <translation>O ficheiro não é uma configuração.</translation>
+    </message>
+    <message>
+        <source>one of the eight variants, such as &quot;English European&quot;</source>
+        <translation>uma das oito variantes, por exemplo &quot;English European&quot;</translation>
+    </message>
+    <message>
+        <source>an object</source>
+        <translation>um objeto</translation>
+    </message>
+    <message>
+        <source>a whole number from 0 to 99</source>
+        <translation>um número inteiro de 0 a 99</translation>
+    </message>
 </context>
 <context>
     <name>Configurator</name>
@@ -33,6 +133,10 @@
     <message>
         <source>The configuration does not reach the output buttons.</source>
         <translation>A configuração não chega aos botões de saída.</translation>
+    </message>
+    <message>
+        <source>the walk has not reached the step of this answer</source>
+        <translation>a configuração ainda não chegou ao passo desta resposta</translation>
     </message>
 </context>
 <context>
@@ -565,6 +669,38 @@ Alterados na lista de preços desde a importação, estes mantêm o seu preço (
         <source>Nothing has been changed.</source>
         <translation>Nada foi alterado.</translation>
     </message>
+    <message>
+        <source>Line %1: the closing quote is missing.</source>
+        <translation>Linha %1: falta a aspa de fecho.</translation>
+    </message>
+    <message>
+        <source>Line %1: a comma must follow the closing quote.</source>
+        <translation>Linha %1: a aspa de fecho deve ser seguida de uma vírgula.</translation>
+    </message>
+    <message>
+        <source>Line %1: the field &quot;%2&quot; has a stray quote.</source>
+        <translation>Linha %1: o campo «%2» tem uma aspa solta.</translation>
+    </message>
+    <message>
+        <source>Record %1 (line %2): the ordering number &quot;%3&quot; has no price.</source>
+        <translation>Registo %1 (linha %2): a referência «%3» não tem preço.</translation>
+    </message>
+    <message>
+        <source>Record %1 (line %2): the price &quot;%3&quot; is not a number.</source>
+        <translation>Registo %1 (linha %2): o preço «%3» não é um número.</translation>
+    </message>
+    <message>
+        <source>Record %1 (line %2)</source>
+        <translation>Registo %1 (linha %2)</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>nenhum</translation>
+    </message>
+    <message>
+        <source>%1: the price of %2 is missing or not a number.</source>
+        <translation>%1: o preço de %2 falta ou não é um número.</translation>
+    </message>
 </context>
 <context>
     <name>Problems</name>
@@ -580,6 +716,189 @@ Alterados na lista de preços desde a importação, estes mantêm o seu preço (
 Please contact the program&apos;s author and describe what you did.</source>
         <translation>O programa encontrou uma situação que não consegue resolver e vai fechar agora.
 Contacte o autor do programa e descreva o que fez.</translation>
+    </message>
+</context>
+<context>
+    <name>Workbooks</name>
+    <message>
+        <source>it is cut short.</source>
+        <translation>está truncado.</translation>
+    </message>
+    <message>
+        <source>it is not a compound file.</source>
+        <translation>não é um ficheiro composto.</translation>
+    </message>
+    <message>
+        <source>its compound file header is damaged.</source>
+        <translation>o seu cabeçalho de ficheiro composto está danificado.</translation>
+    </message>
+    <message>
+        <source>its sector allocation table is damaged.</source>
+        <translation>a sua tabela de atribuição de setores está danificada.</translation>
+    </message>
+    <message>
+        <source>the list of its allocation table&apos;s sectors is damaged.</source>
+        <translation>a lista de setores da sua tabela de atribuição está danificada.</translation>
+    </message>
+    <message>
+        <source>its sector allocation table</source>
+        <translation>tabela de atribuição de setores</translation>
+    </message>
+    <message>
+        <source>its mini allocation table</source>
+        <translation>minitabela de atribuição</translation>
+    </message>
+    <message>
+        <source>it is cut short or its sectors are damaged.</source>
+        <translation>está truncado ou os seus setores estão danificados.</translation>
+    </message>
+    <message>
+        <source>%1 names a sector it does not have.</source>
+        <translation>a estrutura «%1» indica um setor que não existe.</translation>
+    </message>
+    <message>
+        <source>the sectors of %1 go round in a loop.</source>
+        <translation>os setores da estrutura «%1» formam um ciclo.</translation>
+    </message>
+    <message>
+        <source>%1 is damaged.</source>
+        <translation>a estrutura «%1» está danificada.</translation>
+    </message>
+    <message>
+        <source>%1 is longer than the file.</source>
+        <translation>a estrutura «%1» é mais longa do que o ficheiro.</translation>
+    </message>
+    <message>
+        <source>%1 ends before its length.</source>
+        <translation>a estrutura «%1» termina antes do seu comprimento declarado.</translation>
+    </message>
+    <message>
+        <source>its directory</source>
+        <translation>diretório</translation>
+    </message>
+    <message>
+        <source>its directory is damaged.</source>
+        <translation>o seu diretório está danificado.</translation>
+    </message>
+    <message>
+        <source>its stream %1</source>
+        <translation>fluxo %1</translation>
+    </message>
+    <message>
+        <source>its mini stream</source>
+        <translation>minifluxo</translation>
+    </message>
+    <message>
+        <source>%1 lies past the end of the mini stream.</source>
+        <translation>a estrutura «%1» fica para além do fim do minifluxo.</translation>
+    </message>
+    <message>
+        <source>it is damaged or not a workbook.</source>
+        <translation>está danificado ou não é um livro.</translation>
+    </message>
+    <message>
+        <source>its part %1 is missing.</source>
+        <translation>falta a sua parte %1.</translation>
+    </message>
+    <message>
+        <source>its part %1 is damaged.</source>
+        <translation>a sua parte %1 está danificada.</translation>
+    </message>
+    <message>
+        <source>its part %1 cannot be unpacked.</source>
+        <translation>a sua parte %1 não pode ser descomprimida.</translation>
+    </message>
+    <message>
+        <source>its part %1 is damaged (%2).</source>
+        <translation>a sua parte %1 está danificada (%2).</translation>
+    </message>
+    <message>
+        <source>row number</source>
+        <translation>número de linha</translation>
+    </message>
+    <message>
+        <source>cell reference %1</source>
+        <translation>referência de célula %1</translation>
+    </message>
+    <message>
+        <source>cell position</source>
+        <translation>posição de célula</translation>
+    </message>
+    <message>
+        <source>shared string %1</source>
+        <translation>texto partilhado %1</translation>
+    </message>
+    <message>
+        <source>number %1</source>
+        <translation>número %1</translation>
+    </message>
+    <message>
+        <source>it holds no worksheet.</source>
+        <translation>não contém nenhuma folha.</translation>
+    </message>
+    <message>
+        <source>%1 holds a formula without a value.</source>
+        <translation>%1 contém uma fórmula sem valor.</translation>
+    </message>
+    <message>
+        <source>%1 holds the error value %2.</source>
+        <translation>%1 contém o valor de erro %2.</translation>
+    </message>
+    <message>
+        <source>The workbook %1 cannot be read: %2</source>
+        <translation>O livro %1 não pode ser lido: %2</translation>
+    </message>
+    <message>
+        <source>it cannot be opened.</source>
+        <translation>não pode ser aberto.</translation>
+    </message>
+    <message>
+        <source>it is not an Excel workbook.</source>
+        <translation>não é um livro do Excel.</translation>
+    </message>
+    <message>
+        <source>Row %1</source>
+        <translation>Linha %1</translation>
+    </message>
+    <message>
+        <source>%1 are damaged.</source>
+        <translation>a estrutura «%1» está danificada.</translation>
+    </message>
+    <message>
+        <source>its list of sheets is damaged.</source>
+        <translation>a sua lista de folhas está danificada.</translation>
+    </message>
+    <message>
+        <source>its workbook stream ends in the middle of a record.</source>
+        <translation>o seu fluxo de livro termina a meio de um registo.</translation>
+    </message>
+    <message>
+        <source>its record at byte %1 of the workbook stream is damaged.</source>
+        <translation>o seu registo no byte %1 do fluxo de livro está danificado.</translation>
+    </message>
+    <message>
+        <source>its workbook stream does not begin with the workbook&apos;s globals.</source>
+        <translation>o seu fluxo de livro não começa com os dados globais do livro.</translation>
+    </message>
+    <message>
+        <source>it is protected by a password. Save it without the password and import it again.</source>
+        <translation>está protegido por uma palavra-passe. Guarde-o sem palavra-passe e importe-o novamente.</translation>
+    </message>
+    <message>
+        <source>its shared strings</source>
+        <translation>textos partilhados</translation>
+    </message>
+    <message>
+        <source>the texts of its cells</source>
+        <translation>textos das células</translation>
+    </message>
+    <message>
+        <source>its cell %1 names a shared string it does not hold.</source>
+        <translation>a sua célula %1 indica um texto partilhado que não contém.</translation>
+    </message>
+    <message>
+        <source>it holds no workbook stream.</source>
+        <translation>não contém nenhum fluxo de livro.</translation>
     </message>
 </context>
 <context>

@@ -1,5 +1,6 @@
 // Every caption of every window fits its control in all eight variants, measured against the
-// rectangle the style draws it in, and no two controls that show together overlap.
+// rectangle the style draws it in, and no two controls that show together overlap. The texts
+// written on the sheet window stay inside it, and a summary's lines inside its box.
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
@@ -9,17 +10,25 @@
 #include <QMap>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QStyleOptionButton>
 #include <QStyleOptionGroupBox>
+#include <QTextBlock>
 #include <QTextDocument>
 
 #include "common/variants.h"
 #include "common/version.h"
 #include "configurator/ordering_list.h"
 #include "configurator/window_driver.h"
+#include "list_window/form3.h"
+#include "page/print_text.h"
 #include "price_window/form2.h"
+#include "prices/price_import.h"
+#include "sheets/dimension_sheets.h"
+#include "sheets/technical_data.h"
 #include "startup/frm_vinjett.h"
 
 namespace {
@@ -147,6 +156,76 @@ QStringList accessKeyClashes(QMenu* menu, const QString& where) {
   return clashes;
 }
 
+// Where each text written through it stands, in millimetres, measured as the device it writes
+// to measures it.
+class WhereWritten : public TextDevice {
+ public:
+  explicit WhereWritten(TextDevice& inner) : inner_(inner) {}
+  void setFont(double pointSize, bool bold) override { inner_.setFont(pointSize, bold); }
+  QSizeF measure(const QString& text) override { return inner_.measure(text); }
+  void drawText(double x, double top, const QString& text) override {
+    if (!text.trimmed().isEmpty()) texts.push_back({text, QRectF({x, top}, inner_.measure(text))});
+    inner_.drawText(x, top, text);
+  }
+  std::vector<std::pair<QString, QRectF>> texts;
+
+ private:
+  TextDevice& inner_;
+};
+
+// The figures and the technical data written on the sheet window as the screen output writes
+// them: each text inside the window, and none over another.
+QStringList sheetProblems(WindowDriver& d, const QString& where) {
+  Form3& sheet = d.w.form3();
+  std::vector<std::pair<QString, QRectF>> written;
+  SheetValues values;
+  sheet.draw([&](TextDevice& device) {
+    WhereWritten recorder(device);
+    writeSheets(d.state.TextCatalogue, d.engine().hoist(), values, recorder, kScreenSheetOrigins);
+    written = recorder.texts;
+  });
+  const double mmPerPixel = 25.4 / 96;
+  const QRectF window(0, 0, sheet.width() * mmPerPixel, sheet.height() * mmPerPixel);
+  QStringList problems;
+  if (written.size() < 8) problems << where + " sheet: the technical data are missing";
+  for (std::size_t i = 0; i < written.size(); ++i) {
+    const auto& [text, box] = written[i];
+    if (!window.contains(box))
+      problems << QStringLiteral("%1 sheet: \"%2\" at %3..%4 x %5..%6 mm leaves the window")
+                      .arg(where, text)
+                      .arg(box.left(), 0, 'f', 1)
+                      .arg(box.right(), 0, 'f', 1)
+                      .arg(box.top(), 0, 'f', 1)
+                      .arg(box.bottom(), 0, 'f', 1);
+    for (std::size_t j = i + 1; j < written.size(); ++j)
+      if (box.intersects(written[j].second))
+        problems << QStringLiteral("%1 sheet: \"%2\" and \"%3\" overlap")
+                        .arg(where, text, written[j].first);
+  }
+  return problems;
+}
+
+// The lines of a summary that its box does not show whole: the box scrolls sideways, a line of
+// the columns wraps, or another line wraps in a box that could have been wider.
+QStringList reportProblems(QWidget* dialog, const QString& where) {
+  QStringList problems = problemsOf(dialog, where);
+  const auto* view = dialog->findChild<QPlainTextEdit*>();
+  if (!view) return problems << where + ": no text";
+  if (view->horizontalScrollBar()->maximum() > 0) problems << where + ": the text scrolls sideways";
+  const int room = view->viewport()->width() - 2 * int(view->document()->documentMargin());
+  const bool asWideAsCanBe =
+      dialog->width() >= dialog->screen()->availableGeometry().width() * 9 / 10 - 1;
+  for (QTextBlock b = view->document()->begin(); b.isValid(); b = b.next()) {
+    const int needed = view->fontMetrics().horizontalAdvance(b.text());
+    if (needed > room && (b.text().startsWith("  ") || !asWideAsCanBe))
+      problems << QStringLiteral("%1: \"%2\" needs %3 pixels, has %4")
+                      .arg(where, b.text())
+                      .arg(needed)
+                      .arg(room);
+  }
+  return problems;
+}
+
 }  // namespace
 
 TEST(Captions, FitEveryControlOfTheMainWindowInEveryVariant) {
@@ -197,6 +276,7 @@ TEST(Captions, FitEveryControlOfTheMainWindowInEveryVariant) {
     d.w.Cmd_Skärmutskrift_Click();
     d.settle();
     problems << problemsOf(&d.w.form2(), variant.menuCaption + " ordering list");
+    problems << sheetProblems(d, variant.menuCaption);
     d.w.form2().LoadPriceGrid();
     d.settle();
     problems << problemsOf(&d.w.form2(), variant.menuCaption + " price list");
@@ -238,6 +318,42 @@ TEST(Captions, FitTheMessageBoxes) {
         EXPECT_GE(box->width(), box->fontMetrics().horizontalAdvance(title) + 100)
             << title.toStdString();
       }
+    }
+  }
+}
+
+TEST(Captions, FitTheSummariesOfAnImportAndOfItsUndo) {
+  // 128 prices of an import from a file in a folder of a usual depth: the headline and every
+  // line of the columns whole, in every language (a headline wider than the screen may wrap).
+  PriceUndoSummary undo;
+  undo.import = {12,
+                 "2026-12-07 14:05:31",
+                 PriceEventKind::Import,
+                 "/home/sales/Price lists/PRICES-DECEMBER.DAT",
+                 {},
+                 {}};
+  PriceImportSummary import;
+  for (int i = 0; i < 128; ++i) {
+    const PriceChange change{i, QStringLiteral("8420 %1 00").arg(i, 4, 10, QChar('0')),
+                             i % 5 ? std::optional<double>(12345.5 + i) : std::nullopt,
+                             1999.99 + i};
+    undo.changes.push_back(change);
+    import.changes.push_back(change);
+  }
+  undo.kept.push_back(undo.changes.front());
+  import.newPrice = 128;
+  for (int v = 0; v < kVariantCount; ++v) {
+    const Variant variant = *variantByIndex(v);
+    WindowDriver d(variant.languageKey, true);
+    const std::pair<QString, QString> summaries[] = {{"undo", priceUndoReport(undo)},
+                                                     {"import", priceImportReport(import)}};
+    for (const auto& [name, text] : summaries) {
+      const std::unique_ptr<QDialog> dialog = makeReportDialog(
+          &d.w, d.state.TextCatalogue[Text::NewPrices], text, MsgButtons::OkCancel);
+      dialog->show();
+      QCoreApplication::processEvents();
+      const QStringList problems = reportProblems(dialog.get(), variant.menuCaption + " " + name);
+      EXPECT_TRUE(problems.isEmpty()) << problems.join("\n").toStdString();
     }
   }
 }

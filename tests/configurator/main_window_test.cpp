@@ -409,3 +409,30 @@ TEST(MainWindow, AConfigurationNeverSavedIsNotDiscardedWithoutAsking) {
   EXPECT_EQ(written.discount, 5);
   EXPECT_EQ(d.state.LanguageKey, "Tysk");
 }
+
+TEST(MainWindow, TellsWhatIsWrongWithAPriceFileOrAConfigurationInTheVariantsLanguage) {
+  // French: the line of a price file whose quote is not closed, and a configuration that ends
+  // inside its object, told in French down to the detail.
+  QTemporaryDir dir;
+  const QString prices = dir.filePath("prix.dat");
+  QFile p(prices);
+  ASSERT_TRUE(p.open(QIODevice::WriteOnly));
+  p.write("\"7302 4410 02\",40\r\n\"7302 4430 05,8.90\r\n");
+  p.close();
+  const QString quote = dir.filePath("devis.telmaris");
+  QFile q(quote);
+  ASSERT_TRUE(q.open(QIODevice::WriteOnly));
+  q.write("{\"telmaris\": 1, \"variant\": \"Fran");
+  q.close();
+  WindowDriver d("Fransk", true);
+  d.services.fileAnswer = prices;
+  d.w.Newprices_Click();
+  EXPECT_TRUE(d.lastMessage().contains(u"Ligne 2 : le guillemet fermant manque."))
+      << d.lastMessage().toStdString();
+  d.services.fileAnswer = quote;
+  d.w.OpenFile->trigger();
+  EXPECT_TRUE(d.lastMessage().contains(
+      u"Le fichier n'est pas une configuration : un texte n'est pas fermé (au caractère"))
+      << d.lastMessage().toStdString();
+  EXPECT_EQ(d.state.PartPrice[12], 36.9);  // nothing imported
+}

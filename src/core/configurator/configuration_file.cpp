@@ -36,13 +36,16 @@ struct Reader {
   QString error;
 
   bool wrong(const QString& key, const QString& expected) {
-    if (error.isEmpty()) error = QStringLiteral("\"%1\" must be %2.").arg(key, expected);
+    if (error.isEmpty())
+      error = QCoreApplication::translate("ConfigurationFiles", "\"%1\" must be %2.")
+                  .arg(key, expected);
     return false;
   }
 
   void boolean(const QJsonObject& from, const QString& key, bool& target, const QString& path) {
     if (!from.contains(key)) return;
-    if (!from.value(key).isBool()) return void(wrong(path, QStringLiteral("true or false")));
+    if (!from.value(key).isBool())
+      return void(wrong(path, QCoreApplication::translate("ConfigurationFiles", "true or false")));
     target = from.value(key).toBool();
   }
 
@@ -52,7 +55,7 @@ struct Reader {
     if (v.isString())
       target = v.toString();
     else
-      wrong(key, QStringLiteral("a text"));
+      wrong(key, QCoreApplication::translate("ConfigurationFiles", "a text"));
   }
 
   // A length as the user types it: digits with at most one decimal point or comma. A number
@@ -62,7 +65,9 @@ struct Reader {
     static const QRegularExpression typed(QStringLiteral("^[0-9]*([.,][0-9]*)?$"));
     const QJsonValue v = object.value(key);
     if (!v.isString() || !typed.match(v.toString()).hasMatch())
-      return void(wrong(key, QStringLiteral("a text of digits with at most one \".\" or \",\"")));
+      return void(wrong(
+          key, QCoreApplication::translate("ConfigurationFiles",
+                                           "a text of digits with at most one \".\" or \",\"")));
     target = v.toString();
   }
 
@@ -77,11 +82,65 @@ struct Reader {
     }
     const int index = v.isString() ? static_cast<int>(names.indexOf(v.toString())) : -1;
     if (index < 0)
-      return void(wrong(
-          key, QStringLiteral("one of \"%1\" or null").arg(names.join(QStringLiteral("\", \"")))));
+      return void(
+          wrong(key, QCoreApplication::translate("ConfigurationFiles", "one of \"%1\" or null")
+                         .arg(names.join(QStringLiteral("\", \"")))));
     target = static_cast<Choice>(index);
   }
 };
+
+// What the JSON reader found wrong, in the user's language: Qt's own text for it is English.
+QString jsonErrorText(QJsonParseError::ParseError error) {
+  const char* text = nullptr;
+  switch (error) {
+    case QJsonParseError::UnterminatedObject:
+      text = QT_TRANSLATE_NOOP("ConfigurationFiles", "an object is not closed");
+      break;
+    case QJsonParseError::MissingNameSeparator:
+      text = QT_TRANSLATE_NOOP("ConfigurationFiles", "a colon is missing after a name");
+      break;
+    case QJsonParseError::UnterminatedArray:
+      text = QT_TRANSLATE_NOOP("ConfigurationFiles", "a list is not closed");
+      break;
+    case QJsonParseError::MissingValueSeparator:
+      text = QT_TRANSLATE_NOOP("ConfigurationFiles", "a comma is missing between two values");
+      break;
+    case QJsonParseError::IllegalValue:
+      text = QT_TRANSLATE_NOOP("ConfigurationFiles", "a value is not valid");
+      break;
+    case QJsonParseError::TerminationByNumber:
+      text = QT_TRANSLATE_NOOP("ConfigurationFiles", "the file ends in a number");
+      break;
+    case QJsonParseError::IllegalNumber:
+      text = QT_TRANSLATE_NOOP("ConfigurationFiles", "a number is not valid");
+      break;
+    case QJsonParseError::IllegalEscapeSequence:
+      text = QT_TRANSLATE_NOOP("ConfigurationFiles", "a text has an invalid escape sequence");
+      break;
+    case QJsonParseError::IllegalUTF8String:
+      text = QT_TRANSLATE_NOOP("ConfigurationFiles", "a text is not valid UTF-8");
+      break;
+    case QJsonParseError::UnterminatedString:
+      text = QT_TRANSLATE_NOOP("ConfigurationFiles", "a text is not closed");
+      break;
+    case QJsonParseError::MissingObject:
+      text = QT_TRANSLATE_NOOP("ConfigurationFiles", "an object is missing after a comma");
+      break;
+    case QJsonParseError::DeepNesting:
+      text = QT_TRANSLATE_NOOP("ConfigurationFiles", "the values are nested too deeply");
+      break;
+    case QJsonParseError::DocumentTooLarge:
+      text = QT_TRANSLATE_NOOP("ConfigurationFiles", "the document is too large");
+      break;
+    case QJsonParseError::GarbageAtEnd:
+      text = QT_TRANSLATE_NOOP("ConfigurationFiles", "more follows the end of the document");
+      break;
+    default:
+      text = QT_TRANSLATE_NOOP("ConfigurationFiles", "its contents cannot be read");
+      break;
+  }
+  return QCoreApplication::translate("ConfigurationFiles", text);
+}
 
 }  // namespace
 
@@ -92,10 +151,14 @@ Result<Configuration> parseConfiguration(const QByteArray& json) {
   QJsonParseError parseError;
   const QJsonDocument document = QJsonDocument::fromJson(json, &parseError);
   if (parseError.error != QJsonParseError::NoError)
-    return wrongFile(QStringLiteral("The file is no configuration: %1 (at character %2).")
-                         .arg(parseError.errorString())
-                         .arg(parseError.offset));
-  if (!document.isObject()) return wrongFile(QStringLiteral("The file is no configuration."));
+    return wrongFile(
+        QCoreApplication::translate("ConfigurationFiles",
+                                    "The file is no configuration: %1 (at character %2).")
+            .arg(jsonErrorText(parseError.error))
+            .arg(parseError.offset));
+  if (!document.isObject())
+    return wrongFile(
+        QCoreApplication::translate("ConfigurationFiles", "The file is no configuration."));
   const QJsonObject object = document.object();
   // A missing key is an answer not given: the steps wait there. Only the ticks, the discount
   // and the variant have a value without one (false, 0, English European).
@@ -113,7 +176,8 @@ Result<Configuration> parseConfiguration(const QByteArray& json) {
       if (variantByIndex(i)->startCaption == caption) index = i;
     if (index < 0)
       r.wrong(QStringLiteral("variant"),
-              QStringLiteral("one of the eight variants, such as \"English European\""));
+              QCoreApplication::translate(
+                  "ConfigurationFiles", "one of the eight variants, such as \"English European\""));
     else
       c.variant = static_cast<VariantId>(index);
   }
@@ -130,7 +194,8 @@ Result<Configuration> parseConfiguration(const QByteArray& json) {
   if (object.contains(u"accessories")) {
     const QJsonValue v = object.value(u"accessories");
     if (!v.isObject()) {
-      r.wrong(QStringLiteral("accessories"), QStringLiteral("an object"));
+      r.wrong(QStringLiteral("accessories"),
+              QCoreApplication::translate("ConfigurationFiles", "an object"));
     } else {
       const QJsonObject accessories = v.toObject();
       for (int i = 0; i < kAccessories.size(); ++i)
@@ -142,7 +207,8 @@ Result<Configuration> parseConfiguration(const QByteArray& json) {
     const QJsonValue v = object.value(u"discount");
     const double d = v.toDouble(-1);
     if (!v.isDouble() || d < 0 || d > 99 || d != static_cast<int>(d))
-      r.wrong(QStringLiteral("discount"), QStringLiteral("a whole number from 0 to 99"));
+      r.wrong(QStringLiteral("discount"),
+              QCoreApplication::translate("ConfigurationFiles", "a whole number from 0 to 99"));
     else
       c.discount = static_cast<int>(d);
   }

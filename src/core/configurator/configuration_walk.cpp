@@ -62,7 +62,8 @@ bool ConfigurationWalk::at(WalkStep expected) {
   }
   problem_ = Problem{Problem::Kind::Usage,
                      {},
-                     QStringLiteral("the walk has not reached the step of this answer"),
+                     QCoreApplication::translate(
+                         "Configurator", "the walk has not reached the step of this answer"),
                      std::nullopt};
   return false;
 }

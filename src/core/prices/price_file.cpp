@@ -65,21 +65,24 @@ bool splitLine(QStringView line, int lineNumber, std::vector<Field>& fields,
       const qsizetype close = line.indexOf(u'"', i + 1);
       if (close < 0)
         throw PriceReadError(
-            QStringLiteral("Line %1: the closing quote is missing.").arg(lineNumber));
+            QCoreApplication::translate("Prices", "Line %1: the closing quote is missing.")
+                .arg(lineNumber));
       field.text = line.sliced(i + 1, close - i - 1);
       i = close + 1;
       skipBlanks(line, i);
       if (i < line.size() && line[i] != u',')
         throw PriceReadError(
-            QStringLiteral("Line %1: a comma must follow the closing quote.").arg(lineNumber));
+            QCoreApplication::translate("Prices", "Line %1: a comma must follow the closing quote.")
+                .arg(lineNumber));
     } else {
       qsizetype end = line.indexOf(u',', i);
       if (end < 0) end = line.size();
       field.text = line.sliced(i, end - i).trimmed();
       if (field.text.contains(u'"'))
-        throw PriceReadError(QStringLiteral("Line %1: the field \"%2\" has a stray quote.")
-                                 .arg(lineNumber)
-                                 .arg(elided(field.text)));
+        throw PriceReadError(
+            QCoreApplication::translate("Prices", "Line %1: the field \"%2\" has a stray quote.")
+                .arg(lineNumber)
+                .arg(elided(field.text)));
       i = end;
     }
     fields.push_back(field);
@@ -127,7 +130,8 @@ class PriceListReader {
   std::vector<PriceEntry> finish() {
     if (pending_)
       throw PriceReadError(
-          QStringLiteral("Record %1 (line %2): the ordering number \"%3\" has no price.")
+          QCoreApplication::translate(
+              "Prices", "Record %1 (line %2): the ordering number \"%3\" has no price.")
               .arg(record())
               .arg(pending_->line)
               .arg(elided(pending_->text)));
@@ -152,15 +156,21 @@ class PriceListReader {
     const QString priceText = price.text.toString();
     const std::optional<double> value = parsePrice(priceText);
     if (!value)
-      throw PriceReadError(QStringLiteral("Record %1 (line %2): the price \"%3\" is not a number.")
+      throw PriceReadError(QCoreApplication::translate(
+                               "Prices", "Record %1 (line %2): the price \"%3\" is not a number.")
                                .arg(record())
                                .arg(price.line)
                                .arg(elided(price.text)));
     if (!isPriceInRange(*value))
-      throw PriceReadError(priceOutOfRangeText(
-          QStringLiteral("Record %1 (line %2)").arg(record()).arg(price.line), elided(price.text)));
+      throw PriceReadError(
+          priceOutOfRangeText(QCoreApplication::translate("Prices", "Record %1 (line %2)")
+                                  .arg(record())
+                                  .arg(price.line),
+                              elided(price.text)));
     entries_.push_back({regroupOrderingNumber(number.text.toString()), value,
-                        QStringLiteral("Record %1 (line %2)").arg(record()).arg(number.line)});
+                        QCoreApplication::translate("Prices", "Record %1 (line %2)")
+                            .arg(record())
+                            .arg(number.line)});
   }
 
   QString file_;  // for the refusal of a file of too many records; empty when not known

@@ -33,7 +33,8 @@ QHash<qint64, std::optional<double>> currentPrices(Database& db) {
 }
 
 QString priceText(const std::optional<double>& price) {
-  return price ? FormatNumber(*price, QStringLiteral("###0.00")) : QStringLiteral("none");
+  return price ? FormatNumber(*price, QStringLiteral("###0.00"))
+               : QCoreApplication::translate("Prices", "none");
 }
 
 QString changeLine(const PriceChange& c) {
@@ -113,8 +114,9 @@ PriceImportSummary importPrices(Database& db, const std::vector<PriceEntry>& ent
     const auto found = partsByNumber.constFind(entry.orderingNumber);
     if (found == partsByNumber.constEnd()) continue;
     if (!entry.price)
-      throw PriceReadError(QStringLiteral("%1: the price of %2 is missing or not a number.")
-                               .arg(entry.source, entry.orderingNumber));
+      throw PriceReadError(
+          QCoreApplication::translate("Prices", "%1: the price of %2 is missing or not a number.")
+              .arg(entry.source, entry.orderingNumber));
     // The readers refuse such prices themselves; this holds for lists made any other way.
     if (!isPriceInRange(*entry.price))
       throw PriceReadError(

@@ -118,7 +118,8 @@ class ZipFile {
     functions.zopen64_file = openRegularWorkbook;
     const QByteArray name = QFile::encodeName(path);
     zip_ = unzOpen2_64(name.constData(), &functions);
-    if (!zip_) fail(path, QStringLiteral("it is damaged or not a workbook."));
+    if (!zip_)
+      fail(path, QCoreApplication::translate("Workbooks", "it is damaged or not a workbook."));
   }
   ~ZipFile() { unzClose(zip_); }
   ZipFile(const ZipFile&) = delete;
@@ -132,13 +133,15 @@ class ZipFile {
   // damaged or unpacks to more than kMaxWorkbookPartBytes.
   template <typename Reader>
   void read(const QString& entry, Reader&& reader) {
-    if (!has(entry)) fail(path_, QStringLiteral("its part %1 is missing.").arg(entry));
+    if (!has(entry))
+      fail(path_, QCoreApplication::translate("Workbooks", "its part %1 is missing.").arg(entry));
     unz_file_info64 info{};
     if (unzGetCurrentFileInfo64(zip_, &info, nullptr, 0, nullptr, 0, nullptr, 0) != UNZ_OK)
-      fail(path_, QStringLiteral("its part %1 is damaged.").arg(entry));
+      fail(path_, QCoreApplication::translate("Workbooks", "its part %1 is damaged.").arg(entry));
     if (info.uncompressed_size > static_cast<quint64>(kMaxWorkbookPartBytes)) tooLarge(entry);
     if (unzOpenCurrentFile(zip_) != UNZ_OK)
-      fail(path_, QStringLiteral("its part %1 cannot be unpacked.").arg(entry));
+      fail(path_,
+           QCoreApplication::translate("Workbooks", "its part %1 cannot be unpacked.").arg(entry));
     ZipPart part(zip_);
     std::exception_ptr failure;
     try {
@@ -154,9 +157,11 @@ class ZipFile {
     // A part cut off at the limit, or broken off by a damage, is at the root of what the reader
     // made of it.
     if (part.tooLarge()) tooLarge(entry);
-    if (part.damaged()) fail(path_, QStringLiteral("its part %1 is damaged.").arg(entry));
+    if (part.damaged())
+      fail(path_, QCoreApplication::translate("Workbooks", "its part %1 is damaged.").arg(entry));
     if (failure) std::rethrow_exception(failure);
-    if (closed != UNZ_OK) fail(path_, QStringLiteral("its part %1 is damaged.").arg(entry));
+    if (closed != UNZ_OK)
+      fail(path_, QCoreApplication::translate("Workbooks", "its part %1 is damaged.").arg(entry));
   }
 
   // The whole part.
@@ -188,7 +193,8 @@ struct Relationship {
 
 void checkXml(const QXmlStreamReader& xml, const QString& path, const QString& part) {
   if (xml.hasError())
-    fail(path, QStringLiteral("its part %1 is damaged (%2).").arg(part, xml.errorString()));
+    fail(path, QCoreApplication::translate("Workbooks", "its part %1 is damaged (%2).")
+                   .arg(part, xml.errorString()));
 }
 
 std::vector<Relationship> parseRelationships(QIODevice& data, const QString& path,
@@ -319,7 +325,8 @@ void parseSheet(QIODevice& data, const std::vector<QString>& strings, int lastCo
   int row = 0;
   int column = 0;
   auto damaged = [&](const QString& why) {
-    fail(path, QStringLiteral("its part %1 is damaged (%2).").arg(part, why));
+    fail(path,
+         QCoreApplication::translate("Workbooks", "its part %1 is damaged (%2).").arg(part, why));
   };
   while (!xml.atEnd()) {
     xml.readNext();
@@ -329,7 +336,8 @@ void parseSheet(QIODevice& data, const std::vector<QString>& strings, int lastCo
       const QStringView r = xml.attributes().value(QLatin1String("r"));
       bool ok = true;
       row = r.isEmpty() ? row + 1 : r.toInt(&ok);
-      if (!ok || row < 1 || row > kMaxRows) damaged(QStringLiteral("row number"));
+      if (!ok || row < 1 || row > kMaxRows)
+        damaged(QCoreApplication::translate("Workbooks", "row number"));
       column = 0;
     } else if (xml.name() == u"c") {
       const QXmlStreamAttributes a = xml.attributes();
@@ -338,9 +346,10 @@ void parseSheet(QIODevice& data, const std::vector<QString>& strings, int lastCo
       if (ref.isEmpty()) {
         column += 1;
       } else if (!parseReference(ref, cellRow, column)) {
-        damaged(QStringLiteral("cell reference ") + ref.toString());
+        damaged(QCoreApplication::translate("Workbooks", "cell reference %1").arg(ref.toString()));
       }
-      if (cellRow < 1 || column > kMaxColumns) damaged(QStringLiteral("cell position"));
+      if (cellRow < 1 || column > kMaxColumns)
+        damaged(QCoreApplication::translate("Workbooks", "cell position"));
       const QString type = a.value(QLatin1String("t")).toString();
       QString value;
       bool hasValue = false;
@@ -382,7 +391,8 @@ void parseSheet(QIODevice& data, const std::vector<QString>& strings, int lastCo
       } else if (type == u"s") {
         bool ok = false;
         const qulonglong index = value.trimmed().toULongLong(&ok);
-        if (!ok || index >= strings.size()) damaged(QStringLiteral("shared string ") + value);
+        if (!ok || index >= strings.size())
+          damaged(QCoreApplication::translate("Workbooks", "shared string %1").arg(value));
         cell.text = strings[index];
       } else if (type == u"b") {
         cell.text = value.trimmed() == u"1" ? QStringLiteral("TRUE") : QStringLiteral("FALSE");
@@ -390,7 +400,8 @@ void parseSheet(QIODevice& data, const std::vector<QString>& strings, int lastCo
         cell.text = value;
       } else {
         cell.kind = SheetCell::Kind::Number;
-        if (!parseNumber(value, cell.number)) damaged(QStringLiteral("number ") + value);
+        if (!parseNumber(value, cell.number))
+          damaged(QCoreApplication::translate("Workbooks", "number %1").arg(value));
       }
       sheet.set(cellRow, column, std::move(cell));
     }
@@ -431,7 +442,8 @@ Worksheet readXlsx(const QString& path, int lastColumn) {
     }
     checkXml(xml, path, workbookPart);
   });
-  if (sheetPart.isEmpty()) fail(path, QStringLiteral("it holds no worksheet."));
+  if (sheetPart.isEmpty())
+    fail(path, QCoreApplication::translate("Workbooks", "it holds no worksheet."));
 
   std::vector<QString> strings;
   if (const Relationship* shared = findByType(rels, u"/sharedStrings")) {
@@ -464,9 +476,11 @@ SheetCell valueCell(const Worksheet& sheet, int row, int column) {
   SheetCell cell = sheet.cell(row, column);
   const QString name = QChar(u'A' + (column - 1)) + QString::number(row);
   if (cell.kind == SheetCell::Kind::NoValue)
-    throw PriceReadError(QStringLiteral("%1 holds a formula without a value.").arg(name));
+    throw PriceReadError(
+        QCoreApplication::translate("Workbooks", "%1 holds a formula without a value.").arg(name));
   if (cell.kind == SheetCell::Kind::Error)
-    throw PriceReadError(QStringLiteral("%1 holds the error value %2.").arg(name, cell.text));
+    throw PriceReadError(QCoreApplication::translate("Workbooks", "%1 holds the error value %2.")
+                             .arg(name, cell.text));
   return cell;
 }
 
@@ -509,7 +523,8 @@ QString cellName(int row, int column) {
 
 void failWorkbook(const QString& path, const QString& why) {
   throw PriceReadError(
-      QStringLiteral("The workbook %1 cannot be read: %2").arg(shownFileName(path), why));
+      QCoreApplication::translate("Workbooks", "The workbook %1 cannot be read: %2")
+          .arg(shownFileName(path), why));
 }
 
 void refuseWorkbook(const QString& path, const QString& why) {
@@ -532,7 +547,7 @@ Worksheet readFirstWorksheet(const QString& path, int lastColumn) {
   // The first bytes tell the form.
   const QByteArray name = QFile::encodeName(path);
   FILE* file = static_cast<FILE*>(openRegularWorkbook(nullptr, name.constData(), 0));
-  if (!file) fail(path, QStringLiteral("it cannot be opened."));
+  if (!file) fail(path, QCoreApplication::translate("Workbooks", "it cannot be opened."));
   char start[8] = {};
   const QByteArrayView head(start,
                             static_cast<qsizetype>(std::fread(start, 1, sizeof start, file)));
@@ -540,7 +555,7 @@ Worksheet readFirstWorksheet(const QString& path, int lastColumn) {
   if (head.startsWith(QByteArrayLiteral("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1")))
     return readXlsWorksheet(path, lastColumn);
   if (head.startsWith(QByteArrayLiteral("PK\x03\x04"))) return readXlsx(path, lastColumn);
-  fail(path, QStringLiteral("it is not an Excel workbook."));
+  fail(path, QCoreApplication::translate("Workbooks", "it is not an Excel workbook."));
 }
 
 QByteArray readZipEntry(const QString& zipPath, const QString& entryName) {
@@ -561,7 +576,7 @@ std::vector<PriceEntry> priceEntriesFromWorksheet(const Worksheet& sheet) {
     if (price && !isPriceInRange(*price) && number.size() >= 10)
       throw PriceReadError(
           priceOutOfRangeText(QStringLiteral("C%1").arg(row), cellText(priceCell)));
-    entries.push_back({number, price, QStringLiteral("Row %1").arg(row)});
+    entries.push_back({number, price, QCoreApplication::translate("Workbooks", "Row %1").arg(row)});
   }
   return entries;
 }

@@ -2,6 +2,7 @@
 // stream (BIFF8, or BIFF5/7 in older files) in a compound file.
 #include "prices/xls_reader.h"
 
+#include <QCoreApplication>
 #include <QtEndian>
 #include <algorithm>
 #include <cstring>
@@ -174,7 +175,9 @@ class Pieces {
   }
 
  private:
-  [[noreturn]] void damaged() const { fail(path_, QStringLiteral("%1 are damaged.").arg(what_)); }
+  [[noreturn]] void damaged() const {
+    fail(path_, QCoreApplication::translate("Workbooks", "%1 are damaged.").arg(what_));
+  }
 
   std::vector<QByteArrayView> pieces_;
   std::size_t piece_ = 0;
@@ -209,15 +212,15 @@ class XlsReader {
     for (const auto& [position, type] : sheets_) {
       if (type != 0) continue;
       if (position >= static_cast<quint64>(stream_.size()))
-        fail(path_, QStringLiteral("its list of sheets is damaged."));
+        fail(path_, QCoreApplication::translate("Workbooks", "its list of sheets is damaged."));
       const Record bof = at(static_cast<qint64>(position));
       if (bof.type != kBof || bof.body.size() < 4)
-        fail(path_, QStringLiteral("its list of sheets is damaged."));
+        fail(path_, QCoreApplication::translate("Workbooks", "its list of sheets is damaged."));
       if (u16(bof.body, 2) != kSheetOrDialog) continue;
       Worksheet sheet;
       if (readSheet(bof.next, sheet)) return sheet;
     }
-    fail(path_, QStringLiteral("it holds no worksheet."));
+    fail(path_, QCoreApplication::translate("Workbooks", "it holds no worksheet."));
   }
 
  private:
@@ -225,7 +228,8 @@ class XlsReader {
     if (position + 4 > stream_.size() ||
         position + 4 + qFromLittleEndian<quint16>(stream_.constData() + position + 2) >
             stream_.size())
-      fail(path_, QStringLiteral("its workbook stream ends in the middle of a record."));
+      fail(path_, QCoreApplication::translate(
+                      "Workbooks", "its workbook stream ends in the middle of a record."));
     Record r;
     r.type = qFromLittleEndian<quint16>(stream_.constData() + position);
     const quint16 length = qFromLittleEndian<quint16>(stream_.constData() + position + 2);
@@ -250,7 +254,8 @@ class XlsReader {
 
   void need(const Record& r, qsizetype length) const {
     if (r.body.size() < length)
-      fail(path_, QStringLiteral("its record at byte %1 of the workbook stream is damaged.")
+      fail(path_, QCoreApplication::translate(
+                      "Workbooks", "its record at byte %1 of the workbook stream is damaged.")
                       .arg(r.position));
   }
 
@@ -258,7 +263,8 @@ class XlsReader {
     const Record bof = at(0);
     if (bof.type != kBof || bof.body.size() < 4 || u16(bof.body, 2) != kGlobals)
       fail(path_,
-           QStringLiteral("its workbook stream does not begin with the workbook's globals."));
+           QCoreApplication::translate(
+               "Workbooks", "its workbook stream does not begin with the workbook's globals."));
     const quint16 version = u16(bof.body, 0);
     biff8_ = version == 0x0600 || (version != 0x0500 && !bookStream);
     for (qint64 position = bof.next;;) {
@@ -266,8 +272,10 @@ class XlsReader {
       qint64 next = r.next;
       switch (r.type) {
         case kFilePass:
-          fail(path_, QStringLiteral("it is protected by a password. Save it without the "
-                                     "password and import it again."));
+          fail(path_,
+               QCoreApplication::translate("Workbooks",
+                                           "it is protected by a password. Save it without the "
+                                           "password and import it again."));
         case kCodePage:
           need(r, 2);
           codePage_ = u16(r.body, 0);
@@ -278,7 +286,8 @@ class XlsReader {
           break;
         case kSst: {
           if (!biff8_) break;
-          Pieces in(withContinues(r, next), path_, QStringLiteral("its shared strings"));
+          Pieces in(withContinues(r, next), path_,
+                    QCoreApplication::translate("Workbooks", "its shared strings"));
           in.doubleWord();  // the number of cells that use them
           const quint32 count = in.doubleWord();
           strings_.reserve(std::min<quint32>(count, 65536));
@@ -301,7 +310,7 @@ class XlsReader {
 
   // A LABEL, RSTRING or STRING record's text, from `from` on in the record.
   QString recordText(const Record& r, qsizetype from, qint64& next) const {
-    const QString what = QStringLiteral("the texts of its cells");
+    const QString what = QCoreApplication::translate("Workbooks", "the texts of its cells");
     if (biff8_) {
       std::vector<QByteArrayView> pieces = withContinues(r, next);
       pieces.front() = pieces.front().sliced(std::min(from, pieces.front().size()));
@@ -344,7 +353,8 @@ class XlsReader {
     for (;;) {
       // Sheets do not overlap, so all of them together have no more records than the stream
       // can hold; more means that the list of sheets points into sheets read before.
-      if (--recordsLeft_ < 0) fail(path_, QStringLiteral("its list of sheets is damaged."));
+      if (--recordsLeft_ < 0)
+        fail(path_, QCoreApplication::translate("Workbooks", "its list of sheets is damaged."));
       const Record r = at(position);
       qint64 next = r.next;
       if (r.type != kString && r.type != kShrFmla && r.type != kArray && r.type != kTable &&
@@ -383,7 +393,8 @@ class XlsReader {
             need(r, 10);
             const quint32 index = u32(r.body, 6);
             if (index >= strings_.size())
-              fail(path_, QStringLiteral("its cell %1 names a shared string it does not hold.")
+              fail(path_, QCoreApplication::translate(
+                              "Workbooks", "its cell %1 names a shared string it does not hold.")
                               .arg(cellName(row + 1, column + 1)));
             put(sheet, row, column, text(strings_[index]));
             break;
@@ -463,6 +474,6 @@ Worksheet readXlsWorksheet(const QString& path, int lastColumn) {
       bookStream = true;
     }
   }
-  if (!stream) fail(path, QStringLiteral("it holds no workbook stream."));
+  if (!stream) fail(path, QCoreApplication::translate("Workbooks", "it holds no workbook stream."));
   return XlsReader(*stream, bookStream, path, lastColumn).firstWorksheet();
 }

@@ -30,7 +30,7 @@ struct SheetOrigins {
   float techDataTop;  // the technical data's heading
 };
 inline constexpr SheetOrigins kPageSheetOrigins{98, 23, 115, 110, 80};
-inline constexpr SheetOrigins kScreenSheetOrigins{20, 10, 102, 32, -3};
+inline constexpr SheetOrigins kScreenSheetOrigins{20, 10, 102, 32, -2.5};
 
 // The hoist's and the trolley's figures and the technical data at the given origins, leaving
 // the sheet values as the surface used them.

@@ -16,6 +16,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QStyle>
+#include <algorithm>
 #include <exception>
 #include <new>
 
@@ -25,6 +27,7 @@
 #include "data/database.h"
 #include "data/parts_loader.h"
 #include "list_window/form3.h"
+#include "list_window/ordering_list_view.h"
 #include "main_window/hmeny.h"
 #include "pictures/picture_files.h"
 #include "price_window/form2.h"
@@ -177,13 +180,21 @@ void HMeny::applyCaptions() {
 }
 
 void HMeny::arrangeAuxiliaryWindows() {
-  // The ordering list at the lower right of the screen's free area, at its design size where
-  // the screen has room; the sheet window directly above it. Frames counted.
+  // The ordering list at the lower right of the screen's free area, the sheet window directly
+  // above it, both whole on the screen: the list at its design size where the screen has room,
+  // else lower, down to what its controls need, while the sheet window keeps its fixed size.
+  // Shown as a list, the window is as wide as its longest line with a scroll bar beside it.
+  // Frames counted.
   const QRect area = availableAreaOf(this);
+  QSize design = Form2::designSize();
+  if (!form2_->orderingList->lines().empty())
+    design.setWidth(
+        std::max(design.width(), form2_->orderingList->sizeHint().width() +
+                                     form2_->style()->pixelMetric(QStyle::PM_ScrollBarExtent)));
+  const QSize sheetFrame = form3_->size().grownBy(frameMarginsOf(form3_.get(), this));
   form2_->setWindowState(Qt::WindowNoState);
-  form2_->resize(Form2::designSize()
-                     .expandedTo(form2_->minimumSizeHint())
-                     .boundedTo(area.size().shrunkBy(frameMarginsOf(form2_.get(), this))));
+  form2_->resize(listWindowSize(area, design, form2_->minimumSizeHint(),
+                                frameMarginsOf(form2_.get(), this), sheetFrame));
   placeFrame(
       form2_.get(), [area](const QSize& frame) { return frameAtLowerRight(area, frame); }, this);
   placeFrame(

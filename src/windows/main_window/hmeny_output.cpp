@@ -24,7 +24,11 @@ void HMeny::Cmd_Skärmutskrift_Click() {
   if (!commitPendingEdit(Ctl::Cmd_Skärmutskrift) || !outputReady()) return;
   const ConfiguredHoist hoist = engine_.hoist();
   const OrderingList list = BuildOrderingList(state_, hoist);
+  // Windows that open anew take their places, the list as wide as its lines; windows that
+  // stay open stay where the user put them.
+  const bool opening = !form2_->isVisible() || !form3_->isVisible();
   form2_->showOrderingList(state_.TextCatalogue[Text::OrderingListTitle], list);
+  if (opening) arrangeAuxiliaryWindows();
 
   form3_->show();
   form3_->clearDrawing(state_.Directory.file(QStringLiteral("sheet-sketch.png")));

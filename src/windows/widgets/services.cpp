@@ -20,7 +20,11 @@
 #include <QRegularExpression>
 #include <QScreen>
 #include <QSpacerItem>
+#include <QStyle>
+#include <QTextDocument>
 #include <QVBoxLayout>
+#include <QtMath>
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <new>
@@ -101,33 +105,52 @@ MsgAnswer DesktopServices::message(QWidget* parent, const QString& text, const Q
   }
 }
 
-MsgAnswer DesktopServices::report(QWidget* parent, const QString& title, const QString& text,
-                                  MsgButtons buttons) {
-  QDialog dialog(parent);
-  dialog.setWindowTitle(title);
-  auto* view = new QPlainTextEdit(text, &dialog);
+std::unique_ptr<QDialog> makeReportDialog(QWidget* parent, const QString& title,
+                                          const QString& text, MsgButtons buttons) {
+  auto dialog = std::make_unique<QDialog>(parent);
+  dialog->setWindowTitle(title);
+  auto* view = new QPlainTextEdit(text, dialog.get());
+  view->setObjectName(QStringLiteral("reportText"));
   view->setReadOnly(true);
-  view->setLineWrapMode(QPlainTextEdit::NoWrap);
   view->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+  // A line longer than the screen is wide (a long file name in a headline) goes on in the next
+  // line rather than past the edge: no text is cut and no scroll bar runs sideways.
+  view->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+  view->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
   auto* box = new QDialogButtonBox(buttons == MsgButtons::OkCancel
                                        ? QDialogButtonBox::Ok | QDialogButtonBox::Cancel
                                        : QDialogButtonBox::Ok,
-                                   &dialog);
-  QObject::connect(box, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
-  QObject::connect(box, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
-  auto* layout = new QVBoxLayout(&dialog);
+                                   dialog.get());
+  QObject::connect(box, &QDialogButtonBox::accepted, dialog.get(), &QDialog::accept);
+  QObject::connect(box, &QDialogButtonBox::rejected, dialog.get(), &QDialog::reject);
+  auto* layout = new QVBoxLayout(dialog.get());
   layout->addWidget(view);
   layout->addWidget(box);
-  // Wide enough for the columns, and never larger than the screen.
+  // As wide as the longest line (the columns at least) and its title in a title bar, with room
+  // for the frame, the margins and a vertical scroll bar; never larger than the screen.
   const QFontMetrics metrics(view->font());
-  QSize size(metrics.horizontalAdvance(QString(72, u'0')) + 60, metrics.lineSpacing() * 24 + 80);
+  int longest = metrics.horizontalAdvance(QString(72, u'0'));
+  for (const QString& line : text.split(u'\n'))
+    longest = std::max(longest, metrics.horizontalAdvance(line));
+  const int beside = 2 * (view->frameWidth() + qCeil(view->document()->documentMargin())) +
+                     view->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, view) +
+                     layout->contentsMargins().left() + layout->contentsMargins().right() + 4;
+  QSize size(std::max(longest + beside,
+                      dialog->fontMetrics().horizontalAdvance(title) * 5 / 4 + kTitleBarRoom),
+             metrics.lineSpacing() * 24 + 80);
   if (const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen())
     size = size.boundedTo(screen->availableGeometry().size() * 9 / 10);
-  dialog.resize(size);
+  dialog->resize(size);
   box->button(QDialogButtonBox::Ok)->setFocus();
+  return dialog;
+}
+
+MsgAnswer DesktopServices::report(QWidget* parent, const QString& title, const QString& text,
+                                  MsgButtons buttons) {
+  const std::unique_ptr<QDialog> dialog = makeReportDialog(parent, title, text, buttons);
   const bool busy = QApplication::overrideCursor() != nullptr;
   if (busy) QApplication::setOverrideCursor(Qt::ArrowCursor);
-  const int answer = dialog.exec();
+  const int answer = dialog->exec();
   if (busy) QApplication::restoreOverrideCursor();
   return answer == QDialog::Accepted ? MsgAnswer::Ok : MsgAnswer::Cancel;
 }

@@ -99,6 +99,12 @@ QString contactAuthorMessage();
 class QMessageBox;
 std::unique_ptr<QMessageBox> makeMessageBox(QWidget* parent, const QString& text,
                                             const QString& title, MsgIcon icon, MsgButtons buttons);
+// The window DesktopServices::report shows, made ready but not shown: the text in a fixed-pitch
+// font, as wide as its longest line where the screen allows, its longer lines wrapped; Ok, and
+// Cancel with OkCancel.
+class QDialog;
+std::unique_ptr<QDialog> makeReportDialog(QWidget* parent, const QString& title,
+                                          const QString& text, MsgButtons buttons);
 // Pixels a title bar takes beside its title: the window's icon and its three buttons.
 inline constexpr int kTitleBarRoom = 110;
 

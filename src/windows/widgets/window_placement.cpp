@@ -132,6 +132,14 @@ QPoint frameAbove(const QRect& area, const QSize& frame, int bottom) {
   return {std::max(area.left(), p.x()), std::max(area.top(), p.y())};
 }
 
+QSize listWindowSize(const QRect& area, const QSize& design, const QSize& minimum,
+                     const QMargins& listFrame, const QSize& sheetFrame) {
+  QSize size = design.expandedTo(minimum).boundedTo(area.size().shrunkBy(listFrame));
+  const int room = area.height() - sheetFrame.height() - listFrame.top() - listFrame.bottom();
+  if (size.height() > room) size.setHeight(std::max(room, minimum.height()));
+  return size;
+}
+
 QMargins frameMarginsOf(const QWidget* window, const QWidget* framedWindow) {
   const QMargins own = marginsOfFramed(window);
   if (!own.isNull()) return own;

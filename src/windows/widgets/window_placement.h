@@ -19,6 +19,14 @@ QPoint frameAtLowerRight(const QRect& area, const QSize& frame);
 // Right-aligned, with its bottom on `bottom` (the top of the window below it).
 QPoint frameAbove(const QRect& area, const QSize& frame, int bottom);
 
+// The ordering list window's size inside its frame, below the sheet window's frame of
+// `sheetFrame` in the area: its design size where the screen allows, else less, so that the
+// sheet window above it is not covered; never below `minimum`, what its controls need. Where
+// even that does not leave the sheet window room, the sheet window still stands whole at the
+// top and the list is as small as it can be.
+QSize listWindowSize(const QRect& area, const QSize& design, const QSize& minimum,
+                     const QMargins& listFrame, const QSize& sheetFrame);
+
 // The frame the window manager draws around a window: known once the window has been framed;
 // before that, the frame of another of the program's windows that has been (the same window
 // manager draws the same frame), else none.

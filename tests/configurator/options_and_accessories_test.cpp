@@ -205,6 +205,11 @@ TEST(DoubleClicks, LeaveAloneWhatTheirFirstClickDidNotReachOrHasMovedOnFrom) {
   d.settle();
   EXPECT_TRUE(d.w.chkStainless->isChecked());
   EXPECT_EQ(d.focused(), d.w.chkStainless);
+  // Landing on the model list's box, it does not take the steps back to the list either.
+  QTest::mouseDClick(d.w.ComboPXH->lineEdit(), Qt::LeftButton, Qt::NoModifier, QPoint(6, 6));
+  QTest::mouseRelease(d.w.ComboPXH->lineEdit(), Qt::LeftButton, Qt::NoModifier, QPoint(6, 6));
+  d.settle();
+  EXPECT_EQ(d.focused(), d.w.chkStainless);
 
   // The stainless-steel box moves on at its first click; the double-click neither ticks it
   // again nor confirms the empty lift height.

@@ -212,23 +212,24 @@ bool HMeny::doubleClicked(Ctl c, QObject* watched) {
   const bool ownDoubleClick = c == pressedControl_ && presses_->count() == pressSerial_;
   pressedControl_ = Ctl::None;
   const bool box = c == Ctl::LiftHeightB || c == Ctl::ControlLengthB || c == Ctl::RabattB;
+  const bool button = qobject_cast<QAbstractButton*>(watched) != nullptr;
   // The model list's box keeps its own double-click, which selects a word.
-  if (!box && !qobject_cast<QAbstractButton*>(watched)) return false;
-  // A button takes a double-click as one more press: the first click has already ticked or
-  // cleared a box, which must stay as that click left it, and an output button must not act
-  // twice.
-  if (!ownDoubleClick || rendering_ || qobject_cast<QPushButton*>(watched) || c == Ctl::chkLubeFree)
-    return true;
-  // Only the control the steps have focused is confirmed: after a first click that the steps
-  // turned down, or that moved on by itself (the stainless-steel box, the feet prompt), the
-  // double-click leaves the step where it is. The focus it gave the control on its way is no
-  // step of the user's either: handed over, it would repeat what the first click did.
-  if (c != engine_.focus()) {
-    if (userFocus_ == c) userFocus_ = Ctl::None;
+  if (ownDoubleClick && !box && !button) return false;
+  // Only the control the steps have focused is confirmed. A double-click whose first click
+  // reached something else, or that the steps turned down or that moved on by itself (the
+  // stainless-steel box, the feet prompt), leaves the step where it is; a button never takes it
+  // as one more press: the box the first click ticked or cleared stays so, and an output
+  // button does not act twice.
+  if (ownDoubleClick && !rendering_ && c == engine_.focus() &&
+      !qobject_cast<QPushButton*>(watched) && c != Ctl::chkLubeFree) {
+    engine_.stepKey(c, Key::Enter);
     render();
     return true;
   }
-  engine_.stepKey(c, Key::Enter);
+  // The focus the double-click gave the control on its way is no step of the user's either:
+  // handed over, it would repeat what the first click did, or take the steps back to the model
+  // list after a pick in the dropped-down list.
+  if (userFocus_ == c) userFocus_ = Ctl::None;
   render();
   return true;
 }

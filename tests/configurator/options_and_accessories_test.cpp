@@ -5,6 +5,7 @@
 #include <QAction>
 
 #include "configurator/window_driver.h"
+#include "startup/application_setup.h"
 #include "startup/frm_vinjett.h"
 
 TEST(OptionGroups, AClickOnAnOptionReachesTheConfigurator) {
@@ -240,4 +241,5 @@ TEST(DoubleClicks, TheStepsSayHowToMoveOnInTheVariantsLanguage) {
   EXPECT_EQ(d.w.ControlLengthB->toolTip(),
             "Eingabetaste, Tab oder ein Doppelklick in das Feld bestätigt den Wert und führt "
             "weiter.");
+  useLanguageOf("", d.dir->path());  // the tests that follow read the English texts
 }

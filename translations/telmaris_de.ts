@@ -282,6 +282,26 @@ Sollen die Änderungen gespeichert werden?</translation>
         <translation>Bestellliste drucken</translation>
     </message>
     <message>
+        <source>A click on a model in the list, or Enter, confirms the model and moves on.</source>
+        <translation>Ein Klick auf ein Modell in der Liste oder die Eingabetaste bestätigt das Modell und führt weiter.</translation>
+    </message>
+    <message>
+        <source>A click ticks or clears the box and moves on; Enter or Tab moves on without changing it.</source>
+        <translation>Ein Klick setzt oder löscht das Häkchen und führt weiter; Eingabetaste oder Tab führt weiter, ohne es zu ändern.</translation>
+    </message>
+    <message>
+        <source>Enter, Tab or a double-click in the box confirms the value and moves on.</source>
+        <translation>Eingabetaste, Tab oder ein Doppelklick in das Feld bestätigt den Wert und führt weiter.</translation>
+    </message>
+    <message>
+        <source>A click or Enter takes this length and moves on.</source>
+        <translation>Ein Klick oder die Eingabetaste übernimmt diese Länge und führt weiter.</translation>
+    </message>
+    <message>
+        <source>Enter, Tab or a double-click confirms the choice and moves on.</source>
+        <translation>Eingabetaste, Tab oder ein Doppelklick bestätigt die Auswahl und führt weiter.</translation>
+    </message>
+    <message>
         <source>Export as PDF</source>
         <translation>Als PDF exportieren</translation>
     </message>

@@ -282,6 +282,26 @@ Do you want to save the changes?</source>
         <translation>Imprimir la lista de pedido</translation>
     </message>
     <message>
+        <source>A click on a model in the list, or Enter, confirms the model and moves on.</source>
+        <translation>Un clic en un modelo de la lista, o Intro, confirma el modelo y pasa al paso siguiente.</translation>
+    </message>
+    <message>
+        <source>A click ticks or clears the box and moves on; Enter or Tab moves on without changing it.</source>
+        <translation>Un clic marca o desmarca la casilla y pasa al paso siguiente; Intro o Tab pasa al paso siguiente sin cambiarla.</translation>
+    </message>
+    <message>
+        <source>Enter, Tab or a double-click in the box confirms the value and moves on.</source>
+        <translation>Intro, Tab o un doble clic en la casilla confirma el valor y pasa al paso siguiente.</translation>
+    </message>
+    <message>
+        <source>A click or Enter takes this length and moves on.</source>
+        <translation>Un clic o Intro toma esta longitud y pasa al paso siguiente.</translation>
+    </message>
+    <message>
+        <source>Enter, Tab or a double-click confirms the choice and moves on.</source>
+        <translation>Intro, Tab o un doble clic confirma la elección y pasa al paso siguiente.</translation>
+    </message>
+    <message>
         <source>Export as PDF</source>
         <translation>Exportar a PDF</translation>
     </message>

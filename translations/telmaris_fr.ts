@@ -282,6 +282,26 @@ Voulez-vous enregistrer les modifications ?</translation>
         <translation>Imprimer la liste de commande</translation>
     </message>
     <message>
+        <source>A click on a model in the list, or Enter, confirms the model and moves on.</source>
+        <translation>Un clic sur un modèle de la liste, ou Entrée, confirme le modèle et passe à la suite.</translation>
+    </message>
+    <message>
+        <source>A click ticks or clears the box and moves on; Enter or Tab moves on without changing it.</source>
+        <translation>Un clic coche ou décoche la case et passe à la suite ; Entrée ou Tab passe à la suite sans la changer.</translation>
+    </message>
+    <message>
+        <source>Enter, Tab or a double-click in the box confirms the value and moves on.</source>
+        <translation>Entrée, Tab ou un double-clic dans la case confirme la valeur et passe à la suite.</translation>
+    </message>
+    <message>
+        <source>A click or Enter takes this length and moves on.</source>
+        <translation>Un clic ou Entrée retient cette longueur et passe à la suite.</translation>
+    </message>
+    <message>
+        <source>Enter, Tab or a double-click confirms the choice and moves on.</source>
+        <translation>Entrée, Tab ou un double-clic confirme le choix et passe à la suite.</translation>
+    </message>
+    <message>
         <source>Export as PDF</source>
         <translation>Exporter en PDF</translation>
     </message>

@@ -282,6 +282,26 @@ Salvare le modifiche?</translation>
         <translation>Stampa la lista d&apos;ordine</translation>
     </message>
     <message>
+        <source>A click on a model in the list, or Enter, confirms the model and moves on.</source>
+        <translation>Un clic su un modello dell&apos;elenco, o Invio, conferma il modello e passa al passo successivo.</translation>
+    </message>
+    <message>
+        <source>A click ticks or clears the box and moves on; Enter or Tab moves on without changing it.</source>
+        <translation>Un clic seleziona o deseleziona la casella e passa al passo successivo; Invio o Tab passa al passo successivo senza cambiarla.</translation>
+    </message>
+    <message>
+        <source>Enter, Tab or a double-click in the box confirms the value and moves on.</source>
+        <translation>Invio, Tab o un doppio clic nella casella conferma il valore e passa al passo successivo.</translation>
+    </message>
+    <message>
+        <source>A click or Enter takes this length and moves on.</source>
+        <translation>Un clic o Invio accetta questa lunghezza e passa al passo successivo.</translation>
+    </message>
+    <message>
+        <source>Enter, Tab or a double-click confirms the choice and moves on.</source>
+        <translation>Invio, Tab o un doppio clic conferma la scelta e passa al passo successivo.</translation>
+    </message>
+    <message>
         <source>Export as PDF</source>
         <translation>Esporta in PDF</translation>
     </message>

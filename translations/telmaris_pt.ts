@@ -282,6 +282,26 @@ Pretende guardar as alterações?</translation>
         <translation>Imprimir a lista de encomenda</translation>
     </message>
     <message>
+        <source>A click on a model in the list, or Enter, confirms the model and moves on.</source>
+        <translation>Um clique num modelo da lista, ou Enter, confirma o modelo e passa ao passo seguinte.</translation>
+    </message>
+    <message>
+        <source>A click ticks or clears the box and moves on; Enter or Tab moves on without changing it.</source>
+        <translation>Um clique marca ou desmarca a caixa e passa ao passo seguinte; Enter ou Tab passa ao passo seguinte sem a alterar.</translation>
+    </message>
+    <message>
+        <source>Enter, Tab or a double-click in the box confirms the value and moves on.</source>
+        <translation>Enter, Tab ou um duplo clique na caixa confirma o valor e passa ao passo seguinte.</translation>
+    </message>
+    <message>
+        <source>A click or Enter takes this length and moves on.</source>
+        <translation>Um clique ou Enter aceita este comprimento e passa ao passo seguinte.</translation>
+    </message>
+    <message>
+        <source>Enter, Tab or a double-click confirms the choice and moves on.</source>
+        <translation>Enter, Tab ou um duplo clique confirma a escolha e passa ao passo seguinte.</translation>
+    </message>
+    <message>
         <source>Export as PDF</source>
         <translation>Exportar para PDF</translation>
     </message>

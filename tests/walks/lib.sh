@@ -139,6 +139,18 @@ start_variant() {
   wait_popup
 }
 
+# The start-up window, then a click on the variant button INDEX (0 to 7, 2600 x 350 twips from
+# 720, 1620, one every 390 twips); then the main window with its model list dropped down.
+start_variant_by_mouse() {
+  local startup X Y WIDTH HEIGHT
+  startup=$(wait_window '') || return 1
+  wait_active "$startup" || return 1
+  window_geometry "$startup" || { walk_error "the start-up window is gone"; return 1; }
+  click_at $((X + (720 + 1300 + 7) / 15)) $((Y + (1620 + 390 * $1 + 175 + 7) / 15))
+  MAIN=$(wait_window '^VELMORA TELMARIS') || return 1
+  wait_popup
+}
+
 press() {
   local k
   for k in "$@"; do
@@ -147,14 +159,27 @@ press() {
   done
 }
 
-# A click of the left button at a point of the screen, in pixels.
-click_at() {
+# Moves the pointer to a point of the screen, in pixels, and lets it rest there.
+rest_pointer_at() {
   # A move to where the pointer already rests would wait for a motion that never comes.
   local here
   here=$(xdotool getmouselocation 2>/dev/null | sed -n 's/^x:\([0-9]*\) y:\([0-9]*\) .*/\1 \2/p')
   [ "$here" = "$1 $2" ] || xdotool mousemove --sync "$1" "$2"
   sleep "$CLICK_SETTLE"
+}
+
+# A click of the left button at a point of the screen, in pixels.
+click_at() {
+  rest_pointer_at "$1" "$2"
   xdotool click 1
+  sleep "$KEY_DELAY"
+}
+
+# A double-click of the left button at a point of the screen, in pixels: two clicks well inside
+# the double-click interval.
+double_click_at() {
+  rest_pointer_at "$1" "$2"
+  xdotool click --repeat 2 --delay 80 1
   sleep "$KEY_DELAY"
 }
 
@@ -183,13 +208,28 @@ click_control() {
   click_main $(($1 + $3 / 2)) $(($2 + $4 / 2))
 }
 
-# A click on entry INDEX (from 0) of the open drop-down list of COUNT entries.
+# A double-click at a point of the main window's client area, in twips.
+double_click_main() {
+  local X Y WIDTH HEIGHT
+  window_geometry "$MAIN" || { walk_error "the main window is gone"; return 1; }
+  local menu=$((HEIGHT - MAIN_CLIENT_HEIGHT))
+  double_click_at $((X + ($1 + 7) / 15)) $((Y + menu + ($2 + 7) / 15))
+}
+
+# A double-click in the middle of a control of the main window (left, top, width, height in
+# twips).
+double_click_control() {
+  double_click_main $(($1 + $3 / 2)) $(($2 + $4 / 2))
+}
+
+# A click on entry INDEX (from 0) of the open drop-down list of COUNT entries; CLICK names
+# another way to click at a point of the screen, such as double_click_at.
 click_popup_entry() {
   local popup X Y WIDTH HEIGHT
   popup=$(popup_window) || { walk_error "no drop-down list to click into"; return 1; }
   window_geometry "$popup" || { walk_error "the drop-down list closed"; return 1; }
   local y=$((Y + 1 + (2 * $1 + 1) * (HEIGHT - 2) / (2 * $2)))
-  click_at $((X + WIDTH / 3)) "$y"
+  "${3:-click_at}" $((X + WIDTH / 3)) "$y"
 }
 
 # Sets FX, FY, FW and FH to the place and size of the window's frame as the window manager

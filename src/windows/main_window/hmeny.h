@@ -35,6 +35,7 @@ class QRadioButton;
 class QWidget;
 class Form2;
 class Form3;
+class MousePressCounter;
 class Services;
 struct ProgramState;
 
@@ -199,6 +200,12 @@ class HMeny : public QMainWindow {
   // as the list); Ctl::None for the widgets it does not govern.
   Ctl controlOf(const QObject* widget) const;
   bool keyEvent(Ctl control, QObject* watched, QKeyEvent* event);
+  // A press of a mouse button on a control; true when the event is done with.
+  bool pressed(Ctl control);
+  // A double-click on a control. A step's box, option or accessory that has the focus is
+  // confirmed as Enter confirms it; a button or box never takes the double-click as a second
+  // press. True when the event is done with.
+  bool doubleClicked(Ctl control, QObject* watched);
   // The focus came to a control, for the given reason.
   void focusArrived(Ctl control, Qt::FocusReason reason);
   // Hands a focus change of the user's to the configurator, once.
@@ -247,6 +254,9 @@ class HMeny : public QMainWindow {
   bool dropDownPending_ = false;       // the model list drops down when the window becomes active
   bool modelListStaysClosed_ = false;  // a load under answers given again: no list drops down
   QPointer<QWindow> lastFocusWindow_;  // the program's window that had the focus last
+  MousePressCounter* presses_ = nullptr;  // every press of a mouse button in the program
+  Ctl pressedControl_ = Ctl::None;        // the control the last press in the window reached
+  quint64 pressSerial_ = 0;               // the count of presses with that press
 
   // Saved configurations (hmeny_files.cpp)
   Configuration savedConfiguration_;         // as opened from or last saved to configurationFile_

@@ -5,6 +5,10 @@
 // focus is doing. Focus changes the user makes (a click, Tab while the tab stops are on) are
 // handed over once the event that moved the focus is done, so that a message box never opens in
 // the middle of a focus change; the focus changes the window makes itself are no news.
+//
+// A double-click confirms a step's box, option or accessory as Enter does, so that a
+// configuration can be finished with the mouse alone; the first click of the double-click has
+// done what a single click does.
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
@@ -13,6 +17,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <algorithm>
@@ -84,8 +89,32 @@ bool isDiscountKey(const QKeyEvent* e, int code) {
 
 }  // namespace
 
+// Counts the presses of a mouse button that reach any widget of the program. A double-click is
+// the control's own only when no other press came between its first click and it: the first
+// click may have taken away what it clicked (an entry of the dropped-down list, a menu item, the
+// button of a message box), and the second one then lands on the control beneath.
+class MousePressCounter : public QObject {
+ public:
+  using QObject::QObject;
+  quint64 count() const { return count_; }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    // The second press of a double-click reaches the window only, as the double-click itself.
+    if (event->type() == QEvent::MouseButtonPress && watched->isWidgetType() &&
+        !(static_cast<QMouseEvent*>(event)->flags() & Qt::MouseEventCreatedDoubleClick))
+      ++count_;
+    return false;
+  }
+
+ private:
+  quint64 count_ = 0;
+};
+
 void HMeny::installHandlers() {
   mapControls();
+  presses_ = new MousePressCounter(this);
+  qApp->installEventFilter(presses_);
   for (QWidget* w : widgets_)
     if (w) w->installEventFilter(this);
   ComboPXH->lineEdit()->installEventFilter(this);
@@ -160,15 +189,49 @@ bool HMeny::eventFilter(QObject* watched, QEvent* event) {
       focusArrived(c, static_cast<QFocusEvent*>(event)->reason());
       return false;
     case QEvent::MouseButtonPress:
-      if (c == Ctl::optChoose0 || c == Ctl::optChoose1) {
-        engine_.feetChosen(elementOf(c));
-        render();
-        return true;
-      }
-      return false;
+      return pressed(c);
+    case QEvent::MouseButtonDblClick:
+      return doubleClicked(c, watched);
     default:
       return QMainWindow::eventFilter(watched, event);
   }
+}
+
+bool HMeny::pressed(Ctl c) {
+  pressedControl_ = c;
+  pressSerial_ = presses_->count();
+  if (c == Ctl::optChoose0 || c == Ctl::optChoose1) {
+    engine_.feetChosen(elementOf(c));
+    render();
+    return true;
+  }
+  return false;
+}
+
+bool HMeny::doubleClicked(Ctl c, QObject* watched) {
+  const bool ownDoubleClick = c == pressedControl_ && presses_->count() == pressSerial_;
+  pressedControl_ = Ctl::None;
+  const bool box = c == Ctl::LiftHeightB || c == Ctl::ControlLengthB || c == Ctl::RabattB;
+  const bool button = qobject_cast<QAbstractButton*>(watched) != nullptr;
+  // The model list's box keeps its own double-click, which selects a word.
+  if (ownDoubleClick && !box && !button) return false;
+  // Only the control the steps have focused is confirmed. A double-click whose first click
+  // reached something else, or that the steps turned down or that moved on by itself (the
+  // stainless-steel box, the feet prompt), leaves the step where it is; a button never takes it
+  // as one more press: the box the first click ticked or cleared stays so, and an output
+  // button does not act twice.
+  if (ownDoubleClick && !rendering_ && c == engine_.focus() &&
+      !qobject_cast<QPushButton*>(watched) && c != Ctl::chkLubeFree) {
+    engine_.stepKey(c, Key::Enter);
+    render();
+    return true;
+  }
+  // The focus the double-click gave the control on its way is no step of the user's either:
+  // handed over, it would repeat what the first click did, or take the steps back to the model
+  // list after a pick in the dropped-down list.
+  if (userFocus_ == c) userFocus_ = Ctl::None;
+  render();
+  return true;
 }
 
 bool HMeny::keyEvent(Ctl c, QObject* watched, QKeyEvent* e) {

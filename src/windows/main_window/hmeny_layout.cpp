@@ -73,6 +73,24 @@ void HMeny::applyOwnTexts() {
   mnuUndoImport->setText(tr("Undo &last price import"));
   Cmd_Skärmutskrift->setToolTip(tr("Show the ordering list on the screen"));
   Printerutskrift->setToolTip(tr("Print the ordering list"));
+
+  // How each step is confirmed and left for the next one, by the keyboard and by the mouse.
+  ComboPXH->setToolTip(
+      tr("A click on a model in the list, or Enter, confirms the model and moves on."));
+  chkStainless->setToolTip(tr(
+      "A click ticks or clears the box and moves on; Enter or Tab moves on without changing it."));
+  const QString value =
+      tr("Enter, Tab or a double-click in the box confirms the value and moves on.");
+  for (QLineEdit* box : {LiftHeightB, ControlLengthB, RabattB}) box->setToolTip(value);
+  const QString length = tr("A click or Enter takes this length and moves on.");
+  for (QRadioButton* option : optChoose) option->setToolTip(length);
+  const QString choice = tr("Enter, Tab or a double-click confirms the choice and moves on.");
+  for (QAbstractButton* button : Opt3DTrolley) button->setToolTip(choice);
+  for (QAbstractButton* button : Opt3DHoistControl) button->setToolTip(choice);
+  for (QAbstractButton* button : Opt3DTrolleyControls) button->setToolTip(choice);
+  for (QAbstractButton* button : Check3D1) button->setToolTip(choice);
+  for (QAbstractButton* button : optTypeOfChain) button->setToolTip(choice);
+  for (QAbstractButton* button : Opt3DSuspensionYoke) button->setToolTip(choice);
 }
 
 void HMeny::buildMenus() {

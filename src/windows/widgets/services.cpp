@@ -120,7 +120,7 @@ MsgAnswer DesktopServices::report(QWidget* parent, const QString& title, const Q
   layout->addWidget(box);
   // Wide enough for the columns, and never larger than the screen.
   const QFontMetrics metrics(view->font());
-  QSize size(metrics.horizontalAdvance(QString(72, u'0')) + 60, metrics.lineSpacing() * 24 + 80);
+  QSize size(metrics.horizontalAdvance(QString(80, u'0')) + 60, metrics.lineSpacing() * 24 + 80);
   if (const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen())
     size = size.boundedTo(screen->availableGeometry().size() * 9 / 10);
   dialog.resize(size);

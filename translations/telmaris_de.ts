@@ -211,16 +211,36 @@
 <context>
     <name>Form2</name>
     <message>
-        <source>No spreadsheet program could open the ordering list.
-
-It has been saved as %1</source>
-        <translation>Kein Tabellenkalkulationsprogramm konnte die Bestellliste öffnen.
-
-Sie wurde gespeichert als %1</translation>
-    </message>
-    <message>
         <source>The price list cannot be read from the parts database.</source>
         <translation>Die Preisliste kann nicht aus der Teiledatenbank gelesen werden.</translation>
+    </message>
+    <message>
+        <source>Ordering number or description</source>
+        <translation>Bestellnummer oder Beschreibung</translation>
+    </message>
+    <message>
+        <source>&amp;Search:</source>
+        <translation>&amp;Suchen:</translation>
+    </message>
+    <message>
+        <source>No spreadsheet program could open the ordering list.</source>
+        <translation>Kein Tabellenkalkulationsprogramm konnte die Bestellliste öffnen.</translation>
+    </message>
+    <message>
+        <source>OK saves the workbook where you choose; Cancel discards it.</source>
+        <translation>OK speichert die Arbeitsmappe, wo Sie wählen; Abbrechen verwirft sie.</translation>
+    </message>
+    <message>
+        <source>Save the ordering list</source>
+        <translation>Bestellliste speichern</translation>
+    </message>
+    <message>
+        <source>Excel workbooks (*.xlsx)</source>
+        <translation>Excel-Arbeitsmappen (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>The ordering list could not be saved.</source>
+        <translation>Die Bestellliste konnte nicht gespeichert werden.</translation>
     </message>
 </context>
 <context>
@@ -337,6 +357,22 @@ Soll sie gespeichert werden?</translation>
         <source>The ordering page could not be written.</source>
         <translation>Die Bestellseite konnte nicht geschrieben werden.</translation>
     </message>
+    <message>
+        <source>The document %1 cannot be read.</source>
+        <translation>Das Dokument %1 kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>The document %1 is missing.</source>
+        <translation>Das Dokument %1 fehlt.</translation>
+    </message>
+    <message>
+        <source>The document %1 cannot be opened: this computer has no program for documents of its kind (a word processor).</source>
+        <translation>Das Dokument %1 kann nicht geöffnet werden: Dieser Computer hat kein Programm für Dokumente dieser Art (eine Textverarbeitung).</translation>
+    </message>
+    <message>
+        <source>The rest of the page is complete; with the files back in their place the pictures are on it again.</source>
+        <translation>Der Rest der Seite ist vollständig; sind die Dateien wieder an ihrem Platz, erscheinen die Bilder wieder.</translation>
+    </message>
 </context>
 <context>
     <name>HelpWindow</name>
@@ -427,6 +463,19 @@ Soll sie gespeichert werden?</translation>
     <message>
         <source>Telmaris Help - %1</source>
         <translation>Telmaris-Hilfe - %1</translation>
+    </message>
+</context>
+<context>
+    <name>Page</name>
+    <message>
+        <source>warning: </source>
+        <translation>Warnung: </translation>
+    </message>
+    <message>
+        <source>The page lacks the pictures of these files, which are missing or cannot be read:
+%1</source>
+        <translation>Der Seite fehlen die Bilder dieser Dateien, die fehlen oder nicht gelesen werden können:
+%1</translation>
     </message>
 </context>
 <context>

@@ -211,16 +211,36 @@
 <context>
     <name>Form2</name>
     <message>
-        <source>No spreadsheet program could open the ordering list.
-
-It has been saved as %1</source>
-        <translation>Ningún programa de hojas de cálculo ha podido abrir la lista de pedido.
-
-Se ha guardado como %1</translation>
-    </message>
-    <message>
         <source>The price list cannot be read from the parts database.</source>
         <translation>No se puede leer la lista de precios de la base de datos de piezas.</translation>
+    </message>
+    <message>
+        <source>Ordering number or description</source>
+        <translation>Número de pedido o descripción</translation>
+    </message>
+    <message>
+        <source>&amp;Search:</source>
+        <translation>&amp;Buscar:</translation>
+    </message>
+    <message>
+        <source>No spreadsheet program could open the ordering list.</source>
+        <translation>Ningún programa de hojas de cálculo ha podido abrir la lista de pedido.</translation>
+    </message>
+    <message>
+        <source>OK saves the workbook where you choose; Cancel discards it.</source>
+        <translation>Aceptar guarda el libro donde usted elija; Cancelar lo descarta.</translation>
+    </message>
+    <message>
+        <source>Save the ordering list</source>
+        <translation>Guardar la lista de pedido</translation>
+    </message>
+    <message>
+        <source>Excel workbooks (*.xlsx)</source>
+        <translation>Libros de Excel (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>The ordering list could not be saved.</source>
+        <translation>No se ha podido guardar la lista de pedido.</translation>
     </message>
 </context>
 <context>
@@ -337,6 +357,22 @@ Do you want to save it?</source>
         <source>The ordering page could not be written.</source>
         <translation>No se ha podido escribir la página de pedido.</translation>
     </message>
+    <message>
+        <source>The document %1 cannot be read.</source>
+        <translation>No se puede leer el documento %1.</translation>
+    </message>
+    <message>
+        <source>The document %1 is missing.</source>
+        <translation>Falta el documento %1.</translation>
+    </message>
+    <message>
+        <source>The document %1 cannot be opened: this computer has no program for documents of its kind (a word processor).</source>
+        <translation>No se puede abrir el documento %1: este ordenador no tiene ningún programa para documentos de ese tipo (un procesador de textos).</translation>
+    </message>
+    <message>
+        <source>The rest of the page is complete; with the files back in their place the pictures are on it again.</source>
+        <translation>El resto de la página está completo; con los archivos de nuevo en su sitio, las imágenes vuelven a aparecer.</translation>
+    </message>
 </context>
 <context>
     <name>HelpWindow</name>
@@ -427,6 +463,19 @@ Do you want to save it?</source>
     <message>
         <source>Telmaris Help - %1</source>
         <translation>Ayuda de Telmaris - %1</translation>
+    </message>
+</context>
+<context>
+    <name>Page</name>
+    <message>
+        <source>warning: </source>
+        <translation>aviso: </translation>
+    </message>
+    <message>
+        <source>The page lacks the pictures of these files, which are missing or cannot be read:
+%1</source>
+        <translation>A la página le faltan las imágenes de estos archivos, ausentes o ilegibles:
+%1</translation>
     </message>
 </context>
 <context>

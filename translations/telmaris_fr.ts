@@ -211,16 +211,36 @@
 <context>
     <name>Form2</name>
     <message>
-        <source>No spreadsheet program could open the ordering list.
-
-It has been saved as %1</source>
-        <translation>Aucun tableur n&apos;a pu ouvrir la liste de commande.
-
-Elle a été enregistrée sous %1</translation>
-    </message>
-    <message>
         <source>The price list cannot be read from the parts database.</source>
         <translation>Impossible de lire la liste de prix dans la base de données des pièces.</translation>
+    </message>
+    <message>
+        <source>Ordering number or description</source>
+        <translation>Numéro de commande ou description</translation>
+    </message>
+    <message>
+        <source>&amp;Search:</source>
+        <translation>&amp;Rechercher :</translation>
+    </message>
+    <message>
+        <source>No spreadsheet program could open the ordering list.</source>
+        <translation>Aucun tableur n&apos;a pu ouvrir la liste de commande.</translation>
+    </message>
+    <message>
+        <source>OK saves the workbook where you choose; Cancel discards it.</source>
+        <translation>OK enregistre le classeur à l&apos;endroit de votre choix ; Annuler l&apos;abandonne.</translation>
+    </message>
+    <message>
+        <source>Save the ordering list</source>
+        <translation>Enregistrer la liste de commande</translation>
+    </message>
+    <message>
+        <source>Excel workbooks (*.xlsx)</source>
+        <translation>Classeurs Excel (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>The ordering list could not be saved.</source>
+        <translation>La liste de commande n&apos;a pas pu être enregistrée.</translation>
     </message>
 </context>
 <context>
@@ -337,6 +357,22 @@ Voulez-vous l&apos;enregistrer ?</translation>
         <source>The ordering page could not be written.</source>
         <translation>La page de commande n&apos;a pas pu être écrite.</translation>
     </message>
+    <message>
+        <source>The document %1 cannot be read.</source>
+        <translation>Le document %1 ne peut pas être lu.</translation>
+    </message>
+    <message>
+        <source>The document %1 is missing.</source>
+        <translation>Le document %1 est introuvable.</translation>
+    </message>
+    <message>
+        <source>The document %1 cannot be opened: this computer has no program for documents of its kind (a word processor).</source>
+        <translation>Le document %1 ne peut pas être ouvert : cet ordinateur n&apos;a aucun programme pour les documents de ce type (un traitement de texte).</translation>
+    </message>
+    <message>
+        <source>The rest of the page is complete; with the files back in their place the pictures are on it again.</source>
+        <translation>Le reste de la page est complet ; une fois les fichiers remis en place, les images y figurent de nouveau.</translation>
+    </message>
 </context>
 <context>
     <name>HelpWindow</name>
@@ -427,6 +463,19 @@ Voulez-vous l&apos;enregistrer ?</translation>
     <message>
         <source>Telmaris Help - %1</source>
         <translation>Aide de Telmaris - %1</translation>
+    </message>
+</context>
+<context>
+    <name>Page</name>
+    <message>
+        <source>warning: </source>
+        <translation>avertissement : </translation>
+    </message>
+    <message>
+        <source>The page lacks the pictures of these files, which are missing or cannot be read:
+%1</source>
+        <translation>Il manque à la page les images de ces fichiers, absents ou illisibles :
+%1</translation>
     </message>
 </context>
 <context>

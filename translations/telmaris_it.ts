@@ -211,16 +211,36 @@
 <context>
     <name>Form2</name>
     <message>
-        <source>No spreadsheet program could open the ordering list.
-
-It has been saved as %1</source>
-        <translation>Nessun programma di fogli di calcolo ha potuto aprire la lista d&apos;ordine.
-
-È stata salvata come %1</translation>
-    </message>
-    <message>
         <source>The price list cannot be read from the parts database.</source>
         <translation>Impossibile leggere il listino prezzi dal database dei componenti.</translation>
+    </message>
+    <message>
+        <source>Ordering number or description</source>
+        <translation>Numero d&apos;ordine o descrizione</translation>
+    </message>
+    <message>
+        <source>&amp;Search:</source>
+        <translation>&amp;Cerca:</translation>
+    </message>
+    <message>
+        <source>No spreadsheet program could open the ordering list.</source>
+        <translation>Nessun programma di fogli di calcolo ha potuto aprire la lista d&apos;ordine.</translation>
+    </message>
+    <message>
+        <source>OK saves the workbook where you choose; Cancel discards it.</source>
+        <translation>OK salva la cartella di lavoro dove si sceglie; Annulla la scarta.</translation>
+    </message>
+    <message>
+        <source>Save the ordering list</source>
+        <translation>Salva la lista d&apos;ordine</translation>
+    </message>
+    <message>
+        <source>Excel workbooks (*.xlsx)</source>
+        <translation>Cartelle di lavoro Excel (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>The ordering list could not be saved.</source>
+        <translation>Impossibile salvare la lista d&apos;ordine.</translation>
     </message>
 </context>
 <context>
@@ -337,6 +357,22 @@ Salvarla?</translation>
         <source>The ordering page could not be written.</source>
         <translation>Impossibile scrivere la pagina d&apos;ordine.</translation>
     </message>
+    <message>
+        <source>The document %1 cannot be read.</source>
+        <translation>Impossibile leggere il documento %1.</translation>
+    </message>
+    <message>
+        <source>The document %1 is missing.</source>
+        <translation>Il documento %1 non è presente.</translation>
+    </message>
+    <message>
+        <source>The document %1 cannot be opened: this computer has no program for documents of its kind (a word processor).</source>
+        <translation>Impossibile aprire il documento %1: questo computer non ha alcun programma per documenti di questo tipo (un elaboratore di testi).</translation>
+    </message>
+    <message>
+        <source>The rest of the page is complete; with the files back in their place the pictures are on it again.</source>
+        <translation>Il resto della pagina è completo; con i file di nuovo al loro posto, le immagini ricompaiono.</translation>
+    </message>
 </context>
 <context>
     <name>HelpWindow</name>
@@ -427,6 +463,19 @@ Salvarla?</translation>
     <message>
         <source>Telmaris Help - %1</source>
         <translation>Guida di Telmaris - %1</translation>
+    </message>
+</context>
+<context>
+    <name>Page</name>
+    <message>
+        <source>warning: </source>
+        <translation>avviso: </translation>
+    </message>
+    <message>
+        <source>The page lacks the pictures of these files, which are missing or cannot be read:
+%1</source>
+        <translation>Alla pagina mancano le immagini di questi file, assenti o illeggibili:
+%1</translation>
     </message>
 </context>
 <context>

@@ -211,16 +211,36 @@
 <context>
     <name>Form2</name>
     <message>
-        <source>No spreadsheet program could open the ordering list.
-
-It has been saved as %1</source>
-        <translation>Nenhum programa de folha de cálculo conseguiu abrir a lista de encomenda.
-
-Foi guardada como %1</translation>
-    </message>
-    <message>
         <source>The price list cannot be read from the parts database.</source>
         <translation>Não é possível ler a lista de preços do banco de dados de peças.</translation>
+    </message>
+    <message>
+        <source>Ordering number or description</source>
+        <translation>Número de encomenda ou descrição</translation>
+    </message>
+    <message>
+        <source>&amp;Search:</source>
+        <translation>&amp;Procurar:</translation>
+    </message>
+    <message>
+        <source>No spreadsheet program could open the ordering list.</source>
+        <translation>Nenhum programa de folha de cálculo conseguiu abrir a lista de encomenda.</translation>
+    </message>
+    <message>
+        <source>OK saves the workbook where you choose; Cancel discards it.</source>
+        <translation>OK guarda o livro onde escolher; Cancelar descarta-o.</translation>
+    </message>
+    <message>
+        <source>Save the ordering list</source>
+        <translation>Guardar a lista de encomenda</translation>
+    </message>
+    <message>
+        <source>Excel workbooks (*.xlsx)</source>
+        <translation>Livros do Excel (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>The ordering list could not be saved.</source>
+        <translation>Não foi possível guardar a lista de encomenda.</translation>
     </message>
 </context>
 <context>
@@ -337,6 +357,22 @@ Pretende guardá-la?</translation>
         <source>The ordering page could not be written.</source>
         <translation>Não foi possível escrever a página de encomenda.</translation>
     </message>
+    <message>
+        <source>The document %1 cannot be read.</source>
+        <translation>Não é possível ler o documento %1.</translation>
+    </message>
+    <message>
+        <source>The document %1 is missing.</source>
+        <translation>Falta o documento %1.</translation>
+    </message>
+    <message>
+        <source>The document %1 cannot be opened: this computer has no program for documents of its kind (a word processor).</source>
+        <translation>Não é possível abrir o documento %1: este computador não tem nenhum programa para documentos desse tipo (um processador de texto).</translation>
+    </message>
+    <message>
+        <source>The rest of the page is complete; with the files back in their place the pictures are on it again.</source>
+        <translation>O resto da página está completo; com os ficheiros de novo no seu lugar, as imagens voltam a aparecer.</translation>
+    </message>
 </context>
 <context>
     <name>HelpWindow</name>
@@ -427,6 +463,19 @@ Pretende guardá-la?</translation>
     <message>
         <source>Telmaris Help - %1</source>
         <translation>Ajuda do Telmaris - %1</translation>
+    </message>
+</context>
+<context>
+    <name>Page</name>
+    <message>
+        <source>warning: </source>
+        <translation>aviso: </translation>
+    </message>
+    <message>
+        <source>The page lacks the pictures of these files, which are missing or cannot be read:
+%1</source>
+        <translation>Faltam na página as imagens destes ficheiros, em falta ou ilegíveis:
+%1</translation>
     </message>
 </context>
 <context>

@@ -64,7 +64,9 @@ QString captionProblem(const QWidget* w) {
     if (l->text().isEmpty() || Qt::mightBeRichText(l->text())) return {};
     text = l->text();
     room = l->contentsRect();
-    flags = int(l->alignment()) | (l->wordWrap() ? Qt::TextWordWrap : 0);
+    // A label with a buddy shows "&" as the underline of its access key, one without it as text.
+    flags = int(l->alignment()) | (l->wordWrap() ? Qt::TextWordWrap : 0) |
+            (l->buddy() ? Qt::TextShowMnemonic : 0);
   } else if (const auto* g = qobject_cast<const QGroupBox*>(w)) {
     text = g->title();
     room = groupBoxLabel(g);

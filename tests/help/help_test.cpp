@@ -222,3 +222,32 @@ TEST(HelpPages, NameExactlyTheMenusOfTheWindowInTheirLanguage) {
       ADD_FAILURE() << "the pages never name " << missing.toStdString();
   }
 }
+
+// The lube-free document opens with the desktop's program; a document missing, or a desktop
+// without a program for it, is said in a message naming the file.
+TEST(ReferenceDocuments, TheLubeFreeDocumentThatCannotBeOpenedIsToldNamingIt) {
+  WindowDriver d;
+  const QString document = QDir(d.dir->path()).filePath("Lube free hoists.doc");
+  d.w.cmdLubeFree_Click();
+  EXPECT_TRUE(d.services.opened.empty());
+  ASSERT_EQ(d.services.messages.size(), 1u);
+  EXPECT_EQ(d.lastMessage(), "The document " + document + " is missing.");
+
+  QFile file(document);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.close();
+  d.services.openAnswer = false;
+  d.w.cmdLubeFree_Click();
+  ASSERT_EQ(d.services.opened.size(), 1u);
+  EXPECT_EQ(d.services.opened[0], QUrl::fromLocalFile(document));
+  ASSERT_EQ(d.services.messages.size(), 2u);
+  EXPECT_EQ(d.lastMessage(), "The document " + document +
+                                 " cannot be opened: this computer has no program for documents "
+                                 "of its kind (a word processor).");
+  EXPECT_EQ(d.services.messages[1].icon, MsgIcon::Warning);
+
+  d.services.openAnswer = true;
+  d.w.cmdLubeFree_Click();
+  EXPECT_EQ(d.services.opened.size(), 2u);
+  EXPECT_EQ(d.services.messages.size(), 2u);
+}

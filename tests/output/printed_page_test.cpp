@@ -300,3 +300,38 @@ TEST(PrintedPage, PreviewAndExportDrawTheSamePageUnderTheModelAndDate) {
   EXPECT_TRUE(d.lastMessage().contains("no-such-folder")) << d.lastMessage().toStdString();
   EXPECT_TRUE(d.services.messages.size() == 1u);
 }
+
+// A picture file that is missing or unreadable leaves its place on the page empty: the page is
+// printed, and one message names the files afterwards, whether printed or exported.
+TEST(PrintedPage, APictureFileMissingIsToldNamingIt) {
+  QTemporaryDir out;
+  WindowDriver d("", true);
+  const QString logo = QDir(d.dir->path()).filePath("KRNLOGO.PCX");
+  const QString sketch = QDir(d.dir->path()).filePath("SKISSPXH.PCX");
+  ASSERT_TRUE(QFile::remove(logo));
+  {
+    QFile broken(sketch);
+    ASSERT_TRUE(broken.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    broken.write("no picture");
+  }
+  walk(d, "PXH 250 EX", "4");
+  ASSERT_TRUE(d.w.Printerutskrift->isVisible());
+  d.services.printAnswer = pdfRequest(out, 2);
+  d.w.Printerutskrift_Click();
+  for (const char* copy : {"page-1.pdf", "page-2.pdf"}) {
+    ASSERT_TRUE(QFile::exists(out.filePath(copy))) << copy;
+    EXPECT_EQ(pdfImageCount(out.filePath(copy)), 1) << "the window alone";
+  }
+  ASSERT_EQ(d.services.messages.size(), 1u);
+  EXPECT_TRUE(d.lastMessage().startsWith(
+      "The page lacks the pictures of these files, which are missing or cannot be read:\n" + logo +
+      "\n" + sketch + "\n\n"))
+      << d.lastMessage().toStdString();
+  EXPECT_EQ(d.services.messages[0].icon, MsgIcon::Warning);
+
+  d.services.saveAnswer = out.filePath("export.pdf");
+  d.w.ExportPdf->trigger();
+  EXPECT_EQ(pdfPageCount(out.filePath("export.pdf")), 1);
+  ASSERT_EQ(d.services.messages.size(), 2u);
+  EXPECT_EQ(d.services.messages[1].text, d.services.messages[0].text);
+}

@@ -225,10 +225,27 @@ TEST(ExcelExport, TheButtonHandsANewWorkbookToTheDesktop) {
   EXPECT_EQ(text(readFirstWorksheet(first.filePath(), 4), 6, 1), "Eng62");
   EXPECT_TRUE(services.messages.empty());
 
+  // Without a spreadsheet program the workbook is offered for saving: OK and a place write it
+  // there, and the temporary workbook goes; Cancel lets it go as well.
   services.openAnswer = false;
+  QTemporaryDir chosen;
+  services.saveAnswer = chosen.filePath("quote.xlsx");
   form.cmdExcelFile_Click();
   ASSERT_EQ(services.messages.size(), 1u);
-  EXPECT_TRUE(services.messages[0].text.contains(services.opened[2].toLocalFile()));
+  EXPECT_EQ(services.messages[0].buttons, MsgButtons::OkCancel);
+  EXPECT_TRUE(
+      services.messages[0].text.startsWith("No spreadsheet program could open the ordering list."));
+  ASSERT_EQ(services.fileDialogs.size(), 1u);
+  EXPECT_EQ(QFileInfo(services.fileDialogs[0].startFolder).fileName(), "Eng111.xlsx");
+  EXPECT_EQ(services.fileDialogs[0].filters, QStringList{"Excel workbooks (*.xlsx)"});
+  EXPECT_EQ(text(readFirstWorksheet(chosen.filePath("quote.xlsx"), 4), 6, 1), "Eng62");
+  EXPECT_FALSE(QFileInfo::exists(QFileInfo(services.opened[2].toLocalFile()).absolutePath()));
+  services.answers = {MsgAnswer::Cancel};
+  form.cmdExcelFile_Click();
+  EXPECT_EQ(services.fileDialogs.size(), 1u);
+  EXPECT_FALSE(QFileInfo::exists(QFileInfo(services.opened[3].toLocalFile()).absolutePath()));
+  services.messages.clear();
+  services.opened.resize(2);  // the folders of the first two stay for the end
 
   // A workbook that cannot be written whole (a full disk) is said, and leaves no folder behind.
   QTemporaryDir temporary;
@@ -239,10 +256,10 @@ TEST(ExcelExport, TheButtonHandsANewWorkbookToTheDesktop) {
     form.cmdExcelFile_Click();
   }
   tmpdir.isNull() ? qunsetenv("TMPDIR") : qputenv("TMPDIR", tmpdir);
-  ASSERT_EQ(services.messages.size(), 2u);
-  EXPECT_TRUE(services.messages[1].text.contains(temporary.path()))
-      << services.messages[1].text.toStdString();
-  EXPECT_EQ(services.opened.size(), 3u);
+  ASSERT_EQ(services.messages.size(), 1u);
+  EXPECT_TRUE(services.messages[0].text.contains(temporary.path()))
+      << services.messages[0].text.toStdString();
+  EXPECT_EQ(services.opened.size(), 2u);
   EXPECT_TRUE(
       QDir(temporary.path()).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
   for (const QUrl& url : services.opened)

@@ -4,6 +4,7 @@
 
 #include <QGroupBox>
 #include <QHeaderView>
+#include <QLineEdit>
 #include <QMainWindow>
 #include <QPushButton>
 #include <QRadioButton>
@@ -229,6 +230,10 @@ TEST(PriceGrid, TheWindowShowsTheGridAndLeadsBackToTheMainWindow) {
   EXPECT_EQ(header->sectionSize(1), 67);
   EXPECT_EQ(header->sectionSize(2), 413);
   EXPECT_EQ(form.priceGrid()->index(0, 2).data(), "Eng part 0");
+  // Rows as high as a line of the font, with little room around it.
+  const int line = form.ssdbgridChangePrices->fontMetrics().height();
+  EXPECT_GE(form.ssdbgridChangePrices->rowHeight(0), line);
+  EXPECT_LE(form.ssdbgridChangePrices->rowHeight(0), line + 6);
 
   QTest::mouseClick(form.optSortOrder[1], Qt::LeftButton);
   EXPECT_EQ(form.ssdbgridChangePrices->model()->index(0, 2).data(), "Aardvark hook");
@@ -298,8 +303,81 @@ TEST(PriceGrid, AnEditMeetsThePricesAnotherProgramStored) {
   form.attach(g.state, services, nullptr);
   form.LoadPriceGrid();
   other.execute("UPDATE tblDetaljPr SET sngPris = 700 WHERE lngNr = 30;");
-  const QModelIndex shown = form.priceGrid()->index(g.rowOf(*form.priceGrid(), 30), 1);
+  const QModelIndex shown =
+      form.priceFilter()->mapFromSource(form.priceGrid()->index(g.rowOf(*form.priceGrid(), 30), 1));
   EXPECT_EQ(shown.data(), "600.00");
   form.ssdbgridChangePrices->edit(shown);
   EXPECT_EQ(shown.data(), "700.00");
+}
+
+// The search box narrows the rows to the ordering numbers and descriptions that hold its text,
+// whatever the case; edits, the stored-price check and another program's changes go through it
+// to the part found.
+TEST(PriceGrid, TheSearchNarrowsTheRowsAndEditsReachThePartFound) {
+  Grid g;
+  RecordingServices services;
+  Form2 form;
+  form.attach(g.state, services, nullptr);
+  form.LoadPriceGrid();
+  const QAbstractItemModel* shown = form.ssdbgridChangePrices->model();
+  ASSERT_EQ(shown->rowCount(), 127);
+
+  QTest::keyClick(&form, Qt::Key_F, Qt::ControlModifier);
+  EXPECT_EQ(form.focusWidget(), form.txtSearch);
+  QTest::keyClicks(form.txtSearch, "aardVARK");
+  ASSERT_EQ(shown->rowCount(), 1);
+  EXPECT_EQ(shown->index(0, 2).data(), "Aardvark hook");
+  QTest::keyClick(form.txtSearch, Qt::Key_Escape);
+  EXPECT_TRUE(form.txtSearch->text().isEmpty());
+  EXPECT_EQ(shown->rowCount(), 127);
+  EXPECT_TRUE(form.isVisible()) << "Escape only empties the search";
+
+  // An ordering number with its blanks or without.
+  for (const char* typed : {"0030 01", "73020030"}) {
+    form.txtSearch->setText(typed);
+    ASSERT_EQ(shown->rowCount(), 1) << typed;
+    EXPECT_EQ(shown->index(0, 0).data(), "7302 0030 01") << typed;
+  }
+  // "Eng part 3" and "Eng part 30" to "Eng part 39"; the other order keeps the search.
+  form.txtSearch->setText("ENG PART 3");
+  EXPECT_EQ(shown->rowCount(), 11);
+  QTest::mouseClick(form.optSortOrder[1], Qt::LeftButton);
+  EXPECT_EQ(form.txtSearch->text(), "ENG PART 3");
+  ASSERT_EQ(shown->rowCount(), 11);
+  EXPECT_EQ(shown->index(0, 2).data(), "Eng part 3");
+  EXPECT_EQ(shown->index(10, 2).data(), "Eng part 39");
+
+  // The one row found is part 35's, and so is the price stored.
+  form.txtSearch->setText("part 35");
+  ASSERT_EQ(shown->rowCount(), 1);
+  ASSERT_TRUE(form.ssdbgridChangePrices->model()->setData(shown->index(0, 1), "77"));
+  auto stored = storedPrices(g.dir.database());
+  EXPECT_EQ(stored[35], 77.0);
+  EXPECT_EQ(stored[3], syntheticPrice(3));
+  EXPECT_EQ(stored[0], syntheticPrice(0));
+  EXPECT_EQ(*g.state.PartPrice[35], 77.0f);
+
+  // Another program's price is the one the edit is checked against.
+  Database other = Database::open(g.dir.database(), kConnectString);
+  other.execute("UPDATE tblDetaljPr SET sngPris = 88 WHERE lngNr = 35;");
+  EXPECT_FALSE(form.ssdbgridChangePrices->model()->setData(shown->index(0, 1), "90"));
+  ASSERT_EQ(services.messages.size(), 1u);
+  EXPECT_TRUE(services.messages[0].text.startsWith(
+      "Another program has changed the price of 7302 0035 01 from 77.00 to 88.00"))
+      << services.messages[0].text.toStdString();
+  EXPECT_EQ(shown->index(0, 1).data(), "88.00");
+  EXPECT_EQ(storedPrices(g.dir.database())[35], 88.0);
+
+  // A description changed elsewhere leaves the search once the rows are read again.
+  other.execute("UPDATE tblDetaljPr SET strEngelska = 'Hook' WHERE lngNr = 35;");
+  EXPECT_TRUE(form.priceGrid()->refreshIfChanged());
+  EXPECT_EQ(shown->rowCount(), 0);
+
+  // An editor opening through the search starts from the price stored meanwhile.
+  form.txtSearch->setText("part 36");
+  ASSERT_EQ(shown->rowCount(), 1);
+  other.execute("UPDATE tblDetaljPr SET sngPris = 99 WHERE lngNr = 36;");
+  form.ssdbgridChangePrices->edit(shown->index(0, 1));
+  EXPECT_EQ(shown->index(0, 1).data(), "99.00");
+  EXPECT_EQ(shown->index(0, 0).data(), "7302 0036 01");
 }

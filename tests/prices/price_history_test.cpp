@@ -224,3 +224,36 @@ TEST(PriceHistory, AHistoryTableNotTheProgramsOwnIsRefusedUntilSetAside) {
     EXPECT_EQ(kept.integer(0), 1);
   }
 }
+
+// The history names each part by its description in the variant's language, cut to the room of
+// the line and with its control characters escaped; a part without one (none, "?", or no longer
+// in the parts table) shows only its number.
+TEST(PriceHistory, TheReportNamesEachPartByItsDescription) {
+  PriceProgramDirectory dir;
+  Database db = Database::open(dir.database(), kConnectString);
+  db.execute(
+      "UPDATE tblDetaljPr SET strTyska = 'Kettenzug mit Handkette und Lasthaken, verzinkt'"
+      " WHERE lngNr = 30;"
+      "UPDATE tblDetaljPr SET strTyska = 'Öse' || char(27) || '[31m' WHERE lngNr = 40;"
+      "UPDATE tblDetaljPr SET strTyska = '?' WHERE lngNr = 11;");
+  const QHash<qint64, QString> german = readPartDescriptions(db, "Tysk");
+  EXPECT_EQ(german.value(31), "Tys part 31");
+  EXPECT_FALSE(german.contains(11));
+  EXPECT_TRUE(readPartDescriptions(db, "Klingon").isEmpty());
+
+  const PriceEvent edit{3,
+                        "2026-12-08 09:00:00",
+                        PriceEventKind::Edit,
+                        kPriceListWindowSource,
+                        std::nullopt,
+                        {{30, "7302 0030 01", 300.5, 310.0},
+                         {40, "7302 0040 01", 400.5, std::nullopt},
+                         {11, "7302 4410 01", 110.5, 3.0},
+                         {999, "7302 0999 01", 1.0, 2.0}}};
+  EXPECT_EQ(priceHistoryReport({edit}, german).toStdString(),
+            "2026-12-08 09:00:00  3. Edited in the price list window: 4 prices changed\n"
+            "    7302 0030 01        300.50  ->      310.00  Kettenzug mit Handkette und L…\n"
+            "    7302 0040 01        400.50  ->        none  Öse\\x1b[31m\n"
+            "    7302 4410 01        110.50  ->        3.00\n"
+            "    7302 0999 01          1.00  ->        2.00\n");
+}

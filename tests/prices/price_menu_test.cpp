@@ -87,7 +87,8 @@ TEST(PriceMenu, ThePriceListWindowEditsTheLoadedPrices) {
   EXPECT_EQ(form.windowTitle(), "Eng10");
   PriceGridModel* grid = form.priceGrid();
   ASSERT_NE(grid, nullptr);
-  EXPECT_EQ(form.ssdbgridChangePrices->model(), grid);
+  EXPECT_EQ(form.priceFilter()->sourceModel(), grid);
+  EXPECT_EQ(form.ssdbgridChangePrices->model(), form.priceFilter());
   const qint64 part = grid->recordAt(3);
   ASSERT_TRUE(grid->setData(grid->index(3, 1), "99.5"));
   EXPECT_EQ(m.state.PartPrice[part], 99.5f);
@@ -140,6 +141,10 @@ TEST(PriceMenu, AnImportIsShownBeforeItIsWrittenLoadedAndCanBeUndone) {
   m.w.mnuPriceHistory_Click();
   ASSERT_EQ(m.services.reports.size(), 3u);
   EXPECT_TRUE(m.services.reports[2].text.contains("1. Import of prices.dat: 130 prices changed"));
+  // Each part with its description in the variant's language.
+  EXPECT_TRUE(m.services.reports[2].text.contains(
+      "    7302 4410 01        110.50  ->     3500.00  Eng part 11\n"))
+      << m.services.reports[2].text.toStdString();
   m.w.mnuUndoImport_Click();
   EXPECT_EQ(storedPrices(m.dir->database()), stored);
   EXPECT_EQ(m.state.PartPrice[kExamplePart1], syntheticPrice(kExamplePart1));

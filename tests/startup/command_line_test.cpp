@@ -153,6 +153,7 @@ TEST(CommandLine, FilesAndOutputs) {
   const Ran printed =
       telmaris({"--dir", TELMARIS_PROGRAM_DIR, "--date", "2021-03-04", "--pdf", pdf, english});
   EXPECT_EQ(printed.status, 0) << printed.err;
+  EXPECT_TRUE(printed.err.isEmpty()) << printed.err;
   EXPECT_EQ(pdfPageCount(pdf), 1);
   // Text 111 of the English column and the example's model name the document.
   EXPECT_EQ(pdfInfoField(pdf, "Title"), "Ordering list PXH 250 EX");
@@ -166,6 +167,18 @@ TEST(CommandLine, FilesAndOutputs) {
   const QString xlsx = dir.filePath("list.xlsx");
   EXPECT_EQ(telmaris({"--dir", TELMARIS_PROGRAM_DIR, "--xlsx", xlsx, english}).status, 0);
   EXPECT_GT(QFile(xlsx).size(), 1000);
+
+  // A picture missing from the program directory: the page is written, and a warning names it.
+  TestProgramDirectory bare(TestProgramDirectory::Built{});
+  const QString sketch = QDir(bare.path()).filePath("SKISSPXH.PCX");
+  ASSERT_TRUE(QFile::remove(sketch));
+  const Ran warned = telmaris({"--dir", bare.path(), "--pdf", dir.filePath("bare.pdf"), english});
+  EXPECT_EQ(warned.status, 0) << warned.err;
+  EXPECT_EQ(pdfPageCount(dir.filePath("bare.pdf")), 1);
+  EXPECT_EQ(warned.err,
+            "telmaris: warning: The page lacks the pictures of these files, which are missing or "
+            "cannot be read:\n" +
+                sketch + "\n");
 }
 
 // A configuration file is read only when it is a regular file of a configuration's size: a link
@@ -471,6 +484,9 @@ TEST(CommandLine, PriceCommandsNameWhatIsWrongWithTheDatabase) {
   const Ran history = telmaris({"--dir", dir.path(), "--price-history"});
   EXPECT_EQ(history.status, 0);
   EXPECT_TRUE(history.out.contains("1. Import of B\\x1b]0;title\\x07\\x1b[31m.DAT:"))
+      << history.out.toStdString();
+  // The parts by their descriptions of the default variant.
+  EXPECT_TRUE(history.out.contains("    7302 0011 01        110.50  ->        5.00  Eng part 11\n"))
       << history.out.toStdString();
   EXPECT_FALSE(history.out.contains('\x1b'));
 }

@@ -126,9 +126,12 @@ void importPriceList(const ProgramDirectory& directory, const QString& file, boo
   out << priceImportReport(summary);
 }
 
+// The history with the parts' descriptions of the default variant: the command line has no
+// variant of its own.
 void printPriceHistory(const ProgramDirectory& directory, QTextStream& out) {
   Database db = Database::open(directory.database(), kConnectString);
-  out << priceHistoryReport(readPriceHistory(db));
+  const std::vector<PriceEvent> history = readPriceHistory(db);
+  out << priceHistoryReport(history, readPartDescriptions(db, QString()));
 }
 
 void undoImport(const ProgramDirectory& directory, QTextStream& out) {
@@ -159,7 +162,8 @@ void setAsideHistory(const ProgramDirectory& directory, QTextStream& out) {
 // The command on the program directory's data. Throws Failure.
 int runOnProgramDirectory(const CommandLine& command, const ProgramDirectory& directory,
                           const QString& file, const QString& output, QTextStream& out,
-                          const PageWriter& writePage, OpenedConfiguration& opened) {
+                          QTextStream& err, const PageWriter& writePage,
+                          OpenedConfiguration& opened) {
   switch (command.kind) {
     case CommandLine::Kind::ImportPrices:
       importPriceList(directory, file, command.dryRun, out);
@@ -182,7 +186,10 @@ int runOnProgramDirectory(const CommandLine& command, const ProgramDirectory& di
     opened.open(file, directory, false);
     const QDate date = command.date.isEmpty() ? QDate::currentDate()
                                               : QDate::fromString(command.date, Qt::ISODate);
-    writePage(PageRequest{directory, opened.data, opened.configuration, output, date});
+    // A warning leaves the exit status as it is: the page has been written.
+    for (const QString& warning :
+         writePage(PageRequest{directory, opened.data, opened.configuration, output, date}))
+      err << "telmaris: " << QCoreApplication::translate("Page", "warning: ") << warning << '\n';
     return kDone;
   }
   opened.open(file, directory);
@@ -350,7 +357,7 @@ int runCommand(const CommandLine& command, const QString& executableDirectory, Q
   }
   OpenedConfiguration opened;
   try {
-    return runOnProgramDirectory(command, directory, file, output, out, writePage, opened);
+    return runOnProgramDirectory(command, directory, file, output, out, err, writePage, opened);
   } catch (const Failure& e) {
     return printProblem(err, e.problem(), &opened.data.TextCatalogue);
   } catch (const std::exception& e) {

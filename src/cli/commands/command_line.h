@@ -25,9 +25,10 @@ struct PageRequest {
   QString output;  // the PDF file
   QDate date;      // printed on the page
 };
-// Walks the configuration and writes its page. Throws Failure, a refused or missing answer as
-// the list commands give it.
-using PageWriter = std::function<void(const PageRequest& request)>;
+// Walks the configuration and writes its page; returns what the user is to be warned of, such
+// as pictures the page lacks (the page is written all the same). Throws Failure, a refused or
+// missing answer as the list commands give it.
+using PageWriter = std::function<QStringList(const PageRequest& request)>;
 
 struct CommandLine {
   // Open is the window with a configuration opened (--open), the work of the desktop program

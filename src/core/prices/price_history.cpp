@@ -15,6 +15,7 @@
 
 #include "common/file_access.h"
 #include "common/number_format.h"
+#include "common/variants.h"
 #include "data/database.h"
 
 namespace {
@@ -131,6 +132,16 @@ void readChanges(Database& db, PriceEvent& event) {
 
 QString priceText(const std::optional<double>& price) {
   return price ? FormatNumber(*price, QStringLiteral("###0.00")) : QStringLiteral("none");
+}
+
+// A description on one line of the history, its control characters escaped, cut to the width
+// the line has room for; a character of two code units is never cut in half.
+QString shortDescription(const QString& description) {
+  QString shown = withControlsEscaped(description);
+  if (shown.size() <= kHistoryDescriptionWidth) return shown;
+  qsizetype keep = kHistoryDescriptionWidth - 1;
+  if (shown.at(keep - 1).isHighSurrogate()) --keep;
+  return shown.left(keep) + QChar(0x2026);
 }
 
 }  // namespace
@@ -389,7 +400,31 @@ QString priceHistoryNow() {
   return QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
 }
 
-QString priceHistoryReport(const std::vector<PriceEvent>& events) {
+QHash<qint64, QString> readPartDescriptions(Database& db, const QString& languageKey) {
+  QHash<qint64, QString> descriptions;
+  const std::optional<Variant> variant = variantByKey(languageKey);
+  if (!variant) return descriptions;
+  bool hasColumn = false;
+  {
+    Statement columns = db.prepare(QStringLiteral("PRAGMA table_info(tblDetaljPr);"));
+    while (columns.next())
+      hasColumn = hasColumn || columns.text(1).value_or(QString()).compare(
+                                   variant->descriptionColumn, Qt::CaseInsensitive) == 0;
+  }
+  if (!hasColumn) return descriptions;
+  Statement read = db.prepare(
+      QStringLiteral("SELECT lngNr, %1 FROM tblDetaljPr;").arg(variant->descriptionColumn));
+  while (read.next()) {
+    const std::optional<qint64> part = read.integer(0);
+    const QString description = read.text(1).value_or(QString());
+    if (part && !description.isEmpty() && !description.startsWith(QLatin1Char('?')))
+      descriptions.insert(*part, description);
+  }
+  return descriptions;
+}
+
+QString priceHistoryReport(const std::vector<PriceEvent>& events,
+                           const QHash<qint64, QString>& descriptions) {
   if (events.empty())
     return QCoreApplication::translate("Prices", "No price has been imported or changed yet.\n");
   QString text;
@@ -419,11 +454,15 @@ QString priceHistoryReport(const std::vector<PriceEvent>& events) {
             .arg(e.changes.size())
             .arg(e.changes.size() == 1 ? QCoreApplication::translate("Prices", "price changed")
                                        : QCoreApplication::translate("Prices", "prices changed"));
-    for (const PriceChange& c : e.changes)
-      text += QStringLiteral("    %1  %2  ->  %3\n")
+    for (const PriceChange& c : e.changes) {
+      text += QStringLiteral("    %1  %2  ->  %3")
                   .arg(withControlsEscaped(c.orderingNumber).leftJustified(14))
                   .arg(priceText(c.oldPrice), 10)
                   .arg(priceText(c.newPrice), 10);
+      const QString description = descriptions.value(c.part);
+      if (!description.isEmpty()) text += QStringLiteral("  ") + shortDescription(description);
+      text += QLatin1Char('\n');
+    }
   }
   return text;
 }

@@ -13,6 +13,7 @@
 #pragma once
 
 #include <QDateTime>
+#include <QHash>
 #include <QString>
 #include <optional>
 #include <vector>
@@ -92,6 +93,18 @@ std::vector<qint64> partsEditedAfter(Database& db, qint64 eventId);
 // The current time as the history writes it.
 QString priceHistoryNow();
 
-// The history as text, newest event first, for the command line and the history window alike.
-// Texts from files (ordering numbers, file names) show their control characters escaped.
-QString priceHistoryReport(const std::vector<PriceEvent>& events);
+// The descriptions of the parts by record number, in the language of the variant of the given
+// LanguageKey: those the price list shows too (not empty, not starting with "?"). None for a key
+// the program does not know or a parts table without the language's column. Throws
+// DatabaseError.
+QHash<qint64, QString> readPartDescriptions(Database& db, const QString& languageKey);
+
+// How many characters of a description the history shows; a longer one is cut, ending in "…".
+inline constexpr int kHistoryDescriptionWidth = 30;
+
+// The history as text, newest event first, for the command line and the history window alike:
+// each part changed by ordering number, old and new price, and its description where
+// `descriptions` has one (by record number), cut to kHistoryDescriptionWidth. Texts from files
+// (ordering numbers, descriptions, file names) show their control characters escaped.
+QString priceHistoryReport(const std::vector<PriceEvent>& events,
+                           const QHash<qint64, QString>& descriptions = {});

@@ -1,9 +1,12 @@
 // Composition of the printed page.
 #include "page/ordering_page.h"
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QPainter>
 
 #include "common/number_format.h"
+#include "common/shown_text.h"
 #include "page/picture_fit.h"
 #include "page/print_text.h"
 #include "pictures/picture_files.h"
@@ -11,6 +14,11 @@
 #include "sheets/technical_data.h"
 
 namespace {
+
+// The pictures of the page, in the program directory.
+const QString kLogoFile = QStringLiteral("KRNLOGO.PCX");
+const QString kHoistSketchFile = QStringLiteral("SKISSPXH.PCX");
+const QString kTrolleySketchFile = QStringLiteral("SKISSPXK.PCX");
 
 constexpr double kRowPitch = 3.5;   // mm between two rows of the list
 constexpr double kRuleWidth = 0.3;  // mm
@@ -37,10 +45,29 @@ void print(TextDevice& device, QString text, double x, double y, double size, bo
 
 PagePictures readPagePictures(const ProgramDirectory& directory) {
   PagePictures p;
-  p.logo = loadPictureFile(directory.file(QStringLiteral("KRNLOGO.PCX")));
-  p.hoistSketch = loadPictureFile(directory.file(QStringLiteral("SKISSPXH.PCX")));
-  p.trolleySketch = loadPictureFile(directory.file(QStringLiteral("SKISSPXK.PCX")));
+  p.logo = loadPictureFile(directory.file(kLogoFile));
+  p.hoistSketch = loadPictureFile(directory.file(kHoistSketchFile));
+  p.trolleySketch = loadPictureFile(directory.file(kTrolleySketchFile));
   return p;
+}
+
+QStringList missingPagePictures(const ProgramDirectory& directory, const PagePictures& pictures,
+                                const ConfiguredHoist& hoist) {
+  QStringList missing;
+  if (pictures.logo.isNull()) missing << directory.file(kLogoFile);
+  if (pictures.hoistSketch.isNull()) missing << directory.file(kHoistSketchFile);
+  if (!hoist.trolleyDesignation.isEmpty() && pictures.trolleySketch.isNull())
+    missing << directory.file(kTrolleySketchFile);
+  return missing;
+}
+
+QString missingPicturesText(const QStringList& files) {
+  QStringList shown;
+  for (const QString& file : files) shown << withControlsEscaped(QDir::toNativeSeparators(file));
+  return QCoreApplication::translate("Page",
+                                     "The page lacks the pictures of these files, which are "
+                                     "missing or cannot be read:\n%1")
+      .arg(shown.join(QLatin1Char('\n')));
 }
 
 void paintOrderingPage(QPainter& painter, QSizeF printableMm, const PartsData& data,

@@ -2,9 +2,10 @@
 #include "pictures/picture_files.h"
 
 #include <QBuffer>
-#include <QFile>
 #include <QImageReader>
+#include <exception>
 
+#include "common/file_access.h"
 #include "pictures/pcx.h"
 
 namespace {
@@ -15,9 +16,13 @@ constexpr qint64 kMaxPictureFileBytes = 128LL * 1024 * 1024;
 }  // namespace
 
 QImage loadPictureFile(const QString& path) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxPictureFileBytes) return {};
-  QByteArray content = file.readAll();
+  // Only a regular file is read: a FIFO of a picture's name would wait for a writer for ever.
+  QByteArray content;
+  try {
+    content = readRegularFile(path, kMaxPictureFileBytes, QString());
+  } catch (const std::exception&) {
+    return {};
+  }
   if (isPcxData(content)) return decodePcx(content);
   QBuffer buffer(&content);
   buffer.open(QIODevice::ReadOnly);

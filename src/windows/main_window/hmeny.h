@@ -12,6 +12,7 @@
 #include <QImage>
 #include <QMainWindow>
 #include <QPointer>
+#include <QStringList>
 #include <QWindow>
 #include <array>
 #include <memory>
@@ -89,6 +90,9 @@ class HMeny : public QMainWindow {
   void ExportPdf_Click();
   // The name the PDF of the page is suggested under: "MODEL DATE.pdf" in the documents folder.
   QString suggestedPdfFile();
+  // Once the page has been printed, written or shown: one message naming the picture files it
+  // lacked, if any. Forgets them either way.
+  void tellMissingPictures();
 
   // ---- Saved configurations (hmeny_files.cpp)
   void OpenFile_Click();
@@ -245,9 +249,10 @@ class HMeny : public QMainWindow {
   std::array<QWidget*, kControlCount> widgets_{};
   std::unique_ptr<Form2> form2_;
   std::unique_ptr<Form3> form3_;
-  SheetValues sheetValues_;    // the sheets' values kept by the window between outputs
-  QString configurationFile_;  // where Save writes
-  bool rendering_ = false;     // the window sets its controls: their signals are no user's
+  SheetValues sheetValues_;      // the sheets' values kept by the window between outputs
+  QStringList missingPictures_;  // picture files the pages drawn since the last telling lacked
+  QString configurationFile_;    // where Save writes
+  bool rendering_ = false;       // the window sets its controls: their signals are no user's
   Ctl renderedFocus_ = Ctl::None;
   Ctl userFocus_ = Ctl::None;          // the focus the user moved, not yet handed over
   bool swallowPickKey_ = false;        // the Enter that picked in the open list is still on its way

@@ -1,6 +1,9 @@
 // The help commands, the lube-free reference document and the PDF hint.
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 
+#include "common/shown_text.h"
 #include "help/help_files.h"
 #include "help/help_window.h"
 #include "main_window/hmeny.h"
@@ -57,9 +60,26 @@ void HMeny::mnuPDF_Click() {
 }
 
 void HMeny::cmdLubeFree_Click() {
-  // A missing document or a desktop without a word processor is the desktop's to report; the
-  // program itself says nothing, so the answer is not looked at.
-  services_.openWithDesktop(lubeFreeDocumentUrl(state_.Directory));
+  // The desktop's opener is started without a look at the file and says nothing when it fails:
+  // a document missing or unreadable is told here, as is a desktop without a program for it.
+  const QUrl document = lubeFreeDocumentUrl(state_.Directory);
+  const QString file = document.toLocalFile();
+  const QString shown = withControlsEscaped(QDir::toNativeSeparators(file));
+  const QFileInfo info(file);
+  if (!info.isFile() || !info.isReadable()) {
+    services_.message(
+        this,
+        (info.exists() ? tr("The document %1 cannot be read.") : tr("The document %1 is missing."))
+            .arg(shown),
+        kDefaultMessageTitle, MsgIcon::Warning);
+    return;
+  }
+  if (!services_.openWithDesktop(document))
+    services_.message(this,
+                      tr("The document %1 cannot be opened: this computer has no program for "
+                         "documents of its kind (a word processor).")
+                          .arg(shown),
+                      kDefaultMessageTitle, MsgIcon::Warning);
 }
 
 void HMeny::closeHelp() {

@@ -67,6 +67,7 @@ void HMeny::Printerutskrift_Click() {
       if (printerWritesFile(*request->printer)) {
         if (!printPageToFile(*request->printer)) break;
       } else if (!printPage(*request->printer)) {
+        missingPictures_.clear();  // nothing printed: the failure is all there is to say
         showMessage(state_.TextCatalogue[Text::PrintingError] + QStringLiteral("\n\n") +
                     state_.TextCatalogue[Text::CheckThePrinter] + QStringLiteral("\n") +
                     state_.TextCatalogue[Text::TryAgain]);
@@ -74,6 +75,7 @@ void HMeny::Printerutskrift_Click() {
       }
     }
   }
+  tellMissingPictures();
   Printerutskrift->setFocus();
 }
 
@@ -89,6 +91,8 @@ bool HMeny::printPage(QPrinter& printer) {
   const ConfiguredHoist hoist = engine_.hoist();
   const OrderingList list = BuildOrderingList(state_, hoist);
   PagePictures pictures = readPagePictures(state_.Directory);
+  for (const QString& file : missingPagePictures(state_.Directory, pictures, hoist))
+    if (!missingPictures_.contains(file)) missingPictures_ << file;
   pictures.window = windowImage();
   Picture[13]->setPixmap(QPixmap::fromImage(pictures.window));
   paintOrderingPage(painter, printable, state_, hoist, list, sheetValues_, pictures,
@@ -102,14 +106,25 @@ bool HMeny::printPageToFile(QPrinter& printer) {
     printPdfFileWhole(printer, file, [this](QPrinter& into) { return printPage(into); });
     return true;
   } catch (const Failure& e) {
+    missingPictures_.clear();  // no page written: the failure is all there is to say
     showProblem(services_, this, e.problem(), state_.TextCatalogue,
                 tr("The ordering page could not be written."));
     return false;
   } catch (const std::exception& e) {
+    missingPictures_.clear();
     showProblem(services_, this, unforeseenProblem(e, file), state_.TextCatalogue,
                 tr("The ordering page could not be written."));
     return false;
   }
+}
+
+void HMeny::tellMissingPictures() {
+  if (missingPictures_.isEmpty()) return;
+  const QString text = missingPicturesText(missingPictures_) + QStringLiteral("\n\n") +
+                       tr("The rest of the page is complete; with the files back in their "
+                          "place the pictures are on it again.");
+  missingPictures_.clear();
+  services_.message(this, text, kDefaultMessageTitle, MsgIcon::Warning);
 }
 
 void HMeny::PrintPreview_Click() {
@@ -123,6 +138,7 @@ void HMeny::PrintPreview_Click() {
     else
       printPage(printer);
   });
+  tellMissingPictures();
 }
 
 void HMeny::ExportPdf_Click() {
@@ -136,6 +152,7 @@ void HMeny::ExportPdf_Click() {
   QPrinter printer(QPrinter::HighResolution);
   setUpPdfPrinter(printer, file, pagePdfTitle(state_.TextCatalogue, engine_.currentModel()));
   printPageToFile(printer);
+  tellMissingPictures();
 }
 
 QString HMeny::suggestedPdfFile() {

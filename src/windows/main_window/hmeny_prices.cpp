@@ -154,12 +154,16 @@ void HMeny::Newprices2_Click() {
 void HMeny::mnuPriceHistory_Click() {
   try {
     std::vector<PriceEvent> history;
+    QHash<qint64, QString> descriptions;
     {
       BusyCursor busy(Qt::WaitCursor);
       Database db = Database::open(state_.Directory.database(), kConnectString);
       history = readPriceHistory(db);
+      // The parts under the names the window gives them, in the variant's language.
+      descriptions = readPartDescriptions(db, state_.LanguageKey);
     }
-    services_.report(this, mnuPriceHistory->text().remove(u'&'), priceHistoryReport(history));
+    services_.report(this, mnuPriceHistory->text().remove(u'&'),
+                     priceHistoryReport(history, descriptions));
   } catch (const Failure& e) {
     showProblem(services_, this, e.problem(), state_.TextCatalogue,
                 tr("The price history cannot be read."), state_.TextCatalogue[Text::NewPrices]);

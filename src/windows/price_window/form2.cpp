@@ -4,13 +4,17 @@
 
 #include <QBoxLayout>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QHeaderView>
-#include <QItemSelectionModel>
 #include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollArea>
+#include <QStandardPaths>
 #include <QTableView>
 #include <QUrl>
 #include <new>
@@ -39,21 +43,25 @@ class PriceTableView : public QTableView {
 
  protected:
   bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override {
-    auto* grid = qobject_cast<PriceGridModel*>(model());
+    auto* filter = qobject_cast<PriceGridFilter*>(model());
+    PriceGridModel* grid = filter ? filter->grid() : nullptr;
     if (!grid || !index.isValid() || state() == EditingState || !(trigger & editTriggers()) ||
-        !(grid->flags(index) & Qt::ItemIsEditable))
+        !(filter->flags(index) & Qt::ItemIsEditable))
       return QTableView::edit(index, trigger, event);
-    const qint64 record = grid->recordAt(index.row());
+    const qint64 record = grid->recordAt(filter->mapToSource(index).row());
     const int column = index.column();
     try {
       grid->refreshIfChanged();
     } catch (const std::exception&) {
       // The database cannot be read just now: the edit itself will say why when it is stored.
     }
-    // Rows laid out anew put the part elsewhere, or nowhere.
+    // Rows laid out anew put the part elsewhere, or nowhere; a description changed meanwhile
+    // may no longer hold the text searched for.
     const int row = grid->rowOf(record);
     if (row < 0) return false;
-    return QTableView::edit(grid->index(row, column), trigger, event);
+    const QModelIndex shown = filter->mapFromSource(grid->index(row, column));
+    if (!shown.isValid()) return false;
+    return QTableView::edit(shown, trigger, event);
   }
 };
 
@@ -102,6 +110,27 @@ Form2::Form2(QWidget* parent) : QWidget(parent, Qt::Window) {
   ssdbgridChangePrices->setEditTriggers(QAbstractItemView::DoubleClicked |
                                         QAbstractItemView::EditKeyPressed |
                                         QAbstractItemView::AnyKeyPressed);
+  // The view keeps the filter; each reading of the price list becomes its rows.
+  filter_ = new PriceGridFilter(this);
+  ssdbgridChangePrices->setModel(filter_);
+  fitRowHeight();
+
+  searchBar_ = new QWidget(this);
+  searchBar_->setObjectName(QStringLiteral("searchBar"));
+  auto* searchRow = new QHBoxLayout(searchBar_);
+  searchRow->setContentsMargins(0, 0, 0, 0);
+  txtSearch = new QLineEdit(searchBar_);
+  txtSearch->setObjectName(QStringLiteral("txtSearch"));
+  txtSearch->setPlaceholderText(tr("Ordering number or description"));
+  txtSearch->setClearButtonEnabled(true);
+  txtSearch->setMaximumWidth(twipsToPixels(4335));
+  txtSearch->installEventFilter(this);
+  auto* searchLabel = new QLabel(tr("&Search:"), searchBar_);
+  searchLabel->setBuddy(txtSearch);
+  searchRow->addWidget(searchLabel);
+  searchRow->addWidget(txtSearch, 1);
+  searchRow->addStretch(1);
+  connect(txtSearch, &QLineEdit::textChanged, filter_, &PriceGridFilter::setSearchText);
 
   orderingList = new OrderingListView(this);
   orderingListArea_ = new QScrollArea(this);
@@ -122,12 +151,16 @@ Form2::Form2(QWidget* parent) : QWidget(parent, Qt::Window) {
   top->addWidget(cmdToMainMenu);
   auto* grid = new QVBoxLayout;
   grid->setContentsMargins(twipsToPixels(300), 0, twipsToPixels(300), twipsToPixels(300));
+  grid->setSpacing(twipsToPixels(60));
+  grid->addWidget(searchBar_);
   grid->addWidget(ssdbgridChangePrices);
   auto* page = new QVBoxLayout(this);
   page->setContentsMargins(0, 0, 0, 0);
   page->addLayout(top);
   page->addLayout(grid, 1);
   page->addWidget(orderingListArea_, 1);
+  // The search comes before the rows it narrows.
+  setTabOrder(txtSearch, ssdbgridChangePrices);
 }
 
 QSize Form2::designSize() {
@@ -155,6 +188,7 @@ void Form2::showOrderingList(const QString& title, const OrderingList& list) {
   show();
   setWindowTitle(title);
   ssdbgridChangePrices->hide();
+  searchBar_->hide();
   fraSortOrder->hide();
   orderingListArea_->show();
   QStringList shown;
@@ -189,6 +223,8 @@ void Form2::LoadPriceGrid() {
   }
   connect(model, &PriceGridModel::editRefused, this, [this](const QString& m) { showMessage(m); });
 
+  // Opened anew, the list shows every part again; another order keeps the search.
+  if (!isVisible() || ssdbgridChangePrices->isHidden()) txtSearch->clear();
   setWindowState(Qt::WindowNoState);
   show();
   setWindowTitle(withoutAccessKeys(s.TextCatalogue[Text::MenuPricesInGrid]));
@@ -198,14 +234,12 @@ void Form2::LoadPriceGrid() {
   optSortOrder[0]->setText(s.TextCatalogue[Text::OrderingNumber]);
   optSortOrder[1]->setText(s.TextCatalogue[Text::Description]);
   fraSortOrder->show();
+  searchBar_->show();
   ssdbgridChangePrices->show();
 
   PriceGridModel* previous = grid_;
-  QItemSelectionModel* previousSelection = ssdbgridChangePrices->selectionModel();
   grid_ = model;
-  ssdbgridChangePrices->setModel(grid_);
-  // The view leaves the old model's selection to its owner.
-  delete previousSelection;
+  filter_->setSourceModel(grid_);
   if (previous) previous->deleteLater();
   for (int c = 0; c < grid_->columnCount(); ++c)
     ssdbgridChangePrices->setColumnWidth(c, twipsToPixels(PriceGridModel::columnWidthTwips(c)));
@@ -241,13 +275,66 @@ void Form2::cmdExcelFile_Click() {
     showProblem(*services_, this, *failure, state_->TextCatalogue, {});
     return;
   }
-  if (!services_->openWithDesktop(QUrl::fromLocalFile(path)))
-    showMessage(tr("No spreadsheet program could open the ordering list.\n\n"
-                   "It has been saved as %1")
-                    .arg(QDir::toNativeSeparators(path)));
+  if (!services_->openWithDesktop(QUrl::fromLocalFile(path))) offerToSaveWorkbook(path);
+}
+
+void Form2::offerToSaveWorkbook(const QString& path) {
+  const QFileInfo workbook(path);
+  QString saved;
+  if (services_->message(
+          this,
+          tr("No spreadsheet program could open the ordering list.") + QStringLiteral("\n\n") +
+              tr("OK saves the workbook where you choose; Cancel discards it."),
+          kDefaultMessageTitle, MsgIcon::Warning, MsgButtons::OkCancel) == MsgAnswer::Ok) {
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (folder.isEmpty() || !QDir(folder).exists()) folder = QDir::homePath();
+    QString suggested = QDir(folder).filePath(workbook.fileName());
+    // A place that takes no file is said, and the dialog comes again until the workbook is
+    // saved or the user gives up.
+    while (saved.isEmpty()) {
+      const QString target = services_->askSaveFileName(
+          this, tr("Save the ordering list"), {tr("Excel workbooks (*.xlsx)")}, suggested);
+      if (target.isEmpty()) break;
+      std::optional<Problem> failure;
+      {
+        BusyCursor busy(Qt::BusyCursor);
+        try {
+          writeExportWorkbook(target, orderingListSheet(state_->TextCatalogue, *list_));
+          saved = QFileInfo(target).absoluteFilePath();
+        } catch (const Failure& e) {
+          failure = e.problem();
+        } catch (const std::exception& e) {
+          failure = unforeseenProblem(e, target);
+        }
+      }
+      if (failure) {
+        showProblem(*services_, this, *failure, state_->TextCatalogue,
+                    tr("The ordering list could not be saved."));
+        suggested = target;
+      }
+    }
+  }
+  // The temporary workbook and the folder made for it go, unless the user saved it right there.
+  if (saved != workbook.absoluteFilePath()) QFile::remove(workbook.absoluteFilePath());
+  QDir().rmdir(workbook.absolutePath());
 }
 
 void Form2::keyPressEvent(QKeyEvent* event) {
+  // Ctrl+F, which no control of the window takes for itself, goes to the search; Escape
+  // anywhere in the price list shows every row again.
+  if (!searchBar_->isHidden()) {
+    if (event->key() == Qt::Key_F && event->modifiers() == Qt::ControlModifier) {
+      txtSearch->setFocus(Qt::ShortcutFocusReason);
+      txtSearch->selectAll();
+      event->accept();
+      return;
+    }
+    if (event->key() == Qt::Key_Escape && !txtSearch->text().isEmpty()) {
+      txtSearch->clear();
+      event->accept();
+      return;
+    }
+  }
   // Enter that no control took for itself (an open price editor does) leads back.
   if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
     cmdToMainMenu_Click();
@@ -255,6 +342,32 @@ void Form2::keyPressEvent(QKeyEvent* event) {
     return;
   }
   QWidget::keyPressEvent(event);
+}
+
+bool Form2::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == txtSearch && event->type() == QEvent::KeyPress) {
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key == Qt::Key_Escape && !txtSearch->text().isEmpty()) {
+      txtSearch->clear();
+      return true;
+    }
+    // Enter or Down goes on to the rows found, rather than back to the main window.
+    if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Down) {
+      ssdbgridChangePrices->setFocus(Qt::TabFocusReason);
+      if (!ssdbgridChangePrices->currentIndex().isValid() && filter_->rowCount() > 0)
+        ssdbgridChangePrices->setCurrentIndex(filter_->index(0, PriceGridModel::kPriceColumn));
+      return true;
+    }
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+void Form2::fitRowHeight() {
+  QHeaderView* rows = ssdbgridChangePrices->verticalHeader();
+  const int height = ssdbgridChangePrices->fontMetrics().height() + 4;
+  rows->setMinimumSectionSize(height);
+  rows->setDefaultSectionSize(height);
+  rows->setSectionResizeMode(QHeaderView::Fixed);
 }
 
 void Form2::showMessage(const QString& text) {
@@ -267,6 +380,7 @@ QObject* Form2::control(const QString& name) const {
 
 void Form2::changeEvent(QEvent* event) {
   QWidget::changeEvent(event);
+  if (event->type() == QEvent::FontChange) fitRowHeight();
   // Back in the window, the grid shows what another program stored meanwhile; a price being
   // typed keeps the price it started from, which its commit compares with the stored one.
   if (event->type() != QEvent::ActivationChange || !isActiveWindow() || !grid_ ||

@@ -10,11 +10,13 @@
 #include "screen/screen_list.h"
 
 class QGroupBox;
+class QLineEdit;
 class QPushButton;
 class QRadioButton;
 class QScrollArea;
 class QTableView;
 class OrderingListView;
+class PriceGridFilter;
 class PriceGridModel;
 class Services;
 struct ProgramState;
@@ -47,21 +49,27 @@ class Form2 : public QWidget {
   // Back to the main window, whose activation hides this one.
   void cmdToMainMenu_Click();
   // The ordering list last shown into a new workbook, opened with the desktop's spreadsheet
-  // program.
+  // program. Without one the user may save the workbook where they choose, or let it go.
   void cmdExcelFile_Click();
 
-  // The rows shown by the grid; none before the first LoadPriceGrid.
+  // The rows of the price list; none before the first LoadPriceGrid.
   PriceGridModel* priceGrid() const { return grid_; }
+  // What the grid shows of them: the rows that hold the text of the search box.
+  PriceGridFilter* priceFilter() const { return filter_; }
 
   QGroupBox* fraSortOrder = nullptr;
   std::array<QRadioButton*, 2> optSortOrder{};
   QPushButton* cmdExcelFile = nullptr;
   QPushButton* cmdToMainMenu = nullptr;
   QTableView* ssdbgridChangePrices = nullptr;
+  // Narrows the price list to the rows whose ordering number or description holds its text as
+  // it is typed. Ctrl+F goes to it; Escape empties it; Enter or Down goes on to the rows.
+  QLineEdit* txtSearch = nullptr;
   OrderingListView* orderingList = nullptr;
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
   // On activation the price grid reads the prices again when another program changed them.
   void changeEvent(QEvent* event) override;
   // A window that is shown becomes the active one, as a window just opened is expected to.
@@ -69,11 +77,18 @@ class Form2 : public QWidget {
 
  private:
   void showMessage(const QString& text);
+  // Rows as high as the font's lines, with little room between them.
+  void fitRowHeight();
+  // The workbook at `path`, which no program could open: saved where the user chooses, or let
+  // go. Its temporary folder is removed either way.
+  void offerToSaveWorkbook(const QString& path);
 
   ProgramState* state_ = nullptr;
   Services* services_ = nullptr;
   QWidget* mainWindow_ = nullptr;
   PriceGridModel* grid_ = nullptr;
+  PriceGridFilter* filter_ = nullptr;        // between the rows and the grid, for the search
+  QWidget* searchBar_ = nullptr;             // the search box and its label, above the grid
   QScrollArea* orderingListArea_ = nullptr;  // holds the ordering list, which scrolls
   std::optional<OrderingList> list_;         // the ordering list last shown
 };

@@ -265,3 +265,35 @@ int PriceGridModel::columnWidthTwips(int column) {
   }
   return 0;
 }
+
+PriceGridFilter::PriceGridFilter(QObject* parent) : QSortFilterProxyModel(parent) {
+  // The rows keep the order the model gives them, by ordering number or by description.
+  setDynamicSortFilter(true);
+}
+
+void PriceGridFilter::setSearchText(const QString& text) {
+  const QString search = text.trimmed();
+  if (search == search_) return;
+  search_ = search;
+  searchNumber_ = search;
+  searchNumber_.remove(QLatin1Char(' '));
+  invalidateRowsFilter();
+}
+
+PriceGridModel* PriceGridFilter::grid() const {
+  return qobject_cast<PriceGridModel*>(sourceModel());
+}
+
+bool PriceGridFilter::filterAcceptsRow(int sourceRow, const QModelIndex& sourceParent) const {
+  if (search_.isEmpty()) return true;
+  const QAbstractItemModel* model = sourceModel();
+  const QString number =
+      model->index(sourceRow, PriceGridModel::kNumberColumn, sourceParent).data().toString();
+  const QString description =
+      model->index(sourceRow, PriceGridModel::kDescriptionColumn, sourceParent).data().toString();
+  if (number.contains(search_, Qt::CaseInsensitive) ||
+      description.contains(search_, Qt::CaseInsensitive))
+    return true;
+  return !searchNumber_.isEmpty() &&
+         QString(number).remove(QLatin1Char(' ')).contains(searchNumber_, Qt::CaseInsensitive);
+}

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QAbstractTableModel>
+#include <QSortFilterProxyModel>
 #include <QString>
 #include <memory>
 #include <optional>
@@ -85,4 +86,28 @@ class PriceGridModel : public QAbstractTableModel {
   std::unique_ptr<Database> db_;
   qint64 dataVersion_ = 0;  // the database's data_version when the rows were read
   std::vector<Row> rows_;
+};
+
+// The rows of the price list that hold the text searched for, in the model's order: those whose
+// ordering number or description contains it, whatever the case. An ordering number matches
+// with its blanks or without ("73020030" finds "7302 0030 01"). Without a text every row shows.
+// Edits go through to the model; a row whose number or description another program changed
+// comes or goes with the refresh.
+class PriceGridFilter : public QSortFilterProxyModel {
+  Q_OBJECT
+
+ public:
+  explicit PriceGridFilter(QObject* parent = nullptr);
+
+  void setSearchText(const QString& text);
+  const QString& searchText() const { return search_; }
+  // The model filtered; none before one is set.
+  PriceGridModel* grid() const;
+
+ protected:
+  bool filterAcceptsRow(int sourceRow, const QModelIndex& sourceParent) const override;
+
+ private:
+  QString search_;        // as typed, blanks around it left out
+  QString searchNumber_;  // the same without any blank, for the ordering numbers
 };

@@ -28,8 +28,8 @@ Problem refusalOf(const StepMessage& m) {
 // The configuration walked once, by the step driver of a hidden main window on the parts data
 // read for the page: the window's image and the page's list come from the same walk, and the
 // database is read once. Throws Failure for a refused or missing answer, and when the window
-// cannot load.
-void writePage(const PageRequest& r) {
+// cannot load. Warns of the pictures the page lacks.
+QStringList writePage(const PageRequest& r) {
   ProgramState state;
   HeadlessServices services;
   state.LanguageKey = variantOf(r.configuration.variant).languageKey;
@@ -48,6 +48,9 @@ void writePage(const PageRequest& r) {
   pictures.window = window.windowImage();
   const ConfiguredHoist hoist = steps.hoist();
   writePagePdf(r.output, r.data, hoist, BuildOrderingList(r.data, hoist), pictures, r.date);
+  const QStringList missing = missingPagePictures(r.directory, pictures, hoist);
+  if (missing.isEmpty()) return {};
+  return {missingPicturesText(missing)};
 }
 
 }  // namespace

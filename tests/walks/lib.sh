@@ -253,11 +253,12 @@ screen_size() {
                                  tr '\n' ' ')
 }
 
-# True when the two numbers differ by at most one pixel, two on a scaled screen, where a window's
-# place and its frame are each rounded from the scaled size.
+# True when the two numbers differ by at most one pixel, three on a scaled screen: at one and a
+# half times the size a window's place and its frame are each rounded from the scaled size, and
+# a window placed against another takes both roundings (1.5 pixels each).
 about() {
   local slack=1
-  case "${QT_SCALE_FACTOR:-1}" in 1 | 1.0) ;; *) slack=2 ;; esac
+  case "${QT_SCALE_FACTOR:-1}" in 1 | 1.0) ;; *) slack=3 ;; esac
   [ $(($1 - $2)) -le "$slack" ] && [ $(($2 - $1)) -le "$slack" ]
 }
 

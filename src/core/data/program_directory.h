@@ -16,6 +16,9 @@ class ProgramDirectory {
   bool exists() const { return !path_.isEmpty() && QDir(path_).exists(); }
   // The parts database, Telmaris.mdb.
   QString database() const { return file(QStringLiteral("Telmaris.mdb")); }
+  // The register of issued quotes, a file of its own so that a new Telmaris.mdb never takes a
+  // quote with it.
+  QString quoteRegister() const { return file(QStringLiteral("Quotes.mdb")); }
   // A file or folder of the directory by its fixed name, such as "KRNLOGO.PCX" or "help".
   QString file(const QString& name) const { return QDir(path_).absoluteFilePath(name); }
 

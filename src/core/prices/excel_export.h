@@ -6,6 +6,8 @@
 #include <map>
 #include <utility>
 #include <variant>
+#include <vector>
+#include <iterator>
 
 struct OrderingList;
 #include "common/problem.h"
@@ -42,6 +44,20 @@ class ExportError : public Failure {
 // Writes the sheet as an .xlsx workbook with the widths, the bold heading and the centring.
 // Throws ExportError.
 void writeExportWorkbook(const QString& path, const ExportSheet& sheet);
+
+// A sheet of a workbook of several: its name on the tab, and its cells laid out as the ordering
+// list's sheet (widths, bold heading row, centring).
+struct NamedExportSheet {
+  QString name;
+  ExportSheet sheet;
+  // The column widths, in the spreadsheet's character units, from column A.
+  std::vector<double> widths{std::begin(kExportColumnWidths), std::end(kExportColumnWidths)};
+};
+
+// Writes the sheets, in order, as one workbook, whole or not at all. A name the spreadsheet
+// refuses (too long, or with []:*?/\) is shortened and cleaned; a name taken is numbered.
+// Throws ExportError.
+void writeExportWorkbook(const QString& path, const std::vector<NamedExportSheet>& sheets);
 
 // Writes the ordering list into a new workbook in a new folder under `folder` and returns the
 // workbook's path. The file is named after the ordering list's title in the active language.

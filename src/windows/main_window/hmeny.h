@@ -37,6 +37,8 @@ class QWidget;
 class Form2;
 class Form3;
 class MousePressCounter;
+class QuoteWindow;
+class RegisterWindow;
 class Services;
 struct ProgramState;
 
@@ -115,6 +117,26 @@ class HMeny : public QMainWindow {
   // Fills File > Recent configurations from the settings.
   void refreshRecentMenu();
 
+  // ---- Quotes (hmeny_quotes.cpp). Nothing of them, the register least of all, is touched
+  // before one of these is chosen.
+  // File > New Quote: the quote window with a new quote, once the one it shows may be set aside.
+  void NewQuote_Click();
+  // File > Quote Register: the quotes issued.
+  void mnuQuoteRegister_Click();
+  // The quote window, made the first time, shown and active.
+  QuoteWindow& openQuoteWindow();
+  QuoteWindow* quoteWindow() const { return quoteWindow_.get(); }
+  RegisterWindow* registerWindow() const { return registerWindow_.get(); }
+  // The configuration of the steps, when it is finished as printing needs it; else none, and
+  // the user has been told as printing tells it.
+  std::optional<Configuration> finishedConfiguration();
+  // A quote's position into the steps, as File > Open puts a file's there; false when the user
+  // kept the configuration on the screen.
+  bool openInSteps(const Configuration& configuration);
+  // The configuration on the screen went into a quote, which keeps it: setting it aside
+  // unchanged asks nothing.
+  void keptInQuote(const Configuration& configuration) { configurationFromQuote_ = configuration; }
+
   // ---- Price maintenance (hmeny_prices.cpp)
   void Newprices_Click();        // new prices from a price file
   void Newprices1_Click();       // new prices from a workbook
@@ -145,6 +167,7 @@ class HMeny : public QMainWindow {
   QAction *NewFile = nullptr, *OpenFile = nullptr, *SaveFile = nullptr, *SaveFileAs = nullptr;
   QAction *Utskrift = nullptr, *Exit = nullptr;
   QAction *PrintPreview = nullptr, *ExportPdf = nullptr;
+  QAction *NewQuote = nullptr, *mnuQuoteRegister = nullptr;
   QMenu* mnuRecent = nullptr;  // the last five configurations opened or saved
   QMenu* OptionsM = nullptr;
   std::array<QAction*, 8> mnuSpråk{};
@@ -272,4 +295,14 @@ class HMeny : public QMainWindow {
   // Save As: asks for the name, then writes; false when no name was given or the write failed.
   bool saveConfigurationAs();
   void openRecentFile(const QString& file);
+  // A file that the configuration parser refused: opened in the quote window when it declares
+  // itself a quote file. False when it does not, and it was not opened.
+  bool openAsQuoteFile(const QString& file);
+
+  // Quotes (hmeny_quotes.cpp)
+  std::unique_ptr<QuoteWindow> quoteWindow_;
+  std::unique_ptr<RegisterWindow> registerWindow_;
+  // The configuration a quote's position put into the steps: the quote holds it, so setting it
+  // aside unchanged asks nothing.
+  std::optional<Configuration> configurationFromQuote_;
 };

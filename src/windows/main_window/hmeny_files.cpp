@@ -73,7 +73,11 @@ void HMeny::openConfigurationFile(const QString& file) {
     // A file that cannot be opened costs nothing: the question about the configuration on the
     // screen comes only when there is another one to take its place.
     const Result<Configuration> read = readConfigurationFile(file);
-    if (!read) return refused(read.problem());
+    if (!read) {
+      // A quote file is no configuration: it opens in the quote window.
+      if (openAsQuoteFile(file)) return;
+      return refused(read.problem());
+    }
     if (!maySetConfigurationAside()) return;
     openConfiguration(*read);
     configurationFile_ = QFileInfo(file).absoluteFilePath();
@@ -135,13 +139,15 @@ bool HMeny::maySetConfigurationAside() {
   // Every caller goes on to put another configuration on the screen: the file no longer holds
   // what the window shows, so Save asks for a name again.
   configurationFile_.clear();
+  configurationFromQuote_.reset();
   return true;
 }
 
 bool HMeny::mayDiscardConfiguration() {
   const Configuration now = currentConfiguration();
   const bool attached = !configurationFile_.isEmpty();
-  if (hasAnswersBeyondTheModel(now) && !(attached && now == savedConfiguration_)) {
+  if (hasAnswersBeyondTheModel(now) && !(attached && now == savedConfiguration_) &&
+      !(configurationFromQuote_ && now == *configurationFromQuote_)) {
     const QString text =
         attached ? tr("The configuration %1 has changed since it was opened or saved.\n\n"
                       "Do you want to save the changes?")

@@ -69,6 +69,8 @@ void HMeny::applyOwnTexts() {
   mnuRecent->setTitle(tr("&Recent configurations"));
   PrintPreview->setText(tr("Print Previe&w..."));
   ExportPdf->setText(tr("Export as P&DF..."));
+  NewQuote->setText(tr("New &Quote"));
+  mnuQuoteRegister->setText(tr("Quote Re&gister..."));
   mnuPriceHistory->setText(tr("Price &history"));
   mnuUndoImport->setText(tr("Undo &last price import"));
   Cmd_Skärmutskrift->setToolTip(tr("Show the ordering list on the screen"));
@@ -110,6 +112,9 @@ void HMeny::buildMenus() {
   mnuRecent->menuAction()->setObjectName(QStringLiteral("mnuRecent"));
   SaveFile = item(File, QStringLiteral("SaveFile"), QStringLiteral("&Save File"));
   SaveFileAs = item(File, QStringLiteral("SaveFileAs"), QStringLiteral("Sa&ve File As..."));
+  File->addSeparator()->setObjectName(QStringLiteral("LinjeQuote"));
+  NewQuote = item(File, QStringLiteral("NewQuote"), QString());
+  mnuQuoteRegister = item(File, QStringLiteral("mnuQuoteRegister"), QString());
   File->addSeparator()->setObjectName(QStringLiteral("Linje"));
   Utskrift = item(File, QStringLiteral("Utskrift"), QStringLiteral("&Print"));
   PrintPreview = item(File, QStringLiteral("PrintPreview"), QString());
@@ -122,6 +127,7 @@ void HMeny::buildMenus() {
   SaveFileAs->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
   Utskrift->setShortcut(QKeySequence::Print);
   Exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+  NewQuote->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_N));
 
   OptionsM = bar->addMenu(QStringLiteral("&Options"));
   OptionsM->setObjectName(QStringLiteral("OptionsM"));

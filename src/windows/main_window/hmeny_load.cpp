@@ -31,6 +31,8 @@
 #include "main_window/hmeny.h"
 #include "pictures/picture_files.h"
 #include "price_window/form2.h"
+#include "quotes/quote_window.h"
+#include "quotes/register_window.h"
 #include "startup/application_setup.h"
 #include "startup/program_state.h"
 #include "widgets/services.h"
@@ -55,6 +57,8 @@ HMeny::HMeny(ProgramState& state, Services& services)
   connect(Utskrift, &QAction::triggered, this, [this] { Printerutskrift_Click(); });
   connect(PrintPreview, &QAction::triggered, this, [this] { PrintPreview_Click(); });
   connect(ExportPdf, &QAction::triggered, this, [this] { ExportPdf_Click(); });
+  connect(NewQuote, &QAction::triggered, this, [this] { NewQuote_Click(); });
+  connect(mnuQuoteRegister, &QAction::triggered, this, [this] { mnuQuoteRegister_Click(); });
   connect(Printerutskrift, &QPushButton::clicked, this, [this] { Printerutskrift_Click(); });
   connect(Cmd_Skärmutskrift, &QPushButton::clicked, this, [this] { Cmd_Skärmutskrift_Click(); });
   connect(Newprices, &QAction::triggered, this, [this] { Newprices_Click(); });

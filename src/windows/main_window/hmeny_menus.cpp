@@ -12,6 +12,7 @@
 #include "list_window/form3.h"
 #include "main_window/hmeny.h"
 #include "price_window/form2.h"
+#include "quotes/quote_window.h"
 #include "startup/program_state.h"
 #include "widgets/busy_cursor.h"
 #include "widgets/services.h"
@@ -55,6 +56,7 @@ void HMeny::NewFile_Click() {
 
 void HMeny::Exit_Click() {
   if (!mayDiscardConfiguration()) return;
+  if (quoteWindow_ && !quoteWindow_->mayDiscard()) return;
   closeHelp();
   services_.endProgram(0);
 }
@@ -71,7 +73,7 @@ void HMeny::Form_Activate() {
 void HMeny::closeEvent(QCloseEvent* event) {
   // The close box is Exit; a Cancel at the question about a changed configuration keeps the
   // window open.
-  if (!mayDiscardConfiguration()) {
+  if (!mayDiscardConfiguration() || (quoteWindow_ && !quoteWindow_->mayDiscard())) {
     event->ignore();
     return;
   }

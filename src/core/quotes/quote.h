@@ -11,6 +11,7 @@
 #include <optional>
 #include <vector>
 
+#include "common/problem.h"
 #include "common/variants.h"
 #include "configurator/configuration.h"
 

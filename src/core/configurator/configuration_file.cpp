@@ -250,13 +250,12 @@ QJsonObject configurationToJson(const Configuration& c) {
 }
 
 const QStringList& configurationKeys() {
-  static const QStringList keys{
-      QStringLiteral("variant"),        QStringLiteral("lubeFree"),
-      QStringLiteral("model"),          QStringLiteral("stainlessChain"),
-      QStringLiteral("liftHeight"),     QStringLiteral("controlLength"),
-      QStringLiteral("trolley"),        QStringLiteral("hoistControl"),
-      QStringLiteral("articulation"),   QStringLiteral("trolleyControl"),
-      QStringLiteral("accessories"),    QStringLiteral("discount")};
+  static const QStringList keys{QStringLiteral("variant"),      QStringLiteral("lubeFree"),
+                                QStringLiteral("model"),        QStringLiteral("stainlessChain"),
+                                QStringLiteral("liftHeight"),   QStringLiteral("controlLength"),
+                                QStringLiteral("trolley"),      QStringLiteral("hoistControl"),
+                                QStringLiteral("articulation"), QStringLiteral("trolleyControl"),
+                                QStringLiteral("accessories"),  QStringLiteral("discount")};
   return keys;
 }
 

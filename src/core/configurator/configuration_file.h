@@ -4,8 +4,8 @@
 
 #include <QByteArray>
 #include <QJsonObject>
-#include <QStringList>
 #include <QString>
+#include <QStringList>
 
 #include "common/problem.h"
 #include "configurator/configuration.h"
@@ -23,8 +23,7 @@ QByteArray writeConfiguration(const Configuration& configuration);
 // The answers as the keys of a saved configuration, without its version key, and back: the
 // positions of a quote file are such objects. A wrong key is named with `prefix` in front of it.
 QJsonObject configurationToJson(const Configuration& configuration);
-Result<Configuration> configurationFromJson(const QJsonObject& object,
-                                            const QString& prefix = {});
+Result<Configuration> configurationFromJson(const QJsonObject& object, const QString& prefix = {});
 // The keys a configuration object may hold, and those of its "accessories".
 const QStringList& configurationKeys();
 const QStringList& accessoryKeys();

@@ -148,9 +148,10 @@ QByteArray sheetName(const QString& wanted, std::vector<QString>& taken) {
   name = name.trimmed().left(31);
   if (name.isEmpty()) name = QStringLiteral("Sheet");
   const QString base = name;
-  for (int n = 2; std::find_if(taken.begin(), taken.end(), [&](const QString& t) {
-                    return t.compare(name, Qt::CaseInsensitive) == 0;
-                  }) != taken.end();
+  for (int n = 2; std::find_if(taken.begin(), taken.end(),
+                               [&](const QString& t) {
+                                 return t.compare(name, Qt::CaseInsensitive) == 0;
+                               }) != taken.end();
        ++n) {
     const QString suffix = QStringLiteral(" (%1)").arg(n);
     name = base.left(31 - suffix.size()) + suffix;

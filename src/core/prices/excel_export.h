@@ -3,11 +3,11 @@
 #pragma once
 
 #include <QString>
+#include <iterator>
 #include <map>
 #include <utility>
 #include <variant>
 #include <vector>
-#include <iterator>
 
 struct OrderingList;
 #include "common/problem.h"

@@ -11,7 +11,8 @@ constexpr VariantId kEuropean[] = {VariantId::EnglishEuropean, VariantId::French
                                    VariantId::Italian,         VariantId::German};
 
 Problem wrong(const QString& key, const QString& what) {
-  return Problem{Problem::Kind::File, {},
+  return Problem{Problem::Kind::File,
+                 {},
                  QCoreApplication::translate("Quotes", "\"%1\" must be %2.").arg(key, what),
                  std::nullopt};
 }
@@ -97,8 +98,7 @@ std::optional<Problem> checkQuote(const Quote& quote) {
       {"ourReference", &h.ourReference},
       {"number", &h.number},
   };
-  const QString atMost =
-      QCoreApplication::translate("Quotes", "a text of at most %1 characters");
+  const QString atMost = QCoreApplication::translate("Quotes", "a text of at most %1 characters");
   for (const auto& [key, text] : lines)
     if (tooLong(*text, kMaxQuoteLineText))
       return wrong(QLatin1String(key), atMost.arg(kMaxQuoteLineText));
@@ -108,9 +108,9 @@ std::optional<Problem> checkQuote(const Quote& quote) {
   if (tooLong(h.note, kMaxQuoteNoteText))
     return wrong(QStringLiteral("note"), atMost.arg(kMaxQuoteNoteText));
   if (h.validityDays < 1 || h.validityDays > kMaxValidityDays)
-    return wrong(QStringLiteral("validityDays"),
-                 QCoreApplication::translate("Quotes", "a whole number from 1 to %1")
-                     .arg(kMaxValidityDays));
+    return wrong(
+        QStringLiteral("validityDays"),
+        QCoreApplication::translate("Quotes", "a whole number from 1 to %1").arg(kMaxValidityDays));
 
   const QuoteMarket market = marketOf(quote.positions.front().configuration.variant);
   for (std::size_t i = 0; i < quote.positions.size(); ++i) {

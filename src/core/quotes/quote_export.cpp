@@ -1,11 +1,11 @@
 // The quote's workbook: a sheet of positions, then each position's list.
 #include "quotes/quote_export.h"
 
-std::vector<NamedExportSheet> quoteSheets(const TextCatalogueArray& texts,
-                                          const PricedQuote& quote, const QuoteLabels& labels) {
+std::vector<NamedExportSheet> quoteSheets(const TextCatalogueArray& texts, const PricedQuote& quote,
+                                          const QuoteLabels& labels) {
   ExportSheet positions;
-  const QuoteLabel headings[] = {QuoteLabel::PositionShort, QuoteLabel::Quantity,
-                                 QuoteLabel::Model, QuoteLabel::UnitPrice, QuoteLabel::LinePrice};
+  const QuoteLabel headings[] = {QuoteLabel::PositionShort, QuoteLabel::Quantity, QuoteLabel::Model,
+                                 QuoteLabel::UnitPrice, QuoteLabel::LinePrice};
   for (int c = 0; c < 5; ++c) positions.set(1, c + 1, labels[headings[c]]);
   int row = 2;
   for (const PricedPosition& p : quote.positions) {
@@ -30,8 +30,8 @@ std::vector<NamedExportSheet> quoteSheets(const TextCatalogueArray& texts,
   first.widths = {6, 9, 50, 13, 14};
   sheets.push_back(first);
   for (const PricedPosition& p : quote.positions)
-    sheets.push_back({labels[QuoteLabel::Position].arg(p.number),
-                      orderingListSheet(texts, p.list)});
+    sheets.push_back(
+        {labels[QuoteLabel::Position].arg(p.number), orderingListSheet(texts, p.list)});
   return sheets;
 }
 

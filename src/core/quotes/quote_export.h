@@ -11,8 +11,7 @@
 
 // The sheets of the workbook, in order, with their names.
 // The catalogue's texts and the labels are those of the quote's language.
-std::vector<NamedExportSheet> quoteSheets(const TextCatalogueArray& texts,
-                                          const PricedQuote& quote,
+std::vector<NamedExportSheet> quoteSheets(const TextCatalogueArray& texts, const PricedQuote& quote,
                                           const QuoteLabels& labels = {});
 
 // Writes the workbook whole or not at all. Throws ExportError.

@@ -14,14 +14,10 @@ namespace {
 
 const QStringList kTopKeys{QStringLiteral("telmaris"), QStringLiteral("language"),
                            QStringLiteral("header"), QStringLiteral("positions")};
-const QStringList kHeaderKeys{QStringLiteral("company"),
-                              QStringLiteral("contact"),
-                              QStringLiteral("address"),
-                              QStringLiteral("customerReference"),
-                              QStringLiteral("ourReference"),
-                              QStringLiteral("number"),
-                              QStringLiteral("date"),
-                              QStringLiteral("validityDays"),
+const QStringList kHeaderKeys{QStringLiteral("company"),      QStringLiteral("contact"),
+                              QStringLiteral("address"),      QStringLiteral("customerReference"),
+                              QStringLiteral("ourReference"), QStringLiteral("number"),
+                              QStringLiteral("date"),         QStringLiteral("validityDays"),
                               QStringLiteral("note")};
 
 Problem wrongFile(const QString& what) {
@@ -29,8 +25,8 @@ Problem wrongFile(const QString& what) {
 }
 
 Problem wrongKey(const QString& key, const QString& expected) {
-  return wrongFile(QCoreApplication::translate("ConfigurationFiles", "\"%1\" must be %2.")
-                       .arg(key, expected));
+  return wrongFile(
+      QCoreApplication::translate("ConfigurationFiles", "\"%1\" must be %2.").arg(key, expected));
 }
 
 // A key the format does not know: a misspelt key would otherwise be lost without a word.
@@ -38,9 +34,8 @@ std::optional<Problem> unknownKey(const QJsonObject& object, const QStringList& 
                                   const QString& prefix) {
   for (auto it = object.begin(); it != object.end(); ++it)
     if (!keys.contains(it.key()))
-      return wrongFile(
-          QCoreApplication::translate("Quotes", "\"%1\" is no key of a quote file.")
-              .arg(withControlsEscaped(prefix + it.key().left(kMaxQuoteLineText))));
+      return wrongFile(QCoreApplication::translate("Quotes", "\"%1\" is no key of a quote file.")
+                           .arg(withControlsEscaped(prefix + it.key().left(kMaxQuoteLineText))));
   return std::nullopt;
 }
 
@@ -50,8 +45,8 @@ std::optional<Problem> readText(const QJsonObject& object, const QString& key, i
   if (!object.contains(key)) return std::nullopt;
   const QJsonValue v = object.value(key);
   if (!v.isString() || v.toString().size() > limit)
-    return wrongKey(path, QCoreApplication::translate("Quotes", "a text of at most %1 characters")
-                              .arg(limit));
+    return wrongKey(
+        path, QCoreApplication::translate("Quotes", "a text of at most %1 characters").arg(limit));
   target = v.toString();
   return std::nullopt;
 }
@@ -62,9 +57,9 @@ std::optional<Problem> readWhole(const QJsonObject& object, const QString& key, 
   const QJsonValue v = object.value(key);
   const double d = v.toDouble(from - 1.0);
   if (!v.isDouble() || d < from || d > to || d != static_cast<int>(d))
-    return wrongKey(path, QCoreApplication::translate("Quotes", "a whole number from %1 to %2")
-                              .arg(from)
-                              .arg(to));
+    return wrongKey(
+        path,
+        QCoreApplication::translate("Quotes", "a whole number from %1 to %2").arg(from).arg(to));
   target = static_cast<int>(d);
   return std::nullopt;
 }
@@ -93,9 +88,9 @@ std::optional<Problem> readHeader(const QJsonObject& o, QuoteHeader& h) {
       const QJsonValue line = given[i];
       const QString path = QStringLiteral("header.address[%1]").arg(i + 1);
       if (!line.isString() || line.toString().size() > kMaxQuoteLineText)
-        return wrongKey(path, QCoreApplication::translate("Quotes",
-                                                          "a text of at most %1 characters")
-                                  .arg(kMaxQuoteLineText));
+        return wrongKey(path,
+                        QCoreApplication::translate("Quotes", "a text of at most %1 characters")
+                            .arg(kMaxQuoteLineText));
       h.address[static_cast<std::size_t>(i)] = line.toString();
     }
   }

@@ -17,11 +17,11 @@ ConfiguredHoist walkPosition(const QuotePosition& position, std::size_t index) {
   throw Failure(p);
 }
 
-PricedQuote priced(const Quote& quote, const PartsData& data,
-                   std::vector<OrderingList>* lists) {
+PricedQuote priced(const Quote& quote, const PartsData& data, std::vector<OrderingList>* lists) {
   if (const std::optional<Problem> p = checkQuote(quote)) throw Failure(*p);
   if (lists && lists->size() != quote.positions.size())
-    throw Failure(Problem{Problem::Kind::Database, {},
+    throw Failure(Problem{Problem::Kind::Database,
+                          {},
                           QCoreApplication::translate(
                               "Quotes", "The quote has %1 positions but %2 lists were issued.")
                               .arg(quote.positions.size())

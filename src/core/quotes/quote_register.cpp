@@ -127,6 +127,17 @@ QuoteRegister QuoteRegister::open(const QString& file) {
   return QuoteRegister(std::move(db), file);
 }
 
+void QuoteRegister::moveCounter(qint64 year, qint64 atLeast) {
+  Statement add = db_.prepare(
+      QStringLiteral("INSERT OR IGNORE INTO tblQuoteCounter (year, last) VALUES (?1, 0)"));
+  add.bind(1, year);
+  add.run();
+  Statement past = db_.prepare(
+      QStringLiteral("UPDATE tblQuoteCounter SET last = MAX(last, ?2) WHERE year = ?1"));
+  past.bind(1, year).bind(2, atLeast);
+  past.run();
+}
+
 Quote QuoteRegister::issue(const PricedQuote& priced, const QDate& today) {
   Quote quote = priced.quote;
   const QByteArray lists = listsJson(priced.positions);
@@ -151,24 +162,23 @@ Quote QuoteRegister::issue(const PricedQuote& priced, const QDate& today) {
       static const QRegularExpression ours(QStringLiteral("^Q-(\\d{4})-(\\d{1,9})$"));
       const QRegularExpressionMatch m = ours.match(quote.header.number);
       if (m.hasMatch()) {
-        Statement past = db_.prepare(QStringLiteral(
-            "INSERT INTO tblQuoteCounter (year, last) VALUES (?1, ?2) ON CONFLICT (year) DO "
-            "UPDATE SET last = MAX(last, ?2)"));
-        past.bind(1, m.captured(1).toLongLong()).bind(2, m.captured(2).toLongLong());
-        past.run();
+        moveCounter(m.captured(1).toLongLong(), m.captured(2).toLongLong());
       }
     }
   } else {
     const int year = today.year();
-    Statement next = db_.prepare(
-        QStringLiteral("INSERT INTO tblQuoteCounter (year, last) VALUES (?1, 1) ON CONFLICT "
-                       "(year) DO UPDATE SET last = last + 1 RETURNING last"));
+    moveCounter(year, 0);
+    Statement step =
+        db_.prepare(QStringLiteral("UPDATE tblQuoteCounter SET last = last + 1 WHERE year = ?1"));
+    step.bind(1, static_cast<qint64>(year));
+    step.run();
+    Statement next =
+        db_.prepare(QStringLiteral("SELECT last FROM tblQuoteCounter WHERE year = ?1"));
     next.bind(1, static_cast<qint64>(year));
     if (!next.next()) throw Failure(registerProblem(file_, QStringLiteral("no number given")));
     const qint64 n = next.integer(0).value_or(0);
     next.reset();
-    quote.header.number =
-        QStringLiteral("Q-%1-%2").arg(year).arg(n, 4, 10, QLatin1Char('0'));
+    quote.header.number = QStringLiteral("Q-%1-%2").arg(year).arg(n, 4, 10, QLatin1Char('0'));
   }
   quote.header.date = today;
   Statement revision =
@@ -196,8 +206,7 @@ Quote QuoteRegister::issue(const PricedQuote& priced, const QDate& today) {
       .bind(10, static_cast<qint64>(quote.positions.size()));
   Quote stored = quote;
   stored.madeAsQuote = true;
-  insert.bind(11, QString::fromUtf8(writeQuote(stored)))
-      .bind(12, QString::fromUtf8(lists));
+  insert.bind(11, QString::fromUtf8(writeQuote(stored))).bind(12, QString::fromUtf8(lists));
   insert.run();
   if (beforeCommit_) beforeCommit_();
   const QString number = h.number;
@@ -236,10 +245,11 @@ std::optional<IssuedQuote> QuoteRegister::find(const QString& number) const {
   issued.entry = entryFrom(s);
   const Result<Quote> quote = parseQuote(s.text(10).value_or(QString()).toUtf8());
   if (!quote)
-    throw Failure(registerProblem(file_, QCoreApplication::translate(
-                                             "Quotes", "The quote %1 in the register cannot "
-                                                       "be read: %2")
-                                             .arg(number, quote.problem().what)));
+    throw Failure(
+        registerProblem(file_, QCoreApplication::translate("Quotes",
+                                                           "The quote %1 in the register cannot "
+                                                           "be read: %2")
+                                   .arg(number, quote.problem().what)));
   issued.quote = *quote;
   issued.lists = listsFrom(s.text(11).value_or(QString()).toUtf8());
   if (issued.lists.size() != issued.quote.positions.size())
@@ -267,8 +277,8 @@ std::vector<RepricedAmount> repricedAmounts(const PricedQuote& issued, const Pri
         if (a->orderingNumber == b->orderingNumber && a->part == b->part) match = a;
       const double after = match ? match->amount : 0;
       if (!match || differ(b->amount, after))
-        changes.push_back({position, b->orderingNumber, b->description.trimmed(), b->amount,
-                           after});
+        changes.push_back(
+            {position, b->orderingNumber, b->description.trimmed(), b->amount, after});
     }
     for (const OrderingLine* a : now) {
       bool known = false;
@@ -279,11 +289,14 @@ std::vector<RepricedAmount> repricedAmounts(const PricedQuote& issued, const Pri
     }
   }
   if (differ(issued.total, today.total))
-    changes.push_back({0, {}, QCoreApplication::translate("Quotes", "total"), issued.total,
-                       today.total});
+    changes.push_back(
+        {0, {}, QCoreApplication::translate("Quotes", "total"), issued.total, today.total});
   if (differ(issued.discount, today.discount))
-    changes.push_back({0, {}, QCoreApplication::translate("Quotes", "discounts"),
-                       issued.discount, today.discount});
+    changes.push_back({0,
+                       {},
+                       QCoreApplication::translate("Quotes", "discounts"),
+                       issued.discount,
+                       today.discount});
   if (differ(issued.net, today.net))
     changes.push_back(
         {0, {}, QCoreApplication::translate("Quotes", "net total"), issued.net, today.net});
@@ -300,12 +313,11 @@ QString repricingReport(const QString& number, const std::vector<RepricedAmount>
       QCoreApplication::translate("Quotes", "Quote %1 at today's prices, amounts changed:\n")
           .arg(number);
   for (const RepricedAmount& c : changes) {
-    const QString where =
-        c.position > 0
-            ? QCoreApplication::translate("Quotes", "Position %1, %2 %3")
-                  .arg(c.position)
-                  .arg(c.orderingNumber, c.what)
-            : c.what;
+    const QString where = c.position > 0
+                              ? QCoreApplication::translate("Quotes", "Position %1, %2 %3")
+                                    .arg(c.position)
+                                    .arg(c.orderingNumber, c.what)
+                              : c.what;
     report += QStringLiteral("  %1: %2 -> %3\n").arg(where, figure(c.issued), figure(c.today));
   }
   return report;

@@ -140,7 +140,7 @@ void QuoteWindow::build() {
   txtCustomerReference = new QLineEdit;
   txtOurReference = new QLineEdit;
   spnValidity = new QSpinBox;
-  spnValidity->setRange(0, kMaxValidityDays);
+  spnValidity->setRange(1, kMaxValidityDays);
   lblValidUntil = new QLabel;
   cboLanguage = new QComboBox;
   lblNumber = new QLabel;
@@ -235,7 +235,7 @@ void QuoteWindow::build() {
     if (showing_ || i < 0 || quote_.positions[static_cast<std::size_t>(i)].quantity == value)
       return;
     quote_.positions[static_cast<std::size_t>(i)].quantity = value;
-    showPositions();
+    refreshPrices();
   });
   connect(txtPositionNote, &QLineEdit::textEdited, this, [this](const QString& text) {
     const int i = selectedPosition();
@@ -562,9 +562,9 @@ void QuoteWindow::selectPosition(int index) {
 const PartsData* QuoteWindow::partsFor(VariantId variant) {
   auto found = parts_.find(variant);
   if (found != parts_.end()) return found->second.get();
-  auto data = std::make_unique<PartsData>();
-  loadPartsDatabase(state_.Directory.database(), variantOf(variant).languageKey, *data);
-  return parts_.emplace(variant, std::move(data)).first->second.get();
+  auto loaded = std::make_unique<PartsData>();
+  loadPartsDatabase(state_.Directory.database(), variantOf(variant).languageKey, *loaded);
+  return parts_.emplace(variant, std::move(loaded)).first->second.get();
 }
 
 void QuoteWindow::refreshPrices() {
@@ -768,7 +768,9 @@ bool QuoteWindow::openQuoteFile(const QString& file) {
       problem(read.problem(), tr("The quote cannot be opened."));
       return false;
     }
-    return openQuote(*read, file);
+    // A plain configuration becomes a quote of one position; its file stays a configuration's,
+    // so Save asks for a name rather than turn it into a quote file.
+    return openQuote(*read, read->isQuote() ? file : QString());
   } catch (const Failure& e) {
     problem(e.problem(), tr("The quote cannot be opened."));
   } catch (const std::exception& e) {
@@ -804,8 +806,9 @@ bool QuoteWindow::writeTo(const QString& file) {
   }
   const QString lead = tr("The quote could not be saved.");
   try {
-    // Saved the first time, the quote is issued: its file holds its number.
-    if (quote_.header.number.isEmpty()) {
+    // Saved the first time, the quote is issued: its file holds its number. A quote priced
+    // anew is issued again as a revision of its number.
+    if (quote_.header.number.isEmpty() || repriced_) {
       std::optional<PricedQuote> priced;
       {
         BusyCursor busy;

@@ -188,11 +188,11 @@ void RegisterWindow::repriceSelected() {
   {
     BusyCursor busy;
     try {
-      PartsData data;
-      loadPartsDatabase(state_.Directory.database(), variantOf(issued->quote.printVariant()).languageKey,
-                        data);
-      const PricedQuote then = pricedWithLists(issued->quote, data, issued->lists);
-      const PricedQuote today = priceQuote(issued->quote, data);
+      PartsData parts;
+      loadPartsDatabase(state_.Directory.database(),
+                        variantOf(issued->quote.printVariant()).languageKey, parts);
+      const PricedQuote then = pricedWithLists(issued->quote, parts, issued->lists);
+      const PricedQuote today = priceQuote(issued->quote, parts);
       report = repricingReport(issued->entry.number, repricedAmounts(then, today));
     } catch (const Failure& e) {
       failure = e.problem();

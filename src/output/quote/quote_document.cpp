@@ -224,8 +224,12 @@ class SummaryLayout {
   void header() {
     // The customer at the left, as a letter's address.
     double left = y_;
-    text(labels_[QuoteLabel::Customer], kLeft, left, kMarginSize, true, 3, kLabelColour);
-    left += lineHeight(kMarginSize, true) + 0.8;
+    bool customer = !oneLine(header_.company).isEmpty() || !oneLine(header_.contact).isEmpty();
+    for (const QString& a : header_.address) customer = customer || !oneLine(a).isEmpty();
+    if (customer) {
+      text(labels_[QuoteLabel::Customer], kLeft, left, kMarginSize, true, 3, kLabelColour);
+      left += lineHeight(kMarginSize, true) + 0.8;
+    }
     auto addressLine = [&](const QString& value, bool bold, int maxLines) {
       for (const QString& l : wrap(value, kCustomerWidth, kTextSize, bold, maxLines)) {
         text(l, kLeft, left, kTextSize, bold);
@@ -463,7 +467,9 @@ void paintPageNumber(QPainter& painter, QSizeF printable, const QuoteLabels& lab
                      int pages) {
   PainterTextDevice device(painter);
   QString text = labels[QuoteLabel::PageOfPages].arg(page).arg(pages);
-  PrintTextAt(device, text, kRight, printable.height(), kMarginSize, false, 7);
+  device.setFont(kMarginSize, false);
+  const double height = device.measure(text).height();
+  PrintTextAt(device, text, kRight, printable.height() - height, kMarginSize, false, 9);
 }
 
 }  // namespace

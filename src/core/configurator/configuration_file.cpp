@@ -34,11 +34,12 @@ QJsonValue nameOf(const QStringList& names, const std::optional<Choice>& choice)
 struct Reader {
   const QJsonObject& object;
   QString error;
+  QString prefix;  // the path of the object in a quote file, "positions[2]."
 
   bool wrong(const QString& key, const QString& expected) {
     if (error.isEmpty())
       error = QCoreApplication::translate("ConfigurationFiles", "\"%1\" must be %2.")
-                  .arg(key, expected);
+                  .arg(prefix + key, expected);
     return false;
   }
 
@@ -160,15 +161,22 @@ Result<Configuration> parseConfiguration(const QByteArray& json) {
     return wrongFile(
         QCoreApplication::translate("ConfigurationFiles", "The file is no configuration."));
   const QJsonObject object = document.object();
+  if (object.contains(u"telmaris") && object.value(u"telmaris").toInt(-1) != 1)
+    return wrongFile(QCoreApplication::translate("ConfigurationFiles", "\"%1\" must be %2.")
+                         .arg(QStringLiteral("telmaris"), QStringLiteral("1")));
+  return configurationFromJson(object);
+}
+
+Result<Configuration> configurationFromJson(const QJsonObject& object, const QString& prefix) {
+  const auto wrongFile = [](const QString& what) {
+    return Problem{Problem::Kind::File, {}, what, std::nullopt};
+  };
   // A missing key is an answer not given: the steps wait there. Only the ticks, the discount
   // and the variant have a value without one (false, 0, English European).
   Configuration c;
   c.trolley.reset();
   c.hoistControl.reset();
-  Reader r{object, {}};
-
-  if (object.contains(u"telmaris") && object.value(u"telmaris").toInt(-1) != 1)
-    r.wrong(QStringLiteral("telmaris"), QStringLiteral("1"));
+  Reader r{object, {}, prefix};
   if (object.contains(u"variant")) {
     const QString caption = object.value(u"variant").toString();
     int index = -1;
@@ -217,10 +225,15 @@ Result<Configuration> parseConfiguration(const QByteArray& json) {
 }
 
 QByteArray writeConfiguration(const Configuration& c) {
+  QJsonObject o = configurationToJson(c);
+  o[QStringLiteral("telmaris")] = 1;
+  return QJsonDocument(o).toJson(QJsonDocument::Indented);
+}
+
+QJsonObject configurationToJson(const Configuration& c) {
   QJsonObject accessories;
   for (int i = 0; i < kAccessories.size(); ++i) accessories[kAccessories[i]] = c.accessories[i];
   QJsonObject o;
-  o[QStringLiteral("telmaris")] = 1;
   o[QStringLiteral("variant")] = variantOf(c.variant).startCaption;
   o[QStringLiteral("lubeFree")] = c.lubeFree;
   o[QStringLiteral("model")] = c.model;
@@ -233,7 +246,21 @@ QByteArray writeConfiguration(const Configuration& c) {
   o[QStringLiteral("trolleyControl")] = nameOf(kTrolleyControls, c.trolleyControl);
   o[QStringLiteral("accessories")] = accessories;
   o[QStringLiteral("discount")] = c.discount;
-  return QJsonDocument(o).toJson(QJsonDocument::Indented);
+  return o;
+}
+
+const QStringList& configurationKeys() {
+  static const QStringList keys{QStringLiteral("variant"),      QStringLiteral("lubeFree"),
+                                QStringLiteral("model"),        QStringLiteral("stainlessChain"),
+                                QStringLiteral("liftHeight"),   QStringLiteral("controlLength"),
+                                QStringLiteral("trolley"),      QStringLiteral("hoistControl"),
+                                QStringLiteral("articulation"), QStringLiteral("trolleyControl"),
+                                QStringLiteral("accessories"),  QStringLiteral("discount")};
+  return keys;
+}
+
+const QStringList& accessoryKeys() {
+  return kAccessories;
 }
 
 Result<Configuration> readConfigurationFile(const QString& file) {

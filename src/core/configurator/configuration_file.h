@@ -3,7 +3,9 @@
 #pragma once
 
 #include <QByteArray>
+#include <QJsonObject>
 #include <QString>
+#include <QStringList>
 
 #include "common/problem.h"
 #include "configurator/configuration.h"
@@ -17,6 +19,14 @@
 Result<Configuration> parseConfiguration(const QByteArray& json);
 
 QByteArray writeConfiguration(const Configuration& configuration);
+
+// The answers as the keys of a saved configuration, without its version key, and back: the
+// positions of a quote file are such objects. A wrong key is named with `prefix` in front of it.
+QJsonObject configurationToJson(const Configuration& configuration);
+Result<Configuration> configurationFromJson(const QJsonObject& object, const QString& prefix = {});
+// The keys a configuration object may hold, and those of its "accessories".
+const QStringList& configurationKeys();
+const QStringList& accessoryKeys();
 
 // A saved configuration is about half a kilobyte; a file larger than this is no configuration
 // and is refused before it is read.

@@ -19,10 +19,6 @@
 #include "common/window_title.h"
 #include "configurator/ordering_list.h"
 
-namespace {
-
-// An amount as the ordering list prints it, one decimal and rounded as the list rounds, so that
-// the sheet holds 53.4 where the list shows 53.4 and not the binary value behind it.
 double listedFigure(double value) {
   const QByteArray figure = FormatNumber(value, kPricePattern, QStringLiteral(".")).toLatin1();
   double result = 0;
@@ -30,6 +26,8 @@ double listedFigure(double value) {
       std::from_chars(figure.constData(), figure.constData() + figure.size(), result);
   return error == std::errc() && end == figure.constData() + figure.size() ? result : value;
 }
+
+namespace {
 
 // A quantity field such as "  1" is a number to the spreadsheet; "5 m" stays text.
 ExportValue quantityValue(const QString& field) {
@@ -137,6 +135,34 @@ ExportSheet orderingListSheet(const TextCatalogueArray& texts, const OrderingLis
 }
 
 void writeExportWorkbook(const QString& path, const ExportSheet& sheet) {
+  writeExportWorkbook(path, {NamedExportSheet{{}, sheet}});
+}
+
+namespace {
+
+// A sheet name the spreadsheet takes: at most 31 characters, none of []:*?/\, not taken.
+QByteArray sheetName(const QString& wanted, std::vector<QString>& taken) {
+  QString name = wanted;
+  static const QRegularExpression refused(QStringLiteral("[\\[\\]:*?/\\\\]"));
+  name.replace(refused, QStringLiteral(" "));
+  name = name.trimmed().left(31);
+  if (name.isEmpty()) name = QStringLiteral("Sheet");
+  const QString base = name;
+  for (int n = 2; std::find_if(taken.begin(), taken.end(),
+                               [&](const QString& t) {
+                                 return t.compare(name, Qt::CaseInsensitive) == 0;
+                               }) != taken.end();
+       ++n) {
+    const QString suffix = QStringLiteral(" (%1)").arg(n);
+    name = base.left(31 - suffix.size()) + suffix;
+  }
+  taken.push_back(name);
+  return name.toUtf8();
+}
+
+}  // namespace
+
+void writeExportWorkbook(const QString& path, const std::vector<NamedExportSheet>& sheets) {
   // The workbook is written beside its place under a name of its own and takes the place only
   // once whole: a failed export leaves the file that was there before.
   FileReplacement partial(path);
@@ -146,7 +172,6 @@ void writeExportWorkbook(const QString& path, const ExportSheet& sheet) {
   if (!book)
     throw ExportError(
         QCoreApplication::translate("Export", "The workbook %1 cannot be created.").arg(path));
-  lxw_worksheet* ws = workbook_add_worksheet(book, nullptr);
   lxw_format* bold = workbook_add_format(book);
   format_set_bold(bold);
   lxw_format* centred = workbook_add_format(book);
@@ -169,24 +194,38 @@ void writeExportWorkbook(const QString& path, const ExportSheet& sheet) {
   auto check = [&](lxw_error e) {
     if (error == LXW_NO_ERROR) error = e;
   };
-  for (int c = 0; c < 4; ++c)
-    check(worksheet_set_column(ws, static_cast<lxw_col_t>(c), static_cast<lxw_col_t>(c),
-                               kExportColumnWidths[c], nullptr));
-  // The formats belong to the ranges, so the empty cells of the ranges carry them too.
-  for (int r = 1; r <= kExportCentredLastRow; ++r)
-    for (int c = 1; c <= std::max(kExportCentredLastColumn, r == 1 ? kExportBoldLastColumn : 0);
-         ++c)
-      if (!sheet.cells.contains({r, c}))
-        check(worksheet_write_blank(ws, static_cast<lxw_row_t>(r - 1),
-                                    static_cast<lxw_col_t>(c - 1), formatOf(r, c)));
-  for (const auto& [position, value] : sheet.cells) {
-    const auto [r, c] = position;
-    const auto row = static_cast<lxw_row_t>(r - 1);
-    const auto col = static_cast<lxw_col_t>(c - 1);
-    if (const QString* text = std::get_if<QString>(&value))
-      check(worksheet_write_string(ws, row, col, text->toUtf8().constData(), formatOf(r, c)));
-    else
-      check(worksheet_write_number(ws, row, col, std::get<double>(value), formatOf(r, c)));
+  std::vector<QString> taken;
+  // The names live until the workbook is closed.
+  std::vector<QByteArray> names;
+  names.reserve(sheets.size());
+  for (const NamedExportSheet& named : sheets) {
+    names.push_back(named.name.isEmpty() ? QByteArray() : sheetName(named.name, taken));
+    lxw_worksheet* ws =
+        workbook_add_worksheet(book, named.name.isEmpty() ? nullptr : names.back().constData());
+    if (!ws) {
+      check(LXW_ERROR_SHEETNAME_ALREADY_USED);
+      continue;
+    }
+    const ExportSheet& sheet = named.sheet;
+    for (std::size_t c = 0; c < named.widths.size(); ++c)
+      check(worksheet_set_column(ws, static_cast<lxw_col_t>(c), static_cast<lxw_col_t>(c),
+                                 named.widths[c], nullptr));
+    // The formats belong to the ranges, so the empty cells of the ranges carry them too.
+    for (int r = 1; r <= kExportCentredLastRow; ++r)
+      for (int c = 1; c <= std::max(kExportCentredLastColumn, r == 1 ? kExportBoldLastColumn : 0);
+           ++c)
+        if (!sheet.cells.contains({r, c}))
+          check(worksheet_write_blank(ws, static_cast<lxw_row_t>(r - 1),
+                                      static_cast<lxw_col_t>(c - 1), formatOf(r, c)));
+    for (const auto& [position, value] : sheet.cells) {
+      const auto [r, c] = position;
+      const auto row = static_cast<lxw_row_t>(r - 1);
+      const auto col = static_cast<lxw_col_t>(c - 1);
+      if (const QString* text = std::get_if<QString>(&value))
+        check(worksheet_write_string(ws, row, col, text->toUtf8().constData(), formatOf(r, c)));
+      else
+        check(worksheet_write_number(ws, row, col, std::get<double>(value), formatOf(r, c)));
+    }
   }
   const lxw_error closed = workbook_close(book);
   if (error == LXW_NO_ERROR) error = closed;

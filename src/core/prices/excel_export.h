@@ -3,11 +3,11 @@
 #pragma once
 
 #include <QString>
+#include <iterator>
 #include <map>
 #include <utility>
 #include <variant>
 #include <vector>
-#include <iterator>
 
 struct OrderingList;
 #include "common/problem.h"
@@ -28,6 +28,10 @@ inline constexpr double kExportColumnWidths[4] = {13, 13.7, 8.4, 41};
 inline constexpr int kExportBoldLastColumn = 4;
 inline constexpr int kExportCentredLastColumn = 3;
 inline constexpr int kExportCentredLastRow = 30;
+
+// An amount as the ordering list prints it, one decimal and rounded as the list rounds, so that
+// the sheet holds 53.4 where the list shows 53.4 and not the binary value behind it.
+double listedFigure(double value);
 
 // The cells of the ordering list: one row per part line, then the total and, with a discount,
 // the discount and the net amount labelled with the texts 62 to 64. Every amount is the figure

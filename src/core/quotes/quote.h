@@ -11,6 +11,7 @@
 #include <optional>
 #include <vector>
 
+#include "common/problem.h"
 #include "common/variants.h"
 #include "configurator/configuration.h"
 
@@ -34,8 +35,8 @@ QString allowedLanguageCodes(QuoteMarket market);
 // the window's fields take no more.
 inline constexpr int kMaxQuotePositions = 100;
 inline constexpr int kMaxQuoteQuantity = 9999;
-inline constexpr int kMaxQuoteLineText = 200;    // a header field, an address line
-inline constexpr int kMaxQuoteNoteText = 2000;   // the header's note, a position's note
+inline constexpr int kMaxQuoteLineText = 200;   // a header field, an address line
+inline constexpr int kMaxQuoteNoteText = 2000;  // the header's note, a position's note
 inline constexpr int kMaxValidityDays = 365;
 inline constexpr int kDefaultValidityDays = 30;
 inline constexpr int kQuoteAddressLines = 4;
@@ -78,9 +79,7 @@ struct Quote {
 
   // A quote is numbered, registered and saved as a quote file; a plain configuration is none
   // of these.
-  bool isQuote() const {
-    return madeAsQuote || !header.isEmpty() || positions.size() > 1;
-  }
+  bool isQuote() const { return madeAsQuote || !header.isEmpty() || positions.size() > 1; }
   // The market of the positions (that of the first; checkQuote refuses a mixture).
   QuoteMarket market() const;
   // The variant it prints in: the language chosen, or the first position's variant.

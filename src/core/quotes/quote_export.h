@@ -6,11 +6,14 @@
 
 #include "data/parts_data.h"
 #include "prices/excel_export.h"
+#include "quotes/quote_labels.h"
 #include "quotes/quote_pricing.h"
 
 // The sheets of the workbook, in order, with their names.
-std::vector<NamedExportSheet> quoteSheets(const TextCatalogueArray& texts, const PricedQuote& quote);
+// The catalogue's texts and the labels are those of the quote's language.
+std::vector<NamedExportSheet> quoteSheets(const TextCatalogueArray& texts, const PricedQuote& quote,
+                                          const QuoteLabels& labels = {});
 
 // Writes the workbook whole or not at all. Throws ExportError.
 void writeQuoteWorkbook(const QString& path, const TextCatalogueArray& texts,
-                        const PricedQuote& quote);
+                        const PricedQuote& quote, const QuoteLabels& labels = {});

@@ -11,8 +11,8 @@
 #include "data/program_directory.h"
 
 enum class QuoteLabel {
-  QuoteTitle,         // the summary page's title
-  QuoteNumber,        // "Quote no."
+  QuoteTitle,   // the summary page's title
+  QuoteNumber,  // "Quote no."
   Date,
   Customer,
   Contact,
@@ -20,7 +20,7 @@ enum class QuoteLabel {
   OurReference,
   ValidUntil,
   Note,
-  PositionShort,      // the positions table's first column, "Pos."
+  PositionShort,  // the positions table's first column, "Pos."
   Quantity,
   Model,
   UnitPrice,
@@ -28,9 +28,9 @@ enum class QuoteLabel {
   Total,
   Discounts,
   NetTotal,
-  Position,           // "Position %1" on a position's page and in messages
-  PageOfPages,        // "%1 / %2"
-  Positions,          // the spreadsheet's first sheet
+  Position,     // "Position %1" on a position's page and in messages
+  PageOfPages,  // "%1 / %2"
+  Positions,    // the spreadsheet's first sheet
   Language,
 };
 

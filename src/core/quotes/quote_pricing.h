@@ -12,7 +12,7 @@
 #include "quotes/quote.h"
 
 struct PricedPosition {
-  int number = 0;  // from 1
+  int number = 0;          // from 1
   QuotePosition position;  // its configuration in the quote's variant
   ConfiguredHoist hoist;
   OrderingList list;

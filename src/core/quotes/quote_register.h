@@ -30,7 +30,7 @@ struct RegisteredQuote {
 // A quote as it was issued.
 struct IssuedQuote {
   RegisteredQuote entry;
-  Quote quote;                       // with its number and issue date
+  Quote quote;                      // with its number and issue date
   std::vector<OrderingList> lists;  // each position's list as issued, amounts included
 };
 
@@ -73,6 +73,8 @@ class QuoteRegister {
 
  private:
   explicit QuoteRegister(Database db, QString file);
+  // The year's counter made, and moved up to `atLeast` when it is below.
+  void moveCounter(qint64 year, qint64 atLeast);
   Database db_;
   QString file_;
   std::function<void()> beforeCommit_;

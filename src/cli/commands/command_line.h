@@ -6,28 +6,34 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <optional>
+#include <vector>
 
 #include "common/problem.h"
 #include "configurator/configuration.h"
 #include "configurator/configured_hoist.h"
 #include "configurator/ordering_list.h"
 #include "data/program_directory.h"
+#include "quotes/quote.h"
 
 class QTextStream;
 
-// What --pdf writes: the printed page of a configuration.
-// The page of a configuration, and the image of the main window that walked it: the window's
-// step driver walks the answers once, for both.
+// What --pdf writes: the printed document of a quote, or the page of a configuration (a quote
+// of one position, not made as a quote), with the image of the main window that walked each
+// position.
 struct PageRequest {
   const ProgramDirectory& directory;
-  const PartsData& data;
-  const Configuration& configuration;
-  QString output;  // the PDF file
-  QDate date;      // printed on the page
+  const PartsData& data;  // in the quote's print variant
+  const Quote& quote;     // numbered and dated when it has been issued
+  QString output;         // the PDF file
+  QDate date;             // printed on the pages of a quote not issued, and of a configuration
+  // Each position's list as the register keeps it, for a quote printed as issued; none: the
+  // lists are priced from `data`.
+  std::optional<std::vector<OrderingList>> lists;
 };
-// Walks the configuration and writes its page; returns what the user is to be warned of, such
-// as pictures the page lacks (the page is written all the same). Throws Failure, a refused or
-// missing answer as the list commands give it.
+// Walks the positions and writes the document; returns what the user is to be warned of, such
+// as pictures the pages lack (the document is written all the same). Throws Failure, a refused
+// or missing answer as the list commands give it.
 using PageWriter = std::function<QStringList(const PageRequest& request)>;
 
 struct CommandLine {
@@ -44,6 +50,8 @@ struct CommandLine {
     PriceHistory,
     UndoImport,
     SetAsidePriceHistory,
+    Quotes,   // --quotes: the register of issued quotes
+    Reprice,  // --reprice: an issued quote against today's prices
     Help,
     Usage
   };
@@ -51,7 +59,11 @@ struct CommandLine {
   QString directory;  // --dir; empty: the executable's directory
   QString date;       // --date YYYY-MM-DD
   QString output;     // the OUT of --pdf and --xlsx
-  // The configuration, or the price list of --import-prices. Empty for an --open without a
+  QString language;   // --language CODE: the language a quote prints in, instead of its own
+  // The number of an issued quote: --quote NUMBER with --pdf or --xlsx, --reprice NUMBER.
+  QString quoteNumber;
+  QString filter;  // the TEXT of --quotes
+  // The configuration or quote, or the price list of --import-prices. Empty for an --open without a
   // file, which opens the window as without options.
   QString file;
   bool dryRun = false;  // --dry-run: say what --import-prices would change, change nothing

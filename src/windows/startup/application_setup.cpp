@@ -22,6 +22,11 @@ std::unique_ptr<QTranslator>& programTranslator() {
   static std::unique_ptr<QTranslator> t;
   return t;
 }
+// What useLanguageOf was last asked for: the variant's key and the program directory.
+std::optional<std::pair<QString, QString>>& languageInUse() {
+  static std::optional<std::pair<QString, QString>> used;
+  return used;
+}
 
 // Loads the first of the files "<base>_<name>.qm" in the folder that exists.
 std::unique_ptr<QTranslator> loaded(const QString& base, const QStringList& names,
@@ -50,6 +55,7 @@ QString languageOfVariant(const QString& languageKey) {
 }
 
 bool useLanguageOf(const QString& languageKey, const QString& programDirectory) {
+  languageInUse() = std::make_pair(languageKey, programDirectory);
   const QString language = languageOfVariant(languageKey);
   if (language == QLatin1String("en")) {
     replace(qtTranslator(), nullptr);
@@ -68,4 +74,10 @@ bool useLanguageOf(const QString& languageKey, const QString& programDirectory) 
   replace(qtTranslator(), std::move(qt));
   replace(programTranslator(), std::move(own));
   return complete;
+}
+
+LanguageKept::LanguageKept() : kept_(languageInUse()) {}
+
+LanguageKept::~LanguageKept() {
+  if (kept_ && languageInUse() != kept_) useLanguageOf(kept_->first, kept_->second);
 }

@@ -4,6 +4,8 @@
 #pragma once
 
 #include <QString>
+#include <optional>
+#include <utility>
 
 // The windows are designed for 8-point Arial (Liberation Sans stands in for it).
 void useProgramFont();
@@ -19,3 +21,18 @@ QString languageOfVariant(const QString& languageKey);
 // the program's from `programDirectory`/translations. English needs neither. Returns false when
 // a translation the language needs could not be loaded; the texts then stay English.
 bool useLanguageOf(const QString& languageKey, const QString& programDirectory);
+
+// Keeps the language of Qt's and the program's texts while a window of another variant is made
+// for a while (the hidden main window that walks a quote's position in the quote's language):
+// what useLanguageOf set before comes back when it ends. Without a language set before, the
+// last one set stays.
+class LanguageKept {
+ public:
+  LanguageKept();
+  ~LanguageKept();
+  LanguageKept(const LanguageKept&) = delete;
+  LanguageKept& operator=(const LanguageKept&) = delete;
+
+ private:
+  std::optional<std::pair<QString, QString>> kept_;  // the variant's key, the program directory
+};

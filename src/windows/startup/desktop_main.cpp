@@ -1,5 +1,5 @@
-// Telmaris on the desktop: the windows, and the printed page of --pdf with its image of the
-// main window. The program telmaris hands these over to this one.
+// Telmaris on the desktop: the windows, and the printed pages of --pdf with their images of
+// the main window. The program telmaris hands these over to this one.
 #include <QApplication>
 #include <QDir>
 #include <QFont>
@@ -11,7 +11,9 @@
 #include "common/variants.h"
 #include "configurator/recent_files.h"
 #include "main_window/hmeny.h"
-#include "page/page_pdf.h"
+#include "page/ordering_page.h"
+#include "quote/quote_document.h"
+#include "quotes/quote_printing.h"
 #include "startup/application_setup.h"
 #include "startup/frm_vinjett.h"
 #include "startup/program_state.h"
@@ -19,38 +21,17 @@
 
 namespace {
 
-// A refusal, or a missing answer, of the window's steps as the list commands give it: a
-// refusal with a catalogue text has no lead of its own.
-Problem refusalOf(const StepMessage& m) {
-  return Problem{Problem::Kind::Refused, {}, m.text ? m.suffix : m.prefix + m.suffix, m.text};
-}
-
-// The configuration walked once, by the step driver of a hidden main window on the parts data
-// read for the page: the window's image and the page's list come from the same walk, and the
-// database is read once. Throws Failure for a refused or missing answer, and when the window
-// cannot load. Warns of the pictures the page lacks.
+// The document of a quote, or the page of a configuration, with each position walked once by
+// the step driver of a hidden main window on the parts data read for it: the window's image
+// and the page's list come from the same walk, and the database is read once. Throws Failure
+// for a refused or missing answer, and when the window cannot load. Warns of the pictures the
+// pages lack.
 QStringList writePage(const PageRequest& r) {
-  ProgramState state;
-  HeadlessServices services;
-  state.LanguageKey = variantOf(r.configuration.variant).languageKey;
-  state.Directory = r.directory;
-  Configurator steps;
-  std::optional<StepMessage> stop = steps.apply(r.configuration, state.LanguageKey);
-  if (!stop) stop = steps.unanswered();
-  if (stop) throw Failure(refusalOf(*stop));
-  HMeny window(state, services);
-  if (!window.showWalked(r.data, steps)) {
-    throw Failure(window.loadProblem().value_or(
-        Problem{Problem::Kind::Database, state.Directory.database(),
-                QStringLiteral("the main window cannot be loaded"), std::nullopt}));
-  }
-  PagePictures pictures = readPagePictures(r.directory);
-  pictures.window = window.windowImage();
-  const ConfiguredHoist hoist = steps.hoist();
-  writePagePdf(r.output, r.data, hoist, BuildOrderingList(r.data, hoist), pictures, r.date);
-  const QStringList missing = missingPagePictures(r.directory, pictures, hoist);
-  if (missing.isEmpty()) return {};
-  return {missingPicturesText(missing)};
+  const PreparedQuoteDocument prepared =
+      prepareQuoteDocument(r.directory, r.quote, r.data, r.lists);
+  writeQuotePdf(r.output, r.data, prepared.priced, prepared.pictures, r.date, prepared.labels);
+  if (prepared.missingPictures.isEmpty()) return {};
+  return {missingPicturesText(prepared.missingPictures)};
 }
 
 }  // namespace

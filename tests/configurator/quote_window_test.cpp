@@ -1,6 +1,8 @@
 // Quotes in the window: positions taken from the main window's steps, the quote file, the
 // question before unsaved changes go, the number given when a quote is first issued, the register
 // window, and a main window that never uses quotes never touching the register.
+#include "quotes/quote_window.h"
+
 #include <gtest/gtest.h>
 
 #include <QAction>
@@ -16,9 +18,10 @@
 #include <QTemporaryDir>
 
 #include "configurator/window_driver.h"
+#include "data/database.h"
+#include "data/parts_loader.h"
 #include "quotes/quote_file.h"
 #include "quotes/quote_register.h"
-#include "quotes/quote_window.h"
 #include "quotes/register_window.h"
 #include "support/pdf_words.h"
 
@@ -31,8 +34,8 @@ enum { ColNumber, ColQuantity, ColModel, ColNote, ColUnitNet, ColLineNet };
 // control length of 3 m (pull chain 2 x 3 = 6 m at 8.90 = 53.40), no trolley, pull chain, no
 // accessories: hoist 2475.00, load chain 36.90 per m. Lift 4 m takes 5 m of chain (184.50), lift
 // 5 m takes 6 m (221.40).
-constexpr const char* kUnitLift4 = "2712.90";  // 2475.00 + 184.50 + 53.40
-constexpr const char* kUnitLift5 = "2749.80";  // 2475.00 + 221.40 + 53.40
+constexpr const char* kUnitLift4 = "2712.9";  // 2475.00 + 184.50 + 53.40
+constexpr const char* kUnitLift5 = "2749.8";  // 2475.00 + 221.40 + 53.40
 
 // A PDF printer answering the print dialog, writing into `file`.
 PrintRequest pdfRequest(const QString& file) {
@@ -47,7 +50,12 @@ struct QuoteDriver : WindowDriver {
   QuoteDriver() : WindowDriver("", true) {}
 
   // A PXH 250 EX with the lift height given, finished in the main window.
+  // The user comes back to the main window first, whose activation drops the model list down.
   void configure(const QString& lift) {
+    w.activateWindow();
+    (void)QTest::qWaitForWindowActive(&w);
+    settle();
+    w.ComboPXH->hidePopup();
     w.NewFile->trigger();
     settle();
     w.ComboPXH->hidePopup();
@@ -104,8 +112,8 @@ TEST(QuoteWindow, TwoPositionsChangedReorderedSavedAndOpenedAgainAsAQuoteFile) {
   QTest::keyClicks(q.txtPositionNote, "with test certificate");
   EXPECT_EQ(q.quote().positions[1].quantity, 3);
   EXPECT_EQ(q.quote().positions[1].note, "with test certificate");
-  EXPECT_EQ(d.cell(1, ColLineNet), "8249.40");  // 3 x 2749.80
-  EXPECT_TRUE(q.lblTotal->text().contains("10962.30")) << q.lblTotal->text().toStdString();
+  EXPECT_EQ(d.cell(1, ColLineNet), "8249.4");  // 3 x 2749.80
+  EXPECT_TRUE(q.lblTotal->text().contains("10962.3")) << q.lblTotal->text().toStdString();
   q.cmdUp->click();
   EXPECT_EQ(q.selectedPosition(), 0);
   EXPECT_EQ(q.quote().positions[0].configuration.liftHeight, "5");
@@ -172,13 +180,21 @@ TEST(QuoteWindow, TwoPositionsChangedReorderedSavedAndOpenedAgainAsAQuoteFile) {
 
 TEST(QuoteWindow, APositionIsTakenOnlyFinishedAndFromThePriceListOfTheQuote) {
   QuoteDriver d;
-  // Nothing answered beyond the model: the quote takes nothing and says why.
+  // Nothing answered beyond the model: the quote takes nothing, and the main window says why
+  // as its print button would (its output buttons show from the start).
   d.w.NewQuote->trigger();
   d.settle();
   QuoteWindow& q = d.quotes();
   q.cmdAdd->click();
   EXPECT_TRUE(q.quote().positions.empty());
   ASSERT_EQ(d.services.messages.size(), 1u);
+  EXPECT_EQ(d.lastMessage(), d.state.TextCatalogue[Text::EnterLiftHeight]);
+  // Half-way through the steps, the output buttons are gone: the quote says so itself.
+  d.walkToTrolley("PXH 250 EX", "4", "3");
+  ASSERT_FALSE(d.w.Printerutskrift->isVisible());
+  q.cmdAdd->click();
+  EXPECT_TRUE(q.quote().positions.empty());
+  ASSERT_EQ(d.services.messages.size(), 2u);
   EXPECT_TRUE(d.lastMessage().contains("not finished")) << d.lastMessage().toStdString();
 
   d.configure("4");
@@ -331,8 +347,32 @@ TEST(QuoteWindow, FirstPrintIssuesTheNumberOnceAndTheRegisterFindsTheQuotes) {
   q.cmdPrint->click();
   EXPECT_TRUE(QFile::exists(out.filePath("as-issued.pdf")));
   r->txtSearch->clear();
-  EXPECT_EQ(r->shown().size(), 2u);
+  ASSERT_EQ(r->shown().size(), 2u);
   EXPECT_EQ(r->shown()[1].revision, 1);
+
+  // The hoist costs 2500.00 from now on. Repriced, the quote says what changed and opens as a
+  // copy to issue again: printed, it is the second revision of its number, dated today.
+  Database::open(d.dir->database(), kConnectString)
+      .execute("UPDATE tblDetaljPr SET sngPris = 2500 WHERE strDetaljnummer = '8420 0250 00';");
+  r->tblQuotes->setCurrentCell(1, 0);
+  r->cmdReprice->click();
+  ASSERT_EQ(d.services.reports.size(), 1u);
+  const QString report = d.services.reports[0].text;
+  EXPECT_TRUE(report.contains("Q-2017-0001")) << report.toStdString();
+  EXPECT_TRUE(report.contains("2475") && report.contains("2500")) << report.toStdString();
+  EXPECT_EQ(d.services.reports[0].buttons, MsgButtons::OkCancel);
+  EXPECT_FALSE(q.readOnly());
+  EXPECT_TRUE(q.modified());
+  EXPECT_EQ(q.quote().header.number, "Q-2017-0001");
+  EXPECT_EQ(d.cell(0, ColUnitNet), "2737.9");  // 2500.00 + 184.50 + 53.40
+  d.services.printAnswer = pdfRequest(out.filePath("revised.pdf"));
+  q.cmdPrint->click();
+  EXPECT_EQ(q.quote().header.number, "Q-2017-0001");
+  EXPECT_EQ(q.quote().header.date, QDate(2017, 10, 18));
+  r->txtSearch->setText("Q-2017-0001");
+  ASSERT_EQ(r->shown().size(), 1u);
+  EXPECT_EQ(r->shown()[0].revision, 2);
+  EXPECT_EQ(r->shown()[0].issued, QDate(2017, 10, 18));
 }
 
 TEST(QuoteWindow, AMainWindowWithoutQuotesNeverTouchesTheRegister) {

@@ -52,7 +52,8 @@ void HMeny::NewQuote_Click() {
 }
 
 void HMeny::mnuQuoteRegister_Click() {
-  if (!registerWindow_) registerWindow_ = std::make_unique<RegisterWindow>(state_, services_, *this);
+  if (!registerWindow_)
+    registerWindow_ = std::make_unique<RegisterWindow>(state_, services_, *this);
   if (!registerWindow_->refresh()) return;
   bringUp(*registerWindow_);
   registerWindow_->txtSearch->setFocus();

@@ -28,6 +28,7 @@
 #include <exception>
 
 #include "common/file_access.h"
+#include "common/number_format.h"
 #include "configurator/recent_files.h"
 #include "data/parts_loader.h"
 #include "main_window/hmeny.h"
@@ -67,8 +68,9 @@ QString marketName(QuoteMarket market) {
   return QCoreApplication::translate("QuoteWindow", "European");
 }
 
+// As the ordering list and the printed quote state amounts.
 QString amount(double value) {
-  return QLocale().toString(value, 'f', 2);
+  return FormatNumber(value, kPricePattern);
 }
 
 QString dateText(const QDate& date) {
@@ -123,15 +125,20 @@ void QuoteWindow::build() {
     connect(a, &QAction::triggered, this, slot);
     return a;
   };
-  action("actOpen", [this] { openFile(); }, QKeySequence::Open);
-  action("actSave", [this] { save(); }, QKeySequence::Save);
-  action("actSaveAs", [this] { saveAs(); }, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+  action(
+      "actOpen", [this] { openFile(); }, QKeySequence::Open);
+  action(
+      "actSave", [this] { save(); }, QKeySequence::Save);
+  action(
+      "actSaveAs", [this] { saveAs(); }, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
   fileMenu->addSeparator();
-  action("actPrint", [this] { printQuote(); }, QKeySequence::Print);
+  action(
+      "actPrint", [this] { printQuote(); }, QKeySequence::Print);
   action("actPreview", [this] { printPreview(); });
   action("actExportPdf", [this] { exportPdf(); });
   fileMenu->addSeparator();
-  action("actClose", [this] { close(); }, QKeySequence(Qt::CTRL | Qt::Key_W));
+  action(
+      "actClose", [this] { close(); }, QKeySequence(Qt::CTRL | Qt::Key_W));
 
   // The header: whom the quote is for on the left, our side and its terms on the right.
   txtCompany = new QLineEdit;
@@ -148,8 +155,9 @@ void QuoteWindow::build() {
   txtNote = new QPlainTextEdit;
   txtNote->setTabChangesFocus(true);
   txtNote->setFixedHeight(txtNote->fontMetrics().lineSpacing() * 3 + 12);
-  const QList<QLineEdit*> lines{txtCompany,  txtContact,  txtAddress[0],         txtAddress[1],
-                                txtAddress[2], txtAddress[3], txtCustomerReference, txtOurReference};
+  const QList<QLineEdit*> lines{txtCompany,           txtContact,     txtAddress[0],
+                                txtAddress[1],        txtAddress[2],  txtAddress[3],
+                                txtCustomerReference, txtOurReference};
   for (QLineEdit* line : lines) {
     line->setMaxLength(kMaxQuoteLineText);
     connect(line, &QLineEdit::textEdited, this, [this] { takeHeader(); });
@@ -170,9 +178,9 @@ void QuoteWindow::build() {
   connect(cboLanguage, &QComboBox::currentIndexChanged, this, [this] {
     if (showing_) return;
     const QVariant chosen = cboLanguage->currentData();
-    quote_.language = chosen.isValid() ? std::optional<VariantId>(static_cast<VariantId>(
-                                             chosen.toInt()))
-                                       : std::nullopt;
+    quote_.language = chosen.isValid()
+                          ? std::optional<VariantId>(static_cast<VariantId>(chosen.toInt()))
+                          : std::nullopt;
     refreshPrices();
     updateTitle();
   });
@@ -302,13 +310,33 @@ void QuoteWindow::build() {
 
   // Through the form as it reads, then the positions and what is done to them, then the
   // quote's output.
-  QWidget* order[] = {txtCompany,     txtContact,      txtAddress[0], txtAddress[1],
-                      txtAddress[2],  txtAddress[3],   txtCustomerReference, txtOurReference,
-                      spnValidity,    cboLanguage,     txtNote,       tblPositions,
-                      spnQuantity,    txtPositionNote, cmdAdd,        cmdReplace,
-                      cmdOpenInSteps, cmdRemove,       cmdUp,         cmdDown,
-                      cmdOpen,        cmdSave,         cmdSaveAs,     cmdPrint,
-                      cmdPreview,     cmdExportPdf,    cmdClose};
+  QWidget* order[] = {txtCompany,
+                      txtContact,
+                      txtAddress[0],
+                      txtAddress[1],
+                      txtAddress[2],
+                      txtAddress[3],
+                      txtCustomerReference,
+                      txtOurReference,
+                      spnValidity,
+                      cboLanguage,
+                      txtNote,
+                      tblPositions,
+                      spnQuantity,
+                      txtPositionNote,
+                      cmdAdd,
+                      cmdReplace,
+                      cmdOpenInSteps,
+                      cmdRemove,
+                      cmdUp,
+                      cmdDown,
+                      cmdOpen,
+                      cmdSave,
+                      cmdSaveAs,
+                      cmdPrint,
+                      cmdPreview,
+                      cmdExportPdf,
+                      cmdClose};
   for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
 }
 
@@ -346,8 +374,9 @@ void QuoteWindow::retranslate() {
   txtCompany->setPlaceholderText(tr("The customer's company"));
   txtNote->setPlaceholderText(tr("Payment, delivery"));
   cmdAdd->setText(tr("&Add current configuration"));
-  cmdAdd->setToolTip(tr("The configuration of the main window's steps, once it is finished, as "
-                        "a new position"));
+  cmdAdd->setToolTip(
+      tr("The configuration of the main window's steps, once it is finished, as "
+         "a new position"));
   cmdOpenInSteps->setText(tr("Open in t&he steps"));
   cmdOpenInSteps->setToolTip(
       tr("The selected position's configuration into the main window's steps, to change it"));
@@ -365,12 +394,19 @@ void QuoteWindow::retranslate() {
   cmdSaveAs->setToolTip(tr("Ctrl+Shift+S"));
   cmdPrint->setToolTip(tr("Ctrl+P"));
   cmdOpen->setToolTip(tr("Ctrl+O"));
-  if (!showing_) showQuote();
+  // The texts the window makes itself, in the new language; the prices stay as they were.
+  if (!showing_) {
+    showing_ = true;
+    showHeader();
+    showing_ = false;
+    showPositions();
+  }
 }
 
 // ---- Showing the quote
 
 void QuoteWindow::showQuote() {
+  parts_.clear();  // another quote: the prices as they are now
   showing_ = true;
   showHeader();
   showLanguages();
@@ -401,7 +437,8 @@ void QuoteWindow::showHeader() {
                           "exported or saved")
                            .arg(h.number, dateText(h.date)));
   } else {
-    lblNumber->setText(tr("%1 of %2").arg(h.number, h.date.isValid() ? dateText(h.date) : QString()));
+    lblNumber->setText(
+        tr("%1 of %2").arg(h.number, h.date.isValid() ? dateText(h.date) : QString()));
   }
   lblNumber->setWordWrap(true);
   for (QLineEdit* line : findChildren<QLineEdit*>()) line->setReadOnly(readOnly_);
@@ -428,9 +465,9 @@ void QuoteWindow::showLanguages() {
   const QuoteMarket m = market();
   for (VariantId v : quoteVariants(m))
     cboLanguage->addItem(languageName(languageCode(v)), static_cast<int>(v));
-  const VariantId shown = quote_.positions.empty() ? quote_.language.value_or(
-                                                         quoteVariants(m).front())
-                                                   : quote_.printVariant();
+  const VariantId shown = quote_.positions.empty()
+                              ? quote_.language.value_or(quoteVariants(m).front())
+                              : quote_.printVariant();
   cboLanguage->setCurrentIndex(std::max(0, cboLanguage->findData(static_cast<int>(shown))));
   cboLanguage->setToolTip(tr("The languages of the %1 price list").arg(marketName(m)));
   cboLanguage->setEnabled(!readOnly_ && cboLanguage->count() > 1);
@@ -477,9 +514,9 @@ void QuoteWindow::showPositions() {
                           : QString());
   const int rows = tblPositions->rowCount();
   if (rows > 0)
-    tblPositions->setCurrentCell(std::clamp(selected, 0, rows - 1),
-                                 tblPositions->currentColumn() < 0 ? 0
-                                                                   : tblPositions->currentColumn());
+    tblPositions->setCurrentCell(
+        std::clamp(selected, 0, rows - 1),
+        tblPositions->currentColumn() < 0 ? 0 : tblPositions->currentColumn());
   showing_ = was;
   showSelection();
   updateTitle();
@@ -525,7 +562,8 @@ void QuoteWindow::updateButtons() {
 }
 
 void QuoteWindow::updateTitle() {
-  QString title = quote_.header.number.isEmpty() ? tr("New quote") : tr("Quote %1").arg(quote_.header.number);
+  QString title =
+      quote_.header.number.isEmpty() ? tr("New quote") : tr("Quote %1").arg(quote_.header.number);
   if (!file_.isEmpty()) title += QStringLiteral(" - ") + QFileInfo(file_).fileName();
   if (modified()) title += QStringLiteral(" *");
   setWindowTitle(title);
@@ -616,7 +654,8 @@ void QuoteWindow::addCurrentConfiguration() {
   }
   const std::optional<Configuration> c = finishedConfiguration(false);
   if (!c) return;
-  if (quote_.positions.empty() && quote_.language && marketOf(*quote_.language) != marketOf(c->variant))
+  if (quote_.positions.empty() && quote_.language &&
+      marketOf(*quote_.language) != marketOf(c->variant))
     quote_.language.reset();
   QuotePosition position;
   position.configuration = *c;
@@ -672,7 +711,8 @@ void QuoteWindow::movePosition(int step) {
   // The language follows the first position unless one was chosen: keep the one shown.
   if (!quote_.language && (i == 0 || to == 0))
     quote_.language = quote_.positions[static_cast<std::size_t>(to)].configuration.variant;
-  tblPositions->setCurrentCell(to, tblPositions->currentColumn() < 0 ? 0 : tblPositions->currentColumn());
+  tblPositions->setCurrentCell(
+      to, tblPositions->currentColumn() < 0 ? 0 : tblPositions->currentColumn());
   refreshPrices();
   (step < 0 ? cmdUp : cmdDown)->setFocus();
   if (!(step < 0 ? cmdUp : cmdDown)->isEnabled()) tblPositions->setFocus();
@@ -753,8 +793,7 @@ bool QuoteWindow::openRepriced(const Quote& quote) {
 
 void QuoteWindow::openFile() {
   const QString folder = file_.isEmpty() ? documentsFolder() : QFileInfo(file_).path();
-  const QString file =
-      services_.askOpenFileName(this, tr("Open quote"), quoteFilter(), folder);
+  const QString file = services_.askOpenFileName(this, tr("Open quote"), quoteFilter(), folder);
   if (file.isEmpty()) return;
   openQuoteFile(file);
 }
@@ -960,8 +999,8 @@ void QuoteWindow::printQuote() {
       if (!printed && !printerWritesFile(*request->printer)) {
         services_.message(this,
                           state_.TextCatalogue[Text::PrintingError] + QStringLiteral("\n\n") +
-                              state_.TextCatalogue[Text::CheckThePrinter] +
-                              QStringLiteral("\n") + state_.TextCatalogue[Text::TryAgain],
+                              state_.TextCatalogue[Text::CheckThePrinter] + QStringLiteral("\n") +
+                              state_.TextCatalogue[Text::TryAgain],
                           kDefaultMessageTitle, MsgIcon::Warning);
       }
     }
@@ -987,8 +1026,9 @@ void QuoteWindow::printPreview() {
 
 void QuoteWindow::exportPdf() {
   if (!readyForOutput()) return;
-  const QString file = services_.askSaveFileName(
-      this, tr("Export as PDF"), {tr("PDF documents (*.pdf)")}, suggestedName(QStringLiteral("pdf")));
+  const QString file =
+      services_.askSaveFileName(this, tr("Export as PDF"), {tr("PDF documents (*.pdf)")},
+                                suggestedName(QStringLiteral("pdf")));
   if (file.isEmpty()) return;
   std::unique_ptr<PreparedQuoteDocument> document = prepare();
   if (!document || !issue(*document)) return;

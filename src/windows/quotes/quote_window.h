@@ -149,8 +149,8 @@ class QuoteWindow : public QWidget {
   Services& services_;
   HMeny& main_;
   Quote quote_;
-  Quote saved_;    // as last opened, saved or issued
-  QString file_;   // where Save writes; empty before the first Save As
+  Quote saved_;   // as last opened, saved or issued
+  QString file_;  // where Save writes; empty before the first Save As
   bool readOnly_ = false;
   bool repriced_ = false;
   std::optional<std::vector<OrderingList>> issuedLists_;  // a quote shown as issued
@@ -160,5 +160,5 @@ class QuoteWindow : public QWidget {
   QLabel *lblPositions_ = nullptr, *lblQuantity_ = nullptr, *lblPositionNote_ = nullptr;
   bool showing_ = false;  // the window sets its controls: their signals are no user's
   std::map<VariantId, std::unique_ptr<PartsData>> parts_;  // priced in, by the quote's language
-  std::optional<PricedQuote> priced_;  // the positions at the prices shown
+  std::optional<PricedQuote> priced_;                      // the positions at the prices shown
 };

@@ -13,6 +13,8 @@
 #include <exception>
 #include <memory>
 
+#include "common/number_format.h"
+#include "configurator/ordering_list.h"
 #include "data/parts_loader.h"
 #include "main_window/hmeny.h"
 #include "quotes/quote.h"
@@ -24,8 +26,16 @@
 
 namespace {
 
-enum Column { ColNumber, ColDate, ColCustomer, ColCustomerReference, ColOurReference,
-              ColLanguage, ColNet, ColCount };
+enum Column {
+  ColNumber,
+  ColDate,
+  ColCustomer,
+  ColCustomerReference,
+  ColOurReference,
+  ColLanguage,
+  ColNet,
+  ColCount
+};
 
 }  // namespace
 
@@ -135,7 +145,7 @@ void RegisterWindow::showList() {
                                      q.customerReference,
                                      q.ourReference,
                                      languageCode(q.variant),
-                                     locale.toString(q.net, 'f', 2)};
+                                     FormatNumber(q.net, kPricePattern)};
     for (int c = 0; c < ColCount; ++c) {
       auto* item = new QTableWidgetItem(cells[c]);
       if (c == ColNet) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);

@@ -73,7 +73,8 @@ const std::vector<Position> kKessler = {
       {3, "7302 4520 26", 12.80, "Steuerschlauch 2 x 6 mm, je m",
        "Tuyau de commande 2 x 6 mm, au m"},
       {1, "7302 4710 03", 412.00, "Überlastsicherung, PXH 250", "Limiteur de charge, PXH 250"},
-      {1, "7302 4610 07", 112.00, "Kettenspeicher 7 mm, bis 7 m", "Bac à chaîne 7 mm, jusqu'à 7 m"},
+      {1, "7302 4610 07", 112.00, "Kettenspeicher 7 mm, bis 7 m",
+       "Bac à chaîne 7 mm, jusqu'à 7 m"},
       {1, "7302 4730 07", 26.50, "Kettenanschlag 7 mm", "Butée de chaîne 7 mm"},
       {1, "7302 4720 03", 58.00, "Sicherheitshaken, PXH 200/250",
        "Crochet de sécurité, PXH 200/250"}}},
@@ -101,7 +102,7 @@ QJsonObject json(const Ran& ran) {
 }
 
 // The JSON of the quote against the lists worked out here, with the descriptions of one column.
-void expectKesslerJson(const QJsonObject& quote, const char* Part::*description) {
+void expectKesslerJson(const QJsonObject& quote, const char* Part::* description) {
   const QJsonArray positions = quote["positions"].toArray();
   ASSERT_EQ(positions.size(), 3);
   double total = 0, discount = 0;
@@ -188,8 +189,7 @@ TEST(QuoteCommandLine, AUsImperialQuoteAndItsLanguages) {
   us.positions = {{usImperial1000(), 2, {}}};
   const QString file = writeQuoteFileTo(dir, "us.telmaris", us);
   for (const QStringList& language : {QStringList{}, QStringList{"--language", "en"}}) {
-    const Ran ran =
-        telmaris(QStringList{"--dir", kProgram} + language + QStringList{"--json", file});
+    const Ran ran = telmaris(QStringList{"--dir", kProgram} + language + QStringList{"--json", file});
     ASSERT_EQ(ran.status, 0) << ran.err.toStdString();
     const QJsonObject quote = json(ran);
     EXPECT_EQ(quote["quote"].toObject()["language"].toString(), "en");
@@ -326,7 +326,8 @@ TEST(QuoteCommandLine, IssuedQuotesKeepTheirNumberAndTheirPrices) {
   ASSERT_EQ(telmaris({"--dir", program.path(), "--import-prices", prices}).status, 0);
 
   const QString issued = dir.filePath("issued.pdf");
-  const Ran again = telmaris({"--dir", program.path(), "--quote", number, "--pdf", issued});
+  const Ran again =
+      telmaris({"--dir", program.path(), "--quote", number, "--pdf", issued});
   ASSERT_EQ(again.status, 0) << again.err.toStdString();
   ASSERT_EQ(pdfPageCount(issued), 4);
   QStringList summary;
@@ -376,7 +377,7 @@ TEST(QuoteCommandLine, ReadsTheQuoteOptions) {
     EXPECT_EQ(parseCommandLine(wrong).kind, CommandLine::Kind::Usage)
         << wrong.join(' ').toStdString();
   const Ran help = telmaris({"--help"});
-  for (const char* option :
-       {"--language CODE", "--quote NUMBER --pdf OUT", "--quotes [TEXT]", "--reprice NUMBER"})
+  for (const char* option : {"--language CODE", "--quote NUMBER --pdf OUT", "--quotes [TEXT]",
+                             "--reprice NUMBER"})
     EXPECT_TRUE(help.out.contains(option)) << option;
 }

@@ -5,7 +5,7 @@
 # they come: the output buttons show. Ctrl+Shift+N opens the quote window, Alt+A adds the
 # configuration as position 1. Alt+Tab leads back to the main window; Ctrl+N starts anew (the
 # configuration is kept in the quote, so nothing is asked) and the second hoist is the same
-# model with a lift height of 5 m. Alt+Tab, Alt+A: position 2. Alt+Q goes to its quantity, which
+# model with a lift height of 5 m (Enter passes the stainless-steel box New File shows). Alt+Tab, Alt+A: position 2. Alt+Q goes to its quantity, which
 # becomes 2; Alt+C to the company, which is typed. File > Export as PDF (Alt+F, D) writes the
 # quote: a summary page and one page for each position. No ordering list is shown on the way.
 
@@ -24,10 +24,11 @@ choose_file() {
   press Return
 }
 
-# The configuration from the model list dropped down: Enter on the model, the lift height and
-# 3 m, then Enter on the trolley, the hoist control and the five accessories.
+# The configuration from the model list dropped down: the keys given (Enter on the model, and
+# after New File Enter on the stainless-steel box the model list leads to), the lift height
+# and 3 m, then Enter on the trolley, the hoist control and the five accessories.
 configure() {
-  press Return "$1" Return 3 Return || return 1
+  press "$@" Return 3 Return || return 1
   press Return Return || return 1
   press Return Return Return Return Return || return 1
 }
@@ -50,7 +51,7 @@ quote_window_fits() {
 walk_steps() {
   local quote pdf=$RUN_DIR/quote.pdf pages
   start_english_european || return 1
-  configure 4 || return 1
+  configure Return 4 || return 1
   snapshot first-hoist
 
   press ctrl+shift+n || return 1
@@ -64,7 +65,7 @@ walk_steps() {
   switch_to "$MAIN" || return 1
   press ctrl+n || return 1
   wait_popup || return 1
-  configure 5 || return 1
+  configure Return Return 5 || return 1
   switch_to "$quote" || return 1
   press alt+a || return 1
   sleep 0.5

@@ -3,7 +3,12 @@
 # 1280 x 800 without a window manager, by typing into it as a user would:
 #   resources/help/make-pictures.sh            (after cmake --build build)
 # Needs xvfb-run, xdotool, ImageMagick and pdftoppm. Writes resources/help/images/*.png; the
-# next build copies them into the program directory.
+# next build copies them into the program directory. The quote window's picture (quote-window.png)
+# comes from walk 15 instead, which fills a quote by keyboard on a screen of 1024 x 768:
+#   TELMARIS_WALK_SCREEN=1024x768 TELMARIS_WALK_REPETITIONS=1 TELMARIS_WALK_SCREENSHOTS=/tmp/shots \
+#     tests/walks/walk.sh build 15
+#   convert /tmp/shots/walk-15-quote-by-keyboard-1-two-positions.png -crop 981x704+43+64 +repage \
+#     -resize 80% -depth 8 resources/help/images/quote-window.png
 set -euo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
 if [[ "${1:-}" != --inside ]]; then

@@ -170,12 +170,25 @@ TEST(QuoteWindow, TwoPositionsChangedReorderedSavedAndOpenedAgainAsAQuoteFile) {
   EXPECT_EQ(q.txtPositionNote->text(), "with test certificate");
   EXPECT_EQ(q.txtCompany->text(), "Hebezeug Nord AG");
 
+  // Changed and printed: issued again under its number, and its file takes it as issued.
+  q.selectPosition(1);
+  q.spnQuantity->setValue(2);
+  EXPECT_TRUE(q.modified());
+  d.services.printAnswer = pdfRequest(out.filePath("hall 3.pdf"));
+  q.cmdPrint->click();
+  EXPECT_FALSE(q.modified()) << d.lastMessage().toStdString();
+  EXPECT_EQ(q.quote().header.number, "Q-2017-0001");
+  const Result<Quote> reissued = readQuoteFile(file);
+  ASSERT_TRUE(reissued);
+  EXPECT_EQ(reissued->positions[1].quantity, 2);
+  EXPECT_EQ(*reissued, q.quote());
+
   // A plain configuration file still opens in the main window.
   const QString single = out.filePath("single.telmaris");
   QFile::copy(TELMARIS_SOURCE_DIR "/examples/english-european.telmaris", single);
   d.openFile(single);
   EXPECT_EQ(d.w.currentConfiguration().liftHeight, "4");
-  EXPECT_EQ(q.quote(), saved);
+  EXPECT_EQ(q.quote(), *reissued);
 }
 
 TEST(QuoteWindow, APositionIsTakenOnlyFinishedAndFromThePriceListOfTheQuote) {

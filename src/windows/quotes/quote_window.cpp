@@ -922,15 +922,14 @@ bool QuoteWindow::issue(PreparedQuoteDocument& document) {
   try {
     const Quote issued = QuoteRegister::open(state_.Directory.quoteRegister())
                              .issue(document.priced, services_.today());
-    const bool unchanged = quote_ == saved_;
     quote_.header.number = issued.header.number;
     quote_.header.date = issued.header.date;
     document.priced.quote.header.number = issued.header.number;
     document.priced.quote.header.date = issued.header.date;
     repriced_ = false;
-    // The file of a quote that was saved as it stands takes its number and date at once;
-    // changes not yet saved are left for Save.
-    if (!file_.isEmpty() && unchanged) {
+    // The file of the quote takes it as it was issued, number and date with it, so that the
+    // file never holds a quote other than the one the register has under its number.
+    if (!file_.isEmpty()) {
       try {
         writeFileWhole(file_, writeQuote(quote_));
         saved_ = quote_;

@@ -46,16 +46,6 @@ namespace {
 
 enum Column { ColNumber, ColQuantity, ColModel, ColNote, ColUnitNet, ColLineNet, ColCount };
 
-// A language as its own speakers name it, as the language menu names the variants.
-QString languageName(const QString& code) {
-  if (code == QLatin1String("fr")) return QStringLiteral("Fran\u00e7ais");
-  if (code == QLatin1String("es")) return QStringLiteral("Espa\u00f1ol");
-  if (code == QLatin1String("pt")) return QStringLiteral("Portugu\u00eas");
-  if (code == QLatin1String("it")) return QStringLiteral("Italiano");
-  if (code == QLatin1String("de")) return QStringLiteral("Deutsch");
-  return QStringLiteral("English");
-}
-
 QString marketName(QuoteMarket market) {
   switch (market) {
     case QuoteMarket::UsMetric:
@@ -94,6 +84,16 @@ QLabel* buddyLabel(const QString& text, QWidget* buddy) {
 }
 
 }  // namespace
+
+QString quoteLanguageName(VariantId variant) {
+  const QString code = languageCode(variant);
+  if (code == QLatin1String("fr")) return QStringLiteral("Fran\u00e7ais");
+  if (code == QLatin1String("es")) return QStringLiteral("Espa\u00f1ol");
+  if (code == QLatin1String("pt")) return QStringLiteral("Portugu\u00eas");
+  if (code == QLatin1String("it")) return QStringLiteral("Italiano");
+  if (code == QLatin1String("de")) return QStringLiteral("Deutsch");
+  return QStringLiteral("English");
+}
 
 QuoteWindow::QuoteWindow(ProgramState& state, Services& services, HMeny& main)
     : QWidget(nullptr, Qt::Window), state_(state), services_(services), main_(main) {
@@ -464,7 +464,7 @@ void QuoteWindow::showLanguages() {
   cboLanguage->clear();
   const QuoteMarket m = market();
   for (VariantId v : quoteVariants(m))
-    cboLanguage->addItem(languageName(languageCode(v)), static_cast<int>(v));
+    cboLanguage->addItem(quoteLanguageName(v), static_cast<int>(v));
   const VariantId shown = quote_.positions.empty()
                               ? quote_.language.value_or(quoteVariants(m).front())
                               : quote_.printVariant();

@@ -30,6 +30,10 @@ class Services;
 struct PreparedQuoteDocument;
 struct ProgramState;
 
+// The language a quote prints in as its own speakers name it, as the language menu names the
+// variants: "Français", "Deutsch"; "English" for both US variants.
+QString quoteLanguageName(VariantId variant);
+
 class QuoteWindow : public QWidget {
   Q_OBJECT
 

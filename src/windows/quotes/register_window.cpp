@@ -144,7 +144,7 @@ void RegisterWindow::showList() {
                                      customer,
                                      q.customerReference,
                                      q.ourReference,
-                                     languageCode(q.variant),
+                                     quoteLanguageName(q.variant),
                                      FormatNumber(q.net, kPricePattern)};
     for (int c = 0; c < ColCount; ++c) {
       auto* item = new QTableWidgetItem(cells[c]);

@@ -89,10 +89,19 @@ std::optional<Configuration> HMeny::finishedConfiguration() {
 
 bool HMeny::openInSteps(const Configuration& configuration) {
   bringUp(*this);
-  if (!maySetConfigurationAside()) return false;
-  openConfiguration(configuration);
-  configurationFromQuote_ = currentConfiguration();
-  return true;
+  try {
+    if (!maySetConfigurationAside()) return false;
+    openConfiguration(configuration);
+    configurationFromQuote_ = currentConfiguration();
+    return true;
+  } catch (const Failure& e) {
+    showProblem(services_, this, e.problem(), state_.TextCatalogue,
+                tr("The configuration cannot be opened."));
+  } catch (const std::exception& e) {
+    showProblem(services_, this, unforeseenProblem(e, state_.Directory.database()),
+                state_.TextCatalogue, tr("The configuration cannot be opened."));
+  }
+  return false;
 }
 
 bool HMeny::openAsQuoteFile(const QString& file) {

@@ -1084,6 +1084,8 @@ void QuoteWindow::changeEvent(QEvent* event) {
   // Back in the window, the prices are read again: a price import may have changed them.
   if (event->type() == QEvent::ActivationChange && isActiveWindow() && !showing_) {
     parts_.clear();
+    // An empty quote takes the price list of the main window, whose variant may have changed.
+    if (quote_.positions.empty()) showLanguages();
     refreshPrices();
   }
 }

@@ -413,7 +413,10 @@ int runOnIssuedQuote(const CommandLine& command, const ProgramDirectory& directo
     return kDone;
   }
   const PricedQuote priced = pricedWithLists(issued.quote, opened.data, issued.lists);
-  writeWorkbook(output, [&] { writeQuoteWorkbook(output, opened.data.TextCatalogue, priced); });
+  writeWorkbook(output, [&] {
+    writeQuoteWorkbook(output, opened.data.TextCatalogue, priced,
+                       QuoteLabels(directory, priced.variant));
+  });
   return kDone;
 }
 
@@ -488,7 +491,7 @@ int runOnProgramDirectory(const CommandLine& command, const ProgramDirectory& di
     case CommandLine::Kind::Xlsx:
       writeWorkbook(output, [&] {
         if (quote.isQuote())
-          writeQuoteWorkbook(output, texts, priced);
+          writeQuoteWorkbook(output, texts, priced, QuoteLabels(directory, priced.variant));
         else
           writeExportWorkbook(output, orderingListSheet(texts, first));
       });

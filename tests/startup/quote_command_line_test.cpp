@@ -359,6 +359,23 @@ TEST(QuoteCommandLine, IssuedQuotesKeepTheirNumberAndTheirPrices) {
   EXPECT_FALSE(repriced.out.contains("8420 0250 10")) << repriced.out.toStdString();
   EXPECT_FALSE(repriced.out.contains("7302 4410 02")) << repriced.out.toStdString();
 
+  // A quote issued and repriced at once changes nothing, though a part (the pull chain of the
+  // hoist and of the motor trolley) stands on two of its lines.
+  Quote trolley;
+  trolley.madeAsQuote = true;
+  trolley.positions = {{european2500MotorTrolley(), 1, {}}};
+  const QString trolleyFile = writeQuoteFileTo(dir, "trolley.telmaris", trolley);
+  ASSERT_EQ(telmaris({"--dir", program.path(), "--date", "2026-12-11", "--xlsx",
+                      dir.filePath("t.xlsx"), trolleyFile})
+                .status,
+            0);
+  const Result<Quote> trolleyIssued = readQuoteFile(trolleyFile);
+  ASSERT_TRUE(trolleyIssued);
+  EXPECT_EQ(trolleyIssued->header.number, "Q-2026-0002");
+  const Ran unchanged =
+      telmaris({"--dir", program.path(), "--reprice", trolleyIssued->header.number});
+  EXPECT_EQ(unchanged.out, "Quote Q-2026-0002: no amount differs from today's prices.\n");
+
   // A number the register does not have.
   for (const QStringList& command : {QStringList{"--quote", "Q-2026-0099", "--pdf", issued},
                                      QStringList{"--reprice", "Q-2026-0099"}}) {

@@ -47,6 +47,17 @@ Configuration european250Short() {
   return c;
 }
 
+Configuration european2500MotorTrolley() {
+  Configuration c =
+      european(QStringLiteral("PXH 2500 EX"), QStringLiteral("4"), QStringLiteral("3"));
+  c.trolley = Trolley::MotorNarrow;
+  c.trolleyControl = TrolleyControl::PullChain;
+  c.accessories = {false, false, true, false, false};
+  c.discount = 5;
+  c.discountAsked = true;
+  return c;
+}
+
 Configuration usImperial1000() {
   Configuration c;
   c.variant = VariantId::UsImperial;

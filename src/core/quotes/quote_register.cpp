@@ -270,23 +270,25 @@ std::vector<RepricedAmount> repricedAmounts(const PricedQuote& issued, const Pri
     const std::vector<const OrderingLine*> before = issued.positions[i].list.parts();
     const std::vector<const OrderingLine*> now = today.positions[i].list.parts();
     const int position = static_cast<int>(i) + 1;
-    // Lines by ordering number: a price list may add or drop a part of the same hoist.
+    // Lines by ordering number: a price list may add or drop a part of the same hoist. A part
+    // on two lines (the pull chain of the hoist and of the trolley) pairs first with first.
+    std::vector<bool> paired(now.size(), false);
     for (const OrderingLine* b : before) {
       const OrderingLine* match = nullptr;
-      for (const OrderingLine* a : now)
-        if (a->orderingNumber == b->orderingNumber && a->part == b->part) match = a;
+      for (std::size_t k = 0; k < now.size() && !match; ++k)
+        if (!paired[k] && now[k]->orderingNumber == b->orderingNumber && now[k]->part == b->part) {
+          paired[k] = true;
+          match = now[k];
+        }
       const double after = match ? match->amount : 0;
       if (!match || differ(b->amount, after))
         changes.push_back(
             {position, b->orderingNumber, b->description.trimmed(), b->amount, after});
     }
-    for (const OrderingLine* a : now) {
-      bool known = false;
-      for (const OrderingLine* b : before)
-        known = known || (a->orderingNumber == b->orderingNumber && a->part == b->part);
-      if (!known)
-        changes.push_back({position, a->orderingNumber, a->description.trimmed(), 0, a->amount});
-    }
+    for (std::size_t k = 0; k < now.size(); ++k)
+      if (!paired[k])
+        changes.push_back(
+            {position, now[k]->orderingNumber, now[k]->description.trimmed(), 0, now[k]->amount});
   }
   if (differ(issued.total, today.total))
     changes.push_back(

@@ -2,6 +2,7 @@
 #include "quotes/quote_register.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -124,6 +125,8 @@ QuoteRegister QuoteRegister::open(const QString& file) {
   Database db = Database::open(file, kConnectString,
                                exists ? Database::Mode::OpenExisting : Database::Mode::Create);
   db.execute(kSchema);
+  // A dealer's customers and prices are the user's alone, as the parts database is.
+  if (!exists) QFile::setPermissions(file, QFile::ReadOwner | QFile::WriteOwner);
   return QuoteRegister(std::move(db), file);
 }
 

@@ -2,6 +2,7 @@
 #include "quotes/quote_register.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -124,6 +125,8 @@ QuoteRegister QuoteRegister::open(const QString& file) {
   Database db = Database::open(file, kConnectString,
                                exists ? Database::Mode::OpenExisting : Database::Mode::Create);
   db.execute(kSchema);
+  // A dealer's customers and prices are the user's alone, as the parts database is.
+  if (!exists) QFile::setPermissions(file, QFile::ReadOwner | QFile::WriteOwner);
   return QuoteRegister(std::move(db), file);
 }
 
@@ -221,7 +224,7 @@ Quote QuoteRegister::issue(const PricedQuote& priced, const QDate& today) {
 
 std::vector<RegisteredQuote> QuoteRegister::list(const QString& filter) const {
   // The newest revision of each number; issues of the same day by the order they were made.
-  Statement s = const_cast<Database&>(db_).prepare(
+  Statement s = db_.prepare(
       QStringLiteral("SELECT %1 FROM tblQuotes q WHERE revision = (SELECT MAX(revision) FROM "
                      "tblQuotes WHERE number = q.number) AND (?1 = '' OR instr(lower(number || "
                      "char(10) || company || char(10) || contact || char(10) || "
@@ -235,7 +238,7 @@ std::vector<RegisteredQuote> QuoteRegister::list(const QString& filter) const {
 }
 
 std::optional<IssuedQuote> QuoteRegister::find(const QString& number) const {
-  Statement s = const_cast<Database&>(db_).prepare(
+  Statement s = db_.prepare(
       QStringLiteral("SELECT %1, quote, lists FROM tblQuotes WHERE number = ?1 ORDER BY "
                      "revision DESC LIMIT 1")
           .arg(kColumns));

@@ -114,6 +114,12 @@ TEST(QuoteDocument, SummaryPageThenEveryPositionNumberedInTheQuotesLanguage) {
         QuoteLabel::LinePrice, QuoteLabel::Total, QuoteLabel::Discounts, QuoteLabel::NetTotal,
         QuoteLabel::Note})
     EXPECT_TRUE(all.contains(p.labels[label])) << p.labels[label].toStdString();
+  // The German labels, as the German translation file of the program has them.
+  for (const char* german :
+       {"Angebot", "Angebots-Nr.", "Datum", "Kunde", "Ihr Zeichen", "Unser Zeichen", "Gültig bis",
+        "Pos.", "Menge", "Modell", "Einzelpreis", "Gesamtpreis", "Summe", "Rabatte", "Nettosumme",
+        "Hinweis"})
+    EXPECT_TRUE(all.contains(QString::fromUtf8(german))) << german;
   for (const char* expected :
        {"Maschinenbau Kessler GmbH", "Frau Dr. Ines Kessler", "Hafenstraße 12", "28217 Bremen",
         "Anfrage 2026/118", "M. Lindqvist", "Q-2026-0007", "2026-12-01",

@@ -165,9 +165,14 @@ TEST(QuoteCommandLine, JsonOfAQuoteInItsLanguageAndAnother) {
   EXPECT_EQ(json(french)["quote"].toObject()["language"].toString(), "fr");
 
   // --list: the header, each position under its own line, the quote's totals.
-  const Ran list = telmaris({"--dir", kProgram, "--list", file});
+  const Ran list = telmaris({"--dir", kProgram, "--date", "2026-12-09", "--list", file});
   ASSERT_EQ(list.status, 0) << list.err.toStdString();
-  EXPECT_TRUE(list.out.contains("Maschinenbau Kessler GmbH\n")) << list.out.toStdString();
+  // The labels of the German translation file; no number and no date before the quote is issued.
+  EXPECT_TRUE(
+      list.out.startsWith("Angebot\nGültig bis: 2027-01-23\nKunde: Maschinenbau Kessler "
+                          "GmbH\nAnsprechpartner: Frau Dr. Ines Kessler\n  Hafenstraße 12\n"))
+      << list.out.toStdString();
+  EXPECT_TRUE(list.out.contains("\nSprache: de\n")) << list.out.toStdString();
   EXPECT_TRUE(list.out.contains("\nPosition 1: 1 × PXH 250 EX\n")) << list.out.toStdString();
   EXPECT_TRUE(list.out.contains("\nPosition 2: 2 × PXH 250L EX\n"));
   EXPECT_TRUE(list.out.contains("\nPosition 3: 3 × PXH 250 EX\n"));

@@ -268,6 +268,13 @@ TEST(QuoteCommandLine, AConfigurationIsListedAsBefore) {
 TEST(QuoteCommandLine, IssuedQuotesKeepTheirNumberAndTheirPrices) {
   TestProgramDirectory program(TestProgramDirectory::Built{});
   QTemporaryDir dir;
+  // Before the first quote the register is not there, and looking at it does not make it.
+  const Ran empty = telmaris({"--dir", program.path(), "--quotes"});
+  EXPECT_EQ(empty.status, 0);
+  EXPECT_EQ(empty.out, "The register holds no quote yet.\n");
+  EXPECT_EQ(telmaris({"--dir", program.path(), "--reprice", "Q-2026-0001"}).status, 3);
+  EXPECT_FALSE(QFile::exists(program.directory().quoteRegister()));
+
   const QString file = writeQuoteFileTo(dir, "kessler.telmaris", kesslerQuote());
   const QString pdf = dir.filePath("kessler.pdf");
   const Ran printed =

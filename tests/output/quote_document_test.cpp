@@ -5,7 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCoreApplication>
+#include <QDir>
 #include <QPrinter>
 #include <QTemporaryDir>
 #include <algorithm>
@@ -269,6 +271,7 @@ TEST(QuoteDocument, PositionsAreWalkedInAHiddenWindowOfTheQuotesLanguage) {
   two.positions.erase(two.positions.begin());
   Quote one = two;
   one.positions.erase(one.positions.begin());
+  const qsizetype windows = QApplication::topLevelWidgets().size();
   const PreparedQuoteDocument both = prepareQuoteDocument(kProgram, two);
   const PreparedQuoteDocument alone = prepareQuoteDocument(kProgram, one);
   ASSERT_EQ(both.pictures.windows.size(), 2u);
@@ -280,6 +283,23 @@ TEST(QuoteDocument, PositionsAreWalkedInAHiddenWindowOfTheQuotesLanguage) {
   EXPECT_EQ(both.data->TextCatalogue[Text::OrderingListTitle].trimmed(), "Bestellliste");
   EXPECT_TRUE(both.missingPictures.isEmpty());
 
-  // The window's own language is as it was.
+  // The window's own language is as it was, and the hidden window is gone.
   EXPECT_EQ(QCoreApplication::translate("Page", "warning: "), "warning: ");
+  EXPECT_EQ(QApplication::topLevelWidgets().size(), windows);
+}
+
+// A document that cannot be written names its file, and leaves nothing behind.
+TEST(QuoteDocument, AFileThatCannotBeWrittenIsNamed) {
+  QTemporaryDir dir;
+  const Printed p = priced(kesslerQuote());
+  const QString target = dir.filePath("missing folder/quote.pdf");
+  try {
+    writeQuotePdf(target, *p.data, p.priced, {}, QDate(2026, 12, 9), p.labels);
+    FAIL() << "written";
+  } catch (const Failure& e) {
+    EXPECT_EQ(e.problem().kind, Problem::Kind::File);
+    EXPECT_TRUE(e.problem().where.contains("missing folder"))
+        << e.problem().describe().toStdString();
+  }
+  EXPECT_TRUE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).isEmpty());
 }

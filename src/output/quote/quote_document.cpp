@@ -129,7 +129,8 @@ class SummaryLayout {
     }
     for (const QString& block : blocks) {
       if (block.isEmpty()) {
-        lines << QString();
+        // One blank line between paragraphs, however many were typed.
+        if (!lines.isEmpty() && !lines.last().isEmpty()) lines << QString();
         continue;
       }
       QString line;
@@ -171,10 +172,6 @@ class SummaryLayout {
   double lineHeight(double size, bool bold = false) {
     device_->setFont(size, bold);
     return device_->measure(QStringLiteral("Ág")).height();
-  }
-  double width(const QString& text, double size, bool bold) {
-    device_->setFont(size, bold);
-    return device_->measure(text).width();
   }
 
  private:

@@ -864,6 +864,14 @@ Seit dem Import in der Preisliste geändert; diese Preise bleiben erhalten (vor 
         <source>Language</source>
         <translation>Sprache</translation>
     </message>
+    <message>
+        <source>1 day</source>
+        <translation>1 Tag</translation>
+    </message>
+    <message>
+        <source>%1 days</source>
+        <translation>%1 Tage</translation>
+    </message>
 </context>
 <context>
     <name>Quotes</name>
@@ -962,6 +970,18 @@ Seit dem Import in der Preisliste geändert; diese Preise bleiben erhalten (vor 
     <message>
         <source>Position %1, %2 %3</source>
         <translation>Position %1, %2 %3</translation>
+    </message>
+    <message>
+        <source>The register holds no quote yet.
+</source>
+        <translation>Das Register enthält noch kein Angebot.
+</translation>
+    </message>
+    <message>
+        <source>No quote of the register matches %1.
+</source>
+        <translation>Kein Angebot im Register passt zu %1.
+</translation>
     </message>
 </context>
 <context>

@@ -864,6 +864,14 @@ Modificados en la lista de precios después de la importación, estos conservan 
         <source>Language</source>
         <translation>Idioma</translation>
     </message>
+    <message>
+        <source>1 day</source>
+        <translation>1 día</translation>
+    </message>
+    <message>
+        <source>%1 days</source>
+        <translation>%1 días</translation>
+    </message>
 </context>
 <context>
     <name>Quotes</name>
@@ -962,6 +970,18 @@ Modificados en la lista de precios después de la importación, estos conservan 
     <message>
         <source>Position %1, %2 %3</source>
         <translation>Posición %1, %2 %3</translation>
+    </message>
+    <message>
+        <source>The register holds no quote yet.
+</source>
+        <translation>El registro aún no contiene ninguna oferta.
+</translation>
+    </message>
+    <message>
+        <source>No quote of the register matches %1.
+</source>
+        <translation>Ninguna oferta del registro coincide con %1.
+</translation>
     </message>
 </context>
 <context>

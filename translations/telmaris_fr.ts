@@ -864,6 +864,14 @@ Modifiés dans la liste de prix depuis l&apos;importation, ces prix sont conserv
         <source>Language</source>
         <translation>Langue</translation>
     </message>
+    <message>
+        <source>1 day</source>
+        <translation>1 jour</translation>
+    </message>
+    <message>
+        <source>%1 days</source>
+        <translation>%1 jours</translation>
+    </message>
 </context>
 <context>
     <name>Quotes</name>
@@ -962,6 +970,18 @@ Modifiés dans la liste de prix depuis l&apos;importation, ces prix sont conserv
     <message>
         <source>Position %1, %2 %3</source>
         <translation>Position %1, %2 %3</translation>
+    </message>
+    <message>
+        <source>The register holds no quote yet.
+</source>
+        <translation>Le registre ne contient encore aucune offre.
+</translation>
+    </message>
+    <message>
+        <source>No quote of the register matches %1.
+</source>
+        <translation>Aucune offre du registre ne correspond à %1.
+</translation>
     </message>
 </context>
 <context>

@@ -864,6 +864,14 @@ Modificati nel listino prezzi dopo l&apos;importazione, questi mantengono il lor
         <source>Language</source>
         <translation>Lingua</translation>
     </message>
+    <message>
+        <source>1 day</source>
+        <translation>1 giorno</translation>
+    </message>
+    <message>
+        <source>%1 days</source>
+        <translation>%1 giorni</translation>
+    </message>
 </context>
 <context>
     <name>Quotes</name>
@@ -962,6 +970,18 @@ Modificati nel listino prezzi dopo l&apos;importazione, questi mantengono il lor
     <message>
         <source>Position %1, %2 %3</source>
         <translation>Posizione %1, %2 %3</translation>
+    </message>
+    <message>
+        <source>The register holds no quote yet.
+</source>
+        <translation>Il registro non contiene ancora alcuna offerta.
+</translation>
+    </message>
+    <message>
+        <source>No quote of the register matches %1.
+</source>
+        <translation>Nessuna offerta del registro corrisponde a %1.
+</translation>
     </message>
 </context>
 <context>

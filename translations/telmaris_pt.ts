@@ -864,6 +864,14 @@ Alterados na lista de preços desde a importação, estes mantêm o seu preço (
         <source>Language</source>
         <translation>Idioma</translation>
     </message>
+    <message>
+        <source>1 day</source>
+        <translation>1 dia</translation>
+    </message>
+    <message>
+        <source>%1 days</source>
+        <translation>%1 dias</translation>
+    </message>
 </context>
 <context>
     <name>Quotes</name>
@@ -962,6 +970,18 @@ Alterados na lista de preços desde a importação, estes mantêm o seu preço (
     <message>
         <source>Position %1, %2 %3</source>
         <translation>Posição %1, %2 %3</translation>
+    </message>
+    <message>
+        <source>The register holds no quote yet.
+</source>
+        <translation>O registo ainda não contém nenhuma proposta.
+</translation>
+    </message>
+    <message>
+        <source>No quote of the register matches %1.
+</source>
+        <translation>Nenhuma proposta do registo corresponde a %1.
+</translation>
     </message>
 </context>
 <context>

@@ -261,7 +261,10 @@ class SummaryLayout {
   }
 
   QString validityText(const QDate& until) const {
-    return QStringLiteral("%1 (%2 d)").arg(dateText(until)).arg(header_.validityDays);
+    const QString days = header_.validityDays == 1
+                             ? labels_[QuoteLabel::OneDay]
+                             : labels_[QuoteLabel::Days].arg(header_.validityDays);
+    return QStringLiteral("%1 (%2)").arg(dateText(until), days);
   }
 
   void tableHeading() {

@@ -7,6 +7,8 @@
 # first start and reused afterwards:
 #   - the database Telmaris.mdb is the user's: a newer installed one never replaces it; the
 #     launcher notes on standard error how to take the new price list;
+#   - the register of issued quotes, Quotes.mdb, is the program's own file there and is never
+#     copied, replaced or removed: a new price list never takes a quote with it;
 #   - pictures, help pages, translations and the reference document are refreshed from the
 #     installation whenever they changed there; nothing else is copied (the executables stay
 #     installed);

@@ -779,6 +779,212 @@ Seit dem Import in der Preisliste geändert; diese Preise bleiben erhalten (vor 
     </message>
 </context>
 <context>
+    <name>QuoteDocument</name>
+    <message>
+        <source>Quote</source>
+        <translation>Angebot</translation>
+    </message>
+    <message>
+        <source>Quote no.</source>
+        <translation>Angebots-Nr.</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Customer</source>
+        <translation>Kunde</translation>
+    </message>
+    <message>
+        <source>Contact</source>
+        <translation>Ansprechpartner</translation>
+    </message>
+    <message>
+        <source>Your reference</source>
+        <translation>Ihr Zeichen</translation>
+    </message>
+    <message>
+        <source>Our reference</source>
+        <translation>Unser Zeichen</translation>
+    </message>
+    <message>
+        <source>Valid until</source>
+        <translation>Gültig bis</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Hinweis</translation>
+    </message>
+    <message>
+        <source>Pos.</source>
+        <translation>Pos.</translation>
+    </message>
+    <message>
+        <source>Quantity</source>
+        <translation>Menge</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Modell</translation>
+    </message>
+    <message>
+        <source>Unit price</source>
+        <translation>Einzelpreis</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Gesamtpreis</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Summe</translation>
+    </message>
+    <message>
+        <source>Discounts</source>
+        <translation>Rabatte</translation>
+    </message>
+    <message>
+        <source>Net total</source>
+        <translation>Nettosumme</translation>
+    </message>
+    <message>
+        <source>Position %1</source>
+        <translation>Position %1</translation>
+    </message>
+    <message>
+        <source>%1 / %2</source>
+        <translation>%1 / %2</translation>
+    </message>
+    <message>
+        <source>Positions</source>
+        <translation>Positionen</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Sprache</translation>
+    </message>
+    <message>
+        <source>1 day</source>
+        <translation>1 Tag</translation>
+    </message>
+    <message>
+        <source>%1 days</source>
+        <translation>%1 Tage</translation>
+    </message>
+</context>
+<context>
+    <name>Quotes</name>
+    <message>
+        <source>&quot;%1&quot; must be %2.</source>
+        <translation>„%1“ muss %2 sein.</translation>
+    </message>
+    <message>
+        <source>a list of at least one position</source>
+        <translation>eine Liste mit mindestens einer Position</translation>
+    </message>
+    <message>
+        <source>a list of at most %1 positions</source>
+        <translation>eine Liste mit höchstens %1 Positionen</translation>
+    </message>
+    <message>
+        <source>a text of at most %1 characters</source>
+        <translation>ein Text mit höchstens %1 Zeichen</translation>
+    </message>
+    <message>
+        <source>a whole number from 1 to %1</source>
+        <translation>eine ganze Zahl von 1 bis %1</translation>
+    </message>
+    <message>
+        <source>a variant of the same market as the first position&apos;s (%1): one quote holds hoists of one price list</source>
+        <translation>eine Variante desselben Marktes wie die der ersten Position (%1): ein Angebot enthält Kettenzüge einer einzigen Preisliste</translation>
+    </message>
+    <message>
+        <source>one of %1 for this quote&apos;s hoists</source>
+        <translation>eine von %1 für die Kettenzüge dieses Angebots</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no key of a quote file.</source>
+        <translation>„%1“ ist kein Schlüssel einer Angebotsdatei.</translation>
+    </message>
+    <message>
+        <source>a whole number from %1 to %2</source>
+        <translation>eine ganze Zahl von %1 bis %2</translation>
+    </message>
+    <message>
+        <source>a list of at most %1 texts</source>
+        <translation>eine Liste mit höchstens %1 Texten</translation>
+    </message>
+    <message>
+        <source>a date such as &quot;2026-12-09&quot;</source>
+        <translation>ein Datum wie „2026-12-09“</translation>
+    </message>
+    <message>
+        <source>a list of 1 to %1 positions</source>
+        <translation>eine Liste mit 1 bis %1 Positionen</translation>
+    </message>
+    <message>
+        <source>The file is larger than %1 KB, more than a quote of %2 positions takes. It is no configuration or quote.</source>
+        <translation>Die Datei ist größer als %1 KB, mehr als ein Angebot mit %2 Positionen braucht. Sie ist weder eine Konfiguration noch ein Angebot.</translation>
+    </message>
+    <message>
+        <source>Position %1</source>
+        <translation>Position %1</translation>
+    </message>
+    <message>
+        <source>The quote has %1 positions but %2 lists were issued.</source>
+        <translation>Das Angebot hat %1 Positionen, ausgestellt wurden aber %2 Listen.</translation>
+    </message>
+    <message>
+        <source>The quote %1 in the register cannot be read: %2</source>
+        <translation>Das Angebot %1 im Register kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>The quote %1 in the register cannot be read: its lists do not match its positions.</source>
+        <translation>Das Angebot %1 im Register kann nicht gelesen werden: seine Listen passen nicht zu seinen Positionen.</translation>
+    </message>
+    <message>
+        <source>total</source>
+        <translation>Summe</translation>
+    </message>
+    <message>
+        <source>discounts</source>
+        <translation>Rabatte</translation>
+    </message>
+    <message>
+        <source>net total</source>
+        <translation>Nettosumme</translation>
+    </message>
+    <message>
+        <source>Quote %1: no amount differs from today&apos;s prices.
+</source>
+        <translation>Angebot %1: kein Betrag weicht von den heutigen Preisen ab.
+</translation>
+    </message>
+    <message>
+        <source>Quote %1 at today&apos;s prices, amounts changed:
+</source>
+        <translation>Angebot %1 zu heutigen Preisen, geänderte Beträge:
+</translation>
+    </message>
+    <message>
+        <source>Position %1, %2 %3</source>
+        <translation>Position %1, %2 %3</translation>
+    </message>
+    <message>
+        <source>The register holds no quote yet.
+</source>
+        <translation>Das Register enthält noch kein Angebot.
+</translation>
+    </message>
+    <message>
+        <source>No quote of the register matches %1.
+</source>
+        <translation>Kein Angebot im Register passt zu %1.
+</translation>
+    </message>
+</context>
+<context>
     <name>Services</name>
     <message>
         <source>The program has met a situation it cannot handle and will close now.

@@ -779,6 +779,212 @@ Modificados en la lista de precios después de la importación, estos conservan 
     </message>
 </context>
 <context>
+    <name>QuoteDocument</name>
+    <message>
+        <source>Quote</source>
+        <translation>Oferta</translation>
+    </message>
+    <message>
+        <source>Quote no.</source>
+        <translation>Oferta n.º</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>Customer</source>
+        <translation>Cliente</translation>
+    </message>
+    <message>
+        <source>Contact</source>
+        <translation>Contacto</translation>
+    </message>
+    <message>
+        <source>Your reference</source>
+        <translation>Su referencia</translation>
+    </message>
+    <message>
+        <source>Our reference</source>
+        <translation>Nuestra referencia</translation>
+    </message>
+    <message>
+        <source>Valid until</source>
+        <translation>Válida hasta</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Nota</translation>
+    </message>
+    <message>
+        <source>Pos.</source>
+        <translation>Pos.</translation>
+    </message>
+    <message>
+        <source>Quantity</source>
+        <translation>Cantidad</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Modelo</translation>
+    </message>
+    <message>
+        <source>Unit price</source>
+        <translation>Precio unitario</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Importe</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>Discounts</source>
+        <translation>Descuentos</translation>
+    </message>
+    <message>
+        <source>Net total</source>
+        <translation>Total neto</translation>
+    </message>
+    <message>
+        <source>Position %1</source>
+        <translation>Posición %1</translation>
+    </message>
+    <message>
+        <source>%1 / %2</source>
+        <translation>%1 / %2</translation>
+    </message>
+    <message>
+        <source>Positions</source>
+        <translation>Posiciones</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>1 day</source>
+        <translation>1 día</translation>
+    </message>
+    <message>
+        <source>%1 days</source>
+        <translation>%1 días</translation>
+    </message>
+</context>
+<context>
+    <name>Quotes</name>
+    <message>
+        <source>&quot;%1&quot; must be %2.</source>
+        <translation>«%1» debe ser %2.</translation>
+    </message>
+    <message>
+        <source>a list of at least one position</source>
+        <translation>una lista de al menos una posición</translation>
+    </message>
+    <message>
+        <source>a list of at most %1 positions</source>
+        <translation>una lista de como máximo %1 posiciones</translation>
+    </message>
+    <message>
+        <source>a text of at most %1 characters</source>
+        <translation>un texto de como máximo %1 caracteres</translation>
+    </message>
+    <message>
+        <source>a whole number from 1 to %1</source>
+        <translation>un número entero de 1 a %1</translation>
+    </message>
+    <message>
+        <source>a variant of the same market as the first position&apos;s (%1): one quote holds hoists of one price list</source>
+        <translation>una variante del mismo mercado que la de la primera posición (%1): una oferta contiene polipastos de una sola lista de precios</translation>
+    </message>
+    <message>
+        <source>one of %1 for this quote&apos;s hoists</source>
+        <translation>uno de %1 para los polipastos de esta oferta</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no key of a quote file.</source>
+        <translation>«%1» no es una clave de un archivo de oferta.</translation>
+    </message>
+    <message>
+        <source>a whole number from %1 to %2</source>
+        <translation>un número entero de %1 a %2</translation>
+    </message>
+    <message>
+        <source>a list of at most %1 texts</source>
+        <translation>una lista de como máximo %1 textos</translation>
+    </message>
+    <message>
+        <source>a date such as &quot;2026-12-09&quot;</source>
+        <translation>una fecha como «2026-12-09»</translation>
+    </message>
+    <message>
+        <source>a list of 1 to %1 positions</source>
+        <translation>una lista de 1 a %1 posiciones</translation>
+    </message>
+    <message>
+        <source>The file is larger than %1 KB, more than a quote of %2 positions takes. It is no configuration or quote.</source>
+        <translation>El archivo ocupa más de %1 KB, más de lo que ocupa una oferta de %2 posiciones. No es una configuración ni una oferta.</translation>
+    </message>
+    <message>
+        <source>Position %1</source>
+        <translation>Posición %1</translation>
+    </message>
+    <message>
+        <source>The quote has %1 positions but %2 lists were issued.</source>
+        <translation>La oferta tiene %1 posiciones, pero se emitieron %2 listas.</translation>
+    </message>
+    <message>
+        <source>The quote %1 in the register cannot be read: %2</source>
+        <translation>La oferta %1 del registro no se puede leer: %2</translation>
+    </message>
+    <message>
+        <source>The quote %1 in the register cannot be read: its lists do not match its positions.</source>
+        <translation>La oferta %1 del registro no se puede leer: sus listas no corresponden a sus posiciones.</translation>
+    </message>
+    <message>
+        <source>total</source>
+        <translation>total</translation>
+    </message>
+    <message>
+        <source>discounts</source>
+        <translation>descuentos</translation>
+    </message>
+    <message>
+        <source>net total</source>
+        <translation>total neto</translation>
+    </message>
+    <message>
+        <source>Quote %1: no amount differs from today&apos;s prices.
+</source>
+        <translation>Oferta %1: ningún importe difiere de los precios actuales.
+</translation>
+    </message>
+    <message>
+        <source>Quote %1 at today&apos;s prices, amounts changed:
+</source>
+        <translation>Oferta %1 a los precios actuales, importes cambiados:
+</translation>
+    </message>
+    <message>
+        <source>Position %1, %2 %3</source>
+        <translation>Posición %1, %2 %3</translation>
+    </message>
+    <message>
+        <source>The register holds no quote yet.
+</source>
+        <translation>El registro aún no contiene ninguna oferta.
+</translation>
+    </message>
+    <message>
+        <source>No quote of the register matches %1.
+</source>
+        <translation>Ninguna oferta del registro coincide con %1.
+</translation>
+    </message>
+</context>
+<context>
     <name>Services</name>
     <message>
         <source>The program has met a situation it cannot handle and will close now.

@@ -779,6 +779,212 @@ Modifiés dans la liste de prix depuis l&apos;importation, ces prix sont conserv
     </message>
 </context>
 <context>
+    <name>QuoteDocument</name>
+    <message>
+        <source>Quote</source>
+        <translation>Offre</translation>
+    </message>
+    <message>
+        <source>Quote no.</source>
+        <translation>Offre n°</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Customer</source>
+        <translation>Client</translation>
+    </message>
+    <message>
+        <source>Contact</source>
+        <translation>Interlocuteur</translation>
+    </message>
+    <message>
+        <source>Your reference</source>
+        <translation>Votre référence</translation>
+    </message>
+    <message>
+        <source>Our reference</source>
+        <translation>Notre référence</translation>
+    </message>
+    <message>
+        <source>Valid until</source>
+        <translation>Valable jusqu&apos;au</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Remarque</translation>
+    </message>
+    <message>
+        <source>Pos.</source>
+        <translation>Pos.</translation>
+    </message>
+    <message>
+        <source>Quantity</source>
+        <translation>Quantité</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Modèle</translation>
+    </message>
+    <message>
+        <source>Unit price</source>
+        <translation>Prix unitaire</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Montant</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>Discounts</source>
+        <translation>Remises</translation>
+    </message>
+    <message>
+        <source>Net total</source>
+        <translation>Total net</translation>
+    </message>
+    <message>
+        <source>Position %1</source>
+        <translation>Position %1</translation>
+    </message>
+    <message>
+        <source>%1 / %2</source>
+        <translation>%1 / %2</translation>
+    </message>
+    <message>
+        <source>Positions</source>
+        <translation>Positions</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Langue</translation>
+    </message>
+    <message>
+        <source>1 day</source>
+        <translation>1 jour</translation>
+    </message>
+    <message>
+        <source>%1 days</source>
+        <translation>%1 jours</translation>
+    </message>
+</context>
+<context>
+    <name>Quotes</name>
+    <message>
+        <source>&quot;%1&quot; must be %2.</source>
+        <translation>« %1 » doit être %2.</translation>
+    </message>
+    <message>
+        <source>a list of at least one position</source>
+        <translation>une liste d&apos;au moins une position</translation>
+    </message>
+    <message>
+        <source>a list of at most %1 positions</source>
+        <translation>une liste d&apos;au plus %1 positions</translation>
+    </message>
+    <message>
+        <source>a text of at most %1 characters</source>
+        <translation>un texte d&apos;au plus %1 caractères</translation>
+    </message>
+    <message>
+        <source>a whole number from 1 to %1</source>
+        <translation>un nombre entier de 1 à %1</translation>
+    </message>
+    <message>
+        <source>a variant of the same market as the first position&apos;s (%1): one quote holds hoists of one price list</source>
+        <translation>une variante du même marché que celle de la première position (%1) : une offre ne contient que des palans d&apos;une même liste de prix</translation>
+    </message>
+    <message>
+        <source>one of %1 for this quote&apos;s hoists</source>
+        <translation>l&apos;une de %1 pour les palans de cette offre</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no key of a quote file.</source>
+        <translation>« %1 » n&apos;est pas une clé d&apos;un fichier d&apos;offre.</translation>
+    </message>
+    <message>
+        <source>a whole number from %1 to %2</source>
+        <translation>un nombre entier de %1 à %2</translation>
+    </message>
+    <message>
+        <source>a list of at most %1 texts</source>
+        <translation>une liste d&apos;au plus %1 textes</translation>
+    </message>
+    <message>
+        <source>a date such as &quot;2026-12-09&quot;</source>
+        <translation>une date comme « 2026-12-09 »</translation>
+    </message>
+    <message>
+        <source>a list of 1 to %1 positions</source>
+        <translation>une liste de 1 à %1 positions</translation>
+    </message>
+    <message>
+        <source>The file is larger than %1 KB, more than a quote of %2 positions takes. It is no configuration or quote.</source>
+        <translation>Le fichier dépasse %1 Ko, plus qu&apos;il n&apos;en faut pour une offre de %2 positions. Ce n&apos;est ni une configuration ni une offre.</translation>
+    </message>
+    <message>
+        <source>Position %1</source>
+        <translation>Position %1</translation>
+    </message>
+    <message>
+        <source>The quote has %1 positions but %2 lists were issued.</source>
+        <translation>L&apos;offre a %1 positions, mais %2 listes ont été émises.</translation>
+    </message>
+    <message>
+        <source>The quote %1 in the register cannot be read: %2</source>
+        <translation>L&apos;offre %1 du registre est illisible : %2</translation>
+    </message>
+    <message>
+        <source>The quote %1 in the register cannot be read: its lists do not match its positions.</source>
+        <translation>L&apos;offre %1 du registre est illisible : ses listes ne correspondent pas à ses positions.</translation>
+    </message>
+    <message>
+        <source>total</source>
+        <translation>total</translation>
+    </message>
+    <message>
+        <source>discounts</source>
+        <translation>remises</translation>
+    </message>
+    <message>
+        <source>net total</source>
+        <translation>total net</translation>
+    </message>
+    <message>
+        <source>Quote %1: no amount differs from today&apos;s prices.
+</source>
+        <translation>Offre %1 : aucun montant ne diffère des prix du jour.
+</translation>
+    </message>
+    <message>
+        <source>Quote %1 at today&apos;s prices, amounts changed:
+</source>
+        <translation>Offre %1 aux prix du jour, montants modifiés :
+</translation>
+    </message>
+    <message>
+        <source>Position %1, %2 %3</source>
+        <translation>Position %1, %2 %3</translation>
+    </message>
+    <message>
+        <source>The register holds no quote yet.
+</source>
+        <translation>Le registre ne contient encore aucune offre.
+</translation>
+    </message>
+    <message>
+        <source>No quote of the register matches %1.
+</source>
+        <translation>Aucune offre du registre ne correspond à %1.
+</translation>
+    </message>
+</context>
+<context>
     <name>Services</name>
     <message>
         <source>The program has met a situation it cannot handle and will close now.

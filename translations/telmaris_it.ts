@@ -779,6 +779,212 @@ Modificati nel listino prezzi dopo l&apos;importazione, questi mantengono il lor
     </message>
 </context>
 <context>
+    <name>QuoteDocument</name>
+    <message>
+        <source>Quote</source>
+        <translation>Offerta</translation>
+    </message>
+    <message>
+        <source>Quote no.</source>
+        <translation>Offerta n.</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Customer</source>
+        <translation>Cliente</translation>
+    </message>
+    <message>
+        <source>Contact</source>
+        <translation>Referente</translation>
+    </message>
+    <message>
+        <source>Your reference</source>
+        <translation>Vostro riferimento</translation>
+    </message>
+    <message>
+        <source>Our reference</source>
+        <translation>Nostro riferimento</translation>
+    </message>
+    <message>
+        <source>Valid until</source>
+        <translation>Valida fino al</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Nota</translation>
+    </message>
+    <message>
+        <source>Pos.</source>
+        <translation>Pos.</translation>
+    </message>
+    <message>
+        <source>Quantity</source>
+        <translation>Quantità</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Modello</translation>
+    </message>
+    <message>
+        <source>Unit price</source>
+        <translation>Prezzo unitario</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Importo</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Totale</translation>
+    </message>
+    <message>
+        <source>Discounts</source>
+        <translation>Sconti</translation>
+    </message>
+    <message>
+        <source>Net total</source>
+        <translation>Totale netto</translation>
+    </message>
+    <message>
+        <source>Position %1</source>
+        <translation>Posizione %1</translation>
+    </message>
+    <message>
+        <source>%1 / %2</source>
+        <translation>%1 / %2</translation>
+    </message>
+    <message>
+        <source>Positions</source>
+        <translation>Posizioni</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Lingua</translation>
+    </message>
+    <message>
+        <source>1 day</source>
+        <translation>1 giorno</translation>
+    </message>
+    <message>
+        <source>%1 days</source>
+        <translation>%1 giorni</translation>
+    </message>
+</context>
+<context>
+    <name>Quotes</name>
+    <message>
+        <source>&quot;%1&quot; must be %2.</source>
+        <translation>«%1» deve essere %2.</translation>
+    </message>
+    <message>
+        <source>a list of at least one position</source>
+        <translation>un elenco di almeno una posizione</translation>
+    </message>
+    <message>
+        <source>a list of at most %1 positions</source>
+        <translation>un elenco di al massimo %1 posizioni</translation>
+    </message>
+    <message>
+        <source>a text of at most %1 characters</source>
+        <translation>un testo di al massimo %1 caratteri</translation>
+    </message>
+    <message>
+        <source>a whole number from 1 to %1</source>
+        <translation>un numero intero da 1 a %1</translation>
+    </message>
+    <message>
+        <source>a variant of the same market as the first position&apos;s (%1): one quote holds hoists of one price list</source>
+        <translation>una variante dello stesso mercato della prima posizione (%1): un&apos;offerta contiene paranchi di un solo listino</translation>
+    </message>
+    <message>
+        <source>one of %1 for this quote&apos;s hoists</source>
+        <translation>uno tra %1 per i paranchi di questa offerta</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no key of a quote file.</source>
+        <translation>«%1» non è una chiave di un file di offerta.</translation>
+    </message>
+    <message>
+        <source>a whole number from %1 to %2</source>
+        <translation>un numero intero da %1 a %2</translation>
+    </message>
+    <message>
+        <source>a list of at most %1 texts</source>
+        <translation>un elenco di al massimo %1 testi</translation>
+    </message>
+    <message>
+        <source>a date such as &quot;2026-12-09&quot;</source>
+        <translation>una data come «2026-12-09»</translation>
+    </message>
+    <message>
+        <source>a list of 1 to %1 positions</source>
+        <translation>un elenco da 1 a %1 posizioni</translation>
+    </message>
+    <message>
+        <source>The file is larger than %1 KB, more than a quote of %2 positions takes. It is no configuration or quote.</source>
+        <translation>Il file supera %1 KB, più di quanto occupi un&apos;offerta di %2 posizioni. Non è né una configurazione né un&apos;offerta.</translation>
+    </message>
+    <message>
+        <source>Position %1</source>
+        <translation>Posizione %1</translation>
+    </message>
+    <message>
+        <source>The quote has %1 positions but %2 lists were issued.</source>
+        <translation>L&apos;offerta ha %1 posizioni, ma sono state emesse %2 liste.</translation>
+    </message>
+    <message>
+        <source>The quote %1 in the register cannot be read: %2</source>
+        <translation>L&apos;offerta %1 del registro non è leggibile: %2</translation>
+    </message>
+    <message>
+        <source>The quote %1 in the register cannot be read: its lists do not match its positions.</source>
+        <translation>L&apos;offerta %1 del registro non è leggibile: le liste non corrispondono alle posizioni.</translation>
+    </message>
+    <message>
+        <source>total</source>
+        <translation>totale</translation>
+    </message>
+    <message>
+        <source>discounts</source>
+        <translation>sconti</translation>
+    </message>
+    <message>
+        <source>net total</source>
+        <translation>totale netto</translation>
+    </message>
+    <message>
+        <source>Quote %1: no amount differs from today&apos;s prices.
+</source>
+        <translation>Offerta %1: nessun importo differisce dai prezzi attuali.
+</translation>
+    </message>
+    <message>
+        <source>Quote %1 at today&apos;s prices, amounts changed:
+</source>
+        <translation>Offerta %1 ai prezzi attuali, importi cambiati:
+</translation>
+    </message>
+    <message>
+        <source>Position %1, %2 %3</source>
+        <translation>Posizione %1, %2 %3</translation>
+    </message>
+    <message>
+        <source>The register holds no quote yet.
+</source>
+        <translation>Il registro non contiene ancora alcuna offerta.
+</translation>
+    </message>
+    <message>
+        <source>No quote of the register matches %1.
+</source>
+        <translation>Nessuna offerta del registro corrisponde a %1.
+</translation>
+    </message>
+</context>
+<context>
     <name>Services</name>
     <message>
         <source>The program has met a situation it cannot handle and will close now.

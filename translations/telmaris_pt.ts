@@ -779,6 +779,212 @@ Alterados na lista de preços desde a importação, estes mantêm o seu preço (
     </message>
 </context>
 <context>
+    <name>QuoteDocument</name>
+    <message>
+        <source>Quote</source>
+        <translation>Proposta</translation>
+    </message>
+    <message>
+        <source>Quote no.</source>
+        <translation>Proposta n.º</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Customer</source>
+        <translation>Cliente</translation>
+    </message>
+    <message>
+        <source>Contact</source>
+        <translation>Contacto</translation>
+    </message>
+    <message>
+        <source>Your reference</source>
+        <translation>A sua referência</translation>
+    </message>
+    <message>
+        <source>Our reference</source>
+        <translation>A nossa referência</translation>
+    </message>
+    <message>
+        <source>Valid until</source>
+        <translation>Válida até</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Nota</translation>
+    </message>
+    <message>
+        <source>Pos.</source>
+        <translation>Pos.</translation>
+    </message>
+    <message>
+        <source>Quantity</source>
+        <translation>Quantidade</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Modelo</translation>
+    </message>
+    <message>
+        <source>Unit price</source>
+        <translation>Preço unitário</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Montante</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>Discounts</source>
+        <translation>Descontos</translation>
+    </message>
+    <message>
+        <source>Net total</source>
+        <translation>Total líquido</translation>
+    </message>
+    <message>
+        <source>Position %1</source>
+        <translation>Posição %1</translation>
+    </message>
+    <message>
+        <source>%1 / %2</source>
+        <translation>%1 / %2</translation>
+    </message>
+    <message>
+        <source>Positions</source>
+        <translation>Posições</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>1 day</source>
+        <translation>1 dia</translation>
+    </message>
+    <message>
+        <source>%1 days</source>
+        <translation>%1 dias</translation>
+    </message>
+</context>
+<context>
+    <name>Quotes</name>
+    <message>
+        <source>&quot;%1&quot; must be %2.</source>
+        <translation>«%1» deve ser %2.</translation>
+    </message>
+    <message>
+        <source>a list of at least one position</source>
+        <translation>uma lista de pelo menos uma posição</translation>
+    </message>
+    <message>
+        <source>a list of at most %1 positions</source>
+        <translation>uma lista de no máximo %1 posições</translation>
+    </message>
+    <message>
+        <source>a text of at most %1 characters</source>
+        <translation>um texto de no máximo %1 caracteres</translation>
+    </message>
+    <message>
+        <source>a whole number from 1 to %1</source>
+        <translation>um número inteiro de 1 a %1</translation>
+    </message>
+    <message>
+        <source>a variant of the same market as the first position&apos;s (%1): one quote holds hoists of one price list</source>
+        <translation>uma variante do mesmo mercado que a da primeira posição (%1): uma proposta contém talhas de uma só tabela de preços</translation>
+    </message>
+    <message>
+        <source>one of %1 for this quote&apos;s hoists</source>
+        <translation>um de %1 para as talhas desta proposta</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no key of a quote file.</source>
+        <translation>«%1» não é uma chave de um ficheiro de proposta.</translation>
+    </message>
+    <message>
+        <source>a whole number from %1 to %2</source>
+        <translation>um número inteiro de %1 a %2</translation>
+    </message>
+    <message>
+        <source>a list of at most %1 texts</source>
+        <translation>uma lista de no máximo %1 textos</translation>
+    </message>
+    <message>
+        <source>a date such as &quot;2026-12-09&quot;</source>
+        <translation>uma data como «2026-12-09»</translation>
+    </message>
+    <message>
+        <source>a list of 1 to %1 positions</source>
+        <translation>uma lista de 1 a %1 posições</translation>
+    </message>
+    <message>
+        <source>The file is larger than %1 KB, more than a quote of %2 positions takes. It is no configuration or quote.</source>
+        <translation>O ficheiro tem mais de %1 KB, mais do que ocupa uma proposta de %2 posições. Não é uma configuração nem uma proposta.</translation>
+    </message>
+    <message>
+        <source>Position %1</source>
+        <translation>Posição %1</translation>
+    </message>
+    <message>
+        <source>The quote has %1 positions but %2 lists were issued.</source>
+        <translation>A proposta tem %1 posições, mas foram emitidas %2 listas.</translation>
+    </message>
+    <message>
+        <source>The quote %1 in the register cannot be read: %2</source>
+        <translation>A proposta %1 do registo não pode ser lida: %2</translation>
+    </message>
+    <message>
+        <source>The quote %1 in the register cannot be read: its lists do not match its positions.</source>
+        <translation>A proposta %1 do registo não pode ser lida: as listas não correspondem às posições.</translation>
+    </message>
+    <message>
+        <source>total</source>
+        <translation>total</translation>
+    </message>
+    <message>
+        <source>discounts</source>
+        <translation>descontos</translation>
+    </message>
+    <message>
+        <source>net total</source>
+        <translation>total líquido</translation>
+    </message>
+    <message>
+        <source>Quote %1: no amount differs from today&apos;s prices.
+</source>
+        <translation>Proposta %1: nenhum montante difere dos preços atuais.
+</translation>
+    </message>
+    <message>
+        <source>Quote %1 at today&apos;s prices, amounts changed:
+</source>
+        <translation>Proposta %1 aos preços atuais, montantes alterados:
+</translation>
+    </message>
+    <message>
+        <source>Position %1, %2 %3</source>
+        <translation>Posição %1, %2 %3</translation>
+    </message>
+    <message>
+        <source>The register holds no quote yet.
+</source>
+        <translation>O registo ainda não contém nenhuma proposta.
+</translation>
+    </message>
+    <message>
+        <source>No quote of the register matches %1.
+</source>
+        <translation>Nenhuma proposta do registo corresponde a %1.
+</translation>
+    </message>
+</context>
+<context>
     <name>Services</name>
     <message>
         <source>The program has met a situation it cannot handle and will close now.

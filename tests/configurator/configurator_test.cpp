@@ -37,12 +37,6 @@ int number(const std::optional<Text>& text) {
   return text ? static_cast<int>(*text) : 0;
 }
 
-// The element number of an option chosen, -1 for none.
-template <typename Choice>
-int chosen(const std::optional<Choice>& c) {
-  return c ? static_cast<int>(*c) : -1;
-}
-
 // The text numbers of the messages since the last call.
 std::vector<int> texts(Configurator& e) {
   std::vector<int> numbers;
@@ -87,12 +81,6 @@ int selected(const Configurator& e, Ctl first, int count) {
   return -1;
 }
 
-QStringList names(const QStringList& classes, bool lubeFree) {
-  QStringList list;
-  for (const QString& c : classes) list << "PXH " + c + (lubeFree ? "L" : "") + " EX";
-  return list;
-}
-
 Configuration answers(const QString& model, const QString& lift, const QString& control,
                       Trolley trolley = Trolley::None,
                       HoistControl hoistControl = HoistControl::PullChain) {
@@ -107,18 +95,9 @@ Configuration answers(const QString& model, const QString& lift, const QString& 
 
 }  // namespace
 
-TEST(Configurator, ModelListAndColumnsByVariant) {
-  // The US variants list the 3000 class too; the load's model, until the user confirms one, is
-  // the "PXH 1000 U EX" there.
-  const QStringList classes{"250", "500", "980", "1000", "2500", "3000", "5000"};
-  Configurator us;
-  us.load("US Imperial");
-  EXPECT_EQ(us.modelList(), names(classes, false));
-  EXPECT_EQ(us.currentModel(), "PXH 1000 U EX");
-  EXPECT_EQ(us.modelIndex(), 13);
-  us.lubeFreeChanged(true);
-  EXPECT_EQ(us.modelList(), names(classes, true));
-
+// The model lists by variant are the core walk's (tests/walk_core), the default model by variant
+// the hoist-model table's.
+TEST(Configurator, ModelColumnsByVariant) {
   // The columns of a confirmed model; {0, 0} where the variant does not know the name, which
   // keeps the columns of the model confirmed before ("PXH 500 EX": 3, 3 and 12, 3).
   struct Columns {
@@ -225,7 +204,9 @@ TEST(Configurator, APickFromTheLubeFreeListLeadsToTheLiftHeight) {
   }
 }
 
-TEST(Configurator, LiftHeightLimitsColoursAndChainLength) {
+// The limits of each model and the chain lengths are the core walk's; here the box's colours,
+// its messages and where the focus goes.
+TEST(Configurator, LiftHeightColoursAndMessages) {
   // The box by value: white below 1, yellow up to the model's limit, red above. Enter then goes
   // on to the control length; without a lift height it says text 13; above the limit, leaving
   // the box says text 28 with the limit (whole feet in US Imperial) and empties it.
@@ -243,11 +224,8 @@ TEST(Configurator, LiftHeightLimitsColoursAndChainLength) {
       {"", "PXH 250 EX", "100", Yellow, 100, 100, ""},
       {"", "PXH 250 EX", "100.1", Red, 100, 100.1, ": 100"},
       {"Fransk", "PXH 2500L EX", "50.5", Red, 50, 50.5, ": 50"},
-      {"US Metric", "PXH 3000 EX", "50", Yellow, 50, 50, ""},
-      {"Italiensk", "PXH 5000L EX", "26", Red, 25, 26, ": 25"},
-      // US Imperial types feet: 25 m are 82.02 ft, 50 m 164.04 ft.
+      // US Imperial types feet: 25 m are 82.02 ft.
       {"US Imperial", "PXH 5000 EX", "82.1", Red, 25, 82.1 * 0.3048, ": 82"},
-      {"US Imperial", "PXH 1000 EX", "165", Red, 50, 165 * 0.3048, ": 164"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(std::string(c.key) + " / " + c.model + " / " + c.text);
@@ -275,33 +253,12 @@ TEST(Configurator, LiftHeightLimitsColoursAndChainLength) {
     EXPECT_EQ(e.shown(Ctl::ControlLengthB), e.focus() == Ctl::ControlLengthB);
   }
 
-  // Chain length: integer part of (falls x lift height + allowance - 0.01), plus 1. Chains of
-  // 26 m and more (19 m and more for the heavy models) cannot go into the collector: a note,
-  // and the walk goes on to the control length.
-  struct Chain {
-    const char *key, *model, *lift;
-    int chain, note;  // the note's text number, 0 for none
-  };
-  const Chain chains[] = {
-      {"", "PXH 250 EX", "4.505", 5, 0},  // 5.005: within a centimetre of 5 m
-      {"", "PXH 250 EX", "4.52", 6, 0},   // 5.01
-      {"", "PXH 250 EX", "25", 26, 112},
-      {"", "PXH 1000 EX", "12.3", 26, 112},
-      {"", "PXH 2500 EX", "17.4", 18, 0},
-      {"", "PXH 2500 EX", "18", 19, 113},
-      {"", "PXH 5000 EX", "12", 25, 113},
-      {"US Imperial", "PXH 1000 EX", "20", 13, 0},   // 6.096 m, 2 falls
-      {"US Imperial", "PXH 250 EX", "81", 26, 112},  // 24.689 m
-  };
-  for (const Chain& c : chains) {
-    SCOPED_TRACE(std::string(c.key) + " / " + c.model + " / " + c.lift);
-    Configurator e = walk(c.key, c.model, c.lift);
-    EXPECT_EQ(e.chainLength(), c.chain);
-    EXPECT_EQ(e.chainCollectorFlag(), c.note ? 1 : 0);
-    EXPECT_EQ(texts(e), c.note ? std::vector<int>{c.note} : std::vector<int>{});
-    EXPECT_EQ(e.focus(), Ctl::ControlLengthB);
-    EXPECT_FALSE(e.refusal().has_value());  // a note, not a refusal
-  }
+  // A chain too long for the collector: the note, which stops nothing.
+  Configurator e = walk("", "PXH 250 EX", "25");
+  EXPECT_EQ(e.chainCollectorFlag(), 1);
+  EXPECT_EQ(texts(e), std::vector<int>{112});
+  EXPECT_EQ(e.focus(), Ctl::ControlLengthB);
+  EXPECT_FALSE(e.refusal().has_value());
 }
 
 TEST(Configurator, ControlLengthInWholeMetres) {
@@ -350,7 +307,6 @@ TEST(Configurator, ControlLengthInWholeMetres) {
   };
   const Feet feet[] = {
       {"20", "19.7", "23.0", 0, "19.7", 6},
-      {"9.8", nullptr, "", -1, "9.8", 3},
       {"3", nullptr, "", -1, "3.3", 1},  // below 1 m: the shortest length
   };
   for (const Feet& c : feet) {
@@ -388,9 +344,7 @@ TEST(Configurator, OptionGroupRules) {
       {4, 0, 2, 0, 2, true, C::Check3D1_4},
       {10, 0, 1, 0, 1, false, C::Opt3DHoistControl1},
       {11, 0, 1, 27, 0, false, C::Opt3DHoistControl0},
-      {10, 3, 3, 0, 3, false, C::Opt3DHoistControl3},
       {11, 4, 3, 27, 0, false, C::Opt3DHoistControl0},
-      {11, 3, 0, 0, 0, false, C::Opt3DHoistControl0},
   };
   for (const Hoist& c : hoists) {
     SCOPED_TRACE("control " + std::to_string(c.control) + ", trolley " + std::to_string(c.trolley) +
@@ -436,15 +390,12 @@ TEST(Configurator, OptionGroupRules) {
       {"PXH 250 EX", "11", 0, true, false, false, 1, {27}, C::ControlLengthB},
       {"PXH 2500 EX", "10", 0, true, true, true, 1, {}, C::Opt3DTrolleyControls1},
       {"PXH 2500 EX", "11", 0, true, true, true, 0, {}, C::Opt3DTrolleyControls0},
-      {"PXH 5000 EX", "11", 0, true, true, true, 0, {}, C::Opt3DTrolleyControls0},
       {"PXH 250 EX", "6", 3, false, false, true, -1, {}, C::Check3D1_0},
   };
   for (const Controls& c : trolleyControls) {
     SCOPED_TRACE(std::string(c.model) + ", control " + c.control + ", hoist control " +
                  std::to_string(c.hoistControl));
-    // The 5000 takes only the wide motor trolley.
-    const int motor = QLatin1String(c.model) == QLatin1String("PXH 5000 EX") ? 4 : 3;
-    Configurator e = walk("", c.model, "4", c.control, motor, c.hoistControl);
+    Configurator e = walk("", c.model, "4", c.control, 3, c.hoistControl);
     EXPECT_EQ(texts(e), c.messages);
     EXPECT_EQ(e.shown(Ctl::Frame3DTrolleyControls), c.frame);
     if (c.frame) {
@@ -453,7 +404,6 @@ TEST(Configurator, OptionGroupRules) {
       EXPECT_EQ(e.control(Ctl::Frame3DTrolleyControls).enabled, c.enabled);
     }
     EXPECT_EQ(selected(e, Ctl::Opt3DTrolleyControls0, 2), c.selected);
-    EXPECT_EQ(chosen(e.hoist().trolleyControl), c.selected);
     EXPECT_EQ(e.focus(), c.focus);
   }
 
@@ -471,23 +421,8 @@ TEST(Configurator, OptionGroupRules) {
     EXPECT_EQ(e.hoist().trolleyControl, TrolleyControl::PullChain);
   }
 
-  // The trolley designation, written when the trolley step is left.
-  struct Designation {
-    const char *key, *model;
-    int trolley;
-    const char* designation;
-  };
-  const Designation designations[] = {{"Tysk", "PXH 250L EX", 1, "PXK 1000"},
-                                      {"US Metric", "PXH 3000 EX", 2, "WXK 3000"},
-                                      {"US Metric", "PXH 3000L EX", 4, "PXK 3000M"}};
-  for (const Designation& c : designations) {
-    SCOPED_TRACE(std::string(c.key) + " / " + c.model + " / " + std::to_string(c.trolley));
-    const Configurator e = walk(c.key, c.model, "4", "3", c.trolley);
-    EXPECT_EQ(e.focus(), Ctl::Opt3DHoistControl0);
-    EXPECT_EQ(e.hoist().trolleyDesignation, c.designation);
-    EXPECT_EQ(chosen(e.hoist().trolley), c.trolley);
-  }
-  // A motor trolley, then back to none: the designation goes.
+  // The designations by model are the core walk's. A motor trolley, then back to none: the
+  // designation goes.
   Configurator e = walk("", "PXH 1000 EX", "4", "3", 3);
   EXPECT_EQ(e.hoist().trolleyDesignation, "PXK 1000M");
   e.optionClicked(Ctl::Opt3DTrolley0);
@@ -496,9 +431,8 @@ TEST(Configurator, OptionGroupRules) {
 }
 
 TEST(Configurator, AccessoriesOneAtATime) {
-  // The accessories in their order, each opened by Enter on the one before: overload protection
-  // (where the model offers it as an option), chain collector (chain stop when the chain is too
-  // long for it), chain stop, safety hook (models below 5 and 10 to 13), assembly, the outputs.
+  // The accessories, each opened by Enter on the one before, then the outputs; the overload box
+  // as each kind of offer shows it. (Which accessories each model asks for is the core walk's.)
   enum Overload { Optional, Standard, NotAvailable };
   struct Walk {
     const char *key, *model, *lift;
@@ -506,15 +440,9 @@ TEST(Configurator, AccessoriesOneAtATime) {
     const char* order;  // the Check3D1 elements offered one after the other
   };
   const Walk walks[] = {
-      {"", "PXH 250 EX", "4", Optional, "01235"},
       {"", "PXH 250 EX", "25", Optional, "0235"},
       {"", "PXH 980 EX", "5", NotAvailable, "1235"},
-      {"", "PXH 1000 U EX", "5", Optional, "01235"},
       {"", "PXH 1000 EX", "13", Standard, "235"},
-      {"", "PXH 2500 EX", "4", Standard, "125"},
-      {"US Metric", "PXH 1000 EX", "4", Standard, "1235"},
-      {"US Metric", "PXH 3000 EX", "4", Optional, "0125"},
-      {"US Metric", "PXH 3000 EX", "18", Optional, "025"},
   };
   for (const Walk& c : walks) {
     SCOPED_TRACE(std::string(c.key) + " / " + c.model + " / " + c.lift);

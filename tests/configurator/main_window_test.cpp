@@ -1,5 +1,5 @@
-// The main window: its design rectangles and catalogue captions, the layout at start, the change
-// of variant, the steps opening and closing, the tab stops and the auxiliary windows.
+// The main window: its catalogue captions, the layout at start, the change of variant, the steps
+// opening and closing, the tab stops and the auxiliary windows.
 #include <gtest/gtest.h>
 
 #include <QAction>
@@ -18,31 +18,11 @@
 #include "configurator/window_driver.h"
 #include "list_window/form3.h"
 #include "price_window/form2.h"
-#include "widgets/twips.h"
 
 namespace {
 
-// A design rectangle in twips against the widget's place in pixels, 15 twips to the pixel; the
-// rounding of the edges may move each value by a pixel.
-void expectDesignRect(const QWidget* w, int left, int top, int width, int height) {
-  const QRect r = w->geometry();
-  const std::string name = w->objectName().toStdString();
-  EXPECT_NEAR(r.x(), twipsToPixels(left), 1) << name;
-  EXPECT_NEAR(r.y(), twipsToPixels(top), 1) << name;
-  EXPECT_NEAR(r.width(), twipsToPixels(width), 1) << name;
-  EXPECT_NEAR(r.height(), twipsToPixels(height), 1) << name;
-}
-
-const QString kExamples = QStringLiteral(TELMARIS_SOURCE_DIR "/examples/");
 const QString kNotSaved =
     QStringLiteral("The configuration has not been saved.\n\nDo you want to save it?");
-
-// The answers a configuration file holds, read as the program reads them.
-Configuration configurationIn(const QString& file) {
-  const Result<Configuration> read = readConfigurationFile(file);
-  EXPECT_TRUE(read) << file.toStdString();
-  return read ? *read : Configuration{};
-}
 
 // The price file that renews one price: the zinc-plated 7 mm chain of the smaller models (part
 // 12, 36.90 per m in the shipped data) at 40 per m; every other part is set to 0.
@@ -55,23 +35,6 @@ QString chainPriceFile(const QTemporaryDir& dir) {
 }
 
 }  // namespace
-
-TEST(MainWindow, PlacesItsControlsAtTheirDesignRectangles) {
-  WindowDriver m;
-  HMeny& w = m.w;
-  EXPECT_EQ(w.client->size(), QSize(800, 547));  // 12000 x 8200 twips
-  expectDesignRect(w.ComboPXH, 2010, 510, 3195, 315);
-  expectDesignRect(w.Label1[0], 2040, 1380, 2595, 255);
-  expectDesignRect(w.Frame3DTrolley, 2010, 3150, 3360, 2115);
-  expectDesignRect(w.Check3D1[5], 9600, 4470, 1995, 645);
-  expectDesignRect(w.RabattB, 10920, 5220, 345, 285);
-  expectDesignRect(w.Printerutskrift, 10290, 6090, 645, 660);
-  // Inside their frames, from the frame's corner.
-  ASSERT_EQ(w.Opt3DHoistControl[1]->parentWidget(), w.Frame3DHoistControls);
-  expectDesignRect(w.Opt3DHoistControl[1], 60, 990, 1200, 255);
-  ASSERT_EQ(w.optLubeFree[1]->parentWidget(), w.fraLubeFree);
-  expectDesignRect(w.optLubeFree[1], 2250, 180, 930, 285);
-}
 
 TEST(MainWindow, ShowsTheCatalogueTextsByNumber) {
   WindowDriver m;  // the test database's text N reads "EngN"
@@ -348,12 +311,6 @@ TEST(MainWindow, APriceImportOrItsUndoKeepsTheConfigurationAndItsFile) {
 TEST(MainWindow, AConfigurationNeverSavedIsNotDiscardedWithoutAsking) {
   QTemporaryDir dir;
   WindowDriver d("", true);
-
-  // A model alone goes without a question.
-  d.chooseModel("PXH 500 EX");
-  d.w.Exit->trigger();
-  EXPECT_EQ(d.services.endStatus, 0);
-  d.services.endStatus.reset();
 
   // A whole quote with a discount: every way of leaving it asks, and Cancel keeps it.
   d.click(d.w.ComboPXH->lineEdit());

@@ -23,8 +23,6 @@ void PrintTo(const Configuration& c, std::ostream* os) {
 
 namespace {
 
-const QString kExamples = QStringLiteral(TELMARIS_SOURCE_DIR "/examples/");
-
 // Copies of the examples, and a settings file of the test's own.
 struct Files {
   QTemporaryDir dir;
@@ -41,27 +39,6 @@ struct Files {
 QByteArray contents(const QString& file) {
   QFile f(file);
   return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-Configuration configurationIn(const QString& file) {
-  const Result<Configuration> parsed = parseConfiguration(contents(file));
-  EXPECT_TRUE(parsed) << file.toStdString();
-  return parsed ? *parsed : Configuration{};
-}
-
-void openFile(WindowDriver& d, const QString& file) {
-  d.services.fileAnswer = file;
-  d.w.OpenFile->trigger();
-  d.settle();
-  d.w.ComboPXH->hidePopup();
-}
-
-// The Save / Discard / Cancel questions asked so far.
-std::vector<QString> questions(const WindowDriver& d) {
-  std::vector<QString> asked;
-  for (const RecordedMessage& m : d.services.messages)
-    if (m.buttons == MsgButtons::SaveDiscardCancel) asked.push_back(m.text);
-  return asked;
 }
 
 // The visible entries of File > Recent configurations: text, then the full name its tool tip
@@ -108,7 +85,7 @@ TEST(SavedConfigurations, AChangedConfigurationIsNotSetAsideWithoutAsking) {
   WindowDriver d("", true);
 
   // Opened and not changed: Exit ends at once.
-  openFile(d, quote);
+  d.openFile(quote);
   ASSERT_TRUE(d.w.Printerutskrift->isVisible());
   d.w.Exit->trigger();
   EXPECT_EQ(d.services.endStatus, 0);
@@ -116,20 +93,20 @@ TEST(SavedConfigurations, AChangedConfigurationIsNotSetAsideWithoutAsking) {
   d.services.endStatus.reset();
 
   // Exit: Cancel stays, Discard ends without writing.
-  openFile(d, quote);
+  d.openFile(quote);
   d.changeLiftHeight("5");
   const Configuration changed = d.w.currentConfiguration();
   ASSERT_EQ(changed.liftHeight, "5");
   d.services.answers = {MsgAnswer::Cancel};
   d.w.Exit->trigger();
-  ASSERT_EQ(questions(d).size(), 1u);
-  EXPECT_TRUE(questions(d)[0].contains("quote.telmaris")) << questions(d)[0].toStdString();
+  ASSERT_EQ(d.questions().size(), 1);
+  EXPECT_TRUE(d.questions()[0].contains("quote.telmaris")) << d.questions()[0].toStdString();
   EXPECT_EQ(d.services.messages.back().icon, MsgIcon::Question);
   EXPECT_FALSE(d.services.endStatus.has_value());
   EXPECT_EQ(d.w.currentConfiguration(), changed);
   d.services.answers = {MsgAnswer::Discard};
   d.w.Exit->trigger();
-  EXPECT_EQ(questions(d).size(), 2u);
+  EXPECT_EQ(d.questions().size(), 2);
   EXPECT_EQ(d.services.endStatus, 0);
   EXPECT_EQ(contents(quote), saved);
   d.services.endStatus.reset();
@@ -137,11 +114,11 @@ TEST(SavedConfigurations, AChangedConfigurationIsNotSetAsideWithoutAsking) {
   // The close box: Cancel keeps the window. (The window still holds the changed answers the
   // Exit before let go of: opening the file again asks about them first.)
   d.services.answers = {MsgAnswer::Discard};
-  openFile(d, quote);
+  d.openFile(quote);
   d.changeLiftHeight("5");
   d.services.answers = {MsgAnswer::Cancel};
   d.w.close();
-  EXPECT_EQ(questions(d).size(), 4u);
+  EXPECT_EQ(d.questions().size(), 4);
   EXPECT_TRUE(d.w.isVisible());
   EXPECT_FALSE(d.services.endStatus.has_value());
 
@@ -149,12 +126,12 @@ TEST(SavedConfigurations, AChangedConfigurationIsNotSetAsideWithoutAsking) {
   // Save writes to.
   d.services.answers = {MsgAnswer::Cancel};
   d.w.NewFile->trigger();
-  EXPECT_EQ(questions(d).size(), 5u);
+  EXPECT_EQ(d.questions().size(), 5);
   EXPECT_EQ(d.w.currentConfiguration(), changed);
   d.services.answers = {MsgAnswer::Discard};
   d.w.NewFile->trigger();
   d.w.ComboPXH->hidePopup();
-  EXPECT_EQ(questions(d).size(), 6u);
+  EXPECT_EQ(d.questions().size(), 6);
   EXPECT_TRUE(d.w.currentConfiguration().liftHeight.isEmpty());
   const std::size_t dialogs = d.services.fileDialogs.size();
   d.w.SaveFile->trigger();  // asks for a name, and the test cancels the dialog
@@ -162,11 +139,11 @@ TEST(SavedConfigurations, AChangedConfigurationIsNotSetAsideWithoutAsking) {
   EXPECT_EQ(contents(quote), saved);
 
   // The variant: Cancel keeps it and its check mark, Discard changes it.
-  openFile(d, quote);
+  d.openFile(quote);
   d.changeLiftHeight("5");
   d.services.answers = {MsgAnswer::Cancel};
   d.w.mnuSpråk[1]->trigger();
-  EXPECT_EQ(questions(d).size(), 7u);
+  EXPECT_EQ(d.questions().size(), 7);
   EXPECT_EQ(d.state.LanguageKey, "");
   EXPECT_TRUE(d.w.mnuSpråk[0]->isChecked());
   EXPECT_FALSE(d.w.mnuSpråk[1]->isChecked());
@@ -174,35 +151,35 @@ TEST(SavedConfigurations, AChangedConfigurationIsNotSetAsideWithoutAsking) {
   d.services.answers = {MsgAnswer::Discard};
   d.w.mnuSpråk[1]->trigger();
   d.w.ComboPXH->hidePopup();
-  EXPECT_EQ(questions(d).size(), 8u);
+  EXPECT_EQ(d.questions().size(), 8);
   EXPECT_EQ(d.state.LanguageKey, "Fransk");
   EXPECT_TRUE(d.w.mnuSpråk[1]->isChecked());
 
   // Open: a file that is no configuration is reported before anything is asked; Cancel keeps
   // the changed answers, Discard opens the other file.
-  openFile(d, quote);
+  d.openFile(quote);
   EXPECT_EQ(d.state.LanguageKey, "");
   d.changeLiftHeight("5");
   QFile bad(files.dir.filePath("bad.telmaris"));
   ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
   bad.write("{\"trolley\": 7}");
   bad.close();
-  openFile(d, bad.fileName());
-  EXPECT_EQ(questions(d).size(), 8u);
+  d.openFile(bad.fileName());
+  EXPECT_EQ(d.questions().size(), 8);
   EXPECT_TRUE(d.lastMessage().contains("\"trolley\"")) << d.lastMessage().toStdString();
   d.services.answers = {MsgAnswer::Cancel};
-  openFile(d, other);
-  EXPECT_EQ(questions(d).size(), 9u);
+  d.openFile(other);
+  EXPECT_EQ(d.questions().size(), 9);
   EXPECT_EQ(d.w.currentConfiguration(), changed);
   d.services.answers = {MsgAnswer::Discard};
-  openFile(d, other);
-  EXPECT_EQ(questions(d).size(), 10u);
+  d.openFile(other);
+  EXPECT_EQ(d.questions().size(), 10);
   EXPECT_EQ(d.state.LanguageKey, "US Imperial");
   EXPECT_EQ(d.w.currentConfiguration().liftHeight, "20");
   EXPECT_EQ(contents(quote), saved);
   // The file opened in another variant is unchanged: nothing to ask.
   d.w.Exit->trigger();
-  EXPECT_EQ(questions(d).size(), 10u);
+  EXPECT_EQ(d.questions().size(), 10);
   EXPECT_EQ(d.services.endStatus, 0);
 }
 
@@ -212,11 +189,11 @@ TEST(SavedConfigurations, SaveWritesTheAttachedFileAndAFailedSaveIsCancel) {
   const QString lost = files.copy("english-european.telmaris", "gone/lost.telmaris");
   WindowDriver d("", true);
 
-  openFile(d, quote);
+  d.openFile(quote);
   d.changeLiftHeight("5");
   d.services.answers = {MsgAnswer::Save};
   d.w.Exit->trigger();
-  EXPECT_EQ(questions(d).size(), 1u);
+  EXPECT_EQ(d.questions().size(), 1);
   EXPECT_EQ(d.services.endStatus, 0);
   EXPECT_EQ(d.services.fileDialogs.size(), 1u) << "the open dialog, and no save dialog";
   EXPECT_EQ(configurationIn(quote).liftHeight, "5");
@@ -232,18 +209,18 @@ TEST(SavedConfigurations, SaveWritesTheAttachedFileAndAFailedSaveIsCancel) {
   d.services.answers = {MsgAnswer::Save};
   d.w.NewFile->trigger();
   d.w.ComboPXH->hidePopup();
-  EXPECT_EQ(questions(d).size(), 2u);
+  EXPECT_EQ(d.questions().size(), 2);
   EXPECT_EQ(configurationIn(copy).liftHeight, "6");
   EXPECT_EQ(configurationIn(quote).liftHeight, "5");
   EXPECT_TRUE(d.w.currentConfiguration().liftHeight.isEmpty());
 
   // The folder of the file went away: the save fails, is reported, and nothing is set aside.
-  openFile(d, lost);
+  d.openFile(lost);
   d.changeLiftHeight("7");
   ASSERT_TRUE(QDir(files.dir.filePath("gone")).removeRecursively());
   d.services.answers = {MsgAnswer::Save};
   d.w.Exit->trigger();
-  EXPECT_EQ(questions(d).size(), 3u);
+  EXPECT_EQ(d.questions().size(), 3);
   EXPECT_TRUE(d.lastMessage().contains("could not be saved")) << d.lastMessage().toStdString();
   EXPECT_TRUE(d.lastMessage().contains("lost.telmaris")) << d.lastMessage().toStdString();
   EXPECT_FALSE(d.services.endStatus.has_value());
@@ -251,7 +228,7 @@ TEST(SavedConfigurations, SaveWritesTheAttachedFileAndAFailedSaveIsCancel) {
 
   // A full disk: the save fails and says so, and the file keeps what it held.
   d.services.answers = {MsgAnswer::Discard};
-  openFile(d, copy);
+  d.openFile(copy);
   d.changeLiftHeight("8");
   {
     const FileSizeLimit full(0);
@@ -278,10 +255,10 @@ TEST(SavedConfigurations, RecentConfigurationsNewestFirstFiveAtMost) {
   EXPECT_FALSE(d.w.findChild<QAction*>("mnuRecentNone")->isEnabled());
 
   // Opened and saved, newest first; the sixth file pushes the first out.
-  for (const QString& q : quotes.mid(0, 4)) openFile(d, q);
+  for (const QString& q : quotes.mid(0, 4)) d.openFile(q);
   d.services.saveAnswer = quotes[4];
   d.w.SaveFileAs->trigger();
-  openFile(d, german);
+  d.openFile(german);
   EXPECT_EQ(recentMenu(d.w),
             QStringList({"&1 de.telmaris | " + german, "&2 e.telmaris | " + quotes[4],
                          "&3 d.telmaris | " + quotes[3], "&4 c.telmaris | " + quotes[2],
@@ -295,12 +272,12 @@ TEST(SavedConfigurations, RecentConfigurationsNewestFirstFiveAtMost) {
   d.changeLiftHeight("5");
   d.services.answers = {MsgAnswer::Cancel};
   recentEntry(d.w, 3)->trigger();
-  EXPECT_EQ(questions(d).size(), 1u);
+  EXPECT_EQ(d.questions().size(), 1);
   EXPECT_EQ(d.state.LanguageKey, "Tysk");
   d.services.answers = {MsgAnswer::Discard};
   recentEntry(d.w, 3)->trigger();
   d.w.ComboPXH->hidePopup();
-  EXPECT_EQ(questions(d).size(), 2u);
+  EXPECT_EQ(d.questions().size(), 2);
   EXPECT_EQ(d.state.LanguageKey, "");
   EXPECT_EQ(d.w.currentConfiguration().liftHeight, "4");
   EXPECT_EQ(RecentFiles(files.settings()).files(),
@@ -329,7 +306,7 @@ TEST(SavedConfigurations, RecentConfigurationsNewestFirstFiveAtMost) {
   second.services.settingsPath = files.settings();
   second.w.refreshRecentMenu();
   EXPECT_EQ(recentMenu(second.w), recentMenu(d.w));
-  openFile(second, quotes[0]);
+  second.openFile(quotes[0]);
   emit d.w.mnuRecent->aboutToShow();
   EXPECT_EQ(recentMenu(d.w)[0], "&1 a.telmaris | " + quotes[0]);
   EXPECT_EQ(recentMenu(d.w).size(), 5);

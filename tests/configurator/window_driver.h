@@ -17,10 +17,21 @@
 #include <QTest>
 #include <memory>
 
+#include "configurator/configuration_file.h"
 #include "main_window/hmeny.h"
 #include "startup/program_state.h"
 #include "support/recording_services.h"
 #include "support/test_database.h"
+
+// The example configurations of the source tree.
+inline const QString kExamples = QStringLiteral(TELMARIS_SOURCE_DIR "/examples/");
+
+// The answers a configuration file holds, read as the program reads them.
+inline Configuration configurationIn(const QString& file) {
+  const Result<Configuration> read = readConfigurationFile(file);
+  EXPECT_TRUE(read) << file.toStdString();
+  return read ? *read : Configuration{};
+}
 
 // The background colours of the numeric boxes, as red, green and blue.
 inline const QColor kWhiteBox(255, 255, 255);

@@ -5,7 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCoreApplication>
+#include <QDir>
 #include <QPrinter>
 #include <QTemporaryDir>
 #include <algorithm>
@@ -114,6 +116,12 @@ TEST(QuoteDocument, SummaryPageThenEveryPositionNumberedInTheQuotesLanguage) {
         QuoteLabel::LinePrice, QuoteLabel::Total, QuoteLabel::Discounts, QuoteLabel::NetTotal,
         QuoteLabel::Note})
     EXPECT_TRUE(all.contains(p.labels[label])) << p.labels[label].toStdString();
+  // The German labels, as the German translation file of the program has them.
+  for (const char* german :
+       {"Angebot", "Angebots-Nr.", "Datum", "Kunde", "Ihr Zeichen", "Unser Zeichen", "Gültig bis",
+        "Pos.", "Menge", "Modell", "Einzelpreis", "Gesamtpreis", "Summe", "Rabatte", "Nettosumme",
+        "Hinweis"})
+    EXPECT_TRUE(all.contains(QString::fromUtf8(german))) << german;
   for (const char* expected :
        {"Maschinenbau Kessler GmbH", "Frau Dr. Ines Kessler", "Hafenstraße 12", "28217 Bremen",
         "Anfrage 2026/118", "M. Lindqvist", "Q-2026-0007", "2026-12-01",
@@ -138,7 +146,7 @@ TEST(QuoteDocument, SummaryPageThenEveryPositionNumberedInTheQuotesLanguage) {
   for (int page = 2; page <= 4; ++page) {
     const std::vector<PdfWord> words = pdfWords(pdf, page);
     const PdfWord* number = find(words, "Q-2026-0007");
-    const PdfWord* company = find(words, "Kessler");
+    const PdfWord* company = find(words, "GmbH");
     ASSERT_TRUE(number && company) << page;
     EXPECT_NEAR(number->right, kBorder + 193, 0.5);
     EXPECT_NEAR(company->right, kBorder + 193, 0.5);
@@ -263,6 +271,7 @@ TEST(QuoteDocument, PositionsAreWalkedInAHiddenWindowOfTheQuotesLanguage) {
   two.positions.erase(two.positions.begin());
   Quote one = two;
   one.positions.erase(one.positions.begin());
+  const qsizetype windows = QApplication::topLevelWidgets().size();
   const PreparedQuoteDocument both = prepareQuoteDocument(kProgram, two);
   const PreparedQuoteDocument alone = prepareQuoteDocument(kProgram, one);
   ASSERT_EQ(both.pictures.windows.size(), 2u);
@@ -274,6 +283,23 @@ TEST(QuoteDocument, PositionsAreWalkedInAHiddenWindowOfTheQuotesLanguage) {
   EXPECT_EQ(both.data->TextCatalogue[Text::OrderingListTitle].trimmed(), "Bestellliste");
   EXPECT_TRUE(both.missingPictures.isEmpty());
 
-  // The window's own language is as it was.
+  // The window's own language is as it was, and the hidden window is gone.
   EXPECT_EQ(QCoreApplication::translate("Page", "warning: "), "warning: ");
+  EXPECT_EQ(QApplication::topLevelWidgets().size(), windows);
+}
+
+// A document that cannot be written names its file, and leaves nothing behind.
+TEST(QuoteDocument, AFileThatCannotBeWrittenIsNamed) {
+  QTemporaryDir dir;
+  const Printed p = priced(kesslerQuote());
+  const QString target = dir.filePath("missing folder/quote.pdf");
+  try {
+    writeQuotePdf(target, *p.data, p.priced, {}, QDate(2026, 12, 9), p.labels);
+    FAIL() << "written";
+  } catch (const Failure& e) {
+    EXPECT_EQ(e.problem().kind, Problem::Kind::File);
+    EXPECT_TRUE(e.problem().where.contains("missing folder"))
+        << e.problem().describe().toStdString();
+  }
+  EXPECT_TRUE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).isEmpty());
 }

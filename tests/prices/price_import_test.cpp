@@ -10,18 +10,10 @@
 #include "prices/price_fixtures.h"
 #include "prices/price_history.h"
 
-namespace {
-
-std::vector<PriceEntry> entries(const QByteArray& priceFile) {
-  return parsePriceFile(priceFile);
-}
-
-}  // namespace
-
 TEST(PriceImport, PricesTheNamedPartsAndResetsTheOthersButThePlaceholder) {
   PriceProgramDirectory dir;
-  const PriceImportSummary result =
-      importPrices(dir.database(), entries("\"7302 4410 01\",3500\n\"7302 4410 19\",45.5\n"));
+  const PriceImportSummary result = importPrices(
+      dir.database(), parsePriceFile("\"7302 4410 01\",3500\n\"7302 4410 19\",45.5\n"));
   const auto prices = storedPrices(dir.database());
   ASSERT_EQ(prices.size(), 131u);
   // Every synthetic part had a price above 0.
@@ -43,13 +35,13 @@ TEST(PriceImport, PricesTheNamedPartsAndResetsTheOthersButThePlaceholder) {
 
 TEST(PriceImport, MatchesExactlyAndLetsTheLastRecordOfANumberWin) {
   PriceProgramDirectory dir;
-  importPrices(dir.database(), entries("7302441001,1\n"         // ten digits, regrouped
-                                       "\"7302 4410 19 \",2\n"  // a blank too many
-                                       "\"9999 9999 99\",3\n"   // no such part
-                                       "\"8420 0250 00\",4\n"   // two parts share it
-                                       "\"7302 0030 01\",5\n"
-                                       "\"7302 0030 01\",6\n"
-                                       "\"0000 0000 00\",7\n"));  // never the placeholder
+  importPrices(dir.database(), parsePriceFile("7302441001,1\n"         // ten digits, regrouped
+                                              "\"7302 4410 19 \",2\n"  // a blank too many
+                                              "\"9999 9999 99\",3\n"   // no such part
+                                              "\"8420 0250 00\",4\n"   // two parts share it
+                                              "\"7302 0030 01\",5\n"
+                                              "\"7302 0030 01\",6\n"
+                                              "\"0000 0000 00\",7\n"));  // never the placeholder
   auto prices = storedPrices(dir.database());
   EXPECT_EQ(prices[kExamplePart1], 1.0);
   EXPECT_EQ(prices[kExamplePart2], 0.0);
@@ -72,7 +64,7 @@ TEST(PriceImport, AFailingListChangesNothing) {
   const auto before = storedPrices(dir.database());
 
   // A part named without a readable price, after others were matched.
-  std::vector<PriceEntry> list = entries("\"7302 4410 01\",3500\n");
+  std::vector<PriceEntry> list = parsePriceFile("\"7302 4410 01\",3500\n");
   list.push_back({QStringLiteral("7302 4410 19"), std::nullopt, QStringLiteral("Row 9")});
   try {
     importPrices(dir.database(), list);
@@ -90,12 +82,13 @@ TEST(PriceImport, AFailingListChangesNothing) {
   Database::open(other.database(), kConnectString)
       .execute(QStringLiteral("CREATE TRIGGER refuse BEFORE UPDATE ON tblDetaljPr "
                               "WHEN NEW.lngNr = 60 BEGIN SELECT RAISE(ABORT, 'refused'); END;"));
-  EXPECT_THROW(importPrices(other.database(), entries("\"7302 4410 01\",3500\n")), DatabaseError);
+  EXPECT_THROW(importPrices(other.database(), parsePriceFile("\"7302 4410 01\",3500\n")),
+               DatabaseError);
   EXPECT_EQ(storedPrices(other.database()), before);
 
   // A price out of range, in a list made other than by the readers, which refuse it themselves.
   const auto imported = storedPrices(dir.database());
-  list = entries("\"7302 4410 01\",3600\n");
+  list = parsePriceFile("\"7302 4410 01\",3600\n");
   list.push_back({QStringLiteral("7302 4410 19"), -0.5, QStringLiteral("Row 9")});
   try {
     importPrices(dir.database(), list);
@@ -121,7 +114,7 @@ TEST(PriceImport, AnErrorWithTheCommitFailsOnlyWhenThePricesAreNotInTheFile) {
     const auto before = storedPrices(dir.database());
     FaultyFileSystem files;
     files.arm(c.fault);
-    const std::vector<PriceEntry> list = entries("\"7302 4410 01\",3500\n");
+    const std::vector<PriceEntry> list = parsePriceFile("\"7302 4410 01\",3500\n");
     if (c.written) {
       EXPECT_EQ(importPrices(dir.database(), list).newPrice, 1);
     } else {

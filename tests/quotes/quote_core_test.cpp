@@ -113,14 +113,17 @@ TEST(QuoteFiles, WrongKeysQuantitiesTextsAndCountsAreNamedAndRefused) {
   EXPECT_TRUE(problemOf("{\"telmaris\": 2, \"positions\": [" + p.toUtf8() + "," +
                         with("\"colour\": \"red\"").toUtf8() + "]}")
                   .contains("\"positions[2].colour\""));
-  EXPECT_TRUE(problemOf(positionsJson(1, with("\"quantity\": 0"))).contains("positions[1].quantity"));
-  EXPECT_TRUE(problemOf(positionsJson(1, with("\"quantity\": -1"))).contains("positions[1].quantity"));
-  EXPECT_TRUE(problemOf(positionsJson(1, with("\"quantity\": 1.5"))).contains("positions[1].quantity"));
+  EXPECT_TRUE(
+      problemOf(positionsJson(1, with("\"quantity\": 0"))).contains("positions[1].quantity"));
+  EXPECT_TRUE(
+      problemOf(positionsJson(1, with("\"quantity\": -1"))).contains("positions[1].quantity"));
+  EXPECT_TRUE(
+      problemOf(positionsJson(1, with("\"quantity\": 1.5"))).contains("positions[1].quantity"));
   EXPECT_TRUE(problemOf(positionsJson(1, with("\"note\": \"" + QString(10000, 'x') + "\"")))
                   .contains("positions[1].note"));
   const QByteArray longCompany = "{\"telmaris\": 2, \"header\": {\"company\": \"" +
-                                 QByteArray(10000, 'x') + "\"}, \"positions\": [" +
-                                 p.toUtf8() + "]}";
+                                 QByteArray(10000, 'x') + "\"}, \"positions\": [" + p.toUtf8() +
+                                 "]}";
   EXPECT_TRUE(problemOf(longCompany).contains("\"header.company\""));
   EXPECT_TRUE(problemOf(positionsJson(1000, p)).contains("\"positions\""));
   EXPECT_TRUE(problemOf(positionsJson(0, p)).contains("\"positions\""));
@@ -130,11 +133,11 @@ TEST(QuoteFiles, WrongKeysQuantitiesTextsAndCountsAreNamedAndRefused) {
   // One market per quote, and a language of that market.
   QString us = p;
   us.replace("English European", "US Version Imperial");
-  EXPECT_TRUE(problemOf("{\"telmaris\": 2, \"positions\": [" + p.toUtf8() + "," + us.toUtf8() +
-                        "]}")
-                  .contains("positions[2].variant"));
-  const QString usLanguage = problemOf("{\"telmaris\": 2, \"language\": \"de\", \"positions\": [" +
-                                       us.toUtf8() + "]}");
+  EXPECT_TRUE(
+      problemOf("{\"telmaris\": 2, \"positions\": [" + p.toUtf8() + "," + us.toUtf8() + "]}")
+          .contains("positions[2].variant"));
+  const QString usLanguage =
+      problemOf("{\"telmaris\": 2, \"language\": \"de\", \"positions\": [" + us.toUtf8() + "]}");
   EXPECT_TRUE(usLanguage.contains("\"language\"") && usLanguage.contains("en")) << usLanguage;
   EXPECT_TRUE(problemOf("{\"telmaris\": 3}").contains("\"telmaris\""));
 }

@@ -14,6 +14,8 @@
 #include <vector>
 
 #include "commands/command_line.h"
+#include "data/parts_data.h"
+#include "data/parts_loader.h"
 #include "quotes/quote_file.h"
 #include "support/pdf_words.h"
 #include "support/quote_fixtures.h"
@@ -73,8 +75,7 @@ const std::vector<Position> kKessler = {
       {3, "7302 4520 26", 12.80, "Steuerschlauch 2 x 6 mm, je m",
        "Tuyau de commande 2 x 6 mm, au m"},
       {1, "7302 4710 03", 412.00, "Überlastsicherung, PXH 250", "Limiteur de charge, PXH 250"},
-      {1, "7302 4610 07", 112.00, "Kettenspeicher 7 mm, bis 7 m",
-       "Bac à chaîne 7 mm, jusqu'à 7 m"},
+      {1, "7302 4610 07", 112.00, "Kettenspeicher 7 mm, bis 7 m", "Bac à chaîne 7 mm, jusqu'à 7 m"},
       {1, "7302 4730 07", 26.50, "Kettenanschlag 7 mm", "Butée de chaîne 7 mm"},
       {1, "7302 4720 03", 58.00, "Sicherheitshaken, PXH 200/250",
        "Crochet de sécurité, PXH 200/250"}}},
@@ -102,7 +103,7 @@ QJsonObject json(const Ran& ran) {
 }
 
 // The JSON of the quote against the lists worked out here, with the descriptions of one column.
-void expectKesslerJson(const QJsonObject& quote, const char* Part::* description) {
+void expectKesslerJson(const QJsonObject& quote, const char* Part::*description) {
   const QJsonArray positions = quote["positions"].toArray();
   ASSERT_EQ(positions.size(), 3);
   double total = 0, discount = 0;
@@ -124,8 +125,8 @@ void expectKesslerJson(const QJsonObject& quote, const char* Part::* description
     const double net = listTotal(expected) - listDiscount(expected);
     EXPECT_NEAR(position["total"].toDouble(), listTotal(expected), 0.005) << n;
     EXPECT_NEAR(position["discount"].toDouble(), listDiscount(expected), 0.005) << n;
-    EXPECT_NEAR(position["unitNet"].toDouble(), net, 0.005) << n;
-    EXPECT_NEAR(position["lineNet"].toDouble(), net * expected.quantity, 0.005) << n;
+    EXPECT_NEAR(position["unitNet"].toDouble(), net, 0.0051) << n;  // to the cent
+    EXPECT_NEAR(position["lineNet"].toDouble(), net * expected.quantity, 0.0051) << n;
     total += listTotal(expected) * expected.quantity;
     discount += listDiscount(expected) * expected.quantity;
   }
@@ -164,13 +165,18 @@ TEST(QuoteCommandLine, JsonOfAQuoteInItsLanguageAndAnother) {
   EXPECT_EQ(json(french)["quote"].toObject()["language"].toString(), "fr");
 
   // --list: the header, each position under its own line, the quote's totals.
-  const Ran list = telmaris({"--dir", kProgram, "--list", file});
+  const Ran list = telmaris({"--dir", kProgram, "--date", "2026-12-09", "--list", file});
   ASSERT_EQ(list.status, 0) << list.err.toStdString();
-  EXPECT_TRUE(list.out.contains("Maschinenbau Kessler GmbH\n")) << list.out.toStdString();
+  // The labels of the German translation file; no number and no date before the quote is issued.
+  EXPECT_TRUE(
+      list.out.startsWith("Angebot\nGültig bis: 2027-01-23\nKunde: Maschinenbau Kessler "
+                          "GmbH\nAnsprechpartner: Frau Dr. Ines Kessler\n  Hafenstraße 12\n"))
+      << list.out.toStdString();
+  EXPECT_TRUE(list.out.contains("\nSprache: de\n")) << list.out.toStdString();
   EXPECT_TRUE(list.out.contains("\nPosition 1: 1 × PXH 250 EX\n")) << list.out.toStdString();
   EXPECT_TRUE(list.out.contains("\nPosition 2: 2 × PXH 250L EX\n"));
   EXPECT_TRUE(list.out.contains("\nPosition 3: 3 × PXH 250 EX\n"));
-  EXPECT_TRUE(list.out.contains("   7      7302 4410 02    258.3  Lastkette 7 mm verzinkt, je m"))
+  EXPECT_TRUE(list.out.contains("   7 m    7302 4410 02    258.3  Lastkette 7 mm verzinkt, je m"))
       << list.out.toStdString();
   // 19266.9 less 2 x 390.44 + 3 x 138.445 = 1196.215 of discounts.
   EXPECT_TRUE(list.out.contains("19266.9\n")) << list.out.toStdString();
@@ -189,7 +195,8 @@ TEST(QuoteCommandLine, AUsImperialQuoteAndItsLanguages) {
   us.positions = {{usImperial1000(), 2, {}}};
   const QString file = writeQuoteFileTo(dir, "us.telmaris", us);
   for (const QStringList& language : {QStringList{}, QStringList{"--language", "en"}}) {
-    const Ran ran = telmaris(QStringList{"--dir", kProgram} + language + QStringList{"--json", file});
+    const Ran ran =
+        telmaris(QStringList{"--dir", kProgram} + language + QStringList{"--json", file});
     ASSERT_EQ(ran.status, 0) << ran.err.toStdString();
     const QJsonObject quote = json(ran);
     EXPECT_EQ(quote["quote"].toObject()["language"].toString(), "en");
@@ -261,6 +268,13 @@ TEST(QuoteCommandLine, AConfigurationIsListedAsBefore) {
 TEST(QuoteCommandLine, IssuedQuotesKeepTheirNumberAndTheirPrices) {
   TestProgramDirectory program(TestProgramDirectory::Built{});
   QTemporaryDir dir;
+  // Before the first quote the register is not there, and looking at it does not make it.
+  const Ran empty = telmaris({"--dir", program.path(), "--quotes"});
+  EXPECT_EQ(empty.status, 0);
+  EXPECT_EQ(empty.out, "The register holds no quote yet.\n");
+  EXPECT_EQ(telmaris({"--dir", program.path(), "--reprice", "Q-2026-0001"}).status, 3);
+  EXPECT_FALSE(QFile::exists(program.directory().quoteRegister()));
+
   const QString file = writeQuoteFileTo(dir, "kessler.telmaris", kesslerQuote());
   const QString pdf = dir.filePath("kessler.pdf");
   const Ran printed =
@@ -273,7 +287,7 @@ TEST(QuoteCommandLine, IssuedQuotesKeepTheirNumberAndTheirPrices) {
   EXPECT_EQ(number, "Q-2026-0001");
   EXPECT_EQ(numbered->header.date, QDate(2026, 12, 9));
   EXPECT_EQ(numbered->language, VariantId::German);
-  EXPECT_EQ(numbered->positions, kesslerQuote().positions);
+  EXPECT_EQ(numbered->positions, parseQuote(writeQuote(kesslerQuote()))->positions);
   EXPECT_TRUE(pdfWords(pdf, 2).size() > 0);
   bool onEveryPage = true;
   for (int page = 1; page <= 4; ++page) {
@@ -317,17 +331,24 @@ TEST(QuoteCommandLine, IssuedQuotesKeepTheirNumberAndTheirPrices) {
   EXPECT_EQ(copied.readAll(), original.readAll());
   EXPECT_EQ(telmaris({"--dir", program.path(), "--quotes"}).out, listed.out);
 
-  // New prices: the hoist of positions 1 and 3 from 2475.00 to 2600.00.
+  // A new price list: the one of the program directory with the hoist of positions 1 and 3 at
+  // 2600.00 instead of 2475.00.
+  PartsData data;
+  loadPartsDatabase(program.database(), QString(), data);
   const QString prices = dir.filePath("prices.dat");
   QFile list(prices);
   ASSERT_TRUE(list.open(QIODevice::WriteOnly));
-  list.write("\"8420 0250 00\",2600.00\n");
+  for (int part = 1; part <= 130; ++part) {
+    if (data.PartNumber[part].isEmpty() || !data.PartPrice[part]) continue;
+    const double price = data.PartNumber[part] == "8420 0250 00" ? 2600.00 : *data.PartPrice[part];
+    list.write(
+        QStringLiteral("\"%1\",%2\n").arg(data.PartNumber[part]).arg(price, 0, 'f', 2).toUtf8());
+  }
   list.close();
   ASSERT_EQ(telmaris({"--dir", program.path(), "--import-prices", prices}).status, 0);
 
   const QString issued = dir.filePath("issued.pdf");
-  const Ran again =
-      telmaris({"--dir", program.path(), "--quote", number, "--pdf", issued});
+  const Ran again = telmaris({"--dir", program.path(), "--quote", number, "--pdf", issued});
   ASSERT_EQ(again.status, 0) << again.err.toStdString();
   ASSERT_EQ(pdfPageCount(issued), 4);
   QStringList summary;
@@ -344,7 +365,28 @@ TEST(QuoteCommandLine, IssuedQuotesKeepTheirNumberAndTheirPrices) {
   ASSERT_EQ(repriced.status, 0) << repriced.err.toStdString();
   EXPECT_TRUE(repriced.out.contains(number)) << repriced.out.toStdString();
   EXPECT_TRUE(repriced.out.contains("8420 0250 00")) << repriced.out.toStdString();
+  EXPECT_EQ(repriced.out.count("8420 0250 00"), 2) << repriced.out.toStdString();
+  EXPECT_EQ(repriced.out.count("2475.00 -> 2600.00"), 2) << repriced.out.toStdString();
+  // The other parts and position 2 kept their prices.
   EXPECT_FALSE(repriced.out.contains("8420 0250 10")) << repriced.out.toStdString();
+  EXPECT_FALSE(repriced.out.contains("7302 4410 02")) << repriced.out.toStdString();
+
+  // A quote issued and repriced at once changes nothing, though a part (the pull chain of the
+  // hoist and of the motor trolley) stands on two of its lines.
+  Quote trolley;
+  trolley.madeAsQuote = true;
+  trolley.positions = {{european2500MotorTrolley(), 1, {}}};
+  const QString trolleyFile = writeQuoteFileTo(dir, "trolley.telmaris", trolley);
+  ASSERT_EQ(telmaris({"--dir", program.path(), "--date", "2026-12-11", "--xlsx",
+                      dir.filePath("t.xlsx"), trolleyFile})
+                .status,
+            0);
+  const Result<Quote> trolleyIssued = readQuoteFile(trolleyFile);
+  ASSERT_TRUE(trolleyIssued);
+  EXPECT_EQ(trolleyIssued->header.number, "Q-2026-0002");
+  const Ran unchanged =
+      telmaris({"--dir", program.path(), "--reprice", trolleyIssued->header.number});
+  EXPECT_EQ(unchanged.out, "Quote Q-2026-0002: no amount differs from today's prices.\n");
 
   // A number the register does not have.
   for (const QStringList& command : {QStringList{"--quote", "Q-2026-0099", "--pdf", issued},
@@ -377,7 +419,7 @@ TEST(QuoteCommandLine, ReadsTheQuoteOptions) {
     EXPECT_EQ(parseCommandLine(wrong).kind, CommandLine::Kind::Usage)
         << wrong.join(' ').toStdString();
   const Ran help = telmaris({"--help"});
-  for (const char* option : {"--language CODE", "--quote NUMBER --pdf OUT", "--quotes [TEXT]",
-                             "--reprice NUMBER"})
+  for (const char* option :
+       {"--language CODE", "--quote NUMBER --pdf OUT", "--quotes [TEXT]", "--reprice NUMBER"})
     EXPECT_TRUE(help.out.contains(option)) << option;
 }

@@ -22,15 +22,15 @@ Configuration european(const QString& model, const QString& lift, const QString&
 }  // namespace
 
 Configuration european250() {
-  Configuration c = european(QStringLiteral("PXH 250 EX"), QStringLiteral("4"),
-                             QStringLiteral("3"));
+  Configuration c =
+      european(QStringLiteral("PXH 250 EX"), QStringLiteral("4"), QStringLiteral("3"));
   c.accessories = {true, false, true, false, false};
   return c;
 }
 
 Configuration european250L() {
-  Configuration c = european(QStringLiteral("PXH 250L EX"), QStringLiteral("4"),
-                             QStringLiteral("3"));
+  Configuration c =
+      european(QStringLiteral("PXH 250L EX"), QStringLiteral("4"), QStringLiteral("3"));
   c.lubeFree = true;
   c.hoistControl = HoistControl::TwoButton;
   c.accessories = {true, true, true, true, false};
@@ -40,8 +40,19 @@ Configuration european250L() {
 }
 
 Configuration european250Short() {
-  Configuration c = european(QStringLiteral("PXH 250 EX"), QStringLiteral("6"),
-                             QStringLiteral("2"));
+  Configuration c =
+      european(QStringLiteral("PXH 250 EX"), QStringLiteral("6"), QStringLiteral("2"));
+  c.discount = 5;
+  c.discountAsked = true;
+  return c;
+}
+
+Configuration european2500MotorTrolley() {
+  Configuration c =
+      european(QStringLiteral("PXH 2500 EX"), QStringLiteral("4"), QStringLiteral("3"));
+  c.trolley = Trolley::MotorNarrow;
+  c.trolleyControl = TrolleyControl::PullChain;
+  c.accessories = {false, false, true, false, false};
   c.discount = 5;
   c.discountAsked = true;
   return c;
@@ -70,8 +81,8 @@ Quote kesslerQuote() {
   q.header.customerReference = QStringLiteral("Anfrage 2026/118");
   q.header.ourReference = QStringLiteral("M. Lindqvist");
   q.header.validityDays = 45;
-  q.header.note = QStringLiteral(
-      "Zahlung 30 Tage netto. Lieferung ab Werk, vier Wochen nach Auftragseingang.");
+  q.header.note =
+      QStringLiteral("Zahlung 30 Tage netto. Lieferung ab Werk, vier Wochen nach Auftragseingang.");
   q.positions = {{european250(), 1, {}},
                  {european250L(), 2, QStringLiteral("Für die Lackiererei, Zone 1")},
                  {european250Short(), 3, {}}};

@@ -20,6 +20,9 @@ Configuration european250();
 Configuration european250L();
 // PXH 250 EX, 6 m lift, 2 m pull chain, no accessory, 5 % discount.
 Configuration european250Short();
+// PXH 2500 EX, 4 m lift, 3 m pull chain, narrow motor trolley with pull chain, chain stop, 5 %
+// discount: the pull chain stands on two lines of its list.
+Configuration european2500MotorTrolley();
 // examples/us-imperial-1000.telmaris: PXH 1000 EX, 20 ft lift, 2-button control with 9.8 ft hose,
 // chain collector, chain stop, safety hook and assembly.
 Configuration usImperial1000();

@@ -362,6 +362,83 @@ TEST(ConfigurationWalk, OneFullConfigurationPerModelGroupGivesItsOrderingList) {
   }
 }
 
+// The chain length, from falls x lift height + allowance up to the next whole metre, and the note
+// of a chain too long for the collector (26 m and more, 19 m and more for the heavy models).
+TEST(ConfigurationWalk, ChainLengthsTrolleyDesignationsAndAccessoriesByModel) {
+  const struct {
+    VariantId variant;
+    const char* model;
+    const char* lift;
+    int chain;
+    std::optional<Text> note;
+  } chains[] = {
+      {VariantId::EnglishEuropean, "PXH 250 EX", "4.505", 5, {}},  // 5.005: within a centimetre
+      {VariantId::EnglishEuropean, "PXH 250 EX", "4.52", 6, {}},   // 5.01
+      {VariantId::EnglishEuropean, "PXH 2500 EX", "17.4", 18, {}},
+      {VariantId::EnglishEuropean, "PXH 2500 EX", "18", 19, Text::NoCollectorAbove18m},
+      {VariantId::EnglishEuropean, "PXH 5000 EX", "12", 25, Text::NoCollectorAbove18m},
+      {VariantId::UsImperial, "PXH 1000 EX", "20", 13, {}},  // 6.096 m, 2 falls
+      {VariantId::UsImperial, "PXH 250 EX", "81", 26, Text::NoCollectorAbove25m},  // 24.689 m
+  };
+  for (const auto& c : chains) {
+    SCOPED_TRACE(std::string(c.model) + " " + c.lift);
+    ConfigurationWalk w(c.variant);
+    ASSERT_TRUE(w.model(text(c.model)));
+    if (w.step() == WalkStep::StainlessChain) w.stainlessChain(false);
+    ASSERT_TRUE(w.liftHeight(text(c.lift)));
+    EXPECT_EQ(w.hoist().chainLength, c.chain);
+    EXPECT_EQ(w.hoist().chainCollectorFlag, c.note ? 1 : 0);
+    const std::vector<WalkNote> notes =
+        c.note ? std::vector<WalkNote>{{{}, c.note, {}}} : std::vector<WalkNote>{};
+    EXPECT_EQ(w.notes(), notes);
+    EXPECT_EQ(w.step(), WalkStep::ControlLength);
+  }
+
+  // The trolley designations the walk tables do not reach; a trolley answered again as none
+  // drops its designation.
+  ConfigurationWalk us = toTrolleys(VariantId::UsMetric, true, text("PXH 3000L EX"), 3);
+  ASSERT_TRUE(us.trolley(Trolley::MotorWide));
+  EXPECT_EQ(us.hoist().trolleyDesignation, text("PXK 3000M"));
+  ConfigurationWalk light = walkTo("PXH 1000 EX", "3", Trolley::MotorNarrow);
+  EXPECT_EQ(light.hoist().trolleyDesignation, text("PXK 1000M"));
+  ASSERT_TRUE(light.trolley(Trolley::None));
+  EXPECT_TRUE(light.hoist().trolleyDesignation.isEmpty());
+
+  // The accessories asked in turn: overload protection where it is an option, chain collector
+  // (not for a chain too long for it), chain stop, safety hook (models below 5 and 10 to 13),
+  // assembly. Digits are Accessory values.
+  const struct {
+    VariantId variant;
+    const char *model, *lift;
+    OverloadOffer overload;
+    const char* asked;
+  } accessories[] = {
+      {VariantId::EnglishEuropean, "PXH 250 EX", "4", OverloadOffer::Optional, "01235"},
+      {VariantId::EnglishEuropean, "PXH 250 EX", "25", OverloadOffer::Optional, "0235"},
+      {VariantId::EnglishEuropean, "PXH 980 EX", "5", OverloadOffer::NotAvailable, "1235"},
+      {VariantId::EnglishEuropean, "PXH 1000 U EX", "5", OverloadOffer::Optional, "01235"},
+      {VariantId::EnglishEuropean, "PXH 1000 EX", "13", OverloadOffer::IncludedAsStandard, "235"},
+      {VariantId::UsMetric, "PXH 1000 EX", "4", OverloadOffer::IncludedAsStandard, "1235"},
+      {VariantId::UsMetric, "PXH 3000 EX", "18", OverloadOffer::Optional, "025"},
+  };
+  for (const auto& c : accessories) {
+    SCOPED_TRACE(std::string(c.model) + " " + c.lift + " variant " +
+                 std::to_string(int(c.variant)));
+    ConfigurationWalk w(c.variant);
+    ASSERT_TRUE(w.model(text(c.model)));
+    if (w.step() == WalkStep::StainlessChain) w.stainlessChain(false);
+    ASSERT_TRUE(w.liftHeight(text(c.lift)) && w.controlLength(text("3")) &&
+                w.trolley(Trolley::None) && w.hoistControl(HoistControl::PullChain));
+    EXPECT_EQ(w.offer().overload, c.overload);
+    QString asked;
+    for (int i = 0; i < 6 && w.step() == WalkStep::Accessory; ++i) {
+      asked += QString::number(static_cast<int>(*w.offer().accessory));
+      w.accessory(false);
+    }
+    EXPECT_EQ(asked, text(c.asked));
+  }
+}
+
 namespace {
 
 const QString kNotOffered =
@@ -412,6 +489,9 @@ TEST(ConfigurationWalk, RefusedAndMissingAnswersStopAtTheirStep) {
         {VariantId::EnglishEuropean, "PXH 250 EX", "101", Text::LiftHeightAboveMaximum, ": 100"},
         {VariantId::Italian, "PXH 1000 EX", "50,5", Text::LiftHeightAboveMaximum, ": 50"},
         {VariantId::UsImperial, "PXH 5000 EX", "83", Text::LiftHeightAboveMaximum, ": 82"},
+        {VariantId::UsImperial, "PXH 1000 EX", "165", Text::LiftHeightAboveMaximum, ": 164"},
+        {VariantId::UsMetric, "PXH 3000 EX", "50.1", Text::LiftHeightAboveMaximum, ": 50"},
+        {VariantId::Italian, "PXH 5000L EX", "26", Text::LiftHeightAboveMaximum, ": 25"},
     };
     for (const Case& c : cases) {
       ConfigurationWalk w(c.variant);

@@ -365,8 +365,10 @@ Quote issueQuote(const ProgramDirectory& directory, const QString& file, const Q
 // The newest issue of a number in the register. Throws Failure naming the number when the
 // register has none of that number.
 IssuedQuote findIssued(const ProgramDirectory& directory, const QString& number) {
-  const QuoteRegister quoteRegister = QuoteRegister::open(directory.quoteRegister());
-  std::optional<IssuedQuote> issued = quoteRegister.find(number);
+  // A register not yet made has no quote, and looking for one makes none.
+  std::optional<IssuedQuote> issued;
+  if (QFileInfo::exists(directory.quoteRegister()))
+    issued = QuoteRegister::open(directory.quoteRegister()).find(number);
   if (!issued)
     throw Failure(Problem{Problem::Kind::Database, withControlsEscaped(number),
                           QStringLiteral("the register %1 has no quote of this number")
@@ -376,8 +378,11 @@ IssuedQuote findIssued(const ProgramDirectory& directory, const QString& number)
 }
 
 void printRegister(const ProgramDirectory& directory, const QString& filter, QTextStream& out) {
-  const QuoteRegister quoteRegister = QuoteRegister::open(directory.quoteRegister());
-  const std::vector<RegisteredQuote> quotes = quoteRegister.list(filter);
+  // Listing a register not yet made leaves it unmade: the program directory may be read-only.
+  const std::vector<RegisteredQuote> quotes =
+      QFileInfo::exists(directory.quoteRegister())
+          ? QuoteRegister::open(directory.quoteRegister()).list(filter)
+          : std::vector<RegisteredQuote>{};
   if (quotes.empty()) {
     out << (filter.isEmpty()
                 ? QCoreApplication::translate("Quotes", "The register holds no quote yet.\n")
@@ -413,7 +418,10 @@ int runOnIssuedQuote(const CommandLine& command, const ProgramDirectory& directo
     return kDone;
   }
   const PricedQuote priced = pricedWithLists(issued.quote, opened.data, issued.lists);
-  writeWorkbook(output, [&] { writeQuoteWorkbook(output, opened.data.TextCatalogue, priced); });
+  writeWorkbook(output, [&] {
+    writeQuoteWorkbook(output, opened.data.TextCatalogue, priced,
+                       QuoteLabels(directory, priced.variant));
+  });
   return kDone;
 }
 
@@ -488,7 +496,7 @@ int runOnProgramDirectory(const CommandLine& command, const ProgramDirectory& di
     case CommandLine::Kind::Xlsx:
       writeWorkbook(output, [&] {
         if (quote.isQuote())
-          writeQuoteWorkbook(output, texts, priced);
+          writeQuoteWorkbook(output, texts, priced, QuoteLabels(directory, priced.variant));
         else
           writeExportWorkbook(output, orderingListSheet(texts, first));
       });

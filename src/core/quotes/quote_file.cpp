@@ -235,6 +235,15 @@ Result<Quote> readQuoteFile(const QString& file) {
   } catch (const Failure& e) {
     return e.problem();
   }
+  // A file larger than any configuration that is no quote either is refused as configurations
+  // always were, for its size.
+  if (json.size() > kMaxConfigurationBytes) {
+    const QJsonDocument document = QJsonDocument::fromJson(json);
+    if (!document.isObject() || document.object().value(u"telmaris").toInt(-1) != 2) {
+      const Result<Configuration> configuration = readConfigurationFile(file);
+      if (!configuration) return configuration.problem();
+    }
+  }
   Result<Quote> parsed = parseQuote(json);
   if (!parsed)
     return Problem{Problem::Kind::File, QDir::toNativeSeparators(withControlsEscaped(file)),

@@ -29,8 +29,10 @@ const char* const kSources[] = {
     QT_TRANSLATE_NOOP("QuoteDocument", "%1 / %2"),
     QT_TRANSLATE_NOOP("QuoteDocument", "Positions"),
     QT_TRANSLATE_NOOP("QuoteDocument", "Language"),
+    QT_TRANSLATE_NOOP("QuoteDocument", "1 day"),
+    QT_TRANSLATE_NOOP("QuoteDocument", "%1 days"),
 };
-static_assert(std::size(kSources) == static_cast<std::size_t>(QuoteLabel::Language) + 1);
+static_assert(std::size(kSources) == static_cast<std::size_t>(QuoteLabel::Days) + 1);
 
 }  // namespace
 

@@ -32,6 +32,8 @@ enum class QuoteLabel {
   PageOfPages,  // "%1 / %2"
   Positions,    // the spreadsheet's first sheet
   Language,
+  OneDay,  // the validity of one day, "1 day"
+  Days,    // the validity in days, "%1 days"
 };
 
 // The labels of one language.

@@ -2,6 +2,7 @@
 #include "quotes/quote_register.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -124,6 +125,8 @@ QuoteRegister QuoteRegister::open(const QString& file) {
   Database db = Database::open(file, kConnectString,
                                exists ? Database::Mode::OpenExisting : Database::Mode::Create);
   db.execute(kSchema);
+  // A dealer's customers and prices are the user's alone, as the parts database is.
+  if (!exists) QFile::setPermissions(file, QFile::ReadOwner | QFile::WriteOwner);
   return QuoteRegister(std::move(db), file);
 }
 
@@ -221,7 +224,7 @@ Quote QuoteRegister::issue(const PricedQuote& priced, const QDate& today) {
 
 std::vector<RegisteredQuote> QuoteRegister::list(const QString& filter) const {
   // The newest revision of each number; issues of the same day by the order they were made.
-  Statement s = const_cast<Database&>(db_).prepare(
+  Statement s = db_.prepare(
       QStringLiteral("SELECT %1 FROM tblQuotes q WHERE revision = (SELECT MAX(revision) FROM "
                      "tblQuotes WHERE number = q.number) AND (?1 = '' OR instr(lower(number || "
                      "char(10) || company || char(10) || contact || char(10) || "
@@ -235,7 +238,7 @@ std::vector<RegisteredQuote> QuoteRegister::list(const QString& filter) const {
 }
 
 std::optional<IssuedQuote> QuoteRegister::find(const QString& number) const {
-  Statement s = const_cast<Database&>(db_).prepare(
+  Statement s = db_.prepare(
       QStringLiteral("SELECT %1, quote, lists FROM tblQuotes WHERE number = ?1 ORDER BY "
                      "revision DESC LIMIT 1")
           .arg(kColumns));
@@ -270,23 +273,25 @@ std::vector<RepricedAmount> repricedAmounts(const PricedQuote& issued, const Pri
     const std::vector<const OrderingLine*> before = issued.positions[i].list.parts();
     const std::vector<const OrderingLine*> now = today.positions[i].list.parts();
     const int position = static_cast<int>(i) + 1;
-    // Lines by ordering number: a price list may add or drop a part of the same hoist.
+    // Lines by ordering number: a price list may add or drop a part of the same hoist. A part
+    // on two lines (the pull chain of the hoist and of the trolley) pairs first with first.
+    std::vector<bool> paired(now.size(), false);
     for (const OrderingLine* b : before) {
       const OrderingLine* match = nullptr;
-      for (const OrderingLine* a : now)
-        if (a->orderingNumber == b->orderingNumber && a->part == b->part) match = a;
+      for (std::size_t k = 0; k < now.size() && !match; ++k)
+        if (!paired[k] && now[k]->orderingNumber == b->orderingNumber && now[k]->part == b->part) {
+          paired[k] = true;
+          match = now[k];
+        }
       const double after = match ? match->amount : 0;
       if (!match || differ(b->amount, after))
         changes.push_back(
             {position, b->orderingNumber, b->description.trimmed(), b->amount, after});
     }
-    for (const OrderingLine* a : now) {
-      bool known = false;
-      for (const OrderingLine* b : before)
-        known = known || (a->orderingNumber == b->orderingNumber && a->part == b->part);
-      if (!known)
-        changes.push_back({position, a->orderingNumber, a->description.trimmed(), 0, a->amount});
-    }
+    for (std::size_t k = 0; k < now.size(); ++k)
+      if (!paired[k])
+        changes.push_back(
+            {position, now[k]->orderingNumber, now[k]->description.trimmed(), 0, now[k]->amount});
   }
   if (differ(issued.total, today.total))
     changes.push_back(

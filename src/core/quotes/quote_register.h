@@ -75,7 +75,7 @@ class QuoteRegister {
   explicit QuoteRegister(Database db, QString file);
   // The year's counter made, and moved up to `atLeast` when it is below.
   void moveCounter(qint64 year, qint64 atLeast);
-  Database db_;
+  mutable Database db_;  // reading prepares statements on it
   QString file_;
   std::function<void()> beforeCommit_;
 };

@@ -21,12 +21,12 @@ namespace {
 constexpr double kLeft = 20;
 constexpr double kRight = 193;
 constexpr double kHeaderTop = 18;
-constexpr double kCustomerWidth = 88;   // the address block, from kLeft
-constexpr double kFactsLabel = 116;     // the quote's facts at the right: labels...
-constexpr double kFactsValue = 148;     // ...and their values up to kRight
-constexpr double kPositionRight = 28;   // the position's number, right-aligned
-constexpr double kQuantityRight = 46;   // the quantity, right-aligned
-constexpr double kModelLeft = 52;       // the model, its description and its note
+constexpr double kCustomerWidth = 88;  // the address block, from kLeft
+constexpr double kFactsLabel = 116;    // the quote's facts at the right: labels...
+constexpr double kFactsValue = 148;    // ...and their values up to kRight
+constexpr double kPositionRight = 28;  // the position's number, right-aligned
+constexpr double kQuantityRight = 46;  // the quantity, right-aligned
+constexpr double kModelLeft = 52;      // the model, its description and its note
 constexpr double kModelRight = 132;
 constexpr double kUnitPriceRight = 160;
 constexpr double kTotalsLabel = 116;
@@ -129,7 +129,8 @@ class SummaryLayout {
     }
     for (const QString& block : blocks) {
       if (block.isEmpty()) {
-        lines << QString();
+        // One blank line between paragraphs, however many were typed.
+        if (!lines.isEmpty() && !lines.last().isEmpty()) lines << QString();
         continue;
       }
       QString line;
@@ -171,10 +172,6 @@ class SummaryLayout {
   double lineHeight(double size, bool bold = false) {
     device_->setFont(size, bold);
     return device_->measure(QStringLiteral("Ág")).height();
-  }
-  double width(const QString& text, double size, bool bold) {
-    device_->setFont(size, bold);
-    return device_->measure(text).width();
   }
 
  private:
@@ -264,7 +261,10 @@ class SummaryLayout {
   }
 
   QString validityText(const QDate& until) const {
-    return QStringLiteral("%1 (%2 d)").arg(dateText(until)).arg(header_.validityDays);
+    const QString days = header_.validityDays == 1
+                             ? labels_[QuoteLabel::OneDay]
+                             : labels_[QuoteLabel::Days].arg(header_.validityDays);
+    return QStringLiteral("%1 (%2)").arg(dateText(until), days);
   }
 
   void tableHeading() {
@@ -300,9 +300,9 @@ class SummaryLayout {
       ensure(rowHeight + 1, true);
       text(QString::number(p.number), kPositionRight, y_, kTextSize, false, 9);
       text(QString::number(p.position.quantity), kQuantityRight, y_, kTextSize, false, 9);
-      text(elide(oneLine(p.position.configuration.model), kModelRight - kModelLeft, kTextSize,
-                 true),
-           kModelLeft, y_, kTextSize, true, 3);
+      text(
+          elide(oneLine(p.position.configuration.model), kModelRight - kModelLeft, kTextSize, true),
+          kModelLeft, y_, kTextSize, true, 3);
       text(amountText(p.unitNet()), kUnitPriceRight, y_, kTextSize, false, 9);
       text(amountText(p.lineNet()), kRight, y_, kTextSize, false, 9);
       y_ += text10;
@@ -330,8 +330,8 @@ class SummaryLayout {
     const bool discounted = quoteAmountDiffers(quote_.discount, 0);
     ensure((discounted ? 3 : 1) * h, false);
     const auto total = [&](QuoteLabel label, double amount, bool bold) {
-      text(elide(labels_[label], kUnitPriceRight - kTotalsLabel, kTextSize, bold), kTotalsLabel,
-           y_, kTextSize, bold, 3);
+      text(elide(labels_[label], kUnitPriceRight - kTotalsLabel, kTextSize, bold), kTotalsLabel, y_,
+           kTextSize, bold, 3);
       text(amountText(amount), kRight, y_, kTextSize, bold, 9);
       y_ += h;
     };
@@ -483,8 +483,7 @@ int quoteSummaryPageCount(QSizeF printableMm, const PricedQuote& quote, const QD
 
 QString quotePdfTitle(const PartsData& data, const PricedQuote& quote, const QuoteLabels& labels) {
   if (!quote.quote.isQuote()) {
-    const QString model =
-        quote.positions.empty() ? QString() : quote.positions.front().hoist.model;
+    const QString model = quote.positions.empty() ? QString() : quote.positions.front().hoist.model;
     return pagePdfTitle(data.TextCatalogue, model);
   }
   const QString number = oneLine(quote.quote.header.number);

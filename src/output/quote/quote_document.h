@@ -18,7 +18,7 @@ class QPainter;
 class QPrinter;
 
 struct QuoteDocumentPictures {
-  PagePictures page;  // the logo and the sketches; its window is not used
+  PagePictures page;            // the logo and the sketches; its window is not used
   std::vector<QImage> windows;  // each position's window image, in order
 };
 

@@ -58,8 +58,7 @@ class HiddenWindow {
 // "Position 2" in front of what a position's walk says.
 Failure atPosition(const Failure& failure, int number) {
   Problem p = failure.problem();
-  const QString position =
-      QCoreApplication::translate("Quote", "Position %1").arg(number);
+  const QString position = QCoreApplication::translate("Quotes", "Position %1").arg(number);
   p.where = p.where.isEmpty() ? position : position + QStringLiteral(", ") + p.where;
   return Failure(p);
 }
@@ -80,8 +79,8 @@ PreparedQuoteDocument prepareQuoteDocument(
   prepared.pictures.page = readPagePictures(directory);
   const VariantId variant = quote.printVariant();
   HiddenWindow window(directory, variant);
-  const bool plain = !quote.isQuote() && !issuedLists &&
-                     quote.positions.front().configuration.variant == variant;
+  const bool plain =
+      !quote.isQuote() && !issuedLists && quote.positions.front().configuration.variant == variant;
   if (plain) {
     // The window's steps walk the configuration for both the image and the list.
     const QuotePosition& position = quote.positions.front();
@@ -103,8 +102,8 @@ PreparedQuoteDocument prepareQuoteDocument(
     prepared.priced.positions.push_back(std::move(priced));
     prepared.pictures.windows.push_back(std::move(walked.image));
   } else {
-    prepared.priced = issuedLists ? pricedWithLists(quote, data, *issuedLists)
-                                  : priceQuote(quote, data);
+    prepared.priced =
+        issuedLists ? pricedWithLists(quote, data, *issuedLists) : priceQuote(quote, data);
     for (const PricedPosition& position : prepared.priced.positions) {
       try {
         prepared.pictures.windows.push_back(

@@ -1,5 +1,4 @@
-<?xml version="1.0" encoding="utf-8"?>
-<!DOCTYPE TS>
+<?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="de" sourcelanguage="en">
 <context>
     <name>ConfigurationFiles</name>
@@ -8,8 +7,8 @@
         <translation>Die Datei ist größer als %1 KB, eine Konfiguration hat etwa ein halbes Kilobyte. Sie ist keine Konfiguration.</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; must be %2.</source>
-        <translation>&quot;%1&quot; muss %2 sein.</translation>
+        <source>"%1" must be %2.</source>
+        <translation>"%1" muss %2 sein.</translation>
     </message>
     <message>
         <source>true or false</source>
@@ -20,12 +19,12 @@
         <translation>ein Text</translation>
     </message>
     <message>
-        <source>a text of digits with at most one &quot;.&quot; or &quot;,&quot;</source>
-        <translation>ein Text aus Ziffern mit höchstens einem &quot;.&quot; oder &quot;,&quot;</translation>
+        <source>a text of digits with at most one "." or ","</source>
+        <translation>ein Text aus Ziffern mit höchstens einem "." oder ","</translation>
     </message>
     <message>
-        <source>one of &quot;%1&quot; or null</source>
-        <translation>eines von &quot;%1&quot; oder null</translation>
+        <source>one of "%1" or null</source>
+        <translation>eines von "%1" oder null</translation>
     </message>
     <message>
         <source>an object is not closed</source>
@@ -96,8 +95,8 @@
         <translation>Die Datei ist keine Konfiguration.</translation>
     </message>
     <message>
-        <source>one of the eight variants, such as &quot;English European&quot;</source>
-        <translation>eine der acht Varianten, etwa &quot;English European&quot;</translation>
+        <source>one of the eight variants, such as "English European"</source>
+        <translation>eine der acht Varianten, etwa "English European"</translation>
     </message>
     <message>
         <source>an object</source>
@@ -373,6 +372,26 @@ Soll sie gespeichert werden?</translation>
         <source>The rest of the page is complete; with the files back in their place the pictures are on it again.</source>
         <translation>Der Rest der Seite ist vollständig; sind die Dateien wieder an ihrem Platz, erscheinen die Bilder wieder.</translation>
     </message>
+    <message>
+        <source>New &amp;Quote</source>
+        <translation>Neues &amp;Angebot</translation>
+    </message>
+    <message>
+        <source>Quote Re&amp;gister...</source>
+        <translation>Angebots&amp;register...</translation>
+    </message>
+    <message>
+        <source>The configuration in the main window is not finished yet: answer its steps until the print buttons show, then add it to the quote.</source>
+        <translation>Die Konfiguration im Hauptfenster ist noch nicht fertig: Beantworten Sie ihre Schritte, bis die Druckschaltflächen erscheinen, und fügen Sie sie dann dem Angebot hinzu.</translation>
+    </message>
+    <message>
+        <source>This configuration cannot be taken into a quote.</source>
+        <translation>Diese Konfiguration kann nicht in ein Angebot übernommen werden.</translation>
+    </message>
+    <message>
+        <source>The quote cannot be opened.</source>
+        <translation>Das Angebot kann nicht geöffnet werden.</translation>
+    </message>
 </context>
 <context>
     <name>HelpWindow</name>
@@ -488,7 +507,7 @@ Soll sie gespeichert werden?</translation>
 <context>
     <name>PriceGridModel</name>
     <message>
-        <source>&quot;%1&quot; is not a price; the price of %2 stays as it was.</source>
+        <source>"%1" is not a price; the price of %2 stays as it was.</source>
         <translation>„%1“ ist kein Preis; der Preis von %2 bleibt unverändert.</translation>
     </message>
     <message>
@@ -496,7 +515,7 @@ Soll sie gespeichert werden?</translation>
         <translation>Der Preis von %1 konnte nicht gespeichert werden.</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is not between 0 and %2; the price of %3 stays as it was.</source>
+        <source>"%1" is not between 0 and %2; the price of %3 stays as it was.</source>
         <translation>„%1“ liegt nicht zwischen 0 und %2; der Preis von %3 bleibt unverändert.</translation>
     </message>
     <message>
@@ -623,11 +642,11 @@ Seit dem Import in der Preisliste geändert; diese Preise bleiben erhalten (vor 
         <translation>Die Teiledatenbank hat die Preise abgelehnt.</translation>
     </message>
     <message>
-        <source>%1: the price &quot;%2&quot; is not between 0 and %3.</source>
+        <source>%1: the price "%2" is not between 0 and %3.</source>
         <translation>%1: Der Preis „%2“ liegt nicht zwischen 0 und %3.</translation>
     </message>
     <message>
-        <source>Record %1 (line %2): the line has %3 fields, which do not make whole records of an ordering number and a price. A price&apos;s decimals follow a period, not a comma (45.5, not 45,5).</source>
+        <source>Record %1 (line %2): the line has %3 fields, which do not make whole records of an ordering number and a price. A price's decimals follow a period, not a comma (45.5, not 45,5).</source>
         <translation>Datensatz %1 (Zeile %2): Die Zeile hat %3 Felder, die keine vollständigen Datensätze aus Bestellnummer und Preis ergeben. Die Dezimalstellen eines Preises folgen einem Punkt, nicht einem Komma (45.5, nicht 45,5).</translation>
     </message>
     <message>
@@ -643,11 +662,11 @@ Seit dem Import in der Preisliste geändert; diese Preise bleiben erhalten (vor 
         <translation>Die Datei ist größer als %1 MB, eine Preis-Arbeitsmappe hat einige hundert Kilobyte. Sie ist keine Preis-Arbeitsmappe.</translation>
     </message>
     <message>
-        <source>The workbook&apos;s part %1 unpacks to more than %2 MB, and the parts of a price workbook are far smaller. It is no price workbook.</source>
+        <source>The workbook's part %1 unpacks to more than %2 MB, and the parts of a price workbook are far smaller. It is no price workbook.</source>
         <translation>Der Teil %1 der Arbeitsmappe entpackt sich zu mehr als %2 MB, die Teile einer Preis-Arbeitsmappe sind weit kleiner. Sie ist keine Preis-Arbeitsmappe.</translation>
     </message>
     <message>
-        <source>The workbook&apos;s part %1 lists more than %2 relationships, and a price workbook has a few. It is no price workbook.</source>
+        <source>The workbook's part %1 lists more than %2 relationships, and a price workbook has a few. It is no price workbook.</source>
         <translation>Der Teil %1 der Arbeitsmappe führt mehr als %2 Beziehungen auf, eine Preis-Arbeitsmappe hat wenige. Sie ist keine Preis-Arbeitsmappe.</translation>
     </message>
     <message>
@@ -671,7 +690,7 @@ Seit dem Import in der Preisliste geändert; diese Preise bleiben erhalten (vor 
 </translation>
     </message>
     <message>
-        <source>The table %1 is not the program&apos;s price history: %2. The prices are neither read from it nor changed with it, and nothing has been changed. &quot;telmaris %3&quot; renames it aside, after which the prices start a new, empty history.</source>
+        <source>The table %1 is not the program's price history: %2. The prices are neither read from it nor changed with it, and nothing has been changed. "telmaris %3" renames it aside, after which the prices start a new, empty history.</source>
         <translation>Die Tabelle %1 ist nicht der Preisverlauf des Programms: %2. Die Preise werden weder aus ihr gelesen noch mit ihr geändert, und es wurde nichts geändert. „telmaris %3“ benennt sie um und legt sie beiseite; danach beginnen die Preise einen neuen, leeren Verlauf.</translation>
     </message>
     <message>
@@ -747,15 +766,15 @@ Seit dem Import in der Preisliste geändert; diese Preise bleiben erhalten (vor 
         <translation>Zeile %1: Auf das schließende Anführungszeichen muss ein Komma folgen.</translation>
     </message>
     <message>
-        <source>Line %1: the field &quot;%2&quot; has a stray quote.</source>
+        <source>Line %1: the field "%2" has a stray quote.</source>
         <translation>Zeile %1: Das Feld „%2“ enthält ein einzelnes Anführungszeichen.</translation>
     </message>
     <message>
-        <source>Record %1 (line %2): the ordering number &quot;%3&quot; has no price.</source>
+        <source>Record %1 (line %2): the ordering number "%3" has no price.</source>
         <translation>Datensatz %1 (Zeile %2): Die Bestellnummer „%3“ hat keinen Preis.</translation>
     </message>
     <message>
-        <source>Record %1 (line %2): the price &quot;%3&quot; is not a number.</source>
+        <source>Record %1 (line %2): the price "%3" is not a number.</source>
         <translation>Datensatz %1 (Zeile %2): Der Preis „%3“ ist keine Zahl.</translation>
     </message>
     <message>
@@ -874,9 +893,352 @@ Seit dem Import in der Preisliste geändert; diese Preise bleiben erhalten (vor 
     </message>
 </context>
 <context>
+    <name>QuoteWindow</name>
+    <message>
+        <source>US metric</source>
+        <translation>US metrisch</translation>
+    </message>
+    <message>
+        <source>US imperial</source>
+        <translation>US zöllig</translation>
+    </message>
+    <message>
+        <source>European</source>
+        <translation>Europa</translation>
+    </message>
+    <message>
+        <source>Telmaris quotes (*.telmaris)</source>
+        <translation>Telmaris-Angebote (*.telmaris)</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;Open Quote...</source>
+        <translation>&amp;Angebot öffnen...</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Speichern &amp;unter...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Drucken...</translation>
+    </message>
+    <message>
+        <source>Print Previe&amp;w...</source>
+        <translation>Druck&amp;vorschau...</translation>
+    </message>
+    <message>
+        <source>Export as P&amp;DF...</source>
+        <translation>Als PDF &amp;exportieren...</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>S&amp;chließen</translation>
+    </message>
+    <message>
+        <source>&amp;Company:</source>
+        <translation>&amp;Firma:</translation>
+    </message>
+    <message>
+        <source>Con&amp;tact:</source>
+        <translation>Ansprec&amp;hpartner:</translation>
+    </message>
+    <message>
+        <source>A&amp;ddress:</source>
+        <translation>Ans&amp;chrift:</translation>
+    </message>
+    <message>
+        <source>C&amp;ustomer's reference:</source>
+        <translation>&amp;Zeichen des Kunden:</translation>
+    </message>
+    <message>
+        <source>&amp;Our reference:</source>
+        <translation>&amp;Unser Zeichen:</translation>
+    </message>
+    <message>
+        <source>&amp;Valid for:</source>
+        <translation>&amp;Gültig für:</translation>
+    </message>
+    <message>
+        <source> days</source>
+        <translation> Tage</translation>
+    </message>
+    <message>
+        <source>&amp;Language:</source>
+        <translation>&amp;Sprache:</translation>
+    </message>
+    <message>
+        <source>Quote number:</source>
+        <translation>Angebotsnummer:</translation>
+    </message>
+    <message>
+        <source>&amp;Note:</source>
+        <translation>&amp;Bemerkung:</translation>
+    </message>
+    <message>
+        <source>Pos&amp;itions:</source>
+        <translation>&amp;Positionen:</translation>
+    </message>
+    <message>
+        <source>&amp;Quantity:</source>
+        <translation>&amp;Menge:</translation>
+    </message>
+    <message>
+        <source>Position not&amp;e:</source>
+        <translation>Bemer&amp;kung zur Position:</translation>
+    </message>
+    <message>
+        <source>Pos.</source>
+        <translation>Pos.</translation>
+    </message>
+    <message>
+        <source>Quantity</source>
+        <translation>Menge</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Modell</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Bemerkung</translation>
+    </message>
+    <message>
+        <source>Unit net</source>
+        <translation>Netto je Stück</translation>
+    </message>
+    <message>
+        <source>Line net</source>
+        <translation>Netto gesamt</translation>
+    </message>
+    <message>
+        <source>The customer's company</source>
+        <translation>Die Firma des Kunden</translation>
+    </message>
+    <message>
+        <source>Payment, delivery</source>
+        <translation>Zahlung, Lieferung</translation>
+    </message>
+    <message>
+        <source>&amp;Add current configuration</source>
+        <translation>&amp;Aktuelle Konfiguration hinzufügen</translation>
+    </message>
+    <message>
+        <source>The configuration of the main window's steps, once it is finished, as a new position</source>
+        <translation>Die Konfiguration aus den Schritten des Hauptfensters, sobald sie fertig ist, als neue Position</translation>
+    </message>
+    <message>
+        <source>Open in t&amp;he steps</source>
+        <translation>&amp;In den Schritten öffnen</translation>
+    </message>
+    <message>
+        <source>The selected position's configuration into the main window's steps, to change it</source>
+        <translation>Die Konfiguration der ausgewählten Position in die Schritte des Hauptfensters, um sie zu ändern</translation>
+    </message>
+    <message>
+        <source>Re&amp;move</source>
+        <translation>&amp;Entfernen</translation>
+    </message>
+    <message>
+        <source>Move u&amp;p</source>
+        <translation>Nach &amp;oben</translation>
+    </message>
+    <message>
+        <source>Move do&amp;wn</source>
+        <translation>&amp;Nach unten</translation>
+    </message>
+    <message>
+        <source>Open Quote...</source>
+        <translation>Angebot öffnen...</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Save As...</source>
+        <translation>Speichern unter...</translation>
+    </message>
+    <message>
+        <source>Print...</source>
+        <translation>Drucken...</translation>
+    </message>
+    <message>
+        <source>Print Preview...</source>
+        <translation>Druckvorschau...</translation>
+    </message>
+    <message>
+        <source>Export as PDF...</source>
+        <translation>Als PDF exportieren...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Ctrl+S</source>
+        <translation>Ctrl+S</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+S</source>
+        <translation>Ctrl+Shift+S</translation>
+    </message>
+    <message>
+        <source>Ctrl+P</source>
+        <translation>Ctrl+P</translation>
+    </message>
+    <message>
+        <source>Ctrl+O</source>
+        <translation>Ctrl+O</translation>
+    </message>
+    <message>
+        <source>not issued yet: it is numbered when it is first printed, exported or saved</source>
+        <translation>noch nicht ausgestellt: erhält beim ersten Drucken, Exportieren oder Speichern eine Nummer</translation>
+    </message>
+    <message>
+        <source>%1 of %2, as issued (read-only)</source>
+        <translation>%1 vom %2, wie ausgestellt (schreibgeschützt)</translation>
+    </message>
+    <message>
+        <source>%1 of %2, at today's prices: issued again when it is next printed, exported or saved</source>
+        <translation>%1 vom %2, zu heutigen Preisen: wird beim nächsten Drucken, Exportieren oder Speichern neu ausgestellt</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 vom %2</translation>
+    </message>
+    <message>
+        <source>until %1</source>
+        <translation>bis %1</translation>
+    </message>
+    <message>
+        <source>The languages of the %1 price list</source>
+        <translation>Die Sprachen der Preisliste %1</translation>
+    </message>
+    <message>
+        <source>, lift %1 ft</source>
+        <translation>, Hubhöhe %1 ft</translation>
+    </message>
+    <message>
+        <source>, lift %1 m</source>
+        <translation>, Hubhöhe %1 m</translation>
+    </message>
+    <message>
+        <source>Net total: %1</source>
+        <translation>Nettosumme: %1</translation>
+    </message>
+    <message>
+        <source>No position yet: configure a hoist in the main window, then Add current configuration.</source>
+        <translation>Noch keine Position: Konfigurieren Sie einen Kettenzug im Hauptfenster, dann Aktuelle Konfiguration hinzufügen.</translation>
+    </message>
+    <message>
+        <source>&amp;Replace position %1 with the current configuration</source>
+        <translation>Posi&amp;tion %1 durch die aktuelle Konfiguration ersetzen</translation>
+    </message>
+    <message>
+        <source>&amp;Replace position with the current configuration</source>
+        <translation>Posi&amp;tion durch die aktuelle Konfiguration ersetzen</translation>
+    </message>
+    <message>
+        <source>New quote</source>
+        <translation>Neues Angebot</translation>
+    </message>
+    <message>
+        <source>Quote %1</source>
+        <translation>Angebot %1</translation>
+    </message>
+    <message>
+        <source>This quote is made from the %1 price list, and the configuration in the main window from the %2 one. A quote holds the positions of one price list only: make a new quote for this configuration.</source>
+        <translation>Dieses Angebot beruht auf der Preisliste %1, die Konfiguration im Hauptfenster auf der Preisliste %2. Ein Angebot enthält nur Positionen einer Preisliste: Erstellen Sie für diese Konfiguration ein neues Angebot.</translation>
+    </message>
+    <message>
+        <source>A quote holds at most %1 positions.</source>
+        <translation>Ein Angebot enthält höchstens %1 Positionen.</translation>
+    </message>
+    <message>
+        <source>The quote has not been saved.
+
+Do you want to save it?</source>
+        <translation>Das Angebot wurde nicht gespeichert.
+
+Möchten Sie es speichern?</translation>
+    </message>
+    <message>
+        <source>The quote %1 has changed since it was opened or saved.
+
+Do you want to save the changes?</source>
+        <translation>Das Angebot %1 wurde seit dem Öffnen oder Speichern geändert.
+
+Möchten Sie die Änderungen speichern?</translation>
+    </message>
+    <message>
+        <source>Open quote</source>
+        <translation>Angebot öffnen</translation>
+    </message>
+    <message>
+        <source>The quote cannot be opened.</source>
+        <translation>Das Angebot kann nicht geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>The quote has no position to save yet.</source>
+        <translation>Das Angebot hat noch keine Position, die gespeichert werden kann.</translation>
+    </message>
+    <message>
+        <source>Save quote</source>
+        <translation>Angebot speichern</translation>
+    </message>
+    <message>
+        <source>The quote could not be saved.</source>
+        <translation>Das Angebot konnte nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>The quote has no position yet. Configure a hoist in the main window, then choose Add current configuration.</source>
+        <translation>Das Angebot hat noch keine Position. Konfigurieren Sie einen Kettenzug im Hauptfenster und wählen Sie dann Aktuelle Konfiguration hinzufügen.</translation>
+    </message>
+    <message>
+        <source>The quote cannot be printed.</source>
+        <translation>Das Angebot kann nicht gedruckt werden.</translation>
+    </message>
+    <message>
+        <source>The quote's number could not be written into its file.</source>
+        <translation>Die Nummer des Angebots konnte nicht in seine Datei geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>The quote could not be recorded in the register of quotes, so it has not been numbered or printed.</source>
+        <translation>Das Angebot konnte nicht im Angebotsregister festgehalten werden; es wurde daher weder nummeriert noch gedruckt.</translation>
+    </message>
+    <message>
+        <source>The quote could not be written.</source>
+        <translation>Das Angebot konnte nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>The rest of the quote is complete; with the files back in their place the pictures are on it again.</source>
+        <translation>Der Rest des Angebots ist vollständig; sobald die Dateien wieder an ihrem Platz sind, stehen auch die Bilder wieder darauf.</translation>
+    </message>
+    <message>
+        <source>Export as PDF</source>
+        <translation>Als PDF exportieren</translation>
+    </message>
+    <message>
+        <source>PDF documents (*.pdf)</source>
+        <translation>PDF-Dokumente (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Quote</source>
+        <translation>Angebot</translation>
+    </message>
+</context>
+<context>
     <name>Quotes</name>
     <message>
-        <source>&quot;%1&quot; must be %2.</source>
+        <source>"%1" must be %2.</source>
         <translation>„%1“ muss %2 sein.</translation>
     </message>
     <message>
@@ -896,15 +1258,15 @@ Seit dem Import in der Preisliste geändert; diese Preise bleiben erhalten (vor 
         <translation>eine ganze Zahl von 1 bis %1</translation>
     </message>
     <message>
-        <source>a variant of the same market as the first position&apos;s (%1): one quote holds hoists of one price list</source>
+        <source>a variant of the same market as the first position's (%1): one quote holds hoists of one price list</source>
         <translation>eine Variante desselben Marktes wie die der ersten Position (%1): ein Angebot enthält Kettenzüge einer einzigen Preisliste</translation>
     </message>
     <message>
-        <source>one of %1 for this quote&apos;s hoists</source>
+        <source>one of %1 for this quote's hoists</source>
         <translation>eine von %1 für die Kettenzüge dieses Angebots</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is no key of a quote file.</source>
+        <source>"%1" is no key of a quote file.</source>
         <translation>„%1“ ist kein Schlüssel einer Angebotsdatei.</translation>
     </message>
     <message>
@@ -916,7 +1278,7 @@ Seit dem Import in der Preisliste geändert; diese Preise bleiben erhalten (vor 
         <translation>eine Liste mit höchstens %1 Texten</translation>
     </message>
     <message>
-        <source>a date such as &quot;2026-12-09&quot;</source>
+        <source>a date such as "2026-12-09"</source>
         <translation>ein Datum wie „2026-12-09“</translation>
     </message>
     <message>
@@ -956,13 +1318,13 @@ Seit dem Import in der Preisliste geändert; diese Preise bleiben erhalten (vor 
         <translation>Nettosumme</translation>
     </message>
     <message>
-        <source>Quote %1: no amount differs from today&apos;s prices.
+        <source>Quote %1: no amount differs from today's prices.
 </source>
         <translation>Angebot %1: kein Betrag weicht von den heutigen Preisen ab.
 </translation>
     </message>
     <message>
-        <source>Quote %1 at today&apos;s prices, amounts changed:
+        <source>Quote %1 at today's prices, amounts changed:
 </source>
         <translation>Angebot %1 zu heutigen Preisen, geänderte Beträge:
 </translation>
@@ -985,10 +1347,93 @@ Seit dem Import in der Preisliste geändert; diese Preise bleiben erhalten (vor 
     </message>
 </context>
 <context>
+    <name>RegisterWindow</name>
+    <message>
+        <source>Quote Register</source>
+        <translation>Angebotsregister</translation>
+    </message>
+    <message>
+        <source>&amp;Search:</source>
+        <translation>&amp;Suchen:</translation>
+    </message>
+    <message>
+        <source>Customer, reference or quote number</source>
+        <translation>Kunde, Zeichen oder Angebotsnummer</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Nummer</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Customer</source>
+        <translation>Kunde</translation>
+    </message>
+    <message>
+        <source>Customer's reference</source>
+        <translation>Zeichen des Kunden</translation>
+    </message>
+    <message>
+        <source>Our reference</source>
+        <translation>Unser Zeichen</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Sprache</translation>
+    </message>
+    <message>
+        <source>Net total</source>
+        <translation>Nettosumme</translation>
+    </message>
+    <message>
+        <source>&amp;Open as issued</source>
+        <translation>&amp;Wie ausgestellt öffnen</translation>
+    </message>
+    <message>
+        <source>&amp;Reprice at today's prices</source>
+        <translation>Zu heutigen Preisen neu &amp;kalkulieren</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>The register of quotes cannot be read.</source>
+        <translation>Das Angebotsregister kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>%1 (revision %2)</source>
+        <translation>%1 (Revision %2)</translation>
+    </message>
+    <message>
+        <source>The quote %1 cannot be read from the register.</source>
+        <translation>Das Angebot %1 kann nicht aus dem Register gelesen werden.</translation>
+    </message>
+    <message>
+        <source>The register no longer holds the quote %1.</source>
+        <translation>Das Register enthält das Angebot %1 nicht mehr.</translation>
+    </message>
+    <message>
+        <source>The quote %1 cannot be priced at today's prices.</source>
+        <translation>Das Angebot %1 kann nicht zu heutigen Preisen kalkuliert werden.</translation>
+    </message>
+    <message>
+        <source>OK opens the quote at today's prices in the quote window; it keeps its number and is issued as a new revision when it is next printed, exported or saved. Cancel leaves it as it is.</source>
+        <translation>OK öffnet das Angebot zu heutigen Preisen im Angebotsfenster; es behält seine Nummer und wird beim nächsten Drucken, Exportieren oder Speichern als neue Revision ausgestellt. Abbrechen lässt es, wie es ist.</translation>
+    </message>
+    <message>
+        <source>Quote %1 at today's prices</source>
+        <translation>Angebot %1 zu heutigen Preisen</translation>
+    </message>
+</context>
+<context>
     <name>Services</name>
     <message>
         <source>The program has met a situation it cannot handle and will close now.
-Please contact the program&apos;s author and describe what you did.</source>
+Please contact the program's author and describe what you did.</source>
         <translation>Das Programm ist auf eine Situation gestoßen, die es nicht behandeln kann, und wird jetzt beendet.
 Bitte wenden Sie sich an den Autor des Programms und beschreiben Sie, was Sie getan haben.</translation>
     </message>
@@ -1012,7 +1457,7 @@ Bitte wenden Sie sich an den Autor des Programms und beschreiben Sie, was Sie ge
         <translation>ihre Sektorzuordnungstabelle ist beschädigt.</translation>
     </message>
     <message>
-        <source>the list of its allocation table&apos;s sectors is damaged.</source>
+        <source>the list of its allocation table's sectors is damaged.</source>
         <translation>die Liste der Sektoren ihrer Zuordnungstabelle ist beschädigt.</translation>
     </message>
     <message>
@@ -1152,7 +1597,7 @@ Bitte wenden Sie sich an den Autor des Programms und beschreiben Sie, was Sie ge
         <translation>ihr Datensatz bei Byte %1 des Arbeitsmappen-Datenstroms ist beschädigt.</translation>
     </message>
     <message>
-        <source>its workbook stream does not begin with the workbook&apos;s globals.</source>
+        <source>its workbook stream does not begin with the workbook's globals.</source>
         <translation>ihr Arbeitsmappen-Datenstrom beginnt nicht mit den globalen Daten der Arbeitsmappe.</translation>
     </message>
     <message>

@@ -1,5 +1,4 @@
-<?xml version="1.0" encoding="utf-8"?>
-<!DOCTYPE TS>
+<?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="es" sourcelanguage="en">
 <context>
     <name>ConfigurationFiles</name>
@@ -8,8 +7,8 @@
         <translation>El archivo ocupa más de %1 KB, y una configuración ocupa cerca de medio kilobyte. No es una configuración.</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; must be %2.</source>
-        <translation>&quot;%1&quot; debe ser %2.</translation>
+        <source>"%1" must be %2.</source>
+        <translation>"%1" debe ser %2.</translation>
     </message>
     <message>
         <source>true or false</source>
@@ -20,12 +19,12 @@
         <translation>un texto</translation>
     </message>
     <message>
-        <source>a text of digits with at most one &quot;.&quot; or &quot;,&quot;</source>
-        <translation>un texto de cifras con un &quot;.&quot; o &quot;,&quot; como máximo</translation>
+        <source>a text of digits with at most one "." or ","</source>
+        <translation>un texto de cifras con un "." o "," como máximo</translation>
     </message>
     <message>
-        <source>one of &quot;%1&quot; or null</source>
-        <translation>uno de &quot;%1&quot; o null</translation>
+        <source>one of "%1" or null</source>
+        <translation>uno de "%1" o null</translation>
     </message>
     <message>
         <source>an object is not closed</source>
@@ -96,8 +95,8 @@
         <translation>El archivo no es una configuración.</translation>
     </message>
     <message>
-        <source>one of the eight variants, such as &quot;English European&quot;</source>
-        <translation>una de las ocho variantes, por ejemplo &quot;English European&quot;</translation>
+        <source>one of the eight variants, such as "English European"</source>
+        <translation>una de las ocho variantes, por ejemplo "English European"</translation>
     </message>
     <message>
         <source>an object</source>
@@ -373,6 +372,26 @@ Do you want to save it?</source>
         <source>The rest of the page is complete; with the files back in their place the pictures are on it again.</source>
         <translation>El resto de la página está completo; con los archivos de nuevo en su sitio, las imágenes vuelven a aparecer.</translation>
     </message>
+    <message>
+        <source>New &amp;Quote</source>
+        <translation>Nuevo &amp;presupuesto</translation>
+    </message>
+    <message>
+        <source>Quote Re&amp;gister...</source>
+        <translation>Regis&amp;tro de presupuestos...</translation>
+    </message>
+    <message>
+        <source>The configuration in the main window is not finished yet: answer its steps until the print buttons show, then add it to the quote.</source>
+        <translation>La configuración de la ventana principal aún no está terminada: responda a sus pasos hasta que aparezcan los botones de impresión y luego añádala al presupuesto.</translation>
+    </message>
+    <message>
+        <source>This configuration cannot be taken into a quote.</source>
+        <translation>Esta configuración no se puede incluir en un presupuesto.</translation>
+    </message>
+    <message>
+        <source>The quote cannot be opened.</source>
+        <translation>No se puede abrir el presupuesto.</translation>
+    </message>
 </context>
 <context>
     <name>HelpWindow</name>
@@ -488,7 +507,7 @@ Do you want to save it?</source>
 <context>
     <name>PriceGridModel</name>
     <message>
-        <source>&quot;%1&quot; is not a price; the price of %2 stays as it was.</source>
+        <source>"%1" is not a price; the price of %2 stays as it was.</source>
         <translation>«%1» no es un precio; el precio de %2 no cambia.</translation>
     </message>
     <message>
@@ -496,7 +515,7 @@ Do you want to save it?</source>
         <translation>No se ha podido guardar el precio de %1.</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is not between 0 and %2; the price of %3 stays as it was.</source>
+        <source>"%1" is not between 0 and %2; the price of %3 stays as it was.</source>
         <translation>«%1» no está entre 0 y %2; el precio de %3 no cambia.</translation>
     </message>
     <message>
@@ -623,11 +642,11 @@ Modificados en la lista de precios después de la importación, estos conservan 
         <translation>La base de datos de piezas ha rechazado los precios.</translation>
     </message>
     <message>
-        <source>%1: the price &quot;%2&quot; is not between 0 and %3.</source>
+        <source>%1: the price "%2" is not between 0 and %3.</source>
         <translation>%1: el precio «%2» no está entre 0 y %3.</translation>
     </message>
     <message>
-        <source>Record %1 (line %2): the line has %3 fields, which do not make whole records of an ordering number and a price. A price&apos;s decimals follow a period, not a comma (45.5, not 45,5).</source>
+        <source>Record %1 (line %2): the line has %3 fields, which do not make whole records of an ordering number and a price. A price's decimals follow a period, not a comma (45.5, not 45,5).</source>
         <translation>Registro %1 (línea %2): la línea tiene %3 campos, que no forman registros completos de una referencia y un precio. Los decimales de un precio van tras un punto, no tras una coma (45.5, no 45,5).</translation>
     </message>
     <message>
@@ -643,11 +662,11 @@ Modificados en la lista de precios después de la importación, estos conservan 
         <translation>El archivo ocupa más de %1 MB, y un libro de precios ocupa unos cientos de kilobytes. No es un libro de precios.</translation>
     </message>
     <message>
-        <source>The workbook&apos;s part %1 unpacks to more than %2 MB, and the parts of a price workbook are far smaller. It is no price workbook.</source>
+        <source>The workbook's part %1 unpacks to more than %2 MB, and the parts of a price workbook are far smaller. It is no price workbook.</source>
         <translation>La parte %1 del libro se descomprime en más de %2 MB, y las partes de un libro de precios son mucho menores. No es un libro de precios.</translation>
     </message>
     <message>
-        <source>The workbook&apos;s part %1 lists more than %2 relationships, and a price workbook has a few. It is no price workbook.</source>
+        <source>The workbook's part %1 lists more than %2 relationships, and a price workbook has a few. It is no price workbook.</source>
         <translation>La parte %1 del libro enumera más de %2 relaciones, y un libro de precios tiene unas pocas. No es un libro de precios.</translation>
     </message>
     <message>
@@ -671,7 +690,7 @@ Modificados en la lista de precios después de la importación, estos conservan 
 </translation>
     </message>
     <message>
-        <source>The table %1 is not the program&apos;s price history: %2. The prices are neither read from it nor changed with it, and nothing has been changed. &quot;telmaris %3&quot; renames it aside, after which the prices start a new, empty history.</source>
+        <source>The table %1 is not the program's price history: %2. The prices are neither read from it nor changed with it, and nothing has been changed. "telmaris %3" renames it aside, after which the prices start a new, empty history.</source>
         <translation>La tabla %1 no es el historial de precios del programa: %2. Los precios no se leen de ella ni se cambian con ella, y no se ha cambiado nada. «telmaris %3» le cambia el nombre para apartarla; después los precios empiezan un historial nuevo y vacío.</translation>
     </message>
     <message>
@@ -747,15 +766,15 @@ Modificados en la lista de precios después de la importación, estos conservan 
         <translation>Línea %1: tras la comilla de cierre debe ir una coma.</translation>
     </message>
     <message>
-        <source>Line %1: the field &quot;%2&quot; has a stray quote.</source>
+        <source>Line %1: the field "%2" has a stray quote.</source>
         <translation>Línea %1: el campo «%2» tiene una comilla suelta.</translation>
     </message>
     <message>
-        <source>Record %1 (line %2): the ordering number &quot;%3&quot; has no price.</source>
+        <source>Record %1 (line %2): the ordering number "%3" has no price.</source>
         <translation>Registro %1 (línea %2): la referencia «%3» no tiene precio.</translation>
     </message>
     <message>
-        <source>Record %1 (line %2): the price &quot;%3&quot; is not a number.</source>
+        <source>Record %1 (line %2): the price "%3" is not a number.</source>
         <translation>Registro %1 (línea %2): el precio «%3» no es un número.</translation>
     </message>
     <message>
@@ -874,9 +893,352 @@ Modificados en la lista de precios después de la importación, estos conservan 
     </message>
 </context>
 <context>
+    <name>QuoteWindow</name>
+    <message>
+        <source>US metric</source>
+        <translation>US métrica</translation>
+    </message>
+    <message>
+        <source>US imperial</source>
+        <translation>US imperial</translation>
+    </message>
+    <message>
+        <source>European</source>
+        <translation>europea</translation>
+    </message>
+    <message>
+        <source>Telmaris quotes (*.telmaris)</source>
+        <translation>Presupuestos de Telmaris (*.telmaris)</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>&amp;Open Quote...</source>
+        <translation>&amp;Abrir presupuesto...</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Guardar</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Guardar co&amp;mo...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Imprimir...</translation>
+    </message>
+    <message>
+        <source>Print Previe&amp;w...</source>
+        <translation>&amp;Vista previa de impresión...</translation>
+    </message>
+    <message>
+        <source>Export as P&amp;DF...</source>
+        <translation>Exportar a P&amp;DF...</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Cerrar</translation>
+    </message>
+    <message>
+        <source>&amp;Company:</source>
+        <translation>&amp;Empresa:</translation>
+    </message>
+    <message>
+        <source>Con&amp;tact:</source>
+        <translation>C&amp;ontacto:</translation>
+    </message>
+    <message>
+        <source>A&amp;ddress:</source>
+        <translation>&amp;Dirección:</translation>
+    </message>
+    <message>
+        <source>C&amp;ustomer's reference:</source>
+        <translation>&amp;Referencia del cliente:</translation>
+    </message>
+    <message>
+        <source>&amp;Our reference:</source>
+        <translation>Nuestra re&amp;ferencia:</translation>
+    </message>
+    <message>
+        <source>&amp;Valid for:</source>
+        <translation>&amp;Válido durante:</translation>
+    </message>
+    <message>
+        <source> days</source>
+        <translation> días</translation>
+    </message>
+    <message>
+        <source>&amp;Language:</source>
+        <translation>&amp;Idioma:</translation>
+    </message>
+    <message>
+        <source>Quote number:</source>
+        <translation>Número del presupuesto:</translation>
+    </message>
+    <message>
+        <source>&amp;Note:</source>
+        <translation>&amp;Nota:</translation>
+    </message>
+    <message>
+        <source>Pos&amp;itions:</source>
+        <translation>&amp;Posiciones:</translation>
+    </message>
+    <message>
+        <source>&amp;Quantity:</source>
+        <translation>&amp;Cantidad:</translation>
+    </message>
+    <message>
+        <source>Position not&amp;e:</source>
+        <translation>No&amp;ta de la posición:</translation>
+    </message>
+    <message>
+        <source>Pos.</source>
+        <translation>Pos.</translation>
+    </message>
+    <message>
+        <source>Quantity</source>
+        <translation>Cantidad</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Modelo</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Nota</translation>
+    </message>
+    <message>
+        <source>Unit net</source>
+        <translation>Neto unitario</translation>
+    </message>
+    <message>
+        <source>Line net</source>
+        <translation>Neto línea</translation>
+    </message>
+    <message>
+        <source>The customer's company</source>
+        <translation>La empresa del cliente</translation>
+    </message>
+    <message>
+        <source>Payment, delivery</source>
+        <translation>Pago, entrega</translation>
+    </message>
+    <message>
+        <source>&amp;Add current configuration</source>
+        <translation>Añadir la confi&amp;guración actual</translation>
+    </message>
+    <message>
+        <source>The configuration of the main window's steps, once it is finished, as a new position</source>
+        <translation>La configuración de los pasos de la ventana principal, una vez terminada, como posición nueva</translation>
+    </message>
+    <message>
+        <source>Open in t&amp;he steps</source>
+        <translation>Abrir en &amp;los pasos</translation>
+    </message>
+    <message>
+        <source>The selected position's configuration into the main window's steps, to change it</source>
+        <translation>La configuración de la posición seleccionada a los pasos de la ventana principal, para cambiarla</translation>
+    </message>
+    <message>
+        <source>Re&amp;move</source>
+        <translation>&amp;Quitar</translation>
+    </message>
+    <message>
+        <source>Move u&amp;p</source>
+        <translation>&amp;Subir</translation>
+    </message>
+    <message>
+        <source>Move do&amp;wn</source>
+        <translation>&amp;Bajar</translation>
+    </message>
+    <message>
+        <source>Open Quote...</source>
+        <translation>Abrir presupuesto...</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Save As...</source>
+        <translation>Guardar como...</translation>
+    </message>
+    <message>
+        <source>Print...</source>
+        <translation>Imprimir...</translation>
+    </message>
+    <message>
+        <source>Print Preview...</source>
+        <translation>Vista previa de impresión...</translation>
+    </message>
+    <message>
+        <source>Export as PDF...</source>
+        <translation>Exportar a PDF...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Ctrl+S</source>
+        <translation>Ctrl+S</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+S</source>
+        <translation>Ctrl+Shift+S</translation>
+    </message>
+    <message>
+        <source>Ctrl+P</source>
+        <translation>Ctrl+P</translation>
+    </message>
+    <message>
+        <source>Ctrl+O</source>
+        <translation>Ctrl+O</translation>
+    </message>
+    <message>
+        <source>not issued yet: it is numbered when it is first printed, exported or saved</source>
+        <translation>aún no emitido: se numera la primera vez que se imprime, se exporta o se guarda</translation>
+    </message>
+    <message>
+        <source>%1 of %2, as issued (read-only)</source>
+        <translation>%1 del %2, tal como se emitió (solo lectura)</translation>
+    </message>
+    <message>
+        <source>%1 of %2, at today's prices: issued again when it is next printed, exported or saved</source>
+        <translation>%1 del %2, a precios de hoy: se emite de nuevo la próxima vez que se imprima, se exporte o se guarde</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 del %2</translation>
+    </message>
+    <message>
+        <source>until %1</source>
+        <translation>hasta el %1</translation>
+    </message>
+    <message>
+        <source>The languages of the %1 price list</source>
+        <translation>Los idiomas de la lista de precios %1</translation>
+    </message>
+    <message>
+        <source>, lift %1 ft</source>
+        <translation>, elevación %1 ft</translation>
+    </message>
+    <message>
+        <source>, lift %1 m</source>
+        <translation>, elevación %1 m</translation>
+    </message>
+    <message>
+        <source>Net total: %1</source>
+        <translation>Total neto: %1</translation>
+    </message>
+    <message>
+        <source>No position yet: configure a hoist in the main window, then Add current configuration.</source>
+        <translation>Aún no hay ninguna posición: configure un polipasto en la ventana principal y luego Añadir la configuración actual.</translation>
+    </message>
+    <message>
+        <source>&amp;Replace position %1 with the current configuration</source>
+        <translation>S&amp;ustituir la posición %1 por la configuración actual</translation>
+    </message>
+    <message>
+        <source>&amp;Replace position with the current configuration</source>
+        <translation>S&amp;ustituir la posición por la configuración actual</translation>
+    </message>
+    <message>
+        <source>New quote</source>
+        <translation>Nuevo presupuesto</translation>
+    </message>
+    <message>
+        <source>Quote %1</source>
+        <translation>Presupuesto %1</translation>
+    </message>
+    <message>
+        <source>This quote is made from the %1 price list, and the configuration in the main window from the %2 one. A quote holds the positions of one price list only: make a new quote for this configuration.</source>
+        <translation>Este presupuesto se basa en la lista de precios %1, y la configuración de la ventana principal en la lista de precios %2. Un presupuesto solo contiene posiciones de una lista de precios: haga un presupuesto nuevo para esta configuración.</translation>
+    </message>
+    <message>
+        <source>A quote holds at most %1 positions.</source>
+        <translation>Un presupuesto contiene como máximo %1 posiciones.</translation>
+    </message>
+    <message>
+        <source>The quote has not been saved.
+
+Do you want to save it?</source>
+        <translation>El presupuesto no se ha guardado.
+
+¿Desea guardarlo?</translation>
+    </message>
+    <message>
+        <source>The quote %1 has changed since it was opened or saved.
+
+Do you want to save the changes?</source>
+        <translation>El presupuesto %1 ha cambiado desde que se abrió o se guardó.
+
+¿Desea guardar los cambios?</translation>
+    </message>
+    <message>
+        <source>Open quote</source>
+        <translation>Abrir presupuesto</translation>
+    </message>
+    <message>
+        <source>The quote cannot be opened.</source>
+        <translation>No se puede abrir el presupuesto.</translation>
+    </message>
+    <message>
+        <source>The quote has no position to save yet.</source>
+        <translation>El presupuesto aún no tiene ninguna posición que guardar.</translation>
+    </message>
+    <message>
+        <source>Save quote</source>
+        <translation>Guardar presupuesto</translation>
+    </message>
+    <message>
+        <source>The quote could not be saved.</source>
+        <translation>No se ha podido guardar el presupuesto.</translation>
+    </message>
+    <message>
+        <source>The quote has no position yet. Configure a hoist in the main window, then choose Add current configuration.</source>
+        <translation>El presupuesto aún no tiene ninguna posición. Configure un polipasto en la ventana principal y luego elija Añadir la configuración actual.</translation>
+    </message>
+    <message>
+        <source>The quote cannot be printed.</source>
+        <translation>No se puede imprimir el presupuesto.</translation>
+    </message>
+    <message>
+        <source>The quote's number could not be written into its file.</source>
+        <translation>No se ha podido escribir el número del presupuesto en su archivo.</translation>
+    </message>
+    <message>
+        <source>The quote could not be recorded in the register of quotes, so it has not been numbered or printed.</source>
+        <translation>No se ha podido registrar el presupuesto en el registro de presupuestos, por lo que no se ha numerado ni impreso.</translation>
+    </message>
+    <message>
+        <source>The quote could not be written.</source>
+        <translation>No se ha podido escribir el presupuesto.</translation>
+    </message>
+    <message>
+        <source>The rest of the quote is complete; with the files back in their place the pictures are on it again.</source>
+        <translation>El resto del presupuesto está completo; con los archivos de nuevo en su sitio, las imágenes vuelven a aparecer en él.</translation>
+    </message>
+    <message>
+        <source>Export as PDF</source>
+        <translation>Exportar a PDF</translation>
+    </message>
+    <message>
+        <source>PDF documents (*.pdf)</source>
+        <translation>Documentos PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Quote</source>
+        <translation>Presupuesto</translation>
+    </message>
+</context>
+<context>
     <name>Quotes</name>
     <message>
-        <source>&quot;%1&quot; must be %2.</source>
+        <source>"%1" must be %2.</source>
         <translation>«%1» debe ser %2.</translation>
     </message>
     <message>
@@ -896,15 +1258,15 @@ Modificados en la lista de precios después de la importación, estos conservan 
         <translation>un número entero de 1 a %1</translation>
     </message>
     <message>
-        <source>a variant of the same market as the first position&apos;s (%1): one quote holds hoists of one price list</source>
+        <source>a variant of the same market as the first position's (%1): one quote holds hoists of one price list</source>
         <translation>una variante del mismo mercado que la de la primera posición (%1): una oferta contiene polipastos de una sola lista de precios</translation>
     </message>
     <message>
-        <source>one of %1 for this quote&apos;s hoists</source>
+        <source>one of %1 for this quote's hoists</source>
         <translation>uno de %1 para los polipastos de esta oferta</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is no key of a quote file.</source>
+        <source>"%1" is no key of a quote file.</source>
         <translation>«%1» no es una clave de un archivo de oferta.</translation>
     </message>
     <message>
@@ -916,7 +1278,7 @@ Modificados en la lista de precios después de la importación, estos conservan 
         <translation>una lista de como máximo %1 textos</translation>
     </message>
     <message>
-        <source>a date such as &quot;2026-12-09&quot;</source>
+        <source>a date such as "2026-12-09"</source>
         <translation>una fecha como «2026-12-09»</translation>
     </message>
     <message>
@@ -956,13 +1318,13 @@ Modificados en la lista de precios después de la importación, estos conservan 
         <translation>total neto</translation>
     </message>
     <message>
-        <source>Quote %1: no amount differs from today&apos;s prices.
+        <source>Quote %1: no amount differs from today's prices.
 </source>
         <translation>Oferta %1: ningún importe difiere de los precios actuales.
 </translation>
     </message>
     <message>
-        <source>Quote %1 at today&apos;s prices, amounts changed:
+        <source>Quote %1 at today's prices, amounts changed:
 </source>
         <translation>Oferta %1 a los precios actuales, importes cambiados:
 </translation>
@@ -985,10 +1347,93 @@ Modificados en la lista de precios después de la importación, estos conservan 
     </message>
 </context>
 <context>
+    <name>RegisterWindow</name>
+    <message>
+        <source>Quote Register</source>
+        <translation>Registro de presupuestos</translation>
+    </message>
+    <message>
+        <source>&amp;Search:</source>
+        <translation>&amp;Buscar:</translation>
+    </message>
+    <message>
+        <source>Customer, reference or quote number</source>
+        <translation>Cliente, referencia o número de presupuesto</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Número</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>Customer</source>
+        <translation>Cliente</translation>
+    </message>
+    <message>
+        <source>Customer's reference</source>
+        <translation>Referencia del cliente</translation>
+    </message>
+    <message>
+        <source>Our reference</source>
+        <translation>Nuestra referencia</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>Net total</source>
+        <translation>Total neto</translation>
+    </message>
+    <message>
+        <source>&amp;Open as issued</source>
+        <translation>&amp;Abrir tal como se emitió</translation>
+    </message>
+    <message>
+        <source>&amp;Reprice at today's prices</source>
+        <translation>&amp;Recalcular a precios de hoy</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>The register of quotes cannot be read.</source>
+        <translation>No se puede leer el registro de presupuestos.</translation>
+    </message>
+    <message>
+        <source>%1 (revision %2)</source>
+        <translation>%1 (revisión %2)</translation>
+    </message>
+    <message>
+        <source>The quote %1 cannot be read from the register.</source>
+        <translation>No se puede leer el presupuesto %1 del registro.</translation>
+    </message>
+    <message>
+        <source>The register no longer holds the quote %1.</source>
+        <translation>El registro ya no contiene el presupuesto %1.</translation>
+    </message>
+    <message>
+        <source>The quote %1 cannot be priced at today's prices.</source>
+        <translation>No se puede calcular el presupuesto %1 a precios de hoy.</translation>
+    </message>
+    <message>
+        <source>OK opens the quote at today's prices in the quote window; it keeps its number and is issued as a new revision when it is next printed, exported or saved. Cancel leaves it as it is.</source>
+        <translation>Aceptar abre el presupuesto a precios de hoy en la ventana del presupuesto; conserva su número y se emite como nueva revisión la próxima vez que se imprima, se exporte o se guarde. Cancelar lo deja como está.</translation>
+    </message>
+    <message>
+        <source>Quote %1 at today's prices</source>
+        <translation>Presupuesto %1 a precios de hoy</translation>
+    </message>
+</context>
+<context>
     <name>Services</name>
     <message>
         <source>The program has met a situation it cannot handle and will close now.
-Please contact the program&apos;s author and describe what you did.</source>
+Please contact the program's author and describe what you did.</source>
         <translation>El programa se ha encontrado con una situación que no puede resolver y se cerrará ahora.
 Póngase en contacto con el autor del programa y describa lo que estaba haciendo.</translation>
     </message>
@@ -1012,7 +1457,7 @@ Póngase en contacto con el autor del programa y describa lo que estaba haciendo
         <translation>su tabla de asignación de sectores está dañada.</translation>
     </message>
     <message>
-        <source>the list of its allocation table&apos;s sectors is damaged.</source>
+        <source>the list of its allocation table's sectors is damaged.</source>
         <translation>la lista de sectores de su tabla de asignación está dañada.</translation>
     </message>
     <message>
@@ -1152,7 +1597,7 @@ Póngase en contacto con el autor del programa y describa lo que estaba haciendo
         <translation>su registro en el byte %1 del flujo de libro está dañado.</translation>
     </message>
     <message>
-        <source>its workbook stream does not begin with the workbook&apos;s globals.</source>
+        <source>its workbook stream does not begin with the workbook's globals.</source>
         <translation>su flujo de libro no empieza con los datos globales del libro.</translation>
     </message>
     <message>

@@ -1,5 +1,4 @@
-<?xml version="1.0" encoding="utf-8"?>
-<!DOCTYPE TS>
+<?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="it" sourcelanguage="en">
 <context>
     <name>ConfigurationFiles</name>
@@ -8,8 +7,8 @@
         <translation>Il file supera %1 KB, mentre una configurazione occupa circa mezzo kilobyte. Non è una configurazione.</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; must be %2.</source>
-        <translation>&quot;%1&quot; deve essere %2.</translation>
+        <source>"%1" must be %2.</source>
+        <translation>"%1" deve essere %2.</translation>
     </message>
     <message>
         <source>true or false</source>
@@ -20,12 +19,12 @@
         <translation>un testo</translation>
     </message>
     <message>
-        <source>a text of digits with at most one &quot;.&quot; or &quot;,&quot;</source>
-        <translation>un testo di cifre con al massimo un &quot;.&quot; o &quot;,&quot;</translation>
+        <source>a text of digits with at most one "." or ","</source>
+        <translation>un testo di cifre con al massimo un "." o ","</translation>
     </message>
     <message>
-        <source>one of &quot;%1&quot; or null</source>
-        <translation>uno tra &quot;%1&quot; o null</translation>
+        <source>one of "%1" or null</source>
+        <translation>uno tra "%1" o null</translation>
     </message>
     <message>
         <source>an object is not closed</source>
@@ -96,8 +95,8 @@
         <translation>Il file non è una configurazione.</translation>
     </message>
     <message>
-        <source>one of the eight variants, such as &quot;English European&quot;</source>
-        <translation>una delle otto varianti, ad esempio &quot;English European&quot;</translation>
+        <source>one of the eight variants, such as "English European"</source>
+        <translation>una delle otto varianti, ad esempio "English European"</translation>
     </message>
     <message>
         <source>an object</source>
@@ -166,7 +165,7 @@
     <name>Export</name>
     <message>
         <source>Ordering list</source>
-        <translation>Lista d&apos;ordine</translation>
+        <translation>Lista d'ordine</translation>
     </message>
     <message>
         <source>The workbook %1 cannot be created.</source>
@@ -216,7 +215,7 @@
     </message>
     <message>
         <source>Ordering number or description</source>
-        <translation>Numero d&apos;ordine o descrizione</translation>
+        <translation>Numero d'ordine o descrizione</translation>
     </message>
     <message>
         <source>&amp;Search:</source>
@@ -224,7 +223,7 @@
     </message>
     <message>
         <source>No spreadsheet program could open the ordering list.</source>
-        <translation>Nessun programma di fogli di calcolo ha potuto aprire la lista d&apos;ordine.</translation>
+        <translation>Nessun programma di fogli di calcolo ha potuto aprire la lista d'ordine.</translation>
     </message>
     <message>
         <source>OK saves the workbook where you choose; Cancel discards it.</source>
@@ -232,7 +231,7 @@
     </message>
     <message>
         <source>Save the ordering list</source>
-        <translation>Salva la lista d&apos;ordine</translation>
+        <translation>Salva la lista d'ordine</translation>
     </message>
     <message>
         <source>Excel workbooks (*.xlsx)</source>
@@ -240,7 +239,7 @@
     </message>
     <message>
         <source>The ordering list could not be saved.</source>
-        <translation>Impossibile salvare la lista d&apos;ordine.</translation>
+        <translation>Impossibile salvare la lista d'ordine.</translation>
     </message>
 </context>
 <context>
@@ -261,7 +260,7 @@
         <source>The configuration %1 has changed since it was opened or saved.
 
 Do you want to save the changes?</source>
-        <translation>La configurazione %1 è stata modificata dopo l&apos;apertura o l&apos;ultimo salvataggio.
+        <translation>La configurazione %1 è stata modificata dopo l'apertura o l'ultimo salvataggio.
 
 Salvare le modifiche?</translation>
     </message>
@@ -291,19 +290,19 @@ Salvare le modifiche?</translation>
     </message>
     <message>
         <source>Undo &amp;last price import</source>
-        <translation>&amp;Annulla l&apos;ultima importazione di prezzi</translation>
+        <translation>&amp;Annulla l'ultima importazione di prezzi</translation>
     </message>
     <message>
         <source>Show the ordering list on the screen</source>
-        <translation>Mostra la lista d&apos;ordine sullo schermo</translation>
+        <translation>Mostra la lista d'ordine sullo schermo</translation>
     </message>
     <message>
         <source>Print the ordering list</source>
-        <translation>Stampa la lista d&apos;ordine</translation>
+        <translation>Stampa la lista d'ordine</translation>
     </message>
     <message>
         <source>A click on a model in the list, or Enter, confirms the model and moves on.</source>
-        <translation>Un clic su un modello dell&apos;elenco, o Invio, conferma il modello e passa al passo successivo.</translation>
+        <translation>Un clic su un modello dell'elenco, o Invio, conferma il modello e passa al passo successivo.</translation>
     </message>
     <message>
         <source>A click ticks or clears the box and moves on; Enter or Tab moves on without changing it.</source>
@@ -355,7 +354,7 @@ Salvarla?</translation>
     </message>
     <message>
         <source>The ordering page could not be written.</source>
-        <translation>Impossibile scrivere la pagina d&apos;ordine.</translation>
+        <translation>Impossibile scrivere la pagina d'ordine.</translation>
     </message>
     <message>
         <source>The document %1 cannot be read.</source>
@@ -372,6 +371,26 @@ Salvarla?</translation>
     <message>
         <source>The rest of the page is complete; with the files back in their place the pictures are on it again.</source>
         <translation>Il resto della pagina è completo; con i file di nuovo al loro posto, le immagini ricompaiono.</translation>
+    </message>
+    <message>
+        <source>New &amp;Quote</source>
+        <translation>Nuovo pre&amp;ventivo</translation>
+    </message>
+    <message>
+        <source>Quote Re&amp;gister...</source>
+        <translation>Re&amp;gistro dei preventivi...</translation>
+    </message>
+    <message>
+        <source>The configuration in the main window is not finished yet: answer its steps until the print buttons show, then add it to the quote.</source>
+        <translation>La configurazione della finestra principale non è ancora completata: risponda ai suoi passi finché compaiono i pulsanti di stampa, poi la aggiunga al preventivo.</translation>
+    </message>
+    <message>
+        <source>This configuration cannot be taken into a quote.</source>
+        <translation>Questa configurazione non può essere inserita in un preventivo.</translation>
+    </message>
+    <message>
+        <source>The quote cannot be opened.</source>
+        <translation>Impossibile aprire il preventivo.</translation>
     </message>
 </context>
 <context>
@@ -438,7 +457,7 @@ Salvarla?</translation>
     </message>
     <message>
         <source>The place before</source>
-        <translation>L&apos;occorrenza precedente</translation>
+        <translation>L'occorrenza precedente</translation>
     </message>
     <message>
         <source>Next</source>
@@ -446,7 +465,7 @@ Salvarla?</translation>
     </message>
     <message>
         <source>The next place</source>
-        <translation>L&apos;occorrenza successiva</translation>
+        <translation>L'occorrenza successiva</translation>
     </message>
     <message>
         <source>Not found in this page</source>
@@ -482,13 +501,13 @@ Salvarla?</translation>
     <name>PdfHint</name>
     <message>
         <source>On this computer, File ▸ Export as PDF... writes the ordering page to a PDF file.</source>
-        <translation>Su questo computer, File ▸ Esporta in PDF... scrive la pagina d&apos;ordine in un file PDF.</translation>
+        <translation>Su questo computer, File ▸ Esporta in PDF... scrive la pagina d'ordine in un file PDF.</translation>
     </message>
 </context>
 <context>
     <name>PriceGridModel</name>
     <message>
-        <source>&quot;%1&quot; is not a price; the price of %2 stays as it was.</source>
+        <source>"%1" is not a price; the price of %2 stays as it was.</source>
         <translation>«%1» non è un prezzo; il prezzo di %2 resta invariato.</translation>
     </message>
     <message>
@@ -496,7 +515,7 @@ Salvarla?</translation>
         <translation>Impossibile salvare il prezzo di %1.</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is not between 0 and %2; the price of %3 stays as it was.</source>
+        <source>"%1" is not between 0 and %2; the price of %3 stays as it was.</source>
         <translation>«%1» non è compreso tra 0 e %2; il prezzo di %3 resta invariato.</translation>
     </message>
     <message>
@@ -505,11 +524,11 @@ Salvarla?</translation>
     </message>
     <message>
         <source>Another program has changed the price of %1 from %2 to %3 since the list showed it: nothing has been stored. The list now shows the stored prices.</source>
-        <translation>Un altro programma ha cambiato il prezzo di %1 da %2 a %3 da quando l&apos;elenco lo ha mostrato: non è stato salvato nulla. L&apos;elenco ora mostra i prezzi salvati.</translation>
+        <translation>Un altro programma ha cambiato il prezzo di %1 da %2 a %3 da quando l'elenco lo ha mostrato: non è stato salvato nulla. L'elenco ora mostra i prezzi salvati.</translation>
     </message>
     <message>
         <source>Another program has removed the part %1 from the parts database: nothing has been stored. The list now shows the stored prices.</source>
-        <translation>Un altro programma ha tolto il componente %1 dal database dei componenti: non è stato salvato nulla. L&apos;elenco ora mostra i prezzi salvati.</translation>
+        <translation>Un altro programma ha tolto il componente %1 dal database dei componenti: non è stato salvato nulla. L'elenco ora mostra i prezzi salvati.</translation>
     </message>
 </context>
 <context>
@@ -540,7 +559,7 @@ OK importa i prezzi; Annulla non modifica nulla.
     </message>
     <message>
         <source>There is no price import to undo.</source>
-        <translation>Non c&apos;è nessuna importazione di prezzi da annullare.</translation>
+        <translation>Non c'è nessuna importazione di prezzi da annullare.</translation>
     </message>
     <message>
         <source>OK puts the prices back; Cancel changes nothing.
@@ -566,7 +585,7 @@ OK importa i prezzi; Annulla non modifica nulla.
     </message>
     <message>
         <source>Undo of import %1 (%2)</source>
-        <translation>Annullamento dell&apos;importazione %1 (%2)</translation>
+        <translation>Annullamento dell'importazione %1 (%2)</translation>
     </message>
     <message>
         <source>price changed</source>
@@ -607,7 +626,7 @@ Prezzi che cambiano (codice, prezzo precedente, nuovo prezzo):
 Prices that change (ordering number, now, after the undo):
 </source>
         <translation>
-Prezzi che cambiano (codice, attuale, dopo l&apos;annullamento):
+Prezzi che cambiano (codice, attuale, dopo l'annullamento):
 </translation>
     </message>
     <message>
@@ -615,7 +634,7 @@ Prezzi che cambiano (codice, attuale, dopo l&apos;annullamento):
 Edited in the price list since the import, these keep their price (before the import, now):
 </source>
         <translation>
-Modificati nel listino prezzi dopo l&apos;importazione, questi mantengono il loro prezzo (prima dell&apos;importazione, attuale):
+Modificati nel listino prezzi dopo l'importazione, questi mantengono il loro prezzo (prima dell'importazione, attuale):
 </translation>
     </message>
     <message>
@@ -623,11 +642,11 @@ Modificati nel listino prezzi dopo l&apos;importazione, questi mantengono il lor
         <translation>Il database dei componenti ha rifiutato i prezzi.</translation>
     </message>
     <message>
-        <source>%1: the price &quot;%2&quot; is not between 0 and %3.</source>
+        <source>%1: the price "%2" is not between 0 and %3.</source>
         <translation>%1: il prezzo «%2» non è compreso tra 0 e %3.</translation>
     </message>
     <message>
-        <source>Record %1 (line %2): the line has %3 fields, which do not make whole records of an ordering number and a price. A price&apos;s decimals follow a period, not a comma (45.5, not 45,5).</source>
+        <source>Record %1 (line %2): the line has %3 fields, which do not make whole records of an ordering number and a price. A price's decimals follow a period, not a comma (45.5, not 45,5).</source>
         <translation>Record %1 (riga %2): la riga ha %3 campi, che non formano record completi di un codice e un prezzo. I decimali di un prezzo seguono un punto, non una virgola (45.5, non 45,5).</translation>
     </message>
     <message>
@@ -643,11 +662,11 @@ Modificati nel listino prezzi dopo l&apos;importazione, questi mantengono il lor
         <translation>Il file supera %1 MB, mentre una cartella di lavoro dei prezzi occupa qualche centinaio di kilobyte. Non è una cartella di lavoro dei prezzi.</translation>
     </message>
     <message>
-        <source>The workbook&apos;s part %1 unpacks to more than %2 MB, and the parts of a price workbook are far smaller. It is no price workbook.</source>
+        <source>The workbook's part %1 unpacks to more than %2 MB, and the parts of a price workbook are far smaller. It is no price workbook.</source>
         <translation>La parte %1 della cartella di lavoro si decomprime in più di %2 MB, mentre le parti di una cartella di lavoro dei prezzi sono molto più piccole. Non è una cartella di lavoro dei prezzi.</translation>
     </message>
     <message>
-        <source>The workbook&apos;s part %1 lists more than %2 relationships, and a price workbook has a few. It is no price workbook.</source>
+        <source>The workbook's part %1 lists more than %2 relationships, and a price workbook has a few. It is no price workbook.</source>
         <translation>La parte %1 della cartella di lavoro elenca più di %2 relazioni, mentre una cartella di lavoro dei prezzi ne ha poche. Non è una cartella di lavoro dei prezzi.</translation>
     </message>
     <message>
@@ -661,7 +680,7 @@ Modificati nel listino prezzi dopo l&apos;importazione, questi mantengono il lor
     <message>
         <source>There is no price history to set aside; nothing has been changed.
 </source>
-        <translation>Non c&apos;è alcuno storico dei prezzi da mettere da parte; non è stato cambiato nulla.
+        <translation>Non c'è alcuno storico dei prezzi da mettere da parte; non è stato cambiato nulla.
 </translation>
     </message>
     <message>
@@ -671,12 +690,12 @@ Modificati nel listino prezzi dopo l&apos;importazione, questi mantengono il lor
 </translation>
     </message>
     <message>
-        <source>The table %1 is not the program&apos;s price history: %2. The prices are neither read from it nor changed with it, and nothing has been changed. &quot;telmaris %3&quot; renames it aside, after which the prices start a new, empty history.</source>
+        <source>The table %1 is not the program's price history: %2. The prices are neither read from it nor changed with it, and nothing has been changed. "telmaris %3" renames it aside, after which the prices start a new, empty history.</source>
         <translation>La tabella %1 non è lo storico dei prezzi del programma: %2. I prezzi non vengono né letti da essa né cambiati con essa, e non è stato cambiato nulla. «telmaris %3» la rinomina per metterla da parte; dopo i prezzi iniziano uno storico nuovo e vuoto.</translation>
     </message>
     <message>
         <source>the parts of event %1 are not as the program records them</source>
-        <translation>i componenti dell&apos;evento %1 non sono come il programma li registra</translation>
+        <translation>i componenti dell'evento %1 non sono come il programma li registra</translation>
     </message>
     <message>
         <source>it is a view, not a table</source>
@@ -716,7 +735,7 @@ Modificati nel listino prezzi dopo l&apos;importazione, questi mantengono il lor
     </message>
     <message>
         <source>import %1 (%2) is now the last import not undone</source>
-        <translation>l&apos;importazione %1 (%2) è ora l&apos;ultima importazione non annullata</translation>
+        <translation>l'importazione %1 (%2) è ora l'ultima importazione non annullata</translation>
     </message>
     <message>
         <source>a change of the prices was recorded after it was shown</source>
@@ -728,11 +747,11 @@ Modificati nel listino prezzi dopo l&apos;importazione, questi mantengono il lor
     </message>
     <message>
         <source>The price history changed after the undo of import %1 (%2) was shown: %3. Nothing has been undone; choose the undo again to see what it would take back now.</source>
-        <translation>Lo storico dei prezzi è cambiato dopo che è stato mostrato l&apos;annullamento dell&apos;importazione %1 (%2): %3. Non è stato annullato nulla; scegliete di nuovo l&apos;annullamento per vedere che cosa annullerebbe ora.</translation>
+        <translation>Lo storico dei prezzi è cambiato dopo che è stato mostrato l'annullamento dell'importazione %1 (%2): %3. Non è stato annullato nulla; scegliete di nuovo l'annullamento per vedere che cosa annullerebbe ora.</translation>
     </message>
     <message>
         <source>The price history changed after the undo of import %1 (%2) was shown: no import is left to undo. Nothing has been changed.</source>
-        <translation>Lo storico dei prezzi è cambiato dopo che è stato mostrato l&apos;annullamento dell&apos;importazione %1 (%2): non resta alcuna importazione da annullare. Non è stato cambiato nulla.</translation>
+        <translation>Lo storico dei prezzi è cambiato dopo che è stato mostrato l'annullamento dell'importazione %1 (%2): non resta alcuna importazione da annullare. Non è stato cambiato nulla.</translation>
     </message>
     <message>
         <source>Nothing has been changed.</source>
@@ -747,15 +766,15 @@ Modificati nel listino prezzi dopo l&apos;importazione, questi mantengono il lor
         <translation>Riga %1: la virgoletta di chiusura deve essere seguita da una virgola.</translation>
     </message>
     <message>
-        <source>Line %1: the field &quot;%2&quot; has a stray quote.</source>
+        <source>Line %1: the field "%2" has a stray quote.</source>
         <translation>Riga %1: il campo «%2» contiene una virgoletta isolata.</translation>
     </message>
     <message>
-        <source>Record %1 (line %2): the ordering number &quot;%3&quot; has no price.</source>
+        <source>Record %1 (line %2): the ordering number "%3" has no price.</source>
         <translation>Record %1 (riga %2): il codice «%3» non ha un prezzo.</translation>
     </message>
     <message>
-        <source>Record %1 (line %2): the price &quot;%3&quot; is not a number.</source>
+        <source>Record %1 (line %2): the price "%3" is not a number.</source>
         <translation>Record %1 (riga %2): il prezzo «%3» non è un numero.</translation>
     </message>
     <message>
@@ -775,7 +794,7 @@ Modificati nel listino prezzi dopo l&apos;importazione, questi mantengono il lor
     <name>Problems</name>
     <message>
         <source>There is not enough memory to finish this.</source>
-        <translation>Memoria insufficiente per completare l&apos;operazione.</translation>
+        <translation>Memoria insufficiente per completare l'operazione.</translation>
     </message>
 </context>
 <context>
@@ -874,9 +893,352 @@ Modificati nel listino prezzi dopo l&apos;importazione, questi mantengono il lor
     </message>
 </context>
 <context>
+    <name>QuoteWindow</name>
+    <message>
+        <source>US metric</source>
+        <translation>US metrico</translation>
+    </message>
+    <message>
+        <source>US imperial</source>
+        <translation>US imperiale</translation>
+    </message>
+    <message>
+        <source>European</source>
+        <translation>europeo</translation>
+    </message>
+    <message>
+        <source>Telmaris quotes (*.telmaris)</source>
+        <translation>Preventivi Telmaris (*.telmaris)</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>&amp;Open Quote...</source>
+        <translation>&amp;Apri preventivo...</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Salva</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Salva con &amp;nome...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>S&amp;tampa...</translation>
+    </message>
+    <message>
+        <source>Print Previe&amp;w...</source>
+        <translation>Ante&amp;prima di stampa...</translation>
+    </message>
+    <message>
+        <source>Export as P&amp;DF...</source>
+        <translation>Esporta in P&amp;DF...</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Chiudi</translation>
+    </message>
+    <message>
+        <source>&amp;Company:</source>
+        <translation>&amp;Società:</translation>
+    </message>
+    <message>
+        <source>Con&amp;tact:</source>
+        <translation>&amp;Contatto:</translation>
+    </message>
+    <message>
+        <source>A&amp;ddress:</source>
+        <translation>&amp;Indirizzo:</translation>
+    </message>
+    <message>
+        <source>C&amp;ustomer's reference:</source>
+        <translation>Riferimen&amp;to del cliente:</translation>
+    </message>
+    <message>
+        <source>&amp;Our reference:</source>
+        <translation>Nostro riferi&amp;mento:</translation>
+    </message>
+    <message>
+        <source>&amp;Valid for:</source>
+        <translation>&amp;Valido per:</translation>
+    </message>
+    <message>
+        <source> days</source>
+        <translation> giorni</translation>
+    </message>
+    <message>
+        <source>&amp;Language:</source>
+        <translation>&amp;Lingua:</translation>
+    </message>
+    <message>
+        <source>Quote number:</source>
+        <translation>Numero del preventivo:</translation>
+    </message>
+    <message>
+        <source>&amp;Note:</source>
+        <translation>&amp;Nota:</translation>
+    </message>
+    <message>
+        <source>Pos&amp;itions:</source>
+        <translation>&amp;Posizioni:</translation>
+    </message>
+    <message>
+        <source>&amp;Quantity:</source>
+        <translation>&amp;Quantità:</translation>
+    </message>
+    <message>
+        <source>Position not&amp;e:</source>
+        <translation>Nota &amp;della posizione:</translation>
+    </message>
+    <message>
+        <source>Pos.</source>
+        <translation>Pos.</translation>
+    </message>
+    <message>
+        <source>Quantity</source>
+        <translation>Quantità</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Modello</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Nota</translation>
+    </message>
+    <message>
+        <source>Unit net</source>
+        <translation>Netto unitario</translation>
+    </message>
+    <message>
+        <source>Line net</source>
+        <translation>Netto riga</translation>
+    </message>
+    <message>
+        <source>The customer's company</source>
+        <translation>La società del cliente</translation>
+    </message>
+    <message>
+        <source>Payment, delivery</source>
+        <translation>Pagamento, consegna</translation>
+    </message>
+    <message>
+        <source>&amp;Add current configuration</source>
+        <translation>&amp;Aggiungi la configurazione attuale</translation>
+    </message>
+    <message>
+        <source>The configuration of the main window's steps, once it is finished, as a new position</source>
+        <translation>La configurazione dei passi della finestra principale, una volta completata, come nuova posizione</translation>
+    </message>
+    <message>
+        <source>Open in t&amp;he steps</source>
+        <translation>Apri n&amp;ei passi</translation>
+    </message>
+    <message>
+        <source>The selected position's configuration into the main window's steps, to change it</source>
+        <translation>La configurazione della posizione selezionata nei passi della finestra principale, per modificarla</translation>
+    </message>
+    <message>
+        <source>Re&amp;move</source>
+        <translation>&amp;Rimuovi</translation>
+    </message>
+    <message>
+        <source>Move u&amp;p</source>
+        <translation>Sposta s&amp;u</translation>
+    </message>
+    <message>
+        <source>Move do&amp;wn</source>
+        <translation>Sposta &amp;giù</translation>
+    </message>
+    <message>
+        <source>Open Quote...</source>
+        <translation>Apri preventivo...</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salva</translation>
+    </message>
+    <message>
+        <source>Save As...</source>
+        <translation>Salva con nome...</translation>
+    </message>
+    <message>
+        <source>Print...</source>
+        <translation>Stampa...</translation>
+    </message>
+    <message>
+        <source>Print Preview...</source>
+        <translation>Anteprima di stampa...</translation>
+    </message>
+    <message>
+        <source>Export as PDF...</source>
+        <translation>Esporta in PDF...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>Ctrl+S</source>
+        <translation>Ctrl+S</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+S</source>
+        <translation>Ctrl+Shift+S</translation>
+    </message>
+    <message>
+        <source>Ctrl+P</source>
+        <translation>Ctrl+P</translation>
+    </message>
+    <message>
+        <source>Ctrl+O</source>
+        <translation>Ctrl+O</translation>
+    </message>
+    <message>
+        <source>not issued yet: it is numbered when it is first printed, exported or saved</source>
+        <translation>non ancora emesso: riceve un numero alla prima stampa, esportazione o salvataggio</translation>
+    </message>
+    <message>
+        <source>%1 of %2, as issued (read-only)</source>
+        <translation>%1 del %2, come emesso (sola lettura)</translation>
+    </message>
+    <message>
+        <source>%1 of %2, at today's prices: issued again when it is next printed, exported or saved</source>
+        <translation>%1 del %2, ai prezzi di oggi: viene emesso di nuovo alla prossima stampa, esportazione o salvataggio</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 del %2</translation>
+    </message>
+    <message>
+        <source>until %1</source>
+        <translation>fino al %1</translation>
+    </message>
+    <message>
+        <source>The languages of the %1 price list</source>
+        <translation>Le lingue del listino %1</translation>
+    </message>
+    <message>
+        <source>, lift %1 ft</source>
+        <translation>, corsa %1 ft</translation>
+    </message>
+    <message>
+        <source>, lift %1 m</source>
+        <translation>, corsa %1 m</translation>
+    </message>
+    <message>
+        <source>Net total: %1</source>
+        <translation>Totale netto: %1</translation>
+    </message>
+    <message>
+        <source>No position yet: configure a hoist in the main window, then Add current configuration.</source>
+        <translation>Ancora nessuna posizione: configuri un paranco nella finestra principale, poi Aggiungi la configurazione attuale.</translation>
+    </message>
+    <message>
+        <source>&amp;Replace position %1 with the current configuration</source>
+        <translation>S&amp;ostituisci la posizione %1 con la configurazione attuale</translation>
+    </message>
+    <message>
+        <source>&amp;Replace position with the current configuration</source>
+        <translation>S&amp;ostituisci la posizione con la configurazione attuale</translation>
+    </message>
+    <message>
+        <source>New quote</source>
+        <translation>Nuovo preventivo</translation>
+    </message>
+    <message>
+        <source>Quote %1</source>
+        <translation>Preventivo %1</translation>
+    </message>
+    <message>
+        <source>This quote is made from the %1 price list, and the configuration in the main window from the %2 one. A quote holds the positions of one price list only: make a new quote for this configuration.</source>
+        <translation>Questo preventivo si basa sul listino %1, e la configurazione della finestra principale sul listino %2. Un preventivo contiene solo posizioni di un unico listino: faccia un nuovo preventivo per questa configurazione.</translation>
+    </message>
+    <message>
+        <source>A quote holds at most %1 positions.</source>
+        <translation>Un preventivo contiene al massimo %1 posizioni.</translation>
+    </message>
+    <message>
+        <source>The quote has not been saved.
+
+Do you want to save it?</source>
+        <translation>Il preventivo non è stato salvato.
+
+Vuole salvarlo?</translation>
+    </message>
+    <message>
+        <source>The quote %1 has changed since it was opened or saved.
+
+Do you want to save the changes?</source>
+        <translation>Il preventivo %1 è cambiato da quando è stato aperto o salvato.
+
+Vuole salvare le modifiche?</translation>
+    </message>
+    <message>
+        <source>Open quote</source>
+        <translation>Apri preventivo</translation>
+    </message>
+    <message>
+        <source>The quote cannot be opened.</source>
+        <translation>Impossibile aprire il preventivo.</translation>
+    </message>
+    <message>
+        <source>The quote has no position to save yet.</source>
+        <translation>Il preventivo non ha ancora nessuna posizione da salvare.</translation>
+    </message>
+    <message>
+        <source>Save quote</source>
+        <translation>Salva preventivo</translation>
+    </message>
+    <message>
+        <source>The quote could not be saved.</source>
+        <translation>Non è stato possibile salvare il preventivo.</translation>
+    </message>
+    <message>
+        <source>The quote has no position yet. Configure a hoist in the main window, then choose Add current configuration.</source>
+        <translation>Il preventivo non ha ancora nessuna posizione. Configuri un paranco nella finestra principale, poi scelga Aggiungi la configurazione attuale.</translation>
+    </message>
+    <message>
+        <source>The quote cannot be printed.</source>
+        <translation>Impossibile stampare il preventivo.</translation>
+    </message>
+    <message>
+        <source>The quote's number could not be written into its file.</source>
+        <translation>Non è stato possibile scrivere il numero del preventivo nel suo file.</translation>
+    </message>
+    <message>
+        <source>The quote could not be recorded in the register of quotes, so it has not been numbered or printed.</source>
+        <translation>Non è stato possibile registrare il preventivo nel registro dei preventivi, quindi non è stato né numerato né stampato.</translation>
+    </message>
+    <message>
+        <source>The quote could not be written.</source>
+        <translation>Non è stato possibile scrivere il preventivo.</translation>
+    </message>
+    <message>
+        <source>The rest of the quote is complete; with the files back in their place the pictures are on it again.</source>
+        <translation>Il resto del preventivo è completo; con i file di nuovo al loro posto, le immagini tornano a comparire.</translation>
+    </message>
+    <message>
+        <source>Export as PDF</source>
+        <translation>Esporta in PDF</translation>
+    </message>
+    <message>
+        <source>PDF documents (*.pdf)</source>
+        <translation>Documenti PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Quote</source>
+        <translation>Preventivo</translation>
+    </message>
+</context>
+<context>
     <name>Quotes</name>
     <message>
-        <source>&quot;%1&quot; must be %2.</source>
+        <source>"%1" must be %2.</source>
         <translation>«%1» deve essere %2.</translation>
     </message>
     <message>
@@ -896,15 +1258,15 @@ Modificati nel listino prezzi dopo l&apos;importazione, questi mantengono il lor
         <translation>un numero intero da 1 a %1</translation>
     </message>
     <message>
-        <source>a variant of the same market as the first position&apos;s (%1): one quote holds hoists of one price list</source>
-        <translation>una variante dello stesso mercato della prima posizione (%1): un&apos;offerta contiene paranchi di un solo listino</translation>
+        <source>a variant of the same market as the first position's (%1): one quote holds hoists of one price list</source>
+        <translation>una variante dello stesso mercato della prima posizione (%1): un'offerta contiene paranchi di un solo listino</translation>
     </message>
     <message>
-        <source>one of %1 for this quote&apos;s hoists</source>
+        <source>one of %1 for this quote's hoists</source>
         <translation>uno tra %1 per i paranchi di questa offerta</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is no key of a quote file.</source>
+        <source>"%1" is no key of a quote file.</source>
         <translation>«%1» non è una chiave di un file di offerta.</translation>
     </message>
     <message>
@@ -916,7 +1278,7 @@ Modificati nel listino prezzi dopo l&apos;importazione, questi mantengono il lor
         <translation>un elenco di al massimo %1 testi</translation>
     </message>
     <message>
-        <source>a date such as &quot;2026-12-09&quot;</source>
+        <source>a date such as "2026-12-09"</source>
         <translation>una data come «2026-12-09»</translation>
     </message>
     <message>
@@ -925,7 +1287,7 @@ Modificati nel listino prezzi dopo l&apos;importazione, questi mantengono il lor
     </message>
     <message>
         <source>The file is larger than %1 KB, more than a quote of %2 positions takes. It is no configuration or quote.</source>
-        <translation>Il file supera %1 KB, più di quanto occupi un&apos;offerta di %2 posizioni. Non è né una configurazione né un&apos;offerta.</translation>
+        <translation>Il file supera %1 KB, più di quanto occupi un'offerta di %2 posizioni. Non è né una configurazione né un'offerta.</translation>
     </message>
     <message>
         <source>Position %1</source>
@@ -933,15 +1295,15 @@ Modificati nel listino prezzi dopo l&apos;importazione, questi mantengono il lor
     </message>
     <message>
         <source>The quote has %1 positions but %2 lists were issued.</source>
-        <translation>L&apos;offerta ha %1 posizioni, ma sono state emesse %2 liste.</translation>
+        <translation>L'offerta ha %1 posizioni, ma sono state emesse %2 liste.</translation>
     </message>
     <message>
         <source>The quote %1 in the register cannot be read: %2</source>
-        <translation>L&apos;offerta %1 del registro non è leggibile: %2</translation>
+        <translation>L'offerta %1 del registro non è leggibile: %2</translation>
     </message>
     <message>
         <source>The quote %1 in the register cannot be read: its lists do not match its positions.</source>
-        <translation>L&apos;offerta %1 del registro non è leggibile: le liste non corrispondono alle posizioni.</translation>
+        <translation>L'offerta %1 del registro non è leggibile: le liste non corrispondono alle posizioni.</translation>
     </message>
     <message>
         <source>total</source>
@@ -956,13 +1318,13 @@ Modificati nel listino prezzi dopo l&apos;importazione, questi mantengono il lor
         <translation>totale netto</translation>
     </message>
     <message>
-        <source>Quote %1: no amount differs from today&apos;s prices.
+        <source>Quote %1: no amount differs from today's prices.
 </source>
         <translation>Offerta %1: nessun importo differisce dai prezzi attuali.
 </translation>
     </message>
     <message>
-        <source>Quote %1 at today&apos;s prices, amounts changed:
+        <source>Quote %1 at today's prices, amounts changed:
 </source>
         <translation>Offerta %1 ai prezzi attuali, importi cambiati:
 </translation>
@@ -985,12 +1347,95 @@ Modificati nel listino prezzi dopo l&apos;importazione, questi mantengono il lor
     </message>
 </context>
 <context>
+    <name>RegisterWindow</name>
+    <message>
+        <source>Quote Register</source>
+        <translation>Registro dei preventivi</translation>
+    </message>
+    <message>
+        <source>&amp;Search:</source>
+        <translation>&amp;Cerca:</translation>
+    </message>
+    <message>
+        <source>Customer, reference or quote number</source>
+        <translation>Cliente, riferimento o numero del preventivo</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Numero</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Customer</source>
+        <translation>Cliente</translation>
+    </message>
+    <message>
+        <source>Customer's reference</source>
+        <translation>Riferimento del cliente</translation>
+    </message>
+    <message>
+        <source>Our reference</source>
+        <translation>Nostro riferimento</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Lingua</translation>
+    </message>
+    <message>
+        <source>Net total</source>
+        <translation>Totale netto</translation>
+    </message>
+    <message>
+        <source>&amp;Open as issued</source>
+        <translation>&amp;Apri come emesso</translation>
+    </message>
+    <message>
+        <source>&amp;Reprice at today's prices</source>
+        <translation>&amp;Ricalcola ai prezzi di oggi</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>The register of quotes cannot be read.</source>
+        <translation>Impossibile leggere il registro dei preventivi.</translation>
+    </message>
+    <message>
+        <source>%1 (revision %2)</source>
+        <translation>%1 (revisione %2)</translation>
+    </message>
+    <message>
+        <source>The quote %1 cannot be read from the register.</source>
+        <translation>Impossibile leggere il preventivo %1 dal registro.</translation>
+    </message>
+    <message>
+        <source>The register no longer holds the quote %1.</source>
+        <translation>Il registro non contiene più il preventivo %1.</translation>
+    </message>
+    <message>
+        <source>The quote %1 cannot be priced at today's prices.</source>
+        <translation>Impossibile calcolare il preventivo %1 ai prezzi di oggi.</translation>
+    </message>
+    <message>
+        <source>OK opens the quote at today's prices in the quote window; it keeps its number and is issued as a new revision when it is next printed, exported or saved. Cancel leaves it as it is.</source>
+        <translation>OK apre il preventivo ai prezzi di oggi nella finestra del preventivo; mantiene il suo numero e viene emesso come nuova revisione alla prossima stampa, esportazione o salvataggio. Annulla lo lascia com'è.</translation>
+    </message>
+    <message>
+        <source>Quote %1 at today's prices</source>
+        <translation>Preventivo %1 ai prezzi di oggi</translation>
+    </message>
+</context>
+<context>
     <name>Services</name>
     <message>
         <source>The program has met a situation it cannot handle and will close now.
-Please contact the program&apos;s author and describe what you did.</source>
+Please contact the program's author and describe what you did.</source>
         <translation>Il programma si è trovato in una situazione che non è in grado di gestire e verrà chiuso.
-Contattare l&apos;autore del programma e descrivere le operazioni eseguite.</translation>
+Contattare l'autore del programma e descrivere le operazioni eseguite.</translation>
     </message>
 </context>
 <context>
@@ -1012,8 +1457,8 @@ Contattare l&apos;autore del programma e descrivere le operazioni eseguite.</tra
         <translation>la sua tabella di allocazione dei settori è danneggiata.</translation>
     </message>
     <message>
-        <source>the list of its allocation table&apos;s sectors is damaged.</source>
-        <translation>l&apos;elenco dei settori della sua tabella di allocazione è danneggiato.</translation>
+        <source>the list of its allocation table's sectors is damaged.</source>
+        <translation>l'elenco dei settori della sua tabella di allocazione è danneggiato.</translation>
     </message>
     <message>
         <source>its sector allocation table</source>
@@ -1152,7 +1597,7 @@ Contattare l&apos;autore del programma e descrivere le operazioni eseguite.</tra
         <translation>il suo record al byte %1 del flusso della cartella di lavoro è danneggiato.</translation>
     </message>
     <message>
-        <source>its workbook stream does not begin with the workbook&apos;s globals.</source>
+        <source>its workbook stream does not begin with the workbook's globals.</source>
         <translation>il suo flusso della cartella di lavoro non inizia con i dati globali della cartella.</translation>
     </message>
     <message>

@@ -1,5 +1,4 @@
-<?xml version="1.0" encoding="utf-8"?>
-<!DOCTYPE TS>
+<?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="pt" sourcelanguage="en">
 <context>
     <name>ConfigurationFiles</name>
@@ -8,8 +7,8 @@
         <translation>O ficheiro tem mais de %1 KB, e uma configuração tem cerca de meio kilobyte. Não é uma configuração.</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; must be %2.</source>
-        <translation>&quot;%1&quot; deve ser %2.</translation>
+        <source>"%1" must be %2.</source>
+        <translation>"%1" deve ser %2.</translation>
     </message>
     <message>
         <source>true or false</source>
@@ -20,12 +19,12 @@
         <translation>um texto</translation>
     </message>
     <message>
-        <source>a text of digits with at most one &quot;.&quot; or &quot;,&quot;</source>
-        <translation>um texto de algarismos com no máximo um &quot;.&quot; ou &quot;,&quot;</translation>
+        <source>a text of digits with at most one "." or ","</source>
+        <translation>um texto de algarismos com no máximo um "." ou ","</translation>
     </message>
     <message>
-        <source>one of &quot;%1&quot; or null</source>
-        <translation>um de &quot;%1&quot; ou null</translation>
+        <source>one of "%1" or null</source>
+        <translation>um de "%1" ou null</translation>
     </message>
     <message>
         <source>an object is not closed</source>
@@ -96,8 +95,8 @@
         <translation>O ficheiro não é uma configuração.</translation>
     </message>
     <message>
-        <source>one of the eight variants, such as &quot;English European&quot;</source>
-        <translation>uma das oito variantes, por exemplo &quot;English European&quot;</translation>
+        <source>one of the eight variants, such as "English European"</source>
+        <translation>uma das oito variantes, por exemplo "English European"</translation>
     </message>
     <message>
         <source>an object</source>
@@ -373,6 +372,26 @@ Pretende guardá-la?</translation>
         <source>The rest of the page is complete; with the files back in their place the pictures are on it again.</source>
         <translation>O resto da página está completo; com os ficheiros de novo no seu lugar, as imagens voltam a aparecer.</translation>
     </message>
+    <message>
+        <source>New &amp;Quote</source>
+        <translation>Novo &amp;orçamento</translation>
+    </message>
+    <message>
+        <source>Quote Re&amp;gister...</source>
+        <translation>Regis&amp;to de orçamentos...</translation>
+    </message>
+    <message>
+        <source>The configuration in the main window is not finished yet: answer its steps until the print buttons show, then add it to the quote.</source>
+        <translation>A configuração da janela principal ainda não está terminada: responda aos seus passos até aparecerem os botões de impressão e depois acrescente-a ao orçamento.</translation>
+    </message>
+    <message>
+        <source>This configuration cannot be taken into a quote.</source>
+        <translation>Esta configuração não pode ser incluída num orçamento.</translation>
+    </message>
+    <message>
+        <source>The quote cannot be opened.</source>
+        <translation>Não é possível abrir o orçamento.</translation>
+    </message>
 </context>
 <context>
     <name>HelpWindow</name>
@@ -488,7 +507,7 @@ Pretende guardá-la?</translation>
 <context>
     <name>PriceGridModel</name>
     <message>
-        <source>&quot;%1&quot; is not a price; the price of %2 stays as it was.</source>
+        <source>"%1" is not a price; the price of %2 stays as it was.</source>
         <translation>«%1» não é um preço; o preço de %2 mantém-se inalterado.</translation>
     </message>
     <message>
@@ -496,7 +515,7 @@ Pretende guardá-la?</translation>
         <translation>Não foi possível gravar o preço de %1.</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is not between 0 and %2; the price of %3 stays as it was.</source>
+        <source>"%1" is not between 0 and %2; the price of %3 stays as it was.</source>
         <translation>«%1» não está entre 0 e %2; o preço de %3 mantém-se inalterado.</translation>
     </message>
     <message>
@@ -623,11 +642,11 @@ Alterados na lista de preços desde a importação, estes mantêm o seu preço (
         <translation>O banco de dados de peças recusou os preços.</translation>
     </message>
     <message>
-        <source>%1: the price &quot;%2&quot; is not between 0 and %3.</source>
+        <source>%1: the price "%2" is not between 0 and %3.</source>
         <translation>%1: o preço «%2» não está entre 0 e %3.</translation>
     </message>
     <message>
-        <source>Record %1 (line %2): the line has %3 fields, which do not make whole records of an ordering number and a price. A price&apos;s decimals follow a period, not a comma (45.5, not 45,5).</source>
+        <source>Record %1 (line %2): the line has %3 fields, which do not make whole records of an ordering number and a price. A price's decimals follow a period, not a comma (45.5, not 45,5).</source>
         <translation>Registo %1 (linha %2): a linha tem %3 campos, que não formam registos completos de uma referência e um preço. As casas decimais de um preço seguem um ponto, não uma vírgula (45.5, não 45,5).</translation>
     </message>
     <message>
@@ -643,11 +662,11 @@ Alterados na lista de preços desde a importação, estes mantêm o seu preço (
         <translation>O ficheiro tem mais de %1 MB, e um livro de preços tem algumas centenas de kilobytes. Não é um livro de preços.</translation>
     </message>
     <message>
-        <source>The workbook&apos;s part %1 unpacks to more than %2 MB, and the parts of a price workbook are far smaller. It is no price workbook.</source>
+        <source>The workbook's part %1 unpacks to more than %2 MB, and the parts of a price workbook are far smaller. It is no price workbook.</source>
         <translation>A parte %1 do livro descomprime-se em mais de %2 MB, e as partes de um livro de preços são muito menores. Não é um livro de preços.</translation>
     </message>
     <message>
-        <source>The workbook&apos;s part %1 lists more than %2 relationships, and a price workbook has a few. It is no price workbook.</source>
+        <source>The workbook's part %1 lists more than %2 relationships, and a price workbook has a few. It is no price workbook.</source>
         <translation>A parte %1 do livro enumera mais de %2 relações, e um livro de preços tem poucas. Não é um livro de preços.</translation>
     </message>
     <message>
@@ -671,7 +690,7 @@ Alterados na lista de preços desde a importação, estes mantêm o seu preço (
 </translation>
     </message>
     <message>
-        <source>The table %1 is not the program&apos;s price history: %2. The prices are neither read from it nor changed with it, and nothing has been changed. &quot;telmaris %3&quot; renames it aside, after which the prices start a new, empty history.</source>
+        <source>The table %1 is not the program's price history: %2. The prices are neither read from it nor changed with it, and nothing has been changed. "telmaris %3" renames it aside, after which the prices start a new, empty history.</source>
         <translation>A tabela %1 não é o histórico de preços do programa: %2. Os preços não são lidos dela nem alterados com ela, e nada foi alterado. «telmaris %3» muda-lhe o nome para a pôr de lado; depois os preços começam um histórico novo e vazio.</translation>
     </message>
     <message>
@@ -747,15 +766,15 @@ Alterados na lista de preços desde a importação, estes mantêm o seu preço (
         <translation>Linha %1: a aspa de fecho deve ser seguida de uma vírgula.</translation>
     </message>
     <message>
-        <source>Line %1: the field &quot;%2&quot; has a stray quote.</source>
+        <source>Line %1: the field "%2" has a stray quote.</source>
         <translation>Linha %1: o campo «%2» tem uma aspa solta.</translation>
     </message>
     <message>
-        <source>Record %1 (line %2): the ordering number &quot;%3&quot; has no price.</source>
+        <source>Record %1 (line %2): the ordering number "%3" has no price.</source>
         <translation>Registo %1 (linha %2): a referência «%3» não tem preço.</translation>
     </message>
     <message>
-        <source>Record %1 (line %2): the price &quot;%3&quot; is not a number.</source>
+        <source>Record %1 (line %2): the price "%3" is not a number.</source>
         <translation>Registo %1 (linha %2): o preço «%3» não é um número.</translation>
     </message>
     <message>
@@ -874,9 +893,352 @@ Alterados na lista de preços desde a importação, estes mantêm o seu preço (
     </message>
 </context>
 <context>
+    <name>QuoteWindow</name>
+    <message>
+        <source>US metric</source>
+        <translation>US métrica</translation>
+    </message>
+    <message>
+        <source>US imperial</source>
+        <translation>US imperial</translation>
+    </message>
+    <message>
+        <source>European</source>
+        <translation>europeia</translation>
+    </message>
+    <message>
+        <source>Telmaris quotes (*.telmaris)</source>
+        <translation>Orçamentos do Telmaris (*.telmaris)</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Ficheiro</translation>
+    </message>
+    <message>
+        <source>&amp;Open Quote...</source>
+        <translation>&amp;Abrir orçamento...</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Guardar</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Guardar &amp;como...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Imprimir...</translation>
+    </message>
+    <message>
+        <source>Print Previe&amp;w...</source>
+        <translation>Pré-&amp;visualizar impressão...</translation>
+    </message>
+    <message>
+        <source>Export as P&amp;DF...</source>
+        <translation>Exportar para P&amp;DF...</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fechar</translation>
+    </message>
+    <message>
+        <source>&amp;Company:</source>
+        <translation>&amp;Empresa:</translation>
+    </message>
+    <message>
+        <source>Con&amp;tact:</source>
+        <translation>&amp;Contacto:</translation>
+    </message>
+    <message>
+        <source>A&amp;ddress:</source>
+        <translation>&amp;Morada:</translation>
+    </message>
+    <message>
+        <source>C&amp;ustomer's reference:</source>
+        <translation>Referência do c&amp;liente:</translation>
+    </message>
+    <message>
+        <source>&amp;Our reference:</source>
+        <translation>A n&amp;ossa referência:</translation>
+    </message>
+    <message>
+        <source>&amp;Valid for:</source>
+        <translation>&amp;Válido por:</translation>
+    </message>
+    <message>
+        <source> days</source>
+        <translation> dias</translation>
+    </message>
+    <message>
+        <source>&amp;Language:</source>
+        <translation>&amp;Idioma:</translation>
+    </message>
+    <message>
+        <source>Quote number:</source>
+        <translation>Número do orçamento:</translation>
+    </message>
+    <message>
+        <source>&amp;Note:</source>
+        <translation>&amp;Nota:</translation>
+    </message>
+    <message>
+        <source>Pos&amp;itions:</source>
+        <translation>&amp;Posições:</translation>
+    </message>
+    <message>
+        <source>&amp;Quantity:</source>
+        <translation>&amp;Quantidade:</translation>
+    </message>
+    <message>
+        <source>Position not&amp;e:</source>
+        <translation>No&amp;ta da posição:</translation>
+    </message>
+    <message>
+        <source>Pos.</source>
+        <translation>Pos.</translation>
+    </message>
+    <message>
+        <source>Quantity</source>
+        <translation>Quantidade</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Modelo</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Nota</translation>
+    </message>
+    <message>
+        <source>Unit net</source>
+        <translation>Líquido unitário</translation>
+    </message>
+    <message>
+        <source>Line net</source>
+        <translation>Líquido da linha</translation>
+    </message>
+    <message>
+        <source>The customer's company</source>
+        <translation>A empresa do cliente</translation>
+    </message>
+    <message>
+        <source>Payment, delivery</source>
+        <translation>Pagamento, entrega</translation>
+    </message>
+    <message>
+        <source>&amp;Add current configuration</source>
+        <translation>&amp;Acrescentar a configuração atual</translation>
+    </message>
+    <message>
+        <source>The configuration of the main window's steps, once it is finished, as a new position</source>
+        <translation>A configuração dos passos da janela principal, depois de terminada, como nova posição</translation>
+    </message>
+    <message>
+        <source>Open in t&amp;he steps</source>
+        <translation>A&amp;brir nos passos</translation>
+    </message>
+    <message>
+        <source>The selected position's configuration into the main window's steps, to change it</source>
+        <translation>A configuração da posição selecionada para os passos da janela principal, para a alterar</translation>
+    </message>
+    <message>
+        <source>Re&amp;move</source>
+        <translation>&amp;Remover</translation>
+    </message>
+    <message>
+        <source>Move u&amp;p</source>
+        <translation>&amp;Subir</translation>
+    </message>
+    <message>
+        <source>Move do&amp;wn</source>
+        <translation>&amp;Descer</translation>
+    </message>
+    <message>
+        <source>Open Quote...</source>
+        <translation>Abrir orçamento...</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Save As...</source>
+        <translation>Guardar como...</translation>
+    </message>
+    <message>
+        <source>Print...</source>
+        <translation>Imprimir...</translation>
+    </message>
+    <message>
+        <source>Print Preview...</source>
+        <translation>Pré-visualizar impressão...</translation>
+    </message>
+    <message>
+        <source>Export as PDF...</source>
+        <translation>Exportar para PDF...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+    <message>
+        <source>Ctrl+S</source>
+        <translation>Ctrl+S</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+S</source>
+        <translation>Ctrl+Shift+S</translation>
+    </message>
+    <message>
+        <source>Ctrl+P</source>
+        <translation>Ctrl+P</translation>
+    </message>
+    <message>
+        <source>Ctrl+O</source>
+        <translation>Ctrl+O</translation>
+    </message>
+    <message>
+        <source>not issued yet: it is numbered when it is first printed, exported or saved</source>
+        <translation>ainda não emitido: é numerado da primeira vez que for impresso, exportado ou guardado</translation>
+    </message>
+    <message>
+        <source>%1 of %2, as issued (read-only)</source>
+        <translation>%1 de %2, tal como emitido (só de leitura)</translation>
+    </message>
+    <message>
+        <source>%1 of %2, at today's prices: issued again when it is next printed, exported or saved</source>
+        <translation>%1 de %2, com os preços de hoje: é emitido de novo da próxima vez que for impresso, exportado ou guardado</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 de %2</translation>
+    </message>
+    <message>
+        <source>until %1</source>
+        <translation>até %1</translation>
+    </message>
+    <message>
+        <source>The languages of the %1 price list</source>
+        <translation>Os idiomas da tabela de preços %1</translation>
+    </message>
+    <message>
+        <source>, lift %1 ft</source>
+        <translation>, elevação %1 ft</translation>
+    </message>
+    <message>
+        <source>, lift %1 m</source>
+        <translation>, elevação %1 m</translation>
+    </message>
+    <message>
+        <source>Net total: %1</source>
+        <translation>Total líquido: %1</translation>
+    </message>
+    <message>
+        <source>No position yet: configure a hoist in the main window, then Add current configuration.</source>
+        <translation>Ainda não há nenhuma posição: configure um diferencial na janela principal e depois Acrescentar a configuração atual.</translation>
+    </message>
+    <message>
+        <source>&amp;Replace position %1 with the current configuration</source>
+        <translation>S&amp;ubstituir a posição %1 pela configuração atual</translation>
+    </message>
+    <message>
+        <source>&amp;Replace position with the current configuration</source>
+        <translation>S&amp;ubstituir a posição pela configuração atual</translation>
+    </message>
+    <message>
+        <source>New quote</source>
+        <translation>Novo orçamento</translation>
+    </message>
+    <message>
+        <source>Quote %1</source>
+        <translation>Orçamento %1</translation>
+    </message>
+    <message>
+        <source>This quote is made from the %1 price list, and the configuration in the main window from the %2 one. A quote holds the positions of one price list only: make a new quote for this configuration.</source>
+        <translation>Este orçamento baseia-se na tabela de preços %1, e a configuração da janela principal na tabela de preços %2. Um orçamento só contém posições de uma tabela de preços: faça um novo orçamento para esta configuração.</translation>
+    </message>
+    <message>
+        <source>A quote holds at most %1 positions.</source>
+        <translation>Um orçamento contém no máximo %1 posições.</translation>
+    </message>
+    <message>
+        <source>The quote has not been saved.
+
+Do you want to save it?</source>
+        <translation>O orçamento não foi guardado.
+
+Quer guardá-lo?</translation>
+    </message>
+    <message>
+        <source>The quote %1 has changed since it was opened or saved.
+
+Do you want to save the changes?</source>
+        <translation>O orçamento %1 foi alterado desde que foi aberto ou guardado.
+
+Quer guardar as alterações?</translation>
+    </message>
+    <message>
+        <source>Open quote</source>
+        <translation>Abrir orçamento</translation>
+    </message>
+    <message>
+        <source>The quote cannot be opened.</source>
+        <translation>Não é possível abrir o orçamento.</translation>
+    </message>
+    <message>
+        <source>The quote has no position to save yet.</source>
+        <translation>O orçamento ainda não tem nenhuma posição para guardar.</translation>
+    </message>
+    <message>
+        <source>Save quote</source>
+        <translation>Guardar orçamento</translation>
+    </message>
+    <message>
+        <source>The quote could not be saved.</source>
+        <translation>Não foi possível guardar o orçamento.</translation>
+    </message>
+    <message>
+        <source>The quote has no position yet. Configure a hoist in the main window, then choose Add current configuration.</source>
+        <translation>O orçamento ainda não tem nenhuma posição. Configure um diferencial na janela principal e depois escolha Acrescentar a configuração atual.</translation>
+    </message>
+    <message>
+        <source>The quote cannot be printed.</source>
+        <translation>Não é possível imprimir o orçamento.</translation>
+    </message>
+    <message>
+        <source>The quote's number could not be written into its file.</source>
+        <translation>Não foi possível escrever o número do orçamento no seu ficheiro.</translation>
+    </message>
+    <message>
+        <source>The quote could not be recorded in the register of quotes, so it has not been numbered or printed.</source>
+        <translation>Não foi possível registar o orçamento no registo de orçamentos, por isso não foi numerado nem impresso.</translation>
+    </message>
+    <message>
+        <source>The quote could not be written.</source>
+        <translation>Não foi possível escrever o orçamento.</translation>
+    </message>
+    <message>
+        <source>The rest of the quote is complete; with the files back in their place the pictures are on it again.</source>
+        <translation>O resto do orçamento está completo; com os ficheiros de novo no seu lugar, as imagens voltam a aparecer nele.</translation>
+    </message>
+    <message>
+        <source>Export as PDF</source>
+        <translation>Exportar para PDF</translation>
+    </message>
+    <message>
+        <source>PDF documents (*.pdf)</source>
+        <translation>Documentos PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Quote</source>
+        <translation>Orçamento</translation>
+    </message>
+</context>
+<context>
     <name>Quotes</name>
     <message>
-        <source>&quot;%1&quot; must be %2.</source>
+        <source>"%1" must be %2.</source>
         <translation>«%1» deve ser %2.</translation>
     </message>
     <message>
@@ -896,15 +1258,15 @@ Alterados na lista de preços desde a importação, estes mantêm o seu preço (
         <translation>um número inteiro de 1 a %1</translation>
     </message>
     <message>
-        <source>a variant of the same market as the first position&apos;s (%1): one quote holds hoists of one price list</source>
+        <source>a variant of the same market as the first position's (%1): one quote holds hoists of one price list</source>
         <translation>uma variante do mesmo mercado que a da primeira posição (%1): uma proposta contém talhas de uma só tabela de preços</translation>
     </message>
     <message>
-        <source>one of %1 for this quote&apos;s hoists</source>
+        <source>one of %1 for this quote's hoists</source>
         <translation>um de %1 para as talhas desta proposta</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is no key of a quote file.</source>
+        <source>"%1" is no key of a quote file.</source>
         <translation>«%1» não é uma chave de um ficheiro de proposta.</translation>
     </message>
     <message>
@@ -916,7 +1278,7 @@ Alterados na lista de preços desde a importação, estes mantêm o seu preço (
         <translation>uma lista de no máximo %1 textos</translation>
     </message>
     <message>
-        <source>a date such as &quot;2026-12-09&quot;</source>
+        <source>a date such as "2026-12-09"</source>
         <translation>uma data como «2026-12-09»</translation>
     </message>
     <message>
@@ -956,13 +1318,13 @@ Alterados na lista de preços desde a importação, estes mantêm o seu preço (
         <translation>total líquido</translation>
     </message>
     <message>
-        <source>Quote %1: no amount differs from today&apos;s prices.
+        <source>Quote %1: no amount differs from today's prices.
 </source>
         <translation>Proposta %1: nenhum montante difere dos preços atuais.
 </translation>
     </message>
     <message>
-        <source>Quote %1 at today&apos;s prices, amounts changed:
+        <source>Quote %1 at today's prices, amounts changed:
 </source>
         <translation>Proposta %1 aos preços atuais, montantes alterados:
 </translation>
@@ -985,10 +1347,93 @@ Alterados na lista de preços desde a importação, estes mantêm o seu preço (
     </message>
 </context>
 <context>
+    <name>RegisterWindow</name>
+    <message>
+        <source>Quote Register</source>
+        <translation>Registo de orçamentos</translation>
+    </message>
+    <message>
+        <source>&amp;Search:</source>
+        <translation>&amp;Procurar:</translation>
+    </message>
+    <message>
+        <source>Customer, reference or quote number</source>
+        <translation>Cliente, referência ou número do orçamento</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Número</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Customer</source>
+        <translation>Cliente</translation>
+    </message>
+    <message>
+        <source>Customer's reference</source>
+        <translation>Referência do cliente</translation>
+    </message>
+    <message>
+        <source>Our reference</source>
+        <translation>A nossa referência</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>Net total</source>
+        <translation>Total líquido</translation>
+    </message>
+    <message>
+        <source>&amp;Open as issued</source>
+        <translation>&amp;Abrir tal como emitido</translation>
+    </message>
+    <message>
+        <source>&amp;Reprice at today's prices</source>
+        <translation>&amp;Recalcular com os preços de hoje</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+    <message>
+        <source>The register of quotes cannot be read.</source>
+        <translation>Não é possível ler o registo de orçamentos.</translation>
+    </message>
+    <message>
+        <source>%1 (revision %2)</source>
+        <translation>%1 (revisão %2)</translation>
+    </message>
+    <message>
+        <source>The quote %1 cannot be read from the register.</source>
+        <translation>Não é possível ler o orçamento %1 do registo.</translation>
+    </message>
+    <message>
+        <source>The register no longer holds the quote %1.</source>
+        <translation>O registo já não contém o orçamento %1.</translation>
+    </message>
+    <message>
+        <source>The quote %1 cannot be priced at today's prices.</source>
+        <translation>Não é possível calcular o orçamento %1 com os preços de hoje.</translation>
+    </message>
+    <message>
+        <source>OK opens the quote at today's prices in the quote window; it keeps its number and is issued as a new revision when it is next printed, exported or saved. Cancel leaves it as it is.</source>
+        <translation>OK abre o orçamento com os preços de hoje na janela do orçamento; mantém o seu número e é emitido como nova revisão da próxima vez que for impresso, exportado ou guardado. Cancelar deixa-o como está.</translation>
+    </message>
+    <message>
+        <source>Quote %1 at today's prices</source>
+        <translation>Orçamento %1 com os preços de hoje</translation>
+    </message>
+</context>
+<context>
     <name>Services</name>
     <message>
         <source>The program has met a situation it cannot handle and will close now.
-Please contact the program&apos;s author and describe what you did.</source>
+Please contact the program's author and describe what you did.</source>
         <translation>O programa encontrou uma situação que não consegue resolver e vai fechar agora.
 Contacte o autor do programa e descreva o que fez.</translation>
     </message>
@@ -1012,7 +1457,7 @@ Contacte o autor do programa e descreva o que fez.</translation>
         <translation>a sua tabela de atribuição de setores está danificada.</translation>
     </message>
     <message>
-        <source>the list of its allocation table&apos;s sectors is damaged.</source>
+        <source>the list of its allocation table's sectors is damaged.</source>
         <translation>a lista de setores da sua tabela de atribuição está danificada.</translation>
     </message>
     <message>
@@ -1152,7 +1597,7 @@ Contacte o autor do programa e descreva o que fez.</translation>
         <translation>o seu registo no byte %1 do fluxo de livro está danificado.</translation>
     </message>
     <message>
-        <source>its workbook stream does not begin with the workbook&apos;s globals.</source>
+        <source>its workbook stream does not begin with the workbook's globals.</source>
         <translation>o seu fluxo de livro não começa com os dados globais do livro.</translation>
     </message>
     <message>

@@ -423,3 +423,44 @@ TEST(QuoteCommandLine, ReadsTheQuoteOptions) {
        {"--language CODE", "--quote NUMBER --pdf OUT", "--quotes [TEXT]", "--reprice NUMBER"})
     EXPECT_TRUE(help.out.contains(option)) << option;
 }
+
+TEST(QuoteCommandLine, ABadQuoteFileIsNamedAndNothingIsWritten) {
+  TestProgramDirectory program(TestProgramDirectory::Built{});
+  QTemporaryDir dir;
+  QString good = QString::fromUtf8(writeQuote(kesslerQuote()));
+  const auto broken = [&](const QString& from, const QString& to) {
+    QString text = good;
+    text.replace(text.indexOf(from), from.size(), to);  // the first position only
+    QFile f(dir.filePath("bad.telmaris"));
+    EXPECT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(text.toUtf8());
+    return f.fileName();
+  };
+  const struct {
+    QString from, to;
+    const char* named;
+  } cases[] = {
+      {"\"quantity\": 1", "\"quantity\": 0", "positions[1].quantity"},
+      {"\"quantity\": 1", "\"quantity\": -1", "positions[1].quantity"},
+      {"\"quantity\": 1", "\"quantity\": 1, \"colour\": \"red\"", "positions[1].colour"},
+      {"\"company\": \"", "\"company\": \"" + QString(10000, 'x'), "header.company"},
+  };
+  for (const auto& c : cases) {
+    const QString file = broken(c.from, c.to);
+    const QByteArray before = [&] {
+      QFile f(file);
+      f.open(QIODevice::ReadOnly);
+      return f.readAll();
+    }();
+    const QString pdf = dir.filePath("bad.pdf");
+    const Ran ran = telmaris({"--dir", program.path(), "--pdf", pdf, file});
+    EXPECT_EQ(ran.status, 3) << c.named;
+    EXPECT_TRUE(ran.err.startsWith(file + ": ") && ran.err.contains(c.named))
+        << ran.err.toStdString();
+    EXPECT_FALSE(QFile::exists(pdf));
+    EXPECT_FALSE(QFile::exists(program.directory().quoteRegister()));
+    QFile after(file);
+    after.open(QIODevice::ReadOnly);
+    EXPECT_EQ(after.readAll(), before);
+  }
+}

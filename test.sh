@@ -12,7 +12,8 @@ cmake --build build
 
 # The same tests on a debug build with AddressSanitizer and UndefinedBehaviorSanitizer: the
 # first finding ends the test that met it. Leaks inside Qt and fontconfig only are suppressed
-# (tests/sanitizers/lsan.supp).
+# (tests/sanitizers/lsan.supp). Each walk goes once here: its repetitions, which catch timing
+# faults, ran on the release build, and the sanitizers find a memory fault on the first pass.
 cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTELMARIS_SANITIZE=ON \
   -DTELMARIS_WERROR=ON
 cmake --build build-sanitize
@@ -21,6 +22,7 @@ cmake --build build-sanitize
   ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
   LSAN_OPTIONS="suppressions=$here/tests/sanitizers/lsan.supp:print_suppressions=0" \
   UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+  TELMARIS_WALK_REPETITIONS=1 \
   ctest --output-on-failure --timeout 600 "$@")
 
 # Every C++ file in the project's own format.

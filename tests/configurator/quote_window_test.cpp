@@ -299,8 +299,10 @@ TEST(QuoteWindow, FirstPrintIssuesTheNumberOnceAndTheRegisterFindsTheQuotes) {
   QTest::keyClicks(q.txtCompany, "Hebezeug Nord AG");
   QTest::keyClicks(q.txtOurReference, "MK");
 
-  // Cancelled: nothing issued.
+  // Cancelled, or only looked at in the preview: nothing issued.
   q.cmdPrint->click();
+  q.cmdPreview->click();
+  EXPECT_EQ(d.services.previews, 1);
   EXPECT_TRUE(q.quote().header.number.isEmpty());
 
   const QString pdf = out.filePath("quote.pdf");
@@ -312,6 +314,16 @@ TEST(QuoteWindow, FirstPrintIssuesTheNumberOnceAndTheRegisterFindsTheQuotes) {
   d.services.printAnswer = pdfRequest(out.filePath("again.pdf"));
   q.cmdPrint->click();
   EXPECT_EQ(q.quote().header.number, "Q-2017-0001");
+  // Printed from the preview onto a printer, a changed quote is issued again under its number.
+  q.spnQuantity->setValue(3);
+  QPrinter fromPreview(QPrinter::HighResolution);
+  fromPreview.setOutputFormat(QPrinter::PdfFormat);
+  fromPreview.setOutputFileName(out.filePath("from-preview.pdf"));
+  d.services.previewPrinter = &fromPreview;
+  q.cmdPreview->click();
+  d.services.previewPrinter = nullptr;
+  EXPECT_EQ(q.quote().header.number, "Q-2017-0001");
+  EXPECT_EQ(pdfPageCount(out.filePath("from-preview.pdf")), 3);
 
   // A second quote for another customer, exported, the day after.
   d.services.fixedDate = QDate(2017, 10, 18);
@@ -361,10 +373,10 @@ TEST(QuoteWindow, FirstPrintIssuesTheNumberOnceAndTheRegisterFindsTheQuotes) {
   EXPECT_TRUE(QFile::exists(out.filePath("as-issued.pdf")));
   r->txtSearch->clear();
   ASSERT_EQ(r->shown().size(), 2u);
-  EXPECT_EQ(r->shown()[1].revision, 1);
+  EXPECT_EQ(r->shown()[1].revision, 2);  // the first issue, and the one from the preview
 
   // The hoist costs 2500.00 from now on. Repriced, the quote says what changed and opens as a
-  // copy to issue again: printed, it is the second revision of its number, dated today.
+  // copy to issue again: printed, it is the third revision of its number, dated today.
   Database::open(d.dir->database(), kConnectString)
       .execute("UPDATE tblDetaljPr SET sngPris = 2500 WHERE strDetaljnummer = '8420 0250 00';");
   r->tblQuotes->setCurrentCell(1, 0);
@@ -384,7 +396,7 @@ TEST(QuoteWindow, FirstPrintIssuesTheNumberOnceAndTheRegisterFindsTheQuotes) {
   EXPECT_EQ(q.quote().header.date, QDate(2017, 10, 18));
   r->txtSearch->setText("Q-2017-0001");
   ASSERT_EQ(r->shown().size(), 1u);
-  EXPECT_EQ(r->shown()[0].revision, 2);
+  EXPECT_EQ(r->shown()[0].revision, 3);
   EXPECT_EQ(r->shown()[0].issued, QDate(2017, 10, 18));
 }
 

@@ -18,6 +18,7 @@
 #include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPaintEngine>
 #include <QPlainTextEdit>
 #include <QPrinter>
 #include <QPushButton>
@@ -1009,17 +1010,25 @@ void QuoteWindow::printQuote() {
 
 void QuoteWindow::printPreview() {
   if (!readyForOutput()) return;
-  // The preview shows the quote as it prints, numbered: it is issued as printing issues it.
   std::unique_ptr<PreparedQuoteDocument> document = prepare();
-  if (!document || !issue(*document)) return;
-  services_.showPrintPreview(this, suggestedName(QStringLiteral("pdf")),
-                             [this, &document](QPrinter& printer) {
-                               BusyCursor busy;
-                               if (printerWritesFile(printer))
-                                 paintToFile(printer, *document);
-                               else
-                                 paint(printer, *document);
-                             });
+  if (!document) return;
+  // Looking is not issuing: the preview shows the quote as it stands, a new one without a
+  // number, and only printing from the preview issues it, as printing does.
+  bool issued = false;
+  services_.showPrintPreview(
+      this, suggestedName(QStringLiteral("pdf")), [this, &document, &issued](QPrinter& printer) {
+        const bool previewing =
+            printer.paintEngine() && printer.paintEngine()->type() == QPaintEngine::Picture;
+        if (!previewing && !issued) {
+          if (!issue(*document)) return;
+          issued = true;
+        }
+        BusyCursor busy;
+        if (printerWritesFile(printer))
+          paintToFile(printer, *document);
+        else
+          paint(printer, *document);
+      });
   tellMissingPictures(*document);
 }
 

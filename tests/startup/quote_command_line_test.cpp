@@ -317,8 +317,6 @@ TEST(QuoteCommandLine, IssuedQuotesKeepTheirNumberAndTheirPrices) {
                                "M. Lindqvist", "  de  ", "18070.7"})
     EXPECT_TRUE(listed.out.contains(QString::fromUtf8(expected))) << expected;
   EXPECT_EQ(telmaris({"--dir", program.path(), "--quotes", "kessler"}).out, listed.out);
-  EXPECT_EQ(telmaris({"--dir", program.path(), "--quotes", "Lackiererei Nord"}).out.count(number),
-            0);
 
   // A configuration prints and exports without a number, and its file stays as it was.
   const QString english = QStringLiteral(TELMARIS_SOURCE_DIR "/examples/english-european.telmaris");

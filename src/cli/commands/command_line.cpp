@@ -218,15 +218,11 @@ int runOnConfiguration(const CommandLine& command, const ProgramDirectory& direc
   }
 }
 
-// The quote of the file. Throws Failure: a file the quote cannot be read from, or a quote
-// checkQuote refuses.
+// The quote of the file, which the reader has checked whole. Throws Failure: a file the quote
+// cannot be read from, naming it.
 Quote readQuoteForCommand(const QString& file) {
   const Result<Quote> read = readQuoteFile(file);
   if (!read) throw Failure(read.problem());
-  if (std::optional<Problem> problem = checkQuote(*read)) {
-    if (problem->where.isEmpty()) problem->where = file;
-    throw Failure(*problem);
-  }
   return *read;
 }
 

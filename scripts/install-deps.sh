@@ -8,6 +8,7 @@ packages=(
   libsqlcipher-dev sqlcipher
   libxlsxwriter-dev libminizip-dev zlib1g-dev
   libgtest-dev googletest
+  libboost-dev
   fonts-liberation fontconfig
   poppler-utils xvfb xauth imagemagick xdotool openbox x11-utils
   desktop-file-utils dpkg-dev file strace

@@ -1,7 +1,8 @@
 // Telmaris: the hoist configurator of Velmora's sales staff and dealers.
 //
-// The commands that need no window (the ordering list, its JSON and workbook, a price import)
-// run here on Qt Core alone, so that a command starts as fast as the database opens. The
+// The commands that need no window (the ordering list, its JSON and workbook, a price import,
+// the quote service) run here on Qt Core alone, so that a command starts as fast as the database
+// opens. The
 // windows and the printed page of --pdf are the desktop program's, telmaris-desktop beside this
 // one, which takes over the process with the same command line.
 #include <unistd.h>
@@ -17,6 +18,7 @@
 #include <cstring>
 
 #include "commands/command_line.h"
+#include "service_main.h"
 
 namespace {
 
@@ -40,6 +42,18 @@ int main(int argc, char** argv) {
 
   quietQtMessages();
   QCoreApplication app(argc, argv);
+  if (command.kind == CommandLine::Kind::Serve) {
+    const QString here = QCoreApplication::applicationDirPath();
+    ServiceOptions options;
+    options.directory = ProgramDirectory(
+        QDir::current().absoluteFilePath(command.directory.isEmpty() ? here : command.directory));
+    options.listen = command.listen;
+    options.threads = command.threads;
+    options.tokens = command.tokens;
+    options.requestTimeoutSeconds = command.requestTimeout;
+    options.desktopProgram = QDir(here).filePath(QStringLiteral("telmaris-desktop"));
+    return runService(options);
+  }
   QTextStream out(stdout);
   QTextStream err(stderr);
   return runCommand(command, QCoreApplication::applicationDirPath(), out, err);

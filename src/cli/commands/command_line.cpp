@@ -31,6 +31,7 @@
 #include "quotes/quote.h"
 #include "quotes/quote_export.h"
 #include "quotes/quote_file.h"
+#include "quotes/quote_json.h"
 #include "quotes/quote_labels.h"
 #include "quotes/quote_pricing.h"
 #include "quotes/quote_register.h"
@@ -88,32 +89,6 @@ struct OpenedConfiguration {
 
 // The list's lines start with one blank, as on the screen.
 constexpr int kListIndent = 1;
-
-// An amount as the list shows it, without the noise of single precision.
-double amount(double value) {
-  return std::round(value * 100) / 100;
-}
-
-QJsonObject listAsJson(const OrderingList& list) {
-  QJsonArray lines;
-  for (const OrderingLine* part : list.parts()) {
-    QJsonObject line;
-    line[QLatin1StringView("quantity")] = part->quantity;
-    line[QLatin1StringView("unit")] = part->isLength ? QStringLiteral("m") : QString();
-    if (part->isLength && list.imperial)
-      line[QLatin1StringView("feet")] = std::round(part->quantity / kMetresPerFoot);
-    line[QLatin1StringView("orderingNumber")] = part->orderingNumber;
-    line[QLatin1StringView("amount")] = amount(part->amount);
-    line[QLatin1StringView("description")] = part->description;
-    lines.append(line);
-  }
-  QJsonObject object;
-  object[QLatin1StringView("lines")] = lines;
-  object[QLatin1StringView("total")] = amount(list.total);
-  object[QLatin1StringView("discount")] = amount(list.discountAmount());
-  object[QLatin1StringView("net")] = amount(list.net());
-  return object;
-}
 
 // Reads the price list and imports it, or with a dry run only compares it with the prices;
 // prints what changes. Throws Failure.
@@ -294,46 +269,6 @@ void printQuoteList(const PricedQuote& priced, const QuoteLabels& labels, const 
         << FormatRight(value, kPricePattern, static_cast<int>(amountWidth)) << '\n';
 }
 
-QJsonObject quoteAsJson(const PricedQuote& priced, const QDate& today) {
-  const QuoteHeader& h = priced.quote.header;
-  QJsonObject header;
-  header[QLatin1StringView("company")] = h.company;
-  header[QLatin1StringView("contact")] = h.contact;
-  QJsonArray address;
-  for (const QString& line : h.address) address.append(line);
-  header[QLatin1StringView("address")] = address;
-  header[QLatin1StringView("customerReference")] = h.customerReference;
-  header[QLatin1StringView("ourReference")] = h.ourReference;
-  header[QLatin1StringView("number")] = h.number;
-  header[QLatin1StringView("date")] =
-      h.date.isValid() ? QJsonValue(h.date.toString(Qt::ISODate)) : QJsonValue();
-  header[QLatin1StringView("validityDays")] = h.validityDays;
-  header[QLatin1StringView("validUntil")] =
-      h.validUntil(h.date.isValid() ? h.date : today).toString(Qt::ISODate);
-  header[QLatin1StringView("note")] = h.note;
-  header[QLatin1StringView("language")] = languageCode(priced.variant);
-
-  QJsonArray positions;
-  for (const PricedPosition& p : priced.positions) {
-    QJsonObject position = listAsJson(p.list);
-    position[QLatin1StringView("number")] = p.number;
-    position[QLatin1StringView("quantity")] = p.position.quantity;
-    position[QLatin1StringView("note")] = p.position.note;
-    position[QLatin1StringView("model")] = p.position.configuration.model;
-    position[QLatin1StringView("description")] = p.description;
-    position[QLatin1StringView("unitNet")] = amount(p.unitNet());
-    position[QLatin1StringView("lineNet")] = amount(p.lineNet());
-    positions.append(position);
-  }
-  QJsonObject object;
-  object[QLatin1StringView("quote")] = header;
-  object[QLatin1StringView("positions")] = positions;
-  object[QLatin1StringView("total")] = amount(priced.total);
-  object[QLatin1StringView("discount")] = amount(priced.discount);
-  object[QLatin1StringView("net")] = amount(priced.net);
-  return object;
-}
-
 // Gives a quote its number in the register, or records a changed numbered quote as a revision,
 // and writes the number and the issue date back into the quote's file. Returns the quote as
 // issued. Throws Failure; a file that cannot take the number is found out before a number is
@@ -474,7 +409,8 @@ int runOnProgramDirectory(const CommandLine& command, const ProgramDirectory& di
   PricedQuote priced = priceQuote(quote, opened.data);
   const bool document =
       command.kind == CommandLine::Kind::Pdf || command.kind == CommandLine::Kind::Xlsx;
-  if (quote.isQuote() && document) priced.quote = issueQuote(directory, file, read, priced, today);
+  if (quote.isQuote() && document && !command.unissued)
+    priced.quote = issueQuote(directory, file, read, priced, today);
   const TextCatalogueArray& texts = opened.data.TextCatalogue;
   const OrderingList& first = priced.positions.front().list;
 
@@ -582,6 +518,25 @@ CommandLine parseCommandLine(const QStringList& arguments) {
       ok = ok && value(c.quoteNumber);
     } else if (a == QLatin1String("--dry-run")) {
       c.dryRun = true;
+    } else if (a == QLatin1String("--unissued")) {
+      c.unissued = true;
+    } else if (a == QLatin1String("--serve")) {
+      ok = c.kind == CommandLine::Kind::Window;
+      c.kind = CommandLine::Kind::Serve;
+    } else if (a == QLatin1String("--listen")) {
+      ok = value(c.listen);
+    } else if (a == QLatin1String("--threads")) {
+      QString n;
+      ok = value(n);
+      c.threads = n.toInt(&ok);
+      ok = ok && c.threads >= 1 && c.threads <= 256;
+    } else if (a == QLatin1String("--tokens")) {
+      ok = value(c.tokens);
+    } else if (a == QLatin1String("--request-timeout")) {
+      QString n;
+      ok = value(n);
+      c.requestTimeout = n.toInt(&ok);
+      ok = ok && c.requestTimeout >= 1 && c.requestTimeout <= 3600;
     } else if (a == QLatin1String("--price-history")) {
       ok = c.kind == CommandLine::Kind::Window;
       c.kind = CommandLine::Kind::PriceHistory;
@@ -600,6 +555,16 @@ CommandLine parseCommandLine(const QStringList& arguments) {
   if (c.dryRun && c.kind != CommandLine::Kind::ImportPrices)
     return usage(QStringLiteral("--dry-run goes with --import-prices only"));
   const bool document = c.kind == CommandLine::Kind::Pdf || c.kind == CommandLine::Kind::Xlsx;
+  if (c.unissued && (!document || !c.quoteNumber.isEmpty()))
+    return usage(QStringLiteral("--unissued goes with --pdf or --xlsx of a file only"));
+  const bool serving = c.kind == CommandLine::Kind::Serve;
+  for (const auto& [option, given] :
+       {std::pair{"--listen", c.listen != CommandLine().listen},
+        {"--threads", c.threads != 0},
+        {"--tokens", !c.tokens.isEmpty()},
+        {"--request-timeout", c.requestTimeout != CommandLine().requestTimeout}})
+    if (given && !serving)
+      return usage(QStringLiteral("%1 goes with --serve only").arg(QLatin1String(option)));
   if (!c.quoteNumber.isEmpty() && c.kind != CommandLine::Kind::Reprice) {
     if (!document) return usage(QStringLiteral("--quote goes with --pdf or --xlsx only"));
     if (!c.file.isEmpty())
@@ -664,12 +629,18 @@ QString commandLineHelp() {
       "  telmaris [--dir DIR] --set-aside-price-history  rename the price history table aside\n"
       "                                                  (one the program cannot trust, say);\n"
       "                                                  the next import starts a new one\n"
+      "  telmaris [--dir DIR] --serve [--listen ADDRESS:PORT] [--threads N] [--tokens FILE]\n"
+      "           [--request-timeout SECONDS]           the quote service over HTTP (JSON, and\n"
+      "                                                  PDF documents), by default on\n"
+      "                                                  127.0.0.1:8080; see the README\n"
       "  telmaris --help                                 this text\n"
       "\n"
       "--dir is the program directory, the folder of Telmaris.mdb (default: the program's own).\n"
       "--language (en, fr, es, pt, it, de) prints a quote in another language its hoists are\n"
       "sold in. --pdf and --xlsx of a quote give it the next number of the register Quotes.mdb\n"
-      "and write the number into its file; a numbered quote keeps its number.\n"
+      "and write the number into its file; a numbered quote keeps its number. With --unissued\n"
+      "they issue nothing and write nothing but OUT: the document carries the file's number,\n"
+      "or none.\n"
       "Exit status: 0 done; 1 an answer of the configuration was refused (the message on\n"
       "standard error); 2 a wrong command line; 3 a file or database error, no import to undo\n"
       "(nothing changed), or a quote number the register does not have.\n");

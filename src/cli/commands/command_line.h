@@ -52,6 +52,7 @@ struct CommandLine {
     SetAsidePriceHistory,
     Quotes,   // --quotes: the register of issued quotes
     Reprice,  // --reprice: an issued quote against today's prices
+    Serve,    // --serve: the quote service over HTTP
     Help,
     Usage
   };
@@ -67,7 +68,15 @@ struct CommandLine {
   // file, which opens the window as without options.
   QString file;
   bool dryRun = false;  // --dry-run: say what --import-prices would change, change nothing
-  QString error;        // what is wrong with a command line of kind Usage
+  // --unissued: --pdf or --xlsx of a quote without issuing it; the document carries the number
+  // its file holds, or none, and nothing is written but OUT.
+  bool unissued = false;
+  // --serve: --listen ADDRESS:PORT, --threads N, --tokens FILE, --request-timeout SECONDS.
+  QString listen = QStringLiteral("127.0.0.1:8080");
+  int threads = 0;  // 0: one per processor
+  QString tokens;
+  int requestTimeout = 10;
+  QString error;  // what is wrong with a command line of kind Usage
 };
 
 // Exit statuses of a command: done, or the status of the problem that stopped it

@@ -61,6 +61,12 @@ std::optional<Variant> variantByKey(const QString& languageKey) {
   return std::nullopt;
 }
 
+std::optional<VariantId> variantByCaption(const QString& caption) {
+  for (const Variant& v : variants())
+    if (v.startCaption == caption) return v.id;
+  return std::nullopt;
+}
+
 bool isUsVariant(VariantId id) {
   return id == VariantId::UsMetric || id == VariantId::UsImperial;
 }

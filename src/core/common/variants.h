@@ -37,6 +37,10 @@ const Variant& variantOf(VariantId id);
 // The variant of a LanguageKey; none for a key the program does not know.
 std::optional<Variant> variantByKey(const QString& languageKey);
 
+// The variant of its name in saved configurations, that of its start-up button ("English
+// European", "US Version Imperial"); none for any other text.
+std::optional<VariantId> variantByCaption(const QString& caption);
+
 // True for the two US variants, US Metric and US Imperial, whose hoist models and technical data
 // are the US ones.
 bool isUsVariant(VariantId id);

@@ -178,16 +178,13 @@ Result<Configuration> configurationFromJson(const QJsonObject& object, const QSt
   c.hoistControl.reset();
   Reader r{object, {}, prefix};
   if (object.contains(u"variant")) {
-    const QString caption = object.value(u"variant").toString();
-    int index = -1;
-    for (int i = 0; i < kVariantCount; ++i)
-      if (variantByIndex(i)->startCaption == caption) index = i;
-    if (index < 0)
+    const std::optional<VariantId> variant = variantByCaption(object.value(u"variant").toString());
+    if (!variant)
       r.wrong(QStringLiteral("variant"),
               QCoreApplication::translate(
                   "ConfigurationFiles", "one of the eight variants, such as \"English European\""));
     else
-      c.variant = static_cast<VariantId>(index);
+      c.variant = *variant;
   }
   r.boolean(object, QStringLiteral("lubeFree"), c.lubeFree, QStringLiteral("lubeFree"));
   r.text(QStringLiteral("model"), c.model);
@@ -257,6 +254,28 @@ const QStringList& configurationKeys() {
                                 QStringLiteral("articulation"), QStringLiteral("trolleyControl"),
                                 QStringLiteral("accessories"),  QStringLiteral("discount")};
   return keys;
+}
+
+const QStringList& trolleyNames() {
+  return kTrolleys;
+}
+const QStringList& hoistControlNames() {
+  return kHoistControls;
+}
+const QStringList& trolleyControlNames() {
+  return kTrolleyControls;
+}
+
+ConfigurationWalk::Given givenAnswers(const QJsonObject& object) {
+  ConfigurationWalk::Given given;
+  given.model = object.contains(QStringLiteral("model"));
+  given.stainlessChain = object.contains(QStringLiteral("stainlessChain"));
+  given.articulation = object.contains(QStringLiteral("articulation"));
+  const QJsonObject accessories = object.value(QStringLiteral("accessories")).toObject();
+  for (std::size_t i = 0; i < given.accessories.size(); ++i)
+    given.accessories[i] = accessories.contains(kAccessories[static_cast<qsizetype>(i)]);
+  given.feetValue = object.value(QStringLiteral("feetValue")).toString();
+  return given;
 }
 
 const QStringList& accessoryKeys() {

@@ -9,6 +9,7 @@
 
 #include "common/problem.h"
 #include "configurator/configuration.h"
+#include "configurator/configuration_walk.h"
 
 // Reads a configuration; unknown keys are ignored. A missing lubeFree, stainlessChain,
 // articulation or accessory is false, a missing discount 0, a missing variant English European;
@@ -27,6 +28,14 @@ Result<Configuration> configurationFromJson(const QJsonObject& object, const QSt
 // The keys a configuration object may hold, and those of its "accessories".
 const QStringList& configurationKeys();
 const QStringList& accessoryKeys();
+// The saved names of the choices by element number: "manual-narrow", "2-button", "pull-chain".
+const QStringList& trolleyNames();
+const QStringList& hoistControlNames();
+const QStringList& trolleyControlNames();
+
+// The answers a configuration object given in part holds, by the keys it has, for a walk that
+// stops where they end; "feetValue" answers the US Imperial prompt for whole metres.
+ConfigurationWalk::Given givenAnswers(const QJsonObject& object);
 
 // A saved configuration is about half a kilobyte; a file larger than this is no configuration
 // and is refused before it is read.

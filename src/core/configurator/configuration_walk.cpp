@@ -448,6 +448,15 @@ ConfiguredHoist ConfigurationWalk::hoist() const {
 
 Result<ConfiguredHoist> ConfigurationWalk::apply(const Configuration& c,
                                                  std::vector<WalkNote>* notes) {
+  const ConfigurationWalk walk = answered(c, nullptr, notes);
+  if (walk.problem()) return *walk.problem();
+  if (walk.step() != WalkStep::Done)
+    return refusal(std::nullopt, missingAnswerText(MissingAnswer::OutputNotReached));
+  return walk.hoist();
+}
+
+ConfigurationWalk ConfigurationWalk::answered(const Configuration& c, const Given* given,
+                                              std::vector<WalkNote>* notes) {
   ConfigurationWalk walk(c.variant);
   walk.lubeFree(c.lubeFree);
   // A discount was asked for (the D key in the model list); a saved discount asks for it too.
@@ -457,53 +466,64 @@ Result<ConfiguredHoist> ConfigurationWalk::apply(const Configuration& c,
   // accessories five.
   for (int guard = 0; guard < 32 && walk.step() != WalkStep::Done; ++guard) {
     bool taken = false;
+    bool missing = false;  // the answer is not given: the walk waits at its step
     switch (walk.step()) {
       case WalkStep::Model:
-        taken = walk.model(c.model);
+        missing = given && !given->model;
+        if (!missing) taken = walk.model(c.model);
         break;
       case WalkStep::StainlessChain:
-        taken = walk.stainlessChain(c.stainlessChain);
+        missing = given && !given->stainlessChain;
+        if (!missing) taken = walk.stainlessChain(c.stainlessChain);
         break;
       case WalkStep::LiftHeight:
-        taken = walk.liftHeight(c.liftHeight);
+        missing = given && c.liftHeight.isEmpty();
+        if (!missing) taken = walk.liftHeight(c.liftHeight);
         break;
       case WalkStep::ControlLength:
-        taken = walk.controlLength(c.controlLength);
+        missing = given && c.controlLength.isEmpty();
+        if (!missing) taken = walk.controlLength(c.controlLength);
         break;
       case WalkStep::FeetValue:
-        // A configuration holds the control length as typed, never a choice of the prompt.
-        taken = walk.feetValue({});
+        // A saved configuration holds the control length as typed, never a choice of the prompt.
+        missing = given && given->feetValue.isEmpty();
+        if (!missing) taken = walk.feetValue(given ? given->feetValue : QString());
         break;
       case WalkStep::Trolley:
-        taken = walk.trolley(c.trolley);
+        missing = given && !c.trolley;
+        if (!missing) taken = walk.trolley(c.trolley);
         break;
       case WalkStep::HoistControl:
-        taken = walk.hoistControl(c.hoistControl);
+        missing = given && !c.hoistControl;
+        if (!missing) taken = walk.hoistControl(c.hoistControl);
         break;
       case WalkStep::Articulation:
-        taken = walk.articulation(c.articulation);
+        missing = given && !given->articulation;
+        if (!missing) taken = walk.articulation(c.articulation);
         break;
       case WalkStep::TrolleyControl:
-        taken = walk.trolleyControl(c.trolleyControl);
+        missing = given && !c.trolleyControl;
+        if (!missing) taken = walk.trolleyControl(c.trolleyControl);
         break;
       case WalkStep::Accessory: {
-        taken = false;
-        for (std::size_t i = 0; i < kConfiguredAccessories.size(); ++i)
-          if (kConfiguredAccessories[i] == walk.offer().accessory)
-            taken = walk.accessory(c.accessories[i]);
+        for (std::size_t i = 0; i < kConfiguredAccessories.size(); ++i) {
+          if (kConfiguredAccessories[i] != walk.offer().accessory) continue;
+          missing = given && !given->accessories[i];
+          if (!missing) taken = walk.accessory(c.accessories[i]);
+        }
         break;
       }
       case WalkStep::Discount:
+        // Without the D key the window completes the walk without asking: so does a page.
         taken = discountAsked ? walk.discount(c.discount) : walk.askDiscount(false);
         break;
       case WalkStep::Done:
         taken = true;
         break;
     }
+    if (missing) break;
     if (notes) notes->insert(notes->end(), walk.notes().begin(), walk.notes().end());
-    if (!taken) return *walk.problem();
+    if (!taken) break;
   }
-  if (walk.step() != WalkStep::Done)
-    return refusal(std::nullopt, missingAnswerText(MissingAnswer::OutputNotReached));
-  return walk.hoist();
+  return walk;
 }

@@ -120,6 +120,24 @@ class ConfigurationWalk {
   static Result<ConfiguredHoist> apply(const Configuration& configuration,
                                        std::vector<WalkNote>* notes = nullptr);
 
+  // Which answers a configuration given in part holds, beyond those it marks as not given itself
+  // (an empty length, a trolley or control without a value): a web page walking the steps sends
+  // the answers it has so far.
+  struct Given {
+    bool model = true;
+    bool stainlessChain = true;
+    bool articulation = true;
+    std::array<bool, 5> accessories{true, true, true, true, true};  // by kConfiguredAccessories
+    // US Imperial: the feet value chosen where the control length typed is not whole metres.
+    QString feetValue;
+  };
+  // The configuration's answers in order, as far as they go: the walk stops at the step whose
+  // answer `given` (or the configuration) does not hold, where it offers what that step offers,
+  // or at the answer it refused, with its problem, or at the end. The notes of all the answers
+  // taken are added to `notes`. Without `given` a missing answer is refused, as apply() does.
+  static ConfigurationWalk answered(const Configuration& configuration, const Given* given,
+                                    std::vector<WalkNote>* notes = nullptr);
+
  private:
   void open(WalkStep s);
   // Starts the answer of a step: the walk is at it, or goes back to it from a later one.

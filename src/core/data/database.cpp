@@ -143,12 +143,12 @@ Database Database::open(const QString& file, const QString& connect, Mode mode) 
             : QCoreApplication::translate("Database",
                                           "This is not a regular file (a device, a pipe "
                                           "or a socket), so it holds no database."));
-  if (mode == Mode::OpenExisting && info.exists() && info.size() == 0)
+  if (mode != Mode::Create && info.exists() && info.size() == 0)
     throw DatabaseError(
         absolute(file),
         QCoreApplication::translate("Database", "The file is empty: it holds no database."));
   sqlite3* db = nullptr;
-  int flags = SQLITE_OPEN_READWRITE;
+  int flags = mode == Mode::ReadOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE;
   if (mode == Mode::Create) flags |= SQLITE_OPEN_CREATE;
   const QByteArray path = file.toUtf8();
   if (sqlite3_open_v2(path.constData(), &db, flags, nullptr) != SQLITE_OK) {

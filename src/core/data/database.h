@@ -36,7 +36,9 @@ class Transaction;
 
 class Database {
  public:
-  enum class Mode { OpenExisting, Create };
+  // ReadOnly opens an existing file that no statement of this connection may change: a reader
+  // beside the program that owns the file, such as the quote service.
+  enum class Mode { OpenExisting, Create, ReadOnly };
 
   // Opens the file with the key of the connect string and checks that the key reads it.
   // Throws DatabaseError naming the file and the engine's message when it cannot; an existing

@@ -107,3 +107,20 @@ void loadPartsDatabase(const QString& databaseFile, const QString& languageKey, 
   loadTexts(db, languageKey, data);
   loadParts(db, languageKey, data);
 }
+
+std::shared_ptr<const EveryVariantData> loadEveryVariant(const QString& databaseFile) {
+  Database db = Database::open(databaseFile, kConnectString, Database::Mode::ReadOnly);
+  auto every = std::make_shared<EveryVariantData>();
+  // One read transaction: an import that commits meanwhile is either wholly in the data or not
+  // at all, never in some variants' prices and not in others.
+  db.execute(QStringLiteral("BEGIN"));
+  for (int i = 0; i < kVariantCount; ++i) {
+    const Variant variant = *variantByIndex(i);
+    PartsData& data = every->variants[static_cast<std::size_t>(i)];
+    loadPartMatrix(db, data);
+    loadTexts(db, variant.languageKey, data);
+    loadParts(db, variant.languageKey, data);
+  }
+  db.execute(QStringLiteral("COMMIT"));
+  return every;
+}

@@ -3,10 +3,12 @@
 #pragma once
 
 #include <QString>
+#include <array>
+#include <memory>
 
 #include "common/problem.h"
-
-struct PartsData;
+#include "common/variants.h"
+#include "data/parts_data.h"
 
 // The connect string of the parts database; its password is the file's key.
 inline const QString kConnectString = QStringLiteral(";pwd=QUINTARO");
@@ -30,3 +32,15 @@ QString partsSql(const QString& languageKey);          // empty for an unknown k
 // Throws DatabaseError when the file cannot be read and RecordOutOfBounds for a record number
 // outside the program's arrays; the data may then be partly written.
 void loadPartsDatabase(const QString& databaseFile, const QString& languageKey, PartsData& data);
+
+// The parts data of all eight variants, read at one moment: what a reader that serves every
+// language at once (the quote service) holds as one value, and replaces whole when the prices
+// change.
+struct EveryVariantData {
+  std::array<PartsData, kVariantCount> variants;
+  const PartsData& of(VariantId id) const { return variants[static_cast<std::size_t>(id)]; }
+};
+
+// Opens the database read-only and reads every variant's data in one read transaction, so that a
+// price import committed meanwhile is in all of it or in none. Throws as loadPartsDatabase does.
+std::shared_ptr<const EveryVariantData> loadEveryVariant(const QString& databaseFile);

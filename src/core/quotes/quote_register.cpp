@@ -104,8 +104,7 @@ RegisteredQuote entryFrom(const Statement& s) {
   e.customerReference = s.text(5).value_or(QString());
   e.ourReference = s.text(6).value_or(QString());
   const QString code = s.text(7).value_or(QString());
-  for (int i = 0; i < kVariantCount; ++i)
-    if (variantByIndex(i)->startCaption == code) e.variant = static_cast<VariantId>(i);
+  e.variant = variantByCaption(code).value_or(e.variant);
   e.net = s.real(8).value_or(0);
   e.positions = static_cast<int>(s.integer(9).value_or(0));
   return e;

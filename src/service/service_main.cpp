@@ -35,12 +35,14 @@ std::optional<std::pair<std::string, std::uint16_t>> listenAddress(const QString
 int runService(const ServiceOptions& options) {
   const auto address = listenAddress(options.listen);
   if (!address) {
-    say(QStringLiteral("--listen %1: give ADDRESS:PORT, such as 127.0.0.1:8080").arg(options.listen));
+    say(QStringLiteral("--listen %1: give ADDRESS:PORT, such as 127.0.0.1:8080")
+            .arg(options.listen));
     return 2;
   }
   AccessTokens tokens;
   if (!options.tokens.isEmpty()) {
-    Result<AccessTokens> read = AccessTokens::read(QDir::current().absoluteFilePath(options.tokens));
+    Result<AccessTokens> read =
+        AccessTokens::read(QDir::current().absoluteFilePath(options.tokens));
     if (!read) {
       say(read.problem().describe());
       return 3;
@@ -68,7 +70,8 @@ int runService(const ServiceOptions& options) {
   std::unique_ptr<HttpServer> server;
   try {
     server = std::make_unique<HttpServer>(
-        settings, [&service](const HttpRequest& request, std::function<void(HttpResponse)> respond) {
+        settings,
+        [&service](const HttpRequest& request, std::function<void(HttpResponse)> respond) {
           service.handle(request, respond);
         });
   } catch (const std::exception& e) {

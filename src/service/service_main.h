@@ -8,8 +8,8 @@
 struct ServiceOptions {
   ProgramDirectory directory;
   QString listen = QStringLiteral("127.0.0.1:8080");  // ADDRESS:PORT, [IPv6]:PORT
-  int threads = 0;                                     // 0: one per processor
-  QString tokens;                                      // the file of tokens; empty: none needed
+  int threads = 0;                                    // 0: one per processor
+  QString tokens;                                     // the file of tokens; empty: none needed
   int requestTimeoutSeconds = 10;
   QString desktopProgram;  // prints the documents
 };

@@ -20,8 +20,7 @@ QJsonObject offerAsJson(const ConfigurationWalk& walk, const TextCatalogueArray&
       o[QLatin1StringView("lubeFree")] = offer.lubeFree;
       break;
     case WalkStep::FeetValue:
-      o[QLatin1StringView("feetValues")] =
-          QJsonArray{offer.feetValues[0], offer.feetValues[1]};
+      o[QLatin1StringView("feetValues")] = QJsonArray{offer.feetValues[0], offer.feetValues[1]};
       break;
     case WalkStep::Trolley: {
       QJsonArray trolleys;
@@ -41,8 +40,7 @@ QJsonObject offerAsJson(const ConfigurationWalk& walk, const TextCatalogueArray&
     case WalkStep::HoistControl: {
       QJsonArray controls;
       for (std::size_t i = 0; i < offer.hoistControls.size(); ++i)
-        if (offer.hoistControls[i])
-          controls.append(hoistControlNames()[static_cast<qsizetype>(i)]);
+        if (offer.hoistControls[i]) controls.append(hoistControlNames()[static_cast<qsizetype>(i)]);
       o[QLatin1StringView("hoistControls")] = controls;
       if (offer.hoistControl)
         o[QLatin1StringView("selected")] = hoistControlNames()[element(*offer.hoistControl)];
@@ -131,7 +129,8 @@ QJsonObject walkAsJson(const ConfigurationWalk& walk, const std::vector<WalkNote
   }
   o[QLatin1StringView("notes")] = shown;
   o[QLatin1StringView("problem")] =
-      walk.problem() ? QJsonValue(refusalAsJson(*walk.problem(), walk.step(), texts)) : QJsonValue();
+      walk.problem() ? QJsonValue(refusalAsJson(*walk.problem(), walk.step(), texts))
+                     : QJsonValue();
   return o;
 }
 

@@ -78,7 +78,6 @@ QJsonObject quoteAsJson(const PricedQuote& priced, const QDate& today) {
   return object;
 }
 
-
 QJsonObject pricedAsJson(const PricedQuote& priced, const QDate& today) {
   return priced.quote.isQuote() ? quoteAsJson(priced, today)
                                 : listAsJson(priced.positions.front().list);

@@ -194,13 +194,12 @@ class Session : public std::enable_shared_from_this<Session> {
     keepAlive_ = req.keep_alive();
     // The answer may come from another thread (a printed document); the context keeps running
     // until it has been written.
-    auto work = std::make_shared<net::executor_work_guard<net::any_io_executor>>(
-        stream_.get_executor());
+    auto work =
+        std::make_shared<net::executor_work_guard<net::any_io_executor>>(stream_.get_executor());
     auto respond = [self = shared_from_this(), work](HttpResponse response) {
-      net::post(self->stream_.get_executor(),
-                [self, response = std::move(response)]() mutable {
-                  self->write(std::move(response));
-                });
+      net::post(self->stream_.get_executor(), [self, response = std::move(response)]() mutable {
+        self->write(std::move(response));
+      });
     };
     try {
       server_.handler(request, respond);
@@ -301,8 +300,7 @@ class Session : public std::enable_shared_from_this<Session> {
 };
 
 void HttpServer::Impl::accept() {
-  acceptor.async_accept(net::make_strand(ioc),
-                        beast::bind_front_handler(&Impl::onAccept, this));
+  acceptor.async_accept(net::make_strand(ioc), beast::bind_front_handler(&Impl::onAccept, this));
 }
 
 void HttpServer::Impl::onAccept(beast::error_code ec, tcp::socket socket) {
@@ -357,8 +355,8 @@ HttpServer::HttpServer(const HttpServerSettings& settings, HttpHandler handler)
   if (ec) throw std::runtime_error(settings.address + ": not an IP address");
   const tcp::endpoint endpoint(address, settings.port);
   auto fail = [&](const char* what) {
-    throw std::runtime_error(settings.address + ':' + std::to_string(settings.port) + ": " +
-                             what + ": " + ec.message());
+    throw std::runtime_error(settings.address + ':' + std::to_string(settings.port) + ": " + what +
+                             ": " + ec.message());
   };
   impl_->acceptor.open(endpoint.protocol(), ec);
   if (ec) fail("cannot open a socket");

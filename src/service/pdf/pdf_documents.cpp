@@ -5,7 +5,6 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
-
 PdfDocuments::PdfDocuments(QString program, ProgramDirectory directory, int workers,
                            std::size_t queueLimit, std::chrono::milliseconds timeout)
     : program_(std::move(program)),
@@ -52,7 +51,8 @@ Result<QByteArray> PdfDocuments::print(const PdfJob& job) const {
   };
   // A folder of this document's own, readable by this user alone, removed afterwards.
   QTemporaryDir folder;
-  if (!folder.isValid()) return failed(QStringLiteral("no temporary folder: ") + folder.errorString());
+  if (!folder.isValid())
+    return failed(QStringLiteral("no temporary folder: ") + folder.errorString());
   const QString input = folder.filePath(QStringLiteral("quote.telmaris"));
   const QString output = folder.filePath(QStringLiteral("quote.pdf"));
   QFile in(input);
@@ -73,8 +73,8 @@ Result<QByteArray> PdfDocuments::print(const PdfJob& job) const {
   if (!process.waitForFinished(static_cast<int>(timeout_.count()))) {
     process.kill();
     process.waitForFinished(5000);
-    return failed(QStringLiteral("the document was not made within %1 seconds")
-                      .arg(timeout_.count() / 1000));
+    return failed(
+        QStringLiteral("the document was not made within %1 seconds").arg(timeout_.count() / 1000));
   }
   if (process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0)
     return failed(QString::fromUtf8(process.readAllStandardError()).trimmed());

@@ -16,8 +16,7 @@ QByteArray digestOf(const QByteArray& token) {
 bool sameDigest(const QByteArray& a, const QByteArray& b) {
   if (a.size() != b.size()) return false;
   unsigned char difference = 0;
-  for (qsizetype i = 0; i < a.size(); ++i)
-    difference |= static_cast<unsigned char>(a[i] ^ b[i]);
+  for (qsizetype i = 0; i < a.size(); ++i) difference |= static_cast<unsigned char>(a[i] ^ b[i]);
   return difference == 0;
 }
 

@@ -77,11 +77,11 @@ struct Target {
 };
 
 HttpResponse unknownParameter(const QString& key, const QStringList& known) {
-  return error(400, known.isEmpty()
-                        ? QStringLiteral("the parameter \"%1\" is unknown: this route takes none")
-                              .arg(key)
-                        : QStringLiteral("the parameter \"%1\" is unknown; this route takes %2")
-                              .arg(key, known.join(QStringLiteral(", "))));
+  return error(
+      400, known.isEmpty()
+               ? QStringLiteral("the parameter \"%1\" is unknown: this route takes none").arg(key)
+               : QStringLiteral("the parameter \"%1\" is unknown; this route takes %2")
+                     .arg(key, known.join(QStringLiteral(", "))));
 }
 
 HttpResponse variants() {
@@ -179,9 +179,10 @@ std::variant<PricedQuote, HttpResponse> pricedQuote(const HttpRequest& r, const 
     c.variant = variant;
     const ConfigurationWalk walk = ConfigurationWalk::answered(c, nullptr);
     if (walk.step() == WalkStep::Done) continue;
-    Problem p = walk.problem().value_or(
-        Problem{Problem::Kind::Refused, {}, missingAnswerText(MissingAnswer::OutputNotReached),
-                std::nullopt});
+    Problem p = walk.problem().value_or(Problem{Problem::Kind::Refused,
+                                                {},
+                                                missingAnswerText(MissingAnswer::OutputNotReached),
+                                                std::nullopt});
     if (quote.isQuote()) p.where = QStringLiteral("Position %1").arg(i + 1);
     return json(422, refusalAsJson(p, walk.step(), texts));
   }
@@ -209,8 +210,8 @@ struct Route {
   const char* method;
 };
 constexpr Route kRoutes[] = {
-    {"/v1/variants", "GET"}, {"/v1/models", "GET"},       {"/v1/steps", "POST"},
-    {"/v1/quote", "POST"},   {"/v1/quote.pdf", "POST"},   {"/v1/health", "GET"},
+    {"/v1/variants", "GET"}, {"/v1/models", "GET"},     {"/v1/steps", "POST"},
+    {"/v1/quote", "POST"},   {"/v1/quote.pdf", "POST"}, {"/v1/health", "GET"},
 };
 
 // The route's method, or none for a path the service does not have.
@@ -227,11 +228,11 @@ QuoteService::QuoteService(PriceData& prices, AccessTokens tokens, PdfDocuments*
 
 HttpResponse QuoteService::answer(const HttpRequest& request) {
   const Target target(request.target);
-  if (target.path == QLatin1String("/v1/health") && request.method == "GET")
-    return health(prices_);
+  if (target.path == QLatin1String("/v1/health") && request.method == "GET") return health(prices_);
   if (!tokens_.admits(request.authorization)) {
-    HttpResponse r = error(401, QStringLiteral("this service needs the header "
-                                               "\"Authorization: Bearer TOKEN\" with a dealer's token"));
+    HttpResponse r =
+        error(401, QStringLiteral("this service needs the header "
+                                  "\"Authorization: Bearer TOKEN\" with a dealer's token"));
     r.wwwAuthenticate = "Bearer realm=\"telmaris\"";
     return r;
   }
@@ -240,8 +241,8 @@ HttpResponse QuoteService::answer(const HttpRequest& request) {
     return error(404, QStringLiteral("there is no route %1; the routes are under /v1")
                           .arg(target.path.left(200)));
   if (request.method != *method) {
-    HttpResponse r = error(405, QStringLiteral("%1 takes %2 only")
-                                    .arg(target.path, QString::fromStdString(*method)));
+    HttpResponse r = error(
+        405, QStringLiteral("%1 takes %2 only").arg(target.path, QString::fromStdString(*method)));
     r.allow = *method;
     return r;
   }

@@ -16,6 +16,12 @@ packages=(
   python3 python3-xlrd python3-openpyxl
 )
 
+# The service's benchmark and its load balancer: only for scripts/bench-service.sh and
+# scripts/serve-two.sh, which ask for them with --with-service-tools.
+if [ "${1:-}" = "--with-service-tools" ]; then
+  packages+=(wrk haproxy curl openssl)
+fi
+
 missing=()
 for p in "${packages[@]}"; do
   if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then

@@ -82,11 +82,14 @@ TEST_F(QuoteService, VariantsModelsAndHealth) {
   EXPECT_EQ(variants.headers.at("content-type"), "application/json");
   const QJsonArray list = object(variants)["variants"].toArray();
   ASSERT_EQ(list.size(), 8);
-  const char* expected[8][3] = {
-      {"English European", "en", "European"}, {"Français", "fr", "European"},
-      {"US Version Metric", "en", "US Metric"}, {"US Version Imperial", "en", "US Imperial"},
-      {"Español", "es", "European"},          {"Português", "pt", "European"},
-      {"Italiano", "it", "European"},         {"Deutsch", "de", "European"}};
+  const char* expected[8][3] = {{"English European", "en", "European"},
+                                {"Français", "fr", "European"},
+                                {"US Version Metric", "en", "US Metric"},
+                                {"US Version Imperial", "en", "US Imperial"},
+                                {"Español", "es", "European"},
+                                {"Português", "pt", "European"},
+                                {"Italiano", "it", "European"},
+                                {"Deutsch", "de", "European"}};
   for (int i = 0; i < 8; ++i) {
     const QJsonObject v = list[i].toObject();
     EXPECT_EQ(v["variant"].toString(), QString::fromUtf8(expected[i][0]));
@@ -122,7 +125,8 @@ TEST_F(QuoteService, VariantsModelsAndHealth) {
 
   const QJsonObject health = object(httpGet(service.port(), "/v1/health"));
   EXPECT_TRUE(health["ready"].toBool());
-  EXPECT_TRUE(QDateTime::fromString(health["pricesChanged"].toString(), Qt::ISODateWithMs).isValid());
+  EXPECT_TRUE(
+      QDateTime::fromString(health["pricesChanged"].toString(), Qt::ISODateWithMs).isValid());
 
   // One line per request: time, method, path, status and microseconds.
   EXPECT_TRUE(service.log().contains(
@@ -134,7 +138,8 @@ TEST_F(QuoteService, VariantsModelsAndHealth) {
 TEST_F(QuoteService, QuoteGivesTheListsOfTheFileFormat) {
   ServiceProcess service(dir.path());
   // A configuration: its list, as --json gives it.
-  const HttpReply plain = httpPost(service.port(), "/v1/quote", exampleFile("english-european.telmaris"));
+  const HttpReply plain =
+      httpPost(service.port(), "/v1/quote", exampleFile("english-european.telmaris"));
   ASSERT_EQ(plain.status, 200) << plain.body;
   expectLines(object(plain), kEnglishEuropean, kEnglishEuropeanTotal, 0);
 
@@ -146,8 +151,7 @@ TEST_F(QuoteService, QuoteGivesTheListsOfTheFileFormat) {
   quote.header.number = QStringLiteral("D-4711");
   quote.language = VariantId::German;
   quote.positions.push_back(QuotePosition{european250(), 2, QStringLiteral("Halle 1")});
-  const HttpReply german =
-      httpPost(service.port(), "/v1/quote", writeQuote(quote).toStdString());
+  const HttpReply german = httpPost(service.port(), "/v1/quote", writeQuote(quote).toStdString());
   ASSERT_EQ(german.status, 200) << german.body;
   const QJsonObject q = object(german);
   EXPECT_EQ(q["quote"].toObject()["number"].toString(), "D-4711");
@@ -162,11 +166,15 @@ TEST_F(QuoteService, QuoteGivesTheListsOfTheFileFormat) {
   // ?language= prints in another language the market allows, and names those it allows.
   const HttpReply french =
       httpPost(service.port(), "/v1/quote?language=fr", writeQuote(quote).toStdString());
-  EXPECT_EQ(object(french)["positions"].toArray()[0].toObject()["lines"].toArray()[1]
-                .toObject()["description"].toString(),
+  EXPECT_EQ(object(french)["positions"]
+                .toArray()[0]
+                .toObject()["lines"]
+                .toArray()[1]
+                .toObject()["description"]
+                .toString(),
             "Chaîne de charge 7 mm zinguée, au m");
-  const HttpReply us = httpPost(service.port(), "/v1/quote?language=de",
-                                exampleFile("us-imperial-1000.telmaris"));
+  const HttpReply us =
+      httpPost(service.port(), "/v1/quote?language=de", exampleFile("us-imperial-1000.telmaris"));
   EXPECT_EQ(us.status, 400);
   EXPECT_TRUE(object(us)["error"].toString().contains("en")) << us.body;
 
@@ -185,6 +193,10 @@ TEST_F(QuoteService, QuoteGivesTheListsOfTheFileFormat) {
   for (const PdfWord& w : pdfWords(file.fileName(), 1)) numbered |= w.text == "D-4711";
   EXPECT_TRUE(numbered);
   EXPECT_FALSE(QFile::exists(dir.directory().quoteRegister()));
+  // The document came from the desktop program; the service itself has loaded Qt Core alone.
+  const QString libraries = service.mappedFiles();
+  EXPECT_TRUE(libraries.contains("libQt6Core")) << libraries.toStdString();
+  EXPECT_FALSE(libraries.contains("libQt6Gui") || libraries.contains("libQt6Widgets"));
   EXPECT_EQ(service.terminate(), 0);
 }
 
@@ -196,9 +208,9 @@ TEST_F(QuoteService, RefusalsNameTheStepAndTheCatalogueText) {
     return httpPost(service.port(), "/v1/quote",
                     QJsonDocument(c).toJson(QJsonDocument::Compact).toStdString());
   };
-  QJsonObject c = QJsonDocument::fromJson(QByteArray::fromStdString(
-                                              exampleFile("english-european.telmaris")))
-                      .object();
+  QJsonObject c =
+      QJsonDocument::fromJson(QByteArray::fromStdString(exampleFile("english-european.telmaris")))
+          .object();
   c["liftHeight"] = "";
   HttpReply r = refused(c);
   EXPECT_EQ(r.status, 422);
@@ -245,14 +257,14 @@ TEST_F(QuoteService, StepsWalkFromNothingToTheList) {
   ServiceProcess service(dir.path());
   QJsonObject answers{{"variant", "English European"}};
   QJsonObject accessories;
-  const QJsonObject example = QJsonDocument::fromJson(QByteArray::fromStdString(
-                                                          exampleFile("english-european.telmaris")))
-                                  .object();
+  const QJsonObject example =
+      QJsonDocument::fromJson(QByteArray::fromStdString(exampleFile("english-european.telmaris")))
+          .object();
   QStringList steps;
   QJsonObject last;
   for (int guard = 0; guard < 20; ++guard) {
-    const HttpReply r = httpPost(service.port(), "/v1/steps",
-                                 QJsonDocument(answers).toJson().toStdString());
+    const HttpReply r =
+        httpPost(service.port(), "/v1/steps", QJsonDocument(answers).toJson().toStdString());
     ASSERT_EQ(r.status, 200) << r.body;
     last = object(r);
     ASSERT_TRUE(last["problem"].isNull()) << r.body;
@@ -281,15 +293,15 @@ TEST_F(QuoteService, StepsWalkFromNothingToTheList) {
       answers[step] = example[step];
     }
   }
-  EXPECT_EQ(steps, QStringList({"model", "stainlessChain", "liftHeight", "controlLength",
-                                "trolley", "hoistControl", "overload", "chainCollector",
-                                "chainStop", "safetyHook", "assembled", "done"}));
+  EXPECT_EQ(steps, QStringList({"model", "stainlessChain", "liftHeight", "controlLength", "trolley",
+                                "hoistControl", "overload", "chainCollector", "chainStop",
+                                "safetyHook", "assembled", "done"}));
   expectLines(last["list"].toObject(), kEnglishEuropean, kEnglishEuropeanTotal, 0);
 
   // A refused answer stays at its step with the catalogue's text.
   answers["liftHeight"] = "0";
-  const QJsonObject refused = object(
-      httpPost(service.port(), "/v1/steps", QJsonDocument(answers).toJson().toStdString()));
+  const QJsonObject refused =
+      object(httpPost(service.port(), "/v1/steps", QJsonDocument(answers).toJson().toStdString()));
   EXPECT_EQ(refused["step"].toString(), "liftHeight");
   EXPECT_EQ(refused["problem"].toObject()["textNumber"].toInt(), 13);
   EXPECT_EQ(service.terminate(), 0);
@@ -300,8 +312,9 @@ TEST_F(QuoteService, TwoHundredQuotesAtOnceAreAllRight) {
   const std::string body = exampleFile("english-european.telmaris");
   std::vector<std::unique_ptr<Connection>> connections;
   for (int i = 0; i < 200; ++i) connections.push_back(std::make_unique<Connection>(service.port()));
-  const std::string request = "POST /v1/quote HTTP/1.1\r\nHost: test\r\nContent-Length: " +
-                              std::to_string(body.size()) + "\r\n\r\n" + body;
+  const std::string request =
+      "POST /v1/quote HTTP/1.1\r\nHost: test\r\nContent-Length: " + std::to_string(body.size()) +
+      "\r\n\r\n" + body;
   std::vector<std::thread> clients;
   std::atomic<int> right{0};
   for (auto& c : connections)
@@ -326,8 +339,9 @@ TEST_F(QuoteService, AnImportWhileServingGivesAllOldOrAllNewPrices) {
   QTemporaryDir files;
   QFile prices(files.filePath("prices.dat"));
   prices.open(QIODevice::WriteOnly);
-  prices.write("\"8420 0250 00\",3000.00\n\"7302 4410 02\",40.00\n\"7302 4430 05\",10.00\n"
-               "\"7302 4710 03\",500.00\n\"7302 4730 07\",30.00\n");
+  prices.write(
+      "\"8420 0250 00\",3000.00\n\"7302 4410 02\",40.00\n\"7302 4430 05\",10.00\n"
+      "\"7302 4710 03\",500.00\n\"7302 4730 07\",30.00\n");
   prices.close();
 
   std::atomic<bool> stop{false};
@@ -384,16 +398,16 @@ TEST_F(QuoteService, TokensGuardEveryRouteButHealth) {
   EXPECT_EQ(none.headers.at("www-authenticate").rfind("Bearer", 0), 0u);
   for (const char* wrong : {"Bearer haller-kran-7f3a9", "Bearer haller-kran-7f3a9c0",
                             "Basic haller-kran-7f3a9c", "Bearer # one per dealer", "Bearer "})
-    EXPECT_EQ(httpGet(service.port(), "/v1/variants",
-                      std::string("Authorization: ") + wrong + "\r\n")
-                  .status,
-              401)
+    EXPECT_EQ(
+        httpGet(service.port(), "/v1/variants", std::string("Authorization: ") + wrong + "\r\n")
+            .status,
+        401)
         << wrong;
   for (const char* right : {"Bearer haller-kran-7f3a9c", "Bearer nordhebetechnik-21b8e0"})
-    EXPECT_EQ(httpGet(service.port(), "/v1/variants",
-                      std::string("Authorization: ") + right + "\r\n")
-                  .status,
-              200)
+    EXPECT_EQ(
+        httpGet(service.port(), "/v1/variants", std::string("Authorization: ") + right + "\r\n")
+            .status,
+        200)
         << right;
   EXPECT_EQ(service.terminate(), 0);
 
@@ -414,8 +428,8 @@ TEST_F(QuoteService, LimitsCutOffLargeAndSlowRequests) {
   // Headers sent a byte every 100 ms would take 4 s: the whole request has one deadline of 1 s,
   // so the service closes the connection while they come.
   Connection slow(service.port());
-  const std::string head = "GET /v1/variants HTTP/1.1\r\nHost: test\r\nX-Padding: " +
-                           std::string(10, 'x') + "\r\n\r\n";
+  const std::string head =
+      "GET /v1/variants HTTP/1.1\r\nHost: test\r\nX-Padding: " + std::string(10, 'x') + "\r\n\r\n";
   bool cut = false;
   for (std::size_t i = 0; i < head.size() && !cut; ++i) {
     cut = !slow.send(head.substr(i, 1)) || slow.closedWithin(100);

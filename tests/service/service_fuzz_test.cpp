@@ -33,11 +33,38 @@ std::vector<std::string> seeds() {
 }
 
 // Pieces of JSON and of the file format that a mutation puts in.
-const std::vector<std::string> kPieces = {
-    "{", "}", "[", "]", ":", ",", "\"", "null", "true", "false", "-1", "0", "1e999", "-0.5",
-    "99999999999", "\"positions\"", "\"telmaris\"", "2", "\"quantity\"", "\"liftHeight\"",
-    "\"trolley\"", "\"motor-wide\"", "\"accessories\"", "\"language\"", "\"de\"", "\\u0000",
-    "\\ud800", "\xff\xfe", "\"header\"", "\"discount\"", "100", std::string(5000, 'a')};
+const std::vector<std::string> kPieces = {"{",
+                                          "}",
+                                          "[",
+                                          "]",
+                                          ":",
+                                          ",",
+                                          "\"",
+                                          "null",
+                                          "true",
+                                          "false",
+                                          "-1",
+                                          "0",
+                                          "1e999",
+                                          "-0.5",
+                                          "99999999999",
+                                          "\"positions\"",
+                                          "\"telmaris\"",
+                                          "2",
+                                          "\"quantity\"",
+                                          "\"liftHeight\"",
+                                          "\"trolley\"",
+                                          "\"motor-wide\"",
+                                          "\"accessories\"",
+                                          "\"language\"",
+                                          "\"de\"",
+                                          "\\u0000",
+                                          "\\ud800",
+                                          "\xff\xfe",
+                                          "\"header\"",
+                                          "\"discount\"",
+                                          "100",
+                                          std::string(5000, 'a')};
 
 std::string mutated(const std::vector<std::string>& from, std::mt19937& random) {
   std::string s = from[random() % from.size()];
@@ -77,7 +104,8 @@ TEST(QuoteServiceFuzz, BodiesGetNoServerErrorAnd200OnlyWhenTheReaderAcceptsThem)
   for (int i = 0; i < 3000; ++i) {
     HttpRequest request;
     request.method = "POST";
-    request.target = i % 3 == 0 ? "/v1/steps" : (i % 3 == 1 ? "/v1/quote" : "/v1/quote?language=de");
+    request.target =
+        i % 3 == 0 ? "/v1/steps" : (i % 3 == 1 ? "/v1/quote" : "/v1/quote?language=de");
     request.body = mutated(from, random);
     const HttpResponse r = service.answer(request);
     ASSERT_LT(r.status, 500) << request.target << '\n' << request.body << '\n' << r.body;
@@ -90,10 +118,14 @@ TEST(QuoteServiceFuzz, BodiesGetNoServerErrorAnd200OnlyWhenTheReaderAcceptsThem)
   EXPECT_GT(accepted, 0);
 
   // Query strings of every kind.
-  const std::vector<std::string> targets = {
-      "/v1/models?variant=", "/v1/models?variant=%", "/v1/models?variant=%ZZ&lubeFree=%00",
-      "/v1/models?variant=Deutsch&variant=Fran%C3%A7ais", "/v1/models?&&&=&",
-      "/v1/models?lubeFree=true&lubeFree=false", "/v1/variants?%FF", "/v1/quote?language=%E2%82"};
+  const std::vector<std::string> targets = {"/v1/models?variant=",
+                                            "/v1/models?variant=%",
+                                            "/v1/models?variant=%ZZ&lubeFree=%00",
+                                            "/v1/models?variant=Deutsch&variant=Fran%C3%A7ais",
+                                            "/v1/models?&&&=&",
+                                            "/v1/models?lubeFree=true&lubeFree=false",
+                                            "/v1/variants?%FF",
+                                            "/v1/quote?language=%E2%82"};
   for (const std::string& t : targets) {
     HttpRequest request;
     request.method = t.starts_with("/v1/quote") ? "POST" : "GET";
@@ -106,9 +138,10 @@ TEST(QuoteServiceFuzz, HeadsGetNoServerErrorAndTheServiceGoesOn) {
   TestProgramDirectory dir{TestProgramDirectory::Built{}};
   ServiceProcess service(dir.path(), {"--request-timeout", "1", "--threads", "2"});
   const std::string body = seeds().front();
-  const std::string valid = "POST /v1/quote HTTP/1.1\r\nHost: test\r\nContent-Type: "
-                            "application/json\r\nContent-Length: " +
-                            std::to_string(body.size()) + "\r\n\r\n" + body;
+  const std::string valid =
+      "POST /v1/quote HTTP/1.1\r\nHost: test\r\nContent-Type: "
+      "application/json\r\nContent-Length: " +
+      std::to_string(body.size()) + "\r\n\r\n" + body;
   std::vector<std::string> requests = {
       "POST /v1/quote HTTP/1.1\r\nContent-Length: -1\r\n\r\n",
       "POST /v1/quote HTTP/1.1\r\nContent-Length: abc\r\n\r\n",
@@ -144,9 +177,8 @@ TEST(QuoteServiceFuzz, HeadsGetNoServerErrorAndTheServiceGoesOn) {
     std::vector<std::thread> clients;
     std::vector<int> statuses(std::min<std::size_t>(40, requests.size() - first));
     for (std::size_t k = 0; k < statuses.size(); ++k)
-      clients.emplace_back([&, k] {
-        statuses[k] = httpExchange(service.port(), requests[first + k], 5000).status;
-      });
+      clients.emplace_back(
+          [&, k] { statuses[k] = httpExchange(service.port(), requests[first + k], 5000).status; });
     for (std::thread& t : clients) t.join();
     for (std::size_t k = 0; k < statuses.size(); ++k) {
       EXPECT_LT(statuses[k], 500) << requests[first + k];

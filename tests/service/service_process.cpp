@@ -76,8 +76,8 @@ HttpReply readReply(int fd, std::string& pending, int timeoutMs) {
   std::size_t line = head.find("\r\n");
   while (line != std::string::npos) {
     const std::size_t next = head.find("\r\n", line + 2);
-    const std::string field = head.substr(line + 2, next == std::string::npos ? std::string::npos
-                                                                              : next - line - 2);
+    const std::string field =
+        head.substr(line + 2, next == std::string::npos ? std::string::npos : next - line - 2);
     const std::size_t colon = field.find(':');
     if (colon != std::string::npos) {
       std::string value = field.substr(colon + 1);
@@ -86,9 +86,8 @@ HttpReply readReply(int fd, std::string& pending, int timeoutMs) {
     }
     line = next;
   }
-  const std::size_t length = reply.headers.count("content-length")
-                                 ? std::stoul(reply.headers["content-length"])
-                                 : 0;
+  const std::size_t length =
+      reply.headers.count("content-length") ? std::stoul(reply.headers["content-length"]) : 0;
   while (pending.size() < headEnd + 4 + length)
     if (!readSome(fd, pending, left())) return {};
   reply.body = pending.substr(headEnd + 4, length);
@@ -106,15 +105,15 @@ HttpReply httpExchange(std::uint16_t port, const std::string& raw, int timeoutMs
 
 HttpReply httpGet(std::uint16_t port, const std::string& target, const std::string& headers) {
   return httpExchange(port, "GET " + target + " HTTP/1.1\r\nHost: test\r\nConnection: close\r\n" +
-                            headers + "\r\n");
+                                headers + "\r\n");
 }
 
 HttpReply httpPost(std::uint16_t port, const std::string& target, const std::string& body,
                    const std::string& headers) {
   return httpExchange(port, "POST " + target +
-                            " HTTP/1.1\r\nHost: test\r\nConnection: close\r\n"
-                            "Content-Type: application/json\r\nContent-Length: " +
-                            std::to_string(body.size()) + "\r\n" + headers + "\r\n" + body);
+                                " HTTP/1.1\r\nHost: test\r\nConnection: close\r\n"
+                                "Content-Type: application/json\r\nContent-Length: " +
+                                std::to_string(body.size()) + "\r\n" + headers + "\r\n" + body);
 }
 
 Connection::Connection(std::uint16_t port) : fd_(connectTo(port)) {}
@@ -148,9 +147,9 @@ ServiceProcess::ServiceProcess(const QString& programDirectory, const QStringLis
   // The log goes to a file: a pipe nobody reads would stop the service once it is full.
   process_.setStandardErrorFile(logDir_.filePath("service.log"));
   process_.setStandardOutputFile(QProcess::nullDevice());
-  process_.start(QStringLiteral(TELMARIS_EXECUTABLE),
-                 QStringList{"--dir", programDirectory, "--serve", "--listen", "127.0.0.1:0"} +
-                     options);
+  process_.start(
+      QStringLiteral(TELMARIS_EXECUTABLE),
+      QStringList{"--dir", programDirectory, "--serve", "--listen", "127.0.0.1:0"} + options);
   static const QRegularExpression serving(R"(serving .* on http://127\.0\.0\.1:(\d+)/v1/)");
   QDeadlineTimer deadline(60000);
   while (!deadline.hasExpired()) {
@@ -189,4 +188,10 @@ int ServiceProcess::terminate(int timeoutMs) {
   signalTerminate();
   if (!waitForExit(timeoutMs)) return -1;
   return process_.exitStatus() == QProcess::NormalExit ? process_.exitCode() : -1;
+}
+
+QString ServiceProcess::mappedFiles() const {
+  QFile maps(QStringLiteral("/proc/%1/maps").arg(process_.processId()));
+  maps.open(QIODevice::ReadOnly);
+  return QString::fromUtf8(maps.readAll());
 }

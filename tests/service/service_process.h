@@ -56,6 +56,8 @@ class ServiceProcess {
   void signalTerminate();
   bool waitForExit(int timeoutMs);
   int exitCode() const { return process_.exitCode(); }
+  // The files mapped into the running service: the libraries it has loaded.
+  QString mappedFiles() const;
 
  private:
   QTemporaryDir logDir_;

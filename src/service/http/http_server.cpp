@@ -152,6 +152,24 @@ class Session : public std::enable_shared_from_this<Session> {
     parser_->header_limit(static_cast<std::uint32_t>(server_.settings.headerLimit));
     // One deadline for the head and the body together, not one per read.
     stream_.expires_after(server_.settings.requestDeadline);
+    http::async_read_header(stream_, buffer_, *parser_,
+                            beast::bind_front_handler(&Session::onHeader, shared_from_this()));
+  }
+
+  // A client that asks "Expect: 100-continue" (curl and many HTTP libraries do for a larger body)
+  // is told to go on at once rather than left to wait for a second before it sends the body.
+  void onHeader(beast::error_code ec, std::size_t bytes) {
+    if (ec || parser_->is_done()) return onRead(ec, bytes);
+    if (!beast::iequals(parser_->get()[http::field::expect], "100-continue")) return readBody();
+    auto go = std::make_shared<http::response<http::empty_body>>(http::status::continue_, 11);
+    http::async_write(stream_, *go,
+                      [self = shared_from_this(), go](beast::error_code e, std::size_t) {
+                        if (e) return self->close();
+                        self->readBody();
+                      });
+  }
+
+  void readBody() {
     http::async_read(stream_, buffer_, *parser_,
                      beast::bind_front_handler(&Session::onRead, shared_from_this()));
   }

@@ -41,17 +41,18 @@ wait_for() {
 
 # Runs wrk against a URL and prints one line; leaves the requests per second in $rps.
 measure() {
-  local name=$1 url=$2
-  wrk -t2 -c64 -d"${duration}s" --latency -s "$work/post.lua" "$url" >"$work/$name.txt"
-  if grep -q "Non-2xx" "$work/$name.txt"; then
+  local name=$1 url=$2 out
+  out=$(mktemp -p "$work")
+  wrk -t2 -c64 -d"${duration}s" --latency -s "$work/post.lua" "$url" >"$out"
+  if grep -q "Non-2xx" "$out"; then
     echo "bench-service: $name had answers other than 200:" >&2
-    cat "$work/$name.txt" >&2
+    cat "$out" >&2
     exit 1
   fi
-  rps=$(awk '/^Requests\/sec/ {print $2}' "$work/$name.txt")
+  rps=$(awk '/^Requests\/sec/ {print $2}' "$out")
   local p50 p99
-  p50=$(awk '$1 == "50%" {print $2}' "$work/$name.txt")
-  p99=$(awk '$1 == "99%" {print $2}' "$work/$name.txt")
+  p50=$(awk '$1 == "50%" {print $2}' "$out")
+  p99=$(awk '$1 == "99%" {print $2}' "$out")
   printf '%-34s %12s req/s   p50 %9s   p99 %9s\n' "$name" "$rps" "$p50" "$p99"
 }
 

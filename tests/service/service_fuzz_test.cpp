@@ -101,7 +101,7 @@ TEST(QuoteServiceFuzz, BodiesGetNoServerErrorAnd200OnlyWhenTheReaderAcceptsThem)
   const std::vector<std::string> from = seeds();
   std::mt19937 random(20261209);
   int accepted = 0;
-  for (int i = 0; i < 3000; ++i) {
+  for (int i = 0; i < 8000; ++i) {
     HttpRequest request;
     request.method = "POST";
     request.target =

@@ -19,6 +19,7 @@
 #include "common/variants.h"
 #include "configurator/configuration_file.h"
 #include "configurator/configuration_walk.h"
+#include "configurator/list_json.h"
 #include "configurator/ordering_list.h"
 #include "data/database.h"
 #include "data/parts_loader.h"
@@ -181,7 +182,7 @@ int runOnConfiguration(const CommandLine& command, const ProgramDirectory& direc
       for (const QString& line : orderingListLines(list, kListIndent)) out << line << '\n';
       return kDone;
     case CommandLine::Kind::Json:
-      out << QJsonDocument(listAsJson(list)).toJson(QJsonDocument::Indented);
+      out << QString::fromStdString(listJson(list, JsonWriter::Format::Indented));
       return kDone;
     case CommandLine::Kind::Xlsx:
       writeWorkbook(output, [&] {
@@ -422,8 +423,7 @@ int runOnProgramDirectory(const CommandLine& command, const ProgramDirectory& di
         for (const QString& line : orderingListLines(first, kListIndent)) out << line << '\n';
       return kDone;
     case CommandLine::Kind::Json:
-      out << QJsonDocument(quote.isQuote() ? quoteAsJson(priced, today) : listAsJson(first))
-                 .toJson(QJsonDocument::Indented);
+      out << QString::fromStdString(pricedJson(priced, JsonWriter::Format::Indented, today));
       return kDone;
     case CommandLine::Kind::Xlsx:
       writeWorkbook(output, [&] {

@@ -1,76 +1,79 @@
 // The configuration walk as JSON.
 #include "configurator/walk_json.h"
 
-#include <QJsonArray>
-
+#include "common/variants.h"
 #include "configurator/configuration_file.h"
+#include "configurator/list_json.h"
 
 namespace {
 
-QJsonValue textNumber(const std::optional<Text>& text) {
-  return text ? QJsonValue(static_cast<int>(*text)) : QJsonValue();
+void writeTextNumber(JsonWriter& json, const std::optional<Text>& text) {
+  json.key("textNumber");
+  if (text)
+    json.value(static_cast<int>(*text));
+  else
+    json.null();
 }
 
-QJsonObject offerAsJson(const ConfigurationWalk& walk, const TextCatalogueArray& texts) {
+void writeOffer(JsonWriter& json, const ConfigurationWalk& walk, const TextCatalogueArray& texts) {
   const WalkOffer& offer = walk.offer();
-  QJsonObject o;
+  json.beginObject();
   switch (walk.step()) {
     case WalkStep::Model:
-      o[QLatin1StringView("models")] = QJsonArray::fromStringList(offer.models);
-      o[QLatin1StringView("lubeFree")] = offer.lubeFree;
+      json.key("lubeFree").value(offer.lubeFree);
+      json.key("models").beginArray();
+      for (const QString& model : offer.models) json.value(model);
+      json.endArray();
       break;
     case WalkStep::FeetValue:
-      o[QLatin1StringView("feetValues")] = QJsonArray{offer.feetValues[0], offer.feetValues[1]};
+      json.key("feetValues").beginArray().value(offer.feetValues[0]).value(offer.feetValues[1]);
+      json.endArray();
       break;
-    case WalkStep::Trolley: {
-      QJsonArray trolleys;
+    case WalkStep::Trolley:
+      json.key("trolleys").beginArray();
       for (std::size_t i = 0; i < offer.trolleys.size(); ++i) {
         const TrolleyOption& t = offer.trolleys[i];
-        QJsonObject option;
-        option[QLatin1StringView("trolley")] = trolleyNames()[static_cast<qsizetype>(i)];
-        option[QLatin1StringView("caption")] =
-            texts[t.caption.value_or(Text::TrolleyNone)] + t.suffix;
-        option[QLatin1StringView("beamWidths")] = t.suffix.trimmed();
-        option[QLatin1StringView("offered")] = t.offered;
-        trolleys.append(option);
+        json.beginObject();
+        json.key("beamWidths").value(t.suffix.trimmed());
+        json.key("caption").value(texts[t.caption.value_or(Text::TrolleyNone)] + t.suffix);
+        json.key("offered").value(t.offered);
+        json.key("trolley").value(trolleyNames()[static_cast<qsizetype>(i)]);
+        json.endObject();
       }
-      o[QLatin1StringView("trolleys")] = trolleys;
+      json.endArray();
       break;
-    }
-    case WalkStep::HoistControl: {
-      QJsonArray controls;
+    case WalkStep::HoistControl:
+      json.key("hoistControls").beginArray();
       for (std::size_t i = 0; i < offer.hoistControls.size(); ++i)
-        if (offer.hoistControls[i]) controls.append(hoistControlNames()[static_cast<qsizetype>(i)]);
-      o[QLatin1StringView("hoistControls")] = controls;
+        if (offer.hoistControls[i]) json.value(hoistControlNames()[static_cast<qsizetype>(i)]);
+      json.endArray();
       if (offer.hoistControl)
-        o[QLatin1StringView("selected")] = hoistControlNames()[element(*offer.hoistControl)];
+        json.key("selected").value(hoistControlNames()[element(*offer.hoistControl)]);
       break;
-    }
-    case WalkStep::TrolleyControl: {
-      QJsonArray controls;
-      for (std::size_t i = 0; i < offer.trolleyControls.size(); ++i)
-        if (offer.trolleyControls[i])
-          controls.append(trolleyControlNames()[static_cast<qsizetype>(i)]);
-      o[QLatin1StringView("trolleyControls")] = controls;
+    case WalkStep::TrolleyControl:
       if (offer.trolleyControl)
-        o[QLatin1StringView("selected")] = trolleyControlNames()[element(*offer.trolleyControl)];
+        json.key("selected").value(trolleyControlNames()[element(*offer.trolleyControl)]);
+      json.key("trolleyControls").beginArray();
+      for (std::size_t i = 0; i < offer.trolleyControls.size(); ++i)
+        if (offer.trolleyControls[i]) json.value(trolleyControlNames()[static_cast<qsizetype>(i)]);
+      json.endArray();
       break;
-    }
     case WalkStep::Accessory:
       if (offer.accessory) {
         for (std::size_t i = 0; i < kConfiguredAccessories.size(); ++i)
           if (kConfiguredAccessories[i] == *offer.accessory)
-            o[QLatin1StringView("accessory")] = accessoryKeys()[static_cast<qsizetype>(i)];
-        o[QLatin1StringView("ticked")] = offer.accessoryTicked;
+            json.key("accessory").value(accessoryKeys()[static_cast<qsizetype>(i)]);
         if (*offer.accessory == Accessory::OverloadDevice)
-          o[QLatin1StringView("overload")] =
-              offer.overload == OverloadOffer::Optional       ? QStringLiteral("optional")
-              : offer.overload == OverloadOffer::NotAvailable ? QStringLiteral("not-available")
-                                                              : QStringLiteral("standard");
+          json.key("overload")
+              .value(offer.overload == OverloadOffer::Optional ? QStringLiteral("optional")
+                     : offer.overload == OverloadOffer::NotAvailable
+                         ? QStringLiteral("not-available")
+                         : QStringLiteral("standard"));
+        json.key("ticked").value(offer.accessoryTicked);
       }
       break;
     case WalkStep::Discount:
-      o[QLatin1StringView("discountAsked")] = offer.discountAsked;
+      json.key("discountAsked").value(offer.discountAsked);
       break;
     case WalkStep::StainlessChain:
     case WalkStep::LiftHeight:
@@ -79,7 +82,7 @@ QJsonObject offerAsJson(const ConfigurationWalk& walk, const TextCatalogueArray&
     case WalkStep::Done:
       break;
   }
-  return o;
+  json.endObject();
 }
 
 }  // namespace
@@ -114,31 +117,50 @@ QString walkStepKey(WalkStep step) {
   return QStringLiteral("done");
 }
 
-QJsonObject walkAsJson(const ConfigurationWalk& walk, const std::vector<WalkNote>& notes,
-                       const TextCatalogueArray& texts) {
-  QJsonObject o;
-  o[QLatin1StringView("step")] = walkStepKey(walk.step());
-  o[QLatin1StringView("done")] = walk.step() == WalkStep::Done;
-  o[QLatin1StringView("offer")] = offerAsJson(walk, texts);
-  QJsonArray shown;
-  for (const WalkNote& note : notes) {
-    QJsonObject n;
-    n[QLatin1StringView("textNumber")] = textNumber(note.text);
-    n[QLatin1StringView("text")] = note.in(&texts);
-    shown.append(n);
+std::string walkJson(const ConfigurationWalk& walk, const std::vector<WalkNote>& notes,
+                     const TextCatalogueArray& texts, const OrderingList* list,
+                     JsonWriter::Format format) {
+  JsonWriter json(format);
+  json.beginObject();
+  json.key("done").value(walk.step() == WalkStep::Done);
+  if (list) {
+    json.key("list");
+    writeListJson(json, *list);
   }
-  o[QLatin1StringView("notes")] = shown;
-  o[QLatin1StringView("problem")] =
-      walk.problem() ? QJsonValue(refusalAsJson(*walk.problem(), walk.step(), texts))
-                     : QJsonValue();
-  return o;
+  json.key("notes").beginArray();
+  for (const WalkNote& note : notes) {
+    json.beginObject();
+    json.key("text").value(note.in(&texts));
+    writeTextNumber(json, note.text);
+    json.endObject();
+  }
+  json.endArray();
+  json.key("offer");
+  writeOffer(json, walk, texts);
+  json.key("problem");
+  if (walk.problem())
+    writeRefusalJson(json, *walk.problem(), walk.step(), texts);
+  else
+    json.null();
+  json.key("step").value(walkStepKey(walk.step()));
+  json.key("variant").value(variantOf(walk.variantId()).startCaption);
+  json.endObject();
+  return json.take();
 }
 
-QJsonObject refusalAsJson(const Problem& problem, WalkStep step, const TextCatalogueArray& texts) {
-  QJsonObject o;
-  o[QLatin1StringView("step")] = walkStepKey(step);
-  o[QLatin1StringView("textNumber")] = textNumber(problem.text);
-  o[QLatin1StringView("text")] = problem.whatIn(&texts);
-  if (!problem.where.isEmpty()) o[QLatin1StringView("where")] = problem.where;
-  return o;
+void writeRefusalJson(JsonWriter& json, const Problem& problem, WalkStep step,
+                      const TextCatalogueArray& texts) {
+  json.beginObject();
+  json.key("step").value(walkStepKey(step));
+  json.key("text").value(problem.whatIn(&texts));
+  writeTextNumber(json, problem.text);
+  if (!problem.where.isEmpty()) json.key("where").value(problem.where);
+  json.endObject();
+}
+
+std::string refusalJson(const Problem& problem, WalkStep step, const TextCatalogueArray& texts,
+                        JsonWriter::Format format) {
+  JsonWriter json(format);
+  writeRefusalJson(json, problem, step, texts);
+  return json.take();
 }

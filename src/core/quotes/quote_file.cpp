@@ -180,7 +180,9 @@ Result<Quote> parseQuote(const QByteArray& json) {
       version.toInt(-1) != 2) {
     if (document.isObject() && !version.isUndefined() && version.toInt(-1) != 1)
       return wrongKey(QStringLiteral("telmaris"), QStringLiteral("1 or 2"));
-    const Result<Configuration> c = parseConfiguration(json);
+    // A configuration read once: the document is parsed again only to say what is wrong with it.
+    const Result<Configuration> c =
+        document.isObject() ? configurationFromJson(document.object()) : parseConfiguration(json);
     if (!c) return c.problem();
     return quoteOf(*c);
   }

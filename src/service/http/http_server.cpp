@@ -146,6 +146,7 @@ class Session : public std::enable_shared_from_this<Session> {
 
   void read() {
     state_ = State::Reading;
+    started_ = std::chrono::steady_clock::now();
     if (server_.stopping) return close();
     parser_.emplace();
     parser_->body_limit(server_.settings.bodyLimit);
@@ -214,8 +215,10 @@ class Session : public std::enable_shared_from_this<Session> {
     // until it has been written.
     auto work =
         std::make_shared<net::executor_work_guard<net::any_io_executor>>(stream_.get_executor());
+    // An answer given at once is written at once, on this thread; one given later by another
+    // thread is handed to the connection's strand.
     auto respond = [self = shared_from_this(), work](HttpResponse response) {
-      net::post(self->stream_.get_executor(), [self, response = std::move(response)]() mutable {
+      net::dispatch(self->stream_.get_executor(), [self, response = std::move(response)]() mutable {
         self->write(std::move(response));
       });
     };

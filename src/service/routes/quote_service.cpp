@@ -23,11 +23,15 @@
 
 namespace {
 
-HttpResponse json(int status, const QJsonObject& object) {
+HttpResponse json(int status, std::string text) {
   HttpResponse r;
   r.status = status;
-  r.body = QJsonDocument(object).toJson(QJsonDocument::Compact).toStdString();
+  r.body = std::move(text);
   return r;
+}
+
+HttpResponse json(int status, const QJsonObject& object) {
+  return json(status, QJsonDocument(object).toJson(QJsonDocument::Compact).toStdString());
 }
 
 HttpResponse error(int status, const QString& what) {
@@ -148,11 +152,10 @@ HttpResponse steps(const HttpRequest& r, const Target& t, const EveryVariantData
   std::vector<WalkNote> notes;
   const ConfigurationWalk walk = ConfigurationWalk::answered(*configuration, &given, &notes);
   const PartsData& parts = data.of(configuration->variant);
-  QJsonObject o = walkAsJson(walk, notes, parts.TextCatalogue);
-  o[QLatin1StringView("variant")] = variantOf(configuration->variant).startCaption;
-  if (walk.step() == WalkStep::Done)
-    o[QLatin1StringView("list")] = listAsJson(BuildOrderingList(parts, walk.hoist()));
-  return json(200, o);
+  std::optional<OrderingList> list;
+  if (walk.step() == WalkStep::Done) list = BuildOrderingList(parts, walk.hoist());
+  return json(200, walkJson(walk, notes, parts.TextCatalogue, list ? &*list : nullptr,
+                            JsonWriter::Format::Compact));
 }
 
 // The quote of a request's body, in the language of its parameter, each position walked to its
@@ -174,6 +177,12 @@ std::variant<PricedQuote, HttpResponse> pricedQuote(const HttpRequest& r, const 
   }
   const VariantId variant = quote.printVariant();
   const TextCatalogueArray& texts = data.of(variant).TextCatalogue;
+  try {
+    return priceQuote(quote, data.of(variant));
+  } catch (const Failure& e) {
+    if (e.problem().kind != Problem::Kind::Refused) return error(400, e.problem().describe(&texts));
+  }
+  // A position was refused: its walk says at which step.
   for (std::size_t i = 0; i < quote.positions.size(); ++i) {
     Configuration c = quote.positions[i].configuration;
     c.variant = variant;
@@ -184,14 +193,9 @@ std::variant<PricedQuote, HttpResponse> pricedQuote(const HttpRequest& r, const 
                                                 missingAnswerText(MissingAnswer::OutputNotReached),
                                                 std::nullopt});
     if (quote.isQuote()) p.where = QStringLiteral("Position %1").arg(i + 1);
-    return json(422, refusalAsJson(p, walk.step(), texts));
+    return json(422, refusalJson(p, walk.step(), texts, JsonWriter::Format::Compact));
   }
-  try {
-    return priceQuote(quote, data.of(variant));
-  } catch (const Failure& e) {
-    return error(e.problem().kind == Problem::Kind::Refused ? 422 : 400,
-                 e.problem().describe(&texts));
-  }
+  return error(422, QStringLiteral("the quote is refused"));
 }
 
 HttpResponse health(const PriceData& prices) {
@@ -256,7 +260,7 @@ HttpResponse QuoteService::answer(const HttpRequest& request) {
   if (target.path == QLatin1String("/v1/steps")) return steps(request, target, *loaded->data);
   auto priced = pricedQuote(request, target, *loaded->data);
   if (auto* refused = std::get_if<HttpResponse>(&priced)) return std::move(*refused);
-  return json(200, pricedAsJson(std::get<PricedQuote>(priced), QDate::currentDate()));
+  return json(200, pricedJson(std::get<PricedQuote>(priced), JsonWriter::Format::Compact));
 }
 
 void QuoteService::handle(const HttpRequest& request,

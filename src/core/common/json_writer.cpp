@@ -1,6 +1,8 @@
 // Writing JSON text as QJsonDocument lays it out.
 #include "common/json_writer.h"
 
+#include <QByteArray>
+#include <QLocale>
 #include <charconv>
 #include <cmath>
 #include <utility>
@@ -103,12 +105,20 @@ JsonWriter& JsonWriter::value(double number) {
     out_ += "null";
     return *this;
   }
-  // The shortest text that reads back as the same number, in the layout of printf's %g, as
-  // QJsonDocument writes it ("2475", "184.5", "1e+06").
-  char text[32];
-  const std::to_chars_result r = std::to_chars(text, text + sizeof text, number,
-                                               std::chars_format::general);
-  out_.append(text, r.ptr);
+  // As QJsonDocument writes a number: a whole one as an integer, any other as the shortest text
+  // that reads back the same. Amounts (cents) take the quick way, which gives the same text for
+  // them; only very large or very small numbers take Qt's own.
+  const double magnitude = std::abs(number);
+  if (number == std::trunc(number) && magnitude < 9007199254740992.0) {
+    out_ += std::to_string(static_cast<long long>(number));
+  } else if (magnitude >= 0.001 && magnitude < 1e15) {
+    char text[32];
+    const std::to_chars_result r =
+        std::to_chars(text, text + sizeof text, number, std::chars_format::fixed);
+    out_.append(text, r.ptr);
+  } else {
+    out_ += QByteArray::number(number, 'g', QLocale::FloatingPointShortest).toStdString();
+  }
   return *this;
 }
 

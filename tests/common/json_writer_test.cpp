@@ -1,12 +1,12 @@
 // The JSON writer against Qt's own: --json has always printed QJsonDocument's layout, and users'
 // scripts read it, so the writer must give the same text for every kind of value it writes.
+#include "common/json_writer.h"
+
 #include <gtest/gtest.h>
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-
-#include "common/json_writer.h"
 
 namespace {
 
@@ -14,7 +14,9 @@ namespace {
 QJsonObject expected() {
   return QJsonObject{
       {"address", QJsonArray{}},
-      {"amounts", QJsonArray{2475.0, 184.5, 0.1, 1000000.0, 1500000.0, 0.0001, 0.00001, -3.25, 0.001, 0.015, 123456.5, 1e15 + 0.5, 9.99e14 + 0.25, 1e22, 3151.4, 0.30000000000000004}},
+      {"amounts",
+       QJsonArray{2475.0, 184.5, 0.1, 1000000.0, 1500000.0, 0.0001, 0.00001, -3.25, 0.001, 0.015,
+                  123456.5, 1e15 + 0.5, 9.99e14 + 0.25, 1e22, 3151.4, 0.30000000000000004}},
       {"company", QString::fromUtf8("Kranbau \"Nord\" GmbH\\Hamburg \t\n\r\b\f \x01\x1f ü € 😀")},
       {"date", QJsonValue()},
       {"empty", QJsonObject{}},
@@ -28,7 +30,9 @@ void write(JsonWriter& json) {
   json.beginObject();
   json.key("address").beginArray().endArray();
   json.key("amounts").beginArray();
-  for (double d : {2475.0, 184.5, 0.1, 1000000.0, 1500000.0, 0.0001, 0.00001, -3.25, 0.001, 0.015, 123456.5, 1e15 + 0.5, 9.99e14 + 0.25, 1e22, 3151.4, 0.30000000000000004}) json.value(d);
+  for (double d : {2475.0, 184.5, 0.1, 1000000.0, 1500000.0, 0.0001, 0.00001, -3.25, 0.001, 0.015,
+                   123456.5, 1e15 + 0.5, 9.99e14 + 0.25, 1e22, 3151.4, 0.30000000000000004})
+    json.value(d);
   json.endArray();
   json.key("company").value(
       QString::fromUtf8("Kranbau \"Nord\" GmbH\\Hamburg \t\n\r\b\f \x01\x1f ü € 😀"));

@@ -298,6 +298,26 @@ TEST_F(QuoteService, StepsWalkFromNothingToTheList) {
                                 "safetyHook", "assembled", "done"}));
   expectLines(last["list"].toObject(), kEnglishEuropean, kEnglishEuropeanTotal, 0);
 
+  // US Imperial: a control length that is no whole number of metres asks for one of the two
+  // feet values around it, as the window's prompt does; either goes on to the trolley.
+  QJsonObject imperial{{"variant", "US Version Imperial"},
+                       {"model", "PXH 1000 EX"},
+                       {"stainlessChain", false},
+                       {"liftHeight", "20"},
+                       {"controlLength", "8"}};
+  const QJsonObject prompt =
+      object(httpPost(service.port(), "/v1/steps", QJsonDocument(imperial).toJson().toStdString()));
+  ASSERT_EQ(prompt["step"].toString(), "feetValue") << QJsonDocument(prompt).toJson().toStdString();
+  const QJsonArray feet = prompt["offer"].toObject()["feetValues"].toArray();
+  ASSERT_EQ(feet.size(), 2);
+  EXPECT_LT(feet[0].toString().toDouble(), 8);
+  EXPECT_GT(feet[1].toString().toDouble(), 8);
+  imperial["feetValue"] = feet[1];
+  EXPECT_EQ(object(httpPost(service.port(), "/v1/steps",
+                            QJsonDocument(imperial).toJson().toStdString()))["step"]
+                .toString(),
+            "trolley");
+
   // A refused answer stays at its step with the catalogue's text.
   answers["liftHeight"] = "0";
   const QJsonObject refused =

@@ -403,12 +403,23 @@ TEST(QuoteCommandLine, ReadsTheQuoteOptions) {
        {QStringList{"--pdf", "out.pdf"}, QStringList{"--quote", "Q", "--list", "f"},
         QStringList{"--quote", "Q", "--pdf", "o", "f"}, QStringList{"--reprice"},
         QStringList{"--language", "fr", "--quotes"},
-        QStringList{"--language", "fr", "--quote", "Q", "--pdf", "o"}})
+        QStringList{"--language", "fr", "--quote", "Q", "--pdf", "o"},
+        QStringList{"--unissued", "--list", "f"},
+        QStringList{"--unissued", "--quote", "Q", "--pdf", "o"},
+        QStringList{"--listen", "127.0.0.1:1", "--list", "f"},
+        QStringList{"--serve", "--threads", "0"}, QStringList{"--serve", "--request-timeout", "x"},
+        QStringList{"--serve", "--list", "f"}})
     EXPECT_EQ(parseCommandLine(wrong).kind, CommandLine::Kind::Usage)
         << wrong.join(' ').toStdString();
+  const CommandLine serve = parseCommandLine(
+      {"--dir", "d", "--serve", "--listen", "[::1]:9000", "--threads", "4", "--tokens", "t"});
+  EXPECT_EQ(serve.kind, CommandLine::Kind::Serve);
+  EXPECT_EQ(serve.listen, "[::1]:9000");
+  EXPECT_EQ(serve.threads, 4);
+  EXPECT_EQ(serve.tokens, "t");
   const Ran help = telmaris({"--help"});
-  for (const char* option :
-       {"--language CODE", "--quote NUMBER --pdf OUT", "--quotes [TEXT]", "--reprice NUMBER"})
+  for (const char* option : {"--language CODE", "--quote NUMBER --pdf OUT", "--quotes [TEXT]",
+                             "--reprice NUMBER", "--unissued", "--serve"})
     EXPECT_TRUE(help.out.contains(option)) << option;
 }
 
@@ -451,4 +462,25 @@ TEST(QuoteCommandLine, ABadQuoteFileIsNamedAndNothingIsWritten) {
     after.open(QIODevice::ReadOnly);
     EXPECT_EQ(after.readAll(), before);
   }
+}
+
+// --unissued prints a quote as it stands: its own number or none, no register, and its file as
+// it was, which is how the quote service has its documents printed.
+TEST(QuoteCommandLine, AnUnissuedDocumentNumbersNothingAndWritesOnlyItsPdf) {
+  TestProgramDirectory program(TestProgramDirectory::Built{});
+  QTemporaryDir dir;
+  Quote quote = kesslerQuote();
+  quote.header.number = QStringLiteral("D-4711");
+  const QString file = writeQuoteFileTo(dir, "dealer.telmaris", quote);
+  const QByteArray before = writeQuote(quote);
+  const QString pdf = dir.filePath("dealer.pdf");
+  const Ran ran = telmaris({"--dir", program.path(), "--unissued", "--pdf", pdf, file});
+  ASSERT_EQ(ran.status, 0) << ran.err.toStdString();
+  bool numbered = false;
+  for (const PdfWord& w : pdfWords(pdf, 1)) numbered |= w.text == "D-4711";
+  EXPECT_TRUE(numbered);
+  EXPECT_FALSE(QFile::exists(program.directory().quoteRegister()));
+  QFile after(file);
+  after.open(QIODevice::ReadOnly);
+  EXPECT_EQ(after.readAll(), before);
 }

@@ -1,6 +1,7 @@
 // The quote service's start: the parts data, the tokens, the document printer and the server.
 #include "service_main.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <cstdio>
 #include <thread>
@@ -10,6 +11,7 @@
 #include "pdf/pdf_documents.h"
 #include "routes/access_tokens.h"
 #include "routes/quote_service.h"
+#include "routes/request_language.h"
 
 namespace {
 
@@ -66,6 +68,9 @@ int runService(const ServiceOptions& options) {
   // Documents take a desktop program each: as many at once as there are processors.
   PdfDocuments documents(options.desktopProgram, options.directory, processors, 64,
                          std::chrono::seconds(60));
+  // The steps' own messages in each request's language.
+  RequestLanguage language(options.directory);
+  QCoreApplication::installTranslator(&language);
   QuoteService service(*prices, tokens, &documents);
   std::unique_ptr<HttpServer> server;
   try {

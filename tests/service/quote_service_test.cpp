@@ -237,6 +237,13 @@ TEST_F(QuoteService, RefusalsNameTheStepAndTheCatalogueText) {
   EXPECT_EQ(object(r)["step"].toString(), "trolley");
   EXPECT_TRUE(object(r)["textNumber"].isNull());
   EXPECT_EQ(object(r)["text"].toString(), "The trolley is not chosen.");
+  // ... in the variant's language, as the window says it.
+  c["variant"] = "Deutsch";
+  r = refused(c);
+  EXPECT_EQ(object(r)["text"].toString(), "Das Fahrwerk ist nicht gewählt.");
+  c["variant"] = "Français";
+  r = refused(c);
+  EXPECT_EQ(object(r)["text"].toString(), "Le chariot n'est pas choisi.");
 
   // What is not a configuration at all is a 400 that names what is wrong.
   for (const auto& [body, named] : std::vector<std::pair<std::string, QString>>{

@@ -20,6 +20,7 @@
 #include "quotes/quote_file.h"
 #include "quotes/quote_json.h"
 #include "quotes/quote_pricing.h"
+#include "routes/request_language.h"
 
 namespace {
 
@@ -148,6 +149,8 @@ HttpResponse steps(const HttpRequest& r, const Target& t, const EveryVariantData
     return error(400, QStringLiteral("\"feetValue\" must be a text"));
   const Result<Configuration> configuration = configurationFromJson(object);
   if (!configuration) return error(400, configuration.problem().describe());
+  // The steps' own messages in the variant's language, as the window says them.
+  const RequestLanguage::Scope language(configuration->variant);
   const ConfigurationWalk::Given given = givenAnswers(object);
   std::vector<WalkNote> notes;
   const ConfigurationWalk walk = ConfigurationWalk::answered(*configuration, &given, &notes);
@@ -177,6 +180,7 @@ std::variant<PricedQuote, HttpResponse> pricedQuote(const HttpRequest& r, const 
   }
   const VariantId variant = quote.printVariant();
   const TextCatalogueArray& texts = data.of(variant).TextCatalogue;
+  const RequestLanguage::Scope language(variant);
   try {
     return priceQuote(quote, data.of(variant));
   } catch (const Failure& e) {

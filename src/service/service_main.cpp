@@ -3,6 +3,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <csignal>
 #include <cstdio>
 #include <thread>
 
@@ -35,6 +36,9 @@ std::optional<std::pair<std::string, std::uint16_t>> listenAddress(const QString
 }  // namespace
 
 int runService(const ServiceOptions& options) {
+  // A log whose reader has gone (telmaris --serve 2>&1 | head) must not end the service: the
+  // line is lost, the answers go on.
+  std::signal(SIGPIPE, SIG_IGN);
   const auto address = listenAddress(options.listen);
   if (!address) {
     say(QStringLiteral("--listen %1: give ADDRESS:PORT, such as 127.0.0.1:8080")

@@ -89,12 +89,13 @@ int runService(const ServiceOptions& options) {
   }
   // A price import into the directory is taken up within a second.
   PriceWatch watch(*prices, std::chrono::milliseconds(500));
-  say(QStringLiteral("serving %1 on http://%2:%3/v1/ with %4 threads%5")
+  // One substitution of all the values: a folder's name may hold a "%1" of its own.
+  say(QStringLiteral("serving %1 on http://%2:%3/v1/ with %4 %5%6")
           .arg(QDir::toNativeSeparators(options.directory.path()),
-               QString::fromStdString(address->first))
-          .arg(server->port())
-          .arg(settings.threads)
-          .arg(tokens.required() ? QStringLiteral(", tokens required") : QString()));
+               QString::fromStdString(address->first), QString::number(server->port()),
+               QString::number(settings.threads),
+               settings.threads == 1 ? QStringLiteral("thread") : QStringLiteral("threads"),
+               tokens.required() ? QStringLiteral(", tokens required") : QString()));
   server->run();
   say(QStringLiteral("stopped"));
   return 0;

@@ -92,16 +92,7 @@ TEST_F(OrderingListTest, MinimalListTotalsDiscountAndIndent) {
       i + QString(82, '_'),
       i + "Price" + QString(17, ' ') + "  2582.0"};
   EXPECT_EQ(lines(hoist()), expected);
-
-  const OrderingList list = build(hoist());
-  EXPECT_DOUBLE_EQ(list.total, 2500.0 + 12.5 * 5 + 3.25 * 6);
-  const std::vector<const OrderingLine*> parts = list.parts();
-  ASSERT_EQ(parts.size(), 3u);
-  EXPECT_EQ(parts[0]->description, "PXH 250 EX Air hoist 250 kg");
-  EXPECT_EQ(quantityField(*parts[0], false), "  1");
-  EXPECT_EQ(quantityField(*parts[1], false), "  5 m");
-  EXPECT_EQ(parts[2]->orderingNumber, "7300 0007 00");
-  EXPECT_DOUBLE_EQ(parts[2]->amount, 19.5);
+  EXPECT_DOUBLE_EQ(build(hoist()).total, 2582.0);
 
   ConfiguredHoist discounted = hoist();
   discounted.discount = 10;

@@ -68,12 +68,6 @@ TEST(PriceMenu, CancelOrAListThatFailsChangesNothing) {
   m.w.Newprices1_Click();
   ASSERT_EQ(m.services.messages.size(), 8u);
   EXPECT_TRUE(m.services.messages.back().text.startsWith("Eng50\n\nThe workbook "));
-  // A price out of range refuses the whole file, the prices before it too.
-  m.services.fileAnswer = m.file("range.dat", "\"7302 4410 01\",3500\n\"7302 4410 19\",-5\n");
-  m.w.Newprices_Click();
-  ASSERT_EQ(m.services.messages.size(), 10u);
-  EXPECT_EQ(m.services.messages.back().text,
-            "Eng50\n\nRecord 2 (line 2): the price \"-5\" is not between 0 and 9999999.99.");
 
   EXPECT_EQ(storedPrices(m.dir->database()), stored);
   EXPECT_EQ(m.memoryPrices(), memory);
@@ -93,16 +87,6 @@ TEST(PriceMenu, ThePriceListWindowEditsTheLoadedPrices) {
   ASSERT_TRUE(grid->setData(grid->index(3, 1), "99.5"));
   EXPECT_EQ(m.state.PartPrice[part], 99.5f);
   EXPECT_EQ(storedPrices(m.dir->database())[part], 99.5f);
-  // A price out of range is refused in a message box, and the price stays.
-  EXPECT_FALSE(grid->setData(grid->index(3, 1), "-5"));
-  ASSERT_FALSE(m.services.messages.empty());
-  EXPECT_EQ(m.services.messages.back().text,
-            QStringLiteral("\"-5\" is not between 0 and 9999999.99; the price of %1 stays as it "
-                           "was.")
-                .arg(grid->index(3, 0).data().toString()));
-  EXPECT_EQ(m.services.messages.back().icon, MsgIcon::Warning);
-  EXPECT_EQ(grid->index(3, 1).data(), "99.50");
-  EXPECT_EQ(storedPrices(m.dir->database())[part], 99.5);
 
   form.cmdToMainMenu_Click();
   EXPECT_FALSE(form.isVisible());

@@ -7,7 +7,6 @@
 #include <QTemporaryDir>
 
 #include "prices/price_fixtures.h"
-#include "prices/price_import.h"
 #include "support/special_files.h"
 
 namespace {
@@ -109,23 +108,6 @@ TEST(PriceWorkbook, APriceOutOfRangeIsRefusedNamingTheCell) {
       }
     }
   }
-}
-
-TEST(PriceWorkbook, AWorkbookImportPricesAsTheFileImportDoes) {
-  PriceProgramDirectory db;
-  QTemporaryDir dir;
-  const QString path = dir.filePath("PRICES.XLS");
-  // The part in row 4 lies below the first empty row.
-  writeXls(path, {{1, 2, QStringLiteral("Ordering No.")},
-                  {2, 2, 7302441001.0},
-                  {2, 3, 3500.0},
-                  {4, 2, QStringLiteral("7302 4410 19")},
-                  {4, 3, 45.5}});
-  importPrices(db.database(), readPriceWorkbook(path));
-  auto prices = storedPrices(db.database());
-  EXPECT_EQ(prices[kExamplePart1], 3500.0);
-  EXPECT_EQ(prices[kExamplePart2], 0.0);
-  EXPECT_EQ(prices[30], 0.0);
 }
 
 // Only a regular file is read as a workbook: a FIFO or a folder is refused at once, naming it.

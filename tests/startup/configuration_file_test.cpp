@@ -78,8 +78,10 @@ TEST(ConfigurationFile, ReadsWritesAndNamesTheWrongKey) {
   // Lengths stand as typed, a decimal comma included; anything else is refused by its key.
   EXPECT_EQ(parsed(R"({"liftHeight": "24,6"})").liftHeight, "24,6");
   EXPECT_EQ(parsed(R"({"controlLength": "9.8"})").controlLength, "9.8");
+  EXPECT_EQ(parsed(R"({"controlLength": "12."})").controlLength, "12.");
   for (const QString key : {"liftHeight", "controlLength"}) {
-    for (const QString value : {"1000000", "\"1e3\"", "\"-3\"", "\"4a\""}) {
+    for (const QString value :
+         {"1000000", "\"1e3\"", "\"-3\"", "\"4a\"", "\"4.5,5\"", "\"4\\n\"", "\"\u0664\""}) {
       const QString json = QStringLiteral("{\"%1\": %2}").arg(key, value);
       EXPECT_TRUE(error(json.toUtf8()).contains("\"" + key + "\""))
           << json.toStdString() << ": " << error(json.toUtf8()).toStdString();

@@ -376,6 +376,7 @@ TEST(ConfigurationWalk, ChainLengthsTrolleyDesignationsAndAccessoriesByModel) {
       {VariantId::EnglishEuropean, "PXH 250 EX", "4.52", 6, {}},   // 5.01
       {VariantId::EnglishEuropean, "PXH 2500 EX", "17.4", 18, {}},
       {VariantId::EnglishEuropean, "PXH 2500 EX", "18", 19, Text::NoCollectorAbove18m},
+      {VariantId::EnglishEuropean, "PXH 2500 EX", "18.", 19, Text::NoCollectorAbove18m},
       {VariantId::EnglishEuropean, "PXH 5000 EX", "12", 25, Text::NoCollectorAbove18m},
       {VariantId::UsImperial, "PXH 1000 EX", "20", 13, {}},  // 6.096 m, 2 falls
       {VariantId::UsImperial, "PXH 250 EX", "81", 26, Text::NoCollectorAbove25m},  // 24.689 m

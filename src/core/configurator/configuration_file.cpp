@@ -6,8 +6,9 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QRegularExpression>
 #include <QStringList>
+#include <array>
+#include <tuple>
 
 #include "common/file_access.h"
 #include "common/variants.h"
@@ -31,8 +32,52 @@ QJsonValue nameOf(const QStringList& names, const std::optional<Choice>& choice)
   return choice ? QJsonValue(names[element(*choice)]) : QJsonValue();
 }
 
+// The values of an object under the keys asked for, by their place in that list; an undefined
+// value for a key it lacks. The object is read in one pass: each lookup by key scans it from
+// its start, and a configuration asks for a dozen keys.
+template <std::size_t N>
+std::array<QJsonValue, N> valuesByKey(const QJsonObject& object, const QStringList& keys) {
+  std::array<QJsonValue, N> values;
+  values.fill(QJsonValue(QJsonValue::Undefined));
+  for (auto it = object.constBegin(); it != object.constEnd(); ++it) {
+    const qsizetype i = keys.indexOf(it.key());
+    if (i >= 0 && static_cast<std::size_t>(i) < N) values[static_cast<std::size_t>(i)] = it.value();
+  }
+  return values;
+}
+
+// The keys of a configuration, in the order of configurationKeys().
+enum Key : std::size_t {
+  kVariant,
+  kLubeFree,
+  kModel,
+  kStainlessChain,
+  kLiftHeight,
+  kControlLength,
+  kTrolley,
+  kHoistControl,
+  kArticulation,
+  kTrolleyControl,
+  kAccessoriesKey,
+  kDiscount,
+  kKeyCount
+};
+
+// A length as the user types it: digits with at most one decimal point or comma.
+bool isTypedLength(const QString& text) {
+  bool separator = false;
+  for (const QChar c : text) {
+    if (c == QLatin1Char('.') || c == QLatin1Char(',')) {
+      if (separator) return false;
+      separator = true;
+    } else if (c < QLatin1Char('0') || c > QLatin1Char('9')) {
+      return false;
+    }
+  }
+  return true;
+}
+
 struct Reader {
-  const QJsonObject& object;
   QString error;
   QString prefix;  // the path of the object in a quote file, "positions[2]."
 
@@ -43,40 +88,40 @@ struct Reader {
     return false;
   }
 
-  void boolean(const QJsonObject& from, const QString& key, bool& target, const QString& path) {
-    if (!from.contains(key)) return;
-    if (!from.value(key).isBool())
-      return void(wrong(path, QCoreApplication::translate("ConfigurationFiles", "true or false")));
-    target = from.value(key).toBool();
+  // `within` is the path of the object that holds the key, "accessories.".
+  void boolean(const QJsonValue& v, bool& target, const QString& key, QStringView within = {}) {
+    if (v.isUndefined()) return;
+    if (!v.isBool())
+      return void(wrong(within.toString() + key,
+                        QCoreApplication::translate("ConfigurationFiles", "true or false")));
+    target = v.toBool();
   }
 
-  void text(const QString& key, QString& target) {
-    if (!object.contains(key)) return;
-    const QJsonValue v = object.value(key);
+  void text(const QJsonValue& v, const QString& key, QString& target) {
+    if (v.isUndefined()) return;
     if (v.isString())
       target = v.toString();
     else
       wrong(key, QCoreApplication::translate("ConfigurationFiles", "a text"));
   }
 
-  // A length as the user types it: digits with at most one decimal point or comma. A number
-  // of JSON is refused, as its digits are not those the user typed.
-  void length(const QString& key, QString& target) {
-    if (!object.contains(key)) return;
-    static const QRegularExpression typed(QStringLiteral("^[0-9]*([.,][0-9]*)?$"));
-    const QJsonValue v = object.value(key);
-    if (!v.isString() || !typed.match(v.toString()).hasMatch())
+  // A length as the user types it. A number of JSON is refused, as its digits are not those
+  // the user typed.
+  void length(const QJsonValue& v, const QString& key, QString& target) {
+    if (v.isUndefined()) return;
+    const QString typed = v.toString();
+    if (!v.isString() || !isTypedLength(typed))
       return void(wrong(
           key, QCoreApplication::translate("ConfigurationFiles",
                                            "a text of digits with at most one \".\" or \",\"")));
-    target = v.toString();
+    target = typed;
   }
 
   // One of the names, the choice of the same element number; or null, no choice.
   template <typename Choice>
-  void choice(const QString& key, const QStringList& names, std::optional<Choice>& target) {
-    if (!object.contains(key)) return;
-    const QJsonValue v = object.value(key);
+  void choice(const QJsonValue& v, const QString& key, const QStringList& names,
+              std::optional<Choice>& target) {
+    if (v.isUndefined()) return;
     if (v.isNull()) {
       target.reset();
       return;
@@ -171,48 +216,48 @@ Result<Configuration> configurationFromJson(const QJsonObject& object, const QSt
   const auto wrongFile = [](const QString& what) {
     return Problem{Problem::Kind::File, {}, what, std::nullopt};
   };
+  const QStringList& keys = configurationKeys();
+  const auto v = valuesByKey<kKeyCount>(object, keys);
   // A missing key is an answer not given: the steps wait there. Only the ticks, the discount
   // and the variant have a value without one (false, 0, English European).
   Configuration c;
   c.trolley.reset();
   c.hoistControl.reset();
-  Reader r{object, {}, prefix};
-  if (object.contains(u"variant")) {
-    const std::optional<VariantId> variant = variantByCaption(object.value(u"variant").toString());
+  Reader r{{}, prefix};
+  if (!v[kVariant].isUndefined()) {
+    const std::optional<VariantId> variant = variantByCaption(v[kVariant].toString());
     if (!variant)
-      r.wrong(QStringLiteral("variant"),
+      r.wrong(keys[kVariant],
               QCoreApplication::translate(
                   "ConfigurationFiles", "one of the eight variants, such as \"English European\""));
     else
       c.variant = *variant;
   }
-  r.boolean(object, QStringLiteral("lubeFree"), c.lubeFree, QStringLiteral("lubeFree"));
-  r.text(QStringLiteral("model"), c.model);
-  r.boolean(object, QStringLiteral("stainlessChain"), c.stainlessChain,
-            QStringLiteral("stainlessChain"));
-  r.length(QStringLiteral("liftHeight"), c.liftHeight);
-  r.length(QStringLiteral("controlLength"), c.controlLength);
-  r.choice(QStringLiteral("trolley"), kTrolleys, c.trolley);
-  r.choice(QStringLiteral("hoistControl"), kHoistControls, c.hoistControl);
-  r.boolean(object, QStringLiteral("articulation"), c.articulation, QStringLiteral("articulation"));
-  r.choice(QStringLiteral("trolleyControl"), kTrolleyControls, c.trolleyControl);
-  if (object.contains(u"accessories")) {
-    const QJsonValue v = object.value(u"accessories");
-    if (!v.isObject()) {
-      r.wrong(QStringLiteral("accessories"),
+  r.boolean(v[kLubeFree], c.lubeFree, keys[kLubeFree]);
+  r.text(v[kModel], keys[kModel], c.model);
+  r.boolean(v[kStainlessChain], c.stainlessChain, keys[kStainlessChain]);
+  r.length(v[kLiftHeight], keys[kLiftHeight], c.liftHeight);
+  r.length(v[kControlLength], keys[kControlLength], c.controlLength);
+  r.choice(v[kTrolley], keys[kTrolley], kTrolleys, c.trolley);
+  r.choice(v[kHoistControl], keys[kHoistControl], kHoistControls, c.hoistControl);
+  r.boolean(v[kArticulation], c.articulation, keys[kArticulation]);
+  r.choice(v[kTrolleyControl], keys[kTrolleyControl], kTrolleyControls, c.trolleyControl);
+  if (!v[kAccessoriesKey].isUndefined()) {
+    if (!v[kAccessoriesKey].isObject()) {
+      r.wrong(keys[kAccessoriesKey],
               QCoreApplication::translate("ConfigurationFiles", "an object"));
     } else {
-      const QJsonObject accessories = v.toObject();
+      const auto ticks = valuesByKey<std::tuple_size_v<decltype(c.accessories)>>(
+          v[kAccessoriesKey].toObject(), kAccessories);
       for (int i = 0; i < kAccessories.size(); ++i)
-        r.boolean(accessories, kAccessories[i], c.accessories[i],
-                  QStringLiteral("accessories.") + kAccessories[i]);
+        r.boolean(ticks[static_cast<std::size_t>(i)], c.accessories[i], kAccessories[i],
+                  u"accessories.");
     }
   }
-  if (object.contains(u"discount")) {
-    const QJsonValue v = object.value(u"discount");
-    const double d = v.toDouble(-1);
-    if (!v.isDouble() || d < 0 || d > 99 || d != static_cast<int>(d))
-      r.wrong(QStringLiteral("discount"),
+  if (!v[kDiscount].isUndefined()) {
+    const double d = v[kDiscount].toDouble(-1);
+    if (!v[kDiscount].isDouble() || d < 0 || d > 99 || d != static_cast<int>(d))
+      r.wrong(keys[kDiscount],
               QCoreApplication::translate("ConfigurationFiles", "a whole number from 0 to 99"));
     else
       c.discount = static_cast<int>(d);

@@ -1,6 +1,8 @@
 // Model names by variant and lubrication, read from the table of hoist models.
 #include "configurator/model_catalogue.h"
 
+#include <array>
+
 #include "common/variants.h"
 #include "configurator/hoist_model.h"
 
@@ -23,12 +25,20 @@ QStringList recognisedModelNames(VariantId variant) {
 }
 
 QStringList modelListNames(VariantId variant, bool lubeFree) {
-  // The two lists differ only in the 3000 class, which the US variants alone recognise.
-  QStringList names;
-  for (const HoistModel& m : hoistModels())
-    if (m.inCatalogue && m.listed && m.columns(variant))
-      names << QLatin1String(lubeFree ? m.lubeFreeName : m.name);
-  return names;
+  // Made once: every walk starts on a list, and the range does not change while the program runs.
+  static const std::array<std::array<QStringList, 2>, std::size_t{kVariantCount}> lists = [] {
+    std::array<std::array<QStringList, 2>, std::size_t{kVariantCount}> made;
+    for (std::size_t v = 0; v < std::size_t{kVariantCount}; ++v)
+      for (const bool free : {false, true}) {
+        // The two lists differ only in the 3000 class, which the US variants alone recognise.
+        QStringList& names = made[v][free ? 1 : 0];
+        for (const HoistModel& m : hoistModels())
+          if (m.inCatalogue && m.listed && m.columns(static_cast<VariantId>(v)))
+            names << QLatin1String(free ? m.lubeFreeName : m.name);
+      }
+    return made;
+  }();
+  return lists[static_cast<std::size_t>(variant)][lubeFree ? 1 : 0];
 }
 
 QString unknownModelMessage(const QString& name) {

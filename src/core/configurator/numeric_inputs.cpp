@@ -2,8 +2,10 @@
 #include "configurator/numeric_inputs.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <limits>
+#include <string>
 
 #include "common/number_format.h"
 #include "configurator/hoist_model.h"
@@ -26,9 +28,17 @@ double parseLeadingNumber(const QString& text) {
     }
   }
   if (!digits) return 0;
-  bool ok = false;
-  const double value = text.mid(start, i - start).toDouble(&ok);
-  return ok && std::isfinite(value) ? value : 0;
+  // The characters are ASCII by now: read as the C locale reads them, without a copy.
+  std::string ascii;
+  ascii.reserve(static_cast<std::size_t>(i - start));
+  for (qsizetype k = start; k < i; ++k) {
+    if (text[k] != QLatin1Char('+')) ascii += static_cast<char>(text[k].unicode());
+  }
+  if (ascii.back() == '.') ascii.pop_back();  // "5." is 5
+  double value = 0;
+  const auto [end, error] = std::from_chars(ascii.data(), ascii.data() + ascii.size(), value);
+  return error == std::errc() && end == ascii.data() + ascii.size() && std::isfinite(value) ? value
+                                                                                            : 0;
 }
 
 std::int16_t toInt16(double value) {

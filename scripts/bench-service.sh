@@ -3,7 +3,9 @@
 # (DURATION) posts examples/english-european.telmaris to /v1/quote, and in the same run to the
 # floor, the same HTTP server answering a constant small JSON. Then both again through haproxy
 # in front of two instances. Prints requests per second, the latency at p50 and p99, and the
-# quote's share of the floor's throughput.
+# quote's share of the floor's throughput. For one instance it also prints the server's processor
+# time per request (user and system, from /proc): on a shared machine it varies less than the
+# throughput does.
 #   scripts/bench-service.sh
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -39,11 +41,22 @@ wait_for() {
   exit 1
 }
 
-# Runs wrk against a URL and prints one line; leaves the requests per second in $rps.
+# The processor time a process has used, in clock ticks.
+ticks() {
+  awk '{print $14 + $15}' "/proc/$1/stat"
+}
+
+# Runs wrk against a URL and prints one line; leaves the requests per second in $rps. With a
+# third argument, the server's process, it adds the server's processor time per request.
 measure() {
-  local name=$1 url=$2 out
+  local name=$1 url=$2 server=${3:-} out before=0 cpu=""
   out=$(mktemp -p "$work")
+  [[ -n $server ]] && before=$(ticks "$server")
   wrk -t2 -c64 -d"${duration}s" --latency -s "$work/post.lua" "$url" >"$out"
+  if [[ -n $server ]]; then
+    cpu=$(awk -v t=$(($(ticks "$server") - before)) -v hz="$(getconf CLK_TCK)" \
+      '/requests in/ {printf "   server %5.1f µs/request", t * 1e6 / hz / $1}' "$out")
+  fi
   if grep -q "Non-2xx" "$out"; then
     echo "bench-service: $name had answers other than 200:" >&2
     cat "$out" >&2
@@ -53,19 +66,21 @@ measure() {
   local p50 p99
   p50=$(awk '$1 == "50%" {print $2}' "$out")
   p99=$(awk '$1 == "99%" {print $2}' "$out")
-  printf '%-34s %12s req/s   p50 %9s   p99 %9s\n' "$name" "$rps" "$p50" "$p99"
+  printf '%-34s %12s req/s   p50 %9s   p99 %9s%s\n' "$name" "$rps" "$p50" "$p99" "$cpu"
 }
 
 echo "wrk -t2 -c64 -d${duration}s on $(nproc) processors, POST examples/english-european.telmaris"
 build/telmaris/telmaris --serve --listen 127.0.0.1:18081 2>"$work/service.log" &
-pids+=($!)
+service=$!
+pids+=("$service")
 build/telmaris_bench_http_floor --listen 127.0.0.1:18082 2>"$work/floor.log" &
-pids+=($!)
+floor_server=$!
+pids+=("$floor_server")
 wait_for 18081
 wait_for 18082
-measure "floor (constant JSON)" http://127.0.0.1:18082/v1/quote
+measure "floor (constant JSON)" http://127.0.0.1:18082/v1/quote "$floor_server"
 floor=$rps
-measure "/v1/quote, one instance" http://127.0.0.1:18081/v1/quote
+measure "/v1/quote, one instance" http://127.0.0.1:18081/v1/quote "$service"
 quote=$rps
 awk -v q="$quote" -v f="$floor" 'BEGIN {printf "quote / floor: %.2f\n\n", q / f}'
 kill -TERM "${pids[@]}"

@@ -28,7 +28,7 @@ double parseLeadingNumber(const QString& text) {
     }
   }
   if (!digits) return 0;
-  // The characters are ASCII by now: read as the C locale reads them, without a copy.
+  // The characters are ASCII digits by now, read as the C locale reads them.
   std::string ascii;
   ascii.reserve(static_cast<std::size_t>(i - start));
   for (qsizetype k = start; k < i; ++k) {

@@ -34,9 +34,9 @@ double medianMicroseconds(int repetitions, F&& work) {
 
 int main(int argc, char** argv) {
   QCoreApplication app(argc, argv);
-  const QString file = argc > 1 ? QString::fromLocal8Bit(argv[1])
-                                : QStringLiteral(TELMARIS_SOURCE_DIR
-                                                 "/examples/english-european.telmaris");
+  const QString file =
+      argc > 1 ? QString::fromLocal8Bit(argv[1])
+               : QStringLiteral(TELMARIS_SOURCE_DIR "/examples/english-european.telmaris");
   const int repetitions = argc > 2 ? std::max(1, atoi(argv[2])) : 20000;
   QFile in(file);
   if (!in.open(QIODevice::ReadOnly)) {
@@ -66,8 +66,8 @@ int main(int argc, char** argv) {
   const double read = medianMicroseconds(repetitions, [&] { (void)parseQuote(body); });
   const double document =
       medianMicroseconds(repetitions, [&] { (void)QJsonDocument::fromJson(body); });
-  const double price = medianMicroseconds(
-      repetitions, [&] { (void)priceQuote(*quote, loaded->data->of(variant)); });
+  const double price =
+      medianMicroseconds(repetitions, [&] { (void)priceQuote(*quote, loaded->data->of(variant)); });
   const double json = medianMicroseconds(
       repetitions, [&] { (void)pricedJson(priced, JsonWriter::Format::Compact); });
   const double whole = medianMicroseconds(repetitions, [&] { (void)service.answer(request); });

@@ -37,10 +37,7 @@ double timed(const QString& program, const QStringList& arguments, const QByteAr
 
 int main(int argc, char** argv) {
   QCoreApplication app(argc, argv);
-  const QString file =
-      argc > 1 ? QString::fromLocal8Bit(argv[1])
-               : QStringLiteral(TELMARIS_SOURCE_DIR "/examples/english-european.telmaris");
-  const int repetitions = argc > 2 ? std::max(1, std::atoi(argv[2])) : 21;
+  const auto [file, repetitions] = fileAndRepetitions(argc, argv, 21);
   const QString shell = QStandardPaths::findExecutable(QStringLiteral("sqlcipher"));
   const QByteArray read =
       "PRAGMA key='QUINTARO';\n"

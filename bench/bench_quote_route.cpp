@@ -34,10 +34,7 @@ double medianMicroseconds(int repetitions, F&& work) {
 
 int main(int argc, char** argv) {
   QCoreApplication app(argc, argv);
-  const QString file =
-      argc > 1 ? QString::fromLocal8Bit(argv[1])
-               : QStringLiteral(TELMARIS_SOURCE_DIR "/examples/english-european.telmaris");
-  const int repetitions = argc > 2 ? std::max(1, atoi(argv[2])) : 20000;
+  const auto [file, repetitions] = fileAndRepetitions(argc, argv, 20000);
   QFile in(file);
   if (!in.open(QIODevice::ReadOnly)) {
     std::fprintf(stderr, "cannot read %s\n", qPrintable(file));
